@@ -1,0 +1,13 @@
+// Implementation of RunCommand (included by dialogs.h).
+#pragma once
+
+#include "calc/command_error.h"
+
+template <typename F>
+void RunCommand(Dialogs& dialogs, QWidget* parent, F&& command) {
+    try {
+        command();
+    } catch (const CommandError& e) {
+        dialogs.showError(parent, QString::fromStdString(e.message()));
+    }
+}

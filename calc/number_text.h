@@ -1,0 +1,24 @@
+// Numbers as the user reads and types them: the general number format with p
+// significant digits, and strict decimal input.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// General number format, p = 1..15 significant digits (values outside are clamped).
+// Rounds halves away from zero on the exact decimal value of the double; fixed
+// notation for -3 <= e <= p, otherwise "1.235E4" / "5E-5". Zero gives "0".
+// A value that is not finite gives the empty text: it has no number to show.
+std::string FormatGeneral(double value, int precision);
+inline std::string FormatFull(double value) { return FormatGeneral(value, 15); }
+inline std::string FormatShort(double value) { return FormatGeneral(value, 4); }
+
+// Decimal input: blanks, optional sign, digits with an optional ".", optional
+// exponent, blanks. Anything else throws the not-a-float CommandError naming the
+// text; a value beyond the double range throws the overflow CommandError.
+double ParseNumber(std::string_view text);
+
+// Integer input: blanks, optional sign, decimal digits, blanks, within int32.
+// Anything else throws the not-an-integer CommandError naming the text.
+std::int32_t ParseInteger(std::string_view text);

@@ -1,0 +1,28 @@
+// The fatigue-strength diagram (400 x 417, fixed pixel coordinates): grid, stress
+// ratio rays, the seven life lines, the permissible region and the operating point.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <array>
+
+inline constexpr int kFatigueImageWidth = 400;
+inline constexpr int kFatigueImageHeight = 417;
+
+// Geometry the painter draws, computed without painting so that tests can check it.
+struct LifeLineEnds {
+    QPoint top;   // on the line σ2/σB = 0.8 (y = 30)
+    QPoint axis;  // on the σ2/σB axis (x = 30)
+};
+std::array<LifeLineEnds, 7> LifeLineEndPoints();
+// Blue outline of the permissible region: first segment, then the polyline.
+struct PermissibleOutline {
+    QPoint lineFrom, lineTo;
+    std::array<QPoint, 4> polyline;
+};
+PermissibleOutline PermissibleRegionOutline();
+// Corners of the operating-point square, in drawing order.
+std::array<QPoint, 4> OperatingPointSquare(double lower, double upper);
+
+// Redraws the whole diagram into image (which must be 400 x 417).
+void DrawFatigueDiagram(QImage& image, bool markPoint, double lower, double upper);

@@ -1,0 +1,69 @@
+// The material table: 30 records of 1736 bytes (52080 bytes, the zaidat.dst file).
+// Moduli and stresses are in N/mm^2; strings are Shift-JIS short strings.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr std::size_t kMaterialRecordSize = 1736;
+inline constexpr int kMaterialRecords = 30;
+inline constexpr int kMaterialRows = 50;
+inline constexpr std::size_t kMaterialTableSize = kMaterialRecordSize * kMaterialRecords;  // 52080
+inline constexpr std::size_t kShortStringCapacity = 50;
+inline constexpr std::int32_t kEmptyKindNo = 10;
+static_assert(kMaterialTableSize == 52080);
+
+// Length byte plus 50 bytes of Shift-JIS; bytes after the length are kept as they are.
+using ShortString50 = std::array<std::uint8_t, 1 + kShortStringCapacity>;
+
+struct MaterialRecord {
+    ShortString50 kindName{};                     // 0
+    ShortString50 symbol{};                       // 51
+    std::array<std::uint8_t, 2> reserved{};       // 102
+    double shearModulus = 0;                      // 104
+    std::int32_t rowCount = 0;                    // 112
+    std::int32_t kindNo = 0;                      // 116
+    double youngModulus = 0;                      // 120
+    std::int32_t torsionRatio = 0;                // 128
+    std::int32_t bendingRatio = 0;                // 132
+    std::array<double, kMaterialRows> diameter{};         // 136
+    std::array<double, kMaterialRows> tensileStrength{};  // 536
+    std::array<double, kMaterialRows> allowTorsion{};     // 936
+    std::array<double, kMaterialRows> allowBending{};     // 1336
+};
+
+using MaterialTable = std::array<MaterialRecord, kMaterialRecords>;
+
+void EncodeMaterialRecord(const MaterialRecord& r, std::uint8_t* out);  // 1736 bytes
+MaterialRecord DecodeMaterialRecord(const std::uint8_t* in);
+std::vector<std::uint8_t> EncodeMaterialTable(const MaterialTable& table);  // 52080 bytes
+// Copies the first min(bytes.size(), 52080) bytes over the table's byte image.
+void OverlayMaterialTable(MaterialTable& table, std::span<const std::uint8_t> bytes);
+
+// The stored text (Shift-JIS bytes); a length byte above 50 is read as 50.
+std::string ShortStringValue(const ShortString50& s);
+// Stores at most the first 50 bytes of sjis, never splitting a two-byte character;
+// only the length byte and the copied bytes change.
+void SetShortString(ShortString50& s, std::string_view sjis);
+// The longest prefix of sjis of at most maxBytes that ends on a character boundary.
+std::size_t ShiftJisCutLength(std::string_view sjis, std::size_t maxBytes);
+
+// Number of rows in use, clamped to 0..50 so that a foreign rowCount never reads
+// outside the row arrays.
+int UsableRowCount(const MaterialRecord& r);
+// Record n, or nullptr when n is outside 0..29.
+const MaterialRecord* RecordOrNull(const MaterialTable& table, int n);
+
+// Editor load and save: every record whose diameter[0] is 0 gets kindNo 10.
+void NormaliseEmptyRecords(MaterialTable& table);
+
+// File access. Load copies min(file size, 52080) bytes over the table (throws
+// "ファイル %s は開けません"); save writes all 52080 bytes safely (throws
+// "ファイル %s を作成できません"). Neither normalises.
+void LoadMaterialTable(MaterialTable& table, const std::string& path);
+void SaveMaterialTable(const MaterialTable& table, const std::string& path);

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs everything the program, its tests and its screenshots need on Debian.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-dev
+  qt6-base-dev libgl1-mesa-dev
+  fonts-ipafont-gothic
+  xvfb xauth imagemagick
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi
