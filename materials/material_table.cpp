@@ -1,1 +1,140 @@
-// (being written)
+// Byte image of the material table and its file access.
+#include "materials/material_table.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "calc/byte_codec.h"
+#include "calc/file_io.h"
+
+namespace {
+
+constexpr std::size_t kKindNameOffset = 0;
+constexpr std::size_t kSymbolOffset = 51;
+constexpr std::size_t kReservedOffset = 102;
+constexpr std::size_t kShearModulusOffset = 104;
+constexpr std::size_t kRowCountOffset = 112;
+constexpr std::size_t kKindNoOffset = 116;
+constexpr std::size_t kYoungModulusOffset = 120;
+constexpr std::size_t kTorsionRatioOffset = 128;
+constexpr std::size_t kBendingRatioOffset = 132;
+constexpr std::size_t kDiameterOffset = 136;
+constexpr std::size_t kTensileStrengthOffset = 536;
+constexpr std::size_t kAllowTorsionOffset = 936;
+constexpr std::size_t kAllowBendingOffset = 1336;
+constexpr std::size_t kRowArrayBytes = 8 * kMaterialRows;
+
+static_assert(sizeof(ShortString50) == 51);
+static_assert(kAllowBendingOffset + kRowArrayBytes == kMaterialRecordSize);
+
+void PutRows(std::uint8_t* out, std::size_t offset, const std::array<double, kMaterialRows>& rows) {
+    for (int i = 0; i < kMaterialRows; ++i) PutDouble(out, offset + 8 * static_cast<std::size_t>(i), rows[i]);
+}
+
+void GetRows(const std::uint8_t* in, std::size_t offset, std::array<double, kMaterialRows>& rows) {
+    for (int i = 0; i < kMaterialRows; ++i) rows[i] = GetDouble(in, offset + 8 * static_cast<std::size_t>(i));
+}
+
+bool IsShiftJisLeadByte(std::uint8_t b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+}  // namespace
+
+void EncodeMaterialRecord(const MaterialRecord& r, std::uint8_t* out) {
+    PutBytes(out, kKindNameOffset, r.kindName);
+    PutBytes(out, kSymbolOffset, r.symbol);
+    PutBytes(out, kReservedOffset, r.reserved);
+    PutDouble(out, kShearModulusOffset, r.shearModulus);
+    PutInt32(out, kRowCountOffset, r.rowCount);
+    PutInt32(out, kKindNoOffset, r.kindNo);
+    PutDouble(out, kYoungModulusOffset, r.youngModulus);
+    PutInt32(out, kTorsionRatioOffset, r.torsionRatio);
+    PutInt32(out, kBendingRatioOffset, r.bendingRatio);
+    PutRows(out, kDiameterOffset, r.diameter);
+    PutRows(out, kTensileStrengthOffset, r.tensileStrength);
+    PutRows(out, kAllowTorsionOffset, r.allowTorsion);
+    PutRows(out, kAllowBendingOffset, r.allowBending);
+}
+
+MaterialRecord DecodeMaterialRecord(const std::uint8_t* in) {
+    MaterialRecord r;
+    GetBytes(in, kKindNameOffset, r.kindName);
+    GetBytes(in, kSymbolOffset, r.symbol);
+    GetBytes(in, kReservedOffset, r.reserved);
+    r.shearModulus = GetDouble(in, kShearModulusOffset);
+    r.rowCount = GetInt32(in, kRowCountOffset);
+    r.kindNo = GetInt32(in, kKindNoOffset);
+    r.youngModulus = GetDouble(in, kYoungModulusOffset);
+    r.torsionRatio = GetInt32(in, kTorsionRatioOffset);
+    r.bendingRatio = GetInt32(in, kBendingRatioOffset);
+    GetRows(in, kDiameterOffset, r.diameter);
+    GetRows(in, kTensileStrengthOffset, r.tensileStrength);
+    GetRows(in, kAllowTorsionOffset, r.allowTorsion);
+    GetRows(in, kAllowBendingOffset, r.allowBending);
+    return r;
+}
+
+std::vector<std::uint8_t> EncodeMaterialTable(const MaterialTable& table) {
+    std::vector<std::uint8_t> bytes(kMaterialTableSize);
+    for (int n = 0; n < kMaterialRecords; ++n)
+        EncodeMaterialRecord(table[n], bytes.data() + kMaterialRecordSize * static_cast<std::size_t>(n));
+    return bytes;
+}
+
+void OverlayMaterialTable(MaterialTable& table, std::span<const std::uint8_t> bytes) {
+    // Work on the whole byte image so that a file ending inside a field leaves the
+    // rest of that field as it was.
+    std::vector<std::uint8_t> image = EncodeMaterialTable(table);
+    const std::size_t count = std::min(bytes.size(), kMaterialTableSize);
+    if (count == 0) return;
+    std::memcpy(image.data(), bytes.data(), count);
+    for (int n = 0; n < kMaterialRecords; ++n)
+        table[n] = DecodeMaterialRecord(image.data() + kMaterialRecordSize * static_cast<std::size_t>(n));
+}
+
+std::string ShortStringValue(const ShortString50& s) {
+    const std::size_t length = std::min<std::size_t>(s[0], kShortStringCapacity);
+    return std::string(reinterpret_cast<const char*>(s.data() + 1), length);
+}
+
+std::size_t ShiftJisCutLength(std::string_view sjis, std::size_t maxBytes) {
+    std::size_t pos = 0;
+    while (pos < sjis.size()) {
+        const bool twoBytes =
+            IsShiftJisLeadByte(static_cast<std::uint8_t>(sjis[pos])) && pos + 1 < sjis.size();
+        const std::size_t width = twoBytes ? 2 : 1;
+        if (pos + width > maxBytes) break;
+        pos += width;
+    }
+    return pos;
+}
+
+void SetShortString(ShortString50& s, std::string_view sjis) {
+    const std::size_t length = ShiftJisCutLength(sjis, kShortStringCapacity);
+    s[0] = static_cast<std::uint8_t>(length);
+    std::memcpy(s.data() + 1, sjis.data(), length);
+}
+
+int UsableRowCount(const MaterialRecord& r) {
+    return std::clamp<std::int32_t>(r.rowCount, 0, kMaterialRows);
+}
+
+const MaterialRecord* RecordOrNull(const MaterialTable& table, int n) {
+    if (n < 0 || n >= kMaterialRecords) return nullptr;
+    return &table[n];
+}
+
+void NormaliseEmptyRecords(MaterialTable& table) {
+    for (MaterialRecord& r : table)
+        if (r.diameter[0] == 0) r.kindNo = kEmptyKindNo;
+}
+
+void LoadMaterialTable(MaterialTable& table, const std::string& path) {
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+    OverlayMaterialTable(table, bytes);
+}
+
+void SaveMaterialTable(const MaterialTable& table, const std::string& path) {
+    WriteFileReplacing(path, EncodeMaterialTable(table));
+}
