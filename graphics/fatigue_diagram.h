@@ -21,7 +21,9 @@ struct PermissibleOutline {
     std::array<QPoint, 4> polyline;
 };
 PermissibleOutline PermissibleRegionOutline();
-// Corners of the operating-point square, in drawing order.
+// Corners of the operating-point square, in drawing order. Coefficients far outside
+// the diagram are held at a million pixels, and NaN counts as 0, so the corners stay
+// representable; DrawFatigueDiagram leaves out the square for a NaN coefficient.
 std::array<QPoint, 4> OperatingPointSquare(double lower, double upper);
 
 // Redraws the whole diagram into image (which must be 400 x 417).

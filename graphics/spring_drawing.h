@@ -3,9 +3,78 @@
 #pragma once
 
 #include <QImage>
+#include <QLine>
+#include <QPoint>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 inline constexpr int kSpringImageWidth = 785;
 inline constexpr int kSpringImageHeight = 281;
+
+// The world rectangle (mm, y upwards) shown in the image and its scale.
+struct SpringView {
+    double m = 0;      // reach of the end view: the longer arm, at least the outer radius
+    double spanW = 0;  // drawing width plus 10 %
+    double spanH = 0;  // drawing height plus 10 %
+    double cx = 0, cy = 0;
+    double s = 0;  // pixels per mm
+    double xmin = 0, ymin = 0, viewH = 0;
+
+    double PixelX(double x) const { return (x - xmin) * s; }
+    double PixelY(double y) const { return (viewH - (y - ymin)) * s; }
+};
+SpringView SpringViewFor(int width, int height, double d, double D, double N, double a1, double a2);
+
+// Index of the last side-view loop: loops 0..K are drawn, none when K < 0. A fraction
+// of a turn below a quarter gets no loop of its own.
+std::int64_t LastLoopIndex(double N);
+// Turn of arm 2 about the coil centre in the end view, in degrees (0 <= turn < 360).
+double Arm2TurnDegrees(double N);
+
+// Pixel bounding box of a circle: its corners mapped and rounded, so right >= left and
+// bottom >= top for a positive radius.
+struct PixelBox {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    friend bool operator==(const PixelBox&, const PixelBox&) = default;
+};
+// Arc on the circle of box from the ray through start to the ray through end,
+// counter-clockwise on the screen. Angles are in 1/16 degree as QPainter wants them,
+// measured about the centre of the rounded box; a start ray equal to the end ray gives
+// the full circle.
+struct PixelArc {
+    PixelBox box;
+    QPoint start, end;
+    int startAngle16 = 0;
+    int spanAngle16 = 0;
+};
+PixelArc ArcThrough(const PixelBox& box, QPoint start, QPoint end);
+
+struct SpringLoop {
+    std::int64_t index = 0;
+    QLine leftEdge;  // G2 -> G4
+    PixelArc top;    // top wire circle
+    PixelArc bottom;
+};
+
+// Everything DrawSpring draws, in pixels, in drawing order.
+struct SpringGeometry {
+    bool drawable = false;  // false: the image stays white
+    SpringView view;
+    // Side view. Loops closer than a pixel are thinned out to at most one per pixel
+    // column of the image; the last loop is always among them.
+    std::vector<SpringLoop> loops;
+    std::optional<QLine> closingEdge;  // G1 -> G5 of the last loop
+    // End view.
+    PixelBox innerCircle;
+    PixelArc outerArc;                                 // Q5 -> Q1
+    std::optional<std::array<QPoint, 4>> arm2Outline;  // Q1 Q2 Q3 Q4, when a2 != 0
+    std::optional<PixelBox> outerCircle;               // when a2 == 0: the full ring ...
+    std::optional<QLine> endStroke;                    // ... and the stroke Q1 -> Q4
+    std::optional<std::array<QPoint, 4>> arm1Outline;  // Q6 Q7 Q8 Q9, when a1 != 0
+};
+SpringGeometry SpringGeometryFor(int width, int height, double d, double D, double N, double a1, double a2);
 
 // Clears image and draws the spring into it. Values that cannot be drawn (zero,
 // negative or not finite sizes) leave the image white; loops closer than a pixel are
