@@ -1,1 +1,46 @@
-int main() { return 0; }
+// Program start: the application, the shared data, the main window and its tool
+// windows, then the event loop until the main window closes.
+#include <QApplication>
+#include <QFont>
+#include <QImage>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/dialogs.h"
+#include "app/vek.h"
+#include "materials/coefficients.h"
+#include "materials/material_selection.h"
+#include "materials/material_table.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("ねじりコイルばね設計計算"));
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+
+    MaterialTable materials{};
+    KindIndex kinds{};
+    CoefficientRecord coefficients{};
+    QtDialogs dialogs;
+    const QString appDir = QCoreApplication::applicationDirPath();
+
+    Tf_vek f_vek(materials, kinds, coefficients, dialogs, appDir);
+    f_vek.show();
+
+    // For the documentation picture: calculate once, save the window as PNG, quit.
+    const QString screenshot = qEnvironmentVariable("TS_SCREENSHOT");
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(300, &f_vek, [&f_vek, screenshot] {
+            if (auto* calculate = f_vek.findChild<QPushButton*>(QStringLiteral("BitBtn2")))
+                calculate->click();
+            QTimer::singleShot(300, &f_vek, [&f_vek, screenshot] {
+                const bool saved = f_vek.grab().save(screenshot, "PNG");
+                QCoreApplication::exit(saved ? 0 : 1);
+            });
+        });
+    }
+    return app.exec();
+}

@@ -11,6 +11,15 @@ target_link_libraries(torsion_graphics PUBLIC torsion_core Qt6::Gui)
 add_library(torsion_gui STATIC
   app/dialogs.cpp
   app/vek.cpp
+  print/prin.cpp
+  print/spec_sketch.cpp
+  print/window_print.cpp
+  app/image_control.cpp
+  app/schematic.cpp
+  app/sjis.cpp
+  history/u_data_make.cpp
+  materials/u_keisuu_make.cpp
+  history/history_grid.cpp
 )
 target_link_libraries(torsion_gui PUBLIC torsion_graphics torsion_core Qt6::Widgets Qt6::PrintSupport)
 

@@ -1,0 +1,16 @@
+#include "app/sjis.h"
+
+#include <QByteArray>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+QString FromSjis(const std::string& sjis) {
+    QStringDecoder decoder("windows-31j");
+    return decoder.decode(QByteArrayView(sjis.data(), static_cast<qsizetype>(sjis.size())));
+}
+
+std::string ToSjis(const QString& text) {
+    QStringEncoder encoder("windows-31j");
+    const QByteArray bytes = encoder.encode(text);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}

@@ -1,0 +1,167 @@
+// The main window: every input and result of the current design case, the two
+// drawings, the history grid and the menu. Handlers read the controls into the
+// current case, call the core and write the controls back.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include "app/dialogs.h"
+#include "calc/design_case.h"
+#include "materials/coefficients.h"
+#include "materials/material_selection.h"
+#include "materials/material_table.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenuBar;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+class QToolButton;
+class ImageControl;
+
+// Input boxes accept input in aqua and only display in white.
+inline const QColor kInputColour(0, 255, 255);
+inline const QColor kDisplayColour(255, 255, 255);
+inline const QColor kMessageErrorColour(255, 0, 0);
+
+class Tf_vek : public QMainWindow {
+    Q_OBJECT
+  public:
+    Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& coefficients, Dialogs& dialogs,
+           const QString& appDir, QWidget* parent = nullptr);
+
+    CaseTable& cases() { return cases_; }
+    MaterialTable& materials() { return materials_; }
+    KindIndex& kinds() { return kinds_; }
+    CoefficientRecord& coefficients() { return coefficients_; }
+    Dialogs& dialogs() { return dialogs_; }
+    const QString& appDir() const { return appDir_; }
+
+    // The tool windows created after the main window; the menu handlers show them.
+    void setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* printPage);
+    QDialog* dataMakeWindow() const { return dataMake_; }
+    QDialog* keisuuMakeWindow() const { return keisuuMake_; }
+    QDialog* printPageWindow() const { return printPage_; }
+
+    // Window side of the calculation. They throw CommandError; the handlers run them
+    // inside RunCommand.
+    void ReadWindowToCase();
+    void ShowCase(int slot);
+    void CheckCase();
+    void UpdateRecommended();
+    void ApplyInputMode();
+
+    // The linked material lists.
+    void FillKindList();
+    void FillSymbolList(int kind);
+    void FillDiameterList(int recordNo);
+    void SelectMaterial(int recordNo);
+
+    // Rows 0 and 1, column 0 and the slot rows of the history grid.
+    void InitHistoryGrid();
+
+    ImageControl* fatigueImage() const { return Image1; }
+    ImageControl* springImage() const { return Image2; }
+
+  public slots:
+    void BitBtn2Click();
+    void BitBtn1Click();
+    void dlchengClick();
+    void Edit18KeyPress();
+    void Edit18Exit();
+    void Edit19KeyPress();
+    void Edit19Exit();
+    void sotoClick();
+    void ComboBox5Change(int index);
+    void ComboBox7Change(int index);
+    void ComboBox6Change(int index);
+    void SpeedButton7Click();
+    void SpeedButton1Click();
+    void help2Click();
+    void N4Click();
+
+    // History, case file, print and editor commands.
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void sg1Click();
+    void Edit2Click();
+    void N3Click();
+    void N2Click();
+    void N5Click();
+    void N1Click();
+    void N7Click();
+    void N8Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildMenu();
+    void FormCreate();
+    void DiameterCheck();
+    void TurnsEntered();
+
+    MaterialTable& materials_;
+    KindIndex& kinds_;
+    CoefficientRecord& coefficients_;
+    Dialogs& dialogs_;
+    QString appDir_;
+    CaseTable cases_{};
+
+    QDialog* dataMake_ = nullptr;
+    QDialog* keisuuMake_ = nullptr;
+    QDialog* printPage_ = nullptr;
+
+    // Controls, named as their objectName.
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QGroupBox* GroupBox5 = nullptr;
+    ImageControl* Image1 = nullptr;
+    ImageControl* Image2 = nullptr;
+    ImageControl* Image5 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    QLineEdit* Edit7 = nullptr;
+    QLineEdit* Edit8 = nullptr;
+    QLineEdit* Edit9 = nullptr;
+    QLineEdit* Edit10 = nullptr;
+    QLineEdit* Edit11 = nullptr;
+    QLineEdit* Edit12 = nullptr;
+    QLineEdit* Edit13 = nullptr;
+    QLineEdit* Edit18 = nullptr;
+    QLineEdit* Edit19 = nullptr;
+    QCheckBox* soto = nullptr;
+    QCheckBox* hidari = nullptr;
+    QComboBox* ComboBox5 = nullptr;
+    QComboBox* ComboBox7 = nullptr;
+    QComboBox* ComboBox6 = nullptr;
+    QLabel* Label28 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label48 = nullptr;
+    QLabel* Label30 = nullptr;
+    QLabel* Label56 = nullptr;
+    QLabel* Label45 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+    QToolButton* SpeedButton6 = nullptr;
+    QToolButton* SpeedButton7 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QSpinBox* SpinEdit1 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QTableWidget* sg1 = nullptr;
+    QMenuBar* MainMenu1 = nullptr;
+};
