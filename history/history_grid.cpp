@@ -1,0 +1,228 @@
+#include "history/history_grid.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStringDecoder>
+#include <QStyledItemDelegate>
+#include <string>
+#include <vector>
+
+#include "history/history_text.h"
+
+namespace {
+
+constexpr int kDesignRows = 12;
+constexpr int kRowHeight = 20;
+constexpr int kTextDrop = 2;  // text sits 2 px below the cell's top edge
+
+QString FromUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString FromSjis(const std::string& s) {
+    QStringDecoder decoder("windows-31j");
+    if (!decoder.isValid()) return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+    return decoder.decode(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
+}
+
+// Draws every cell itself: fixed cells with a header look, text centred and top
+// aligned on one line, and no highlight once the grid has been left.
+class HistoryCellDelegate : public QStyledItemDelegate {
+  public:
+    explicit HistoryCellDelegate(HistoryGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QPalette& pal = grid_->palette();
+        const bool fixed = HistoryGrid::isFixedCell(index.row(), index.column());
+        const bool selected = (option.state & QStyle::State_Selected) != 0;
+        const bool focused = grid_->hasFocus();
+
+        QColor brush = pal.color(QPalette::Active, QPalette::Base);
+        QColor pen = pal.color(QPalette::Active, QPalette::Text);
+        if (fixed) {
+            brush = pal.color(QPalette::Active, QPalette::Button);
+            pen = pal.color(QPalette::Active, QPalette::ButtonText);
+        } else if (selected && !focused) {
+            brush = pal.color(QPalette::Active, QPalette::Highlight);
+            pen = pal.color(QPalette::Active, QPalette::HighlightedText);
+        }
+        if (grid_->gridLeft() && selected) {
+            brush = pal.color(QPalette::Active, QPalette::Base);
+            pen = pal.color(QPalette::Active, QPalette::Text);
+        }
+
+        painter->save();
+        painter->fillRect(option.rect, brush);
+        if (selected && focused && !fixed) {
+            QPen dots(pal.color(QPalette::Active, QPalette::Text));
+            dots.setStyle(Qt::DotLine);
+            painter->setPen(dots);
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        }
+        const QRect textRect = option.rect.translated(0, kTextDrop);
+        painter->setClipRect(textRect.intersected(option.rect));
+        painter->setFont(option.font);
+        painter->setPen(pen);
+        painter->drawText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+
+  private:
+    HistoryGrid* grid_;
+};
+
+}  // namespace
+
+HistoryGrid::HistoryGrid(QWidget* parent) : QTableWidget(kDesignRows, kHistoryColumns, parent) {
+    setObjectName(QStringLiteral("sg1"));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setMinimumSectionSize(1);
+    for (int c = 0; c < kHistoryColumns; ++c)
+        setColumnWidth(c, kHistoryColumnWidths[static_cast<std::size_t>(c)]);
+    setShowGrid(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setItemDelegate(new HistoryCellDelegate(this));
+
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    setPalette(pal);
+    setCursor(Qt::PointingHandCursor);
+    viewport()->setCursor(Qt::PointingHandCursor);
+
+    // Rows added later (the start-up size of 32) get items of the right kind too.
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { createItems(first, last); });
+    createItems(0, rowCount() - 1);
+
+    announceMoves_ = false;
+    setCurrentCell(kFixedHistoryRows, kFixedHistoryColumns);
+    announceMoves_ = true;
+}
+
+void HistoryGrid::createItems(int firstRow, int lastRow) {
+    for (int r = firstRow; r <= lastRow; ++r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            if (item(r, c) != nullptr) continue;
+            auto* cell = new QTableWidgetItem();
+            cell->setFlags(isFixedCell(r, c) ? Qt::ItemIsEnabled
+                                             : (Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+            setItem(r, c, cell);
+        }
+    }
+}
+
+void HistoryGrid::setCell(int row, int col, const QString& text) {
+    QTableWidgetItem* cell = item(row, col);
+    if (cell == nullptr) {
+        createItems(row, row);
+        cell = item(row, col);
+    }
+    if (cell->text() != text) cell->setText(text);
+}
+
+QString HistoryGrid::cellText(int row, int col) const {
+    const QTableWidgetItem* cell = item(row, col);
+    return cell == nullptr ? QString() : cell->text();
+}
+
+void HistoryGrid::InitHistoryGrid(const CaseTable& cases, const MaterialTable& materials) {
+    if (rowCount() < kHistoryGridRows) setRowCount(kHistoryGridRows);
+    const auto& headings = HistoryHeadings();
+    const auto& units = HistoryUnits();
+    for (int c = 0; c < kHistoryColumns; ++c) {
+        setCell(0, c, FromUtf8(headings[static_cast<std::size_t>(c)]));
+        setCell(1, c, FromUtf8(units[static_cast<std::size_t>(c)]));
+    }
+    for (int slot = 1; slot <= kHistorySlots; ++slot) setCell(slot + 1, 0, QString::number(slot));
+    for (int slot = 1; slot <= kHistorySlots; ++slot) FillHistoryRow(slot, cases, materials);
+}
+
+void HistoryGrid::FillHistoryRow(int slot, const CaseTable& cases, const MaterialTable& materials) {
+    if (slot < 1 || slot > kHistorySlots) return;
+    const int row = slot + 1;
+    if (row >= rowCount()) return;
+    const HistoryRow texts = HistoryRowTexts(cases[static_cast<std::size_t>(slot)], materials);
+    if (!texts.shown) {
+        for (int c = 1; c < kHistoryColumns; ++c) setCell(row, c, QString());
+        return;
+    }
+    setCell(row, 1, FromSjis(texts.symbolSjis));
+    for (std::size_t i = 0; i < texts.numbers.size(); ++i)
+        setCell(row, static_cast<int>(i) + 2, FromUtf8(texts.numbers[i]));
+    setCell(row, 14, FromUtf8(texts.lifeText));
+}
+
+void HistoryGrid::focusInEvent(QFocusEvent* event) {
+    gridLeft_ = false;
+    QTableWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void HistoryGrid::focusOutEvent(QFocusEvent* event) {
+    gridLeft_ = true;
+    QTableWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
+void HistoryGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex hit = indexAt(event->position().toPoint());
+    if (!hit.isValid() || isFixedCell(hit.row(), hit.column())) {
+        // Fixed cells are never chosen; the click only takes the focus.
+        if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    const QModelIndex before = currentIndex();
+    QTableWidget::mousePressEvent(event);
+    // A click on the cell that is already current changes nothing, yet it chooses it again.
+    if (event->button() == Qt::LeftButton && currentIndex() == hit && before == hit)
+        emit currentCellChosen(hit.row(), hit.column());
+}
+
+void HistoryGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click counts as another click.
+    mousePressEvent(event);
+}
+
+QModelIndex HistoryGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex moved = QTableWidget::moveCursor(cursorAction, modifiers);
+    if (!moved.isValid() || rowCount() <= kFixedHistoryRows || columnCount() <= kFixedHistoryColumns)
+        return currentIndex();
+    const int row = std::max(moved.row(), kFixedHistoryRows);
+    const int col = std::max(moved.column(), kFixedHistoryColumns);
+    return model()->index(row, col, rootIndex());
+}
+
+void HistoryGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableWidget::currentChanged(current, previous);
+    if (announceMoves_ && current.isValid() && !isFixedCell(current.row(), current.column()))
+        emit currentCellChosen(current.row(), current.column());
+}
+
+void CopyGridToClipboard(QTableWidget& grid, int leftCol, int topRow, int rightCol, int bottomRow) {
+    const int rows = grid.rowCount();
+    const int cols = grid.columnCount();
+    std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(rows),
+                                                std::vector<std::string>(static_cast<std::size_t>(cols)));
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            const QTableWidgetItem* cell = grid.item(r, c);
+            if (cell != nullptr)
+                cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = cell->text().toStdString();
+        }
+    }
+    const std::string text = GridCopyText(cells, leftCol, topRow, rightCol, bottomRow);
+    QGuiApplication::clipboard()->setText(FromUtf8(text));
+}
