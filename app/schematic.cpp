@@ -17,8 +17,8 @@ QPointF Polar(QPointF centre, double radius, double degrees) {
 
 constexpr double kFreeAngle = 20.0;     // unloaded arm a2 (dash-dot)
 constexpr double kFirstAngle = 45.0;    // arm a2 at φ1
-constexpr double kSecondAngle = 105.0;  // arm a2 at φ2 (dashed)
-constexpr double kArm2Length = 118.0;
+constexpr double kSecondAngle = 110.0;  // arm a2 at φ2 (dashed)
+constexpr double kArm2Length = 95.0;
 
 void ArrowHead(QPainter& p, QPointF tip, QPointF from, double size = 7.0) {
     const double dx = tip.x() - from.x();
@@ -57,11 +57,11 @@ void AngleArc(QPainter& p, QPointF centre, double radius, double fromDeg, double
 
 SchematicGeometry SchematicLayout() {
     SchematicGeometry g;
-    g.coilCentre = QPointF(176, 112);
+    g.coilCentre = QPointF(150, 115);
     g.coilRadius = 24;
     g.arm1End = QPointF(28, g.coilCentre.y() + g.coilRadius);
     g.arm2End = Polar(g.coilCentre, kArm2Length, kFirstAngle);
-    g.movedArm2End = Polar(g.coilCentre, kArm2Length * 0.82, kSecondAngle);
+    g.movedArm2End = Polar(g.coilCentre, kArm2Length * 0.9, kSecondAngle);
     return g;
 }
 
@@ -120,6 +120,9 @@ void DrawSchematic(QImage& image) {
     const QPointF a2To = g.arm2End + offset;
     p.drawLine(g.arm2End, a2To + offset * 0.3);
     Dimension(p, a2From, a2To);
+    // Leaders to where the window puts the a2 and coil-diameter boxes.
+    p.drawLine((a2From + a2To) / 2, QPointF(240, 119));
+    p.drawLine(Polar(c, r, 300), QPointF(170, 170));
 
     // Coil diameter across the coil.
     Dimension(p, Polar(c, r - 2, 200), Polar(c, r - 2, 20 + 180 + 180));
