@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
@@ -32,6 +33,9 @@
 #include "calc/number_text.h"
 #include "graphics/fatigue_diagram.h"
 #include "graphics/spring_drawing.h"
+#include "history/case_file.h"
+#include "history/history_grid.h"
+#include "history/history_text.h"
 #include "materials/fatigue_life.h"
 
 namespace {
@@ -263,8 +267,7 @@ void Tf_vek::BuildControls() {
     PageControl1->addTab(page1, QStringLiteral("＜　計算結果の履歴　＞"));
     PageControl1->addTab(page2, QStringLiteral("＜　　バネ形状　　＞"));
 
-    sg1 = new QTableWidget(12, 15, page1);
-    sg1->setObjectName(QStringLiteral("sg1"));
+    sg1 = new HistoryGrid(page1);
     sg1->setGeometry(0, 0, 795, 292);
     Image2 = new ImageControl(kSpringImageWidth, kSpringImageHeight, page2);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -285,7 +288,7 @@ void Tf_vek::BuildControls() {
     connect(SpeedButton1, &QToolButton::clicked, this, &Tf_vek::SpeedButton1Click);
     connect(SpeedButton5, &QToolButton::clicked, this, &Tf_vek::SpeedButton5Click);
     connect(SpeedButton6, &QToolButton::clicked, this, &Tf_vek::SpeedButton6Click);
-    connect(sg1, &QTableWidget::cellClicked, this, &Tf_vek::sg1Click);
+    connect(sg1, &HistoryGrid::currentCellChosen, this, &Tf_vek::sg1Click);
 }
 
 void Tf_vek::BuildMenu() {
@@ -496,7 +499,7 @@ void Tf_vek::SelectMaterial(int recordNo) {
 }
 
 void Tf_vek::InitHistoryGrid() {
-    // The history grid writes its headings and rows itself.
+    sg1->InitHistoryGrid(cases_, materials_);
 }
 
 // ---- handlers ---------------------------------------------------------------------
@@ -644,28 +647,119 @@ void Tf_vek::N4Click() {
 
 // ---- history, case file, print and editor commands ------------------------------
 
+namespace {
+
+const QString kCaseFileFilter = QStringLiteral("ねじりばねデーター|*.nbd");
+
+bool IsHistorySlot(int slot) {
+    return slot >= 1 && slot <= kHistorySlots;
+}
+
+}  // namespace
+
+int Tf_vek::HistorySlotNumber() const {
+    // The text as typed counts, even before the spin box has corrected it; a text that
+    // is no integer counts as the minimum.
+    bool ok = false;
+    const int typed = SpinEdit1->cleanText().trimmed().toInt(&ok, 10);
+    return ok ? typed : 1;
+}
+
+bool Tf_vek::historyUnsaved() const {
+    if (!historyChanged_) return false;
+    for (int slot = 1; slot <= kHistorySlots; ++slot)
+        if (cases_[static_cast<std::size_t>(slot)].used != 0) return true;
+    return false;
+}
+
 void Tf_vek::SpeedButton5Click() {
-    // Store into a history slot: written with the history grid.
+    RunCommand(dialogs_, this, [&] {
+        const int slot = HistorySlotNumber();
+        // A number outside the history, typed and not yet corrected, stores nowhere.
+        if (!IsHistorySlot(slot)) return;
+        CopyCase(cases_, 0, slot);
+        sg1->FillHistoryRow(slot, cases_, materials_);
+        historyChanged_ = true;
+    });
 }
 
 void Tf_vek::SpeedButton6Click() {
-    // Recall a history slot: written with the history grid.
+    RunCommand(dialogs_, this, [&] {
+        const int slot = HistorySlotNumber();
+        if (!IsHistorySlot(slot) || cases_[static_cast<std::size_t>(slot)].used == 0) return;
+        CopyCase(cases_, slot, 0);
+        ShowCase(0);
+    });
 }
 
 void Tf_vek::sg1Click() {
-    // Recall the clicked history row: written with the history grid.
+    RunCommand(dialogs_, this, [&] {
+        const int slot = sg1->currentRow() - 1;
+        if (!IsHistorySlot(slot) || cases_[static_cast<std::size_t>(slot)].used != 1) return;
+        CopyCase(cases_, slot, 0);
+        const int entry = cases_[0].wireDiaIndex;
+        if (entry >= 0 && entry < ComboBox6->count()) {
+            const QSignalBlocker block(ComboBox6);
+            ComboBox6->setCurrentIndex(entry);
+        }
+        ShowCase(0);
+    });
 }
 
 void Tf_vek::Edit2Click() {
-    // Read a case file: written with the case file commands.
+    RunCommand(dialogs_, this, [&] {
+        const QString name = dialogs_.openFileName(this, kCaseFileFilter, lastCaseOpenName_);
+        if (!name.isEmpty()) {
+            lastCaseOpenName_ = name;
+            // A file that cannot be read ends the command here: table and grid stay as they were.
+            ReadCaseFile(cases_, name.toStdString());
+            for (int slot = 1; slot <= kHistorySlots; ++slot)
+                if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
+        }
+        for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
+    });
+}
+
+bool Tf_vek::SaveCaseFile() {
+    bool saved = false;
+    RunCommand(dialogs_, this, [&] {
+        ReadWindowToCase();
+        const QString name = dialogs_.saveFileName(this, kCaseFileFilter, lastCaseSaveName_);
+        if (name.isEmpty()) return;
+        lastCaseSaveName_ = name;
+        WriteCaseFile(cases_, name.toStdString());
+        historyChanged_ = false;
+        saved = true;
+    });
+    return saved;
 }
 
 void Tf_vek::N3Click() {
-    // Save a case file: written with the case file commands.
+    SaveCaseFile();
 }
 
 void Tf_vek::N2Click() {
-    // Copy the history grid as text: written with the history grid.
+    RunCommand(dialogs_, this,
+               [&] { CopyGridToClipboard(*sg1, 0, 0, kHistoryColumns - 1, kHistoryGridRows - 1); });
+}
+
+void Tf_vek::closeEvent(QCloseEvent* event) {
+    if (historyUnsaved()) {
+        switch (dialogs_.askYesNoCancel(this, QStringLiteral("履歴が保存されていません。保存しますか？"))) {
+            case Dialogs::Answer::Yes:
+                if (!SaveCaseFile()) {
+                    event->ignore();
+                    return;
+                }
+                break;
+            case Dialogs::Answer::No:
+                break;
+            case Dialogs::Answer::Cancel:
+                event->ignore();
+                return;
+        }
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void Tf_vek::N5Click() {

@@ -27,6 +27,7 @@ class QTabWidget;
 class QTableWidget;
 class QToolButton;
 class ImageControl;
+class HistoryGrid;
 
 // Input boxes accept input in aqua and only display in white.
 inline const QColor kInputColour(0, 255, 255);
@@ -69,6 +70,9 @@ class Tf_vek : public QMainWindow {
     // Rows 0 and 1, column 0 and the slot rows of the history grid.
     void InitHistoryGrid();
 
+    // True while history slots hold cases stored or read since the last successful save.
+    bool historyUnsaved() const;
+
     ImageControl* fatigueImage() const { return Image1; }
     ImageControl* springImage() const { return Image2; }
 
@@ -103,6 +107,7 @@ class Tf_vek : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildControls();
@@ -110,6 +115,8 @@ class Tf_vek : public QMainWindow {
     void FormCreate();
     void DiameterCheck();
     void TurnsEntered();
+    int HistorySlotNumber() const;
+    bool SaveCaseFile();
 
     MaterialTable& materials_;
     KindIndex& kinds_;
@@ -121,6 +128,10 @@ class Tf_vek : public QMainWindow {
     QDialog* dataMake_ = nullptr;
     QDialog* keisuuMake_ = nullptr;
     QDialog* printPage_ = nullptr;
+
+    bool historyChanged_ = false;
+    QString lastCaseOpenName_;
+    QString lastCaseSaveName_ = QStringLiteral("nspring.nbd");
 
     // Controls, named as their objectName.
     QGroupBox* GroupBox1 = nullptr;
@@ -162,6 +173,6 @@ class Tf_vek : public QMainWindow {
     QListWidget* ListBox1 = nullptr;
     QSpinBox* SpinEdit1 = nullptr;
     QTabWidget* PageControl1 = nullptr;
-    QTableWidget* sg1 = nullptr;
+    HistoryGrid* sg1 = nullptr;
     QMenuBar* MainMenu1 = nullptr;
 };
