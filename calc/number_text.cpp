@@ -70,6 +70,12 @@ bool DoubleEqualsDecimal(double x, std::uint64_t digits, int k) {
 // its exact decimal value.
 SciDigits RoundSignificant(double x, int p) {
     char buf[64];
+    // A subnormal has too few bits for the shortcuts below (its shortest digits can be
+    // far from its exact value), and it can never be a short decimal tie.
+    if (x < std::numeric_limits<double>::min()) {
+        const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, p - 1);
+        return SplitScientific(buf, r.ptr);
+    }
     // The shortest round-trip digits: a value that is exactly halfway at p digits is a
     // (p+1)-digit decimal ending in 5, and then these are its digits.
     auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
