@@ -82,7 +82,7 @@ int ApplyDiameterListChoice(DesignCase& current, const MaterialTable& table, con
     const int rows = listed ? UsableRowCount(*listed) : 0;
     if (rows == 0) return -1;
     for (int i = 0; i < rows; ++i) {
-        if (!(listed->diameter[i] < previousDia)) {
+        if (listed->diameter[i] >= previousDia) {
             current.wireDiaIndex = i;
             return i;
         }

@@ -59,10 +59,11 @@ TEST_F(DefaultMaterialTable, KindsRunFromZeroWithAtMostEightRecordsEach) {
     bool gap = false;
     for (int k = 0; k < 10; ++k) {
         EXPECT_LE(perKind[k], 8) << "kind " << k;
-        if (perKind[k] == 0)
+        if (perKind[k] == 0) {
             gap = true;
-        else
+        } else {
             EXPECT_FALSE(gap) << "kind " << k << " follows an unused kind number";
+        }
     }
     EXPECT_GT(perKind[0], 0);
     // Every listed kind has a name, every listed material a distinct symbol.
@@ -90,7 +91,9 @@ TEST_F(DefaultMaterialTable, RowsAreAscendingWithStrengthAndStressesFromTheRatio
         EXPECT_GT(r.torsionRatio, 0);
         for (int i = 0; i < r.rowCount; ++i) {
             EXPECT_GT(r.diameter[i], 0);
-            if (i > 0) EXPECT_GT(r.diameter[i], r.diameter[i - 1]) << "row " << i;
+            if (i > 0) {
+                EXPECT_GT(r.diameter[i], r.diameter[i - 1]) << "row " << i;
+            }
             EXPECT_GT(r.tensileStrength[i], 0) << "row " << i;
             EXPECT_EQ(r.allowTorsion[i], r.torsionRatio * r.tensileStrength[i] / 100) << "row " << i;
             EXPECT_EQ(r.allowBending[i], r.bendingRatio * r.tensileStrength[i] / 100) << "row " << i;

@@ -257,13 +257,13 @@ TEST(InterpolateLinear, TablePointsAndInnerValues) {
 }
 
 TEST(InterpolateLinear, LaterIntervalWinsOnASharedEnd) {
-    // At the last point the value comes from the slope, not from y directly.
-    const double x[] = {0.1, 0.3, 0.7};
-    const double y[] = {0.1, 0.7, 0.3};
-    const double slope = (0.3 - 0.7) / (0.7 - 0.3);
-    EXPECT_EQ(InterpolateLinear(x, y, 3, 0.7), slope * (0.7 - 0.3) + 0.7);
-    EXPECT_NE(InterpolateLinear(x, y, 3, 0.7), 0.3);
-    EXPECT_EQ(InterpolateLinear(x, y, 3, 0.3), 0.7);
+    // The first interval's line misses 0.7 at x = 1.3 by one unit, and the line at the
+    // last point misses 0.3: the later interval decides an inner point, the slope the last.
+    const double x[] = {1.1, 1.3, 1.7};
+    const double y[] = {3.3, 0.7, 0.3};
+    EXPECT_EQ(InterpolateLinear(x, y, 2, 1.3), 0.7000000000000002);
+    EXPECT_EQ(InterpolateLinear(x, y, 3, 1.3), 0.7);
+    EXPECT_EQ(InterpolateLinear(x, y, 3, 1.7), 0.29999999999999993);
 }
 
 TEST(InterpolateLinear, OutsideTheTableContinuesTheNearestLine) {
