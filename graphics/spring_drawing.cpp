@@ -129,7 +129,8 @@ PixelArc ArcThrough(const PixelBox& box, QPoint start, QPoint end) {
     arc.box = box;
     arc.start = start;
     arc.end = end;
-    const double from = RayDegrees(box, start);
+    double from = RayDegrees(box, start);
+    if (from < 0.0) from += 360.0;
     double span = RayDegrees(box, end) - from;
     while (span <= 0.0) span += 360.0;
     while (span > 360.0) span -= 360.0;
