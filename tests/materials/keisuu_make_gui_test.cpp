@@ -155,4 +155,17 @@ TEST(KeisuuMakeFolder, ASaveThatCannotCreateItsFileReportsThePath) {
     EXPECT_FALSE(QFile::exists(missing));
 }
 
+// Writes the picture of the window for the documentation when TS_SCREENSHOT_DIR is set.
+TEST(KeisuuMakePicture, WritesThePictureWhenAsked) {
+    const QString out = qEnvironmentVariable("TS_SCREENSHOT_DIR");
+    if (out.isEmpty()) GTEST_SKIP() << "TS_SCREENSHOT_DIR not set";
+    CoefficientRecord coefficients;
+    LoadCoefficients(coefficients, TS_DATA_DIR "/keisuu.dat");
+    FakeDialogs dialogs;
+    Tkeisuu_make window(coefficients, dialogs, QStringLiteral(TS_DATA_DIR));
+    window.show();
+    QTest::qWait(50);
+    EXPECT_TRUE(window.grab().save(out + QStringLiteral("/keisuu-make.png")));
+}
+
 }  // namespace
