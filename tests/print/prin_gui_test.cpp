@@ -1,0 +1,335 @@
+// The print page: its table and labels filled from the current case, its layout over
+// the sketch, and the cell painting that hides the selection once the table is left.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <string>
+
+#include "print/prin.h"
+#include "print/spec_sketch.h"
+#include "tests/gui/fake_dialogs.h"
+
+namespace {
+
+// "ピアノ線" in Shift-JIS.
+const std::string kSymbolSjis = "\x83\x73\x83\x41\x83\x6D\x90\xFC";
+
+MaterialTable TableWithSymbol(int recordNo) {
+    MaterialTable table{};
+    SetShortString(table[static_cast<std::size_t>(recordNo)].symbol, kSymbolSjis);
+    return table;
+}
+
+DesignCase SampleCase() {
+    DesignCase c;
+    c.used = 1;
+    c.materialNo = 3;
+    c.wireDia = 1.25;
+    c.meanDia = 10;
+    c.outerDia = 11.25;
+    c.turns = 5;
+    c.leftHand = 0;
+    c.angle1 = 45;
+    c.angle2 = 90;
+    c.moment1 = 10;
+    c.moment2 = 20;
+    c.stress1 = 100;
+    c.stress2 = 200;
+    c.springConst = 1;
+    c.guideRodDia = 7.65;
+    c.arm1 = 15;
+    c.arm2 = 20;
+    return c;
+}
+
+class PrinformTest : public ::testing::Test {
+  protected:
+    MaterialTable materials = TableWithSymbol(3);
+    FakeDialogs dialogs;
+    Tprinform page{materials, dialogs};
+
+    QTableWidget* grid() { return page.findChild<QTableWidget*>(QStringLiteral("sg1")); }
+    QString cell(int row, int column) { return grid()->item(row, column)->text(); }
+    QLabel* label(int n) { return page.findChild<QLabel*>(QStringLiteral("Label%1").arg(n)); }
+};
+
+TEST_F(PrinformTest, TableShowsTheCaseWithUnitsAndConvertedValues) {
+    page.fillFrom(SampleCase());
+
+    EXPECT_EQ(cell(0, 0), QString());
+    EXPECT_EQ(cell(0, 1), QStringLiteral("項目"));
+    EXPECT_EQ(cell(0, 2), QStringLiteral("単位"));
+    EXPECT_EQ(cell(0, 3), QString());
+    for (int r = 1; r <= 15; ++r) EXPECT_EQ(cell(r, 0), QString::number(r)) << r;
+    for (int c = 1; c < 4; ++c) EXPECT_EQ(cell(15, c), QString()) << c;
+
+    EXPECT_EQ(cell(1, 1), QStringLiteral("材質"));
+    EXPECT_EQ(cell(1, 2), QString());
+    EXPECT_EQ(cell(1, 3), QStringLiteral("ピアノ線"));
+    EXPECT_EQ(cell(2, 3), QStringLiteral("1.25"));
+    EXPECT_EQ(cell(4, 3), QStringLiteral("11.25"));
+    EXPECT_EQ(cell(5, 1), QStringLiteral("巻数"));
+    EXPECT_EQ(cell(5, 2), QStringLiteral("巻数"));
+    EXPECT_EQ(cell(6, 1), QStringLiteral("巻き方向"));
+    EXPECT_EQ(cell(6, 2), QString());
+    EXPECT_EQ(cell(6, 3), QStringLiteral("右"));
+    EXPECT_EQ(cell(8, 1), QStringLiteral("モーメント１"));
+    EXPECT_EQ(cell(8, 2), QStringLiteral("Ｎ・ｍｍ"));
+    EXPECT_EQ(cell(8, 3), QStringLiteral("98.07"));  // 10 kgf·mm x 9.80665
+    EXPECT_EQ(cell(9, 2), QStringLiteral("Ｎ/ｍｍ＾２"));
+    EXPECT_EQ(cell(9, 3), QStringLiteral("980.7"));
+    EXPECT_EQ(cell(11, 3), QStringLiteral("196.1"));  // 196.133
+    EXPECT_EQ(cell(12, 3), QStringLiteral("1961"));   // 1961.33
+    EXPECT_EQ(cell(13, 1), QStringLiteral("バネ定数"));
+    EXPECT_EQ(cell(13, 2), QStringLiteral("Ｎ・ｍｍ/度"));
+    EXPECT_EQ(cell(13, 3), QStringLiteral("9.807"));
+    EXPECT_EQ(cell(14, 2), QStringLiteral("ｍｍ"));
+    EXPECT_EQ(cell(14, 3), QStringLiteral("7.65"));
+}
+
+TEST_F(PrinformTest, FullFormatKeepsFifteenDigitsShortFormatFour) {
+    DesignCase c = SampleCase();
+    c.wireDia = 0.00005;
+    c.meanDia = 12.3456789012345678;
+    c.turns = 0.0001;
+    c.angle1 = 12.3456;
+    c.angle2 = 12346;
+    page.fillFrom(c);
+    EXPECT_EQ(cell(2, 3), QStringLiteral("5E-5"));
+    EXPECT_EQ(cell(3, 3), QStringLiteral("12.3456789012346"));
+    EXPECT_EQ(cell(5, 3), QStringLiteral("0.0001"));
+    EXPECT_EQ(cell(7, 3), QStringLiteral("12.35"));
+    EXPECT_EQ(cell(10, 3), QStringLiteral("1.235E4"));
+    EXPECT_EQ(label(1)->text(), QStringLiteral("角度１　= 12.35度"));
+    EXPECT_EQ(label(3)->text(), QStringLiteral("平均径　= 12.35mm"));
+}
+
+TEST_F(PrinformTest, LabelsUseTheRoundedFactorAndTheirExactTexts) {
+    page.fillFrom(SampleCase());
+    EXPECT_EQ(label(5)->text(), QStringLiteral("トルクM1= 98.07N･mm"));
+    EXPECT_EQ(label(4)->text(), QStringLiteral("トルクM2= 196.1N･mm"));  // 196.14
+    EXPECT_EQ(label(1)->text(), QStringLiteral("角度１　= 45度"));
+    EXPECT_EQ(label(2)->text(), QStringLiteral("角度２　= 90度"));
+    EXPECT_EQ(label(6)->text(), QStringLiteral("ａ1 = 15mm"));
+    EXPECT_EQ(label(7)->text(), QStringLiteral("ａ2 = 20mm"));
+    EXPECT_EQ(label(3)->text(), QStringLiteral("平均径　= 10mm"));
+
+    // The two factors give different fourth digits for a moment of 51 kgf·mm:
+    // 500.139 in the table, 500.157 on the sketch.
+    DesignCase c = SampleCase();
+    c.moment1 = 51;
+    page.fillFrom(c);
+    EXPECT_EQ(cell(8, 3), QStringLiteral("500.1"));
+    EXPECT_EQ(label(5)->text(), QStringLiteral("トルクM1= 500.2N･mm"));
+}
+
+TEST_F(PrinformTest, SecondOpeningOverwritesEverythingItWrites) {
+    DesignCase first = SampleCase();
+    first.leftHand = 1;
+    first.arm1 = 123.456;
+    page.fillFrom(first);
+    EXPECT_EQ(cell(6, 3), QStringLiteral("左"));
+    EXPECT_EQ(label(6)->text(), QStringLiteral("ａ1 = 123.5mm"));
+    const int wideLabel = label(6)->width();
+
+    DesignCase second = SampleCase();
+    second.materialNo = 40;  // outside the table: no symbol, no crash
+    page.fillFrom(second);
+    EXPECT_EQ(cell(6, 3), QStringLiteral("右"));
+    EXPECT_EQ(cell(1, 3), QString());
+    EXPECT_EQ(label(6)->text(), QStringLiteral("ａ1 = 15mm"));
+    EXPECT_LT(label(6)->width(), wideLabel);  // sized to the new text
+    EXPECT_EQ(label(6)->pos(), QPoint(480, 168));
+    EXPECT_EQ(cell(15, 3), QString());
+}
+
+TEST_F(PrinformTest, CaseWithCheckErrorsIsShownAsItIs) {
+    DesignCase c = SampleCase();
+    c.springIndex = 2;  // index too small
+    c.angle1 = 120;     // angles in the wrong order
+    c.angle2 = 30;
+    c.stress2 = 1e6;
+    page.fillFrom(c);
+    EXPECT_EQ(cell(7, 3), QStringLiteral("120"));
+    EXPECT_EQ(cell(10, 3), QStringLiteral("30"));
+    EXPECT_EQ(cell(12, 3), QStringLiteral("9.807E6"));
+    EXPECT_EQ(dialogs.messageCount(), 0);
+}
+
+TEST_F(PrinformTest, LayoutOfThePage) {
+    EXPECT_EQ(page.objectName(), QStringLiteral("prinform"));
+    EXPECT_EQ(page.windowTitle(), QStringLiteral("prinform"));
+    EXPECT_EQ(page.size(), QSize(807, 904));
+    EXPECT_TRUE(page.isModal());
+    EXPECT_EQ(page.palette().color(QPalette::Window), QColor(Qt::white));
+
+    auto* button = page.findChild<QPushButton*>(QStringLiteral("Button1"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), QStringLiteral("プリント"));
+    EXPECT_EQ(button->geometry(), QRect(24, 16, 75, 25));
+
+    auto* image = page.findChild<QLabel*>(QStringLiteral("Image1"));
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->geometry(), QRect(168, 8, 417, 265));
+    EXPECT_EQ(image->pixmap().size(), QSize(454, 252));
+
+    EXPECT_EQ(grid()->geometry(), QRect(88, 280, 559, 499));
+    EXPECT_EQ(grid()->rowCount(), 16);
+    EXPECT_EQ(grid()->columnCount(), 4);
+    const int widths[] = {64, 222, 97, 169};
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(grid()->columnWidth(c), widths[c]);
+    for (int r = 0; r < 16; ++r) EXPECT_EQ(grid()->rowHeight(r), 30);
+    EXPECT_EQ(grid()->font().pixelSize(), 13);
+    // The whole table fits the control: no row or column is cut off.
+    page.show();
+    QApplication::processEvents();
+    EXPECT_LE(grid()->horizontalHeader()->length(), grid()->viewport()->width());
+    EXPECT_LE(grid()->verticalHeader()->length(), grid()->viewport()->height());
+    page.hide();
+
+    const QPoint places[] = {{472, 32}, {160, 32}, {424, 224}, {160, 8}, {472, 8}, {480, 168}, {248, 208}};
+    page.fillFrom(SampleCase());
+    for (int n = 1; n <= 7; ++n) {
+        EXPECT_EQ(label(n)->pos(), places[n - 1]) << n;
+        EXPECT_EQ(label(n)->font().pixelSize(), 19) << n;
+        EXPECT_EQ(label(n)->size(), label(n)->sizeHint()) << n;
+    }
+}
+
+// The labels are opaque: they must sit on blank parts of the sketch, next to what they
+// name, or they would hide its lines.
+TEST_F(PrinformTest, LabelsSitOnBlankPartsOfTheSketchBesideWhatTheyName) {
+    page.fillFrom(SampleCase());
+    const QImage sketch = DrawSpecSketch();
+    const QPoint imageOrigin(168, 8);
+    for (int n = 1; n <= 7; ++n) {
+        const QRect onSketch = label(n)->geometry().translated(-imageOrigin).intersected(sketch.rect());
+        int inked = 0;
+        for (int y = onSketch.top(); y <= onSketch.bottom(); ++y) {
+            for (int x = onSketch.left(); x <= onSketch.right(); ++x) {
+                if (sketch.pixel(x, y) != qRgb(255, 255, 255)) ++inked;
+            }
+        }
+        EXPECT_EQ(inked, 0) << "Label" << n << " covers lines of the sketch";
+    }
+
+    const SpecSketchGeometry g = SpecSketchLayout();
+    auto onSketch = [&](int n) { return QRectF(label(n)->geometry().translated(-imageOrigin)); };
+    // a2 between the horizontal arm and its dimension, within the dimension's span.
+    const QRectF a2 = onSketch(7);
+    EXPECT_GT(a2.top(), g.horizontalArm.y1());
+    EXPECT_LT(a2.bottom(), g.horizontalDimension.y1());
+    EXPECT_GT(a2.left(), g.horizontalDimension.x1());
+    EXPECT_LT(a2.left(), g.horizontalDimension.x2());
+    // The leader line ends at the mean diameter label, a few pixels left of its text.
+    const QRectF mean = onSketch(3);
+    const QPointF leaderEnd = g.leaderLine.last();
+    EXPECT_NEAR(leaderEnd.x(), mean.left(), 8);
+    EXPECT_GT(leaderEnd.y(), mean.top());
+    EXPECT_LT(leaderEnd.y(), mean.bottom());
+    // a1 just below the far half of the slanting dimension.
+    const QRectF a1 = onSketch(6);
+    const QLineF dim = g.slantingDimension;
+    const double t = (a1.left() - dim.x1()) / (dim.x2() - dim.x1());
+    ASSERT_GT(t, 0.5);
+    ASSERT_LT(t, 1.0);
+    const double dimYAtLabel = dim.y1() + t * (dim.y2() - dim.y1());
+    EXPECT_GT(a1.top(), dimYAtLabel);
+    EXPECT_LT(a1.top() - dimYAtLabel, 30);
+}
+
+TEST(SpecSketch, BlueLineArtOnWhite) {
+    const QImage sketch = DrawSpecSketch();
+    ASSERT_EQ(sketch.size(), QSize(454, 252));
+    const SpecSketchGeometry g = SpecSketchLayout();
+    // On the outer coil circle (left and right), the arm, and the dimension line.
+    const QPointF c = g.coilCentre;
+    const QPoint inked[] = {
+        QPointF(c.x() - g.outerRadius, c.y()).toPoint(),
+        QPointF(c.x() + g.outerRadius, c.y()).toPoint(),
+        g.slantingArm.pointAt(0.5).toPoint(),
+        g.horizontalArm.pointAt(0.5).toPoint(),
+        g.horizontalDimension.pointAt(0.5).toPoint(),
+        g.loadArrow.pointAt(0.5).toPoint(),
+    };
+    for (const QPoint& p : inked) {
+        const QColor colour = sketch.pixelColor(p);
+        EXPECT_EQ(colour.blue(), 255) << p.x() << "," << p.y();
+        EXPECT_LT(colour.red(), 160) << p.x() << "," << p.y();
+    }
+    EXPECT_EQ(sketch.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(sketch.pixel(c.toPoint()), qRgb(255, 255, 255));  // inside the wire circles
+    // The arms are tangent to the mean circle and the dimension lines parallel to them.
+    EXPECT_NEAR(QLineF(c, g.horizontalArm.p1()).length(), g.meanRadius, 1e-9);
+    EXPECT_NEAR(g.slantingDimension.angle(), g.slantingArm.angle(), 1e-6);
+    EXPECT_NEAR(g.slantingArm.angle(), g.slantDegrees, 1e-9);
+    EXPECT_LT(g.slantDegrees, g.loaded1Degrees);
+    EXPECT_LT(g.loaded1Degrees, g.loaded2Degrees);
+    // Everything the page shows lies within the 417 visible pixels.
+    EXPECT_LT(g.slantingDimension.x2(), 417);
+    EXPECT_LT(g.loadArrow.x1(), 417);
+}
+
+QColor CellColour(QTableWidget* grid, int row, int column) {
+    const QImage shot = grid->viewport()->grab().toImage();
+    const QRect r = grid->visualRect(grid->model()->index(row, column));
+    return shot.pixelColor(r.left() + 3, r.bottom() - 2);
+}
+
+TEST_F(PrinformTest, SelectedCellIsHighlightedOnlyUntilTheTableIsLeft) {
+    page.fillFrom(SampleCase());
+    page.show();
+    QApplication::setActiveWindow(&page);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    EXPECT_FALSE(page.gridLeft());
+
+    grid()->setFocus();
+    QApplication::processEvents();
+    grid()->setCurrentCell(8, 3);
+    QApplication::processEvents();
+    const QColor highlight = grid()->palette().color(QPalette::Active, QPalette::Highlight);
+    EXPECT_EQ(CellColour(grid(), 8, 3), highlight);
+    EXPECT_EQ(CellColour(grid(), 9, 3), grid()->palette().color(QPalette::Base));
+
+    auto* button = page.findChild<QPushButton*>(QStringLiteral("Button1"));
+    button->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(page.gridLeft());
+    EXPECT_TRUE(grid()->item(8, 3)->isSelected());
+    EXPECT_EQ(CellColour(grid(), 8, 3), grid()->palette().color(QPalette::Base));
+    // Fixed cells keep their own colour.
+    EXPECT_EQ(CellColour(grid(), 8, 0), grid()->palette().color(QPalette::Button));
+
+    grid()->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(page.gridLeft());
+    EXPECT_EQ(CellColour(grid(), 8, 3), highlight);
+    page.hide();
+}
+
+TEST_F(PrinformTest, HeadingCellsCannotBeSelected) {
+    page.fillFrom(SampleCase());
+    grid()->setCurrentCell(0, 1);
+    EXPECT_FALSE(grid()->item(0, 1)->isSelected());
+    grid()->setCurrentCell(4, 0);
+    EXPECT_FALSE(grid()->item(4, 0)->isSelected());
+}
+
+// Writes the page picture for the documentation when asked to.
+TEST_F(PrinformTest, PagePictureForTheDocumentation) {
+    page.fillFrom(SampleCase());
+    const QImage shot = page.grab().toImage();
+    EXPECT_EQ(shot.size(), QSize(807, 904));
+    const QByteArray out = qgetenv("TS_PRINT_PAGE_PNG");
+    if (!out.isEmpty()) {
+        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(out), "PNG"));
+    }
+}
+
+}  // namespace
