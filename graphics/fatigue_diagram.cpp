@@ -47,9 +47,9 @@ QFont DiagramFont() {
 }
 
 // Text is placed by its top-left corner; the opaque background comes from the painter.
+// Drawing at the baseline point skips the text layout that a rectangle would need.
 void TextAt(QPainter& painter, int x, int y, const QString& text) {
-    constexpr int kRoomy = 1000;
-    painter.drawText(QRect(x, y, kRoomy, kRoomy), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);
 }
 
 QString Tenths(int tenths) {
