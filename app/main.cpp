@@ -8,9 +8,11 @@
 
 #include "app/dialogs.h"
 #include "app/vek.h"
+#include "history/u_data_make.h"
 #include "materials/coefficients.h"
 #include "materials/material_selection.h"
 #include "materials/material_table.h"
+#include "materials/u_keisuu_make.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -28,6 +30,11 @@ int main(int argc, char** argv) {
     const QString appDir = QCoreApplication::applicationDirPath();
 
     Tf_vek f_vek(materials, kinds, coefficients, dialogs, appDir);
+    // The tool windows are created once, after the main window has read the files,
+    // and stay hidden until their menu item shows them.
+    Tdata_make data_make(materials, dialogs, &f_vek);
+    Tkeisuu_make keisuu_make(coefficients, dialogs, appDir, &f_vek);
+    f_vek.setToolWindows(&data_make, &keisuu_make, nullptr);
     f_vek.show();
 
     // For the documentation picture: calculate once, save the window as PNG, quit.
