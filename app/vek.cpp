@@ -771,9 +771,9 @@ void Tf_vek::N1Click() {
 }
 
 void Tf_vek::N7Click() {
-    // Show the material editor: written with the editor.
+    if (dataMake_ != nullptr) dataMake_->exec();
 }
 
 void Tf_vek::N8Click() {
-    // Show the coefficient editor: written with the editor.
+    if (keisuuMake_ != nullptr) keisuuMake_->exec();
 }
