@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -659,10 +660,14 @@ bool IsHistorySlot(int slot) {
 
 int Tf_vek::HistorySlotNumber() const {
     // The text as typed counts, even before the spin box has corrected it; a text that
-    // is no integer counts as the minimum.
+    // is no integer counts as the minimum. An integer too large for any slot number
+    // becomes 0, which the buttons refuse, rather than the minimum.
+    const QString typed = SpinEdit1->cleanText().trimmed();
+    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!integer.match(typed).hasMatch()) return 1;
     bool ok = false;
-    const int typed = SpinEdit1->cleanText().trimmed().toInt(&ok, 10);
-    return ok ? typed : 1;
+    const int value = typed.toInt(&ok, 10);
+    return ok ? value : 0;
 }
 
 bool Tf_vek::historyUnsaved() const {
