@@ -3,6 +3,8 @@
 // loading and saving table files, with every failure path.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,11 +13,15 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/sjis.h"
+#include "app/vek.h"
 #include "calc/number_text.h"
 #include "history/u_data_make.h"
+#include "materials/material_selection.h"
 #include "materials/material_table.h"
+#include "materials/u_keisuu_make.h"
 #include "tests/gui/fake_dialogs.h"
 
 namespace {
@@ -591,6 +597,45 @@ TEST_F(DataMakeTest, TabMovesToTheNextDataCellSkippingTheRowNumbers) {
     QTest::keyClick(grid, Qt::Key_Tab);
     EXPECT_EQ(grid->currentRow(), kFixed + 4);
     EXPECT_EQ(grid->currentColumn(), 1);
+}
+
+// The tools menu of the main window opens both windows modally over the data the
+// main window read at start-up.
+TEST(ToolWindows, TheToolsMenuShowsEachWindowModally) {
+    MaterialTable materials{};
+    KindIndex kinds{};
+    CoefficientRecord coefficients{};
+    FakeDialogs dialogs;
+    Tf_vek f_vek(materials, kinds, coefficients, dialogs, QStringLiteral(TS_DATA_DIR));
+    Tdata_make data_make(materials, dialogs, &f_vek);
+    Tkeisuu_make keisuu_make(coefficients, dialogs, QStringLiteral(TS_DATA_DIR), &f_vek);
+    f_vek.setToolWindows(&data_make, &keisuu_make, nullptr);
+    f_vek.show();
+    EXPECT_FALSE(data_make.isVisible());
+    EXPECT_FALSE(keisuu_make.isVisible());
+
+    QWidget* seenModal = nullptr;
+    QString shownKind;
+    QTimer::singleShot(0, [&] {
+        seenModal = QApplication::activeModalWidget();
+        shownKind = data_make.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text();
+        data_make.reject();
+    });
+    f_vek.findChild<QAction*>(QStringLiteral("N7"))->trigger();
+    EXPECT_EQ(seenModal, &data_make);
+    EXPECT_EQ(shownKind, FromSjis(ShortStringValue(materials[0].kindName)));
+    EXPECT_FALSE(shownKind.isEmpty());
+
+    QString shownFirst;
+    QTimer::singleShot(0, [&] {
+        seenModal = QApplication::activeModalWidget();
+        shownFirst = keisuu_make.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text();
+        keisuu_make.reject();
+    });
+    f_vek.findChild<QAction*>(QStringLiteral("N8"))->trigger();
+    EXPECT_EQ(seenModal, &keisuu_make);
+    EXPECT_EQ(shownFirst, QString::fromStdString(FormatFull(coefficients.values[0])));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 // Writes the picture of the window for the documentation when TS_SCREENSHOT_DIR is set.
