@@ -1,9 +1,12 @@
 // Program start: the application, the shared data, the main window and its tool
 // windows, then the event loop until the main window closes.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "app/dialogs.h"
@@ -44,7 +47,18 @@ int main(int argc, char** argv) {
             if (auto* calculate = f_vek.findChild<QPushButton*>(QStringLiteral("BitBtn2")))
                 calculate->click();
             QTimer::singleShot(300, &f_vek, [&f_vek, screenshot] {
-                const bool saved = f_vek.grab().save(screenshot, "PNG");
+                bool saved = f_vek.grab().save(screenshot, "PNG");
+                // Each page of the page control as well, beside the window's picture.
+                if (auto* pages = f_vek.findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
+                    const QDir folder = QFileInfo(screenshot).absoluteDir();
+                    const QString names[] = {QStringLiteral("history-page.png"),
+                                             QStringLiteral("spring-page.png")};
+                    for (int i = 0; i < pages->count() && i < 2; ++i) {
+                        pages->setCurrentIndex(i);
+                        saved = pages->grab().save(folder.filePath(names[i]), "PNG") && saved;
+                    }
+                    pages->setCurrentIndex(0);
+                }
                 QCoreApplication::exit(saved ? 0 : 1);
             });
         });
