@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -580,8 +581,12 @@ void Tf_vek::Edit19Exit() {
 
 bool Tf_vek::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
-        if (watched == Edit18) Edit18Exit();
-        if (watched == Edit19) Edit19Exit();
+        // Only a move to another control of this window leaves the box; switching to
+        // another window or opening a menu keeps the focus where it is.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool leftBox = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        if (leftBox && watched == Edit18) Edit18Exit();
+        if (leftBox && watched == Edit19) Edit19Exit();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFocusEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -298,6 +299,17 @@ TEST(MainWindowDiameters, TypedInnerDiameterIsStoredWhenLeavingTheBox) {
     EXPECT_EQ(c.outerDia, 14.0);
     EXPECT_EQ(app.caption("Label28"), QStringLiteral("バネ指数=13"));
     EXPECT_TRUE(app.dialogs.errors.isEmpty());
+}
+
+TEST(MainWindowDiameters, SwitchingToAnotherWindowIsNotLeavingTheBox) {
+    MainWindowApp app;
+    app.type("Edit18", QStringLiteral("12"));
+    QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(app.find("Edit18"), &deactivated);
+    EXPECT_EQ(app.window->cases()[0].meanDia, 10.0);
+    QFocusEvent tabbedAway(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(app.find("Edit18"), &tabbedAway);
+    EXPECT_EQ(app.window->cases()[0].meanDia, 12.0);
 }
 
 TEST(MainWindowDiameters, CoilDiameterEqualToTheWireTextTriggersNoUpdate) {

@@ -1,0 +1,81 @@
+// The main window offscreen: a whole calculate command, one live update of the
+// recommended values, and start-up to the first shown window against an empty main
+// window of the same size.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMainWindow>
+
+#include "app/vek.h"
+#include "tests/gui/fake_dialogs.h"
+
+namespace {
+
+struct WindowData {
+    MaterialTable materials{};
+    KindIndex kinds{};
+    CoefficientRecord coefficients{};
+    FakeDialogs dialogs;
+};
+
+void ShowAndPaint(QWidget& window) {
+    window.show();
+    QApplication::processEvents();
+}
+
+void BM_CalculateCommand(benchmark::State& state) {
+    WindowData data;
+    Tf_vek window(data.materials, data.kinds, data.coefficients, data.dialogs, QStringLiteral(TS_DATA_DIR));
+    ShowAndPaint(window);
+    for (auto _ : state) {
+        window.BitBtn2Click();
+        QApplication::processEvents();  // repaint what the command changed
+    }
+    if (!data.dialogs.errors.isEmpty())
+        state.SkipWithError(data.dialogs.errors.first().toStdString().c_str());
+}
+BENCHMARK(BM_CalculateCommand)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+void BM_UpdateRecommended(benchmark::State& state) {
+    WindowData data;
+    Tf_vek window(data.materials, data.kinds, data.coefficients, data.dialogs, QStringLiteral(TS_DATA_DIR));
+    ShowAndPaint(window);
+    for (auto _ : state) {
+        window.UpdateRecommended();
+        QApplication::processEvents();
+    }
+    if (!data.dialogs.errors.isEmpty())
+        state.SkipWithError(data.dialogs.errors.first().toStdString().c_str());
+}
+BENCHMARK(BM_UpdateRecommended)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+void BM_StartupToFirstShownWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        WindowData data;
+        Tf_vek window(data.materials, data.kinds, data.coefficients, data.dialogs,
+                      QStringLiteral(TS_DATA_DIR));
+        ShowAndPaint(window);
+        benchmark::DoNotOptimize(window.cases()[0].maxAngle);
+    }
+}
+BENCHMARK(BM_StartupToFirstShownWindow)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+void BM_EmptyMainWindowShown(benchmark::State& state) {
+    for (auto _ : state) {
+        QMainWindow window;
+        window.resize(823, 837);
+        ShowAndPaint(window);
+    }
+}
+BENCHMARK(BM_EmptyMainWindowShown)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
