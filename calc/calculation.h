@@ -38,7 +38,8 @@ struct WindowInputs {
 
 // ReadDiameters: material, wire diameter and coil diameters. Returns the new caption
 // of the spring-index label ("バネ指数=" + D/d in 3 digits), or nullopt when meanDia is 0
-// (the caption then stays). Throws a conversion error at the first bad text.
+// (the caption then stays). Throws a conversion error at the first bad text, and the
+// division error when the typed wire diameter is 0 under a non-zero mean diameter.
 std::optional<std::string> ReadDiameters(DesignCase& c, const MaterialTable& table, const KindIndex& index,
                                          const WindowInputs& in);
 // The rest of ReadWindowToCase after ReadDiameters: turns, angles, moments, arms, flags.
