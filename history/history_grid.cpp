@@ -1,6 +1,7 @@
 #include "history/history_grid.h"
 
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -171,7 +172,10 @@ void HistoryGrid::focusInEvent(QFocusEvent* event) {
 }
 
 void HistoryGrid::focusOutEvent(QFocusEvent* event) {
-    gridLeft_ = true;
+    // Only a move to another control leaves the grid; switching to another window or
+    // opening a menu keeps it the window's focused control.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        gridLeft_ = true;
     QTableWidget::focusOutEvent(event);
     viewport()->update();
 }

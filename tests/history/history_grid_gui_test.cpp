@@ -276,6 +276,18 @@ TEST(HistoryGridDrawing, CurrentCellIsHighlightedUntilTheGridHasBeenEnteredAndLe
     grid.setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     EXPECT_FALSE(grid.gridLeft());
+
+    // Switching to another window does not leave the grid: without the focus its
+    // current cell is highlighted again.
+    QWidget elsewhere;
+    elsewhere.resize(50, 50);
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    ASSERT_FALSE(grid.hasFocus());
+    EXPECT_FALSE(grid.gridLeft());
+    image = grid.viewport()->grab().toImage();
+    EXPECT_EQ(image.pixelColor(current.topLeft() + inside), highlight);
 }
 
 TEST_F(HistoryGridTest, TextIsCentredAndStartsBelowTheTopEdge) {
