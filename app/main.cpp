@@ -16,6 +16,7 @@
 #include "materials/material_selection.h"
 #include "materials/material_table.h"
 #include "materials/u_keisuu_make.h"
+#include "print/prin.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -37,7 +38,8 @@ int main(int argc, char** argv) {
     // and stay hidden until their menu item shows them.
     Tdata_make data_make(materials, dialogs, &f_vek);
     Tkeisuu_make keisuu_make(coefficients, dialogs, appDir, &f_vek);
-    f_vek.setToolWindows(&data_make, &keisuu_make, nullptr);
+    Tprinform prinform(materials, dialogs, &f_vek);
+    f_vek.setToolWindows(&data_make, &keisuu_make, &prinform);
     f_vek.show();
 
     // For the documentation picture: calculate once, save the window as PNG, quit.

@@ -39,6 +39,8 @@
 #include "history/history_grid.h"
 #include "history/history_text.h"
 #include "materials/fatigue_life.h"
+#include "print/prin.h"
+#include "print/window_print.h"
 
 namespace {
 
@@ -773,12 +775,13 @@ void Tf_vek::closeEvent(QCloseEvent* event) {
 }
 
 void Tf_vek::N5Click() {
-    // Print the specification table: written with the print page.
+    auto* page = qobject_cast<Tprinform*>(printPage_);
+    if (page == nullptr) return;
+    page->fillFrom(cases_[0]);
+    page->exec();
 }
 
-void Tf_vek::N1Click() {
-    // Print the window: written with the window print.
-}
+void Tf_vek::N1Click() { PrintWindowOnDefaultPrinter(*this, ScaleMode::FitToPage, dialogs_); }
 
 void Tf_vek::N7Click() {
     if (dataMake_ != nullptr) dataMake_->exec();
