@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "graphics/spring_drawing.h"
 
@@ -172,7 +173,7 @@ TEST(SpringEndView, ArmTwoIsTurnedByTheFractionOfATurn) {
     const QPoint centre = BoxCentre(g.innerCircle);
     const QPoint q1 = (*g.arm2Outline)[0], q6 = (*g.arm1Outline)[0];
     auto screenAngle = [&](QPoint p) {
-        return std::atan2(-(p.y() - centre.y()), p.x() - centre.x()) * 180 / M_PI;
+        return std::atan2(-(p.y() - centre.y()), p.x() - centre.x()) * 180 / std::numbers::pi;
     };
     EXPECT_NEAR(screenAngle(q6), -90, 2);        // arm 1 leaves at the bottom of the ring
     EXPECT_NEAR(screenAngle(q1), -90 + 108, 2);  // arm 2 turned 108 degrees counter-clockwise
