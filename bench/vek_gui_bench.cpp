@@ -36,6 +36,19 @@ void BM_CalculateCommand(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculateCommand)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
+// The command alone: reading, calculating, writing the boxes and both drawings,
+// without the repaint that follows on screen.
+void BM_CalculateCommandWithoutRepaint(benchmark::State& state) {
+    WindowData data;
+    Tf_vek window(data.materials, data.kinds, data.coefficients, data.dialogs, QStringLiteral(TS_DATA_DIR));
+    ShowAndPaint(window);
+    for (auto _ : state) window.BitBtn2Click();
+    QApplication::processEvents();
+    if (!data.dialogs.errors.isEmpty())
+        state.SkipWithError(data.dialogs.errors.first().toStdString().c_str());
+}
+BENCHMARK(BM_CalculateCommandWithoutRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
 void BM_UpdateRecommended(benchmark::State& state) {
     WindowData data;
     Tf_vek window(data.materials, data.kinds, data.coefficients, data.dialogs, QStringLiteral(TS_DATA_DIR));
