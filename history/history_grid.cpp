@@ -6,11 +6,11 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStringDecoder>
 #include <QStyledItemDelegate>
 #include <string>
 #include <vector>
 
+#include "app/sjis.h"
 #include "history/history_text.h"
 
 namespace {
@@ -21,12 +21,6 @@ constexpr int kTextDrop = 2;  // text sits 2 px below the cell's top edge
 
 QString FromUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QString FromSjis(const std::string& s) {
-    QStringDecoder decoder("windows-31j");
-    if (!decoder.isValid()) return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-    return decoder.decode(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
 }
 
 // Draws every cell itself: fixed cells with a header look, text centred and top
