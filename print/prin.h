@@ -1,5 +1,5 @@
 // The print page: a sketch of the spring with the operating values on it and the
-// specification table of the current case, printed as the window shows it.
+// 要目表 (data sheet) of the current case, printed as the window shows it.
 #pragma once
 
 #include <QDialog>
