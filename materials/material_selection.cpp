@@ -106,10 +106,11 @@ BendingTable BuildBendingTable(const MaterialTable& table, int recordNo) {
             ++bending.count;
         }
     } else {
-        const double ratio = static_cast<double>(r->bendingRatio);
+        // Product and quotient in extended precision, rounded once when stored.
+        const long double ratio = static_cast<long double>(r->bendingRatio);
         for (int i = 0; i < rows; ++i) {
             bending.x[bending.count] = r->diameter[i];
-            bending.y[bending.count] = ratio * r->tensileStrength[i] / 100;
+            bending.y[bending.count] = static_cast<double>(ratio * r->tensileStrength[i] / 100);
             ++bending.count;
         }
     }
@@ -119,13 +120,14 @@ BendingTable BuildBendingTable(const MaterialTable& table, int recordNo) {
 namespace {
 
 // Value at v of the straight line through points k and k+1. A zero-width interval has
-// no slope; its later point stands for it.
+// no slope; its later point stands for it. The arithmetic is extended; only the slope,
+// the offset and the result are rounded to double.
 double LineValue(const double* x, const double* y, int k, double v) {
-    const double width = x[k + 1] - x[k];
-    if (width == 0) return y[k + 1];
-    const double slope = (y[k + 1] - y[k]) / width;
-    const double offset = v - x[k];
-    return slope * offset + y[k];
+    using Real = long double;
+    if (x[k + 1] == x[k]) return y[k + 1];
+    const double slope = static_cast<double>((Real{y[k + 1]} - y[k]) / (Real{x[k + 1]} - x[k]));
+    const double offset = static_cast<double>(Real{v} - x[k]);
+    return static_cast<double>(Real{slope} * offset + y[k]);
 }
 
 }  // namespace

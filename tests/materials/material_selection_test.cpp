@@ -211,6 +211,11 @@ TEST(BendingTable, RatioOfTensileStrengthWhenNoExplicitStresses) {
     table[0].bendingRatio = 55;
     table[0].tensileStrength[0] = 2150;
     EXPECT_EQ(BuildBendingTable(table, 0).y[0], 1182.5);
+    // Percentage, product and quotient are rounded once: 20 % of 1017.671 is the
+    // double nearest to 203.5342, where rounding the product first lands one unit above.
+    table[0].bendingRatio = 20;
+    table[0].tensileStrength[0] = 1017.671;
+    EXPECT_EQ(BuildBendingTable(table, 0).y[0], 203.5342);
 }
 
 TEST(BendingTable, ExplicitStressesLeaveOutRowsWithoutTorsionStress) {
@@ -261,9 +266,20 @@ TEST(InterpolateLinear, LaterIntervalWinsOnASharedEnd) {
     // last point misses 0.3: the later interval decides an inner point, the slope the last.
     const double x[] = {1.1, 1.3, 1.7};
     const double y[] = {3.3, 0.7, 0.3};
-    EXPECT_EQ(InterpolateLinear(x, y, 2, 1.3), 0.7000000000000002);
+    EXPECT_EQ(InterpolateLinear(x, y, 2, 1.3), 0.7000000000000001);
     EXPECT_EQ(InterpolateLinear(x, y, 3, 1.3), 0.7);
     EXPECT_EQ(InterpolateLinear(x, y, 3, 1.7), 0.29999999999999993);
+}
+
+TEST(InterpolateLinear, LastPointComesFromTheSlopeInExtendedArithmetic) {
+    // Slope and offset are rounded to double, the rest is extended: at the last point the
+    // line then lands on y itself here, where all-double arithmetic misses it by a unit.
+    const double x[] = {4.04, 4.98};
+    const double y[] = {3493.75, 892.62};
+    EXPECT_EQ(InterpolateLinear(x, y, 2, 4.98), 892.62);
+    const double x2[] = {3.59, 4.39};
+    const double y2[] = {1454.42, 3315.15};
+    EXPECT_EQ(InterpolateLinear(x2, y2, 2, 4.39), 3315.15);
 }
 
 TEST(InterpolateLinear, OutsideTheTableContinuesTheNearestLine) {
