@@ -219,10 +219,11 @@ void CalculateCase(DesignCase& c, const MaterialTable& table) {
         Store(c.stress2, plainStress(c.moment2));
     } else {
         const OutwardLever lever = OutwardLeverOf(c);
-        const Real lift = Div(Add(Div(meanDia, 2), lever.radius), lever.radius);
+        const Real reach = Add(Div(meanDia, 2), lever.radius);
+        // Left to right as the formula reads: times (D/2 + R), then over R, then times κ.
         auto outwardStress = [&](Real moment) {
             const Real base = Div(Div(Mul(32, moment), kPi), Mul(Mul(d, d), d));
-            return Mul(Mul(base, lift), c.stressFactor);
+            return Mul(Div(Mul(base, reach), lever.radius), c.stressFactor);
         };
         Store(c.stress1, outwardStress(c.moment1));
         Store(c.stress2, outwardStress(c.moment2));

@@ -137,6 +137,20 @@ TEST(CalculateCase, WorkedExampleOutward) {
     EXPECT_EQ(left.maxMoment, right.maxMoment);
     EXPECT_EQ(left.maxMoment, both.maxMoment);
     EXPECT_NE(left.maxMoment, c.maxMoment);
+
+    // The outward stress is evaluated left to right, (32 M / π / d³) · (D/2 + R) / R · κ;
+    // taking (D/2 + R) / R first ends one unit lower here.
+    DesignCase far = ExampleCase();
+    far.outward = 1;
+    far.inputMode = 0;
+    far.wireDia = 2.94;
+    far.meanDia = 13.36;
+    far.innerDia = 13.36 - 2.94;
+    far.outerDia = 13.36 + 2.94;
+    far.arm1 = far.arm2 = 48.5;
+    far.moment2 = 715.97;
+    CalculateCase(far, *table);
+    EXPECT_EQ(far.stress2, 389.87869941709545);
 }
 
 TEST(CalculateCase, MomentModeComputesAnglesAndKeepsStressesFreeOfTheModulus) {
