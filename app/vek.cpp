@@ -249,6 +249,8 @@ void Tf_vek::BuildControls() {
     SpinEdit1->setGeometry(280, 88, 41, 26);
     SpinEdit1->setRange(1, 10);
     SpinEdit1->setValue(1);
+    // A typed number outside the slots is pulled to the nearest end when the box is left.
+    SpinEdit1->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     SpeedButton6 = MakeToolButton(g2, QStringLiteral("SpeedButton6"), QStringLiteral("▲"), {320, 88, 25, 25});
     SpeedButton5 = MakeToolButton(g2, QStringLiteral("SpeedButton5"), QStringLiteral("▼"), {344, 88, 25, 25});
 

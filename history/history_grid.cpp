@@ -176,8 +176,9 @@ void HistoryGrid::focusOutEvent(QFocusEvent* event) {
 
 void HistoryGrid::mousePressEvent(QMouseEvent* event) {
     const QModelIndex hit = indexAt(event->position().toPoint());
-    if (!hit.isValid() || isFixedCell(hit.row(), hit.column())) {
-        // Fixed cells are never chosen; the click only takes the focus.
+    if (event->button() != Qt::LeftButton || !hit.isValid() || isFixedCell(hit.row(), hit.column())) {
+        // Only the left button chooses a cell, and fixed cells are never chosen; any
+        // other press only takes the focus.
         if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
         event->accept();
         return;
@@ -185,8 +186,7 @@ void HistoryGrid::mousePressEvent(QMouseEvent* event) {
     const QModelIndex before = currentIndex();
     QTableWidget::mousePressEvent(event);
     // A click on the cell that is already current changes nothing, yet it chooses it again.
-    if (event->button() == Qt::LeftButton && currentIndex() == hit && before == hit)
-        emit currentCellChosen(hit.row(), hit.column());
+    if (currentIndex() == hit && before == hit) emit currentCellChosen(hit.row(), hit.column());
 }
 
 void HistoryGrid::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -196,6 +196,25 @@ TEST_F(HistoryGridTest, ClicksChooseOnlyNonFixedCellsAndTheSameCellAgain) {
     EXPECT_EQ(grid.currentRow(), 2);
 }
 
+TEST_F(HistoryGridTest, OnlyTheLeftButtonChoosesACell) {
+    Init();
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    QSignalSpy chosen(&grid, &HistoryGrid::currentCellChosen);
+
+    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, CellCentre(7, 3));
+    QTest::mouseClick(grid.viewport(), Qt::MiddleButton, {}, CellCentre(8, 5));
+    QTest::mouseDClick(grid.viewport(), Qt::RightButton, {}, CellCentre(9, 6));
+    EXPECT_EQ(chosen.count(), 0);
+    EXPECT_EQ(grid.currentRow(), 2);
+    EXPECT_EQ(grid.currentColumn(), 1);
+    // The press still takes the focus, as any press into the grid does.
+    EXPECT_TRUE(grid.hasFocus());
+
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(7, 3));
+    EXPECT_EQ(chosen.count(), 1);
+}
+
 TEST_F(HistoryGridTest, ArrowKeysMoveWithinNonFixedCellsAndAnnounceEachMove) {
     Init();
     grid.show();

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -17,6 +19,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/vek.h"
@@ -261,6 +264,19 @@ TEST_F(HistoryWindowTest, TypedSlotNumberOutsideTheHistoryTouchesNoSlot) {
     press("SpeedButton5");
     EXPECT_EQ(row(2)[1], "SWP-B");
     EXPECT_EQ(std::memcmp(&tableBytes()[224], &tableBytes()[0], 224), 0);
+}
+
+TEST_F(HistoryWindowTest, LeavingTheSlotBoxPullsATypedNumberToTheNearestSlot) {
+    spin->setValue(7);
+    for (const auto& [typed, corrected] :
+         {std::pair{QStringLiteral("0"), 1}, std::pair{QStringLiteral("00"), 1}, std::pair{QString(), 1}}) {
+        spin->setValue(7);
+        typeSlot(typed);
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(spin, &leave);
+        EXPECT_EQ(spin->value(), corrected) << typed.toStdString();
+        EXPECT_EQ(spin->text(), QString::number(corrected)) << typed.toStdString();
+    }
 }
 
 TEST_F(HistoryWindowTest, GridClickAndArrowKeysRecallOnlyUsedSlots) {
