@@ -516,6 +516,21 @@ class RandomSession {
 
     bool ready() const { return !defaultTable_.empty() && folder_.isValid(); }
     const std::map<std::string, int>& counts() const { return counts_; }
+    // How the program answered: each message kind with its number, so that a run shows
+    // how far the actions got past the input checks.
+    std::map<std::string, int> messageKinds() const {
+        std::map<std::string, int> kinds;
+        static const QRegularExpression typedText(QStringLiteral("^'.*' "),
+                                                  QRegularExpression::DotMatchesEverythingOption);
+        static const QRegularExpression fileName(QStringLiteral("^ファイル .* "));
+        for (QString m :
+             dialogs_.errors + dialogs_.informations + dialogs_.confirmations + dialogs_.questions) {
+            m.replace(typedText, QStringLiteral("'…' ")).replace(fileName, QStringLiteral("ファイル … "));
+            ++kinds[m.toStdString()];
+        }
+        kinds["(calculations that reached the checks: " + std::to_string(calculationsChecked_) + ")"] = 0;
+        return kinds;
+    }
     int failures() const { return failures_; }
 
     void step(int index) {
@@ -755,7 +770,11 @@ class RandomSession {
             main_->Edit19Exit();
     }
 
-    void calculate() { QTest::mouseClick(mainChild<QPushButton>(QStringLiteral("BitBtn2")), Qt::LeftButton); }
+    void calculate() {
+        QTest::mouseClick(mainChild<QPushButton>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+        auto* list = mainChild<QListWidget>(QStringLiteral("ListBox1"));
+        if (list->count() > 0 && main_->cases()[0].springConst != 0) ++calculationsChecked_;
+    }
     void diameterSwitch() {
         QTest::mouseClick(mainChild<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     }
@@ -1141,6 +1160,7 @@ class RandomSession {
 
     int index_ = 0;
     int failures_ = 0;
+    int calculationsChecked_ = 0;
     std::string current_;
     std::string detail_;
     std::deque<std::string> recent_;
@@ -1163,6 +1183,8 @@ TEST(RandomUse, ThousandsOfActionsKeepEveryTableAndMessageSound) {
 
     std::cout << "random use: " << done << " actions ran" << std::endl;
     for (const auto& [name, n] : session.counts()) std::cout << "  " << n << "  " << name << std::endl;
+    std::cout << "random use: messages" << std::endl;
+    for (const auto& [text, n] : session.messageKinds()) std::cout << "  " << n << "  " << text << std::endl;
     EXPECT_EQ(done, count);
 }
 
