@@ -529,6 +529,7 @@ class RandomSession {
             ++kinds[m.toStdString()];
         }
         kinds["(calculations that reached the checks: " + std::to_string(calculationsChecked_) + ")"] = 0;
+        kinds[active_ ? "(focus moves between controls)" : "(window never active: no focus moves)"] = 0;
         return kinds;
     }
     int failures() const { return failures_; }
