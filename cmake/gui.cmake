@@ -20,6 +20,7 @@ add_library(torsion_gui STATIC
   history/u_data_make.cpp
   materials/u_keisuu_make.cpp
   history/history_grid.cpp
+  history/fixed_cells.cpp
 )
 target_link_libraries(torsion_gui PUBLIC torsion_graphics torsion_core Qt6::Widgets Qt6::PrintSupport)
 

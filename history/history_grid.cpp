@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/sjis.h"
+#include "history/fixed_cells.h"
 #include "history/history_text.h"
 
 namespace {
@@ -104,6 +105,7 @@ HistoryGrid::HistoryGrid(QWidget* parent) : QTableWidget(kDesignRows, kHistoryCo
     announceMoves_ = false;
     setCurrentCell(kFixedHistoryRows, kFixedHistoryColumns);
     announceMoves_ = true;
+    KeepFixedCellsInPlace(*this, kFixedHistoryRows, kFixedHistoryColumns);
 }
 
 void HistoryGrid::createItems(int firstRow, int lastRow) {

@@ -17,6 +17,7 @@
 #include "app/dialogs.h"
 #include "app/sjis.h"
 #include "calc/number_text.h"
+#include "history/fixed_cells.h"
 
 namespace {
 
@@ -214,6 +215,7 @@ void Tdata_make::FormCreate() {
         }
     }
     SG1->setCurrentCell(kFixedRows, 1);
+    KeepFixedCellsInPlace(*SG1, kFixedRows, 1);
     ShowMaterialRecord(0);
 }
 

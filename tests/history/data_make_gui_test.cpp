@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QImage>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -601,6 +603,25 @@ TEST_F(DataMakeTest, TabMovesToTheNextDataCellSkippingTheRowNumbers) {
 
 // The tools menu of the main window opens both windows modally over the data the
 // main window read at start-up.
+TEST_F(DataMakeTest, HeadingRowsStayInPlaceWhileTheRowsScroll) {
+    Open(ValidTable());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QScrollBar* down = grid->verticalScrollBar();
+    ASSERT_GT(down->maximum(), 0);
+    const QRect area = grid->viewport()->geometry();
+    const QRect headings(area.topLeft(), QSize(area.width(), grid->rowHeight(0) + grid->rowHeight(1)));
+    const QRect below(headings.bottomLeft() + QPoint(0, 1), QSize(area.width(), 20));
+    const QImage before = grid->grab().toImage();
+
+    down->setValue(down->maximum());
+    const QImage after = grid->grab().toImage();
+    EXPECT_EQ(after.copy(headings), before.copy(headings));
+    EXPECT_NE(after.copy(below), before.copy(below));
+    // The last data row can be reached and edited.
+    EXPECT_LE(grid->rowViewportPosition(kFixed + 49) + grid->rowHeight(kFixed + 49), area.height());
+}
+
 TEST(ToolWindows, TheToolsMenuShowsEachWindowModally) {
     MaterialTable materials{};
     KindIndex kinds{};

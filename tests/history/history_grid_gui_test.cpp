@@ -6,9 +6,11 @@
 #include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStringEncoder>
 #include <QTest>
+#include <QWheelEvent>
 #include <cmath>
 #include <limits>
 
@@ -213,6 +215,94 @@ TEST_F(HistoryGridTest, OnlyTheLeftButtonChoosesACell) {
 
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(7, 3));
     EXPECT_EQ(chosen.count(), 1);
+}
+
+// The viewport part of a picture of the grid.
+QImage ViewportStrip(HistoryGrid& grid, const QRect& inViewport) {
+    return grid.grab().toImage().copy(inViewport.translated(grid.viewport()->geometry().topLeft()));
+}
+
+TEST_F(HistoryGridTest, HeadingsAndSlotNumbersStayInPlaceWhileTheRestScrolls) {
+    Init();
+    grid.resize(795, 292);  // its size in the main window: both scroll bars appear
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    QScrollBar* down = grid.verticalScrollBar();
+    QScrollBar* across = grid.horizontalScrollBar();
+    ASSERT_GT(down->maximum(), 0);
+    ASSERT_GT(across->maximum(), 0);
+    const QRect area = grid.viewport()->rect();
+    const int headingHeight = grid.rowHeight(0) + grid.rowHeight(1);
+    const QRect headings(0, 0, area.width(), headingHeight);
+    const QRect numbers(0, 0, grid.columnWidth(0), area.height());
+    const QRect corner(0, 0, grid.columnWidth(0), headingHeight);
+    const QImage headingsBefore = ViewportStrip(grid, headings);
+    const QImage numbersBefore = ViewportStrip(grid, numbers);
+
+    down->setValue(down->maximum());
+    EXPECT_EQ(ViewportStrip(grid, headings), headingsBefore);
+    EXPECT_NE(ViewportStrip(grid, numbers), numbersBefore);
+    // The last slot is shown in full at the bottom, the cells under the headings are hidden.
+    EXPECT_LE(grid.rowViewportPosition(31) + grid.rowHeight(31), area.height());
+    EXPECT_LT(grid.rowViewportPosition(2), headingHeight);
+
+    down->setValue(0);
+    across->setValue(across->maximum());
+    EXPECT_EQ(ViewportStrip(grid, numbers), numbersBefore);
+    EXPECT_NE(ViewportStrip(grid, headings), headingsBefore);
+    EXPECT_EQ(ViewportStrip(grid, corner), numbersBefore.copy(corner));
+}
+
+TEST_F(HistoryGridTest, ACellMadeCurrentComesOutFromUnderTheFixedCells) {
+    Init();
+    grid.resize(795, 292);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    const int headingHeight = grid.rowHeight(0) + grid.rowHeight(1);
+
+    grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum());
+    grid.horizontalScrollBar()->setValue(grid.horizontalScrollBar()->maximum());
+    grid.setCurrentCell(5, 1);
+    EXPECT_EQ(grid.rowViewportPosition(5), headingHeight);
+    EXPECT_EQ(grid.columnViewportPosition(1), grid.columnWidth(0));
+
+    // Upwards with the keyboard from the first row below the headings.
+    grid.setFocus();
+    grid.verticalScrollBar()->setValue(6);
+    const int top = grid.rowAt(headingHeight);
+    grid.setCurrentCell(top, 3);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(grid.currentRow(), top - 1);
+    EXPECT_EQ(grid.rowViewportPosition(top - 1), headingHeight);
+}
+
+TEST_F(HistoryGridTest, PressesOnTheFixedCellsChooseNothingAndTheWheelScrollsTheSlots) {
+    Init();
+    grid.resize(795, 292);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    grid.verticalScrollBar()->setValue(5);
+    QSignalSpy chosen(&grid, &HistoryGrid::currentCellChosen);
+    const QPoint onHeadings = grid.viewport()->geometry().topLeft() + QPoint(200, 10);
+    const QPoint onNumbers = grid.viewport()->geometry().topLeft() + QPoint(10, 150);
+    for (const QPoint& at : {onHeadings, onNumbers}) {
+        QWidget* shown = grid.childAt(at);
+        ASSERT_NE(shown, nullptr);
+        ASSERT_NE(shown, grid.viewport());
+        QTest::mouseClick(shown, Qt::LeftButton, {}, shown->mapFrom(&grid, at));
+        QTest::mouseDClick(shown, Qt::LeftButton, {}, shown->mapFrom(&grid, at));
+    }
+    EXPECT_EQ(chosen.count(), 0);
+    EXPECT_EQ(grid.currentRow(), 2);
+    EXPECT_EQ(grid.currentColumn(), 1);
+    EXPECT_TRUE(grid.hasFocus());
+
+    QWidget* headingsShown = grid.childAt(onHeadings);
+    const QPoint local = headingsShown->mapFrom(&grid, onHeadings);
+    QWheelEvent wheel(local, headingsShown->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(headingsShown, &wheel);
+    EXPECT_GT(grid.verticalScrollBar()->value(), 5);
 }
 
 TEST_F(HistoryGridTest, ArrowKeysMoveWithinNonFixedCellsAndAnnounceEachMove) {
