@@ -17,15 +17,12 @@
 #include "materials/material_table.h"
 #include "materials/u_keisuu_make.h"
 #include "print/prin.h"
+#include "graphics/japanese_font.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("ねじりコイルばね設計計算"));
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    QApplication::setFont(JapaneseFont(12));
 
     MaterialTable materials{};
     KindIndex kinds{};

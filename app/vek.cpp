@@ -34,6 +34,7 @@
 #include "calc/calculation.h"
 #include "calc/number_text.h"
 #include "graphics/fatigue_diagram.h"
+#include "graphics/japanese_font.h"
 #include "graphics/spring_drawing.h"
 #include "history/case_file.h"
 #include "history/history_grid.h"
@@ -50,6 +51,8 @@ QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+}  // namespace
+
 // The box colour for every colour group, so a disabled box shows it too.
 void SetBoxColour(QWidget* w, const QColor& colour) {
     QPalette p = w->palette();
@@ -60,51 +63,6 @@ void SetBoxColour(QWidget* w, const QColor& colour) {
     w->setPalette(p);
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text,
-                    const QColor& colour) {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(name);
-    edit->setGeometry(geometry);
-    SetBoxColour(edit, colour);
-    return edit;
-}
-
-QComboBox* MakeCombo(QWidget* parent, const QString& name, const QRect& geometry) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(false);
-    combo->setGeometry(geometry);
-    SetBoxColour(combo, kInputColour);
-    return combo;
-}
-
-QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& text,
-                            const QRect& geometry) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(text);
-    button->setGeometry(geometry);
-    return button;
-}
-
-QFont WindowFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(12);
-    return font;
-}
-
-}  // namespace
-
 Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& coefficients, Dialogs& dialogs,
                const QString& appDir, QWidget* parent)
     : QMainWindow(parent),
@@ -114,7 +72,7 @@ Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& co
       dialogs_(dialogs),
       appDir_(appDir) {
     setObjectName(QStringLiteral("f_vek"));
-    setFont(WindowFont());
+    setFont(JapaneseFont());
     BuildControls();
     BuildMenu();
     resize(823, 837);
@@ -126,209 +84,6 @@ void Tf_vek::setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* pri
     dataMake_ = dataMake;
     keisuuMake_ = keisuuMake;
     printPage_ = printPage;
-}
-
-void Tf_vek::BuildControls() {
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("ClientArea"));
-    setCentralWidget(central);
-
-    // ---- input items ------------------------------------------------------------
-    GroupBox1 = new QGroupBox(QStringLiteral("入力項目"), central);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(8, 8, 377, 321);
-    {
-        QPalette p = GroupBox1->palette();
-        p.setColor(QPalette::Window, QColor(200, 200, 200));
-        GroupBox1->setPalette(p);
-        GroupBox1->setAutoFillBackground(true);
-    }
-    Image5 = new ImageControl(kSchematicWidth, kSchematicHeight, GroupBox1);
-    Image5->setObjectName(QStringLiteral("Image5"));
-    Image5->move(8, 16);
-    Image5->setToolTip(QStringLiteral("変位荷重切替"));
-    DrawSchematic(Image5->image());
-
-    QWidget* g1 = GroupBox1;
-    Edit5 = MakeEdit(g1, QStringLiteral("Edit5"), {64, 20, 65, 20}, QStringLiteral("35"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_angle2"), QStringLiteral("角度(φ2)"), 12, 23);
-    MakeLabel(g1, QStringLiteral("Label_angle2_unit"), QStringLiteral("度"), 131, 23);
-    Edit4 = MakeEdit(g1, QStringLiteral("Edit4"), {280, 20, 65, 20}, QStringLiteral("30"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_angle1"), QStringLiteral("角度(φ1)"), 228, 23);
-    MakeLabel(g1, QStringLiteral("Label_angle1_unit"), QStringLiteral("度"), 347, 23);
-    Edit7 = MakeEdit(g1, QStringLiteral("Edit7"), {24, 60, 65, 21}, QStringLiteral("0"), kDisplayColour);
-    MakeLabel(g1, QStringLiteral("Label_moment2"), QStringLiteral("荷重(M2)"), 24, 45);
-    MakeLabel(g1, QStringLiteral("Label_moment2_unit"), QStringLiteral("kgf･mm"), 91, 64);
-    Edit6 = MakeEdit(g1, QStringLiteral("Edit6"), {296, 48, 65, 21}, QStringLiteral("0"), kDisplayColour);
-    MakeLabel(g1, QStringLiteral("Label_moment1"), QStringLiteral("荷重(M1)"), 244, 52);
-    MakeLabel(g1, QStringLiteral("Label_moment1_unit"), QStringLiteral("kgf･mm"), 310, 70);
-    Edit7->setEnabled(false);
-    Edit6->setEnabled(false);
-
-    soto = new QCheckBox(QStringLiteral("外方向"), g1);
-    soto->setObjectName(QStringLiteral("soto"));
-    soto->setGeometry(14, 118, 59, 17);
-
-    Label28 = MakeLabel(g1, QStringLiteral("Label28"), QStringLiteral("バネ指数"), 280, 88);
-    Label11 = MakeLabel(g1, QStringLiteral("Label11"), QStringLiteral("適正=4～22"), 280, 103);
-
-    Edit13 = MakeEdit(g1, QStringLiteral("Edit13"), {296, 136, 41, 21}, QStringLiteral("20"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_arm2"), QStringLiteral("長さ(a2)"), 250, 139);
-    MakeLabel(g1, QStringLiteral("Label_arm2_unit"), QStringLiteral("mm"), 339, 139);
-    Edit12 = MakeEdit(g1, QStringLiteral("Edit12"), {88, 176, 41, 21}, QStringLiteral("15"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_arm1"), QStringLiteral("長さ(a1)"), 42, 179);
-    MakeLabel(g1, QStringLiteral("Label_arm1_unit"), QStringLiteral("mm"), 131, 179);
-
-    BitBtn1 = new QPushButton(g1);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(176, 190, 12, 12);
-    BitBtn1->setToolTip(QStringLiteral("径切替"));
-    Label48 = MakeLabel(g1, QStringLiteral("Label48"), QStringLiteral("平均径"), 192, 190);
-    Edit18 = MakeEdit(g1, QStringLiteral("Edit18"), {240, 184, 41, 21}, QStringLiteral("10"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_coil_unit"), QStringLiteral("mm"), 283, 187);
-
-    ComboBox5 = MakeCombo(g1, QStringLiteral("ComboBox5"), {40, 224, 145, 19});
-    MakeLabel(g1, QStringLiteral("Label_kind"), QStringLiteral("材料"), 8, 227);
-    ComboBox7 = MakeCombo(g1, QStringLiteral("ComboBox7"), {40, 248, 145, 19});
-    MakeLabel(g1, QStringLiteral("Label_symbol"), QStringLiteral("記号"), 8, 251);
-    ComboBox6 = MakeCombo(g1, QStringLiteral("ComboBox6"), {56, 272, 73, 21});
-    MakeLabel(g1, QStringLiteral("Label_wire"), QStringLiteral("線径"), 8, 276);
-    MakeLabel(g1, QStringLiteral("Label_wire_unit"), QStringLiteral("mm"), 131, 276);
-    Edit19 = MakeEdit(g1, QStringLiteral("Edit19"), {56, 296, 73, 21}, QStringLiteral("1.3"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_turns"), QStringLiteral("巻き数"), 8, 300);
-    hidari = new QCheckBox(QStringLiteral("左巻き"), g1);
-    hidari->setObjectName(QStringLiteral("hidari"));
-    hidari->setGeometry(136, 296, 57, 17);
-
-    GroupBox5 = new QGroupBox(QStringLiteral("推奨値"), g1);
-    GroupBox5->setObjectName(QStringLiteral("GroupBox5"));
-    GroupBox5->setGeometry(192, 238, 177, 75);
-    {
-        QPalette p = GroupBox5->palette();
-        p.setColor(QPalette::WindowText, QColor(128, 0, 0));
-        GroupBox5->setPalette(p);
-    }
-    SpeedButton7 = MakeToolButton(GroupBox5, QStringLiteral("SpeedButton7"), QString(), {8, 19, 12, 12});
-    Label30 = MakeLabel(GroupBox5, QStringLiteral("Label30"), QStringLiteral("最大角度="), 24, 18);
-    SpeedButton1 = MakeToolButton(GroupBox5, QStringLiteral("SpeedButton1"), QString(), {8, 37, 12, 12});
-    Label56 = MakeLabel(GroupBox5, QStringLiteral("Label56"), QStringLiteral("最大荷重="), 24, 36);
-    Label45 = MakeLabel(GroupBox5, QStringLiteral("Label45"), QStringLiteral("案内棒径="), 24, 54);
-    // Captions rewritten with values get room for the longest text they show.
-    for (QLabel* label : {Label30, Label56, Label45}) label->resize(150, label->height());
-    Label28->resize(90, Label28->height());
-    Label48->resize(46, Label48->height());
-
-    // ---- results ----------------------------------------------------------------
-    GroupBox2 = new QGroupBox(QStringLiteral("計算結果"), central);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(8, 336, 377, 121);
-    QWidget* g2 = GroupBox2;
-    Edit8 = MakeEdit(g2, QStringLiteral("Edit8"), {72, 13, 73, 21}, QString(), kDisplayColour);
-    MakeLabel(g2, QStringLiteral("Label_spring_const"), QStringLiteral("バネ定数"), 8, 17);
-    MakeLabel(g2, QStringLiteral("Label_spring_const_unit"), QStringLiteral("kgf･mm/度"), 148, 17);
-    Edit9 = MakeEdit(g2, QStringLiteral("Edit9"), {72, 37, 73, 21}, QString(), kDisplayColour);
-    MakeLabel(g2, QStringLiteral("Label_stress"), QStringLiteral("曲げ応力"), 8, 41);
-    MakeLabel(g2, QStringLiteral("Label_stress_unit"), QStringLiteral("kgf/mm^2"), 148, 41);
-    Edit11 = MakeEdit(g2, QStringLiteral("Edit11"), {72, 61, 73, 21}, QString(), kDisplayColour);
-    MakeLabel(g2, QStringLiteral("Label_allow"), QStringLiteral("許容応力"), 8, 65);
-    MakeLabel(g2, QStringLiteral("Label_allow_unit"), QStringLiteral("kgf/mm^2"), 148, 65);
-    Edit10 = MakeEdit(g2, QStringLiteral("Edit10"), {280, 13, 73, 21}, QString(), kDisplayColour);
-    MakeLabel(g2, QStringLiteral("Label_life"), QStringLiteral("期待寿命"), 228, 17);
-    MakeLabel(g2, QStringLiteral("Label_life_unit"), QStringLiteral("回"), 356, 17);
-
-    BitBtn2 = new QPushButton(QStringLiteral("計算"), g2);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(296, 56, 75, 25);
-
-    ListBox1 = new QListWidget(g2);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(8, 88, 265, 25);
-
-    SpinEdit1 = new QSpinBox(g2);
-    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
-    SpinEdit1->setGeometry(280, 88, 41, 26);
-    SpinEdit1->setRange(1, 10);
-    SpinEdit1->setValue(1);
-    // A typed number outside the slots is pulled to the nearest end when the box is left.
-    SpinEdit1->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    SpeedButton6 = MakeToolButton(g2, QStringLiteral("SpeedButton6"), QStringLiteral("▲"), {320, 88, 25, 25});
-    SpeedButton5 = MakeToolButton(g2, QStringLiteral("SpeedButton5"), QStringLiteral("▼"), {344, 88, 25, 25});
-
-    // ---- fatigue-strength diagram -------------------------------------------------
-    GroupBox3 = new QGroupBox(QStringLiteral("疲れ強さ線図"), central);
-    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    GroupBox3->setGeometry(392, 8, 417, 449);
-    Image1 = new ImageControl(kFatigueImageWidth, kFatigueImageHeight, GroupBox3);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(8, 16);
-
-    // ---- history and spring shape -------------------------------------------------
-    PageControl1 = new QTabWidget(central);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(8, 464, 801, 321);
-    auto* page1 = new QWidget;
-    page1->setObjectName(QStringLiteral("TabSheet1"));
-    auto* page2 = new QWidget;
-    page2->setObjectName(QStringLiteral("TabSheet2"));
-    PageControl1->addTab(page1, QStringLiteral("＜　計算結果の履歴　＞"));
-    PageControl1->addTab(page2, QStringLiteral("＜　　バネ形状　　＞"));
-
-    sg1 = new HistoryGrid(page1);
-    sg1->setGeometry(0, 0, 795, 292);
-    Image2 = new ImageControl(kSpringImageWidth, kSpringImageHeight, page2);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->move(8, 8);
-
-    // ---- wiring -------------------------------------------------------------------
-    connect(BitBtn2, &QPushButton::clicked, this, &Tf_vek::BitBtn2Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &Tf_vek::BitBtn1Click);
-    connect(Edit18, &QLineEdit::returnPressed, this, &Tf_vek::Edit18KeyPress);
-    connect(Edit19, &QLineEdit::returnPressed, this, &Tf_vek::Edit19KeyPress);
-    Edit18->installEventFilter(this);
-    Edit19->installEventFilter(this);
-    connect(soto, &QCheckBox::clicked, this, &Tf_vek::sotoClick);
-    connect(ComboBox5, &QComboBox::currentIndexChanged, this, &Tf_vek::ComboBox5Change);
-    connect(ComboBox7, &QComboBox::currentIndexChanged, this, &Tf_vek::ComboBox7Change);
-    connect(ComboBox6, &QComboBox::currentIndexChanged, this, &Tf_vek::ComboBox6Change);
-    connect(SpeedButton7, &QToolButton::clicked, this, &Tf_vek::SpeedButton7Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &Tf_vek::SpeedButton1Click);
-    connect(SpeedButton5, &QToolButton::clicked, this, &Tf_vek::SpeedButton5Click);
-    connect(SpeedButton6, &QToolButton::clicked, this, &Tf_vek::SpeedButton6Click);
-    connect(sg1, &HistoryGrid::currentCellChosen, this, &Tf_vek::sg1Click);
-}
-
-void Tf_vek::BuildMenu() {
-    MainMenu1 = new QMenuBar(this);
-    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    setMenuBar(MainMenu1);
-
-    auto addMenu = [this](const QString& name, const QString& title) {
-        QMenu* menu = MainMenu1->addMenu(title);
-        menu->setObjectName(name);
-        return menu;
-    };
-    auto addItem = [this](QMenu* menu, const QString& name, const QString& text, void (Tf_vek::*slot)()) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-
-    QMenu* file = addMenu(QStringLiteral("File1"), QStringLiteral("ファイル　"));
-    addItem(file, QStringLiteral("Edit2"), QStringLiteral("読み取り"), &Tf_vek::Edit2Click);
-    addItem(file, QStringLiteral("N3"), QStringLiteral("保存"), &Tf_vek::N3Click);
-    addItem(file, QStringLiteral("N5"), QStringLiteral("要目表印刷"), &Tf_vek::N5Click);
-    addItem(file, QStringLiteral("N1"), QStringLiteral("画面印刷"), &Tf_vek::N1Click);
-    QMenu* edit = addMenu(QStringLiteral("Edit1"), QStringLiteral("編集　"));
-    addItem(edit, QStringLiteral("N2"), QStringLiteral("全データーコピー"), &Tf_vek::N2Click);
-    addItem(edit, QStringLiteral("N4"), QStringLiteral("寿命グラフコピー"), &Tf_vek::N4Click);
-    QMenu* view = addMenu(QStringLiteral("View1"), QStringLiteral("表示　"));
-    addItem(view, QStringLiteral("dlcheng"), QStringLiteral("角度・荷重切替"), &Tf_vek::dlchengClick);
-    QMenu* tools = addMenu(QStringLiteral("Tool1"), QStringLiteral("ツール　"));
-    addItem(tools, QStringLiteral("N7"), QStringLiteral("材料編集"), &Tf_vek::N7Click);
-    addItem(tools, QStringLiteral("N8"), QStringLiteral("係数編集"), &Tf_vek::N8Click);
-    QMenu* help = addMenu(QStringLiteral("Help1"), QStringLiteral("ヘルプ　"));
-    addItem(help, QStringLiteral("help2"), QStringLiteral("ヘルプ"), &Tf_vek::help2Click);
 }
 
 void Tf_vek::FormCreate() {
@@ -783,7 +538,9 @@ void Tf_vek::N5Click() {
     page->exec();
 }
 
-void Tf_vek::N1Click() { PrintWindowOnDefaultPrinter(*this, ScaleMode::FitToPage, dialogs_); }
+void Tf_vek::N1Click() {
+    PrintWindowOnDefaultPrinter(*this, ScaleMode::FitToPage, dialogs_);
+}
 
 void Tf_vek::N7Click() {
     if (dataMake_ != nullptr) dataMake_->exec();

@@ -33,6 +33,8 @@ class HistoryGrid;
 inline const QColor kInputColour(0, 255, 255);
 inline const QColor kDisplayColour(255, 255, 255);
 inline const QColor kMessageErrorColour(255, 0, 0);
+// Paints a box in its colour in every colour group, so a disabled box shows it too.
+void SetBoxColour(QWidget* w, const QColor& colour);
 
 class Tf_vek : public QMainWindow {
     Q_OBJECT

@@ -5,14 +5,11 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
+#include "graphics/japanese_font.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    QApplication::setFont(JapaneseFont(12));
     QMainWindow window;
     window.resize(823, 837);
     window.move(301, 76);

@@ -11,6 +11,7 @@ target_link_libraries(torsion_graphics PUBLIC torsion_core Qt6::Gui)
 add_library(torsion_gui STATIC
   app/dialogs.cpp
   app/vek.cpp
+  app/vek_layout.cpp
   print/prin.cpp
   print/spec_sketch.cpp
   print/window_print.cpp

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphics/japanese_font.h"
 #include "materials/fatigue_life.h"
 
 namespace {
@@ -37,10 +38,7 @@ int TruncatedPixels(double value) {
 }
 
 QFont DiagramFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(12);
+    QFont font = JapaneseFont(12);
     // Plain pixels, the same on every machine and exact to test.
     font.setStyleStrategy(QFont::NoAntialias);
     return font;

@@ -17,6 +17,7 @@
 #include "app/dialogs.h"
 #include "app/sjis.h"
 #include "calc/number_text.h"
+#include "graphics/japanese_font.h"
 #include "history/fixed_cells.h"
 
 namespace {
@@ -27,14 +28,6 @@ const QString kEraseQuestion = QStringLiteral("本当に現在のデーターNo.
 
 constexpr int kColumnWidths[Tdata_make::kGridColumns] = {20, 54, 101, 100, 107};
 constexpr int kRowHeight = 20;
-
-QFont FormFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(12);
-    return font;
-}
 
 QString IntText(std::int32_t v) {
     return QString::number(v);
@@ -100,7 +93,7 @@ Tdata_make::Tdata_make(MaterialTable& materials, Dialogs& dialogs, QWidget* pare
     : QDialog(parent), materials_(materials), dialogs_(dialogs) {
     setObjectName(QStringLiteral("data_make"));
     setWindowTitle(QStringLiteral("data_make"));
-    setFont(FormFont());
+    setFont(JapaneseFont());
     setModal(true);
     BuildControls();
     FormCreate();

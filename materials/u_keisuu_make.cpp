@@ -10,6 +10,7 @@
 
 #include "app/dialogs.h"
 #include "calc/number_text.h"
+#include "graphics/japanese_font.h"
 
 namespace {
 
@@ -33,14 +34,6 @@ const CoefficientField kFields[kCoefficientCount] = {
 constexpr int kRowPitch = 28;
 constexpr int kGroupTop = 22;
 
-QFont FormFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(12);
-    return font;
-}
-
 }  // namespace
 
 Tkeisuu_make::Tkeisuu_make(CoefficientRecord& coefficients, Dialogs& dialogs, const QString& appDir,
@@ -48,7 +41,7 @@ Tkeisuu_make::Tkeisuu_make(CoefficientRecord& coefficients, Dialogs& dialogs, co
     : QDialog(parent), coefficients_(coefficients), dialogs_(dialogs), appDir_(appDir) {
     setObjectName(QStringLiteral("keisuu_make"));
     setWindowTitle(QStringLiteral("keisuu_make"));
-    setFont(FormFont());
+    setFont(JapaneseFont());
     setModal(true);
     BuildControls();
     FormCreate();

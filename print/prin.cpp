@@ -10,18 +10,11 @@
 
 #include "app/sjis.h"
 #include "calc/number_text.h"
+#include "graphics/japanese_font.h"
 #include "print/spec_sketch.h"
 #include "print/window_print.h"
 
 namespace {
-
-QFont PageFont(int pixelSize) {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 QString Short(double value) {
     return QString::fromStdString(FormatShort(value));
@@ -121,7 +114,7 @@ Tprinform::Tprinform(const MaterialTable& materials, Dialogs& dialogs, QWidget* 
     setWindowTitle(QStringLiteral("prinform"));
     setModal(true);
     setFixedSize(kPrinformWidth, kPrinformHeight);
-    setFont(PageFont(12));
+    setFont(JapaneseFont(12));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
@@ -143,7 +136,7 @@ Tprinform::Tprinform(const MaterialTable& materials, Dialogs& dialogs, QWidget* 
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        label->setFont(PageFont(19));
+        label->setFont(JapaneseFont(19));
         label->setAutoFillBackground(true);
         label->move(kLabelPlaces[i].x, kLabelPlaces[i].y);
         labels_[i] = label;
@@ -152,7 +145,7 @@ Tprinform::Tprinform(const MaterialTable& materials, Dialogs& dialogs, QWidget* 
     sg1 = new QTableWidget(kSpecRows, kSpecColumns, this);
     sg1->setObjectName(QStringLiteral("sg1"));
     sg1->setGeometry(88, 280, 559, 499);
-    sg1->setFont(PageFont(13));
+    sg1->setFont(JapaneseFont(13));
     sg1->horizontalHeader()->hide();
     sg1->verticalHeader()->hide();
     sg1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
