@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -55,6 +57,18 @@ QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString&
     button->setText(text);
     button->setGeometry(geometry);
     return button;
+}
+
+// A right-pointing triangle of 8 x 8 pixels for the diameter switch.
+QPixmap SmallArrow() {
+    QPixmap pixmap(8, 8);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    const QPoint triangle[] = {{1, 0}, {7, 4}, {1, 8}};
+    painter.drawPolygon(triangle, 3);
+    return pixmap;
 }
 
 }  // namespace
@@ -114,6 +128,9 @@ void Tf_vek::BuildControls() {
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(176, 190, 12, 12);
     BitBtn1->setToolTip(QStringLiteral("径切替"));
+    // A small arrow, so the 12-pixel button reads as a button and not as a check box.
+    BitBtn1->setIcon(QIcon(SmallArrow()));
+    BitBtn1->setIconSize(QSize(8, 8));
     Label48 = MakeLabel(g1, QStringLiteral("Label48"), QStringLiteral("平均径"), 192, 190);
     Edit18 = MakeEdit(g1, QStringLiteral("Edit18"), {240, 184, 41, 21}, QStringLiteral("10"), kInputColour);
     MakeLabel(g1, QStringLiteral("Label_coil_unit"), QStringLiteral("mm"), 283, 187);
@@ -140,8 +157,10 @@ void Tf_vek::BuildControls() {
         GroupBox5->setPalette(p);
     }
     SpeedButton7 = MakeToolButton(GroupBox5, QStringLiteral("SpeedButton7"), QString(), {8, 19, 12, 12});
+    SpeedButton7->setArrowType(Qt::LeftArrow);
     Label30 = MakeLabel(GroupBox5, QStringLiteral("Label30"), QStringLiteral("最大角度="), 24, 18);
     SpeedButton1 = MakeToolButton(GroupBox5, QStringLiteral("SpeedButton1"), QString(), {8, 37, 12, 12});
+    SpeedButton1->setArrowType(Qt::LeftArrow);
     Label56 = MakeLabel(GroupBox5, QStringLiteral("Label56"), QStringLiteral("最大荷重="), 24, 36);
     Label45 = MakeLabel(GroupBox5, QStringLiteral("Label45"), QStringLiteral("案内棒径="), 24, 54);
     // Captions rewritten with values get room for the longest text they show.
