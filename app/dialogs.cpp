@@ -18,8 +18,8 @@ QString QtFilterFromPipes(const QString& pipes) {
 }
 
 void QtDialogs::showError(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::NoButton,
-                    parent);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
+                    QMessageBox::NoButton, parent);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class Dialogs {
-public:
+  public:
     enum class Answer { Yes, No, Cancel };
     virtual ~Dialogs() = default;
 
@@ -26,7 +26,7 @@ public:
 
 // The dialogs on screen: QMessageBox and QFileDialog.
 class QtDialogs : public Dialogs {
-public:
+  public:
     void showError(QWidget* parent, const QString& message) override;
     void showInformation(QWidget* parent, const QString& message) override;
     bool confirm(QWidget* parent, const QString& message) override;

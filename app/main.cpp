@@ -11,13 +11,13 @@
 
 #include "app/dialogs.h"
 #include "app/vek.h"
+#include "graphics/japanese_font.h"
 #include "history/u_data_make.h"
 #include "materials/coefficients.h"
 #include "materials/material_selection.h"
 #include "materials/material_table.h"
 #include "materials/u_keisuu_make.h"
 #include "print/prin.h"
-#include "graphics/japanese_font.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
+
 #include "graphics/japanese_font.h"
 
 int main(int argc, char** argv) {

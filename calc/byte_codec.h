@@ -24,7 +24,9 @@ inline double GetDouble(const std::uint8_t* base, std::size_t offset) {
     std::memcpy(&v, base + offset, sizeof v);
     return v;
 }
-inline void PutDouble(std::uint8_t* base, std::size_t offset, double v) { std::memcpy(base + offset, &v, sizeof v); }
+inline void PutDouble(std::uint8_t* base, std::size_t offset, double v) {
+    std::memcpy(base + offset, &v, sizeof v);
+}
 
 template <std::size_t N>
 void GetBytes(const std::uint8_t* base, std::size_t offset, std::array<std::uint8_t, N>& out) {

@@ -20,20 +20,20 @@ void CopyCase(CaseTable& table, int from, int to);
 
 // What the main window's input controls hold, as the window reads them.
 struct WindowInputs {
-    int kindPos = -1;        // ComboBox5 item index
-    int symbolPos = -1;      // ComboBox7 item index
-    int diameterPos = -1;    // ComboBox6 item index
-    std::string coilDiaText;   // Edit18
-    std::string wireDiaText;   // ComboBox6 text
-    std::string turnsText;     // Edit19
-    std::string angle1Text;    // Edit4
-    std::string angle2Text;    // Edit5
-    std::string moment1Text;   // Edit6
-    std::string moment2Text;   // Edit7
-    std::string arm1Text;      // Edit12
-    std::string arm2Text;      // Edit13
-    bool outward = false;      // soto
-    bool leftHand = false;     // hidari
+    int kindPos = -1;         // ComboBox5 item index
+    int symbolPos = -1;       // ComboBox7 item index
+    int diameterPos = -1;     // ComboBox6 item index
+    std::string coilDiaText;  // Edit18
+    std::string wireDiaText;  // ComboBox6 text
+    std::string turnsText;    // Edit19
+    std::string angle1Text;   // Edit4
+    std::string angle2Text;   // Edit5
+    std::string moment1Text;  // Edit6
+    std::string moment2Text;  // Edit7
+    std::string arm1Text;     // Edit12
+    std::string arm2Text;     // Edit13
+    bool outward = false;     // soto
+    bool leftHand = false;    // hidari
 };
 
 // ReadDiameters: material, wire diameter and coil diameters. Returns the new caption
@@ -72,10 +72,10 @@ struct CaseTexts {
     std::optional<std::string> coilDiaText;    // Edit18, full format
     std::string turnsText;                     // Edit19, full format
     std::string angle1Text, angle2Text, moment1Text, moment2Text;  // short format
-    std::string springConstText, stress2Text, allowStressText;      // short format
-    std::string arm1Text, arm2Text;                                 // short format
-    std::string lifeText;                                           // life label
-    std::string guideRodCaption;  // "案内棒径＝" + short + "mm"
+    std::string springConstText, stress2Text, allowStressText;     // short format
+    std::string arm1Text, arm2Text;                                // short format
+    std::string lifeText;                                          // life label
+    std::string guideRodCaption;                                   // "案内棒径＝" + short + "mm"
 };
 CaseTexts CaseDisplayTexts(const DesignCase& c);
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 class CommandError : public std::runtime_error {
-public:
+  public:
     explicit CommandError(const std::string& message) : std::runtime_error(message) {}
     std::string message() const { return what(); }
 };

@@ -11,8 +11,12 @@
 // notation for -3 <= e <= p, otherwise "1.235E4" / "5E-5". Zero gives "0".
 // A value that is not finite gives the empty text: it has no number to show.
 std::string FormatGeneral(double value, int precision);
-inline std::string FormatFull(double value) { return FormatGeneral(value, 15); }
-inline std::string FormatShort(double value) { return FormatGeneral(value, 4); }
+inline std::string FormatFull(double value) {
+    return FormatGeneral(value, 15);
+}
+inline std::string FormatShort(double value) {
+    return FormatGeneral(value, 4);
+}
 
 // Decimal input: blanks, optional sign, digits with an optional ".", optional
 // exponent, blanks. Anything else throws the not-a-float CommandError naming the

@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const BendingTable bending = BuildBendingTable(table, r);
         if (bending.count < 0 || bending.count > kMaterialRows) std::abort();
         if (const MaterialRecord* rec = RecordOrNull(table, r)) {
-            for (int i = 0; i < UsableRowCount(*rec); ++i) (void)AllowableBendingStress(table, r, rec->diameter[i]);
+            for (int i = 0; i < UsableRowCount(*rec); ++i)
+                (void)AllowableBendingStress(table, r, rec->diameter[i]);
         }
         (void)diameters;
     }
@@ -44,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             DesignCase current{};
             current.wireDia = size > 0 ? data[0] / 50.0 : 1.0;
             const int record = MaterialNoAt(index, kindPos, 0);
-            const int chosen = ApplyDiameterListChoice(current, table, index, kindPos, 0, previousPos, record);
+            const int chosen =
+                ApplyDiameterListChoice(current, table, index, kindPos, 0, previousPos, record);
             const MaterialRecord* rec = RecordOrNull(table, record);
             const int rows = rec ? UsableRowCount(*rec) : 0;
             if (chosen < -1 || chosen >= (rows > 0 ? rows : 1)) std::abort();

@@ -27,7 +27,8 @@ void CheckRoundTrip(double v) {
             back = ParseNumber(text);
         } catch (const CommandError&) {
             // Only a value rounded up past the largest double may be refused.
-            if (std::fabs(std::strtold(text.c_str(), nullptr)) <= std::numeric_limits<double>::max()) std::abort();
+            if (std::fabs(std::strtold(text.c_str(), nullptr)) <= std::numeric_limits<double>::max())
+                std::abort();
             continue;
         }
         if (p == 15) {

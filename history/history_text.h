@@ -15,7 +15,7 @@ inline constexpr int kHistoryGridRows = 32;
 const std::array<std::string, kHistoryColumns>& HistoryHeadings();  // row 0
 const std::array<std::string, kHistoryColumns>& HistoryUnits();     // row 1
 inline constexpr std::array<int, kHistoryColumns> kHistoryColumnWidths{30, 96, 33, 38, 42, 50, 47, 47,
-                                                                        47, 56, 57, 61, 65, 81, 82};
+                                                                       47, 56, 57, 61, 65, 81, 82};
 
 // Columns 1..14 of a slot's row. shown is false for a slot whose used is not 1 (the
 // row is then empty). symbolSjis is the Shift-JIS symbol of the material, empty when

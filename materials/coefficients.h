@@ -13,9 +13,9 @@ inline constexpr std::size_t kCoefficientRecordSize = 736;
 inline constexpr int kCoefficientCount = 7;
 
 struct CoefficientRecord {
-    std::array<std::uint8_t, 4> reservedHead{};           // 0..3
-    std::array<double, kCoefficientCount> values{};       // 4, 12, ..., 52
-    std::array<std::uint8_t, 676> reservedTail{};         // 60..735
+    std::array<std::uint8_t, 4> reservedHead{};      // 0..3
+    std::array<double, kCoefficientCount> values{};  // 4, 12, ..., 52
+    std::array<std::uint8_t, 676> reservedTail{};    // 60..735
 };
 
 std::vector<std::uint8_t> EncodeCoefficients(const CoefficientRecord& record);  // 736 bytes

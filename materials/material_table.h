@@ -22,15 +22,15 @@ static_assert(kMaterialTableSize == 52080);
 using ShortString50 = std::array<std::uint8_t, 1 + kShortStringCapacity>;
 
 struct MaterialRecord {
-    ShortString50 kindName{};                     // 0
-    ShortString50 symbol{};                       // 51
-    std::array<std::uint8_t, 2> reserved{};       // 102
-    double shearModulus = 0;                      // 104
-    std::int32_t rowCount = 0;                    // 112
-    std::int32_t kindNo = 0;                      // 116
-    double youngModulus = 0;                      // 120
-    std::int32_t torsionRatio = 0;                // 128
-    std::int32_t bendingRatio = 0;                // 132
+    ShortString50 kindName{};                             // 0
+    ShortString50 symbol{};                               // 51
+    std::array<std::uint8_t, 2> reserved{};               // 102
+    double shearModulus = 0;                              // 104
+    std::int32_t rowCount = 0;                            // 112
+    std::int32_t kindNo = 0;                              // 116
+    double youngModulus = 0;                              // 120
+    std::int32_t torsionRatio = 0;                        // 128
+    std::int32_t bendingRatio = 0;                        // 132
     std::array<double, kMaterialRows> diameter{};         // 136
     std::array<double, kMaterialRows> tensileStrength{};  // 536
     std::array<double, kMaterialRows> allowTorsion{};     // 936

@@ -8,7 +8,7 @@
 #include "app/dialogs.h"
 
 class FakeDialogs : public Dialogs {
-public:
+  public:
     QStringList errors;
     QStringList informations;
     QStringList confirmations;

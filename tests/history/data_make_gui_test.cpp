@@ -6,10 +6,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QImage>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
