@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format git
   qt6-base-dev libgl1-mesa-dev
   fonts-ipafont-gothic
   xvfb xauth imagemagick
