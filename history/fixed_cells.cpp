@@ -27,7 +27,11 @@ int FixedWidth(const QTableView& view, int fixedColumns) {
 class FixedCells : public QObject {
   public:
     FixedCells(QTableView& view, int fixedRows, int fixedColumns)
-        : QObject(&view), view_(view), fixedRows_(fixedRows), fixedColumns_(fixedColumns) {
+        : QObject(&view),
+          view_(view),
+          viewport_(view.viewport()),
+          fixedRows_(fixedRows),
+          fixedColumns_(fixedColumns) {
         if (fixedRows_ > 0) top_ = MakeCopy();
         if (fixedColumns_ > 0) left_ = MakeCopy();
         if (fixedRows_ > 0 && fixedColumns_ > 0) corner_ = MakeCopy();
@@ -57,7 +61,9 @@ class FixedCells : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &view_ || watched == view_.viewport()) {
+        // Compares addresses only: events still arrive while the view is being destroyed,
+        // when none of its scroll-area members may be called any more.
+        if (watched == &view_ || watched == viewport_) {
             if (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
                 event->type() == QEvent::Show || event->type() == QEvent::FontChange ||
                 event->type() == QEvent::PaletteChange)
@@ -155,6 +161,7 @@ class FixedCells : public QObject {
     }
 
     QTableView& view_;
+    const QObject* viewport_;
     int fixedRows_;
     int fixedColumns_;
     QTableView* top_ = nullptr;
