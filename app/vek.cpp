@@ -86,6 +86,13 @@ void Tf_vek::setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* pri
     printPage_ = printPage;
 }
 
+void Tf_vek::EnsureToolWindows() {
+    if (!makeToolWindows_) return;
+    const auto make = std::move(makeToolWindows_);
+    makeToolWindows_ = nullptr;
+    make();
+}
+
 void Tf_vek::FormCreate() {
     // A missing coefficient file is no fault: the values stay 0 until the user saves them.
     const QString coefficientPath = QDir(appDir_).filePath(QStringLiteral("keisuu.dat"));
@@ -532,6 +539,7 @@ void Tf_vek::closeEvent(QCloseEvent* event) {
 }
 
 void Tf_vek::N5Click() {
+    EnsureToolWindows();
     auto* page = qobject_cast<Tprinform*>(printPage_);
     if (page == nullptr) return;
     page->fillFrom(cases_[0]);
@@ -543,9 +551,11 @@ void Tf_vek::N1Click() {
 }
 
 void Tf_vek::N7Click() {
+    EnsureToolWindows();
     if (dataMake_ != nullptr) dataMake_->exec();
 }
 
 void Tf_vek::N8Click() {
+    EnsureToolWindows();
     if (keisuuMake_ != nullptr) keisuuMake_->exec();
 }

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
+#include <utility>
 
 #include "app/dialogs.h"
 #include "calc/design_case.h"
@@ -51,6 +53,9 @@ class Tf_vek : public QMainWindow {
 
     // The tool windows created after the main window; the menu handlers show them.
     void setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* printPage);
+    // Or a function that creates them (and calls setToolWindows) when first needed.
+    void setToolWindowMaker(std::function<void()> make) { makeToolWindows_ = std::move(make); }
+    void EnsureToolWindows();
     QDialog* dataMakeWindow() const { return dataMake_; }
     QDialog* keisuuMakeWindow() const { return keisuuMake_; }
     QDialog* printPageWindow() const { return printPage_; }
@@ -127,6 +132,7 @@ class Tf_vek : public QMainWindow {
     QString appDir_;
     CaseTable cases_{};
 
+    std::function<void()> makeToolWindows_;
     QDialog* dataMake_ = nullptr;
     QDialog* keisuuMake_ = nullptr;
     QDialog* printPage_ = nullptr;

@@ -4,17 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFocusEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QUrl>
 
+#include "app/first_paint.h"
 #include "app/image_control.h"
 #include "tests/gui/vek_test_app.h"
 
@@ -436,6 +440,63 @@ TEST(MainWindowHelp, OpensTheHelpPageBesideTheProgram) {
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0].toLocalFile(), app.path("help/helphelp.htm"));
     EXPECT_TRUE(app.dialogs.errors.isEmpty()) << "a missing help page is not reported";
+}
+
+TEST(MainWindowStartup, ToolWindowsAreMadeOnceByTheFirstMenuItemThatNeedsThem) {
+    MainWindowApp app;
+    Tf_vek& w = *app.window;
+    int made = 0;
+    QDialog* dataMake = nullptr;
+    w.setToolWindowMaker([&] {
+        ++made;
+        dataMake = new QDialog(&w);
+        w.setToolWindows(dataMake, new QDialog(&w), nullptr);
+    });
+    EXPECT_EQ(w.dataMakeWindow(), nullptr);
+    int shown = 0;
+    // Closes each modal window as soon as it is up, counting them.
+    auto closeNext = [&] {
+        QTimer::singleShot(0, [&] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ++shown;
+                modal->reject();
+            }
+        });
+    };
+    closeNext();
+    w.findChild<QAction*>(QStringLiteral("N7"))->trigger();
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(w.dataMakeWindow(), dataMake);
+    EXPECT_EQ(shown, 1) << "the material editor opens at the first choice, not the second";
+    closeNext();
+    w.findChild<QAction*>(QStringLiteral("N8"))->trigger();
+    w.EnsureToolWindows();
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(shown, 2);
+}
+
+TEST(MainWindowStartup, FirstPaintRunsItsFunctionOnceAfterTheWindowIsPainted) {
+    struct CountingWindow : QWidget {
+        int paints = 0;
+        void paintEvent(QPaintEvent*) override { ++paints; }
+    } window;
+    window.resize(120, 80);
+    int calls = 0;
+    int paintsAtCall = 0;
+    WhenFirstPainted(&window, [&] {
+        ++calls;
+        paintsAtCall = window.paints;
+    });
+    QApplication::processEvents();
+    EXPECT_EQ(calls, 0) << "nothing runs before the window is shown";
+    window.show();
+    QTRY_COMPARE(calls, 1);
+    EXPECT_GE(paintsAtCall, 1) << "the function runs after the paint, not before it";
+    window.repaint();
+    window.update();
+    QTest::qWait(20);
+    EXPECT_GE(window.paints, 2);
+    EXPECT_EQ(calls, 1);
 }
 
 #include "vek_gui_test.moc"

@@ -2,6 +2,8 @@
 // schematic with the input boxes placed beside what they set.
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
@@ -10,6 +12,7 @@
 #include "app/image_control.h"
 #include "app/schematic.h"
 #include "app/sjis.h"
+#include "graphics/japanese_font.h"
 #include "tests/gui/vek_test_app.h"
 
 namespace {
@@ -41,6 +44,21 @@ TEST(ShiftJisText, RoundTripsJapaneseHalfWidthKanaAndWaveDash) {
     // A lone lead byte at the end of a stored text must not swallow anything or crash.
     const QString cut = FromSjis(std::string("AB\x83", 3));
     EXPECT_TRUE(cut.startsWith(QStringLiteral("AB")));
+}
+
+TEST(JapaneseFont, AsksForTheFirstInstalledFamilyOfTheListAndGetsTheSameFace) {
+    const QStringList families = JapaneseFamilies();
+    ASSERT_EQ(families.size(), 1) << "the test machine has a Japanese family of the list";
+    EXPECT_TRUE(JapaneseFamilyList().contains(families[0]));
+    EXPECT_TRUE(QFontDatabase::families().contains(families[0], Qt::CaseInsensitive));
+    // The same face as the whole list would have given, at each size the program uses.
+    for (int size : {12, 13, 19}) {
+        QFont whole;
+        whole.setFamilies(JapaneseFamilyList());
+        whole.setPixelSize(size);
+        EXPECT_EQ(QFontInfo(JapaneseFont(size)).family(), QFontInfo(whole).family()) << size;
+        EXPECT_EQ(QFontInfo(JapaneseFont(size)).pixelSize(), size);
+    }
 }
 
 TEST(ImageControl, ShowsItsImageAtAFixedSize) {
