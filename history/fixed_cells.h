@@ -9,7 +9,9 @@ class QTableView;
 // only vertical scrolling. The copies show the view's own model with its delegate,
 // take no focus and choose no cell; a press on them only gives the view the focus,
 // and the wheel over them scrolls the view. A cell that becomes current is scrolled
-// out from under them.
+// out from under them. Being widgets over the viewport, the copies also cover a cell
+// editor scrolled under them; a grid that never edits can instead paint its fixed
+// cells over the scrolled ones, as the history grid does.
 void KeepFixedCellsInPlace(QTableView& view, int fixedRows, int fixedColumns);
 
 // Scrolls view back just far enough that the cell (row, column) is not covered by the

@@ -4,6 +4,8 @@
 
 #include <QTableWidget>
 
+class QPainter;
+
 #include "calc/design_case.h"
 #include "materials/material_table.h"
 
@@ -34,15 +36,24 @@ class HistoryGrid : public QTableWidget {
     void currentCellChosen(int row, int column);
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
   private:
     void createItems(int firstRow, int lastRow);
+    int fixedHeight() const;
+    int fixedWidth() const;
+    bool inFixedArea(const QPoint& viewportPos) const;
+    void paintFixedCells(QPainter& painter);
     void setCell(int row, int col, const QString& text);
 
     bool gridLeft_ = false;

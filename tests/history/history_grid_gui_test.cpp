@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStringEncoder>
@@ -219,7 +220,20 @@ TEST_F(HistoryGridTest, OnlyTheLeftButtonChoosesACell) {
 
 // The viewport part of a picture of the grid.
 QImage ViewportStrip(HistoryGrid& grid, const QRect& inViewport) {
-    return grid.grab().toImage().copy(inViewport.translated(grid.viewport()->geometry().topLeft()));
+    return grid.grab()
+        .toImage()
+        .copy(inViewport.translated(grid.viewport()->geometry().topLeft()))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The same part as the window shows it on the screen.
+QImage ScreenStrip(HistoryGrid& grid, const QRect& inViewport) {
+    const QRect inWindow = inViewport.translated(grid.viewport()->mapTo(grid.window(), QPoint(0, 0)));
+    return grid.screen()
+        ->grabWindow(grid.window()->winId())
+        .toImage()
+        .copy(inWindow)
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 TEST_F(HistoryGridTest, HeadingsAndSlotNumbersStayInPlaceWhileTheRestScrolls) {
@@ -239,18 +253,39 @@ TEST_F(HistoryGridTest, HeadingsAndSlotNumbersStayInPlaceWhileTheRestScrolls) {
     const QImage headingsBefore = ViewportStrip(grid, headings);
     const QImage numbersBefore = ViewportStrip(grid, numbers);
 
+    QApplication::processEvents();
+    EXPECT_EQ(ScreenStrip(grid, headings), headingsBefore);
+
+    // Each check on a fresh picture and on what the screen shows after the scroll.
     down->setValue(down->maximum());
+    QApplication::processEvents();
     EXPECT_EQ(ViewportStrip(grid, headings), headingsBefore);
+    EXPECT_EQ(ScreenStrip(grid, headings), headingsBefore);
     EXPECT_NE(ViewportStrip(grid, numbers), numbersBefore);
+    EXPECT_EQ(ScreenStrip(grid, numbers), ViewportStrip(grid, numbers));
     // The last slot is shown in full at the bottom, the cells under the headings are hidden.
     EXPECT_LE(grid.rowViewportPosition(31) + grid.rowHeight(31), area.height());
     EXPECT_LT(grid.rowViewportPosition(2), headingHeight);
 
     down->setValue(0);
     across->setValue(across->maximum());
+    QApplication::processEvents();
     EXPECT_EQ(ViewportStrip(grid, numbers), numbersBefore);
+    EXPECT_EQ(ScreenStrip(grid, numbers), numbersBefore);
     EXPECT_NE(ViewportStrip(grid, headings), headingsBefore);
+    EXPECT_EQ(ScreenStrip(grid, headings), ViewportStrip(grid, headings));
     EXPECT_EQ(ViewportStrip(grid, corner), numbersBefore.copy(corner));
+
+    // A heading written while scrolled both ways is shown at its fixed place.
+    down->setValue(down->maximum());
+    QApplication::processEvents();
+    const QImage scrolledHeadings = ScreenStrip(grid, headings);
+    const int lastColumn = grid.columnCount() - 1;
+    ASSERT_LT(grid.columnViewportPosition(lastColumn), area.width());
+    grid.item(0, lastColumn)->setText(QStringLiteral("新しい見出し"));
+    QApplication::processEvents();
+    EXPECT_NE(ScreenStrip(grid, headings), scrolledHeadings);
+    EXPECT_EQ(ScreenStrip(grid, headings), ViewportStrip(grid, headings));
 }
 
 TEST_F(HistoryGridTest, ACellMadeCurrentComesOutFromUnderTheFixedCells) {
@@ -282,27 +317,40 @@ TEST_F(HistoryGridTest, PressesOnTheFixedCellsChooseNothingAndTheWheelScrollsThe
     grid.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
     grid.verticalScrollBar()->setValue(5);
+    grid.horizontalScrollBar()->setValue(3);
     QSignalSpy chosen(&grid, &HistoryGrid::currentCellChosen);
-    const QPoint onHeadings = grid.viewport()->geometry().topLeft() + QPoint(200, 10);
-    const QPoint onNumbers = grid.viewport()->geometry().topLeft() + QPoint(10, 150);
+    // Over the headings and the slot numbers, where other cells are scrolled under them.
+    QWidget* area = grid.viewport();
+    const QPoint onHeadings(200, 10);
+    const QPoint onNumbers(10, 150);
+    ASSERT_FALSE(HistoryGrid::isFixedCell(grid.rowAt(onHeadings.y()), grid.columnAt(onHeadings.x())));
+    ASSERT_FALSE(HistoryGrid::isFixedCell(grid.rowAt(onNumbers.y()), grid.columnAt(onNumbers.x())));
     for (const QPoint& at : {onHeadings, onNumbers}) {
-        QWidget* shown = grid.childAt(at);
-        ASSERT_NE(shown, nullptr);
-        ASSERT_NE(shown, grid.viewport());
-        QTest::mouseClick(shown, Qt::LeftButton, {}, shown->mapFrom(&grid, at));
-        QTest::mouseDClick(shown, Qt::LeftButton, {}, shown->mapFrom(&grid, at));
+        QTest::mouseClick(area, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(area, Qt::LeftButton, {}, at);
     }
     EXPECT_EQ(chosen.count(), 0);
     EXPECT_EQ(grid.currentRow(), 2);
     EXPECT_EQ(grid.currentColumn(), 1);
     EXPECT_TRUE(grid.hasFocus());
 
-    QWidget* headingsShown = grid.childAt(onHeadings);
-    const QPoint local = headingsShown->mapFrom(&grid, onHeadings);
-    QWheelEvent wheel(local, headingsShown->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(headingsShown, &wheel);
-    EXPECT_GT(grid.verticalScrollBar()->value(), 5);
+    // A drag from a slot cell over the headings chooses nothing more than the pressed cell.
+    const QPoint cell(300, 100);
+    const int pressedRow = grid.rowAt(cell.y());
+    QTest::mousePress(area, Qt::LeftButton, {}, cell);
+    QMouseEvent move(QEvent::MouseMove, QPointF(onHeadings), area->mapToGlobal(QPointF(onHeadings)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, onHeadings);
+    EXPECT_EQ(grid.currentRow(), pressedRow);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen[0][0].toInt(), pressedRow);
+
+    QWheelEvent wheel(QPointF(onHeadings), area->mapToGlobal(QPointF(onHeadings)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    const int before = grid.verticalScrollBar()->value();
+    QApplication::sendEvent(area, &wheel);
+    EXPECT_GT(grid.verticalScrollBar()->value(), before);
 }
 
 TEST_F(HistoryGridTest, ArrowKeysMoveWithinNonFixedCellsAndAnnounceEachMove) {
