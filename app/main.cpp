@@ -9,6 +9,9 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <memory>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 #include "app/dialogs.h"
 #include "app/first_paint.h"
@@ -22,7 +25,12 @@
 #include "print/prin.h"
 
 int main(int argc, char** argv) {
+    // Reading the font configuration is one of the longest steps of the start-up and
+    // the first text of the window waits for it; it runs beside the connection to the
+    // display, which does not need it.
+    std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
+    fontConfiguration.join();
     QApplication::setApplicationDisplayName(QStringLiteral("ねじりコイルばね設計計算"));
     QApplication::setFont(JapaneseFont(12));
 

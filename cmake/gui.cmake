@@ -25,8 +25,10 @@ add_library(torsion_gui STATIC
 )
 target_link_libraries(torsion_gui PUBLIC torsion_graphics torsion_core Qt6::Widgets Qt6::PrintSupport)
 
+find_package(Fontconfig REQUIRED)
+find_package(Threads REQUIRED)
 add_executable(torsion-spring app/main.cpp)
-target_link_libraries(torsion-spring PRIVATE torsion_gui)
+target_link_libraries(torsion-spring PRIVATE torsion_gui Fontconfig::Fontconfig Threads::Threads)
 add_dependencies(torsion-spring default_data)
 
 # ---- install: one self-contained folder (program, data files, help) plus menu entry

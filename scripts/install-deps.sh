@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev clang-format git
-  qt6-base-dev libgl1-mesa-dev
+  qt6-base-dev libgl1-mesa-dev libfontconfig-dev
   fonts-ipafont-gothic
   xvfb xauth imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
