@@ -1,5 +1,7 @@
 // Program start: the application, the shared data, the main window and its tool
 // windows, then the event loop until the main window closes.
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -10,8 +12,6 @@
 #include <QTimer>
 #include <memory>
 #include <thread>
-
-#include <fontconfig/fontconfig.h>
 
 #include "app/dialogs.h"
 #include "app/first_paint.h"
