@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
         window.setCentralWidget(new QLabel(QStringLiteral("ねじりコイルばね設計計算")));
     }
     WhenFirstPainted(&window, [] {
-        ReportFirstPaint();
+        ReportStartupStep("first-paint");
         QCoreApplication::quit();
     });
     window.show();

@@ -4,7 +4,9 @@
 // (DISPLAY set, QT_QPA_PLATFORM not) and offscreen otherwise; the process writes the moment of its first
 // painted frame on standard output ("first-paint <ns>", steady clock) and ends. The
 // time from before the spawn to that moment is the measured time; ending the process
-// is not part of it. The peak resident set of the last run is reported as a counter (kB).
+// is not part of it. The calculator also reports the end of each step before it; each
+// is given as a counter, the mean time from the spawn to that step (ms). The peak
+// resident set of the last run is reported as a counter (kB).
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -14,6 +16,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,7 +26,8 @@ extern char** environ;
 namespace {
 
 struct Run {
-    double seconds = -1;  // spawn to first paint
+    double seconds = -1;                  // spawn to first paint
+    std::map<std::string, double> steps;  // spawn to the end of each reported step, seconds
     long peakKb = -1;
 };
 
@@ -65,18 +70,23 @@ Run RunOnce(const std::string& program, bool withText) {
     rusage usage{};
     if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
 
-    long long paintedNs = 0;
-    const auto at = output.find("first-paint ");
-    if (at == std::string::npos || std::sscanf(output.c_str() + at, "first-paint %lld", &paintedNs) != 1)
-        return {};
     const long long startNs =
         std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
-    if (paintedNs <= startNs) return {};
-    return {static_cast<double>(paintedNs - startNs) * 1e-9, usage.ru_maxrss};
+    Run run;
+    std::istringstream lines(output);
+    std::string step;
+    long long ns = 0;
+    while (lines >> step >> ns) run.steps[step] = static_cast<double>(ns - startNs) * 1e-9;
+    const auto painted = run.steps.find("first-paint");
+    if (painted == run.steps.end() || painted->second <= 0) return {};
+    run.seconds = painted->second;
+    run.peakKb = usage.ru_maxrss;
+    return run;
 }
 
 void StartUp(benchmark::State& state, const std::string& program, bool withText = false) {
     long peak_kb = 0;
+    std::map<std::string, double> stepSums;
     for (auto _ : state) {
         const Run run = RunOnce(program, withText);
         if (run.seconds < 0) {
@@ -84,9 +94,14 @@ void StartUp(benchmark::State& state, const std::string& program, bool withText 
             return;
         }
         state.SetIterationTime(run.seconds);
+        for (const auto& [name, seconds] : run.steps) stepSums[name] += seconds;
         peak_kb = run.peakKb;
     }
     state.counters["peak_rss_kB"] = static_cast<double>(peak_kb);
+    if (stepSums.size() > 1) {
+        for (const auto& [name, sum] : stepSums)
+            state.counters[name + "_ms"] = benchmark::Counter(sum * 1e3, benchmark::Counter::kAvgIterations);
+    }
     const char* platform = getenv("QT_QPA_PLATFORM");
     state.SetLabel(platform != nullptr ? platform : (getenv("DISPLAY") != nullptr ? "xcb" : "offscreen"));
 }
