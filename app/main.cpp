@@ -25,6 +25,7 @@
 #include "print/prin.h"
 
 int main(int argc, char** argv) {
+    ReportStartupStep("process");
     // Reading the font configuration is one of the longest steps of the start-up and
     // the first text of the window waits for it; it runs beside the connection to the
     // display, which does not need it.
