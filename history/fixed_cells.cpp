@@ -11,18 +11,6 @@
 
 namespace {
 
-int FixedHeight(const QTableView& view, int fixedRows) {
-    int height = 0;
-    for (int r = 0; r < fixedRows && r < view.model()->rowCount(); ++r) height += view.rowHeight(r);
-    return height;
-}
-
-int FixedWidth(const QTableView& view, int fixedColumns) {
-    int width = 0;
-    for (int c = 0; c < fixedColumns && c < view.model()->columnCount(); ++c) width += view.columnWidth(c);
-    return width;
-}
-
 // Keeps the copies laid over the view and in step with its sizes and scrolling.
 class FixedCells : public QObject {
   public:
@@ -170,6 +158,18 @@ class FixedCells : public QObject {
 };
 
 }  // namespace
+
+int FixedHeight(const QTableView& view, int fixedRows) {
+    int height = 0;
+    for (int r = 0; r < fixedRows && r < view.model()->rowCount(); ++r) height += view.rowHeight(r);
+    return height;
+}
+
+int FixedWidth(const QTableView& view, int fixedColumns) {
+    int width = 0;
+    for (int c = 0; c < fixedColumns && c < view.model()->columnCount(); ++c) width += view.columnWidth(c);
+    return width;
+}
 
 void KeepFixedCellsInPlace(QTableView& view, int fixedRows, int fixedColumns) {
     if (view.model() == nullptr || (fixedRows <= 0 && fixedColumns <= 0)) return;

@@ -14,6 +14,10 @@ class QTableView;
 // cells over the scrolled ones, as the history grid does.
 void KeepFixedCellsInPlace(QTableView& view, int fixedRows, int fixedColumns);
 
+// Height of the first fixedRows rows and width of the first fixedColumns columns.
+int FixedHeight(const QTableView& view, int fixedRows);
+int FixedWidth(const QTableView& view, int fixedColumns);
+
 // Scrolls view back just far enough that the cell (row, column) is not covered by the
 // fixed cells; cells of the fixed rows and columns themselves are left alone.
 void RevealBelowFixedCells(QTableView& view, int fixedRows, int fixedColumns, int row, int column);

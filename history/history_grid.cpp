@@ -166,20 +166,9 @@ void HistoryGrid::FillHistoryRow(int slot, const CaseTable& cases, const Materia
 // cells are painted again over them at their own places. Headings scroll across with
 // the columns, slot numbers down with the rows, and the corner never moves.
 
-int HistoryGrid::fixedHeight() const {
-    int height = 0;
-    for (int r = 0; r < kFixedHistoryRows && r < rowCount(); ++r) height += rowHeight(r);
-    return height;
-}
-
-int HistoryGrid::fixedWidth() const {
-    int width = 0;
-    for (int c = 0; c < kFixedHistoryColumns && c < columnCount(); ++c) width += columnWidth(c);
-    return width;
-}
-
 bool HistoryGrid::inFixedArea(const QPoint& viewportPos) const {
-    return viewportPos.y() < fixedHeight() || viewportPos.x() < fixedWidth();
+    return viewportPos.y() < FixedHeight(*this, kFixedHistoryRows) ||
+           viewportPos.x() < FixedWidth(*this, kFixedHistoryColumns);
 }
 
 void HistoryGrid::paintEvent(QPaintEvent* event) {
@@ -196,8 +185,8 @@ void HistoryGrid::paintFixedCells(QPainter& painter) {
     const auto gridRgb = static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this));
     const QPen gridPen(QColor::fromRgba(gridRgb), 0, gridStyle());
     const QRect area = viewport()->rect();
-    const int top = fixedHeight();
-    const int left = fixedWidth();
+    const int top = FixedHeight(*this, kFixedHistoryRows);
+    const int left = FixedWidth(*this, kFixedHistoryColumns);
 
     auto paintCell = [&](int row, int col, const QRect& cell) {
         if (!cell.intersects(area)) return;

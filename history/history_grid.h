@@ -50,8 +50,6 @@ class HistoryGrid : public QTableWidget {
 
   private:
     void createItems(int firstRow, int lastRow);
-    int fixedHeight() const;
-    int fixedWidth() const;
     bool inFixedArea(const QPoint& viewportPos) const;
     void paintFixedCells(QPainter& painter);
     void setCell(int row, int col, const QString& text);
