@@ -10,7 +10,9 @@
 #include "graphics/japanese_font.h"
 
 int main(int argc, char** argv) {
+    ReportStartupStep("process");
     QApplication app(argc, argv);
+    ReportStartupStep("application");
     QMainWindow window;
     window.resize(823, 837);
     window.move(301, 76);
