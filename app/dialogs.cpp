@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+using namespace torsion;
+
 QString QtFilterFromPipes(const QString& pipes) {
     const QStringList parts = pipes.split(u'|');
     QStringList filters;

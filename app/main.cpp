@@ -24,6 +24,8 @@
 #include "materials/u_keisuu_make.h"
 #include "print/prin.h"
 
+using namespace torsion;
+
 int main(int argc, char** argv) {
     ReportStartupStep("process");
     // Reading the font configuration is one of the longest steps of the start-up and

@@ -3,6 +3,8 @@
 
 #include "calc/command_error.h"
 
+using namespace torsion;
+
 template <typename F>
 void RunCommand(Dialogs& dialogs, QWidget* parent, F&& command) {
     try {

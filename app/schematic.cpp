@@ -5,6 +5,8 @@
 #include <QPolygonF>
 #include <cmath>
 
+using namespace torsion;
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;

@@ -43,6 +43,8 @@
 #include "print/prin.h"
 #include "print/window_print.h"
 
+using namespace torsion;
+
 namespace {
 
 const QString kTitle = QStringLiteral("ねじりコイルばね設計計算");
@@ -194,7 +196,7 @@ void Tf_vek::ShowCase(int slot) {
 }
 
 void Tf_vek::CheckCase() {
-    const CheckResult result = ::CheckCase(cases_[0]);
+    const CheckResult result = torsion::CheckCase(cases_[0]);
     ListBox1->clear();
     QPalette p = ListBox1->palette();
     p.setColor(QPalette::Text, result.error ? kMessageErrorColour : palette().color(QPalette::WindowText));

@@ -41,13 +41,14 @@ void SetBoxColour(QWidget* w, const QColor& colour);
 class Tf_vek : public QMainWindow {
     Q_OBJECT
   public:
-    Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& coefficients, Dialogs& dialogs,
-           const QString& appDir, QWidget* parent = nullptr);
+    Tf_vek(torsion::MaterialTable& materials, torsion::KindIndex& kinds,
+           torsion::CoefficientRecord& coefficients, Dialogs& dialogs, const QString& appDir,
+           QWidget* parent = nullptr);
 
-    CaseTable& cases() { return cases_; }
-    MaterialTable& materials() { return materials_; }
-    KindIndex& kinds() { return kinds_; }
-    CoefficientRecord& coefficients() { return coefficients_; }
+    torsion::CaseTable& cases() { return cases_; }
+    torsion::MaterialTable& materials() { return materials_; }
+    torsion::KindIndex& kinds() { return kinds_; }
+    torsion::CoefficientRecord& coefficients() { return coefficients_; }
     Dialogs& dialogs() { return dialogs_; }
     const QString& appDir() const { return appDir_; }
 
@@ -125,12 +126,12 @@ class Tf_vek : public QMainWindow {
     int HistorySlotNumber() const;
     bool SaveCaseFile();
 
-    MaterialTable& materials_;
-    KindIndex& kinds_;
-    CoefficientRecord& coefficients_;
+    torsion::MaterialTable& materials_;
+    torsion::KindIndex& kinds_;
+    torsion::CoefficientRecord& coefficients_;
     Dialogs& dialogs_;
     QString appDir_;
-    CaseTable cases_{};
+    torsion::CaseTable cases_{};
 
     std::function<void()> makeToolWindows_;
     QDialog* dataMake_ = nullptr;

@@ -22,6 +22,8 @@
 #include "graphics/spring_drawing.h"
 #include "history/history_grid.h"
 
+using namespace torsion;
+
 namespace {
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y) {

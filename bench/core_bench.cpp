@@ -11,6 +11,8 @@
 #include "calc/design_case.h"
 #include "calc/number_text.h"
 
+using namespace torsion;
+
 namespace {
 
 std::unique_ptr<MaterialTable> BenchTable() {

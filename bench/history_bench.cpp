@@ -8,6 +8,8 @@
 #include "history/case_file.h"
 #include "history/history_text.h"
 
+using namespace torsion;
+
 namespace {
 
 MaterialTable BenchTable() {

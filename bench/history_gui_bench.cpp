@@ -13,6 +13,8 @@
 #include "history/history_grid.h"
 #include "tests/gui/fake_dialogs.h"
 
+using namespace torsion;
+
 namespace {
 
 CaseTable FullHistory(double turns) {

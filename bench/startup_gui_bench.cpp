@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+using namespace torsion;
+
 extern char** environ;
 
 namespace {

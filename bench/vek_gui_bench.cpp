@@ -9,6 +9,8 @@
 #include "app/vek.h"
 #include "tests/gui/fake_dialogs.h"
 
+using namespace torsion;
+
 namespace {
 
 struct WindowData {

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstring>
 
+namespace torsion {
+
 static_assert(std::endian::native == std::endian::little, "the record codecs assume a little-endian host");
 static_assert(sizeof(double) == 8, "records hold IEEE 754 doubles");
 
@@ -36,3 +38,5 @@ template <std::size_t N>
 void PutBytes(std::uint8_t* base, std::size_t offset, const std::array<std::uint8_t, N>& in) {
     std::memcpy(base + offset, in.data(), N);
 }
+
+}  // namespace torsion

@@ -9,6 +9,8 @@
 #include "calc/number_text.h"
 #include "materials/fatigue_life.h"
 
+namespace torsion {
+
 namespace {
 
 using Real = long double;
@@ -302,3 +304,5 @@ std::string AppliedMomentCaption(double maxMoment) {
 bool SpringIndexInRecommendedRange(double springIndex) {
     return springIndex >= 3 && springIndex <= 22;
 }
+
+}  // namespace torsion

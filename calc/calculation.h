@@ -12,6 +12,8 @@
 #include "materials/material_selection.h"
 #include "materials/material_table.h"
 
+namespace torsion {
+
 // Fills slot 0 with the defaults of a new current case.
 void InitCurrentCase(DesignCase& c);
 
@@ -88,3 +90,5 @@ std::string AppliedMomentCaption(double maxMoment);  // "最大=" ... "kgf"
 bool SpringIndexInRecommendedRange(double springIndex);
 inline constexpr const char* kSpringIndexRangeError = "エラー：バネ指数が範囲外";
 inline constexpr const char* kCalculationSuccess = "Calculation Success!";
+
+}  // namespace torsion

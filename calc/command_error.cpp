@@ -1,5 +1,7 @@
 #include "calc/command_error.h"
 
+namespace torsion {
+
 std::string FillMessage(std::string_view pattern, std::string_view argument) {
     std::string out(pattern);
     const auto pos = out.find("%s");
@@ -28,3 +30,5 @@ void ThrowInvalidOperation() {
 void ThrowOverflow() {
     throw CommandError(message_text::kOverflow);
 }
+
+}  // namespace torsion

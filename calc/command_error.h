@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace torsion {
+
 class CommandError : public std::runtime_error {
   public:
     explicit CommandError(const std::string& message) : std::runtime_error(message) {}
@@ -32,3 +34,5 @@ std::string FillMessage(std::string_view pattern, std::string_view argument);
 [[noreturn]] void ThrowDivisionByZero();
 [[noreturn]] void ThrowInvalidOperation();
 [[noreturn]] void ThrowOverflow();
+
+}  // namespace torsion

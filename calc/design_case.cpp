@@ -6,6 +6,8 @@
 
 #include "calc/byte_codec.h"
 
+namespace torsion {
+
 void EncodeDesignCase(const DesignCase& c, std::uint8_t* out) {
     PutInt32(out, 0, c.used);
     PutInt32(out, 4, c.materialNo);
@@ -98,3 +100,5 @@ void OverlayCaseTable(CaseTable& table, std::span<const std::uint8_t> bytes) {
         table[slot] = DecodeDesignCase(image.data() + slot * kDesignCaseSize);
     }
 }
+
+}  // namespace torsion

@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+namespace torsion {
+
 inline constexpr std::size_t kDesignCaseSize = 224;
 inline constexpr int kCaseSlots = 31;
 inline constexpr int kHistorySlots = 30;
@@ -60,3 +62,5 @@ std::vector<std::uint8_t> EncodeCaseTable(const CaseTable& table);  // 6944 byte
 // Copies the first min(bytes.size(), 6944) bytes over the table's byte image; the
 // rest of the table, even the rest of a record cut short, stays as it was.
 void OverlayCaseTable(CaseTable& table, std::span<const std::uint8_t> bytes);
+
+}  // namespace torsion

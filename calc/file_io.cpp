@@ -12,6 +12,8 @@
 
 #include "calc/command_error.h"
 
+namespace torsion {
+
 namespace {
 
 class FileDescriptor {
@@ -116,3 +118,5 @@ void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> b
     FileDescriptor dir(OpenRetrying(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY));
     if (dir.get() >= 0) ::fsync(dir.get());
 }
+
+}  // namespace torsion

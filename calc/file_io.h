@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace torsion {
+
 // Reads the whole file; throws "ファイル %s は開けません" (path in place of %s).
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 
@@ -13,3 +15,5 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 // old file stays whole until the new one is complete. Throws "ファイル %s を作成できません"
 // and leaves path untouched when any step fails.
 void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace torsion

@@ -10,6 +10,8 @@
 
 #include "calc/command_error.h"
 
+namespace torsion {
+
 namespace {
 
 // Significant digits (no point) and the exponent of the first digit, from a text that
@@ -236,3 +238,5 @@ std::int32_t ParseInteger(std::string_view text) {
     }
     return static_cast<std::int32_t>(value);
 }
+
+}  // namespace torsion

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace torsion {
+
 // General number format, p = 1..15 significant digits (values outside are clamped).
 // Rounds halves away from zero on the exact decimal value of the double; fixed
 // notation for -3 <= e <= p, otherwise "1.235E4" / "5E-5". Zero gives "0".
@@ -26,3 +28,5 @@ double ParseNumber(std::string_view text);
 // Integer input: blanks, optional sign, decimal digits, blanks, within int32.
 // Anything else throws the not-an-integer CommandError naming the text.
 std::int32_t ParseInteger(std::string_view text);
+
+}  // namespace torsion

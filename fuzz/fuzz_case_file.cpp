@@ -13,6 +13,8 @@
 #include "materials/fatigue_life.h"
 #include "materials/material_table.h"
 
+using namespace torsion;
+
 namespace {
 
 const MaterialTable& DefaultMaterials() {

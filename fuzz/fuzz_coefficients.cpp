@@ -6,6 +6,8 @@
 
 #include "materials/coefficients.h"
 
+using namespace torsion;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CoefficientRecord record;
     OverlayCoefficients(record, std::span<const std::uint8_t>(data, size));

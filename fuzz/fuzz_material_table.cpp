@@ -9,6 +9,8 @@
 #include "materials/material_selection.h"
 #include "materials/material_table.h"
 
+using namespace torsion;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     MaterialTable table{};
     OverlayMaterialTable(table, std::span<const std::uint8_t>(data, size));

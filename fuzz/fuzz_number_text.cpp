@@ -12,6 +12,8 @@
 #include "calc/command_error.h"
 #include "calc/number_text.h"
 
+using namespace torsion;
+
 namespace {
 
 void CheckRoundTrip(double v) {

@@ -14,6 +14,8 @@
 #include "graphics/japanese_font.h"
 #include "materials/fatigue_life.h"
 
+using namespace torsion;
+
 namespace {
 
 constexpr int kLeft = 30;

@@ -5,6 +5,8 @@
 
 #include "calc/file_io.h"
 
+namespace torsion {
+
 void ReadCaseFile(CaseTable& table, const std::string& path) {
     // The whole file is read before the table is touched, so a failed read changes nothing.
     const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
@@ -14,3 +16,5 @@ void ReadCaseFile(CaseTable& table, const std::string& path) {
 void WriteCaseFile(const CaseTable& table, const std::string& path) {
     WriteFileReplacing(path, EncodeCaseTable(table));
 }
+
+}  // namespace torsion

@@ -14,6 +14,8 @@
 #include "history/fixed_cells.h"
 #include "history/history_text.h"
 
+using namespace torsion;
+
 namespace {
 
 constexpr int kDesignRows = 12;

@@ -19,10 +19,10 @@ class HistoryGrid : public QTableWidget {
     explicit HistoryGrid(QWidget* parent = nullptr);
 
     // Headings, units, the slot numbers "1".."30" and every slot row.
-    void InitHistoryGrid(const CaseTable& cases, const MaterialTable& materials);
+    void InitHistoryGrid(const torsion::CaseTable& cases, const torsion::MaterialTable& materials);
     // Columns 1..14 of row slot + 1 from the slot (empty unless used is 1). A slot
     // outside 1..30 or a row the grid does not have is left alone.
-    void FillHistoryRow(int slot, const CaseTable& cases, const MaterialTable& materials);
+    void FillHistoryRow(int slot, const torsion::CaseTable& cases, const torsion::MaterialTable& materials);
 
     QString cellText(int row, int col) const;
     bool gridLeft() const { return gridLeft_; }

@@ -7,6 +7,8 @@
 #include "calc/number_text.h"
 #include "materials/fatigue_life.h"
 
+namespace torsion {
+
 const std::array<std::string, kHistoryColumns>& HistoryHeadings() {
     static const std::array<std::string, kHistoryColumns> headings{
         "項目",     "材質",     "線径",     "ｺｲﾙ径",    "巻数(N)",  "腕長(a1)",     "腕長(a2)", "荷重(M1)",
@@ -69,3 +71,5 @@ std::string GridCopyText(const std::vector<std::vector<std::string>>& cells, int
     }
     return text;
 }
+
+}  // namespace torsion

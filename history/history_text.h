@@ -9,6 +9,8 @@
 #include "calc/design_case.h"
 #include "materials/material_table.h"
 
+namespace torsion {
+
 inline constexpr int kHistoryColumns = 15;
 inline constexpr int kHistoryGridRows = 32;
 
@@ -34,3 +36,5 @@ HistoryRow HistoryRowTexts(const DesignCase& c, const MaterialTable& table);
 // equal length (the column count).
 std::string GridCopyText(const std::vector<std::vector<std::string>>& cells, int leftCol, int topRow,
                          int rightCol, int bottomRow);
+
+}  // namespace torsion

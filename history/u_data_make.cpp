@@ -20,6 +20,8 @@
 #include "graphics/japanese_font.h"
 #include "history/fixed_cells.h"
 
+using namespace torsion;
+
 namespace {
 
 const QString kTableFilter = QStringLiteral("材料のデーター|*.dst|すべてのファイル|*.*");

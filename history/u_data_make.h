@@ -18,13 +18,13 @@ class QTableWidget;
 class Tdata_make : public QDialog {
     Q_OBJECT
   public:
-    Tdata_make(MaterialTable& materials, Dialogs& dialogs, QWidget* parent = nullptr);
+    Tdata_make(torsion::MaterialTable& materials, Dialogs& dialogs, QWidget* parent = nullptr);
 
     int editRecordNo() const { return editRecordNo_; }
 
     // Grid geometry: two header rows above the 50 data rows, one row-number column.
     static constexpr int kFixedRows = 2;
-    static constexpr int kGridRows = kFixedRows + kMaterialRows;  // 52
+    static constexpr int kGridRows = kFixedRows + torsion::kMaterialRows;  // 52
     static constexpr int kGridColumns = 5;
 
     // Writes record n into the boxes and the grid.
@@ -58,7 +58,7 @@ class Tdata_make : public QDialog {
     QString CellText(int gridRow, int column) const;
     void SetCellText(int gridRow, int column, const QString& text);
 
-    MaterialTable& materials_;
+    torsion::MaterialTable& materials_;
     Dialogs& dialogs_;
     int editRecordNo_ = 0;
     QString lastOpenName_;

@@ -7,6 +7,8 @@
 #include "calc/byte_codec.h"
 #include "calc/file_io.h"
 
+namespace torsion {
+
 namespace {
 
 constexpr std::size_t kValuesOffset = 4;
@@ -50,3 +52,5 @@ void LoadCoefficients(CoefficientRecord& record, const std::string& path) {
 void SaveCoefficients(const CoefficientRecord& record, const std::string& path) {
     WriteFileReplacing(path, EncodeCoefficients(record));
 }
+
+}  // namespace torsion

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace torsion {
+
 inline constexpr std::size_t kCoefficientRecordSize = 736;
 inline constexpr int kCoefficientCount = 7;
 
@@ -26,3 +28,5 @@ void OverlayCoefficients(CoefficientRecord& record, std::span<const std::uint8_t
 // "ファイル %s を作成できません".
 void LoadCoefficients(CoefficientRecord& record, const std::string& path);
 void SaveCoefficients(const CoefficientRecord& record, const std::string& path);
+
+}  // namespace torsion

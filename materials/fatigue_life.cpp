@@ -1,6 +1,8 @@
 // Life class of an operating point in the fatigue-strength diagram.
 #include "materials/fatigue_life.h"
 
+namespace torsion {
+
 std::int32_t EstimateLife(double lower, double upper) {
     const bool belowLimit = upper <= kUpperStressLimit;
     for (int i = 0; i < static_cast<int>(kFatigueIntercepts.size()); ++i) {
@@ -19,3 +21,5 @@ std::string LifeLabel(std::int32_t lifeClass) {
     if (lifeClass < 0 || lifeClass >= kLifeClasses) return std::string();
     return kLabels[lifeClass];
 }
+
+}  // namespace torsion

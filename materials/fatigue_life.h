@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace torsion {
+
 inline constexpr std::array<double, 7> kFatigueIntercepts{0.48, 0.5, 0.53, 0.56, 0.58, 0.625, 0.66};
 inline constexpr double kUpperStressLimit = 0.7;
 inline constexpr int kLifeClasses = 8;
@@ -16,3 +18,5 @@ std::int32_t EstimateLife(double lower, double upper);
 // "1000万", "100万", "10万", "6万", "4万", "3万", "2万", "1万" for classes 0..7;
 // the empty text for any other number.
 std::string LifeLabel(std::int32_t lifeClass);
+
+}  // namespace torsion

@@ -5,6 +5,8 @@
 
 #include "calc/number_text.h"
 
+namespace torsion {
+
 KindIndex BuildKindIndex(const MaterialTable& table) {
     KindIndex index;
     for (auto& members : index.kindMembers) members.fill(-1);
@@ -155,3 +157,5 @@ double AllowableBendingStress(const MaterialTable& table, int recordNo, double d
     const BendingTable bending = BuildBendingTable(table, recordNo);
     return InterpolateLinear(bending.x.data(), bending.y.data(), bending.count, d);
 }
+
+}  // namespace torsion

@@ -12,6 +12,8 @@
 #include "calc/design_case.h"
 #include "materials/material_table.h"
 
+namespace torsion {
+
 inline constexpr int kKinds = 10;
 inline constexpr int kMembersPerKind = 8;
 // N/mm^2 to kgf/mm^2 (1 / 9.80665).
@@ -77,3 +79,5 @@ double InterpolateLinear(const double* x, const double* y, int n, double v);
 
 // Allowable bending stress of record n at wire diameter d, in N/mm^2.
 double AllowableBendingStress(const MaterialTable& table, int recordNo, double d);
+
+}  // namespace torsion

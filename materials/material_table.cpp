@@ -7,6 +7,8 @@
 #include "calc/byte_codec.h"
 #include "calc/file_io.h"
 
+namespace torsion {
+
 namespace {
 
 constexpr std::size_t kKindNameOffset = 0;
@@ -138,3 +140,5 @@ void LoadMaterialTable(MaterialTable& table, const std::string& path) {
 void SaveMaterialTable(const MaterialTable& table, const std::string& path) {
     WriteFileReplacing(path, EncodeMaterialTable(table));
 }
+
+}  // namespace torsion

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace torsion {
+
 inline constexpr std::size_t kMaterialRecordSize = 1736;
 inline constexpr int kMaterialRecords = 30;
 inline constexpr int kMaterialRows = 50;
@@ -67,3 +69,5 @@ void NormaliseEmptyRecords(MaterialTable& table);
 // "ファイル %s を作成できません"). Neither normalises.
 void LoadMaterialTable(MaterialTable& table, const std::string& path);
 void SaveMaterialTable(const MaterialTable& table, const std::string& path);
+
+}  // namespace torsion

@@ -12,6 +12,8 @@
 #include "calc/number_text.h"
 #include "graphics/japanese_font.h"
 
+using namespace torsion;
+
 namespace {
 
 struct CoefficientField {

@@ -17,7 +17,7 @@ class Tkeisuu_make : public QDialog {
     Q_OBJECT
   public:
     // appDir is the folder of keisuu.dat: the one start-up reads it from.
-    Tkeisuu_make(CoefficientRecord& coefficients, Dialogs& dialogs, const QString& appDir,
+    Tkeisuu_make(torsion::CoefficientRecord& coefficients, Dialogs& dialogs, const QString& appDir,
                  QWidget* parent = nullptr);
 
     QString coefficientFilePath() const;
@@ -29,12 +29,12 @@ class Tkeisuu_make : public QDialog {
     void BuildControls();
     void FormCreate();
 
-    CoefficientRecord& coefficients_;
+    torsion::CoefficientRecord& coefficients_;
     Dialogs& dialogs_;
     QString appDir_;
 
     QGroupBox* GroupBox1 = nullptr;
     QGroupBox* GroupBox2 = nullptr;
-    std::array<QLineEdit*, kCoefficientCount> edits_{};  // Edit1 .. Edit7
+    std::array<QLineEdit*, torsion::kCoefficientCount> edits_{};  // Edit1 .. Edit7
     QPushButton* BitBtn1 = nullptr;
 };

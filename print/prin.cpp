@@ -14,6 +14,8 @@
 #include "print/spec_sketch.h"
 #include "print/window_print.h"
 
+using namespace torsion;
+
 namespace {
 
 QString Short(double value) {

@@ -16,11 +16,11 @@
 class Tprinform : public QDialog {
     Q_OBJECT
   public:
-    Tprinform(const MaterialTable& materials, Dialogs& dialogs, QWidget* parent = nullptr);
+    Tprinform(const torsion::MaterialTable& materials, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // Writes the current case into the table and the labels (the page is then shown
     // with exec()). Cells that are never written stay as they are.
-    void fillFrom(const DesignCase& current);
+    void fillFrom(const torsion::DesignCase& current);
 
     // True once the table has lost the focus: a selected cell then paints like any
     // other, so a printed page shows no highlighted cell.
@@ -36,7 +36,7 @@ class Tprinform : public QDialog {
     void sg1Enter();
     void sg1Exit();
 
-    const MaterialTable& materials_;
+    const torsion::MaterialTable& materials_;
     Dialogs& dialogs_;
     bool gridLeft_ = false;
 

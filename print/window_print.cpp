@@ -6,6 +6,8 @@
 
 #include "calc/command_error.h"
 
+using namespace torsion;
+
 namespace {
 
 constexpr const char* kCannotStart = "プリンター %s で印刷を開始できません";

@@ -18,6 +18,8 @@
 #include "materials/coefficients.h"
 #include "materials/material_table.h"
 
+using namespace torsion;
+
 namespace {
 
 // The design coefficients shipped with the program, in field order.

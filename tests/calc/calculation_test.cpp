@@ -10,6 +10,8 @@
 #include "calc/command_error.h"
 #include "calc/number_text.h"
 
+using namespace torsion;
+
 namespace {
 
 // Record 0: E = 200000 N/mm^2 and explicit bending stresses 1000 / 2000 N/mm^2 at

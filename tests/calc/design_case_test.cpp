@@ -8,6 +8,8 @@
 #include <random>
 #include <vector>
 
+using namespace torsion;
+
 namespace {
 
 std::vector<std::uint8_t> RandomBytes(std::mt19937_64& rng, std::size_t n) {

@@ -15,6 +15,8 @@
 
 #include "calc/command_error.h"
 
+using namespace torsion;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -12,6 +12,8 @@
 
 #include "calc/command_error.h"
 
+using namespace torsion;
+
 namespace {
 
 // Digits and decimal exponent (0.d1d2... x 10^e) of a positive value rounded to p

@@ -10,6 +10,8 @@
 
 #include "graphics/spring_drawing.h"
 
+using namespace torsion;
+
 namespace {
 
 const QRgb kBlue = qRgb(0, 0, 255);

@@ -32,6 +32,8 @@
 #include "materials/u_keisuu_make.h"
 #include "tests/gui/fake_dialogs.h"
 
+using namespace torsion;
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;

@@ -57,6 +57,8 @@
 #include "print/window_print.h"
 #include "tests/gui/fake_dialogs.h"
 
+using namespace torsion;
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;

@@ -500,3 +500,5 @@ TEST(MainWindowStartup, FirstPaintRunsItsFunctionOnceAfterTheWindowIsPainted) {
 }
 
 #include "vek_gui_test.moc"
+
+using namespace torsion;

@@ -34,7 +34,7 @@ struct TestMaterial {
 
 // Record 0: E = 200000, allowable bending stress 75 % of 2000 = 1500 N/mm^2 at every row.
 // Record 1 is of kind 1, record 2 the second symbol of kind 0; the rest are empty.
-inline MaterialTable TestMaterialTable() {
+inline torsion::MaterialTable TestMaterialTable() {
     const std::vector<TestMaterial> materials = {
         {0,
          0,
@@ -61,10 +61,10 @@ inline MaterialTable TestMaterialTable() {
          {2100, 2000, 1900},
          70},
     };
-    MaterialTable table{};
-    for (MaterialRecord& r : table) r.kindNo = kEmptyKindNo;
+    torsion::MaterialTable table{};
+    for (torsion::MaterialRecord& r : table) r.kindNo = torsion::kEmptyKindNo;
     for (const TestMaterial& m : materials) {
-        MaterialRecord& r = table[m.record];
+        torsion::MaterialRecord& r = table[m.record];
         SetShortString(r.kindName, ToSjis(m.kindName));
         SetShortString(r.symbol, ToSjis(m.symbol));
         r.kindNo = m.kindNo;
@@ -125,9 +125,9 @@ class MainWindowApp {
     void click(const char* button) const { QTest::mouseClick(find<QAbstractButton>(button), Qt::LeftButton); }
 
     QTemporaryDir folder;
-    MaterialTable materials{};
-    KindIndex kinds{};
-    CoefficientRecord coefficients{};
+    torsion::MaterialTable materials{};
+    torsion::KindIndex kinds{};
+    torsion::CoefficientRecord coefficients{};
     FakeDialogs dialogs;
     std::unique_ptr<Tf_vek> window;
 };

@@ -15,6 +15,8 @@
 #include "graphics/japanese_font.h"
 #include "tests/gui/vek_test_app.h"
 
+using namespace torsion;
+
 namespace {
 
 // Distance from a point of the schematic to a box of the input group, both in the

@@ -7,6 +7,8 @@
 #include "calc/command_error.h"
 #include "tests/materials/test_files.h"
 
+using namespace torsion;
+
 namespace {
 
 CaseTable FilledTable(unsigned seed) {

@@ -26,6 +26,8 @@
 #include "materials/u_keisuu_make.h"
 #include "tests/gui/fake_dialogs.h"
 
+using namespace torsion;
+
 namespace {
 
 constexpr int kFixed = Tdata_make::kFixedRows;

@@ -18,6 +18,8 @@
 #include "history/history_grid.h"
 #include "materials/material_table.h"
 
+using namespace torsion;
+
 namespace {
 
 std::string ToSjis(const QString& s) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace torsion;
+
 namespace {
 
 // A grid as the main window builds it: headings, units, slot numbers, row texts.

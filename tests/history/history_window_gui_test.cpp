@@ -27,6 +27,8 @@
 #include "history/history_grid.h"
 #include "tests/gui/fake_dialogs.h"
 
+using namespace torsion;
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;

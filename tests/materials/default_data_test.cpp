@@ -13,6 +13,8 @@
 #include "materials/material_table.h"
 #include "tests/materials/test_files.h"
 
+using namespace torsion;
+
 namespace {
 
 const std::string kDataDir = TS_DATA_DIR;

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace torsion;
+
 TEST(EstimateLife, ClassesOfTheDiagram) {
     EXPECT_EQ(EstimateLife(0, 0.48), 0);
     EXPECT_EQ(EstimateLife(0, 0.49), 1);

@@ -15,6 +15,8 @@
 #include "materials/u_keisuu_make.h"
 #include "tests/gui/fake_dialogs.h"
 
+using namespace torsion;
+
 namespace {
 
 std::vector<std::uint8_t> ReadFileBytes(const QString& path) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <initializer_list>
 
+using namespace torsion;
+
 namespace {
 
 MaterialRecord Material(int kindNo, const std::string& name, const std::string& symbol,

@@ -10,6 +10,8 @@
 #include "calc/command_error.h"
 #include "tests/materials/test_files.h"
 
+using namespace torsion;
+
 namespace {
 
 MaterialRecord SampleRecord() {

@@ -15,6 +15,8 @@
 #include "print/spec_sketch.h"
 #include "tests/gui/fake_dialogs.h"
 
+using namespace torsion;
+
 namespace {
 
 // "ピアノ線" in Shift-JIS.

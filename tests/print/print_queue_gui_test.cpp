@@ -24,6 +24,8 @@
 #include "tests/gui/vek_test_app.h"
 #include "tests/print/pdf_tools.h"
 
+using namespace torsion;
+
 namespace {
 
 constexpr int kDpi = 50;

@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+using namespace torsion;
+
 namespace {
 
 TEST(MulDivRound, RoundsToNearestWithHalvesAwayFromZero) {

@@ -16,6 +16,8 @@
 #include "tests/gui/fake_dialogs.h"
 #include "tests/print/pdf_tools.h"
 
+using namespace torsion;
+
 namespace {
 
 constexpr int kDpi = 96;  // the page pictures are read back at screen resolution
