@@ -10,6 +10,7 @@
 
 #include "app/dialogs.h"
 #include "calc/design_case.h"
+#include "calc/units.h"
 #include "materials/coefficients.h"
 #include "materials/material_selection.h"
 #include "materials/material_table.h"
@@ -84,6 +85,12 @@ class Tf_vek : public QMainWindow {
     ImageControl* fatigueImage() const { return Image1; }
     ImageControl* springImage() const { return Image2; }
 
+    // The unit in which moments, stresses and rates are shown and typed (kgf by default).
+    torsion::UnitSystem unitSystem() const { return unitSystem_; }
+
+  signals:
+    void unitSystemChanged(torsion::UnitSystem unit);
+
   public slots:
     void BitBtn2Click();
     void BitBtn1Click();
@@ -138,6 +145,7 @@ class Tf_vek : public QMainWindow {
     QDialog* keisuuMake_ = nullptr;
     QDialog* printPage_ = nullptr;
 
+    torsion::UnitSystem unitSystem_ = torsion::UnitSystem::Kgf;
     bool historyChanged_ = false;
     QString lastCaseOpenName_;
     QString lastCaseSaveName_ = QStringLiteral("nspring.nbd");
