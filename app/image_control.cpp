@@ -2,8 +2,6 @@
 
 #include <QPainter>
 
-using namespace torsion;
-
 ImageControl::ImageControl(int width, int height, QWidget* parent)
     : QWidget(parent), image_(width, height, QImage::Format_RGB32) {
     image_.fill(Qt::white);

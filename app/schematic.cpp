@@ -5,8 +5,6 @@
 #include <QPolygonF>
 #include <cmath>
 
-using namespace torsion;
-
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
