@@ -4,8 +4,6 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-using namespace torsion;
-
 QString FromSjis(const std::string& sjis) {
     QStringDecoder decoder("windows-31j");
     return decoder.decode(QByteArrayView(sjis.data(), static_cast<qsizetype>(sjis.size())));

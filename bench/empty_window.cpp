@@ -9,8 +9,6 @@
 #include "app/first_paint.h"
 #include "graphics/japanese_font.h"
 
-using namespace torsion;
-
 int main(int argc, char** argv) {
     ReportStartupStep("process");
     QApplication app(argc, argv);

@@ -8,8 +8,6 @@
 #include "graphics/fatigue_diagram.h"
 #include "graphics/spring_drawing.h"
 
-using namespace torsion;
-
 namespace {
 
 void BM_FatigueDiagram(benchmark::State& state) {

@@ -21,8 +21,6 @@
 #include <string>
 #include <vector>
 
-using namespace torsion;
-
 extern char** environ;
 
 namespace {

@@ -9,8 +9,6 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-using namespace torsion;
-
 namespace {
 
 // Keeps the copies laid over the view and in step with its sizes and scrolling.

@@ -19,7 +19,7 @@ struct PixelSize {
 // losing the product. A zero divisor or a result beyond 64 bits throws the matching
 // arithmetic CommandError.
 inline std::int64_t MulDivRound(std::int64_t a, std::int64_t b, std::int64_t c) {
-    if (c == 0) ThrowDivisionByZero();
+    if (c == 0) torsion::ThrowDivisionByZero();
     __extension__ typedef __int128 Wide;
     const Wide product = static_cast<Wide>(a) * b;
     const bool negative = (product < 0) != (c < 0);
@@ -29,7 +29,7 @@ inline std::int64_t MulDivRound(std::int64_t a, std::int64_t b, std::int64_t c) 
     if ((num % den) * 2 >= den) ++q;
     if (negative) q = -q;
     if (q > std::numeric_limits<std::int64_t>::max() || q < std::numeric_limits<std::int64_t>::min()) {
-        ThrowOverflow();
+        torsion::ThrowOverflow();
     }
     return static_cast<std::int64_t>(q);
 }

@@ -3,8 +3,6 @@
 
 #include <QApplication>
 
-using namespace torsion;
-
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -8,8 +8,6 @@
 
 #include "graphics/fatigue_diagram.h"
 
-using namespace torsion;
-
 namespace {
 
 const QRgb kBlack = qRgb(0, 0, 0);

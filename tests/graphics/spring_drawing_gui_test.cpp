@@ -10,8 +10,6 @@
 
 #include "graphics/spring_drawing.h"
 
-using namespace torsion;
-
 namespace {
 
 const QRgb kBlue = qRgb(0, 0, 255);
