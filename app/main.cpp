@@ -3,18 +3,13 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QFont>
-#include <QImage>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTimer>
 #include <memory>
 #include <thread>
 
 #include "app/dialogs.h"
 #include "app/first_paint.h"
+#include "app/startup_hooks.h"
 #include "app/vek.h"
 #include "graphics/japanese_font.h"
 #include "history/u_data_make.h"
@@ -60,39 +55,13 @@ int main(int argc, char** argv) {
         prinform = std::make_unique<Tprinform>(materials, dialogs, &f_vek);
         f_vek.setToolWindows(data_make.get(), keisuu_make.get(), prinform.get());
     });
-    // For the start-up benchmark: report the steps and end once the start-up has finished.
-    const bool quitAfterStart = qEnvironmentVariableIsSet("TS_QUIT_AFTER_START");
-    WhenFirstPainted(&f_vek, [&f_vek, quitAfterStart] {
+    WhenFirstPainted(&f_vek, [&f_vek] {
         ReportStartupStep("first-paint");
         f_vek.EnsureToolWindows();
-        ReportStartupStep("tool-windows");
-        if (quitAfterStart) QCoreApplication::quit();
+        EndOfStartup();
     });
     f_vek.show();
     ReportStartupStep("shown");
-
-    // For the documentation picture: calculate once, save the window as PNG, quit.
-    const QString screenshot = qEnvironmentVariable("TS_SCREENSHOT");
-    if (!screenshot.isEmpty()) {
-        QTimer::singleShot(300, &f_vek, [&f_vek, screenshot] {
-            if (auto* calculate = f_vek.findChild<QPushButton*>(QStringLiteral("BitBtn2")))
-                calculate->click();
-            QTimer::singleShot(300, &f_vek, [&f_vek, screenshot] {
-                bool saved = f_vek.grab().save(screenshot, "PNG");
-                // Each page of the page control as well, beside the window's picture.
-                if (auto* pages = f_vek.findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
-                    const QDir folder = QFileInfo(screenshot).absoluteDir();
-                    const QString names[] = {QStringLiteral("history-page.png"),
-                                             QStringLiteral("spring-page.png")};
-                    for (int i = 0; i < pages->count() && i < 2; ++i) {
-                        pages->setCurrentIndex(i);
-                        saved = pages->grab().save(folder.filePath(names[i]), "PNG") && saved;
-                    }
-                    pages->setCurrentIndex(0);
-                }
-                QCoreApplication::exit(saved ? 0 : 1);
-            });
-        });
-    }
+    TakeScreenshotsIfAsked(f_vek);
     return app.exec();
 }

@@ -13,11 +13,12 @@ add_library(torsion_gui STATIC
   app/vek.cpp
   app/vek_layout.cpp
   print/prin.cpp
-  print/spec_sketch.cpp
+  print/data_sheet_sketch.cpp
   print/window_print.cpp
   app/image_control.cpp
   app/schematic.cpp
   app/sjis.cpp
+  app/startup_hooks.cpp
   history/u_data_make.cpp
   materials/u_keisuu_make.cpp
   history/history_grid.cpp

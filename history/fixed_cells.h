@@ -1,5 +1,5 @@
-// Fixed heading rows and columns that stay in place while the rest of a table scrolls
-// beneath them, as the fixed cells of a string grid do.
+// Heading rows and columns that stay in place while the rest of a table scrolls
+// beneath them.
 #pragma once
 
 class QTableView;

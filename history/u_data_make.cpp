@@ -168,7 +168,7 @@ void Tdata_make::BuildControls() {
     SG1->setSelectionBehavior(QAbstractItemView::SelectItems);
     SG1->setTabKeyNavigation(true);
     SG1->setWordWrap(false);
-    // Narrow cells clip their text like the cells of a string grid instead of eliding it.
+    // Narrow cells clip their text instead of eliding it.
     SG1->setTextElideMode(Qt::ElideNone);
     SG1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SG1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -11,7 +11,7 @@
 #include "app/sjis.h"
 #include "calc/number_text.h"
 #include "graphics/japanese_font.h"
-#include "print/spec_sketch.h"
+#include "print/data_sheet_sketch.h"
 #include "print/window_print.h"
 
 using namespace torsion;
@@ -30,7 +30,7 @@ QString Full(double value) {
 constexpr double kSketchFactor = 9.807;
 constexpr double kGravity = 9.80665;
 
-constexpr std::array<int, kSpecColumns> kColumnWidths{64, 222, 97, 169};
+constexpr std::array<int, kDataSheetColumns> kColumnWidths{64, 222, 97, 169};
 constexpr int kRowHeight = 30;
 
 struct TableRow {
@@ -71,9 +71,9 @@ constexpr std::array<LabelPlace, 7> kLabelPlaces{{
 
 // Cells centred, two pixels down from the top, on one line; a selected cell looks like
 // any other once the grid has been left.
-class SpecCellDelegate : public QStyledItemDelegate {
+class DataSheetCellDelegate : public QStyledItemDelegate {
   public:
-    SpecCellDelegate(std::function<bool()> gridLeft, QObject* parent)
+    DataSheetCellDelegate(std::function<bool()> gridLeft, QObject* parent)
         : QStyledItemDelegate(parent), gridLeft_(std::move(gridLeft)) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -132,7 +132,7 @@ Tprinform::Tprinform(const MaterialTable& materials, Dialogs& dialogs, QWidget* 
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(168, 8, 417, 265);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap::fromImage(DrawSpecSketch()));
+    Image1->setPixmap(QPixmap::fromImage(DrawDataSheetSketch()));
 
     // Opaque white labels over the sketch, as the page is printed.
     for (std::size_t i = 0; i < labels_.size(); ++i) {
@@ -144,7 +144,7 @@ Tprinform::Tprinform(const MaterialTable& materials, Dialogs& dialogs, QWidget* 
         labels_[i] = label;
     }
 
-    sg1 = new QTableWidget(kSpecRows, kSpecColumns, this);
+    sg1 = new QTableWidget(kDataSheetRows, kDataSheetColumns, this);
     sg1->setObjectName(QStringLiteral("sg1"));
     sg1->setGeometry(88, 280, 559, 499);
     sg1->setFont(JapaneseFont(13));
@@ -156,17 +156,18 @@ Tprinform::Tprinform(const MaterialTable& materials, Dialogs& dialogs, QWidget* 
     sg1->setSelectionMode(QAbstractItemView::SingleSelection);
     sg1->setSelectionBehavior(QAbstractItemView::SelectItems);
     sg1->verticalHeader()->setMinimumSectionSize(1);
-    for (int r = 0; r < kSpecRows; ++r) sg1->setRowHeight(r, kRowHeight);
-    for (int c = 0; c < kSpecColumns; ++c) sg1->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
-    for (int r = 0; r < kSpecRows; ++r) {
-        for (int c = 0; c < kSpecColumns; ++c) {
+    for (int r = 0; r < kDataSheetRows; ++r) sg1->setRowHeight(r, kRowHeight);
+    for (int c = 0; c < kDataSheetColumns; ++c)
+        sg1->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
+    for (int r = 0; r < kDataSheetRows; ++r) {
+        for (int c = 0; c < kDataSheetColumns; ++c) {
             auto* item = new QTableWidgetItem();
             const bool fixed = r == 0 || c == 0;
             item->setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             sg1->setItem(r, c, item);
         }
     }
-    sg1->setItemDelegate(new SpecCellDelegate([this] { return gridLeft_; }, sg1));
+    sg1->setItemDelegate(new DataSheetCellDelegate([this] { return gridLeft_; }, sg1));
     sg1->installEventFilter(this);
 }
 

@@ -49,5 +49,5 @@ class Tprinform : public QDialog {
 // Outer size of the page and the table's shape.
 inline constexpr int kPrinformWidth = 807;
 inline constexpr int kPrinformHeight = 904;
-inline constexpr int kSpecRows = 16;
-inline constexpr int kSpecColumns = 4;
+inline constexpr int kDataSheetRows = 16;
+inline constexpr int kDataSheetColumns = 4;

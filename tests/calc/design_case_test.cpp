@@ -114,9 +114,9 @@ TEST(DesignCaseCodec, DecodeThenEncodeKeepsAnyBytes) {
         ASSERT_EQ(in, out);
     }
     // Signalling and quiet NaNs with payloads, infinities and -0 in every double field.
-    const std::uint64_t specials[] = {0x7FF0000000000001ull, 0xFFF4000000000123ull, 0x7FF8DEADBEEF0001ull,
-                                      0x7FF0000000000000ull, 0x8000000000000000ull, 0x0000000000000001ull};
-    for (std::uint64_t bits : specials) {
+    const std::uint64_t unusualBits[] = {0x7FF0000000000001ull, 0xFFF4000000000123ull, 0x7FF8DEADBEEF0001ull,
+                                         0x7FF0000000000000ull, 0x8000000000000000ull, 0x0000000000000001ull};
+    for (std::uint64_t bits : unusualBits) {
         std::vector<std::uint8_t> in(kDesignCaseSize, 0x5A);
         for (std::size_t off : {12,  20,  28,  36,  48,  56,  68,  76,  84,  96,  104, 112,
                                 120, 132, 140, 148, 156, 164, 172, 180, 188, 200, 208, 216})

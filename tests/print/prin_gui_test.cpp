@@ -11,8 +11,8 @@
 #include <QTest>
 #include <string>
 
+#include "print/data_sheet_sketch.h"
 #include "print/prin.h"
-#include "print/spec_sketch.h"
 #include "tests/gui/fake_dialogs.h"
 
 using namespace torsion;
@@ -208,7 +208,7 @@ TEST_F(PrinformTest, LayoutOfThePage) {
 // name, or they would hide its lines.
 TEST_F(PrinformTest, LabelsSitOnBlankPartsOfTheSketchBesideWhatTheyName) {
     page.fillFrom(SampleCase());
-    const QImage sketch = DrawSpecSketch();
+    const QImage sketch = DrawDataSheetSketch();
     const QPoint imageOrigin(168, 8);
     for (int n = 1; n <= 7; ++n) {
         const QRect onSketch = label(n)->geometry().translated(-imageOrigin).intersected(sketch.rect());
@@ -221,7 +221,7 @@ TEST_F(PrinformTest, LabelsSitOnBlankPartsOfTheSketchBesideWhatTheyName) {
         EXPECT_EQ(inked, 0) << "Label" << n << " covers lines of the sketch";
     }
 
-    const SpecSketchGeometry g = SpecSketchLayout();
+    const DataSheetSketchGeometry g = DataSheetSketchLayout();
     auto onSketch = [&](int n) { return QRectF(label(n)->geometry().translated(-imageOrigin)); };
     // a2 between the horizontal arm and its dimension, within the dimension's span.
     const QRectF a2 = onSketch(7);
@@ -246,10 +246,10 @@ TEST_F(PrinformTest, LabelsSitOnBlankPartsOfTheSketchBesideWhatTheyName) {
     EXPECT_LT(a1.top() - dimYAtLabel, 30);
 }
 
-TEST(SpecSketch, BlueLineArtOnWhite) {
-    const QImage sketch = DrawSpecSketch();
+TEST(DataSheetSketch, BlueLineArtOnWhite) {
+    const QImage sketch = DrawDataSheetSketch();
     ASSERT_EQ(sketch.size(), QSize(454, 252));
-    const SpecSketchGeometry g = SpecSketchLayout();
+    const DataSheetSketchGeometry g = DataSheetSketchLayout();
     // On the outer coil circle (left and right), the arm, and the dimension line.
     const QPointF c = g.coilCentre;
     const QPoint inked[] = {

@@ -12,7 +12,7 @@ inline constexpr int kSketchWidth = 454;
 inline constexpr int kSketchHeight = 252;
 
 // The figure in picture pixels (origin top left, y downwards).
-struct SpecSketchGeometry {
+struct DataSheetSketchGeometry {
     QPointF coilCentre;
     double outerRadius = 0;
     double innerRadius = 0;
@@ -31,7 +31,7 @@ struct SpecSketchGeometry {
     QPolygonF leaderLine;  // from the coil to the lower right, ending at the text
 };
 
-SpecSketchGeometry SpecSketchLayout();
+DataSheetSketchGeometry DataSheetSketchLayout();
 
 // The picture: blue line art on white, kSketchWidth x kSketchHeight.
-QImage DrawSpecSketch();
+QImage DrawDataSheetSketch();

@@ -1,4 +1,4 @@
-#include "print/spec_sketch.h"
+#include "print/data_sheet_sketch.h"
 
 #include <QPainter>
 #include <QPen>
@@ -65,8 +65,8 @@ constexpr double kArc2Radius = 75;
 
 }  // namespace
 
-SpecSketchGeometry SpecSketchLayout() {
-    SpecSketchGeometry g;
+DataSheetSketchGeometry DataSheetSketchLayout() {
+    DataSheetSketchGeometry g;
     g.coilCentre = {200, 120};
     g.outerRadius = 34;
     g.innerRadius = 24;
@@ -109,8 +109,8 @@ SpecSketchGeometry SpecSketchLayout() {
     return g;
 }
 
-QImage DrawSpecSketch() {
-    const SpecSketchGeometry g = SpecSketchLayout();
+QImage DrawDataSheetSketch() {
+    const DataSheetSketchGeometry g = DataSheetSketchLayout();
     QImage image(kSketchWidth, kSketchHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);

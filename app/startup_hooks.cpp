@@ -1,0 +1,41 @@
+#include "app/startup_hooks.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "app/first_paint.h"
+#include "app/vek.h"
+
+void EndOfStartup() {
+    ReportStartupStep("tool-windows");
+    if (qEnvironmentVariableIsSet("TS_QUIT_AFTER_START")) QCoreApplication::quit();
+}
+
+void TakeScreenshotsIfAsked(Tf_vek& window) {
+    const QString screenshot = qEnvironmentVariable("TS_SCREENSHOT");
+    if (screenshot.isEmpty()) return;
+    Tf_vek* f_vek = &window;
+    QTimer::singleShot(300, f_vek, [f_vek, screenshot] {
+        if (auto* calculate = f_vek->findChild<QPushButton*>(QStringLiteral("BitBtn2"))) calculate->click();
+        QTimer::singleShot(300, f_vek, [f_vek, screenshot] {
+            bool saved = f_vek->grab().save(screenshot, "PNG");
+            // Each page of the page control as well, beside the window's picture.
+            if (auto* pages = f_vek->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
+                const QDir folder = QFileInfo(screenshot).absoluteDir();
+                const QString names[] = {QStringLiteral("history-page.png"),
+                                         QStringLiteral("spring-page.png")};
+                for (int i = 0; i < pages->count() && i < 2; ++i) {
+                    pages->setCurrentIndex(i);
+                    saved = pages->grab().save(folder.filePath(names[i]), "PNG") && saved;
+                }
+                pages->setCurrentIndex(0);
+            }
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    });
+}
