@@ -1,0 +1,56 @@
+// Speed of the characteristic page's core: tolerance lookups, loaded geometry and the
+// texts of the whole page for one calculated case.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "calc/calculation.h"
+#include "materials/characteristic_sheet.h"
+#include "materials/tolerance_table.h"
+
+using namespace torsion;
+
+namespace {
+
+std::unique_ptr<MaterialTable> BenchTable() {
+    auto table = std::make_unique<MaterialTable>();
+    MaterialRecord& r = (*table)[0];
+    SetShortString(r.symbol, "SWP-B");
+    r.youngModulus = 206000;
+    r.rowCount = kMaterialRows;
+    r.bendingRatio = 75;
+    for (int i = 0; i < kMaterialRows; ++i) {
+        r.diameter[i] = 0.1 + 0.1 * i;
+        r.tensileStrength[i] = 2500 - 10 * i;
+    }
+    return table;
+}
+
+DesignCase CalculatedCase(const MaterialTable& table, double turns) {
+    DesignCase c;
+    InitCurrentCase(c);
+    c.wireDiaIndex = 9;
+    c.turns = c.calcTurns = turns;
+    CalculateCase(c, table);
+    return c;
+}
+
+void BM_ToleranceLookups(benchmark::State& state) {
+    const auto rows = BuiltInToleranceRows();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MomentTolerance(rows, 2, 5, 35, 3.26));
+        benchmark::DoNotOptimize(CoilDiameterTolerance(rows, 2, 10, 9));
+        benchmark::DoNotOptimize(ArmLengthTolerance(rows, 2, 0.3, 20));
+    }
+}
+BENCHMARK(BM_ToleranceLookups);
+
+// The whole page for the default case (turns 1.3, no published β2) and for 5 turns.
+void BM_CharacteristicSheet(benchmark::State& state) {
+    const auto table = BenchTable();
+    const DesignCase c = CalculatedCase(*table, state.range(0) / 10.0);
+    for (auto _ : state) benchmark::DoNotOptimize(BuildCharacteristicSheet(c, *table, 2, UnitSystem::Kgf));
+}
+BENCHMARK(BM_CharacteristicSheet)->Arg(13)->Arg(50);
+
+}  // namespace
