@@ -9,6 +9,7 @@
 
 #include "app/dialogs.h"
 #include "app/first_paint.h"
+#include "app/settings.h"
 #include "app/startup_hooks.h"
 #include "app/vek.h"
 #include "graphics/japanese_font.h"
@@ -31,6 +32,9 @@ int main(int argc, char** argv) {
     fontConfiguration.join();
     ReportStartupStep("application");
     QApplication::setApplicationDisplayName(QStringLiteral("ねじりコイルばね設計計算"));
+    // The settings file is <user configuration folder>/torsion-spring/torsion-spring.ini.
+    QApplication::setOrganizationName(QStringLiteral("torsion-spring"));
+    QApplication::setApplicationName(QStringLiteral("torsion-spring"));
     QApplication::setFont(JapaneseFont(12));
     ReportStartupStep("fonts");
 
@@ -40,7 +44,9 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     const QString appDir = QCoreApplication::applicationDirPath();
 
+    Settings settings;
     Tf_vek f_vek(materials, kinds, coefficients, dialogs, appDir);
+    f_vek.setSettings(settings);
     ReportStartupStep("main-window");
     // The tool windows stay hidden until their menu item shows them. They are created
     // once, after the main window has read the files and has first been painted, so

@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -30,9 +31,11 @@
 
 #include "app/image_control.h"
 #include "app/schematic.h"
+#include "app/settings.h"
 #include "app/sjis.h"
 #include "calc/calculation.h"
 #include "calc/number_text.h"
+#include "calc/recent_files.h"
 #include "graphics/fatigue_diagram.h"
 #include "graphics/japanese_font.h"
 #include "graphics/spring_drawing.h"
@@ -80,6 +83,28 @@ Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& co
     resize(823, 837);
     move(301, 76);
     FormCreate();
+}
+
+void Tf_vek::setSettings(Settings& settings) {
+    settings_ = &settings;
+    ApplyUnitSystem(settings.unitSystem());
+    // The stored place only while it still shows the title bar on a screen; otherwise
+    // the window keeps its usual place.
+    if (const std::optional<QPoint> position = settings.windowPosition()) {
+        const QPoint titleBar = *position + QPoint(frameGeometry().width() / 2, 10);
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().contains(titleBar)) {
+                move(*position);
+                break;
+            }
+        }
+    }
+    const QString lastFile = settings.lastCaseFile();
+    if (!lastFile.isEmpty()) {
+        lastCaseOpenName_ = lastFile;
+        lastCaseSaveName_ = lastFile;
+    }
+    FillRecentFilesMenu();
 }
 
 void Tf_vek::setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* printPage) {
@@ -153,6 +178,9 @@ void Tf_vek::ReadWindowToCase() {
     in.arm2Text = Edit13->text().toStdString();
     in.outward = soto->isChecked();
     in.leftHand = hidari->isChecked();
+    in.unit = unitSystem_;
+    in.moment1Written = WrittenValueOf(Edit6);
+    in.moment2Written = WrittenValueOf(Edit7);
 
     DesignCase& current = cases_[0];
     if (auto caption = ReadDiameters(current, materials_, kinds_, in)) Label28->setText(Q(*caption));
@@ -175,17 +203,17 @@ void Tf_vek::ShowCase(int slot) {
     Image1->update();
     cases_[0].lifeClass = EstimateLife(ratio.lower, ratio.upper);
 
-    const CaseTexts texts = CaseDisplayTexts(shown);
+    const CaseTexts texts = CaseDisplayTexts(shown, unitSystem_);
     if (texts.diameterLabel) Label48->setText(Q(*texts.diameterLabel));
     if (texts.coilDiaText) Edit18->setText(Q(*texts.coilDiaText));
     Edit19->setText(Q(texts.turnsText));
     Edit4->setText(Q(texts.angle1Text));
     Edit5->setText(Q(texts.angle2Text));
-    Edit6->setText(Q(texts.moment1Text));
-    Edit7->setText(Q(texts.moment2Text));
-    Edit8->setText(Q(texts.springConstText));
-    Edit9->setText(Q(texts.stress2Text));
-    Edit11->setText(Q(texts.allowStressText));
+    ShowValue(Edit6, shown.moment1);
+    ShowValue(Edit7, shown.moment2);
+    ShowValue(Edit8, shown.springConst);
+    ShowValue(Edit9, shown.stress2);
+    ShowValue(Edit11, shown.allowStress);
     Edit12->setText(Q(texts.arm1Text));
     Edit13->setText(Q(texts.arm2Text));
     Edit10->setText(Q(LifeLabel(cases_[0].lifeClass)));
@@ -217,7 +245,7 @@ void Tf_vek::UpdateRecommended() {
         return;
     }
     Label30->setText(Q(MaxAngleCaption(current.maxAngle)));
-    Label56->setText(Q(MaxTorqueCaption(current.maxMoment)));
+    SetMomentCaption(current.maxMoment, false);
     Label45->setText(Q(GuideRodCaption(current.guideRodDia)));
     ListBox1->clear();
 }
@@ -232,6 +260,74 @@ void Tf_vek::ApplyInputMode() {
         edit->setEnabled(!anglesGiven);
         SetBoxColour(edit, anglesGiven ? kDisplayColour : kInputColour);
     }
+}
+
+// ---- the shown unit ---------------------------------------------------------------
+
+void Tf_vek::ShowValue(QLineEdit* box, double kgfValue) {
+    WrittenValue written{kgfValue, FormatShownShort(kgfValue, unitSystem_)};
+    box->setText(Q(written.text));
+    writtenValues_[box] = std::move(written);
+}
+
+std::optional<WrittenValue> Tf_vek::WrittenValueOf(QLineEdit* box) const {
+    const auto found = writtenValues_.find(box);
+    if (found == writtenValues_.end()) return std::nullopt;
+    return found->second;
+}
+
+void Tf_vek::SetMomentCaption(double maxMoment, bool applied) {
+    captionMoment_ = maxMoment;
+    captionApplied_ = applied;
+    Label56->setText(
+        Q(applied ? AppliedMomentCaption(maxMoment, unitSystem_) : MaxTorqueCaption(maxMoment, unitSystem_)));
+}
+
+void Tf_vek::setUnitSystem(UnitSystem unit) {
+    if (unit == unitSystem_) return;
+    ApplyUnitSystem(unit);
+    if (settings_ != nullptr) settings_->setUnitSystem(unit);
+}
+
+void Tf_vek::ApplyUnitSystem(UnitSystem unit) {
+    (unit == UnitSystem::SI ? UnitSI : UnitKgf)->setChecked(true);
+    if (unit == unitSystem_) return;
+    const UnitSystem from = unitSystem_;
+    unitSystem_ = unit;
+
+    for (QLineEdit* box : {Edit6, Edit7, Edit8, Edit9, Edit11}) {
+        const std::optional<WrittenValue> value =
+            ValueInOtherUnit(box->text().toStdString(), from, unit, WrittenValueOf(box));
+        if (!value) continue;
+        box->setText(Q(value->text));
+        writtenValues_[box] = *value;
+    }
+    if (captionMoment_) SetMomentCaption(*captionMoment_, captionApplied_);
+
+    const std::pair<const char*, std::string> unitLabels[] = {
+        {"Label_moment1_unit", MomentUnitText(unit)},    {"Label_moment2_unit", MomentUnitText(unit)},
+        {"Label_spring_const_unit", RateUnitText(unit)}, {"Label_stress_unit", StressUnitText(unit)},
+        {"Label_allow_unit", StressUnitText(unit)},
+    };
+    for (const auto& [name, text] : unitLabels) {
+        if (auto* label = findChild<QLabel*>(QString::fromLatin1(name))) {
+            label->setText(Q(text));
+            label->adjustSize();
+        }
+    }
+
+    sg1->setUnitSystem(unit);
+    // A grid that start-up left without headings (no material table) stays so.
+    if (sg1->rowCount() >= kHistoryGridRows) InitHistoryGrid();
+    emit unitSystemChanged(unit);
+}
+
+void Tf_vek::UnitKgfClick() {
+    setUnitSystem(UnitSystem::Kgf);
+}
+
+void Tf_vek::UnitSIClick() {
+    setUnitSystem(UnitSystem::SI);
 }
 
 // ---- material lists ---------------------------------------------------------------
@@ -399,11 +495,11 @@ void Tf_vek::SpeedButton7Click() {
 void Tf_vek::SpeedButton1Click() {
     RunCommand(dialogs_, this, [&] {
         DesignCase& c = cases_[0];
-        Edit7->setText(Q(FormatShort(c.maxMoment)));
+        ShowValue(Edit7, c.maxMoment);
         ReadWindowToCase();
         CalculateCase(c, materials_);
         c.appliedMaxAngle = c.maxAngle;
-        Label56->setText(Q(AppliedMomentCaption(c.maxMoment)));
+        SetMomentCaption(c.maxMoment, true);
     });
 }
 
@@ -424,6 +520,18 @@ void Tf_vek::N4Click() {
 namespace {
 
 const QString kCaseFileFilter = QStringLiteral("ねじりばねデーター|*.nbd");
+
+std::vector<std::string> ToStd(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const QString& entry : list) out.push_back(entry.toStdString());
+    return out;
+}
+
+QStringList FromStd(const std::vector<std::string>& list) {
+    QStringList out;
+    for (const std::string& entry : list) out << QString::fromStdString(entry);
+    return out;
+}
 
 bool IsHistorySlot(int slot) {
     return slot >= 1 && slot <= kHistorySlots;
@@ -493,9 +601,56 @@ void Tf_vek::Edit2Click() {
             ReadCaseFile(cases_, name.toStdString());
             for (int slot = 1; slot <= kHistorySlots; ++slot)
                 if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
+            RememberCaseFile(name);
         }
         for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
     });
+}
+
+void Tf_vek::ReadCaseFileNamed(const QString& name) {
+    RunCommand(dialogs_, this, [&] {
+        lastCaseOpenName_ = name;
+        ReadCaseFile(cases_, name.toStdString());
+        for (int slot = 1; slot <= kHistorySlots; ++slot)
+            if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
+        RememberCaseFile(name);
+        for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
+    });
+}
+
+void Tf_vek::RecentFileClick(const QString& name) {
+    if (!QFileInfo(name).isFile()) {
+        dialogs_.showInformation(
+            this, QStringLiteral("ファイル %1 が見つかりません。最近使ったファイルから外します。").arg(name));
+        if (settings_ != nullptr)
+            settings_->setRecentFiles(
+                FromStd(WithoutRecentFile(ToStd(settings_->recentFiles()), name.toStdString())));
+        FillRecentFilesMenu();
+        return;
+    }
+    ReadCaseFileNamed(name);
+}
+
+void Tf_vek::RememberCaseFile(const QString& name) {
+    if (settings_ == nullptr) return;
+    const QString path = QFileInfo(name).absoluteFilePath();
+    settings_->setLastCaseFile(path);
+    settings_->setRecentFiles(FromStd(WithRecentFile(ToStd(settings_->recentFiles()), path.toStdString())));
+    FillRecentFilesMenu();
+}
+
+void Tf_vek::FillRecentFilesMenu() {
+    RecentFiles1->clear();
+    const QStringList recent = settings_ != nullptr ? settings_->recentFiles() : QStringList();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* action = RecentFiles1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        action->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { RecentFileClick(path); });
+    }
+    RecentFiles1->setEnabled(!recent.isEmpty());
 }
 
 bool Tf_vek::SaveCaseFile() {
@@ -508,6 +663,7 @@ bool Tf_vek::SaveCaseFile() {
         WriteCaseFile(cases_, name.toStdString());
         historyChanged_ = false;
         saved = true;
+        RememberCaseFile(name);
     });
     return saved;
 }
@@ -537,6 +693,7 @@ void Tf_vek::closeEvent(QCloseEvent* event) {
                 return;
         }
     }
+    if (settings_ != nullptr) settings_->setWindowPosition(pos());
     QMainWindow::closeEvent(event);
 }
 

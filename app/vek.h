@@ -6,14 +6,19 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <map>
+#include <optional>
 #include <utility>
 
 #include "app/dialogs.h"
 #include "calc/design_case.h"
+#include "calc/unit_text.h"
 #include "calc/units.h"
 #include "materials/coefficients.h"
 #include "materials/material_selection.h"
 #include "materials/material_table.h"
+
+class Settings;
 
 class QAction;
 class QCheckBox;
@@ -23,6 +28,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 class QSpinBox;
@@ -52,6 +58,12 @@ class Tf_vek : public QMainWindow {
     torsion::CoefficientRecord& coefficients() { return coefficients_; }
     Dialogs& dialogs() { return dialogs_; }
     const QString& appDir() const { return appDir_; }
+
+    // What the program remembers between runs. Given after the start-up steps, which
+    // it then follows: the unit, the window's position, the recent case files and the
+    // folder of the file dialogs. Without it nothing is remembered.
+    void setSettings(Settings& settings);
+    Settings* settings() const { return settings_; }
 
     // The tool windows created after the main window; the menu handlers show them.
     void setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* printPage);
@@ -87,6 +99,13 @@ class Tf_vek : public QMainWindow {
 
     // The unit in which moments, stresses and rates are shown and typed (kgf by default).
     torsion::UnitSystem unitSystem() const { return unitSystem_; }
+    // Shows every moment, stress and rate of the window and the history grid in the
+    // unit; boxes still showing what the window wrote show the same values, typed
+    // numbers are converted. The cases do not change.
+    void setUnitSystem(torsion::UnitSystem unit);
+
+    // Reads a case file as "読み取り" does once its dialog is confirmed.
+    void ReadCaseFileNamed(const QString& name);
 
   signals:
     void unitSystemChanged(torsion::UnitSystem unit);
@@ -120,6 +139,11 @@ class Tf_vek : public QMainWindow {
     void N7Click();
     void N8Click();
 
+    // The unit choice of "表示" and the recent case files of "ファイル".
+    void UnitKgfClick();
+    void UnitSIClick();
+    void RecentFileClick(const QString& name);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -132,12 +156,19 @@ class Tf_vek : public QMainWindow {
     void TurnsEntered();
     int HistorySlotNumber() const;
     bool SaveCaseFile();
+    void ApplyUnitSystem(torsion::UnitSystem unit);
+    void ShowValue(QLineEdit* box, double kgfValue);
+    std::optional<torsion::WrittenValue> WrittenValueOf(QLineEdit* box) const;
+    void SetMomentCaption(double maxMoment, bool applied);
+    void RememberCaseFile(const QString& name);
+    void FillRecentFilesMenu();
 
     torsion::MaterialTable& materials_;
     torsion::KindIndex& kinds_;
     torsion::CoefficientRecord& coefficients_;
     Dialogs& dialogs_;
     QString appDir_;
+    Settings* settings_ = nullptr;
     torsion::CaseTable cases_{};
 
     std::function<void()> makeToolWindows_;
@@ -146,6 +177,11 @@ class Tf_vek : public QMainWindow {
     QDialog* printPage_ = nullptr;
 
     torsion::UnitSystem unitSystem_ = torsion::UnitSystem::Kgf;
+    // What the window last wrote into the boxes of moments, stresses and the rate, and
+    // the moment of the recommended-values caption (Label56) with its form.
+    std::map<QLineEdit*, torsion::WrittenValue> writtenValues_;
+    std::optional<double> captionMoment_;
+    bool captionApplied_ = false;
     bool historyChanged_ = false;
     QString lastCaseOpenName_;
     QString lastCaseSaveName_ = QStringLiteral("nspring.nbd");
@@ -192,4 +228,7 @@ class Tf_vek : public QMainWindow {
     QTabWidget* PageControl1 = nullptr;
     HistoryGrid* sg1 = nullptr;
     QMenuBar* MainMenu1 = nullptr;
+    QMenu* RecentFiles1 = nullptr;
+    QAction* UnitKgf = nullptr;
+    QAction* UnitSI = nullptr;
 };

@@ -1,5 +1,6 @@
 // The main window's controls and menu, placed at their fixed pixel positions.
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -271,11 +272,25 @@ void Tf_vek::BuildMenu() {
     addItem(file, QStringLiteral("N3"), QStringLiteral("保存"), &Tf_vek::N3Click);
     addItem(file, QStringLiteral("N5"), QStringLiteral("要目表印刷"), &Tf_vek::N5Click);
     addItem(file, QStringLiteral("N1"), QStringLiteral("画面印刷"), &Tf_vek::N1Click);
+    file->addSeparator();
+    RecentFiles1 = file->addMenu(QStringLiteral("最近使ったファイル"));
+    RecentFiles1->setObjectName(QStringLiteral("RecentFiles1"));
+    RecentFiles1->setEnabled(false);
     QMenu* edit = addMenu(QStringLiteral("Edit1"), QStringLiteral("編集　"));
     addItem(edit, QStringLiteral("N2"), QStringLiteral("全データーコピー"), &Tf_vek::N2Click);
     addItem(edit, QStringLiteral("N4"), QStringLiteral("寿命グラフコピー"), &Tf_vek::N4Click);
     QMenu* view = addMenu(QStringLiteral("View1"), QStringLiteral("表示　"));
     addItem(view, QStringLiteral("dlcheng"), QStringLiteral("角度・荷重切替"), &Tf_vek::dlchengClick);
+    view->addSeparator();
+    auto* units = new QActionGroup(this);
+    UnitKgf = addItem(view, QStringLiteral("UnitKgf"), QStringLiteral("kgf 単位"), &Tf_vek::UnitKgfClick);
+    UnitSI = addItem(view, QStringLiteral("UnitSI"), QStringLiteral("SI 単位 (N·mm, N/mm²)"),
+                     &Tf_vek::UnitSIClick);
+    for (QAction* unit : {UnitKgf, UnitSI}) {
+        unit->setCheckable(true);
+        units->addAction(unit);
+    }
+    UnitKgf->setChecked(true);
     QMenu* tools = addMenu(QStringLiteral("Tool1"), QStringLiteral("ツール　"));
     addItem(tools, QStringLiteral("N7"), QStringLiteral("材料編集"), &Tf_vek::N7Click);
     addItem(tools, QStringLiteral("N8"), QStringLiteral("係数編集"), &Tf_vek::N8Click);

@@ -157,8 +157,8 @@ void ReadOperatingInputs(DesignCase& c, const WindowInputs& in) {
     c.calcTurns = c.turns;
     c.angle1 = ParseNumber(in.angle1Text);
     c.angle2 = ParseNumber(in.angle2Text);
-    c.moment1 = ParseNumber(in.moment1Text);
-    c.moment2 = ParseNumber(in.moment2Text);
+    c.moment1 = ReadShownValue(in.moment1Text, in.unit, in.moment1Written);
+    c.moment2 = ReadShownValue(in.moment2Text, in.unit, in.moment2Written);
     c.arm1 = ParseNumber(in.arm1Text);
     c.arm2 = ParseNumber(in.arm2Text);
     c.outward = in.outward ? 1 : 0;
@@ -255,7 +255,7 @@ StressCoefficients CaseStressCoefficients(const DesignCase& c, const MaterialTab
             static_cast<double>(c.stress2 / strength * kFatigueGravity), true};
 }
 
-CaseTexts CaseDisplayTexts(const DesignCase& c) {
+CaseTexts CaseDisplayTexts(const DesignCase& c, UnitSystem unit) {
     CaseTexts t;
     switch (c.diaMode) {
         case 0:
@@ -276,11 +276,11 @@ CaseTexts CaseDisplayTexts(const DesignCase& c) {
     t.turnsText = FormatFull(c.turns);
     t.angle1Text = FormatShort(c.angle1);
     t.angle2Text = FormatShort(c.angle2);
-    t.moment1Text = FormatShort(c.moment1);
-    t.moment2Text = FormatShort(c.moment2);
-    t.springConstText = FormatShort(c.springConst);
-    t.stress2Text = FormatShort(c.stress2);
-    t.allowStressText = FormatShort(c.allowStress);
+    t.moment1Text = FormatShownShort(c.moment1, unit);
+    t.moment2Text = FormatShownShort(c.moment2, unit);
+    t.springConstText = FormatShownShort(c.springConst, unit);
+    t.stress2Text = FormatShownShort(c.stress2, unit);
+    t.allowStressText = FormatShownShort(c.allowStress, unit);
     t.arm1Text = FormatShort(c.arm1);
     t.arm2Text = FormatShort(c.arm2);
     t.lifeText = LifeLabel(c.lifeClass);
@@ -291,14 +291,14 @@ CaseTexts CaseDisplayTexts(const DesignCase& c) {
 std::string MaxAngleCaption(double maxAngle) {
     return "最大角度=" + FormatShort(maxAngle) + "度";
 }
-std::string MaxTorqueCaption(double maxMoment) {
-    return "最大トルク=" + FormatShort(maxMoment) + "kgf･mm";
+std::string MaxTorqueCaption(double maxMoment, UnitSystem unit) {
+    return "最大トルク=" + FormatShownShort(maxMoment, unit) + MomentUnitText(unit);
 }
 std::string GuideRodCaption(double guideRodDia) {
     return "案内棒径=　" + FormatShort(guideRodDia) + "mm";
 }
-std::string AppliedMomentCaption(double maxMoment) {
-    return "最大=" + FormatShort(maxMoment) + "kgf";
+std::string AppliedMomentCaption(double maxMoment, UnitSystem unit) {
+    return "最大=" + FormatShownShort(maxMoment, unit) + (unit == UnitSystem::SI ? "N･mm" : "kgf");
 }
 
 bool SpringIndexInRecommendedRange(double springIndex) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/design_case.h"
+#include "calc/unit_text.h"
 #include "materials/material_selection.h"
 #include "materials/material_table.h"
 
@@ -22,20 +23,23 @@ void CopyCase(CaseTable& table, int from, int to);
 
 // What the main window's input controls hold, as the window reads them.
 struct WindowInputs {
-    int kindPos = -1;         // ComboBox5 item index
-    int symbolPos = -1;       // ComboBox7 item index
-    int diameterPos = -1;     // ComboBox6 item index
-    std::string coilDiaText;  // Edit18
-    std::string wireDiaText;  // ComboBox6 text
-    std::string turnsText;    // Edit19
-    std::string angle1Text;   // Edit4
-    std::string angle2Text;   // Edit5
-    std::string moment1Text;  // Edit6
-    std::string moment2Text;  // Edit7
-    std::string arm1Text;     // Edit12
-    std::string arm2Text;     // Edit13
-    bool outward = false;     // soto
-    bool leftHand = false;    // hidari
+    int kindPos = -1;                   // ComboBox5 item index
+    int symbolPos = -1;                 // ComboBox7 item index
+    int diameterPos = -1;               // ComboBox6 item index
+    std::string coilDiaText;            // Edit18
+    std::string wireDiaText;            // ComboBox6 text
+    std::string turnsText;              // Edit19
+    std::string angle1Text;             // Edit4
+    std::string angle2Text;             // Edit5
+    std::string moment1Text;            // Edit6, in the shown unit
+    std::string moment2Text;            // Edit7, in the shown unit
+    std::string arm1Text;               // Edit12
+    std::string arm2Text;               // Edit13
+    bool outward = false;               // soto
+    bool leftHand = false;              // hidari
+    UnitSystem unit = UnitSystem::Kgf;  // of the moment boxes
+    // What the window last wrote into the moment boxes (see ReadShownValue).
+    std::optional<WrittenValue> moment1Written, moment2Written;
 };
 
 // ReadDiameters: material, wire diameter and coil diameters. Returns the new caption
@@ -68,7 +72,8 @@ struct StressCoefficients {
 };
 StressCoefficients CaseStressCoefficients(const DesignCase& c, const MaterialTable& table);
 
-// The texts with which ShowCase writes a case into the window.
+// The texts with which ShowCase writes a case into the window; moments, stresses and
+// the spring constant in the shown unit.
 struct CaseTexts {
     std::optional<std::string> diameterLabel;  // "内径", "平均径", "外径"; nullopt for another diaMode
     std::optional<std::string> coilDiaText;    // Edit18, full format
@@ -79,13 +84,15 @@ struct CaseTexts {
     std::string lifeText;                                          // life label
     std::string guideRodCaption;                                   // "案内棒径＝" + short + "mm"
 };
-CaseTexts CaseDisplayTexts(const DesignCase& c);
+CaseTexts CaseDisplayTexts(const DesignCase& c, UnitSystem unit = UnitSystem::Kgf);
 
 // Recommended-values captions of the live update (short format).
-std::string MaxAngleCaption(double maxAngle);        // "最大角度=" ... "度"
-std::string MaxTorqueCaption(double maxMoment);      // "最大トルク=" ... "kgf･mm"
-std::string GuideRodCaption(double guideRodDia);     // "案内棒径=　" ... "mm"
-std::string AppliedMomentCaption(double maxMoment);  // "最大=" ... "kgf"
+std::string MaxAngleCaption(double maxAngle);  // "最大角度=" ... "度"
+// The moment captions in the shown unit; in SI the applied one ends in "N･mm".
+std::string MaxTorqueCaption(double maxMoment,
+                             UnitSystem unit = UnitSystem::Kgf);  // "最大トルク=" ... "kgf･mm"
+std::string GuideRodCaption(double guideRodDia);                  // "案内棒径=　" ... "mm"
+std::string AppliedMomentCaption(double maxMoment, UnitSystem unit = UnitSystem::Kgf);  // "最大=" ... "kgf"
 // True when the spring index is inside the live-update range 3..22.
 bool SpringIndexInRecommendedRange(double springIndex);
 inline constexpr const char* kSpringIndexRangeError = "エラー：バネ指数が範囲外";

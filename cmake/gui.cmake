@@ -17,6 +17,7 @@ add_library(torsion_gui STATIC
   print/window_print.cpp
   app/image_control.cpp
   app/schematic.cpp
+  app/settings.cpp
   app/sjis.cpp
   app/startup_hooks.cpp
   history/u_data_make.cpp

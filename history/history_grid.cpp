@@ -138,7 +138,7 @@ QString HistoryGrid::cellText(int row, int col) const {
 void HistoryGrid::InitHistoryGrid(const CaseTable& cases, const MaterialTable& materials) {
     if (rowCount() < kHistoryGridRows) setRowCount(kHistoryGridRows);
     const auto& headings = HistoryHeadings();
-    const auto& units = HistoryUnits();
+    const auto& units = HistoryUnits(unit_);
     for (int c = 0; c < kHistoryColumns; ++c) {
         setCell(0, c, FromUtf8(headings[static_cast<std::size_t>(c)]));
         setCell(1, c, FromUtf8(units[static_cast<std::size_t>(c)]));
@@ -151,7 +151,7 @@ void HistoryGrid::FillHistoryRow(int slot, const CaseTable& cases, const Materia
     if (slot < 1 || slot > kHistorySlots) return;
     const int row = slot + 1;
     if (row >= rowCount()) return;
-    const HistoryRow texts = HistoryRowTexts(cases[static_cast<std::size_t>(slot)], materials);
+    const HistoryRow texts = HistoryRowTexts(cases[static_cast<std::size_t>(slot)], materials, unit_);
     if (!texts.shown) {
         for (int c = 1; c < kHistoryColumns; ++c) setCell(row, c, QString());
         return;

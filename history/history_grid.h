@@ -7,6 +7,7 @@
 class QPainter;
 
 #include "calc/design_case.h"
+#include "calc/units.h"
 #include "materials/material_table.h"
 
 inline constexpr int kFixedHistoryRows = 2;
@@ -23,6 +24,10 @@ class HistoryGrid : public QTableWidget {
     // Columns 1..14 of row slot + 1 from the slot (empty unless used is 1). A slot
     // outside 1..30 or a row the grid does not have is left alone.
     void FillHistoryRow(int slot, const torsion::CaseTable& cases, const torsion::MaterialTable& materials);
+
+    // The unit of the moment, rate and stress columns; rows filled afterwards use it.
+    void setUnitSystem(torsion::UnitSystem unit) { unit_ = unit; }
+    torsion::UnitSystem unitSystem() const { return unit_; }
 
     QString cellText(int row, int col) const;
     bool gridLeft() const { return gridLeft_; }
@@ -54,6 +59,7 @@ class HistoryGrid : public QTableWidget {
     void paintFixedCells(QPainter& painter);
     void setCell(int row, int col, const QString& text);
 
+    torsion::UnitSystem unit_ = torsion::UnitSystem::Kgf;
     bool gridLeft_ = false;
     bool announceMoves_ = true;
 };

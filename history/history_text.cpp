@@ -16,11 +16,14 @@ const std::array<std::string, kHistoryColumns>& HistoryHeadings() {
     return headings;
 }
 
-const std::array<std::string, kHistoryColumns>& HistoryUnits() {
-    static const std::array<std::string, kHistoryColumns> units{
+const std::array<std::string, kHistoryColumns>& HistoryUnits(UnitSystem unit) {
+    static const std::array<std::string, kHistoryColumns> kgfUnits{
         "単位",   "",   "mm", "mm",        "巻",       "mm",       "mm",  "kgf･mm",
         "kgf･mm", "度", "度", "kgf･mm/度", "kgf/mm^2", "kgf/mm^2", "回数"};
-    return units;
+    static const std::array<std::string, kHistoryColumns> siUnits{
+        "単位", "",   "mm", "mm",      "巻",     "mm",     "mm",  "N･mm",
+        "N･mm", "度", "度", "N･mm/度", "N/mm^2", "N/mm^2", "回数"};
+    return unit == UnitSystem::SI ? siUnits : kgfUnits;
 }
 
 namespace {
@@ -29,9 +32,13 @@ std::string ShortNumber(double value) {
     return std::isfinite(value) ? FormatShort(value) : std::string();
 }
 
+// Columns 2..13 holding a moment, the spring constant or a stress.
+constexpr std::array<bool, 12> kInShownUnit{false, false, false, false, false, true,
+                                            true,  false, false, true,  true,  true};
+
 }  // namespace
 
-HistoryRow HistoryRowTexts(const DesignCase& c, const MaterialTable& table) {
+HistoryRow HistoryRowTexts(const DesignCase& c, const MaterialTable& table, UnitSystem unit) {
     HistoryRow row;
     if (c.used != 1) return row;
     row.shown = true;
@@ -42,7 +49,8 @@ HistoryRow HistoryRowTexts(const DesignCase& c, const MaterialTable& table) {
     const std::array<double, 12> values{c.wireDia, c.meanDia,     c.turns,   c.arm1,
                                         c.arm2,    c.moment1,     c.moment2, c.angle1,
                                         c.angle2,  c.springConst, c.stress2, c.allowStress};
-    for (std::size_t i = 0; i < values.size(); ++i) row.numbers[i] = ShortNumber(values[i]);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        row.numbers[i] = ShortNumber(kInShownUnit[i] ? ToShownUnit(values[i], unit) : values[i]);
     if (c.lifeClass >= 0 && c.lifeClass < kLifeClasses) row.lifeText = LifeLabel(c.lifeClass);
     return row;
 }

@@ -570,6 +570,7 @@ class RandomSession {
             {"calculate", 9, &RandomSession::calculate},
             {"diameter switch", 4, &RandomSession::diameterSwitch},
             {"angle/load switch", 3, &RandomSession::angleLoadSwitch},
+            {"switch the unit", 2, &RandomSession::switchUnit},
             {"check box", 4, &RandomSession::toggleCheckBox},
             {"choose a list entry", 7, &RandomSession::chooseListEntry},
             {"apply a recommended value", 3, &RandomSession::applyRecommended},
@@ -782,6 +783,7 @@ class RandomSession {
         QTest::mouseClick(mainChild<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     }
     void angleLoadSwitch() { menuItem("dlcheng")->trigger(); }
+    void switchUnit() { menuItem(main_->unitSystem() == UnitSystem::SI ? "UnitKgf" : "UnitSI")->trigger(); }
 
     void toggleCheckBox() {
         QCheckBox* box = mainChild<QCheckBox>(chance(50) ? QStringLiteral("soto") : QStringLiteral("hidari"));

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
 #include "app/sjis.h"
 #include "app/vek.h"
 #include "calc/file_io.h"
@@ -89,6 +90,7 @@ class MainWindowApp {
             WriteFileReplacing(path("zaidat.dst").toStdString(), EncodeMaterialTable(TestMaterialTable()));
         }
         window = std::make_unique<Tf_vek>(materials, kinds, coefficients, dialogs, folder.path());
+        window->setSettings(settings);
     }
 
     QString path(const QString& name) const { return QDir(folder.path()).filePath(name); }
@@ -129,5 +131,7 @@ class MainWindowApp {
     torsion::KindIndex kinds{};
     torsion::CoefficientRecord coefficients{};
     FakeDialogs dialogs;
+    // The settings file of this run, in the scratch folder.
+    Settings settings{QDir(folder.path()).filePath(QStringLiteral("settings.ini"))};
     std::unique_ptr<Tf_vek> window;
 };
