@@ -42,10 +42,6 @@ std::string DegreesText(double angle) {
 
 }  // namespace
 
-std::string MomentUnitText(UnitSystem unit) {
-    return unit == UnitSystem::SI ? "N･mm" : "kgf･mm";
-}
-
 CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const MaterialTable& table, int grade,
                                              UnitSystem unit, std::span<const ToleranceRow> rows) {
     CharacteristicSheet sheet;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calc/design_case.h"
+#include "calc/unit_text.h"
 #include "calc/units.h"
 #include "materials/material_table.h"
 #include "materials/tolerance_table.h"
@@ -44,9 +45,6 @@ struct CharacteristicSheet {
     std::vector<SheetLine> lines;
     CharacteristicPlot plot;
 };
-
-// "kgf･mm" or "N･mm", as the main window writes its moment unit.
-std::string MomentUnitText(UnitSystem unit);
 
 // From the results of the last calculation held in c.
 CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const MaterialTable& table, int grade,
