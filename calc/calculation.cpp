@@ -119,13 +119,8 @@ void CopyCase(CaseTable& table, int from, int to) {
     table[to] = table[from];
 }
 
-std::optional<std::string> ReadDiameters(DesignCase& c, const MaterialTable& table, const KindIndex& index,
-                                         const WindowInputs& in) {
-    c.materialNo = MaterialNoAt(index, in.kindPos, in.symbolPos);
-    c.wireDiaIndex = in.diameterPos;
-    c.wireDia = ListedWireDiameter(table, c.materialNo, c.wireDiaIndex);
-
-    const Real x = ParseNumber(in.coilDiaText);
+void DeriveCoilDiameters(DesignCase& c, double typed) {
+    const Real x = typed;
     const Real d = c.wireDia;
     switch (c.diaMode) {
         case 0:
@@ -146,6 +141,15 @@ std::optional<std::string> ReadDiameters(DesignCase& c, const MaterialTable& tab
         default:
             break;
     }
+}
+
+std::optional<std::string> ReadDiameters(DesignCase& c, const MaterialTable& table, const KindIndex& index,
+                                         const WindowInputs& in) {
+    c.materialNo = MaterialNoAt(index, in.kindPos, in.symbolPos);
+    c.wireDiaIndex = in.diameterPos;
+    c.wireDia = ListedWireDiameter(table, c.materialNo, c.wireDiaIndex);
+
+    DeriveCoilDiameters(c, ParseNumber(in.coilDiaText));
 
     c.wireDia = ParseNumber(in.wireDiaText);
     if (c.meanDia == 0) return std::nullopt;
@@ -234,12 +238,11 @@ void CalculateCase(DesignCase& c, const MaterialTable& table) {
 
 CheckResult CheckCase(const DesignCase& c) {
     CheckResult result;
-    if (c.springIndex < 4) result.lines.emplace_back("エラー：バネ指数が４以下");
-    if (c.springIndex > 22) result.lines.emplace_back("エラー：バネ指数が２２以上");
-    if (c.angle1 > c.angle2) result.lines.emplace_back("エラー:ねじれ角度の順番が不適");
-    if (static_cast<Real>(c.allowStress) + kStressTolerance < c.stress2) {
-        result.lines.emplace_back("エラー:ねじり応力オーバー");
-    }
+    if (c.springIndex < 4) result.lines.emplace_back(kSpringIndexLowError);
+    if (c.springIndex > 22) result.lines.emplace_back(kSpringIndexHighError);
+    if (c.angle1 > c.angle2) result.lines.emplace_back(kAngleOrderError);
+    if (static_cast<Real>(c.allowStress) + kStressTolerance < c.stress2)
+        result.lines.emplace_back(kStressOverError);
     result.error = !result.lines.empty();
     if (!result.error) result.lines.emplace_back(kCalculationSuccess);
     return result;

@@ -48,6 +48,10 @@ struct WindowInputs {
 // division error when the typed wire diameter is 0 under a non-zero mean diameter.
 std::optional<std::string> ReadDiameters(DesignCase& c, const MaterialTable& table, const KindIndex& index,
                                          const WindowInputs& in);
+// Step 4 of ReadDiameters: the coil diameter typed in the case's diaMode (inner,
+// mean, outer) gives all three, with the wire diameter the case holds; another
+// diaMode leaves them as they are.
+void DeriveCoilDiameters(DesignCase& c, double typed);
 // The rest of ReadWindowToCase after ReadDiameters: turns, angles, moments, arms, flags.
 void ReadOperatingInputs(DesignCase& c, const WindowInputs& in);
 
@@ -97,5 +101,10 @@ std::string AppliedMomentCaption(double maxMoment, UnitSystem unit = UnitSystem:
 bool SpringIndexInRecommendedRange(double springIndex);
 inline constexpr const char* kSpringIndexRangeError = "エラー：バネ指数が範囲外";
 inline constexpr const char* kCalculationSuccess = "Calculation Success!";
+// The lines of CheckCase, in the order it tests them.
+inline constexpr const char* kSpringIndexLowError = "エラー：バネ指数が４以下";
+inline constexpr const char* kSpringIndexHighError = "エラー：バネ指数が２２以上";
+inline constexpr const char* kAngleOrderError = "エラー:ねじれ角度の順番が不適";
+inline constexpr const char* kStressOverError = "エラー:ねじり応力オーバー";
 
 }  // namespace torsion
