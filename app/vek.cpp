@@ -29,11 +29,13 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/design_search_window.h"
 #include "app/image_control.h"
 #include "app/schematic.h"
 #include "app/settings.h"
 #include "app/sjis.h"
 #include "calc/calculation.h"
+#include "calc/design_search.h"
 #include "calc/number_text.h"
 #include "calc/recent_files.h"
 #include "graphics/fatigue_diagram.h"
@@ -717,4 +719,43 @@ void Tf_vek::N7Click() {
 void Tf_vek::N8Click() {
     EnsureToolWindows();
     if (keisuuMake_ != nullptr) keisuuMake_->exec();
+}
+
+void Tf_vek::designSearchClick() {
+    // One window for the session: it keeps its inputs and results while hidden.
+    if (designSearch_ == nullptr) designSearch_ = new DesignSearchWindow(*this, dialogs_, this);
+    designSearch_->show();
+    designSearch_->raise();
+    designSearch_->activateWindow();
+}
+
+void Tf_vek::ApplySearchResult(const SearchCandidate& candidate) {
+    bool typed = false;
+    RunCommand(dialogs_, this, [&] {
+        const DesignCase& design = candidate.design;
+        const SearchApplyTexts texts = SearchApplyTextsOf(candidate);
+        SelectMaterial(design.materialNo);
+        FillDiameterList(design.materialNo);
+        {
+            const QSignalBlocker block(ComboBox6);
+            ComboBox6->setCurrentIndex(design.wireDiaIndex < ComboBox6->count() ? design.wireDiaIndex : -1);
+        }
+        DesignCase& c = cases_[0];
+        // The search typed its coil diameters in one mode; the window takes them in that mode.
+        c.diaMode = design.diaMode;
+        if (const std::optional<std::string> label = CaseDisplayTexts(c).diameterLabel)
+            Label48->setText(Q(*label));
+        c.inputMode = 1;
+        ApplyInputMode();
+        Edit18->setText(Q(texts.coilDia));
+        Edit19->setText(Q(texts.turns));
+        Edit4->setText(Q(texts.angle1));
+        Edit5->setText(Q(texts.angle2));
+        Edit12->setText(Q(texts.arm1));
+        Edit13->setText(Q(texts.arm2));
+        soto->setChecked(design.outward != 0);
+        hidari->setChecked(design.leftHand != 0);
+        typed = true;
+    });
+    if (typed) BitBtn2Click();
 }

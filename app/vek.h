@@ -37,6 +37,10 @@ class QTableWidget;
 class QToolButton;
 class ImageControl;
 class HistoryGrid;
+class DesignSearchWindow;
+namespace torsion {
+struct SearchCandidate;
+}
 
 // Input boxes accept input in aqua and only display in white.
 inline const QColor kInputColour(0, 255, 255);
@@ -97,6 +101,11 @@ class Tf_vek : public QMainWindow {
     ImageControl* fatigueImage() const { return Image1; }
     ImageControl* springImage() const { return Image2; }
 
+    // "設計探索": puts a found design into the window as if typed (kind, symbol, wire
+    // diameter, coil diameter, turns, angles, arms, flags; angle mode) and runs "計算".
+    void ApplySearchResult(const torsion::SearchCandidate& candidate);
+    DesignSearchWindow* designSearchWindow() const { return designSearch_; }
+
     // The unit in which moments, stresses and rates are shown and typed (kgf by default).
     torsion::UnitSystem unitSystem() const { return unitSystem_; }
     // Shows every moment, stress and rate of the window and the history grid in the
@@ -138,6 +147,7 @@ class Tf_vek : public QMainWindow {
     void N1Click();
     void N7Click();
     void N8Click();
+    void designSearchClick();
 
     // The unit choice of "表示" and the recent case files of "ファイル".
     void UnitKgfClick();
@@ -175,6 +185,7 @@ class Tf_vek : public QMainWindow {
     QDialog* dataMake_ = nullptr;
     QDialog* keisuuMake_ = nullptr;
     QDialog* printPage_ = nullptr;
+    DesignSearchWindow* designSearch_ = nullptr;
 
     torsion::UnitSystem unitSystem_ = torsion::UnitSystem::Kgf;
     // What the window last wrote into the boxes of moments, stresses and the rate, and

@@ -294,6 +294,8 @@ void Tf_vek::BuildMenu() {
     QMenu* tools = addMenu(QStringLiteral("Tool1"), QStringLiteral("ツール　"));
     addItem(tools, QStringLiteral("N7"), QStringLiteral("材料編集"), &Tf_vek::N7Click);
     addItem(tools, QStringLiteral("N8"), QStringLiteral("係数編集"), &Tf_vek::N8Click);
+    addItem(tools, QStringLiteral("designSearchItem"), QStringLiteral("設計探索"),
+            &Tf_vek::designSearchClick);
     QMenu* help = addMenu(QStringLiteral("Help1"), QStringLiteral("ヘルプ　"));
     addItem(help, QStringLiteral("help2"), QStringLiteral("ヘルプ"), &Tf_vek::help2Click);
 }

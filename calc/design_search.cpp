@@ -425,10 +425,22 @@ std::string SearchExclusionText(SearchExclusion reason) {
     return std::string();
 }
 
+namespace {
+
+// 1234567 as "1,234,567".
+std::string Grouped(std::int64_t n) {
+    std::string digits = std::to_string(n < 0 ? -n : n);
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
+        digits.insert(static_cast<std::size_t>(i), ",");
+    return n < 0 ? "-" + digits : digits;
+}
+
+}  // namespace
+
 std::string SearchSummaryText(const SearchOutcome& o) {
-    std::string text = "調べた設計 " + std::to_string(o.examined) + " 件（計算 " +
-                       std::to_string(o.calculated) + " 件、トルク適合 " + std::to_string(o.torqueMatched) +
-                       " 件）、条件を満たす設計 " + std::to_string(o.feasible) + " 件";
+    std::string text = "調べた設計 " + Grouped(o.examined) + " 件（計算 " + Grouped(o.calculated) +
+                       " 件、トルク適合 " + Grouped(o.torqueMatched) + " 件）、条件を満たす設計 " +
+                       Grouped(o.feasible) + " 件";
     if (o.cancelled) text += "（中止）";
     return text;
 }
@@ -453,7 +465,7 @@ std::string SearchNoneFeasibleText(const SearchOutcome& o) {
         count = o.excluded[static_cast<int>(SearchExclusion::Torque)];
     }
     return "条件を満たすばねはありません。最も多く除外した条件：" + SearchExclusionText(most) + "（" +
-           std::to_string(count) + " / " + std::to_string(of) + " 件）";
+           Grouped(count) + " / " + Grouped(of) + " 件）";
 }
 
 namespace {

@@ -12,6 +12,7 @@ add_library(torsion_gui STATIC
   app/dialogs.cpp
   app/vek.cpp
   app/vek_layout.cpp
+  app/design_search_window.cpp
   print/prin.cpp
   print/data_sheet_sketch.cpp
   print/window_print.cpp
