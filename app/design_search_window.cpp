@@ -25,6 +25,7 @@
 #include "app/vek.h"
 #include "calc/command_error.h"
 #include "calc/number_text.h"
+#include "calc/unit_text.h"
 #include "graphics/japanese_font.h"
 #include "materials/fatigue_life.h"
 
@@ -68,10 +69,6 @@ QLineEdit* NumberEdit(const char* name, QWidget* parent) {
 double NumberOrZero(const QLineEdit* edit) {
     const QString text = edit->text().trimmed();
     return text.isEmpty() ? 0.0 : ParseNumber(text.toStdString());
-}
-
-QString MomentUnitText(UnitSystem unit) {
-    return unit == UnitSystem::SI ? QStringLiteral("N･mm") : QStringLiteral("kgf･mm");
 }
 
 }  // namespace
@@ -131,7 +128,7 @@ void DesignSearchWindow::BuildControls() {
     toleranceEdit = NumberEdit("toleranceEdit", requirement);
     angle1Edit = NumberEdit("angle1Edit", requirement);
     addRow(req, 0, QStringLiteral("トルク M2"), moment2Edit, QString());
-    moment2Unit = new QLabel(MomentUnitText(unit_), requirement);
+    moment2Unit = new QLabel(Q(MomentUnitText(unit_)), requirement);
     moment2Unit->setObjectName(QStringLiteral("moment2Unit"));
     req->addWidget(moment2Unit, 0, 2);
     addRow(req, 1, QStringLiteral("ねじれ角 φ2"), angle2Edit, QStringLiteral("度"));
@@ -292,7 +289,7 @@ void DesignSearchWindow::FillMaterialTree() {
 
 void DesignSearchWindow::FillFromCurrentCase() {
     const SearchInputs in = SearchInputsFromCase(main_.cases()[0]);
-    moment2Edit->setText(Q(FormatShort(ToShownUnit(in.moment2, unit_))));
+    moment2Edit->setText(Q(FormatShownShort(in.moment2, unit_)));
     angle2Edit->setText(Q(FormatFull(in.angle2)));
     toleranceEdit->setText(Q(FormatFull(in.tolerancePct)));
     angle1Edit->setText(Q(FormatFull(in.angle1)));
@@ -454,18 +451,11 @@ void DesignSearchWindow::applyClick() {
 
 void DesignSearchWindow::UnitChanged(UnitSystem unit) {
     if (unit == unit_) return;
-    // The typed requirement keeps its value; only its unit changes.
-    // A text that is no number yet stays as typed: a unit switch is no command that
-    // could fail on the search window's input.
-    bool ok = true;
-    double moment = 0;
-    try {
-        moment = FromShownUnit(ParseNumber(moment2Edit->text().toStdString()), unit_);
-    } catch (const CommandError&) {
-        ok = false;
-    }
+    // The typed requirement keeps its value in the new unit; a text that is no number
+    // yet stays as typed.
+    if (const auto moment = ValueInOtherUnit(moment2Edit->text().toStdString(), unit_, unit, std::nullopt))
+        moment2Edit->setText(Q(moment->text));
     unit_ = unit;
-    if (ok) moment2Edit->setText(Q(FormatShort(ToShownUnit(moment, unit_))));
-    moment2Unit->setText(MomentUnitText(unit_));
+    moment2Unit->setText(Q(MomentUnitText(unit_)));
     FillResults();
 }

@@ -9,6 +9,7 @@
 #include "calc/calculation.h"
 #include "calc/command_error.h"
 #include "calc/number_text.h"
+#include "calc/unit_text.h"
 #include "materials/fatigue_life.h"
 
 namespace torsion {
@@ -468,20 +469,6 @@ std::string SearchNoneFeasibleText(const SearchOutcome& o) {
            Grouped(count) + " / " + Grouped(of) + " 件）";
 }
 
-namespace {
-
-std::string MomentUnit(UnitSystem unit) {
-    return unit == UnitSystem::SI ? "N·mm" : "kgf·mm";
-}
-std::string StressUnit(UnitSystem unit) {
-    return unit == UnitSystem::SI ? "N/mm²" : "kgf/mm²";
-}
-std::string RateUnit(UnitSystem unit) {
-    return unit == UnitSystem::SI ? "N·mm/度" : "kgf·mm/度";
-}
-
-}  // namespace
-
 std::string SearchColumnTitle(SearchColumn column, UnitSystem unit) {
     switch (column) {
         case SearchColumn::Symbol:
@@ -497,15 +484,15 @@ std::string SearchColumnTitle(SearchColumn column, UnitSystem unit) {
         case SearchColumn::Turns:
             return "巻数 N";
         case SearchColumn::SpringConst:
-            return "ばね定数 (" + RateUnit(unit) + ")";
+            return "ばね定数 (" + RateUnitText(unit) + ")";
         case SearchColumn::Moment1:
-            return "M1 (" + MomentUnit(unit) + ")";
+            return "M1 (" + MomentUnitText(unit) + ")";
         case SearchColumn::Moment2:
-            return "M2 (" + MomentUnit(unit) + ")";
+            return "M2 (" + MomentUnitText(unit) + ")";
         case SearchColumn::Stress2:
-            return "σ2 (" + StressUnit(unit) + ")";
+            return "σ2 (" + StressUnitText(unit) + ")";
         case SearchColumn::AllowStress:
-            return "σa (" + StressUnit(unit) + ")";
+            return "σa (" + StressUnitText(unit) + ")";
         case SearchColumn::StressRatio:
             return "σ2/σa";
         case SearchColumn::Life:

@@ -293,7 +293,7 @@ TEST_F(DesignSearchTest, ChosenMaterialsAndCsvLines) {
 
     const std::vector<std::string> lines = SearchCsvLines(out, UnitSystem::SI, *table);
     ASSERT_EQ(lines.size(), out.best.size() + 1);
-    EXPECT_NE(lines[0].find("M2 (N·mm)"), std::string::npos);
+    EXPECT_NE(lines[0].find("M2 (N･mm)"), std::string::npos);
     // The symbol with a comma is quoted; the moment is shown in N·mm.
     const std::string m2 = FormatShort(out.best[0].design.moment2 * kStandardGravity);
     EXPECT_EQ(lines[1].rfind("1,\"B,2\",", 0), 0u) << lines[1];

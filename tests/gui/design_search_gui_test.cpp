@@ -148,15 +148,18 @@ TEST_F(DesignSearchWindowTest, MomentsFollowTheUnitOfTheMainWindow) {
     DesignSearchWindow* w = Open();
     In(w, "moment2Edit")->setText(QStringLiteral("10"));
     Search(w);
-    emit app.window->unitSystemChanged(UnitSystem::SI);
+    app.window->setUnitSystem(UnitSystem::SI);
     EXPECT_EQ(In(w, "moment2Edit")->text(), QStringLiteral("98.07"));
     EXPECT_EQ(In<QLabel>(w, "moment2Unit")->text(), QStringLiteral("N･mm"));
     auto* table = In<QTableWidget>(w, "resultTable");
     ASSERT_GT(table->rowCount(), 0);
     EXPECT_EQ(table->horizontalHeaderItem(1 + static_cast<int>(SearchColumn::Moment2))->text(),
-              QStringLiteral("M2 (N·mm)"));
+              QStringLiteral("M2 (N･mm)"));
     EXPECT_EQ(Cell(w, 0, SearchColumn::Moment2),
               QString::fromStdString(FormatShort(w->candidateAt(0)->design.moment2 * kStandardGravity)));
+    table->selectRow(0);
+    w->applyClick();
+    ExpectMainWindowShows(w, 0);
 }
 
 TEST_F(DesignSearchWindowTest, LongSearchShowsProgressAndCancels) {
