@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "calc/command_error.h"
+#include "tests/support/test_cases.h"
 
 using namespace torsion;
 
@@ -46,12 +47,7 @@ class FileIoTest : public ::testing::Test {
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     static std::string CreateErrorOf(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-        try {
-            WriteFileReplacing(path, bytes);
-        } catch (const CommandError& e) {
-            return e.message();
-        }
-        return "(no error)";
+        return ErrorOf([&] { WriteFileReplacing(path, bytes); });
     }
 
     fs::path dir_;
@@ -91,12 +87,7 @@ TEST_F(FileIoTest, ReplacementKeepsThePermissionsOfTheOldFile) {
 
 TEST_F(FileIoTest, ReadErrorsNameThePath) {
     const std::string missing = PathOf("missing.nbd");
-    try {
-        ReadWholeFile(missing);
-        FAIL() << "no error";
-    } catch (const CommandError& e) {
-        EXPECT_EQ(e.message(), "ファイル " + missing + " は開けません");
-    }
+    EXPECT_EQ(ErrorOf([&] { ReadWholeFile(missing); }), "ファイル " + missing + " は開けません");
     EXPECT_THROW(ReadWholeFile(dir_.string()), CommandError);  // a folder is not a file
 }
 

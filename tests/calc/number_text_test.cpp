@@ -11,6 +11,7 @@
 #include <string>
 
 #include "calc/command_error.h"
+#include "tests/support/test_cases.h"
 
 using namespace torsion;
 
@@ -93,16 +94,8 @@ void ExpectMatchesReference(double x, int p) {
     EXPECT_EQ(text[0] == '-', x < 0) << text;
 }
 
-std::string ErrorOf(std::string_view text, bool integer = false) {
-    try {
-        if (integer)
-            ParseInteger(text);
-        else
-            ParseNumber(text);
-    } catch (const CommandError& e) {
-        return e.message();
-    }
-    return "(no error)";
+std::string InputError(std::string_view text, bool integer = false) {
+    return ErrorOf([&] { integer ? (void)ParseInteger(text) : (void)ParseNumber(text); });
 }
 
 }  // namespace
@@ -232,14 +225,14 @@ TEST(ParseNumber, RejectsOtherTextsNamingThem) {
     for (const char* bad :
          {"",   "   ", "inf", "-inf",  "nan", "NaN", "infinity", "0x10", "1,5", "+",     "-", ".",
           "e5", "1e",  "1e+", "1.2.3", "1 2", "--1", "+-1",      "1d",   "abc", "1.5mm", "１"}) {
-        EXPECT_EQ(ErrorOf(bad), "'" + std::string(bad) + "' は浮動小数点数ではありません") << bad;
+        EXPECT_EQ(InputError(bad), "'" + std::string(bad) + "' は浮動小数点数ではありません") << bad;
     }
 }
 
 TEST(ParseNumber, OverflowIsAnErrorAndUnderflowIsZeroOrSubnormal) {
     for (const char* big : {"1e309", "-1e309", "1.7976931348623159e308", "1e999999999999999999999",
                             "0.0001e400", "123456789e310"}) {
-        EXPECT_EQ(ErrorOf(big), "浮動小数点数のオーバーフロー") << big;
+        EXPECT_EQ(InputError(big), "浮動小数点数のオーバーフロー") << big;
     }
     EXPECT_EQ(ParseNumber("1e-400"), 0);
     EXPECT_EQ(ParseNumber("-1e-999999999999999999999"), 0);
@@ -258,6 +251,6 @@ TEST(ParseInteger, AcceptsInt32AndRejectsTheRest) {
     EXPECT_EQ(ParseInteger("-2147483648"), std::numeric_limits<std::int32_t>::min());
     for (const char* bad : {"", " ", "+", "-", "1.0", "1e3", "0x1F", "2147483648", "-2147483649",
                             "99999999999999999999", "1 2", "a"}) {
-        EXPECT_EQ(ErrorOf(bad, true), "'" + std::string(bad) + "' は整数ではありません") << bad;
+        EXPECT_EQ(InputError(bad, true), "'" + std::string(bad) + "' は整数ではありません") << bad;
     }
 }

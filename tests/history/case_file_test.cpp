@@ -6,6 +6,7 @@
 
 #include "calc/command_error.h"
 #include "tests/materials/test_files.h"
+#include "tests/support/test_cases.h"
 
 using namespace torsion;
 
@@ -77,29 +78,16 @@ TEST(CaseFile, FailuresGiveTheMessageAndChangeNothing) {
     const std::vector<std::uint8_t> before = EncodeCaseTable(table);
 
     const std::string missing = dir.File("missing.nbd");
-    try {
-        ReadCaseFile(table, missing);
-        FAIL() << "no error";
-    } catch (const CommandError& e) {
-        EXPECT_EQ(e.message(), "ファイル " + missing + " は開けません");
-    }
+    EXPECT_EQ(ErrorOf([&] { ReadCaseFile(table, missing); }), "ファイル " + missing + " は開けません");
     EXPECT_EQ(EncodeCaseTable(table), before);
 
     // A folder cannot be read as a case file either.
-    try {
-        ReadCaseFile(table, dir.File(""));
-        FAIL() << "no error";
-    } catch (const CommandError&) {
-    }
+    EXPECT_NE(ErrorOf([&] { ReadCaseFile(table, dir.File("")); }), "(no error)");
     EXPECT_EQ(EncodeCaseTable(table), before);
 
     const std::string unwritable = dir.File("nowhere/x.nbd");
-    try {
-        WriteCaseFile(table, unwritable);
-        FAIL() << "no error";
-    } catch (const CommandError& e) {
-        EXPECT_EQ(e.message(), "ファイル " + unwritable + " を作成できません");
-    }
+    EXPECT_EQ(ErrorOf([&] { WriteCaseFile(table, unwritable); }),
+              "ファイル " + unwritable + " を作成できません");
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 
 #include "history/history_grid.h"
 #include "materials/material_table.h"
+#include "tests/support/test_cases.h"
 
 using namespace torsion;
 
@@ -28,27 +29,12 @@ std::string ToSjis(const QString& s) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-DesignCase SampleCase() {
-    DesignCase c;
-    c.used = 1;
+// The shared sample on record 3, with arms of 20 and 25 mm.
+DesignCase GridCase() {
+    DesignCase c = SampleCase();
     c.materialNo = 3;
-    c.wireDia = 1;
-    c.diaMode = 2;  // typed as outer diameter 12: the grid still shows the mean diameter
-    c.outerDia = 12;
-    c.meanDia = 11;
-    c.innerDia = 10;
-    c.turns = 5.5;
     c.arm1 = 20;
     c.arm2 = 25;
-    c.moment1 = 12345;
-    c.moment2 = 9999.7;
-    c.angle1 = 30;
-    c.angle2 = 0.00005;
-    c.springConst = 0.123456;
-    c.stress1 = 5;
-    c.stress2 = 20;
-    c.allowStress = 1018.59;
-    c.lifeClass = 2;
     return c;
 }
 
@@ -121,7 +107,7 @@ TEST_F(HistoryGridTest, InitWritesHeadingsUnitsAndSlotNumbers) {
 
 TEST_F(HistoryGridTest, UsedSlotRowShowsShortNumbersMeanDiameterStress2AndLifeLabel) {
     Init();
-    cases[5] = SampleCase();
+    cases[5] = GridCase();
     grid.FillHistoryRow(5, cases, materials);
     EXPECT_EQ(RowCells(6), QStringList({"5", "ピアノ線B", "1", "11", "5.5", "20", "25", "1.235E4", "1E4",
                                         "30", "5E-5", "0.1235", "20", "1019", "10万"}));
@@ -132,7 +118,7 @@ TEST_F(HistoryGridTest, UsedSlotRowShowsShortNumbersMeanDiameterStress2AndLifeLa
 
 TEST_F(HistoryGridTest, RowIsClearedWhenSlotBecomesEmptyButSlotNumberStays) {
     Init();
-    cases[7] = SampleCase();
+    cases[7] = GridCase();
     grid.FillHistoryRow(7, cases, materials);
     ASSERT_EQ(grid.cellText(8, 14), "10万");
     cases[7] = DesignCase{};
@@ -144,7 +130,7 @@ TEST_F(HistoryGridTest, RowIsClearedWhenSlotBecomesEmptyButSlotNumberStays) {
 
 TEST_F(HistoryGridTest, ForeignValuesShowEmptyCellsInsteadOfReadingOutsideTables) {
     Init();
-    DesignCase foreign = SampleCase();
+    DesignCase foreign = GridCase();
     foreign.materialNo = 99;
     foreign.lifeClass = -5;
     foreign.wireDiaIndex = 12345;
@@ -489,7 +475,7 @@ TEST_F(HistoryGridTest, CopyAfterInitGivesHeadingsAndThirtyNumberedEmptyLines) {
 
 TEST_F(HistoryGridTest, CopyRangesAreClampedOrEmpty) {
     Init();
-    cases[2] = SampleCase();
+    cases[2] = GridCase();
     cases[2].materialNo = 0;  // a record with an empty symbol
     grid.FillHistoryRow(2, cases, materials);
     QClipboard* clipboard = QGuiApplication::clipboard();

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "tests/support/test_cases.h"
+
 using namespace torsion;
 
 namespace {
@@ -35,27 +37,12 @@ MaterialTable TableWithSymbol() {
     return table;
 }
 
+// The shared sample with a 2.5 mm wire and an arm that needs the exponent-free small form.
 DesignCase StoredCase() {
-    DesignCase c;
-    c.used = 1;
-    c.materialNo = 0;
-    c.wireDia = 2.50;
-    c.diaMode = 2;
-    c.outerDia = 12;
-    c.innerDia = 10;
-    c.meanDia = 11;
-    c.turns = 5.5;
-    c.arm1 = 30.0;
+    DesignCase c = SampleCase();
+    c.wireDia = 2.5;
+    c.arm1 = 30;
     c.arm2 = 0.00012;
-    c.moment1 = 12345;
-    c.moment2 = 9999.7;
-    c.angle1 = 30;
-    c.angle2 = 0.00005;
-    c.springConst = 0.123456;
-    c.stress1 = 5;
-    c.stress2 = 20;
-    c.allowStress = 1018.59;
-    c.lifeClass = 2;
     return c;
 }
 

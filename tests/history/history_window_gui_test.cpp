@@ -26,6 +26,7 @@
 #include "calc/design_case.h"
 #include "history/history_grid.h"
 #include "tests/gui/fake_dialogs.h"
+#include "tests/support/test_cases.h"
 
 using namespace torsion;
 
@@ -48,28 +49,14 @@ void WriteBytes(const QString& path, const Bytes& bytes) {
 
 // A case that a calculation could have left, marked used, with recognisable numbers.
 DesignCase FileCase(double turns) {
-    DesignCase c;
-    c.used = 1;
-    c.materialNo = 0;
+    DesignCase c = SampleCase();
     c.wireDiaIndex = 22;
-    c.wireDia = 1;
     c.meanDia = 10;
     c.innerDia = 9;
     c.outerDia = 11;
     c.diaMode = 1;
-    c.turns = turns;
-    c.calcTurns = turns;
-    c.angle1 = 30;
+    c.turns = c.calcTurns = turns;
     c.angle2 = 60;
-    c.moment1 = 12345;
-    c.moment2 = 9999.7;
-    c.arm1 = 15;
-    c.arm2 = 20;
-    c.springConst = 0.123456;
-    c.stress1 = 5;
-    c.stress2 = 20;
-    c.allowStress = 1018.59;
-    c.lifeClass = 2;
     c.inputMode = 1;
     return c;
 }

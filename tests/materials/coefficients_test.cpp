@@ -5,6 +5,7 @@
 #include "calc/byte_codec.h"
 #include "calc/command_error.h"
 #include "tests/materials/test_files.h"
+#include "tests/support/test_cases.h"
 
 using namespace torsion;
 
@@ -75,21 +76,12 @@ TEST(CoefficientFile, LoadSaveAndFailures) {
 
     const std::string missing = dir.File("none.dat");
     const std::vector<std::uint8_t> before = EncodeCoefficients(record);
-    try {
-        LoadCoefficients(record, missing);
-        FAIL() << "no error";
-    } catch (const CommandError& e) {
-        EXPECT_EQ(e.message(), "ファイル " + missing + " は開けません");
-    }
+    EXPECT_EQ(ErrorOf([&] { LoadCoefficients(record, missing); }), "ファイル " + missing + " は開けません");
     EXPECT_EQ(EncodeCoefficients(record), before);
 
     const std::string unwritable = dir.File("nowhere/keisuu.dat");
-    try {
-        SaveCoefficients(record, unwritable);
-        FAIL() << "no error";
-    } catch (const CommandError& e) {
-        EXPECT_EQ(e.message(), "ファイル " + unwritable + " を作成できません");
-    }
+    EXPECT_EQ(ErrorOf([&] { SaveCoefficients(record, unwritable); }),
+              "ファイル " + unwritable + " を作成できません");
 }
 
 }  // namespace

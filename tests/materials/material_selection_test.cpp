@@ -5,6 +5,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "tests/support/test_cases.h"
+
 using namespace torsion;
 
 namespace {
@@ -263,7 +265,8 @@ TEST(InterpolateLinear, TablePointsAndInnerValues) {
     EXPECT_EQ(InterpolateLinear(x, y, 2, 2), 20);
 }
 
-TEST(InterpolateLinear, LaterIntervalWinsOnASharedEnd) {
+TEST(InterpolateLinear, LaterIntervalWinsOnASharedEndX87LastBit) {
+    SKIP_UNLESS_X87_LONG_DOUBLE();
     // The first interval's line misses 0.7 at x = 1.3 by one unit, and the line at the
     // last point misses 0.3: the later interval decides an inner point, the slope the last.
     const double x[] = {1.1, 1.3, 1.7};
@@ -273,7 +276,8 @@ TEST(InterpolateLinear, LaterIntervalWinsOnASharedEnd) {
     EXPECT_EQ(InterpolateLinear(x, y, 3, 1.7), 0.29999999999999993);
 }
 
-TEST(InterpolateLinear, LastPointComesFromTheSlopeInExtendedArithmetic) {
+TEST(InterpolateLinear, LastPointComesFromTheSlopeInExtendedArithmeticX87LastBit) {
+    SKIP_UNLESS_X87_LONG_DOUBLE();
     // Slope and offset are rounded to double, the rest is extended: at the last point the
     // line then lands on y itself here, where all-double arithmetic misses it by a unit.
     const double x[] = {4.04, 4.98};

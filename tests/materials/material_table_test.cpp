@@ -9,6 +9,7 @@
 #include "calc/byte_codec.h"
 #include "calc/command_error.h"
 #include "tests/materials/test_files.h"
+#include "tests/support/test_cases.h"
 
 using namespace torsion;
 
@@ -250,21 +251,12 @@ TEST(MaterialTableFile, FailuresNameTheFullPathAndChangeNothing) {
     const std::vector<std::uint8_t> before = EncodeMaterialTable(table);
 
     const std::string missing = dir.File("missing.dst");
-    try {
-        LoadMaterialTable(table, missing);
-        FAIL() << "no error";
-    } catch (const CommandError& e) {
-        EXPECT_EQ(e.message(), "ファイル " + missing + " は開けません");
-    }
+    EXPECT_EQ(ErrorOf([&] { LoadMaterialTable(table, missing); }), "ファイル " + missing + " は開けません");
     EXPECT_EQ(EncodeMaterialTable(table), before);
 
     const std::string unwritable = dir.File("no_such_folder/out.dst");
-    try {
-        SaveMaterialTable(table, unwritable);
-        FAIL() << "no error";
-    } catch (const CommandError& e) {
-        EXPECT_EQ(e.message(), "ファイル " + unwritable + " を作成できません");
-    }
+    EXPECT_EQ(ErrorOf([&] { SaveMaterialTable(table, unwritable); }),
+              "ファイル " + unwritable + " を作成できません");
 }
 
 TEST(MaterialTableFile, SaveReplacesALongerFileWhole) {

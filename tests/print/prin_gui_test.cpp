@@ -14,6 +14,7 @@
 #include "print/data_sheet_sketch.h"
 #include "print/prin.h"
 #include "tests/gui/fake_dialogs.h"
+#include "tests/support/test_cases.h"
 
 using namespace torsion;
 
@@ -28,15 +29,14 @@ MaterialTable TableWithSymbol(int recordNo) {
     return table;
 }
 
-DesignCase SampleCase() {
-    DesignCase c;
-    c.used = 1;
+// The shared sample on record 3 with round operating values.
+DesignCase PageCase() {
+    DesignCase c = SampleCase();
     c.materialNo = 3;
     c.wireDia = 1.25;
     c.meanDia = 10;
     c.outerDia = 11.25;
     c.turns = 5;
-    c.leftHand = 0;
     c.angle1 = 45;
     c.angle2 = 90;
     c.moment1 = 10;
@@ -45,8 +45,6 @@ DesignCase SampleCase() {
     c.stress2 = 200;
     c.springConst = 1;
     c.guideRodDia = 7.65;
-    c.arm1 = 15;
-    c.arm2 = 20;
     return c;
 }
 
@@ -62,7 +60,7 @@ class PrinformTest : public ::testing::Test {
 };
 
 TEST_F(PrinformTest, TableShowsTheCaseWithUnitsAndConvertedValues) {
-    page.fillFrom(SampleCase());
+    page.fillFrom(PageCase());
 
     EXPECT_EQ(cell(0, 0), QString());
     EXPECT_EQ(cell(0, 1), QStringLiteral("項目"));
@@ -96,7 +94,7 @@ TEST_F(PrinformTest, TableShowsTheCaseWithUnitsAndConvertedValues) {
 }
 
 TEST_F(PrinformTest, FullFormatKeepsFifteenDigitsShortFormatFour) {
-    DesignCase c = SampleCase();
+    DesignCase c = PageCase();
     c.wireDia = 0.00005;
     c.meanDia = 12.3456789012345678;
     c.turns = 0.0001;
@@ -113,7 +111,7 @@ TEST_F(PrinformTest, FullFormatKeepsFifteenDigitsShortFormatFour) {
 }
 
 TEST_F(PrinformTest, LabelsUseTheRoundedFactorAndTheirExactTexts) {
-    page.fillFrom(SampleCase());
+    page.fillFrom(PageCase());
     EXPECT_EQ(label(5)->text(), QStringLiteral("トルクM1= 98.07N･mm"));
     EXPECT_EQ(label(4)->text(), QStringLiteral("トルクM2= 196.1N･mm"));  // 196.14
     EXPECT_EQ(label(1)->text(), QStringLiteral("角度１　= 45度"));
@@ -124,7 +122,7 @@ TEST_F(PrinformTest, LabelsUseTheRoundedFactorAndTheirExactTexts) {
 
     // The two factors give different fourth digits for a moment of 51 kgf·mm:
     // 500.139 in the table, 500.157 on the sketch.
-    DesignCase c = SampleCase();
+    DesignCase c = PageCase();
     c.moment1 = 51;
     page.fillFrom(c);
     EXPECT_EQ(cell(8, 3), QStringLiteral("500.1"));
@@ -132,7 +130,7 @@ TEST_F(PrinformTest, LabelsUseTheRoundedFactorAndTheirExactTexts) {
 }
 
 TEST_F(PrinformTest, SecondOpeningOverwritesEverythingItWrites) {
-    DesignCase first = SampleCase();
+    DesignCase first = PageCase();
     first.leftHand = 1;
     first.arm1 = 123.456;
     page.fillFrom(first);
@@ -140,7 +138,7 @@ TEST_F(PrinformTest, SecondOpeningOverwritesEverythingItWrites) {
     EXPECT_EQ(label(6)->text(), QStringLiteral("ａ1 = 123.5mm"));
     const int wideLabel = label(6)->width();
 
-    DesignCase second = SampleCase();
+    DesignCase second = PageCase();
     second.materialNo = 40;  // outside the table: no symbol, no crash
     page.fillFrom(second);
     EXPECT_EQ(cell(6, 3), QStringLiteral("右"));
@@ -152,7 +150,7 @@ TEST_F(PrinformTest, SecondOpeningOverwritesEverythingItWrites) {
 }
 
 TEST_F(PrinformTest, CaseWithCheckErrorsIsShownAsItIs) {
-    DesignCase c = SampleCase();
+    DesignCase c = PageCase();
     c.springIndex = 2;  // index too small
     c.angle1 = 120;     // angles in the wrong order
     c.angle2 = 30;
@@ -196,7 +194,7 @@ TEST_F(PrinformTest, LayoutOfThePage) {
     page.hide();
 
     const QPoint places[] = {{472, 32}, {160, 32}, {424, 224}, {160, 8}, {472, 8}, {480, 168}, {248, 208}};
-    page.fillFrom(SampleCase());
+    page.fillFrom(PageCase());
     for (int n = 1; n <= 7; ++n) {
         EXPECT_EQ(label(n)->pos(), places[n - 1]) << n;
         EXPECT_EQ(label(n)->font().pixelSize(), 19) << n;
@@ -207,7 +205,7 @@ TEST_F(PrinformTest, LayoutOfThePage) {
 // The labels are opaque: they must sit on blank parts of the sketch, next to what they
 // name, or they would hide its lines.
 TEST_F(PrinformTest, LabelsSitOnBlankPartsOfTheSketchBesideWhatTheyName) {
-    page.fillFrom(SampleCase());
+    page.fillFrom(PageCase());
     const QImage sketch = DrawDataSheetSketch();
     const QPoint imageOrigin(168, 8);
     for (int n = 1; n <= 7; ++n) {
@@ -285,7 +283,7 @@ QColor CellColour(QTableWidget* grid, int row, int column) {
 }
 
 TEST_F(PrinformTest, SelectedCellIsHighlightedOnlyUntilTheTableIsLeft) {
-    page.fillFrom(SampleCase());
+    page.fillFrom(PageCase());
     page.show();
     QApplication::setActiveWindow(&page);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
@@ -316,7 +314,7 @@ TEST_F(PrinformTest, SelectedCellIsHighlightedOnlyUntilTheTableIsLeft) {
 }
 
 TEST_F(PrinformTest, HeadingCellsCannotBeSelected) {
-    page.fillFrom(SampleCase());
+    page.fillFrom(PageCase());
     grid()->setCurrentCell(0, 1);
     EXPECT_FALSE(grid()->item(0, 1)->isSelected());
     grid()->setCurrentCell(4, 0);
@@ -324,7 +322,7 @@ TEST_F(PrinformTest, HeadingCellsCannotBeSelected) {
 }
 
 TEST_F(PrinformTest, PictureOfThePageIsItsWholeClientArea) {
-    page.fillFrom(SampleCase());
+    page.fillFrom(PageCase());
     const QImage shot = page.grab().toImage();
     ASSERT_EQ(shot.size(), QSize(807, 904));
     EXPECT_EQ(shot.pixel(800, 890), qRgb(255, 255, 255));                // white page
