@@ -34,6 +34,7 @@
 #include "app/schematic.h"
 #include "app/settings.h"
 #include "app/sjis.h"
+#include "app/window_text.h"
 #include "calc/calculation.h"
 #include "calc/design_search.h"
 #include "calc/number_text.h"
@@ -53,10 +54,6 @@ using namespace torsion;
 namespace {
 
 const QString kTitle = QStringLiteral("ねじりコイルばね設計計算");
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 }  // namespace
 
@@ -185,7 +182,7 @@ void Tf_vek::ReadWindowToCase() {
     in.moment2Written = WrittenValueOf(Edit7);
 
     DesignCase& current = cases_[0];
-    if (auto caption = ReadDiameters(current, materials_, kinds_, in)) Label28->setText(Q(*caption));
+    if (auto caption = ReadDiameters(current, materials_, kinds_, in)) Label28->setText(WindowText(*caption));
     ReadOperatingInputs(current, in);
 }
 
@@ -206,20 +203,20 @@ void Tf_vek::ShowCase(int slot) {
     cases_[0].lifeClass = EstimateLife(ratio.lower, ratio.upper);
 
     const CaseTexts texts = CaseDisplayTexts(shown, unitSystem_);
-    if (texts.diameterLabel) Label48->setText(Q(*texts.diameterLabel));
-    if (texts.coilDiaText) Edit18->setText(Q(*texts.coilDiaText));
-    Edit19->setText(Q(texts.turnsText));
-    Edit4->setText(Q(texts.angle1Text));
-    Edit5->setText(Q(texts.angle2Text));
+    if (texts.diameterLabel) Label48->setText(WindowText(*texts.diameterLabel));
+    if (texts.coilDiaText) Edit18->setText(WindowText(*texts.coilDiaText));
+    Edit19->setText(WindowText(texts.turnsText));
+    Edit4->setText(WindowText(texts.angle1Text));
+    Edit5->setText(WindowText(texts.angle2Text));
     ShowValue(Edit6, shown.moment1);
     ShowValue(Edit7, shown.moment2);
     ShowValue(Edit8, shown.springConst);
     ShowValue(Edit9, shown.stress2);
     ShowValue(Edit11, shown.allowStress);
-    Edit12->setText(Q(texts.arm1Text));
-    Edit13->setText(Q(texts.arm2Text));
-    Edit10->setText(Q(LifeLabel(cases_[0].lifeClass)));
-    Label45->setText(Q(texts.guideRodCaption));
+    Edit12->setText(WindowText(texts.arm1Text));
+    Edit13->setText(WindowText(texts.arm2Text));
+    Edit10->setText(WindowText(LifeLabel(cases_[0].lifeClass)));
+    Label45->setText(WindowText(texts.guideRodCaption));
     soto->setChecked(shown.outward != 0);
     hidari->setChecked(shown.leftHand != 0);
     ApplyInputMode();
@@ -231,7 +228,7 @@ void Tf_vek::CheckCase() {
     QPalette p = ListBox1->palette();
     p.setColor(QPalette::Text, result.error ? kMessageErrorColour : palette().color(QPalette::WindowText));
     ListBox1->setPalette(p);
-    for (const std::string& line : result.lines) ListBox1->addItem(Q(line));
+    for (const std::string& line : result.lines) ListBox1->addItem(WindowText(line));
 }
 
 void Tf_vek::UpdateRecommended() {
@@ -246,9 +243,9 @@ void Tf_vek::UpdateRecommended() {
         ListBox1->addItem(QString::fromUtf8(kSpringIndexRangeError));
         return;
     }
-    Label30->setText(Q(MaxAngleCaption(current.maxAngle)));
+    Label30->setText(WindowText(MaxAngleCaption(current.maxAngle)));
     SetMomentCaption(current.maxMoment, false);
-    Label45->setText(Q(GuideRodCaption(current.guideRodDia)));
+    Label45->setText(WindowText(GuideRodCaption(current.guideRodDia)));
     ListBox1->clear();
 }
 
@@ -268,7 +265,7 @@ void Tf_vek::ApplyInputMode() {
 
 void Tf_vek::ShowValue(QLineEdit* box, double kgfValue) {
     WrittenValue written{kgfValue, FormatShownShort(kgfValue, unitSystem_)};
-    box->setText(Q(written.text));
+    box->setText(WindowText(written.text));
     writtenValues_[box] = std::move(written);
 }
 
@@ -281,8 +278,8 @@ std::optional<WrittenValue> Tf_vek::WrittenValueOf(QLineEdit* box) const {
 void Tf_vek::SetMomentCaption(double maxMoment, bool applied) {
     captionMoment_ = maxMoment;
     captionApplied_ = applied;
-    Label56->setText(
-        Q(applied ? AppliedMomentCaption(maxMoment, unitSystem_) : MaxTorqueCaption(maxMoment, unitSystem_)));
+    Label56->setText(WindowText(applied ? AppliedMomentCaption(maxMoment, unitSystem_)
+                                        : MaxTorqueCaption(maxMoment, unitSystem_)));
 }
 
 void Tf_vek::setUnitSystem(UnitSystem unit) {
@@ -301,7 +298,7 @@ void Tf_vek::ApplyUnitSystem(UnitSystem unit) {
         const std::optional<WrittenValue> value =
             ValueInOtherUnit(box->text().toStdString(), from, unit, WrittenValueOf(box));
         if (!value) continue;
-        box->setText(Q(value->text));
+        box->setText(WindowText(value->text));
         writtenValues_[box] = *value;
     }
     if (captionMoment_) SetMomentCaption(*captionMoment_, captionApplied_);
@@ -313,7 +310,7 @@ void Tf_vek::ApplyUnitSystem(UnitSystem unit) {
     };
     for (const auto& [name, text] : unitLabels) {
         if (auto* label = findChild<QLabel*>(QString::fromLatin1(name))) {
-            label->setText(Q(text));
+            label->setText(WindowText(text));
             label->adjustSize();
         }
     }
@@ -352,7 +349,8 @@ void Tf_vek::FillDiameterList(int recordNo) {
                                               ComboBox7->currentIndex(), ComboBox6->currentIndex(), recordNo);
     const QSignalBlocker block(ComboBox6);
     ComboBox6->clear();
-    for (const std::string& text : DiameterListEntries(materials_, recordNo)) ComboBox6->addItem(Q(text));
+    for (const std::string& text : DiameterListEntries(materials_, recordNo))
+        ComboBox6->addItem(WindowText(text));
     ComboBox6->setCurrentIndex(entry >= 0 && entry < ComboBox6->count() ? entry : -1);
 }
 
@@ -386,26 +384,11 @@ void Tf_vek::BitBtn2Click() {
 
 void Tf_vek::BitBtn1Click() {
     RunCommand(dialogs_, this, [&] {
-        DesignCase& c = cases_[0];
-        switch (c.diaMode) {
-            case 0:
-                Label48->setText(QStringLiteral("平均径"));
-                c.diaMode = 1;
-                Edit18->setText(Q(FormatFull(c.meanDia)));
-                break;
-            case 1:
-                Label48->setText(QStringLiteral("外径"));
-                c.diaMode = 2;
-                Edit18->setText(Q(FormatFull(c.outerDia)));
-                break;
-            case 2:
-                Label48->setText(QStringLiteral("内径"));
-                c.diaMode = 0;
-                Edit18->setText(Q(FormatFull(c.innerDia)));
-                break;
-            default:
-                break;  // a foreign mode from a case file: nothing to switch from
-        }
+        // A foreign mode from a case file has nothing to switch from.
+        if (!SwitchDiameterMode(cases_[0])) return;
+        const std::optional<ShownDiameter> shown = ShownCoilDiameter(cases_[0]);
+        Label48->setText(WindowText(shown->label));
+        Edit18->setText(WindowText(shown->text));
     });
 }
 
@@ -487,7 +470,7 @@ void Tf_vek::ComboBox6Change(int) {
 void Tf_vek::SpeedButton7Click() {
     RunCommand(dialogs_, this, [&] {
         DesignCase& c = cases_[0];
-        Edit5->setText(Q(FormatShort(c.maxAngle)));
+        Edit5->setText(ShortNumberText(c.maxAngle));
         ReadWindowToCase();
         CalculateCase(c, materials_);
         c.appliedMaxAngle = c.maxAngle;

@@ -258,23 +258,30 @@ StressCoefficients CaseStressCoefficients(const DesignCase& c, const MaterialTab
             static_cast<double>(c.stress2 / strength * kFatigueGravity), true};
 }
 
-CaseTexts CaseDisplayTexts(const DesignCase& c, UnitSystem unit) {
-    CaseTexts t;
+std::optional<ShownDiameter> ShownCoilDiameter(const DesignCase& c) {
     switch (c.diaMode) {
         case 0:
-            t.diameterLabel = "内径";
-            t.coilDiaText = FormatFull(c.innerDia);
-            break;
+            return ShownDiameter{"内径", FormatFull(c.innerDia)};
         case 1:
-            t.diameterLabel = "平均径";
-            t.coilDiaText = FormatFull(c.meanDia);
-            break;
+            return ShownDiameter{"平均径", FormatFull(c.meanDia)};
         case 2:
-            t.diameterLabel = "外径";
-            t.coilDiaText = FormatFull(c.outerDia);
-            break;
+            return ShownDiameter{"外径", FormatFull(c.outerDia)};
         default:
-            break;
+            return std::nullopt;
+    }
+}
+
+bool SwitchDiameterMode(DesignCase& c) {
+    if (c.diaMode < 0 || c.diaMode > 2) return false;
+    c.diaMode = (c.diaMode + 1) % 3;
+    return true;
+}
+
+CaseTexts CaseDisplayTexts(const DesignCase& c, UnitSystem unit) {
+    CaseTexts t;
+    if (const auto shown = ShownCoilDiameter(c)) {
+        t.diameterLabel = shown->label;
+        t.coilDiaText = shown->text;
     }
     t.turnsText = FormatFull(c.turns);
     t.angle1Text = FormatShort(c.angle1);

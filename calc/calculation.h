@@ -76,6 +76,18 @@ struct StressCoefficients {
 };
 StressCoefficients CaseStressCoefficients(const DesignCase& c, const MaterialTable& table);
 
+// The coil diameter that the window shows for the case's diaMode: the caption of the
+// box ("内径", "平均径", "外径") and the diameter in full format; nullopt for a diaMode
+// outside 0..2 (from a foreign case file).
+struct ShownDiameter {
+    std::string label;
+    std::string text;
+};
+std::optional<ShownDiameter> ShownCoilDiameter(const DesignCase& c);
+// The diameter switch: inner → mean → outer → inner. A diaMode outside 0..2 has nothing
+// to switch from: it stays, and the answer is false.
+bool SwitchDiameterMode(DesignCase& c);
+
 // The texts with which ShowCase writes a case into the window; moments, stresses and
 // the spring constant in the shown unit.
 struct CaseTexts {

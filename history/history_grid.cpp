@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/sjis.h"
+#include "app/window_text.h"
 #include "history/fixed_cells.h"
 #include "history/history_text.h"
 
@@ -21,10 +22,6 @@ namespace {
 constexpr int kDesignRows = 12;
 constexpr int kRowHeight = 20;
 constexpr int kTextDrop = 2;  // text sits 2 px below the cell's top edge
-
-QString FromUtf8(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Draws every cell itself: fixed cells with a header look, text centred and top
 // aligned on one line, and no highlight once the grid has been left.
@@ -140,8 +137,8 @@ void HistoryGrid::InitHistoryGrid(const CaseTable& cases, const MaterialTable& m
     const auto& headings = HistoryHeadings();
     const auto& units = HistoryUnits(unit_);
     for (int c = 0; c < kHistoryColumns; ++c) {
-        setCell(0, c, FromUtf8(headings[static_cast<std::size_t>(c)]));
-        setCell(1, c, FromUtf8(units[static_cast<std::size_t>(c)]));
+        setCell(0, c, WindowText(headings[static_cast<std::size_t>(c)]));
+        setCell(1, c, WindowText(units[static_cast<std::size_t>(c)]));
     }
     for (int slot = 1; slot <= kHistorySlots; ++slot) setCell(slot + 1, 0, QString::number(slot));
     for (int slot = 1; slot <= kHistorySlots; ++slot) FillHistoryRow(slot, cases, materials);
@@ -158,8 +155,8 @@ void HistoryGrid::FillHistoryRow(int slot, const CaseTable& cases, const Materia
     }
     setCell(row, 1, FromSjis(texts.symbolSjis));
     for (std::size_t i = 0; i < texts.numbers.size(); ++i)
-        setCell(row, static_cast<int>(i) + 2, FromUtf8(texts.numbers[i]));
-    setCell(row, 14, FromUtf8(texts.lifeText));
+        setCell(row, static_cast<int>(i) + 2, WindowText(texts.numbers[i]));
+    setCell(row, 14, WindowText(texts.lifeText));
 }
 
 // ---- fixed cells -----------------------------------------------------------------
@@ -314,5 +311,5 @@ void CopyGridToClipboard(QTableWidget& grid, int leftCol, int topRow, int rightC
         }
     }
     const std::string text = GridCopyText(cells, leftCol, topRow, rightCol, bottomRow);
-    QGuiApplication::clipboard()->setText(FromUtf8(text));
+    QGuiApplication::clipboard()->setText(WindowText(text));
 }

@@ -16,6 +16,7 @@
 
 #include "app/dialogs.h"
 #include "app/sjis.h"
+#include "app/window_text.h"
 #include "calc/number_text.h"
 #include "graphics/japanese_font.h"
 #include "history/fixed_cells.h"
@@ -33,9 +34,6 @@ constexpr int kRowHeight = 20;
 
 QString IntText(std::int32_t v) {
     return QString::number(v);
-}
-QString RealText(double v) {
-    return QString::fromStdString(FormatFull(v));
 }
 
 // Keeps the cell editor that is open, so that a command can take over its text
@@ -230,18 +228,18 @@ void Tdata_make::ShowMaterialRecord(int n) {
     Edit7->setText(QString::number(n));
     Edit1->setText(FromSjis(ShortStringValue(r.kindName)));
     Edit2->setText(FromSjis(ShortStringValue(r.symbol)));
-    Edit3->setText(RealText(r.shearModulus));
+    Edit3->setText(FullNumberText(r.shearModulus));
     Edit4->setText(IntText(r.rowCount));
     SE1->setValue(r.kindNo);  // runs the kind check when the value changes
-    Edit5->setText(RealText(r.youngModulus));
+    Edit5->setText(FullNumberText(r.youngModulus));
     Edit10->setText(IntText(r.torsionRatio));
     Edit11->setText(IntText(r.bendingRatio));
     for (int i = 0; i < kMaterialRows; ++i) {
         const int g = i + kFixedRows;
-        SetCellText(g, 1, RealText(r.diameter[i]));
-        SetCellText(g, 2, RealText(r.tensileStrength[i]));
-        SetCellText(g, 3, RealText(r.allowTorsion[i]));
-        SetCellText(g, 4, RealText(r.allowBending[i]));
+        SetCellText(g, 1, FullNumberText(r.diameter[i]));
+        SetCellText(g, 2, FullNumberText(r.tensileStrength[i]));
+        SetCellText(g, 3, FullNumberText(r.allowTorsion[i]));
+        SetCellText(g, 4, FullNumberText(r.allowBending[i]));
     }
 }
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "app/dialogs.h"
-#include "calc/number_text.h"
+#include "app/window_text.h"
 #include "graphics/japanese_font.h"
 
 using namespace torsion;
@@ -93,7 +93,7 @@ void Tkeisuu_make::BuildControls() {
 void Tkeisuu_make::FormCreate() {
     for (int i = 0; i < kCoefficientCount; ++i)
         edits_[static_cast<std::size_t>(i)]->setText(
-            QString::fromStdString(FormatFull(coefficients_.values[static_cast<std::size_t>(i)])));
+            FullNumberText(coefficients_.values[static_cast<std::size_t>(i)]));
 }
 
 void Tkeisuu_make::BitBtn1Click() {

@@ -9,8 +9,9 @@
 #include <utility>
 
 #include "app/sjis.h"
-#include "calc/number_text.h"
+#include "app/window_text.h"
 #include "graphics/japanese_font.h"
+#include "print/data_sheet.h"
 #include "print/data_sheet_sketch.h"
 #include "print/window_print.h"
 
@@ -18,42 +19,8 @@ using namespace torsion;
 
 namespace {
 
-QString Short(double value) {
-    return QString::fromStdString(FormatShort(value));
-}
-QString Full(double value) {
-    return QString::fromStdString(FormatFull(value));
-}
-
-// The torque labels on the sketch and the spring constant convert with the rounded
-// factor, the table's moments and stresses with standard gravity.
-constexpr double kSketchFactor = 9.807;
-constexpr double kGravity = 9.80665;
-
 constexpr std::array<int, kDataSheetColumns> kColumnWidths{64, 222, 97, 169};
 constexpr int kRowHeight = 30;
-
-struct TableRow {
-    const char* item;
-    const char* unit;
-};
-// Rows 1..14; row 15 has only its number.
-constexpr std::array<TableRow, 14> kRows{{
-    {"材質", nullptr},
-    {"材料の線径", "ｍｍ"},
-    {"コイル平均径", "ｍｍ"},
-    {"コイル外径", "ｍｍ"},
-    {"巻数", "巻数"},
-    {"巻き方向", nullptr},
-    {"ねじれ角度１", "度"},
-    {"モーメント１", "Ｎ・ｍｍ"},
-    {"曲げ応力１", "Ｎ/ｍｍ＾２"},
-    {"ねじれ角度２", "度"},
-    {"モーメント２", "Ｎ・ｍｍ"},
-    {"曲げ応力２", "Ｎ/ｍｍ＾２"},
-    {"バネ定数", "Ｎ・ｍｍ/度"},
-    {"案内棒直径", "ｍｍ"},
-}};
 
 struct LabelPlace {
     int x, y;
@@ -191,46 +158,24 @@ void Tprinform::sg1Exit() {
 
 void Tprinform::fillFrom(const DesignCase& current) {
     auto cell = [this](int row, int column, const QString& text) { sg1->item(row, column)->setText(text); };
+    const DataSheetTexts texts = DataSheetTextsOf(current, materials_);
 
-    for (int r = 1; r <= 15; ++r) cell(r, 0, QString::number(r));
-
-    cell(0, 1, QStringLiteral("項目"));
-    cell(0, 2, QStringLiteral("単位"));
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
+    for (int r = 1; r <= kDataSheetNumberedRows; ++r) cell(r, 0, QString::number(r));
+    cell(0, 1, WindowText(kDataSheetItemHeading));
+    cell(0, 2, WindowText(kDataSheetUnitHeading));
+    for (std::size_t i = 0; i < texts.rows.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
-        cell(row, 1, QString::fromUtf8(kRows[i].item));
-        if (kRows[i].unit) cell(row, 2, QString::fromUtf8(kRows[i].unit));
+        cell(row, 1, WindowText(texts.rows[i].item));
+        // A row without a unit leaves its cell as it is.
+        if (!texts.rows[i].unit.empty()) cell(row, 2, WindowText(texts.rows[i].unit));
+        cell(row, 3, WindowText(texts.rows[i].value));
     }
+    cell(1, 3, FromSjis(texts.symbolSjis));
 
-    // A material number from a foreign case file may lie outside the table.
-    const MaterialRecord* record = RecordOrNull(materials_, current.materialNo);
-    cell(1, 3, record ? FromSjis(ShortStringValue(record->symbol)) : QString());
-    cell(2, 3, Full(current.wireDia));
-    cell(3, 3, Full(current.meanDia));
-    cell(4, 3, Full(current.outerDia));
-    cell(5, 3, Full(current.turns));
-    cell(6, 3, current.leftHand == 1 ? QStringLiteral("左") : QStringLiteral("右"));
-    cell(7, 3, Short(current.angle1));
-    cell(8, 3, Short(current.moment1 * kGravity));
-    cell(9, 3, Short(current.stress1 * kGravity));
-    cell(10, 3, Short(current.angle2));
-    cell(11, 3, Short(current.moment2 * kGravity));
-    cell(12, 3, Short(current.stress2 * kGravity));
-    cell(13, 3, Short(current.springConst * kSketchFactor));
-    cell(14, 3, Short(current.guideRodDia));
-
-    auto label = [this](int number, const QString& text) {
-        QLabel* l = labels_[static_cast<std::size_t>(number - 1)];
-        l->setText(text);
-        l->adjustSize();
-    };
-    label(4, QStringLiteral("トルクM2= ") + Short(current.moment2 * kSketchFactor) + QStringLiteral("N･mm"));
-    label(2, QStringLiteral("角度２　= ") + Short(current.angle2) + QStringLiteral("度"));
-    label(5, QStringLiteral("トルクM1= ") + Short(current.moment1 * kSketchFactor) + QStringLiteral("N･mm"));
-    label(1, QStringLiteral("角度１　= ") + Short(current.angle1) + QStringLiteral("度"));
-    label(6, QStringLiteral("ａ1 = ") + Short(current.arm1) + QStringLiteral("mm"));
-    label(7, QStringLiteral("ａ2 = ") + Short(current.arm2) + QStringLiteral("mm"));
-    label(3, QStringLiteral("平均径　= ") + Short(current.meanDia) + QStringLiteral("mm"));
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i]->setText(WindowText(texts.sketchLabels[i]));
+        labels_[i]->adjustSize();
+    }
 }
 
 void Tprinform::Button1Click() {

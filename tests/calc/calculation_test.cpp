@@ -528,6 +528,29 @@ TEST(CaseDisplayTexts, FormatsAndLabels) {
     EXPECT_EQ(t.lifeText, "");
 }
 
+TEST(SwitchDiameterMode, CyclesInnerMeanOuterAndLeavesForeignModes) {
+    DesignCase c = ExampleCase();  // Di = 9, D = 10, Do = 11
+    const struct {
+        int from, to;
+        const char *label, *text;
+    } steps[] = {{0, 1, "平均径", "10"}, {1, 2, "外径", "11"}, {2, 0, "内径", "9"}};
+    for (const auto& step : steps) {
+        c.diaMode = step.from;
+        ASSERT_TRUE(SwitchDiameterMode(c)) << step.from;
+        EXPECT_EQ(c.diaMode, step.to);
+        const std::optional<ShownDiameter> shown = ShownCoilDiameter(c);
+        ASSERT_TRUE(shown.has_value()) << step.to;
+        EXPECT_EQ(shown->label, step.label);
+        EXPECT_EQ(shown->text, step.text);
+    }
+    for (int foreign : {-1, 3, 2147483647, -2147483647 - 1}) {
+        c.diaMode = foreign;
+        EXPECT_FALSE(SwitchDiameterMode(c)) << foreign;
+        EXPECT_EQ(c.diaMode, foreign);
+        EXPECT_FALSE(ShownCoilDiameter(c).has_value()) << foreign;
+    }
+}
+
 TEST(RecommendedCaptions, TextsAndRange) {
     EXPECT_EQ(MaxTorqueCaption(3.14159 * 100 / 32), "最大トルク=9.817kgf･mm");
     EXPECT_EQ(MaxAngleCaption(140.7312), "最大角度=140.7度");

@@ -39,6 +39,26 @@ inline torsion::DesignCase SampleCase() {
     return c;
 }
 
+// The sample on record 3 with round operating values, for the data sheet: moments of
+// 10 and 20 kgf·mm, stresses of 100 and 200 kgf/mm², spring constant 1.
+inline torsion::DesignCase DataSheetCase() {
+    torsion::DesignCase c = SampleCase();
+    c.materialNo = 3;
+    c.wireDia = 1.25;
+    c.meanDia = 10;
+    c.outerDia = 11.25;
+    c.turns = 5;
+    c.angle1 = 45;
+    c.angle2 = 90;
+    c.moment1 = 10;
+    c.moment2 = 20;
+    c.stress1 = 100;
+    c.stress2 = 200;
+    c.springConst = 1;
+    c.guideRodDia = 7.65;
+    return c;
+}
+
 // The message of the CommandError that f() throws, or "(no error)".
 template <typename F>
 std::string ErrorOf(F&& f) {
