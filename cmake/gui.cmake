@@ -36,7 +36,9 @@ add_dependencies(torsion-spring default_data)
 
 # ---- install: one self-contained folder (program, data files, help) plus menu entry
 include(GNUInstallDirs)
-set(TS_APPDIR_REL ${CMAKE_INSTALL_LIBDIR}/torsion-spring)
+# The program's own folder: lib/torsion-spring under every prefix (no multiarch folder:
+# it holds no shared library).
+set(TS_APPDIR_REL lib/torsion-spring)
 set(TS_INSTALL_APPDIR ${CMAKE_INSTALL_PREFIX}/${TS_APPDIR_REL})  # for the menu entry
 install(TARGETS torsion-spring RUNTIME DESTINATION ${TS_APPDIR_REL})
 install(FILES ${CMAKE_BINARY_DIR}/zaidat.dst ${CMAKE_BINARY_DIR}/keisuu.dat DESTINATION ${TS_APPDIR_REL})

@@ -2,7 +2,7 @@
 # Installs everything the program, its tests and its screenshots need on Debian.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config dpkg-dev file
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev clang-format git
   qt6-base-dev libgl1-mesa-dev libfontconfig-dev
