@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "calc/command_error.h"
 #include "calc/number_text.h"
@@ -281,33 +283,52 @@ TEST(CalculateCase, ResultsBeyondTheDoubleRangeOverflow) {
     EXPECT_NEAR(m.angle1, 1 / m.springConst, 1e-9);
 }
 
-TEST(CheckCase, SpringIndexLimitsAndLineOrder) {
-    auto check = [](double index, double a1, double a2, double allow, double s2) {
-        DesignCase c;
-        c.springIndex = index;
-        c.angle1 = a1;
-        c.angle2 = a2;
-        c.allowStress = allow;
-        c.stress2 = s2;
-        return CheckCase(c);
-    };
-    for (double ok : {4.0, 10.0, 22.0}) {
-        const CheckResult r = check(ok, 10, 10, 100, 100);
-        EXPECT_FALSE(r.error) << ok;
-        EXPECT_EQ(r.lines, std::vector<std::string>{"Calculation Success!"});
-    }
-    EXPECT_EQ(check(3.99, 0, 1, 1, 0).lines, std::vector<std::string>{"エラー：バネ指数が４以下"});
-    EXPECT_EQ(check(22.01, 0, 1, 1, 0).lines, std::vector<std::string>{"エラー：バネ指数が２２以上"});
-    EXPECT_EQ(check(10, 2, 1, 1, 0).lines, std::vector<std::string>{"エラー:ねじれ角度の順番が不適"});
-    EXPECT_EQ(check(10, 0, 1, 100, 100.0004).lines, std::vector<std::string>{"Calculation Success!"});
-    EXPECT_EQ(check(10, 0, 1, 100, 100.0006).lines, std::vector<std::string>{"エラー:ねじり応力オーバー"});
+namespace {
 
-    const CheckResult all = check(2, 5, 4, 1, 2);
-    EXPECT_TRUE(all.error);
-    EXPECT_EQ(all.lines,
-              (std::vector<std::string>{"エラー：バネ指数が４以下", "エラー:ねじれ角度の順番が不適",
-                                        "エラー:ねじり応力オーバー"}));
+DesignCase CheckedCase(double index, double angle1, double angle2, double allow, double stress2) {
+    DesignCase c;
+    c.springIndex = index;
+    c.angle1 = angle1;
+    c.angle2 = angle2;
+    c.allowStress = allow;
+    c.stress2 = stress2;
+    return c;
 }
+
+struct CheckRow {
+    double index, angle1, angle2, allow, stress2;
+    std::vector<std::string> lines;
+};
+void PrintTo(const CheckRow& r, std::ostream* os) {
+    *os << "index " << r.index << ", angles " << r.angle1 << "/" << r.angle2 << ", stress " << r.stress2
+        << " of " << r.allow;
+}
+
+class CheckLimits : public ::testing::TestWithParam<CheckRow> {};
+
+const std::vector<std::string> kSuccess{"Calculation Success!"};
+
+}  // namespace
+
+TEST_P(CheckLimits, GiveTheirLinesInOrder) {
+    const CheckRow& r = GetParam();
+    const CheckResult result = CheckCase(CheckedCase(r.index, r.angle1, r.angle2, r.allow, r.stress2));
+    EXPECT_EQ(result.lines, r.lines);
+    EXPECT_EQ(result.error, r.lines != kSuccess);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SpringIndexAnglesStress, CheckLimits, ::testing::Values(
+    CheckRow{4, 10, 10, 100, 100, kSuccess},
+    CheckRow{10, 10, 10, 100, 100, kSuccess},
+    CheckRow{22, 10, 10, 100, 100, kSuccess},
+    CheckRow{3.99, 0, 1, 1, 0, {"エラー：バネ指数が４以下"}},
+    CheckRow{22.01, 0, 1, 1, 0, {"エラー：バネ指数が２２以上"}},
+    CheckRow{10, 2, 1, 1, 0, {"エラー:ねじれ角度の順番が不適"}},
+    CheckRow{10, 0, 1, 100, 100.0004, kSuccess},
+    CheckRow{10, 0, 1, 100, 100.0006, {"エラー:ねじり応力オーバー"}},
+    CheckRow{2, 5, 4, 1, 2, {"エラー：バネ指数が４以下", "エラー:ねじれ角度の順番が不適", "エラー:ねじり応力オーバー"}}));
+// clang-format on
 
 TEST(CheckCase, MomentModeChecksTheComputedAngles) {
     const auto table = ExampleTable();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -100,68 +101,84 @@ std::string InputError(std::string_view text, bool integer = false) {
 
 }  // namespace
 
-TEST(FormatGeneral, WorkedExamples) {
-    EXPECT_EQ(FormatGeneral(0.125, 2), "0.13");
-    EXPECT_EQ(FormatGeneral(2.5, 1), "3");
-    EXPECT_EQ(FormatGeneral(0.0001, 15), "0.0001");
-    EXPECT_EQ(FormatGeneral(12345.6, 4), "1.235E4");
-    EXPECT_EQ(FormatGeneral(0.00005, 15), "5E-5");
-    EXPECT_EQ(FormatGeneral(9999.7, 4), "1E4");
-    EXPECT_EQ(FormatGeneral(-12345.6, 4), "-1.235E4");
-    EXPECT_EQ(FormatGeneral(3.14159 * 100 / 32, 4), "9.817");
+namespace {
+
+struct FormatRow {
+    double value;
+    int precision;
+    const char* text;
+};
+void PrintTo(const FormatRow& row, std::ostream* os) {
+    *os << std::hexfloat << row.value << " p=" << row.precision << " -> \"" << row.text << '"';
 }
 
-TEST(FormatGeneral, ZeroSignsAndNonFinite) {
-    EXPECT_EQ(FormatGeneral(0.0, 15), "0");
-    EXPECT_EQ(FormatGeneral(-0.0, 4), "0");
-    EXPECT_EQ(FormatGeneral(-1.5, 4), "-1.5");
-    EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::infinity(), 15), "");
-    EXPECT_EQ(FormatGeneral(-std::numeric_limits<double>::infinity(), 4), "");
-    EXPECT_EQ(FormatGeneral(std::nan(""), 4), "");
+class FormatGeneralRows : public ::testing::TestWithParam<FormatRow> {};
+
+}  // namespace
+
+TEST_P(FormatGeneralRows, GivesTheText) {
+    EXPECT_EQ(FormatGeneral(GetParam().value, GetParam().precision), GetParam().text);
 }
 
-TEST(FormatGeneral, FixedAndScientificBoundaries) {
-    EXPECT_EQ(FormatGeneral(1000, 4), "1000");    // e = 4 = p
-    EXPECT_EQ(FormatGeneral(10000, 4), "1E4");    // e = 5 > p
-    EXPECT_EQ(FormatGeneral(12000, 5), "12000");  // zeros padded up to the point
-    EXPECT_EQ(FormatGeneral(0.001234, 4), "0.001234");
-    EXPECT_EQ(FormatGeneral(0.0001234, 4), "0.0001234");  // e = -3
-    EXPECT_EQ(FormatGeneral(0.00001234, 4), "1.234E-5");  // e = -4
-    EXPECT_EQ(FormatGeneral(123.456, 15), "123.456");
-    EXPECT_EQ(FormatGeneral(1.0 / 3, 15), "0.333333333333333");
-    EXPECT_EQ(FormatGeneral(2.0 / 3, 15), "0.666666666666667");
-    EXPECT_EQ(FormatGeneral(1e15, 15), "1E15");
-    EXPECT_EQ(FormatGeneral(123456789012345.0, 15), "123456789012345");
-    EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::max(), 15), "1.79769313486232E308");
-    EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::denorm_min(), 15), "4.94065645841247E-324");
-    EXPECT_EQ(FormatGeneral(10.0 / 3, 3), "3.33");
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, FormatGeneralRows, ::testing::Values(
+    FormatRow{0.125, 2, "0.13"},
+    FormatRow{2.5, 1, "3"},
+    FormatRow{0.0001, 15, "0.0001"},
+    FormatRow{12345.6, 4, "1.235E4"},
+    FormatRow{0.00005, 15, "5E-5"},
+    FormatRow{9999.7, 4, "1E4"},
+    FormatRow{-12345.6, 4, "-1.235E4"},
+    FormatRow{3.14159 * 100 / 32, 4, "9.817"}));
 
-TEST(FormatGeneral, PrecisionIsClamped) {
-    EXPECT_EQ(FormatGeneral(2.5, 0), "3");
-    EXPECT_EQ(FormatGeneral(2.5, -7), "3");
-    EXPECT_EQ(FormatGeneral(1.0 / 3, 40), "0.333333333333333");
-}
+INSTANTIATE_TEST_SUITE_P(ZeroSignsAndNonFinite, FormatGeneralRows, ::testing::Values(
+    FormatRow{0.0, 15, "0"},
+    FormatRow{-0.0, 4, "0"},
+    FormatRow{-1.5, 4, "-1.5"},
+    FormatRow{std::numeric_limits<double>::infinity(), 15, ""},
+    FormatRow{-std::numeric_limits<double>::infinity(), 4, ""},
+    FormatRow{std::nan(""), 4, ""}));
 
-TEST(FormatGeneral, HalvesRoundAwayFromZeroOnTheExactValue) {
+INSTANTIATE_TEST_SUITE_P(FixedAndScientificBoundaries, FormatGeneralRows, ::testing::Values(
+    FormatRow{1000, 4, "1000"},  // e = 4 = p
+    FormatRow{10000, 4, "1E4"},  // e = 5 > p
+    FormatRow{12000, 5, "12000"},  // zeros padded up to the point
+    FormatRow{0.001234, 4, "0.001234"},
+    FormatRow{0.0001234, 4, "0.0001234"},  // e = -3
+    FormatRow{0.00001234, 4, "1.234E-5"},  // e = -4
+    FormatRow{123.456, 15, "123.456"},
+    FormatRow{1.0 / 3, 15, "0.333333333333333"},
+    FormatRow{2.0 / 3, 15, "0.666666666666667"},
+    FormatRow{1e15, 15, "1E15"},
+    FormatRow{123456789012345.0, 15, "123456789012345"},
+    FormatRow{std::numeric_limits<double>::max(), 15, "1.79769313486232E308"},
+    FormatRow{std::numeric_limits<double>::denorm_min(), 15, "4.94065645841247E-324"},
+    FormatRow{10.0 / 3, 3, "3.33"}));
+
+INSTANTIATE_TEST_SUITE_P(PrecisionIsClamped, FormatGeneralRows, ::testing::Values(
+    FormatRow{2.5, 0, "3"},
+    FormatRow{2.5, -7, "3"},
+    FormatRow{1.0 / 3, 40, "0.333333333333333"}));
+
+INSTANTIATE_TEST_SUITE_P(HalvesRoundAwayFromZeroOnTheExactValue, FormatGeneralRows, ::testing::Values(
     // Exact binary ties: half-even would give 0.62, 8, 1.2 and ...344.
-    EXPECT_EQ(FormatGeneral(0.625, 2), "0.63");
-    EXPECT_EQ(FormatGeneral(-0.625, 2), "-0.63");
-    EXPECT_EQ(FormatGeneral(8.5, 1), "9");
-    EXPECT_EQ(FormatGeneral(1.25, 2), "1.3");
-    EXPECT_EQ(FormatGeneral(1234567890123445.0, 15), "1.23456789012345E15");
-    EXPECT_EQ(FormatGeneral(std::ldexp(1.0, -22), 15), "2.38418579101563E-7");  // 2.384185791015625E-7
+    FormatRow{0.625, 2, "0.63"},
+    FormatRow{-0.625, 2, "-0.63"},
+    FormatRow{8.5, 1, "9"},
+    FormatRow{1.25, 2, "1.3"},
+    FormatRow{1234567890123445.0, 15, "1.23456789012345E15"},
+    FormatRow{std::ldexp(1.0, -22), 15, "2.38418579101563E-7"},  // 2.384185791015625E-7
     // Carries into a new leading digit.
-    EXPECT_EQ(FormatGeneral(9.5, 1), "1E1");
-    EXPECT_EQ(FormatGeneral(99.5, 2), "1E2");
-    EXPECT_EQ(FormatGeneral(999.5, 4), "999.5");
+    FormatRow{9.5, 1, "1E1"},
+    FormatRow{99.5, 2, "1E2"},
+    FormatRow{999.5, 4, "999.5"},
     // Decimal texts that look like ties but are stored just below them.
-    EXPECT_EQ(FormatGeneral(0.15, 1), "0.1");
-    EXPECT_EQ(FormatGeneral(2.675, 3), "2.67");
-    EXPECT_EQ(FormatGeneral(1.005, 3), "1");
+    FormatRow{0.15, 1, "0.1"},
+    FormatRow{2.675, 3, "2.67"},
+    FormatRow{1.005, 3, "1"},
     // ... or just above.
-    EXPECT_EQ(FormatGeneral(0.35000000000000003, 1), "0.4");
-}
+    FormatRow{0.35000000000000003, 1, "0.4"}));
+// clang-format on
 
 TEST(FormatGeneral, AgreesWithExactExpansionOnRandomValues) {
     std::mt19937_64 rng(12345);
@@ -205,21 +222,40 @@ TEST(FormatGeneral, AgreesWithExactExpansionNearTies) {
     }
 }
 
-TEST(ParseNumber, AcceptsDecimalTexts) {
-    EXPECT_EQ(ParseNumber("1.5"), 1.5);
-    EXPECT_EQ(ParseNumber("  -2.25\t"), -2.25);
-    EXPECT_EQ(ParseNumber("+3"), 3);
-    EXPECT_EQ(ParseNumber("1."), 1.0);
-    EXPECT_EQ(ParseNumber(".5"), 0.5);
-    EXPECT_EQ(ParseNumber("-.5"), -0.5);
-    EXPECT_EQ(ParseNumber("1e3"), 1000);
-    EXPECT_EQ(ParseNumber("1.5E-2"), 0.015);
-    EXPECT_EQ(ParseNumber("2e+2"), 200);
-    EXPECT_EQ(ParseNumber("007"), 7);
-    EXPECT_EQ(ParseNumber("0.1"), 0.1);
-    EXPECT_EQ(ParseNumber("1.7976931348623157e308"), std::numeric_limits<double>::max());
-    EXPECT_EQ(ParseNumber("0e999999999999999999999"), 0);
+namespace {
+
+struct InputRow {
+    const char* text;
+    double value;
+};
+void PrintTo(const InputRow& row, std::ostream* os) {
+    *os << '"' << row.text << "\" -> " << row.value;
 }
+
+class ParseNumberAccepts : public ::testing::TestWithParam<InputRow> {};
+
+}  // namespace
+
+TEST_P(ParseNumberAccepts, DecimalText) {
+    EXPECT_EQ(ParseNumber(GetParam().text), GetParam().value);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(DecimalTexts, ParseNumberAccepts, ::testing::Values(
+    InputRow{"1.5", 1.5},
+    InputRow{"  -2.25\t", -2.25},
+    InputRow{"+3", 3},
+    InputRow{"1.", 1.0},
+    InputRow{".5", 0.5},
+    InputRow{"-.5", -0.5},
+    InputRow{"1e3", 1000},
+    InputRow{"1.5E-2", 0.015},
+    InputRow{"2e+2", 200},
+    InputRow{"007", 7},
+    InputRow{"0.1", 0.1},
+    InputRow{"1.7976931348623157e308", std::numeric_limits<double>::max()},
+    InputRow{"0e999999999999999999999", 0}));
+// clang-format on
 
 TEST(ParseNumber, RejectsOtherTextsNamingThem) {
     for (const char* bad :

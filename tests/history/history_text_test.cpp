@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
+#include <string>
+#include <vector>
 
 #include "tests/support/test_cases.h"
 
@@ -147,19 +150,38 @@ TEST(GridCopyText, StoredCaseLineMatchesTheGrid) {
     EXPECT_EQ(GridCopyText(grid, 0, 6, 14, 7), text);
 }
 
-TEST(GridCopyText, RangesAreClampedOrEmpty) {
-    std::vector<std::vector<std::string>> cells{{"a", "b", "c"}, {"d", "e", "f"}};
-    EXPECT_EQ(GridCopyText(cells, 1, 0, 1, 1), "b\r\ne\r\n");
-    EXPECT_EQ(GridCopyText(cells, -5, -5, 99, 99), "a\tb\tc\r\nd\te\tf\r\n");
-    EXPECT_EQ(GridCopyText(cells, 2, 1, 7, 1), "f\r\n");
-    EXPECT_EQ(GridCopyText(cells, 0, 1, 0, 0), "");    // top below bottom
-    EXPECT_EQ(GridCopyText(cells, 2, 0, 1, 1), "");    // left right of right
-    EXPECT_EQ(GridCopyText(cells, -3, 0, -1, 1), "");  // right before column 0
-    EXPECT_EQ(GridCopyText(cells, 0, -3, 2, -1), "");  // bottom above row 0
-    EXPECT_EQ(GridCopyText(cells, 3, 0, 5, 1), "");    // left beyond the columns
-    EXPECT_EQ(GridCopyText(cells, 0, 2, 2, 4), "");    // top beyond the rows
-    EXPECT_EQ(GridCopyText({}, 0, 0, 0, 0), "");
+struct CopyRange {
+    int left, top, right, bottom;
+    const char* text;
+    const char* why;
+};
+void PrintTo(const CopyRange& r, std::ostream* os) {
+    *os << r.why << " (" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+}
 
+class GridCopyRanges : public ::testing::TestWithParam<CopyRange> {};
+
+TEST_P(GridCopyRanges, AreClampedOrEmpty) {
+    const std::vector<std::vector<std::string>> cells{{"a", "b", "c"}, {"d", "e", "f"}};
+    const CopyRange& r = GetParam();
+    EXPECT_EQ(GridCopyText(cells, r.left, r.top, r.right, r.bottom), r.text);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Ranges, GridCopyRanges, ::testing::Values(
+    CopyRange{1, 0, 1, 1, "b\r\ne\r\n", "one column"},
+    CopyRange{-5, -5, 99, 99, "a\tb\tc\r\nd\te\tf\r\n", "clamped to the grid"},
+    CopyRange{2, 1, 7, 1, "f\r\n", "right clamped"},
+    CopyRange{0, 1, 0, 0, "", "top below bottom"},
+    CopyRange{2, 0, 1, 1, "", "left right of right"},
+    CopyRange{-3, 0, -1, 1, "", "right before column 0"},
+    CopyRange{0, -3, 2, -1, "", "bottom above row 0"},
+    CopyRange{3, 0, 5, 1, "", "left beyond the columns"},
+    CopyRange{0, 2, 2, 4, "", "top beyond the rows"}));
+// clang-format on
+
+TEST(GridCopyText, EmptyAndRaggedGrids) {
+    EXPECT_EQ(GridCopyText({}, 0, 0, 0, 0), "");
     std::vector<std::vector<std::string>> ragged{{"a", "b", "c"}, {"d"}};
     EXPECT_EQ(GridCopyText(ragged, 0, 0, 2, 1), "a\tb\tc\r\nd\t\t\r\n");
 }
