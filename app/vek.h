@@ -120,34 +120,35 @@ class Tf_vek : public QMainWindow {
     void unitSystemChanged(torsion::UnitSystem unit);
 
   public slots:
-    void BitBtn2Click();
-    void BitBtn1Click();
-    void dlchengClick();
-    void Edit18KeyPress();
-    void Edit18Exit();
-    void Edit19KeyPress();
-    void Edit19Exit();
-    void sotoClick();
-    void ComboBox5Change(int index);
-    void ComboBox7Change(int index);
-    void ComboBox6Change(int index);
-    void SpeedButton7Click();
-    void SpeedButton1Click();
-    void help2Click();
-    void N4Click();
+    // Input items and results.
+    void BitBtn2Click();              // "計算": read, calculate, show, check, draw the spring
+    void BitBtn1Click();              // coil diameter switch: inner → mean → outer
+    void dlchengClick();              // 表示 → 角度・荷重切替: angles or moments are given
+    void Edit18KeyPress();            // Enter in the coil diameter box
+    void Edit18Exit();                // leaving the coil diameter box
+    void Edit19KeyPress();            // Enter in the turns box
+    void Edit19Exit();                // leaving the turns box
+    void sotoClick();                 // "外方向" ticked or cleared
+    void ComboBox5Change(int index);  // material kind chosen
+    void ComboBox7Change(int index);  // material symbol chosen
+    void ComboBox6Change(int index);  // wire diameter chosen
+    void SpeedButton7Click();         // recommended largest angle into φ2
+    void SpeedButton1Click();         // recommended largest moment into M2
+    void help2Click();                // ヘルプ → ヘルプ: the help page
+    void N4Click();                   // 編集 → 寿命グラフコピー: the diagram to the clipboard
 
     // History, case file, print and editor commands.
-    void SpeedButton5Click();
-    void SpeedButton6Click();
-    void sg1Click();
-    void Edit2Click();
-    void N3Click();
-    void N2Click();
-    void N5Click();
-    void N1Click();
-    void N7Click();
-    void N8Click();
-    void designSearchClick();
+    void SpeedButton5Click();  // "▼": store the current case in the slot
+    void SpeedButton6Click();  // "▲": bring the slot's case back
+    void sg1Click();           // a history row chosen: bring its case back
+    void Edit2Click();         // ファイル → 読み取り: read a case file
+    void N3Click();            // ファイル → 保存: save the history
+    void N2Click();            // 編集 → 全データーコピー: the history as text
+    void N5Click();            // ファイル → 要目表印刷: the data sheet page
+    void N1Click();            // ファイル → 画面印刷: print the window
+    void N7Click();            // ツール → 材料編集: the material table editor
+    void N8Click();            // ツール → 係数編集: the coefficient window
+    void designSearchClick();  // ツール → 設計探索: the design search window
 
     // The unit choice of "表示" and the recent case files of "ファイル".
     void UnitKgfClick();
@@ -197,47 +198,51 @@ class Tf_vek : public QMainWindow {
     QString lastCaseOpenName_;
     QString lastCaseSaveName_ = QStringLiteral("nspring.nbd");
 
-    // Controls, named as their objectName.
+    // Controls, named as their objectName; docs/architecture.md has the glossary.
+    // Input items ("入力項目").
     QGroupBox* GroupBox1 = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QGroupBox* GroupBox3 = nullptr;
+    ImageControl* Image5 = nullptr;  // the input sketch
+    QLineEdit* Edit4 = nullptr;      // angle φ1
+    QLineEdit* Edit5 = nullptr;      // angle φ2
+    QLineEdit* Edit6 = nullptr;      // moment M1
+    QLineEdit* Edit7 = nullptr;      // moment M2
+    QLineEdit* Edit12 = nullptr;     // arm a1
+    QLineEdit* Edit13 = nullptr;     // arm a2
+    QPushButton* BitBtn1 = nullptr;  // coil diameter switch
+    QLabel* Label48 = nullptr;       // "内径" / "平均径" / "外径"
+    QLineEdit* Edit18 = nullptr;     // coil diameter
+    QLineEdit* Edit19 = nullptr;     // turns
+    QComboBox* ComboBox5 = nullptr;  // material kind
+    QComboBox* ComboBox7 = nullptr;  // material symbol
+    QComboBox* ComboBox6 = nullptr;  // wire diameter
+    QCheckBox* soto = nullptr;       // "外方向": loaded outwards
+    QCheckBox* hidari = nullptr;     // "左巻き": left-hand winding
+    QLabel* Label28 = nullptr;       // spring index
+    QLabel* Label11 = nullptr;       // its recommended range
+    // Recommended values ("推奨値").
     QGroupBox* GroupBox5 = nullptr;
-    ImageControl* Image1 = nullptr;
-    ImageControl* Image2 = nullptr;
-    ImageControl* Image5 = nullptr;
-    QLineEdit* Edit4 = nullptr;
-    QLineEdit* Edit5 = nullptr;
-    QLineEdit* Edit6 = nullptr;
-    QLineEdit* Edit7 = nullptr;
-    QLineEdit* Edit8 = nullptr;
-    QLineEdit* Edit9 = nullptr;
-    QLineEdit* Edit10 = nullptr;
-    QLineEdit* Edit11 = nullptr;
-    QLineEdit* Edit12 = nullptr;
-    QLineEdit* Edit13 = nullptr;
-    QLineEdit* Edit18 = nullptr;
-    QLineEdit* Edit19 = nullptr;
-    QCheckBox* soto = nullptr;
-    QCheckBox* hidari = nullptr;
-    QComboBox* ComboBox5 = nullptr;
-    QComboBox* ComboBox7 = nullptr;
-    QComboBox* ComboBox6 = nullptr;
-    QLabel* Label28 = nullptr;
-    QLabel* Label11 = nullptr;
-    QLabel* Label48 = nullptr;
-    QLabel* Label30 = nullptr;
-    QLabel* Label56 = nullptr;
-    QLabel* Label45 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton5 = nullptr;
-    QToolButton* SpeedButton6 = nullptr;
-    QToolButton* SpeedButton7 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    HistoryGrid* sg1 = nullptr;
+    QLabel* Label30 = nullptr;            // largest angle
+    QToolButton* SpeedButton7 = nullptr;  // ... into φ2
+    QLabel* Label56 = nullptr;            // largest moment
+    QToolButton* SpeedButton1 = nullptr;  // ... into M2
+    QLabel* Label45 = nullptr;            // guide-rod diameter
+    // Results ("計算結果") and the history slot buttons.
+    QGroupBox* GroupBox2 = nullptr;
+    QLineEdit* Edit8 = nullptr;           // spring constant
+    QLineEdit* Edit9 = nullptr;           // bending stress
+    QLineEdit* Edit11 = nullptr;          // allowable stress
+    QLineEdit* Edit10 = nullptr;          // expected life
+    QPushButton* BitBtn2 = nullptr;       // "計算"
+    QListWidget* ListBox1 = nullptr;      // messages of the checks
+    QSpinBox* SpinEdit1 = nullptr;        // history slot number
+    QToolButton* SpeedButton5 = nullptr;  // "▼" store
+    QToolButton* SpeedButton6 = nullptr;  // "▲" bring back
+    // Drawings and pages.
+    QGroupBox* GroupBox3 = nullptr;
+    ImageControl* Image1 = nullptr;      // fatigue-strength diagram
+    QTabWidget* PageControl1 = nullptr;  // history and spring shape pages
+    HistoryGrid* sg1 = nullptr;          // the history grid
+    ImageControl* Image2 = nullptr;      // the spring drawing
     QMenuBar* MainMenu1 = nullptr;
     QMenu* RecentFiles1 = nullptr;
     QAction* UnitKgf = nullptr;

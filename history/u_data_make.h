@@ -34,15 +34,15 @@ class Tdata_make : public QDialog {
     void StoreMaterialRecord();
 
   public slots:
-    void BitBtn1Click();  // load
-    void BitBtn2Click();  // save
-    void BitBtn3Click();  // next record
-    void BitBtn4Click();  // previous record
-    void BitBtn6Click();  // insert a row
-    void BitBtn7Click();  // delete a row
-    void BitBtn8Click();  // erase the record
-    void SE1Change(int value);
-    void ListBox1DblClick();
+    void BitBtn1Click();        // load
+    void BitBtn2Click();        // save
+    void BitBtn3Click();        // next record
+    void BitBtn4Click();        // previous record
+    void BitBtn6Click();        // insert a row
+    void BitBtn7Click();        // delete a row
+    void BitBtn8Click();        // erase the record
+    void SE1Change(int value);  // kind number changed: count its records, warn above 8
+    void ListBox1DblClick();    // clears the comment list
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,23 +64,27 @@ class Tdata_make : public QDialog {
     QString lastOpenName_;
     QString lastSaveName_;
 
-    QLineEdit* Edit1 = nullptr;   // kind name
-    QLineEdit* Edit2 = nullptr;   // symbol
-    QLineEdit* Edit3 = nullptr;   // shear modulus
-    QLineEdit* Edit4 = nullptr;   // row count (output only)
-    QLineEdit* Edit5 = nullptr;   // Young's modulus
-    QLineEdit* Edit7 = nullptr;   // record number (output only)
-    QLineEdit* Edit9 = nullptr;   // records per kind (output only)
-    QLineEdit* Edit10 = nullptr;  // torsion stress ratio
-    QLineEdit* Edit11 = nullptr;  // bending stress ratio
-    QSpinBox* SE1 = nullptr;      // kind number
-    QListWidget* ListBox1 = nullptr;
-    QTableWidget* SG1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QPushButton* BitBtn4 = nullptr;
-    QPushButton* BitBtn6 = nullptr;
-    QPushButton* BitBtn7 = nullptr;
-    QPushButton* BitBtn8 = nullptr;
+    // Controls, named as their objectName; docs/architecture.md has the glossary.
+    // Record choice and table file.
+    QLineEdit* Edit7 = nullptr;      // record number (output only)
+    QPushButton* BitBtn3 = nullptr;  // "▲" next record
+    QPushButton* BitBtn4 = nullptr;  // "▼" previous record
+    QPushButton* BitBtn8 = nullptr;  // "消去" erase the record
+    QPushButton* BitBtn1 = nullptr;  // "load" the table
+    QPushButton* BitBtn2 = nullptr;  // "save" the table
+    // The record's fields.
+    QLineEdit* Edit1 = nullptr;       // kind name
+    QSpinBox* SE1 = nullptr;          // kind number
+    QLineEdit* Edit2 = nullptr;       // symbol
+    QLineEdit* Edit9 = nullptr;       // records per kind (output only)
+    QLineEdit* Edit3 = nullptr;       // shear modulus
+    QLineEdit* Edit5 = nullptr;       // Young's modulus
+    QLineEdit* Edit10 = nullptr;      // torsion stress ratio
+    QLineEdit* Edit11 = nullptr;      // bending stress ratio
+    QListWidget* ListBox1 = nullptr;  // comments (warnings); a double click clears it
+    // The bending table.
+    QLineEdit* Edit4 = nullptr;      // row count (output only)
+    QPushButton* BitBtn6 = nullptr;  // "行挿入" insert a row
+    QPushButton* BitBtn7 = nullptr;  // "行削除" delete a row
+    QTableWidget* SG1 = nullptr;     // diameters, tensile strengths, allowable stresses
 };

@@ -23,7 +23,7 @@ class Tkeisuu_make : public QDialog {
     QString coefficientFilePath() const;
 
   public slots:
-    void BitBtn1Click();
+    void BitBtn1Click();  // takes the values into memory and writes keisuu.dat
 
   private:
     void BuildControls();
@@ -33,8 +33,9 @@ class Tkeisuu_make : public QDialog {
     Dialogs& dialogs_;
     QString appDir_;
 
-    QGroupBox* GroupBox1 = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
+    // Controls, named as their objectName; docs/architecture.md has the glossary.
+    QGroupBox* GroupBox1 = nullptr;                               // "許容応力の設定": Edit1 .. Edit3
+    QGroupBox* GroupBox2 = nullptr;                               // "初張力の設定": Edit4 .. Edit7
     std::array<QLineEdit*, torsion::kCoefficientCount> edits_{};  // Edit1 .. Edit7
-    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;                               // "設定ボタン"
 };

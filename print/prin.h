@@ -33,17 +33,18 @@ class Tprinform : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void sg1Enter();
-    void sg1Exit();
+    void sg1Enter();  // the table takes the focus: its selected cell is highlighted
+    void sg1Exit();   // the table loses it: no cell is highlighted
 
     const torsion::MaterialTable& materials_;
     Dialogs& dialogs_;
     bool gridLeft_ = false;
 
-    QPushButton* Button1 = nullptr;
-    QLabel* Image1 = nullptr;
-    std::array<QLabel*, 7> labels_{};  // Label1 .. Label7
-    QTableWidget* sg1 = nullptr;
+    // Controls, named as their objectName; docs/architecture.md has the glossary.
+    QPushButton* Button1 = nullptr;    // "プリント"
+    QLabel* Image1 = nullptr;          // the sketch of the spring
+    std::array<QLabel*, 7> labels_{};  // Label1 .. Label7, the values on the sketch
+    QTableWidget* sg1 = nullptr;       // the data sheet table
 };
 
 // Outer size of the page and the table's shape.
