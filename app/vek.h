@@ -151,9 +151,9 @@ class Tf_vek : public QMainWindow {
     void designSearchClick();  // ツール → 設計探索: the design search window
 
     // The unit choice of "表示" and the recent case files of "ファイル".
-    void UnitKgfClick();
-    void UnitSIClick();
-    void RecentFileClick(const QString& name);
+    void UnitKgfClick();                        // 表示 → kgf 単位
+    void UnitSIClick();                         // 表示 → SI 単位
+    void RecentFileClick(const QString& name);  // ファイル → 最近使ったファイル → name
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -243,8 +243,9 @@ class Tf_vek : public QMainWindow {
     QTabWidget* PageControl1 = nullptr;  // history and spring shape pages
     HistoryGrid* sg1 = nullptr;          // the history grid
     ImageControl* Image2 = nullptr;      // the spring drawing
+    // Menu.
     QMenuBar* MainMenu1 = nullptr;
-    QMenu* RecentFiles1 = nullptr;
-    QAction* UnitKgf = nullptr;
-    QAction* UnitSI = nullptr;
+    QMenu* RecentFiles1 = nullptr;  // ファイル → 最近使ったファイル
+    QAction* UnitKgf = nullptr;     // 表示 → kgf 単位
+    QAction* UnitSI = nullptr;      // 表示 → SI 単位
 };
