@@ -23,6 +23,7 @@
 #include "app/dialogs.h"
 #include "app/sjis.h"
 #include "app/vek.h"
+#include "app/window_text.h"
 #include "calc/command_error.h"
 #include "calc/number_text.h"
 #include "calc/unit_text.h"
@@ -32,10 +33,6 @@
 using namespace torsion;
 
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 // A search that ends sooner than this shows no progress bar at all.
 constexpr int kQuietMilliseconds = 100;
@@ -128,7 +125,7 @@ void DesignSearchWindow::BuildControls() {
     toleranceEdit = NumberEdit("toleranceEdit", requirement);
     angle1Edit = NumberEdit("angle1Edit", requirement);
     addRow(req, 0, QStringLiteral("トルク M2"), moment2Edit, QString());
-    moment2Unit = new QLabel(Q(MomentUnitText(unit_)), requirement);
+    moment2Unit = new QLabel(WindowText(MomentUnitText(unit_)), requirement);
     moment2Unit->setObjectName(QStringLiteral("moment2Unit"));
     req->addWidget(moment2Unit, 0, 2);
     addRow(req, 1, QStringLiteral("ねじれ角 φ2"), angle2Edit, QStringLiteral("度"));
@@ -202,7 +199,7 @@ void DesignSearchWindow::BuildControls() {
     lifeCombo->setObjectName(QStringLiteral("lifeCombo"));
     lifeCombo->addItem(QStringLiteral("指定なし"), kLifeClasses - 1);
     for (int lifeClass = 0; lifeClass < kLifeClasses - 1; ++lifeClass)
-        lifeCombo->addItem(Q(LifeLabel(lifeClass)) + QStringLiteral("回以上"), lifeClass);
+        lifeCombo->addItem(WindowText(LifeLabel(lifeClass)) + QStringLiteral("回以上"), lifeClass);
     rankingCombo = new QComboBox(choices);
     rankingCombo->setObjectName(QStringLiteral("rankingCombo"));
     rankingCombo->addItem(QStringLiteral("線材の体積が小さい順"),
@@ -289,21 +286,21 @@ void DesignSearchWindow::FillMaterialTree() {
 
 void DesignSearchWindow::FillFromCurrentCase() {
     const SearchInputs in = SearchInputsFromCase(main_.cases()[0]);
-    moment2Edit->setText(Q(FormatShownShort(in.moment2, unit_)));
-    angle2Edit->setText(Q(FormatFull(in.angle2)));
-    toleranceEdit->setText(Q(FormatFull(in.tolerancePct)));
-    angle1Edit->setText(Q(FormatFull(in.angle1)));
-    arm1Edit->setText(Q(FormatFull(in.arm1)));
-    arm2Edit->setText(Q(FormatFull(in.arm2)));
+    moment2Edit->setText(WindowText(FormatShownShort(in.moment2, unit_)));
+    angle2Edit->setText(FullNumberText(in.angle2));
+    toleranceEdit->setText(FullNumberText(in.tolerancePct));
+    angle1Edit->setText(FullNumberText(in.angle1));
+    arm1Edit->setText(FullNumberText(in.arm1));
+    arm2Edit->setText(FullNumberText(in.arm2));
     outwardCheck->setChecked(in.outward);
     leftHandCheck->setChecked(in.leftHand);
     wholeTurnsRadio->setChecked(true);
     turnsMinSpin->setValue(in.turnsMin);
     turnsMaxSpin->setValue(in.turnsMax);
-    fractionEdit->setText(Q(FormatFull(in.turnsFraction)));
-    outerDiaMaxEdit->setText(in.outerDiaMax > 0 ? Q(FormatFull(in.outerDiaMax)) : QString());
-    guideRodEdit->setText(Q(FormatFull(in.guideRodMin)));
-    stepEdit->setText(Q(FormatFull(in.coilDiaStep)));
+    fractionEdit->setText(FullNumberText(in.turnsFraction));
+    outerDiaMaxEdit->setText(in.outerDiaMax > 0 ? FullNumberText(in.outerDiaMax) : QString());
+    guideRodEdit->setText(FullNumberText(in.guideRodMin));
+    stepEdit->setText(FullNumberText(in.coilDiaStep));
     FillMaterialTree();
 }
 
@@ -404,7 +401,7 @@ void DesignSearchWindow::FillResults() {
     resultTable->setRowCount(static_cast<int>(outcome_.best.size()));
     QStringList titles{QStringLiteral("順位")};
     for (int col = 0; col < kSearchColumns; ++col)
-        titles << Q(SearchColumnTitle(static_cast<SearchColumn>(col), unit_));
+        titles << WindowText(SearchColumnTitle(static_cast<SearchColumn>(col), unit_));
     resultTable->setHorizontalHeaderLabels(titles);
     const MaterialTable& table = main_.materials();
     for (int row = 0; row < static_cast<int>(outcome_.best.size()); ++row) {
@@ -415,9 +412,10 @@ void DesignSearchWindow::FillResults() {
         for (int col = 0; col < kSearchColumns; ++col) {
             const auto column = static_cast<SearchColumn>(col);
             const std::string text = SearchCellText(c, column, unit_, table);
-            QTableWidgetItem* item = column == SearchColumn::Symbol
-                                         ? new QTableWidgetItem(FromSjis(text))
-                                         : new NumberItem(Q(text), SearchCellValue(c, column, unit_));
+            QTableWidgetItem* item =
+                column == SearchColumn::Symbol
+                    ? new QTableWidgetItem(FromSjis(text))
+                    : new NumberItem(WindowText(text), SearchCellValue(c, column, unit_));
             resultTable->setItem(row, kFirstValueColumn + col, item);
         }
     }
@@ -425,11 +423,11 @@ void DesignSearchWindow::FillResults() {
     resultTable->setSortingEnabled(true);
     resultTable->resizeColumnsToContents();
 
-    summaryLabel->setText(outcome_.examined > 0 || outcome_.cancelled ? Q(SearchSummaryText(outcome_))
-                                                                      : QString());
+    summaryLabel->setText(
+        outcome_.examined > 0 || outcome_.cancelled ? WindowText(SearchSummaryText(outcome_)) : QString());
     const std::string none =
         outcome_.examined > 0 || outcome_.cancelled ? SearchNoneFeasibleText(outcome_) : "";
-    noneFeasibleLabel->setText(Q(none));
+    noneFeasibleLabel->setText(WindowText(none));
     noneFeasibleLabel->setVisible(!none.empty());
 }
 
@@ -454,8 +452,8 @@ void DesignSearchWindow::UnitChanged(UnitSystem unit) {
     // The typed requirement keeps its value in the new unit; a text that is no number
     // yet stays as typed.
     if (const auto moment = ValueInOtherUnit(moment2Edit->text().toStdString(), unit_, unit, std::nullopt))
-        moment2Edit->setText(Q(moment->text));
+        moment2Edit->setText(WindowText(moment->text));
     unit_ = unit;
-    moment2Unit->setText(Q(MomentUnitText(unit_)));
+    moment2Unit->setText(WindowText(MomentUnitText(unit_)));
     FillResults();
 }

@@ -727,15 +727,15 @@ void Tf_vek::ApplySearchResult(const SearchCandidate& candidate) {
         // The search typed its coil diameters in one mode; the window takes them in that mode.
         c.diaMode = design.diaMode;
         if (const std::optional<std::string> label = CaseDisplayTexts(c).diameterLabel)
-            Label48->setText(Q(*label));
+            Label48->setText(WindowText(*label));
         c.inputMode = 1;
         ApplyInputMode();
-        Edit18->setText(Q(texts.coilDia));
-        Edit19->setText(Q(texts.turns));
-        Edit4->setText(Q(texts.angle1));
-        Edit5->setText(Q(texts.angle2));
-        Edit12->setText(Q(texts.arm1));
-        Edit13->setText(Q(texts.arm2));
+        Edit18->setText(WindowText(texts.coilDia));
+        Edit19->setText(WindowText(texts.turns));
+        Edit4->setText(WindowText(texts.angle1));
+        Edit5->setText(WindowText(texts.angle2));
+        Edit12->setText(WindowText(texts.arm1));
+        Edit13->setText(WindowText(texts.arm2));
         soto->setChecked(design.outward != 0);
         hidari->setChecked(design.leftHand != 0);
         typed = true;
