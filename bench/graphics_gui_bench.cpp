@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include "bench/offscreen_main.h"
 #include "graphics/fatigue_diagram.h"
 #include "graphics/spring_drawing.h"
 
@@ -34,11 +35,5 @@ BENCHMARK_CAPTURE(BM_SpringDrawing, a_million_turns, 1e6)->Unit(benchmark::kMicr
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks<QGuiApplication>(argc, argv);
 }

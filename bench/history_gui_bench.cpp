@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/vek.h"
+#include "bench/offscreen_main.h"
 #include "history/history_grid.h"
 #include "tests/gui/fake_dialogs.h"
 
@@ -121,10 +122,5 @@ BENCHMARK(BM_ReadCommand)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks<QApplication>(argc, argv);
 }

@@ -8,6 +8,7 @@
 
 #include "app/settings.h"
 #include "app/vek.h"
+#include "bench/offscreen_main.h"
 #include "calc/calculation.h"
 #include "tests/gui/fake_dialogs.h"
 
@@ -64,10 +65,5 @@ BENCHMARK(BM_SwitchUnitBackAndForth)->Unit(benchmark::kMicrosecond)->Repetitions
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks<QApplication>(argc, argv);
 }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include "app/vek.h"
+#include "bench/offscreen_main.h"
 #include "tests/gui/fake_dialogs.h"
 
 using namespace torsion;
@@ -87,10 +88,5 @@ BENCHMARK(BM_EmptyMainWindowShown)->Unit(benchmark::kMillisecond)->Repetitions(5
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks<QApplication>(argc, argv);
 }
