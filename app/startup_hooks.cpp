@@ -28,8 +28,9 @@ void TakeScreenshotsIfAsked(Tf_vek& window) {
             if (auto* pages = f_vek->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
                 const QDir folder = QFileInfo(screenshot).absoluteDir();
                 const QString names[] = {QStringLiteral("history-page.png"),
-                                         QStringLiteral("spring-page.png")};
-                for (int i = 0; i < pages->count() && i < 2; ++i) {
+                                         QStringLiteral("spring-page.png"),
+                                         QStringLiteral("characteristic-page.png")};
+                for (int i = 0; i < pages->count() && i < 3; ++i) {
                     pages->setCurrentIndex(i);
                     saved = pages->grab().save(folder.filePath(names[i]), "PNG") && saved;
                 }

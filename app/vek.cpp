@@ -29,6 +29,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/characteristic_page.h"
 #include "app/design_search_window.h"
 #include "app/image_control.h"
 #include "app/schematic.h"
@@ -379,6 +380,7 @@ void Tf_vek::BitBtn2Click() {
         const DesignCase& c = cases_[0];
         DrawSpring(Image2->image(), c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2);
         Image2->update();
+        ShowCharacteristics();
     });
 }
 
@@ -500,6 +502,16 @@ void Tf_vek::N4Click() {
     RunCommand(dialogs_, this, [&] { QGuiApplication::clipboard()->setImage(Image1->image()); });
 }
 
+// The characteristic page shows the case just calculated or recalled; live updates of
+// the current case leave it alone.
+void Tf_vek::ShowCharacteristics() {
+    TabSheet3->ShowCase(cases_[0], unitSystem_);
+}
+
+void Tf_vek::CharacteristicGraphCopyClick() {
+    RunCommand(dialogs_, this, [&] { QGuiApplication::clipboard()->setImage(TabSheet3->image()->image()); });
+}
+
 // ---- history, case file, print and editor commands ------------------------------
 
 namespace {
@@ -560,6 +572,7 @@ void Tf_vek::SpeedButton6Click() {
         if (!IsHistorySlot(slot) || cases_[static_cast<std::size_t>(slot)].used == 0) return;
         CopyCase(cases_, slot, 0);
         ShowCase(0);
+        ShowCharacteristics();
     });
 }
 
@@ -574,6 +587,7 @@ void Tf_vek::sg1Click() {
             ComboBox6->setCurrentIndex(entry);
         }
         ShowCase(0);
+        ShowCharacteristics();
     });
 }
 

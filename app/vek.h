@@ -41,6 +41,7 @@ class DesignSearchWindow;
 namespace torsion {
 struct SearchCandidate;
 }
+class CharacteristicPage;
 
 // Input boxes accept input in aqua and only display in white.
 inline const QColor kInputColour(0, 255, 255);
@@ -100,6 +101,8 @@ class Tf_vek : public QMainWindow {
 
     ImageControl* fatigueImage() const { return Image1; }
     ImageControl* springImage() const { return Image2; }
+    // The page "＜　特性・公差　＞": tolerance grade, diagram and table.
+    CharacteristicPage* characteristicPage() const { return TabSheet3; }
 
     // "設計探索": puts a found design into the window as if typed (kind, symbol, wire
     // diameter, coil diameter, turns, angles, arms, flags; angle mode) and runs "計算".
@@ -121,21 +124,22 @@ class Tf_vek : public QMainWindow {
 
   public slots:
     // Input items and results.
-    void BitBtn2Click();              // "計算": read, calculate, show, check, draw the spring
-    void BitBtn1Click();              // coil diameter switch: inner → mean → outer
-    void dlchengClick();              // 表示 → 角度・荷重切替: angles or moments are given
-    void Edit18KeyPress();            // Enter in the coil diameter box
-    void Edit18Exit();                // leaving the coil diameter box
-    void Edit19KeyPress();            // Enter in the turns box
-    void Edit19Exit();                // leaving the turns box
-    void sotoClick();                 // "外方向" ticked or cleared
-    void ComboBox5Change(int index);  // material kind chosen
-    void ComboBox7Change(int index);  // material symbol chosen
-    void ComboBox6Change(int index);  // wire diameter chosen
-    void SpeedButton7Click();         // recommended largest angle into φ2
-    void SpeedButton1Click();         // recommended largest moment into M2
-    void help2Click();                // ヘルプ → ヘルプ: the help page
-    void N4Click();                   // 編集 → 寿命グラフコピー: the diagram to the clipboard
+    void BitBtn2Click();                  // "計算": read, calculate, show, check, draw the spring
+    void BitBtn1Click();                  // coil diameter switch: inner → mean → outer
+    void dlchengClick();                  // 表示 → 角度・荷重切替: angles or moments are given
+    void Edit18KeyPress();                // Enter in the coil diameter box
+    void Edit18Exit();                    // leaving the coil diameter box
+    void Edit19KeyPress();                // Enter in the turns box
+    void Edit19Exit();                    // leaving the turns box
+    void sotoClick();                     // "外方向" ticked or cleared
+    void ComboBox5Change(int index);      // material kind chosen
+    void ComboBox7Change(int index);      // material symbol chosen
+    void ComboBox6Change(int index);      // wire diameter chosen
+    void SpeedButton7Click();             // recommended largest angle into φ2
+    void SpeedButton1Click();             // recommended largest moment into M2
+    void help2Click();                    // ヘルプ → ヘルプ: the help page
+    void N4Click();                       // 編集 → 寿命グラフコピー: the diagram to the clipboard
+    void CharacteristicGraphCopyClick();  // 編集 → 特性グラフコピー: the torque–angle diagram
 
     // History, case file, print and editor commands.
     void SpeedButton5Click();  // "▼": store the current case in the slot
@@ -166,6 +170,7 @@ class Tf_vek : public QMainWindow {
     void DiameterCheck();
     void TurnsEntered();
     int HistorySlotNumber() const;
+    void ShowCharacteristics();
     bool SaveCaseFile();
     void ApplyUnitSystem(torsion::UnitSystem unit);
     void ShowValue(QLineEdit* box, double kgfValue);
@@ -239,10 +244,11 @@ class Tf_vek : public QMainWindow {
     QToolButton* SpeedButton6 = nullptr;  // "▲" bring back
     // Drawings and pages.
     QGroupBox* GroupBox3 = nullptr;
-    ImageControl* Image1 = nullptr;      // fatigue-strength diagram
-    QTabWidget* PageControl1 = nullptr;  // history and spring shape pages
-    HistoryGrid* sg1 = nullptr;          // the history grid
-    ImageControl* Image2 = nullptr;      // the spring drawing
+    ImageControl* Image1 = nullptr;           // fatigue-strength diagram
+    QTabWidget* PageControl1 = nullptr;       // history, spring shape and characteristic pages
+    HistoryGrid* sg1 = nullptr;               // the history grid
+    ImageControl* Image2 = nullptr;           // the spring drawing
+    CharacteristicPage* TabSheet3 = nullptr;  // "＜　特性・公差　＞"
     // Menu.
     QMenuBar* MainMenu1 = nullptr;
     QMenu* RecentFiles1 = nullptr;  // ファイル → 最近使ったファイル

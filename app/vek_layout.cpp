@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "app/characteristic_page.h"
 #include "app/image_control.h"
 #include "app/schematic.h"
 #include "app/vek.h"
@@ -225,6 +226,9 @@ void Tf_vek::BuildControls() {
     page2->setObjectName(QStringLiteral("TabSheet2"));
     PageControl1->addTab(page1, QStringLiteral("＜　計算結果の履歴　＞"));
     PageControl1->addTab(page2, QStringLiteral("＜　　バネ形状　　＞"));
+    TabSheet3 = new CharacteristicPage(materials_);
+    PageControl1->addTab(TabSheet3, QStringLiteral("＜　特性・公差　＞"));
+    connect(this, &Tf_vek::unitSystemChanged, TabSheet3, &CharacteristicPage::setUnitSystem);
 
     sg1 = new HistoryGrid(page1);
     sg1->setGeometry(0, 0, 795, 292);
@@ -279,6 +283,8 @@ void Tf_vek::BuildMenu() {
     QMenu* edit = addMenu(QStringLiteral("Edit1"), QStringLiteral("編集　"));
     addItem(edit, QStringLiteral("N2"), QStringLiteral("全データーコピー"), &Tf_vek::N2Click);
     addItem(edit, QStringLiteral("N4"), QStringLiteral("寿命グラフコピー"), &Tf_vek::N4Click);
+    addItem(edit, QStringLiteral("CharacteristicGraphCopy"), QStringLiteral("特性グラフコピー"),
+            &Tf_vek::CharacteristicGraphCopyClick);
     QMenu* view = addMenu(QStringLiteral("View1"), QStringLiteral("表示　"));
     addItem(view, QStringLiteral("dlcheng"), QStringLiteral("角度・荷重切替"), &Tf_vek::dlchengClick);
     view->addSeparator();

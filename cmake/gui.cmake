@@ -5,6 +5,7 @@ set(CMAKE_AUTOMOC ON)
 add_library(torsion_graphics STATIC
   graphics/fatigue_diagram.cpp
   graphics/spring_drawing.cpp
+  graphics/torque_angle_diagram.cpp
 )
 target_link_libraries(torsion_graphics PUBLIC torsion_core Qt6::Gui)
 
@@ -13,6 +14,7 @@ add_library(torsion_gui STATIC
   app/vek.cpp
   app/vek_layout.cpp
   app/design_search_window.cpp
+  app/characteristic_page.cpp
   print/prin.cpp
   print/data_sheet_sketch.cpp
   print/window_print.cpp

@@ -65,8 +65,7 @@ CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const Material
         std::string tip = "ΔM = ±(φ·β1 + β2)·k、k = " + Num(rateNmm) + " N･mm/°\n" + t.row;
         if (std::isfinite(t.reference))
             tip += "\n参考（導出値の β2 による）: ±" + Num(t.reference * fromNmm) + " " + momentUnit;
-        add("ばね特性 M" + std::to_string(i + 1) + "（φ" + std::to_string(i + 1) + "=" +
-                DegreesText(angles[i]) + "）",
+        add("ばね特性 φ" + std::to_string(i + 1) + "=" + DegreesText(angles[i]),
             ToleranceText(t, ToShownUnit(moments[i], unit), fromNmm, momentUnit), tip);
     }
     {

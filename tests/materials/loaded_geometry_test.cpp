@@ -110,7 +110,7 @@ TEST(CharacteristicSheet, WorkedExampleTexts) {
         std::string label, text;
     };
     const Expect expected[] = {
-        {"ばね特性 M2（φ2=35°）", std::string(kNoPublishedValueText)},
+        {"ばね特性 φ2=35°", std::string(kNoPublishedValueText)},
         {"腕の自由角度", "±10°"},
         {"コイル内径", "9 ±0.3 mm（±3.33%）"},
         {"コイル外径", "11 ±0.3 mm（±2.73%）"},
@@ -132,7 +132,7 @@ TEST(CharacteristicSheet, WorkedExampleTexts) {
     ASSERT_TRUE(reduction->atMax.has_value());
     EXPECT_EQ(reduction->atMax->text, "1.496 mm");
     // The reference figure of grade 2 in kgf·mm stands in the tooltip only.
-    EXPECT_NE(FindLine(sheet, "ばね特性 M2（φ2=35°）")->value.tip.find("±3.241 kgf･mm"), std::string::npos);
+    EXPECT_NE(FindLine(sheet, "ばね特性 φ2=35°")->value.tip.find("±3.241 kgf･mm"), std::string::npos);
     EXPECT_EQ(sheet.plot.band, ToleranceState::NoPublishedValue);
     EXPECT_DOUBLE_EQ(sheet.plot.beta2, 8);
 }
@@ -146,7 +146,7 @@ TEST(CharacteristicSheet, UnitsDiameterModeAndMissingDensity) {
     SetShortString(table[0].kindName, "bronze");
     const CharacteristicSheet si = BuildCharacteristicSheet(c, table, 1, UnitSystem::SI);
     // ΔM = (35·0.03 + 10)·3.26 N·mm; M2 = 114.1 N·mm.
-    EXPECT_EQ(FindLine(si, "ばね特性 M2（φ2=35°）")->value.text, "114.1 ±36.02 N･mm（±31.6%）");
+    EXPECT_EQ(FindLine(si, "ばね特性 φ2=35°")->value.text, "114.1 ±36.02 N･mm（±31.6%）");
     EXPECT_NE(FindLine(si, "コイル内径"), nullptr);
     EXPECT_EQ(FindLine(si, "コイル外径"), nullptr);  // the inner diameter is the one given
     EXPECT_EQ(FindLine(si, "質量")->value.text, "密度データなし");
@@ -154,7 +154,7 @@ TEST(CharacteristicSheet, UnitsDiameterModeAndMissingDensity) {
     EXPECT_EQ(si.plot.band, ToleranceState::Value);
 
     const CharacteristicSheet kgf = BuildCharacteristicSheet(c, table, 1, UnitSystem::Kgf);
-    EXPECT_EQ(FindLine(kgf, "ばね特性 M2（φ2=35°）")->value.text, "11.63 ±3.673 kgf･mm（±31.6%）");
+    EXPECT_EQ(FindLine(kgf, "ばね特性 φ2=35°")->value.text, "11.63 ±3.673 kgf･mm（±31.6%）");
     c.diaMode = 2;
     const CharacteristicSheet outer = BuildCharacteristicSheet(c, table, 1, UnitSystem::Kgf);
     EXPECT_EQ(FindLine(outer, "コイル内径"), nullptr);
