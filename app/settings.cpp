@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/recent_files.h"
+#include "materials/tolerance_table.h"
 
 using namespace torsion;
 
@@ -15,6 +16,7 @@ namespace {
 const QString kUnitKey = QStringLiteral("View/unit");
 const QString kLastCaseFileKey = QStringLiteral("Files/lastCaseFile");
 const QString kRecentFileKey = QStringLiteral("Files/recent%1");  // 1..kMaxRecentFiles
+const QString kToleranceGradeKey = QStringLiteral("Characteristic/grade");
 const QString kWindowXKey = QStringLiteral("Window/x");
 const QString kWindowYKey = QStringLiteral("Window/y");
 const QString kSiText = QStringLiteral("SI");
@@ -75,6 +77,14 @@ UnitSystem Settings::unitSystem() const {
 
 void Settings::setUnitSystem(UnitSystem unit) {
     setString(kUnitKey, unit == UnitSystem::SI ? kSiText : kKgfText);
+}
+
+int Settings::toleranceGrade() const {
+    return intValue(kToleranceGradeKey, kDefaultToleranceGrade, 1, kToleranceGrades);
+}
+
+void Settings::setToleranceGrade(int grade) {
+    setInt(kToleranceGradeKey, grade);
 }
 
 QString Settings::lastCaseFile() const {

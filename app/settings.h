@@ -54,6 +54,10 @@ class Settings {
     QStringList recentFiles() const;
     void setRecentFiles(const QStringList& paths);
 
+    // The tolerance grade (1..3) of the characteristic page; 2 when none was stored.
+    int toleranceGrade() const;
+    void setToleranceGrade(int grade);
+
     // The main window's position (its frame's top left), if one was stored.
     std::optional<QPoint> windowPosition() const;
     void setWindowPosition(const QPoint& position);

@@ -105,6 +105,7 @@ void Tf_vek::setSettings(Settings& settings) {
         lastCaseSaveName_ = lastFile;
     }
     FillRecentFilesMenu();
+    TabSheet3->setGrade(settings.toleranceGrade());
 }
 
 void Tf_vek::setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* printPage) {

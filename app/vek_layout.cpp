@@ -19,6 +19,7 @@
 #include "app/characteristic_page.h"
 #include "app/image_control.h"
 #include "app/schematic.h"
+#include "app/settings.h"
 #include "app/vek.h"
 #include "graphics/fatigue_diagram.h"
 #include "graphics/spring_drawing.h"
@@ -229,6 +230,9 @@ void Tf_vek::BuildControls() {
     TabSheet3 = new CharacteristicPage(materials_);
     PageControl1->addTab(TabSheet3, QStringLiteral("＜　特性・公差　＞"));
     connect(this, &Tf_vek::unitSystemChanged, TabSheet3, &CharacteristicPage::setUnitSystem);
+    connect(TabSheet3, &CharacteristicPage::gradeChanged, this, [this](int grade) {
+        if (settings_ != nullptr) settings_->setToleranceGrade(grade);
+    });
 
     sg1 = new HistoryGrid(page1);
     sg1->setGeometry(0, 0, 795, 292);

@@ -12,6 +12,7 @@
 
 #include "app/characteristic_page.h"
 #include "app/image_control.h"
+#include "app/settings.h"
 #include "tests/gui/vek_test_app.h"
 
 namespace {
@@ -88,6 +89,13 @@ TEST_F(CharacteristicPageTest, GradeChoiceRefillsAndIsKeptForLaterCases) {
     EXPECT_EQ(value(QStringLiteral("腕の長さ a1")), QStringLiteral("30 ±0.6 mm（±2%）"));
     chooseGrade(3);
     EXPECT_EQ(value(QStringLiteral("腕の長さ a1")), QStringLiteral("規格値なし（受渡当事者間の協定）"));
+
+    // The settings keep it for the next run.
+    EXPECT_EQ(app.settings.toleranceGrade(), 3);
+    Tf_vek next(app.materials, app.kinds, app.coefficients, app.dialogs, app.folder.path());
+    EXPECT_EQ(next.characteristicPage()->grade(), 2);
+    next.setSettings(app.settings);
+    EXPECT_EQ(next.characteristicPage()->grade(), 3);
 }
 
 TEST_F(CharacteristicPageTest, FollowsTheUnitAndCopiesTheDiagram) {
@@ -95,7 +103,7 @@ TEST_F(CharacteristicPageTest, FollowsTheUnitAndCopiesTheDiagram) {
     app.calculate();
     const QString kgf = value(QStringLiteral("ばね特性 φ2=35°"));
     EXPECT_TRUE(kgf.contains(QStringLiteral("kgf･mm"))) << kgf.toStdString();
-    emit app.window->unitSystemChanged(torsion::UnitSystem::SI);
+    app.window->setUnitSystem(torsion::UnitSystem::SI);
     const QString si = value(QStringLiteral("ばね特性 φ2=35°"));
     EXPECT_TRUE(si.contains(QStringLiteral("N･mm"))) << si.toStdString();
     EXPECT_NE(kgf.section(' ', 0, 0), si.section(' ', 0, 0)) << "the moment itself is converted";
