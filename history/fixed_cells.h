@@ -10,7 +10,8 @@ class QTableView;
 // take no focus and choose no cell; a press on them only gives the view the focus,
 // and the wheel over them scrolls the view. A cell that becomes current is scrolled
 // out from under them. Being widgets over the viewport, the copies also cover a cell
-// editor scrolled under them. Both grids of the program use this.
+// editor scrolled under them; a grid that never edits can instead paint its fixed
+// cells over the scrolled ones, as the history grid does.
 void KeepFixedCellsInPlace(QTableView& view, int fixedRows, int fixedColumns);
 
 // Height of the first fixedRows rows and width of the first fixedColumns columns.

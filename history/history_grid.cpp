@@ -100,7 +100,6 @@ HistoryGrid::HistoryGrid(QWidget* parent) : QTableWidget(kDesignRows, kHistoryCo
     connect(model(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { createItems(first, last); });
     createItems(0, rowCount() - 1);
-    KeepFixedCellsInPlace(*this, kFixedHistoryRows, kFixedHistoryColumns);
 
     announceMoves_ = false;
     setCurrentCell(kFixedHistoryRows, kFixedHistoryColumns);
@@ -162,12 +161,77 @@ void HistoryGrid::FillHistoryRow(int slot, const CaseTable& cases, const Materia
 
 // ---- fixed cells -----------------------------------------------------------------
 // The two heading rows and the slot-number column stay in place while the rest
-// scrolls (KeepFixedCellsInPlace): headings scroll across with the columns, slot
-// numbers down with the rows, and the corner never moves.
+// scrolls: after the cells have been painted where the scroll puts them, the fixed
+// cells are painted again over them at their own places. Headings scroll across with
+// the columns, slot numbers down with the rows, and the corner never moves.
 
 bool HistoryGrid::inFixedArea(const QPoint& viewportPos) const {
     return viewportPos.y() < FixedHeight(*this, kFixedHistoryRows) ||
            viewportPos.x() < FixedWidth(*this, kFixedHistoryColumns);
+}
+
+void HistoryGrid::paintEvent(QPaintEvent* event) {
+    QTableWidget::paintEvent(event);
+    QPainter painter(viewport());
+    paintFixedCells(painter);
+}
+
+void HistoryGrid::paintFixedCells(QPainter& painter) {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
+    const int gridSize = showGrid() ? 1 : 0;
+    const auto gridRgb = static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this));
+    const QPen gridPen(QColor::fromRgba(gridRgb), 0, gridStyle());
+    const QRect area = viewport()->rect();
+    const int top = FixedHeight(*this, kFixedHistoryRows);
+    const int left = FixedWidth(*this, kFixedHistoryColumns);
+
+    auto paintCell = [&](int row, int col, const QRect& cell) {
+        if (!cell.intersects(area)) return;
+        option.rect = cell.adjusted(0, 0, -gridSize, -gridSize);
+        itemDelegate()->paint(&painter, option, model()->index(row, col, rootIndex()));
+        if (gridSize > 0) {
+            painter.save();
+            painter.setPen(gridPen);
+            painter.drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
+            painter.drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
+            painter.restore();
+        }
+    };
+
+    // Slot numbers first, so the headings and the corner cover those scrolled under them.
+    for (int c = 0, x = 0; c < kFixedHistoryColumns && c < columnCount(); x += columnWidth(c), ++c) {
+        for (int r = kFixedHistoryRows; r < rowCount(); ++r) {
+            const int y = rowViewportPosition(r);
+            if (y >= area.height()) break;
+            if (y + rowHeight(r) > top) paintCell(r, c, QRect(x, y, columnWidth(c), rowHeight(r)));
+        }
+    }
+    for (int r = 0, y = 0; r < kFixedHistoryRows && r < rowCount(); y += rowHeight(r), ++r) {
+        for (int c = kFixedHistoryColumns; c < columnCount(); ++c) {
+            const int x = columnViewportPosition(c);
+            if (x >= area.width()) break;
+            if (x + columnWidth(c) > left) paintCell(r, c, QRect(x, y, columnWidth(c), rowHeight(r)));
+        }
+    }
+    for (int r = 0, y = 0; r < kFixedHistoryRows && r < rowCount(); y += rowHeight(r), ++r)
+        for (int c = 0, x = 0; c < kFixedHistoryColumns && c < columnCount(); x += columnWidth(c), ++c)
+            paintCell(r, c, QRect(x, y, columnWidth(c), rowHeight(r)));
+}
+
+void HistoryGrid::scrollContentsBy(int dx, int dy) {
+    // Moving the painted picture would move the fixed cells with it: paint afresh.
+    QTableWidget::scrollContentsBy(dx, dy);
+    viewport()->update();
+}
+
+void HistoryGrid::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                              const QList<int>& roles) {
+    QTableWidget::dataChanged(topLeft, bottomRight, roles);
+    // A fixed cell is shown where it stays, not where the scroll would put it.
+    if (topLeft.isValid() && (topLeft.row() < kFixedHistoryRows || topLeft.column() < kFixedHistoryColumns))
+        viewport()->update();
 }
 
 void HistoryGrid::focusInEvent(QFocusEvent* event) {
@@ -227,6 +291,9 @@ QModelIndex HistoryGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModif
 
 void HistoryGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableWidget::currentChanged(current, previous);
+    if (current.isValid())
+        RevealBelowFixedCells(*this, kFixedHistoryRows, kFixedHistoryColumns, current.row(),
+                              current.column());
     if (announceMoves_ && current.isValid() && !isFixedCell(current.row(), current.column()))
         emit currentCellChosen(current.row(), current.column());
 }

@@ -1,8 +1,10 @@
 // The history grid of the main window: 15 columns, two heading rows and the slot
-// numbers in column 0 as fixed cells, one row per history slot below them.
+// numbers in column 0 drawn as fixed cells, one row per history slot below them.
 #pragma once
 
 #include <QTableWidget>
+
+class QPainter;
 
 #include "calc/design_case.h"
 #include "calc/units.h"
@@ -39,6 +41,10 @@ class HistoryGrid : public QTableWidget {
     void currentCellChosen(int row, int column);
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -50,6 +56,7 @@ class HistoryGrid : public QTableWidget {
   private:
     void createItems(int firstRow, int lastRow);
     bool inFixedArea(const QPoint& viewportPos) const;
+    void paintFixedCells(QPainter& painter);
     void setCell(int row, int col, const QString& text);
 
     torsion::UnitSystem unit_ = torsion::UnitSystem::Kgf;
