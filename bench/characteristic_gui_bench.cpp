@@ -9,6 +9,7 @@
 
 #include "app/characteristic_page.h"
 #include "app/vek.h"
+#include "bench/offscreen_main.h"
 #include "calc/calculation.h"
 #include "graphics/torque_angle_diagram.h"
 #include "tests/gui/fake_dialogs.h"
@@ -72,10 +73,5 @@ BENCHMARK(BM_TorqueAngleDiagram)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks<QApplication>(argc, argv);
 }
