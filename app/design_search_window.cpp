@@ -256,6 +256,7 @@ void DesignSearchWindow::BuildControls() {
     resultTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     resultTable->setSelectionMode(QAbstractItemView::SingleSelection);
     resultTable->verticalHeader()->setVisible(false);
+    resultTable->verticalHeader()->setDefaultSectionSize(20);
     resultTable->setSortingEnabled(true);
     connect(resultTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ApplyRow(row); });
     top->addWidget(resultTable, 1);

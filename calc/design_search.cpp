@@ -32,6 +32,10 @@ constexpr std::int64_t kProgressEvery = 4096;
     throw CommandError(message);
 }
 
+[[noreturn]] void RefuseTooLarge() {
+    Refuse("探索範囲が広すぎます（コイル径の刻みを大きくしてください）");
+}
+
 bool Finite(double v) {
     return std::isfinite(v);
 }
@@ -139,6 +143,10 @@ std::vector<WireRow> CollectRows(const SearchInputs& in, const MaterialTable& ta
             // A repeated diameter (or an unsorted list) shows as another row after the
             // calculation; that row stands for it.
             if (ShownRow(r, w.wireDia) != i) continue;
+            // One such wire alone would make the grid too large to walk (and its indexes
+            // too large to count in).
+            if (22 * w.wireDia * grid.unitsPerMm / static_cast<double>(grid.stepUnits) > kMaxPairs)
+                RefuseTooLarge();
             // Spring index 4..22, with the diameters derived as the window derives them.
             w.firstIndex = std::max<std::int64_t>(1, grid.First(4 * w.wireDia + offset * listed) - 1);
             w.lastIndex = grid.Last(22 * w.wireDia + offset * listed) + 1;
@@ -200,7 +208,7 @@ class Searcher {
         double pairs = 0;
         for (const WireRow& w : rows_)
             pairs += static_cast<double>(std::max<std::int64_t>(0, w.lastIndex - w.firstIndex + 1));
-        if (pairs > kMaxPairs) Refuse("探索範囲が広すぎます（コイル径の刻みを大きくしてください）");
+        if (pairs > kMaxPairs) RefuseTooLarge();
         totalPairs_ = std::max(1.0, pairs);
     }
 

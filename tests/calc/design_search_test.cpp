@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <random>
 #include <set>
 #include <tuple>
 
@@ -280,9 +281,38 @@ TEST_F(DesignSearchTest, ImpossibleInputsAreRefusedWithAMessage) {
 
     // Rows of absurd size make the grid too large to walk; rows of no size are skipped.
     auto huge = SmallTable();
-    (*huge)[0].diameter = {0, std::nan(""), 1e7};
+    (*huge)[0].diameter = {0, std::nan(""), 1e300};
     in.coilDiaStep = 0.001;
     EXPECT_NE(SearchError(in, *huge, BuildKindIndex(*huge)).find("広すぎます"), std::string::npos);
+}
+
+// Damaged tables: the search refuses or returns, and whatever it lists passes the
+// checks (the sanitizer run watches for reads outside the table).
+TEST_F(DesignSearchTest, DamagedTablesNeverListADesignThatFailsTheChecks) {
+    std::mt19937 rng(14);
+    const std::vector<std::uint8_t> clean = EncodeMaterialTable(*table);
+    in.keepBest = 20;
+    int searched = 0;
+    for (int round = 0; round < 200; ++round) {
+        std::vector<std::uint8_t> bytes = clean;
+        // A few random bytes inside the three records in use.
+        for (int k = 0; k < 6; ++k)
+            bytes[rng() % (3 * kMaterialRecordSize)] = static_cast<std::uint8_t>(rng());
+        auto damaged = std::make_unique<MaterialTable>();
+        OverlayMaterialTable(*damaged, bytes);
+        try {
+            const SearchOutcome out = SearchDesigns(in, *damaged, BuildKindIndex(*damaged));
+            ++searched;
+            for (const SearchCandidate& c : out.best) {
+                EXPECT_FALSE(CheckCase(c.design).error);
+                EXPECT_GE(c.design.guideRodDia, in.guideRodMin);
+                EXPECT_LE(c.design.lifeClass, in.lifeClassLimit);
+                EXPECT_NEAR(c.design.moment2, in.moment2, in.moment2 * in.tolerancePct / 100);
+            }
+        } catch (const CommandError&) {
+        }
+    }
+    EXPECT_GT(searched, 100);
 }
 
 TEST_F(DesignSearchTest, ChosenMaterialsAndCsvLines) {
