@@ -4,6 +4,7 @@
 #include <QImage>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "graphics/torque_angle_diagram.h"
 
@@ -98,4 +99,37 @@ TEST(TorqueAngleDiagram, NumbersThatAreNoNumbersDrawOnlyTheFrame) {
     const QImage image = Draw(p);
     EXPECT_EQ(Count(image, kLine), 0);
     EXPECT_EQ(Count(image, qRgb(0, 255, 0)), 0);
+}
+
+TEST(TorqueAngleDiagram, RandomNumbersPaintWithoutFault) {
+    std::mt19937 rng(15);
+    std::uniform_real_distribution<double> exponent(-320, 310);
+    std::uniform_int_distribution<int> pick(0, 7);
+    auto draw = [&]() -> double {
+        switch (pick(rng)) {
+            case 0:
+                return std::numeric_limits<double>::quiet_NaN();
+            case 1:
+                return -std::numeric_limits<double>::infinity();
+            case 2:
+                return 0;
+            default:
+                return (pick(rng) < 2 ? -1 : 1) * std::pow(10.0, exponent(rng));
+        }
+    };
+    for (int i = 0; i < 200; ++i) {
+        CharacteristicPlot p;
+        p.rate = draw();
+        p.angle1 = draw();
+        p.angle2 = draw();
+        p.maxAngle = draw();
+        p.moment1 = draw();
+        p.moment2 = draw();
+        p.maxMoment = draw();
+        p.band = static_cast<ToleranceState>(pick(rng) % 4);
+        p.beta1 = draw();
+        p.beta2 = draw();
+        const QImage image = Draw(p);
+        ASSERT_EQ(image.pixel(0, image.height() - 1), qRgb(255, 255, 255)) << i;  // cleared, not left green
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "materials/characteristic_sheet.h"
@@ -169,4 +170,19 @@ TEST(CharacteristicSheet, ForeignCaseGivesEmptyTextsNotACrash) {
     EXPECT_EQ(FindLine(sheet, "線長")->value.text, "");
     EXPECT_EQ(FindLine(sheet, "コイル内径")->value.text, "");
     EXPECT_EQ(FindLine(sheet, "質量")->value.text, "密度データなし");
+}
+
+// A case file may hold any bytes, and a recalled case fills the page.
+TEST(CharacteristicSheet, RandomCaseRecordsGiveTextsNotACrash) {
+    std::mt19937 rng(15);
+    std::uniform_int_distribution<int> byte(0, 255);
+    const MaterialTable table = PianoWireTable();
+    for (int i = 0; i < 2000; ++i) {
+        std::uint8_t bytes[kDesignCaseSize];
+        for (std::uint8_t& b : bytes) b = static_cast<std::uint8_t>(byte(rng));
+        const DesignCase c = DecodeDesignCase(bytes);
+        const CharacteristicSheet sheet = BuildCharacteristicSheet(c, table, 1 + i % 3, UnitSystem::SI);
+        ASSERT_GE(sheet.lines.size(), 15u);
+        for (const SheetLine& line : sheet.lines) ASSERT_FALSE(line.label.empty());
+    }
 }
