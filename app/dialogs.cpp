@@ -26,6 +26,12 @@ void QtDialogs::showError(QWidget* parent, const QString& message) {
     box.exec();
 }
 
+void QtDialogs::showWarning(QWidget* parent, const QString& message) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("警告"), message, QMessageBox::NoButton, parent);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
 void QtDialogs::showInformation(QWidget* parent, const QString& message) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("情報"), message, QMessageBox::NoButton, parent);
     box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::AcceptRole);

@@ -12,6 +12,8 @@ class Dialogs {
 
     // The standard error dialog of a failed command (title: the application title, button "OK").
     virtual void showError(QWidget* parent, const QString& message) = 0;
+    // Warning, title "警告", single button "OK".
+    virtual void showWarning(QWidget* parent, const QString& message) = 0;
     // Information, title "情報", single button "はい(&Y)".
     virtual void showInformation(QWidget* parent, const QString& message) = 0;
     // Confirmation, title "確認", buttons "はい(&Y)" / "いいえ(&N)".
@@ -28,6 +30,7 @@ class Dialogs {
 class QtDialogs : public Dialogs {
   public:
     void showError(QWidget* parent, const QString& message) override;
+    void showWarning(QWidget* parent, const QString& message) override;
     void showInformation(QWidget* parent, const QString& message) override;
     bool confirm(QWidget* parent, const QString& message) override;
     Answer askYesNoCancel(QWidget* parent, const QString& message) override;

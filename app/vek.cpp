@@ -130,16 +130,29 @@ void Tf_vek::FormCreate() {
     setWindowTitle(kTitle);
 
     bool tableLoaded = false;
+    const QString tablePath = QDir(appDir_).filePath(QStringLiteral("zaidat.dst"));
     RunCommand(dialogs_, this, [&] {
-        LoadMaterialTable(materials_, QDir(appDir_).filePath(QStringLiteral("zaidat.dst")).toStdString());
+        const std::size_t size = LoadMaterialTable(materials_, tablePath.toStdString());
         tableLoaded = true;
+        // A damaged table is named once; start-up goes on with what was read.
+        const std::string problem = MaterialTableProblem(materials_, size);
+        if (!problem.empty()) {
+            dialogs_.showWarning(this,
+                                 QStringLiteral("ファイル %1 は材料データーとして正しくありません。\n%2。\n"
+                                                "読み取れた内容で続けます。")
+                                     .arg(tablePath, WindowText(problem)));
+        }
     });
-    if (!tableLoaded) return;
+    // The history grid shows its headings and slot numbers whatever fails below.
+    sg1->setRowCount(kHistorySlots + 2);
+    SpinEdit1->setMaximum(kHistorySlots);
+    if (!tableLoaded) {
+        InitHistoryGrid();
+        return;
+    }
 
+    bool gridFilled = false;
     RunCommand(dialogs_, this, [&] {
-        sg1->setRowCount(kHistorySlots + 2);
-        SpinEdit1->setMaximum(kHistorySlots);
-
         kinds_ = BuildKindIndex(materials_);
         FillKindList();
         {
@@ -157,8 +170,10 @@ void Tf_vek::FormCreate() {
         ShowCase(0);
         ReadWindowToCase();
         InitHistoryGrid();
+        gridFilled = true;
         UpdateRecommended();
     });
+    if (!gridFilled) InitHistoryGrid();
 }
 
 // ---- reading and showing the current case -----------------------------------------

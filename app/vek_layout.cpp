@@ -18,6 +18,8 @@
 
 #include "app/characteristic_page.h"
 #include "app/image_control.h"
+#include "app/message_list.h"
+#include "app/number_box.h"
 #include "app/schematic.h"
 #include "app/settings.h"
 #include "app/vek.h"
@@ -43,6 +45,7 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QRect& geometry,
     edit->setObjectName(name);
     edit->setGeometry(geometry);
     SetBoxColour(edit, colour);
+    MakeNumberBox(edit);
     return edit;
 }
 
@@ -198,8 +201,9 @@ void Tf_vek::BuildControls() {
     ListBox1 = new QListWidget(g2);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(8, 88, 265, 25);
+    new MessageListGrowth(ListBox1, central);
 
-    SpinEdit1 = new QSpinBox(g2);
+    SpinEdit1 = new NumberSpinBox(g2);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1->setGeometry(280, 88, 41, 26);
     SpinEdit1->setRange(1, 10);

@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -76,13 +77,25 @@ FileDescriptor CreateTemporaryBeside(const std::string& path, std::string& tempP
     return FileDescriptor(-1);
 }
 
+// A regular file on a file system that holds data: not a folder, device or FIFO, and
+// nothing under /proc or /sys, whose files can block a reader or never end.
+bool IsPlainFile(int fd, const struct stat& st) {
+    if (!S_ISREG(st.st_mode)) return false;
+    struct statfs fs {};
+    if (::fstatfs(fd, &fs) != 0) return false;
+    constexpr long kProcMagic = 0x9fa0;
+    constexpr long kSysfsMagic = 0x62656572;
+    return static_cast<long>(fs.f_type) != kProcMagic && static_cast<long>(fs.f_type) != kSysfsMagic;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-    FileDescriptor fd(OpenRetrying(path.c_str(), O_RDONLY));
+    // Opening without waiting: a FIFO would otherwise block until someone writes to it.
+    FileDescriptor fd(OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
     if (fd.get() < 0) ThrowCannotOpen(path);
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) ThrowCannotOpen(path);
+    if (::fstat(fd.get(), &st) != 0 || !IsPlainFile(fd.get(), st)) ThrowCannotOpen(path);
 
     std::vector<std::uint8_t> bytes;
     if (S_ISREG(st.st_mode) && st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -100,6 +113,13 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
 }
 
 void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
+    // Only a plain file is replaced: a folder, a device, a FIFO or a file of the kernel's
+    // own file systems keeps what it is.
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0) {
+        FileDescriptor probe(OpenRetrying(path.c_str(), O_PATH));
+        if (probe.get() < 0 || !IsPlainFile(probe.get(), existing)) ThrowCannotCreate(path);
+    }
     std::string tempPath;
     FileDescriptor fd = CreateTemporaryBeside(path, tempPath);
     if (fd.get() < 0) ThrowCannotCreate(path);

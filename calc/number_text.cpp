@@ -239,4 +239,43 @@ std::int32_t ParseInteger(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+namespace {
+
+struct WideForm {
+    const char* utf8;
+    char ascii;
+};
+
+constexpr WideForm kWideForms[] = {
+    {"\uFF10", '0'}, {"\uFF11", '1'}, {"\uFF12", '2'}, {"\uFF13", '3'}, {"\uFF14", '4'},
+    {"\uFF15", '5'}, {"\uFF16", '6'}, {"\uFF17", '7'}, {"\uFF18", '8'}, {"\uFF19", '9'},
+    {"\uFF0E", '.'}, {"\u3002", '.'}, {"\uFF0B", '+'}, {"\uFF0D", '-'}, {"\u2212", '-'},
+    {"\u30FC", '-'}, {"\uFF25", 'E'}, {"\uFF45", 'e'}, {"\u3000", ' '},
+};
+
+}  // namespace
+
+std::string HalfWidthNumberText(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        bool replaced = false;
+        // Every form above is three bytes long in UTF-8.
+        if (i + 3 <= utf8.size()) {
+            const std::string_view three = utf8.substr(i, 3);
+            for (const WideForm& form : kWideForms) {
+                if (three == form.utf8) {
+                    out += form.ascii;
+                    i += 3;
+                    replaced = true;
+                    break;
+                }
+            }
+        }
+        if (!replaced) out += utf8[i++];
+    }
+    return out;
+}
+
 }  // namespace torsion

@@ -29,4 +29,10 @@ double ParseNumber(std::string_view text);
 // Anything else throws the not-an-integer CommandError naming the text.
 std::int32_t ParseInteger(std::string_view text);
 
+// The half-width form of a number typed with the Japanese input method: full-width
+// digits, point, signs, "Ｅ" and "ｅ" and the ideographic space become their ASCII
+// forms, and so do the input method's "。" and "ー" for the point and minus keys and
+// the minus sign U+2212. Everything else (UTF-8) stays as it is.
+std::string HalfWidthNumberText(std::string_view utf8);
+
 }  // namespace torsion

@@ -11,6 +11,8 @@ target_link_libraries(torsion_graphics PUBLIC torsion_core Qt6::Gui)
 
 add_library(torsion_gui STATIC
   app/dialogs.cpp
+  app/number_box.cpp
+  app/message_list.cpp
   app/vek.cpp
   app/vek_layout.cpp
   app/design_search_window.cpp

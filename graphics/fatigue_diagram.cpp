@@ -91,14 +91,51 @@ PermissibleOutline PermissibleRegionOutline() {
     return outline;
 }
 
-std::array<QPoint, 4> OperatingPointSquare(double lower, double upper) {
-    const int xi = TruncatedPixels(kUnit * lower + 0.5);
-    const int yi = TruncatedPixels(kUnit * upper + 0.5);
+namespace {
+
+// The square around the pixel offsets (xi, yi) from the origin.
+std::array<QPoint, 4> SquareAround(int xi, int yi) {
     // Small offsets are held at the axes so the square never crosses them.
     const int x0 = std::max(xi - 3, 0);
     const int y0 = std::max(yi - 3, 0);
     return {QPoint(kLeft + x0, kBottom - y0), QPoint(kLeft + xi + 3, kBottom - y0),
             QPoint(kLeft + xi + 3, kBottom - yi - 3), QPoint(kLeft + x0, kBottom - yi - 3)};
+}
+
+}  // namespace
+
+std::array<QPoint, 4> OperatingPointSquare(double lower, double upper) {
+    return SquareAround(TruncatedPixels(kUnit * lower + 0.5), TruncatedPixels(kUnit * upper + 0.5));
+}
+
+OperatingPointMark OperatingPointMarker(double lower, double upper) {
+    constexpr int kChart = kRight - kLeft;  // 350 pixels of coefficient
+    constexpr int kHalf = 3;                // half the square
+    const int xi = TruncatedPixels(kUnit * lower + 0.5);
+    const int yi = TruncatedPixels(kUnit * upper + 0.5);
+    OperatingPointMark mark;
+    mark.beyondX = xi > kChart ? 1 : xi < 0 ? -1 : 0;
+    mark.beyondY = yi > kChart ? 1 : yi < 0 ? -1 : 0;
+    if (mark.beyondX == 0 && mark.beyondY == 0) {
+        mark.square = SquareAround(xi, yi);
+        return mark;
+    }
+    // Held inside the frame, touching the edge it lies beyond.
+    const int x = std::clamp(xi, 0, kChart - kHalf);
+    const int y = std::clamp(yi, 0, kChart - kHalf);
+    mark.square = SquareAround(x, y);
+    const int cx = kLeft + x;
+    const int cy = kBottom - y;
+    // Arrows of 8 pixels, 2 pixels off the frame line.
+    if (mark.beyondX > 0)
+        mark.arrowX = {QPoint(kRight + 3, cy - 5), QPoint(kRight + 3, cy + 5), QPoint(kRight + 11, cy)};
+    if (mark.beyondX < 0)
+        mark.arrowX = {QPoint(kLeft - 3, cy - 5), QPoint(kLeft - 3, cy + 5), QPoint(kLeft - 11, cy)};
+    if (mark.beyondY > 0)
+        mark.arrowY = {QPoint(cx - 5, kTop - 3), QPoint(cx + 5, kTop - 3), QPoint(cx, kTop - 11)};
+    if (mark.beyondY < 0)
+        mark.arrowY = {QPoint(cx - 5, kBottom + 3), QPoint(cx + 5, kBottom + 3), QPoint(cx, kBottom + 11)};
+    return mark;
 }
 
 void DrawFatigueDiagram(QImage& image, bool markPoint, double lower, double upper) {
@@ -168,10 +205,12 @@ void DrawFatigueDiagram(QImage& image, bool markPoint, double lower, double uppe
     painter.setPen(black);
 
     if (markPoint && !std::isnan(lower) && !std::isnan(upper)) {
-        const std::array<QPoint, 4> corners = OperatingPointSquare(lower, upper);
+        const OperatingPointMark mark = OperatingPointMarker(lower, upper);
         painter.setPen(SolidPen(kRed, 1));
         painter.setBrush(kRed);
-        painter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
+        painter.drawPolygon(mark.square.data(), static_cast<int>(mark.square.size()));
+        if (mark.beyondX != 0) painter.drawPolygon(mark.arrowX.data(), static_cast<int>(mark.arrowX.size()));
+        if (mark.beyondY != 0) painter.drawPolygon(mark.arrowY.data(), static_cast<int>(mark.arrowY.size()));
         painter.setPen(black);
     }
 }

@@ -25,6 +25,17 @@ PermissibleOutline PermissibleRegionOutline();
 // the diagram are held at a million pixels, and NaN counts as 0, so the corners stay
 // representable; DrawFatigueDiagram leaves out the square for a NaN coefficient.
 std::array<QPoint, 4> OperatingPointSquare(double lower, double upper);
+// How the operating point is marked. Inside the chart it is the square above. A point
+// beyond an edge of the chart is held at that edge, and a red arrow outside the frame
+// points the way it lies (beyondX: -1 left, +1 right; beyondY: -1 below, +1 above).
+struct OperatingPointMark {
+    std::array<QPoint, 4> square;
+    int beyondX = 0;
+    int beyondY = 0;
+    std::array<QPoint, 3> arrowX{};  // used when beyondX != 0
+    std::array<QPoint, 3> arrowY{};  // used when beyondY != 0
+};
+OperatingPointMark OperatingPointMarker(double lower, double upper);
 
 // Redraws the whole diagram into image (which must be 400 x 417).
 void DrawFatigueDiagram(QImage& image, bool markPoint, double lower, double upper);

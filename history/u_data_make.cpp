@@ -15,6 +15,7 @@
 #include <QTableWidget>
 
 #include "app/dialogs.h"
+#include "app/number_box.h"
 #include "app/sjis.h"
 #include "app/window_text.h"
 #include "calc/number_text.h"
@@ -45,6 +46,8 @@ class CellDelegate : public QStyledItemDelegate {
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        // Every column of the grid holds numbers.
+        if (auto* box = qobject_cast<QLineEdit*>(editor)) MakeNumberBox(box);
         openEditor_ = editor;
         return editor;
     }
@@ -138,6 +141,7 @@ void Tdata_make::BuildControls() {
     AddLabel(this, QStringLiteral("Label8"), QStringLiteral("N/mm^2"), 204, 128, 52);
     AddLabel(this, QStringLiteral("Label13"), QStringLiteral("曲げ応力比"), 264, 128, 76);
     Edit11 = AddEdit(this, QStringLiteral("Edit11"), 342, 124, 52, false);
+    for (QLineEdit* number : {Edit3, Edit10, Edit5, Edit11}) MakeNumberBox(number);
     AddLabel(this, QStringLiteral("Label14"), QStringLiteral("%"), 398, 128, 16);
 
     AddLabel(this, QStringLiteral("Label15"), QStringLiteral("コメント"), 8, 156, 70);

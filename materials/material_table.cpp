@@ -2,6 +2,7 @@
 #include "materials/material_table.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "calc/byte_codec.h"
@@ -132,13 +133,41 @@ void NormaliseEmptyRecords(MaterialTable& table) {
         if (r.diameter[0] == 0) r.kindNo = kEmptyKindNo;
 }
 
-void LoadMaterialTable(MaterialTable& table, const std::string& path) {
+std::size_t LoadMaterialTable(MaterialTable& table, const std::string& path) {
     const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
     OverlayMaterialTable(table, bytes);
+    return bytes.size();
 }
 
 void SaveMaterialTable(const MaterialTable& table, const std::string& path) {
     WriteFileReplacing(path, EncodeMaterialTable(table));
+}
+
+std::string MaterialTableProblem(const MaterialTable& table, std::size_t fileSize) {
+    if (fileSize != kMaterialTableSize)
+        return "大きさが " + std::to_string(fileSize) + " バイトです（正しくは " +
+               std::to_string(kMaterialTableSize) + " バイト）";
+    for (int n = 0; n < kMaterialRecords; ++n) {
+        const MaterialRecord& r = table[static_cast<std::size_t>(n)];
+        const std::string record = "データーNo " + std::to_string(n) + " の";
+        if (r.kindNo < 0 || r.kindNo > kEmptyKindNo)
+            return record + "種類番号 " + std::to_string(r.kindNo) + " が 0～10 の範囲外です";
+        if (r.symbol[0] != 0) {
+            if (!std::isfinite(r.youngModulus) || r.youngModulus <= 0)
+                return record + "縦弾性係数が正の数ではありません";
+            if (!std::isfinite(r.shearModulus) || r.shearModulus <= 0)
+                return record + "横弾性係数が正の数ではありません";
+        }
+        if (r.rowCount < 0 || r.rowCount > kMaterialRows)
+            return record + "データーの数 " + std::to_string(r.rowCount) + " が 0～50 の範囲外です";
+        for (int i = 0; i < r.rowCount; ++i) {
+            const double d = r.diameter[static_cast<std::size_t>(i)];
+            const bool ascending = i == 0 || d > r.diameter[static_cast<std::size_t>(i - 1)];
+            if (!std::isfinite(d) || d <= 0 || !ascending)
+                return record + "材料線径が " + std::to_string(i + 1) + " 行目で正の昇順になっていません";
+        }
+    }
+    return {};
 }
 
 }  // namespace torsion

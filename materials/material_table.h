@@ -64,10 +64,17 @@ const MaterialRecord* RecordOrNull(const MaterialTable& table, int n);
 // Editor load and save: every record whose diameter[0] is 0 gets kindNo 10.
 void NormaliseEmptyRecords(MaterialTable& table);
 
-// File access. Load copies min(file size, 52080) bytes over the table (throws
-// "ファイル %s は開けません"); save writes all 52080 bytes safely (throws
-// "ファイル %s を作成できません"). Neither normalises.
-void LoadMaterialTable(MaterialTable& table, const std::string& path);
+// File access. Load copies min(file size, 52080) bytes over the table and returns the
+// file's size (throws "ファイル %s は開けません"); save writes all 52080 bytes safely
+// (throws "ファイル %s を作成できません"). Neither normalises.
+std::size_t LoadMaterialTable(MaterialTable& table, const std::string& path);
 void SaveMaterialTable(const MaterialTable& table, const std::string& path);
+
+// The first way in which a table read from a file of fileSize bytes breaks the rules
+// the program relies on, as a Japanese sentence; empty for a sound table. Checked in
+// this order: the file size, then record by record the kind number (0..10), the moduli
+// of a record that has a symbol (finite and positive), the row count (0..50) and the
+// diameters of the rows in use (finite, positive, ascending).
+std::string MaterialTableProblem(const MaterialTable& table, std::size_t fileSize);
 
 }  // namespace torsion

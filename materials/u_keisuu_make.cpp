@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/dialogs.h"
+#include "app/number_box.h"
 #include "app/window_text.h"
 #include "graphics/japanese_font.h"
 
@@ -74,6 +75,7 @@ void Tkeisuu_make::BuildControls() {
         auto* edit = new QLineEdit(group);
         edit->setObjectName(QStringLiteral("Edit") + number);
         edit->setGeometry(296, y, 104, 22);
+        MakeNumberBox(edit);
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, QColor(0, 255, 255));
         edit->setPalette(palette);

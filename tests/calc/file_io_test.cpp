@@ -105,6 +105,20 @@ TEST_F(FileIoTest, WritingOverAFolderFailsAndLeavesIt) {
     EXPECT_EQ(Entries(), std::vector<std::string>{"sub"});
 }
 
+// Only plain files are read or replaced: a FIFO, a device or a file of /proc stays
+// what it is, and reading a FIFO with no writer returns at once instead of waiting.
+TEST_F(FileIoTest, ThingsThatAreNotPlainFilesAreRefused) {
+    const std::string fifo = PathOf("pipe.nbd");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/null"), std::string("/proc/version")}) {
+        EXPECT_THROW(ReadWholeFile(path), CommandError) << path;
+        EXPECT_EQ(CreateErrorOf(path, Pattern(10, 0)), "ファイル " + path + " を作成できません");
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(Entries(), std::vector<std::string>{"pipe.nbd"});
+}
+
 TEST_F(FileIoTest, ReadOnlyFolderKeepsTheOldFile) {
     const std::string path = PathOf("cases.nbd");
     const auto old = Pattern(500, 5);

@@ -10,6 +10,7 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "calc/command_error.h"
 #include "tests/support/test_cases.h"
@@ -289,4 +290,17 @@ TEST(ParseInteger, AcceptsInt32AndRejectsTheRest) {
                             "99999999999999999999", "1 2", "a"}) {
         EXPECT_EQ(InputError(bad, true), "'" + std::string(bad) + "' は整数ではありません") << bad;
     }
+}
+
+TEST(HalfWidthNumberText, InputMethodFormsBecomeHalfWidthAndTheRestStays) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"１２．５", "12.5"},    {"－３．０Ｅ＋２", "-3.0E+2"},
+        {"１ｅ－５", "1e-5"},    {"\u2212７", "-7"},
+        {"ー１２。５", "-12.5"}, {"　３４５６７８９０　", " 34567890 "},
+        {"12.5", "12.5"},        {"１２ｍｍ", "12ｍｍ"},  // only number characters change
+        {"ａｂｃ", "ａｂｃ"},    {"", ""},
+    };
+    for (const auto& [typed, half] : rows) EXPECT_EQ(HalfWidthNumberText(typed), half) << typed;
+    // The converted text reads as the number the user meant.
+    EXPECT_EQ(ParseNumber(HalfWidthNumberText("１２．５")), 12.5);
 }

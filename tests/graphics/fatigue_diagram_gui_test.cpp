@@ -158,14 +158,52 @@ TEST(FatigueDiagramImage, OperatingPointSquareIsRedAndRedrawLeavesNoTrace) {
     EXPECT_EQ(CountColour(image, kRed), 0);
 }
 
-TEST(FatigueDiagramImage, OutOfRangeAndNotANumberDrawNoSquareAndDoNotCrash) {
+TEST(FatigueDiagramImage, NotANumberDrawsNoSquareAndDoesNotCrash) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(CountColour(Diagram(true, nan, 0.3), kRed), 0);
     EXPECT_EQ(CountColour(Diagram(true, 0.3, nan), kRed), 0);
-    EXPECT_EQ(CountColour(Diagram(true, 1e300, 1e300), kRed), 0);  // clipped away
-    // Beyond the frame but inside the image the square is drawn, not clipped to the frame.
-    const QImage outside = Diagram(true, 0.83, 0.2);
-    EXPECT_EQ(outside.pixel(30 + 365, 380 - 88), kRed);
+}
+
+// A point beyond the chart is held at the edge it lies beyond, inside the frame, and an
+// arrow outside the frame points its way.
+TEST(FatigueDiagramGeometry, PointBeyondTheChartIsMarkedAtItsEdge) {
+    const OperatingPointMark inside = OperatingPointMarker(0.2, 0.45);
+    EXPECT_EQ(inside.square, OperatingPointSquare(0.2, 0.45));
+    EXPECT_EQ(inside.beyondX, 0);
+    EXPECT_EQ(inside.beyondY, 0);
+
+    struct Row {
+        double lower, upper;
+        int beyondX, beyondY;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const Row& row : {Row{0.83, 0.2, 1, 0}, Row{0.2, 0.9, 0, 1}, Row{1e300, 1e300, 1, 1},
+                           Row{inf, 0.1, 1, 0}, Row{-0.3, 0.2, -1, 0}, Row{0.2, -inf, 0, -1}}) {
+        const OperatingPointMark mark = OperatingPointMarker(row.lower, row.upper);
+        EXPECT_EQ(mark.beyondX, row.beyondX) << row.lower << " " << row.upper;
+        EXPECT_EQ(mark.beyondY, row.beyondY) << row.lower << " " << row.upper;
+        for (const QPoint& corner : mark.square) {
+            EXPECT_TRUE(QRect(QPoint(30, 30), QPoint(380, 380)).contains(corner))
+                << corner.x() << "," << corner.y();
+        }
+        // The arrow's tip lies outside the frame on the side of the point.
+        const int tipX = mark.arrowX[2].x();
+        const int tipY = mark.arrowY[2].y();
+        EXPECT_TRUE(row.beyondX == 0 || (row.beyondX > 0 ? tipX > 380 : tipX < 30)) << tipX;
+        EXPECT_TRUE(row.beyondY == 0 || (row.beyondY > 0 ? tipY < 30 : tipY > 380)) << tipY;
+    }
+    // Held at the right edge at its own height: 0.2 is 88 pixels up.
+    const OperatingPointMark right = OperatingPointMarker(0.83, 0.2);
+    EXPECT_EQ(right.square[1], QPoint(380, 380 - 85));
+    EXPECT_EQ(right.square[2], QPoint(380, 380 - 91));
+}
+
+TEST(FatigueDiagramImage, PointBeyondTheChartIsDrawnInsideWithAnArrow) {
+    const QImage image = Diagram(true, 0.83, 0.2);
+    EXPECT_EQ(image.pixel(377, 380 - 88), kRed);  // the square at the right edge
+    EXPECT_EQ(image.pixel(388, 380 - 88), kRed);  // the arrow beyond the frame
+    EXPECT_NE(image.pixel(30 + 365, 380 - 88), kRed);
+    EXPECT_GT(CountColour(Diagram(true, 1e300, 1e300), kRed), 7 * 7);  // square and two arrows
 }
 
 TEST(FatigueDiagramImage, SavesAPictureWhenAskedTo) {

@@ -10,6 +10,7 @@
 class FakeDialogs : public Dialogs {
   public:
     QStringList errors;
+    QStringList warnings;
     QStringList informations;
     QStringList confirmations;
     QStringList questions;
@@ -20,6 +21,7 @@ class FakeDialogs : public Dialogs {
     QStringList openInitialNames, saveInitialNames, openFilters, saveFilters;
 
     void showError(QWidget*, const QString& message) override { errors << message; }
+    void showWarning(QWidget*, const QString& message) override { warnings << message; }
     void showInformation(QWidget*, const QString& message) override { informations << message; }
     bool confirm(QWidget*, const QString& message) override {
         confirmations << message;
@@ -52,6 +54,7 @@ class FakeDialogs : public Dialogs {
         return n;
     }
     int messageCount() const {
-        return errors.size() + informations.size() + confirmations.size() + questions.size();
+        return errors.size() + warnings.size() + informations.size() + confirmations.size() +
+               questions.size();
     }
 };

@@ -127,8 +127,11 @@ TEST(MainWindowStartup, MissingMaterialFileReportsItAndLeavesEmptyListsThatNever
     EXPECT_EQ(app.dialogs.errors[0], QStringLiteral("ファイル %1 は開けません").arg(app.path("zaidat.dst")));
     EXPECT_EQ(app.find<QComboBox>("ComboBox5")->count(), 0);
     EXPECT_EQ(app.find<QComboBox>("ComboBox6")->count(), 0);
-    // The rest of the start-up is skipped: design sizes of the grid and the spin box.
-    EXPECT_EQ(app.find<QSpinBox>("SpinEdit1")->maximum(), 10);
+    // The rest of the start-up is skipped, but the grid still has its headings and
+    // slot numbers, and the spin box reaches every slot.
+    EXPECT_EQ(app.find<QSpinBox>("SpinEdit1")->maximum(), 30);
+    EXPECT_EQ(app.find<QTableWidget>("sg1")->rowCount(), 32);
+    EXPECT_EQ(app.find<QTableWidget>("sg1")->item(31, 0)->text(), QStringLiteral("30"));
     EXPECT_EQ(app.window->windowTitle(), QStringLiteral("ねじりコイルばね設計計算"));
 
     app.calculate();

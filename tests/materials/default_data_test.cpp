@@ -31,6 +31,7 @@ class DefaultMaterialTable : public ::testing::Test {
 
 TEST_F(DefaultMaterialTable, FileIsOneWholeTable) {
     EXPECT_EQ(bytes.size(), 52080u);
+    EXPECT_EQ(MaterialTableProblem(table, bytes.size()), "");
 }
 
 TEST_F(DefaultMaterialTable, RecordZeroIsPianoWireListingOneMillimetreAtRow22) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "calc/byte_codec.h"
@@ -269,3 +270,57 @@ TEST(MaterialTableFile, SaveReplacesALongerFileWhole) {
 }
 
 }  // namespace
+
+// One sound table, then one fault at a time: the first problem is named.
+TEST(MaterialTableProblem, NamesTheFirstBrokenRule) {
+    MaterialTable sound{};
+    for (MaterialRecord& r : sound) r.kindNo = kEmptyKindNo;
+    sound[0].kindNo = 0;
+    sound[0].symbol[0] = 1;
+    sound[0].youngModulus = 206000;
+    sound[0].shearModulus = 78500;
+    sound[0].rowCount = 3;
+    sound[0].diameter[0] = 0.5;
+    sound[0].diameter[1] = 1.0;
+    sound[0].diameter[2] = 2.0;
+    EXPECT_EQ(MaterialTableProblem(sound, 52080), "");
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Row {
+        void (*breakIt)(MaterialTable&);
+        std::size_t size;
+        const char* problem;
+    };
+    const Row rows[] = {
+        {[](MaterialTable&) {}, 1736, "大きさが 1736 バイトです（正しくは 52080 バイト）"},
+        {[](MaterialTable& t) { t[4].kindNo = 11; }, 52080,
+         "データーNo 4 の種類番号 11 が 0～10 の範囲外です"},
+        {[](MaterialTable& t) { t[0].kindNo = -1; }, 52080,
+         "データーNo 0 の種類番号 -1 が 0～10 の範囲外です"},
+        {[](MaterialTable& t) { t[0].youngModulus = 0; }, 52080,
+         "データーNo 0 の縦弾性係数が正の数ではありません"},
+        {[](MaterialTable& t) { t[0].shearModulus = std::numeric_limits<double>::infinity(); }, 52080,
+         "データーNo 0 の横弾性係数が正の数ではありません"},
+        {[](MaterialTable& t) { t[7].rowCount = 51; }, 52080,
+         "データーNo 7 のデーターの数 51 が 0～50 の範囲外です"},
+        {[](MaterialTable& t) { t[0].diameter[2] = 1.0; }, 52080,
+         "データーNo 0 の材料線径が 3 行目で正の昇順になっていません"},
+        {[](MaterialTable& t) { t[0].diameter[0] = std::numeric_limits<double>::quiet_NaN(); }, 52080,
+         "データーNo 0 の材料線径が 1 行目で正の昇順になっていません"},
+        // Two faults: the earlier record is named.
+        {[](MaterialTable& t) {
+             t[1].kindNo = 12;
+             t[2].rowCount = -3;
+         },
+         52080, "データーNo 1 の種類番号 12 が 0～10 の範囲外です"},
+    };
+    for (const Row& row : rows) {
+        MaterialTable table = sound;
+        row.breakIt(table);
+        EXPECT_EQ(MaterialTableProblem(table, row.size), row.problem);
+    }
+    // A record without a symbol may keep zero moduli (an empty record).
+    MaterialTable empty = sound;
+    empty[3].youngModulus = nan;
+    EXPECT_EQ(MaterialTableProblem(empty, 52080), "");
+}
