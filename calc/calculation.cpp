@@ -241,7 +241,9 @@ CheckResult CheckCase(const DesignCase& c) {
     if (c.springIndex < 4) result.lines.emplace_back(kSpringIndexLowError);
     if (c.springIndex > 22) result.lines.emplace_back(kSpringIndexHighError);
     if (c.angle1 > c.angle2) result.lines.emplace_back(kAngleOrderError);
-    if (static_cast<Real>(c.allowStress) + kStressTolerance < c.stress2)
+    // A stress that cannot be compared (an allowable stress of NaN from a damaged table)
+    // is not within the allowable one.
+    if (!(c.stress2 <= static_cast<Real>(c.allowStress) + kStressTolerance))
         result.lines.emplace_back(kStressOverError);
     result.error = !result.lines.empty();
     if (!result.error) result.lines.emplace_back(kCalculationSuccess);

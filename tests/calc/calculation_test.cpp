@@ -327,6 +327,8 @@ INSTANTIATE_TEST_SUITE_P(SpringIndexAnglesStress, CheckLimits, ::testing::Values
     CheckRow{10, 2, 1, 1, 0, {"エラー:ねじれ角度の順番が不適"}},
     CheckRow{10, 0, 1, 100, 100.0004, kSuccess},
     CheckRow{10, 0, 1, 100, 100.0006, {"エラー:ねじり応力オーバー"}},
+    CheckRow{10, 0, 1, std::nan(""), 100, {"エラー:ねじり応力オーバー"}},
+    CheckRow{10, 0, 1, 100, std::nan(""), {"エラー:ねじり応力オーバー"}},
     CheckRow{2, 5, 4, 1, 2, {"エラー：バネ指数が４以下", "エラー:ねじれ角度の順番が不適", "エラー:ねじり応力オーバー"}}));
 // clang-format on
 
