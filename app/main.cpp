@@ -4,11 +4,14 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QScreen>
 #include <memory>
 #include <thread>
 
 #include "app/dialogs.h"
 #include "app/first_paint.h"
+#include "app/history_recovery.h"
+#include "app/japanese_translation.h"
 #include "app/settings.h"
 #include "app/startup_hooks.h"
 #include "app/vek.h"
@@ -31,6 +34,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fontConfiguration.join();
     ReportStartupStep("application");
+    InstallQtJapanese(app);
     QApplication::setApplicationDisplayName(QStringLiteral("ねじりコイルばね設計計算"));
     // The settings file is <user configuration folder>/torsion-spring/torsion-spring.ini.
     QApplication::setOrganizationName(QStringLiteral("torsion-spring"));
@@ -47,6 +51,8 @@ int main(int argc, char** argv) {
     Settings settings;
     Tf_vek f_vek(materials, kinds, coefficients, dialogs, appDir);
     f_vek.setSettings(settings);
+    f_vek.FitToScreen(f_vek.screen()->availableGeometry());
+    f_vek.EnableRecovery(HistoryRecovery::DefaultFolder());
     ReportStartupStep("main-window");
     // The tool windows stay hidden until their menu item shows them. They are created
     // once, after the main window has read the files and has first been painted, so

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -31,6 +32,8 @@
 
 #include "app/characteristic_page.h"
 #include "app/design_search_window.h"
+#include "app/help_window.h"
+#include "app/history_recovery.h"
 #include "app/image_control.h"
 #include "app/schematic.h"
 #include "app/settings.h"
@@ -38,6 +41,7 @@
 #include "app/window_text.h"
 #include "calc/calculation.h"
 #include "calc/design_search.h"
+#include "calc/file_io.h"
 #include "calc/number_text.h"
 #include "calc/recent_files.h"
 #include "graphics/fatigue_diagram.h"
@@ -83,6 +87,56 @@ Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& co
     resize(823, 837);
     move(301, 76);
     FormCreate();
+}
+
+Tf_vek::~Tf_vek() = default;
+
+void Tf_vek::FitToScreen(const QRect& available) {
+    // Before the window is first shown its frame is not known: leave room for a title bar.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (!isVisible()) frame = frame.expandedTo(QSize(0, 32));
+    const QSize room = available.size() - frame;
+    if (width() <= room.width() && height() <= room.height()) return;
+    resize(std::min(width(), room.width()), std::min(height(), room.height()));
+    const int x = std::clamp(this->x(), available.left(), available.right() + 1 - width() - frame.width());
+    const int y = std::clamp(this->y(), available.top(), available.bottom() + 1 - height() - frame.height());
+    move(x, y);
+}
+
+void Tf_vek::EnableRecovery(const QString& folder) {
+    recovery_ = std::make_unique<HistoryRecovery>(folder);
+    for (const QString& left : recovery_->leftOver()) {
+        const bool restore = dialogs_.confirm(
+            this, QStringLiteral("前回は履歴を保存しないまま終了しました（%1）。\nその履歴を復元しますか？")
+                      .arg(left));
+        if (restore) {
+            bool read = false;
+            RunCommand(dialogs_, this, [&] {
+                ReadCaseFile(cases_, left.toStdString());
+                read = true;
+            });
+            if (!read) continue;
+            historyChanged_ = true;
+            for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
+            WriteRecovery();
+            HistoryRecovery::removeLeftOver(left);
+            break;  // older files are offered at the next start
+        }
+        HistoryRecovery::removeLeftOver(left);
+    }
+}
+
+void Tf_vek::WriteRecovery() {
+    if (recovery_ == nullptr) return;
+    try {
+        recovery_->write(cases_);
+    } catch (const CommandError& e) {
+        // Told once: the history itself is unharmed.
+        if (!recoveryFailureShown_)
+            dialogs_.showWarning(this,
+                                 QStringLiteral("履歴の控えを書けません: %1").arg(WindowText(e.message())));
+        recoveryFailureShown_ = true;
+    }
 }
 
 void Tf_vek::setSettings(Settings& settings) {
@@ -508,9 +562,13 @@ void Tf_vek::SpeedButton1Click() {
 
 void Tf_vek::help2Click() {
     RunCommand(dialogs_, this, [&] {
-        // The shell's answer is not reported: a missing help page simply opens nothing.
         const QString path = QDir(appDir_).filePath(QStringLiteral("help/helphelp.htm"));
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        if (!QFileInfo(path).isFile())
+            throw CommandError(QStringLiteral("ヘルプファイル %1 が見つかりません").arg(path).toStdString());
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
+        // No program opens documents on this desktop: the page opens in a window of its own.
+        if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
+        helpWindow_->showPage(path);
     });
 }
 
@@ -579,6 +637,7 @@ void Tf_vek::SpeedButton5Click() {
         CopyCase(cases_, 0, slot);
         sg1->FillHistoryRow(slot, cases_, materials_);
         historyChanged_ = true;
+        WriteRecovery();
     });
 }
 
@@ -607,29 +666,50 @@ void Tf_vek::sg1Click() {
     });
 }
 
+bool Tf_vek::HistoryMayBeReplaced() {
+    if (!historyUnsaved()) return true;
+    switch (dialogs_.askYesNoCancel(this, QStringLiteral("履歴が保存されていません。保存しますか？"))) {
+        case Dialogs::Answer::Yes:
+            return SaveCaseFile();
+        case Dialogs::Answer::No:
+            return true;
+        case Dialogs::Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool Tf_vek::ReadCaseFileChecked(const QString& name) {
+    lastCaseOpenName_ = name;
+    // A file that cannot be read ends the command here: table and grid stay as they were.
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(name.toStdString());
+    if (!LooksLikeCaseFile(bytes, materials_) &&
+        !dialogs_.confirm(
+            this,
+            QStringLiteral("ファイル %1 は履歴ファイルではない可能性があります。読み込みますか？").arg(name)))
+        return false;
+    OverlayCaseTable(cases_, bytes);
+    for (int slot = 1; slot <= kHistorySlots; ++slot)
+        if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
+    RememberCaseFile(name);
+    WriteRecovery();
+    return true;
+}
+
 void Tf_vek::Edit2Click() {
+    if (!HistoryMayBeReplaced()) return;
     RunCommand(dialogs_, this, [&] {
         const QString name = dialogs_.openFileName(this, kCaseFileFilter, lastCaseOpenName_);
-        if (!name.isEmpty()) {
-            lastCaseOpenName_ = name;
-            // A file that cannot be read ends the command here: table and grid stay as they were.
-            ReadCaseFile(cases_, name.toStdString());
-            for (int slot = 1; slot <= kHistorySlots; ++slot)
-                if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
-            RememberCaseFile(name);
-        }
+        if (!name.isEmpty()) ReadCaseFileChecked(name);
         for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
     });
 }
 
 void Tf_vek::ReadCaseFileNamed(const QString& name) {
+    if (!HistoryMayBeReplaced()) return;
     RunCommand(dialogs_, this, [&] {
-        lastCaseOpenName_ = name;
-        ReadCaseFile(cases_, name.toStdString());
-        for (int slot = 1; slot <= kHistorySlots; ++slot)
-            if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
-        RememberCaseFile(name);
-        for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
+        if (ReadCaseFileChecked(name))
+            for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
     });
 }
 
@@ -677,6 +757,8 @@ bool Tf_vek::SaveCaseFile() {
         lastCaseSaveName_ = name;
         WriteCaseFile(cases_, name.toStdString());
         historyChanged_ = false;
+        // Everything is in the saved file: nothing is left to recover.
+        if (recovery_ != nullptr) recovery_->discard();
         saved = true;
         RememberCaseFile(name);
     });
@@ -693,21 +775,12 @@ void Tf_vek::N2Click() {
 }
 
 void Tf_vek::closeEvent(QCloseEvent* event) {
-    if (historyUnsaved()) {
-        switch (dialogs_.askYesNoCancel(this, QStringLiteral("履歴が保存されていません。保存しますか？"))) {
-            case Dialogs::Answer::Yes:
-                if (!SaveCaseFile()) {
-                    event->ignore();
-                    return;
-                }
-                break;
-            case Dialogs::Answer::No:
-                break;
-            case Dialogs::Answer::Cancel:
-                event->ignore();
-                return;
-        }
+    if (!HistoryMayBeReplaced()) {
+        event->ignore();
+        return;
     }
+    // A clean close leaves nothing to recover.
+    if (recovery_ != nullptr) recovery_->discard();
     if (settings_ != nullptr) settings_->setWindowPosition(pos());
     QMainWindow::closeEvent(event);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -34,9 +35,12 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTableWidget;
+class QRect;
 class QToolButton;
 class ImageControl;
 class HistoryGrid;
+class HelpWindow;
+class HistoryRecovery;
 class DesignSearchWindow;
 namespace torsion {
 struct SearchCandidate;
@@ -56,6 +60,7 @@ class Tf_vek : public QMainWindow {
     Tf_vek(torsion::MaterialTable& materials, torsion::KindIndex& kinds,
            torsion::CoefficientRecord& coefficients, Dialogs& dialogs, const QString& appDir,
            QWidget* parent = nullptr);
+    ~Tf_vek() override;
 
     torsion::CaseTable& cases() { return cases_; }
     torsion::MaterialTable& materials() { return materials_; }
@@ -75,6 +80,13 @@ class Tf_vek : public QMainWindow {
     // Or a function that creates them (and calls setToolWindows) when first needed.
     void setToolWindowMaker(std::function<void()> make) { makeToolWindows_ = std::move(make); }
     void EnsureToolWindows();
+
+    // On a screen whose available area is smaller than the window, the window shrinks
+    // to fit it and its content scrolls; on a larger screen nothing changes.
+    void FitToScreen(const QRect& available);
+    // Keeps a copy of the history in folder while the program runs and offers to
+    // restore what a run that did not close left there.
+    void EnableRecovery(const QString& folder);
     QDialog* dataMakeWindow() const { return dataMake_; }
     QDialog* keisuuMakeWindow() const { return keisuuMake_; }
     QDialog* printPageWindow() const { return printPage_; }
@@ -172,6 +184,12 @@ class Tf_vek : public QMainWindow {
     int HistorySlotNumber() const;
     void ShowCharacteristics();
     bool SaveCaseFile();
+    // Asks the close question when the history holds unsaved cases; false to stop.
+    bool HistoryMayBeReplaced();
+    // Reads a chosen case file after the checks; false when nothing was read.
+    bool ReadCaseFileChecked(const QString& name);
+    // Writes the history to the recovery file after a change.
+    void WriteRecovery();
     void ApplyUnitSystem(torsion::UnitSystem unit);
     void ShowValue(QLineEdit* box, double kgfValue);
     std::optional<torsion::WrittenValue> WrittenValueOf(QLineEdit* box) const;
@@ -200,6 +218,9 @@ class Tf_vek : public QMainWindow {
     std::optional<double> captionMoment_;
     bool captionApplied_ = false;
     bool historyChanged_ = false;
+    HelpWindow* helpWindow_ = nullptr;
+    std::unique_ptr<HistoryRecovery> recovery_;
+    bool recoveryFailureShown_ = false;
     QString lastCaseOpenName_;
     QString lastCaseSaveName_ = QStringLiteral("nspring.nbd");
 

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
@@ -82,9 +84,17 @@ QPixmap SmallArrow() {
 }  // namespace
 
 void Tf_vek::BuildControls() {
-    auto* central = new QWidget(this);
+    // The content scrolls when the window is smaller than it (a small screen); in a
+    // window of the usual size the scroll area shows nothing of its own.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ClientScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* central = new QWidget;
     central->setObjectName(QStringLiteral("ClientArea"));
-    setCentralWidget(central);
+    central->setMinimumSize(817, 793);  // the page control's corner plus a margin
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
 
     // ---- input items ------------------------------------------------------------
     GroupBox1 = new QGroupBox(QStringLiteral("入力項目"), central);
@@ -246,6 +256,20 @@ void Tf_vek::BuildControls() {
 
     // ---- wiring -------------------------------------------------------------------
     connect(BitBtn2, &QPushButton::clicked, this, &Tf_vek::BitBtn2Click);
+    // Ctrl+Return calculates from any box of the window.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto* calculate = new QShortcut(keys, this);
+        connect(calculate, &QShortcut::activated, this, &Tf_vek::BitBtn2Click);
+    }
+    // Tab moves in reading order: the angles, moments and arms by their numbers.
+    const QWidget* order[] = {Edit4,        Edit5,        Edit6,        Edit7,        soto,      Edit12,
+                              Edit13,       BitBtn1,      Edit18,       ComboBox5,    ComboBox7, ComboBox6,
+                              Edit19,       hidari,       SpeedButton7, SpeedButton1, Edit8,     Edit9,
+                              Edit11,       Edit10,       BitBtn2,      ListBox1,     SpinEdit1, SpeedButton6,
+                              SpeedButton5, PageControl1, sg1};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     connect(BitBtn1, &QPushButton::clicked, this, &Tf_vek::BitBtn1Click);
     connect(Edit18, &QLineEdit::returnPressed, this, &Tf_vek::Edit18KeyPress);
     connect(Edit19, &QLineEdit::returnPressed, this, &Tf_vek::Edit19KeyPress);
@@ -280,9 +304,13 @@ void Tf_vek::BuildMenu() {
     };
 
     QMenu* file = addMenu(QStringLiteral("File1"), QStringLiteral("ファイル　"));
-    addItem(file, QStringLiteral("Edit2"), QStringLiteral("読み取り"), &Tf_vek::Edit2Click);
-    addItem(file, QStringLiteral("N3"), QStringLiteral("保存"), &Tf_vek::N3Click);
-    addItem(file, QStringLiteral("N5"), QStringLiteral("要目表印刷"), &Tf_vek::N5Click);
+    // Standard shortcuts; the captions stay as they are.
+    addItem(file, QStringLiteral("Edit2"), QStringLiteral("読み取り"), &Tf_vek::Edit2Click)
+        ->setShortcut(QKeySequence::Open);
+    addItem(file, QStringLiteral("N3"), QStringLiteral("保存"), &Tf_vek::N3Click)
+        ->setShortcut(QKeySequence::Save);
+    addItem(file, QStringLiteral("N5"), QStringLiteral("要目表印刷"), &Tf_vek::N5Click)
+        ->setShortcut(QKeySequence::Print);
     addItem(file, QStringLiteral("N1"), QStringLiteral("画面印刷"), &Tf_vek::N1Click);
     file->addSeparator();
     RecentFiles1 = file->addMenu(QStringLiteral("最近使ったファイル"));
@@ -311,5 +339,6 @@ void Tf_vek::BuildMenu() {
     addItem(tools, QStringLiteral("designSearchItem"), QStringLiteral("設計探索"),
             &Tf_vek::designSearchClick);
     QMenu* help = addMenu(QStringLiteral("Help1"), QStringLiteral("ヘルプ　"));
-    addItem(help, QStringLiteral("help2"), QStringLiteral("ヘルプ"), &Tf_vek::help2Click);
+    addItem(help, QStringLiteral("help2"), QStringLiteral("ヘルプ"), &Tf_vek::help2Click)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
 }

@@ -12,6 +12,9 @@ target_link_libraries(torsion_graphics PUBLIC torsion_core Qt6::Gui)
 add_library(torsion_gui STATIC
   app/dialogs.cpp
   app/number_box.cpp
+  app/help_window.cpp
+  app/japanese_translation.cpp
+  app/history_recovery.cpp
   app/message_list.cpp
   app/vek.cpp
   app/vek_layout.cpp

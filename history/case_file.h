@@ -1,9 +1,12 @@
 // The case file (.nbd): the byte image of the whole case table.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "calc/design_case.h"
+#include "materials/material_table.h"
 
 namespace torsion {
 
@@ -12,5 +15,9 @@ namespace torsion {
 void ReadCaseFile(CaseTable& table, const std::string& path);
 // Writes all 6944 bytes safely; throws "ファイル %s を作成できません".
 void WriteCaseFile(const CaseTable& table, const std::string& path);
+
+// Whether bytes can be a case file for this material table: 6944 bytes, and every used
+// slot holds finite numbers and names a material and a wire diameter of the table.
+bool LooksLikeCaseFile(std::span<const std::uint8_t> bytes, const MaterialTable& materials);
 
 }  // namespace torsion

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollArea>
 
 #include "calc/command_error.h"
 
@@ -59,6 +60,9 @@ QSize PrintedSize(QSize picture, ScaleMode mode, const QPrinter& printer) {
 
 QWidget& ClientArea(QWidget& window) {
     if (auto* main = qobject_cast<QMainWindow*>(&window); main && main->centralWidget()) {
+        // Content that scrolls on a small screen is printed whole.
+        if (auto* scroll = qobject_cast<QScrollArea*>(main->centralWidget()); scroll && scroll->widget())
+            return *scroll->widget();
         return *main->centralWidget();
     }
     return window;

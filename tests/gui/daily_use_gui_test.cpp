@@ -11,8 +11,10 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 
 #include "calc/file_io.h"
+#include "history/case_file.h"
 #include "materials/u_keisuu_make.h"
 #include "tests/gui/vek_test_app.h"
 
@@ -154,3 +156,58 @@ TEST(DamagedMaterialTable, RandomBytesStillGiveTheHistoryGridItsHeadings) {
 }
 
 }  // namespace
+
+// Reading a case file asks before unsaved history is replaced, and asks before a file
+// that cannot be a case file is read.
+TEST(ReadingCaseFiles, AsksBeforeUnsavedHistoryOrAStrangeFileIsRead) {
+    MainWindowApp app;
+    app.calculate();
+    app.click("SpeedButton5");  // slot 1, not saved
+    const QString file = app.path(QStringLiteral("cases.nbd"));
+    WriteCaseFile(app.window->cases(), file.toStdString());
+
+    app.dialogs.yesNoCancelAnswers = {Dialogs::Answer::Cancel};
+    app.dialogs.openNames = {file};
+    app.window->Edit2Click();
+    EXPECT_EQ(app.dialogs.questions, QStringList{QStringLiteral("履歴が保存されていません。保存しますか？")});
+    EXPECT_EQ(app.dialogs.openFilters.size(), 0);  // cancelled before the dialog
+
+    app.dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
+    app.window->Edit2Click();
+    EXPECT_EQ(app.dialogs.openFilters.size(), 1);
+    EXPECT_TRUE(app.dialogs.confirmations.isEmpty());  // a sound case file: no question
+
+    struct Row {
+        const char* name;
+        void (*spoil)(std::vector<std::uint8_t>&);
+    };
+    const Row rows[] = {
+        {"short", [](std::vector<std::uint8_t>& b) { b.resize(224); }},
+        {"material", [](std::vector<std::uint8_t>& b) { b[224 + 4] = 77; }},
+        {"diameter", [](std::vector<std::uint8_t>& b) { b[224 + 8] = 9; }},
+        {"number", [](std::vector<std::uint8_t>& b) { std::fill_n(b.begin() + 224 + 12, 8, 0xFF); }},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::uint8_t> bytes = EncodeCaseTable(app.window->cases());
+        row.spoil(bytes);
+        const QString strange = app.path(QString::fromLatin1(row.name));
+        WriteFileReplacing(strange.toStdString(), bytes);
+        const std::vector<std::uint8_t> before = EncodeCaseTable(app.window->cases());
+        app.dialogs.confirmations.clear();
+        app.dialogs.confirmAnswers = {false};
+        app.dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
+        app.dialogs.openNames = {strange};
+        app.window->Edit2Click();
+        ASSERT_EQ(app.dialogs.confirmations.size(), 1) << row.name;
+        EXPECT_EQ(app.dialogs.confirmations[0],
+                  QStringLiteral("ファイル %1 は履歴ファイルではない可能性があります。読み込みますか？")
+                      .arg(strange));
+        EXPECT_EQ(EncodeCaseTable(app.window->cases()), before) << "no changes nothing: " << row.name;
+    }
+    // Yes reads it as before.
+    app.dialogs.confirmAnswers = {true};
+    app.dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
+    app.dialogs.openNames = {app.path(QStringLiteral("material"))};
+    app.window->Edit2Click();
+    EXPECT_EQ(app.window->cases()[1].materialNo, 77);
+}

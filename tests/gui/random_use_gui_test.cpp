@@ -125,6 +125,8 @@ bool IsProgramMessage(const QString& m, const MessageRules& rules) {
     static const QRegularExpression notInteger(QStringLiteral("^'(.*)' は整数ではありません$"), options);
     static const QRegularExpression cannotOpen(QStringLiteral("^ファイル (.*) は開けません$"), options);
     static const QRegularExpression cannotCreate(QStringLiteral("^ファイル (.*) を作成できません$"), options);
+    static const QRegularExpression foreignCases(
+        QStringLiteral("^ファイル (.*) は履歴ファイルではない可能性があります。読み込みますか？$"), options);
     for (const QRegularExpression* typed : {&notFloat, &notInteger}) {
         const auto match = typed->match(m);
         if (!match.hasMatch()) continue;
@@ -132,7 +134,7 @@ bool IsProgramMessage(const QString& m, const MessageRules& rules) {
             if (ThroughUtf8(t) == match.captured(1)) return true;
         return false;
     }
-    for (const QRegularExpression* file : {&cannotOpen, &cannotCreate}) {
+    for (const QRegularExpression* file : {&cannotOpen, &cannotCreate, &foreignCases}) {
         const auto match = file->match(m);
         if (match.hasMatch()) return rules.paths.contains(match.captured(1));
     }

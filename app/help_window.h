@@ -1,0 +1,19 @@
+// The help page shown in a window of the program's own, for a desktop that has no
+// program to open it with.
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+    // Shows the page at path (a local HTML file); links within it stay in the window.
+    void showPage(const QString& path);
+    QTextBrowser* browser() const { return browser_; }
+
+  private:
+    QTextBrowser* browser_;
+};
