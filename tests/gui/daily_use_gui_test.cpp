@@ -100,6 +100,11 @@ TEST(MessageList, GrowsOverTheWindowWhileItHasMoreLinesThanFit) {
     const QPoint lastLine =
         list->viewport()->mapTo(app.window.get(), list->visualItemRect(list->item(2)).center());
     EXPECT_EQ(app.window->childAt(lastLine), list->viewport());
+    const QByteArray folder = qgetenv("TS_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        EXPECT_TRUE(
+            app.window->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/message-list.png")));
+    }
 
     // One line fits again: back in its place and size.
     app.enter("Edit18", QStringLiteral("10"));
