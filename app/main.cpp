@@ -8,6 +8,7 @@
 #include <memory>
 #include <thread>
 
+#include "app/command_line.h"
 #include "app/dialogs.h"
 #include "app/first_paint.h"
 #include "app/history_recovery.h"
@@ -26,6 +27,8 @@
 using namespace torsion;
 
 int main(int argc, char** argv) {
+    // Batch work and exports run without any window.
+    if (IsCommandLineRun(argc, argv)) return RunCommandLine(argc, argv);
     ReportStartupStep("process");
     // Reading the font configuration is one of the longest steps of the start-up and
     // the first text of the window waits for it; it runs beside the connection to the

@@ -37,7 +37,8 @@ target_link_libraries(torsion_gui PUBLIC torsion_graphics torsion_core Qt6::Widg
 
 find_package(Fontconfig REQUIRED)
 find_package(Threads REQUIRED)
-add_executable(torsion-spring app/main.cpp)
+add_executable(torsion-spring app/main.cpp app/command_line.cpp)
+target_compile_definitions(torsion-spring PRIVATE TS_VERSION="${PROJECT_VERSION}")
 target_link_libraries(torsion-spring PRIVATE torsion_gui Fontconfig::Fontconfig Threads::Threads)
 add_dependencies(torsion-spring default_data)
 

@@ -1,0 +1,189 @@
+// The command line: the same results as the window for the same inputs, and the
+// program run as a batch tool without any display.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <cstring>
+
+#include "calc/batch_calculation.h"
+#include "calc/csv_text.h"
+#include "tests/gui/vek_test_app.h"
+
+using namespace torsion;
+
+namespace {
+
+struct WindowRow {
+    QStringList fields;  // the 12 input columns
+    int kind, symbol, diameterRow;
+};
+
+// Types one design into the real window and presses "計算" as a user would; with
+// moments given the user presses it once more after retyping them.
+void EnterInWindow(MainWindowApp& app, const WindowRow& row) {
+    app.find<QComboBox>("ComboBox5")->setCurrentIndex(row.kind);
+    app.find<QComboBox>("ComboBox7")->setCurrentIndex(row.symbol);
+    app.find<QComboBox>("ComboBox6")->setCurrentIndex(row.diameterRow);
+    const QString label = row.fields[2] == "inner" ? "内径" : row.fields[2] == "outer" ? "外径" : "平均径";
+    while (app.caption("Label48") != label) app.click("BitBtn1");
+    const bool angles = row.fields[7] == "angle";
+    if ((app.window->cases()[0].inputMode == 1) != angles) app.window->dlchengClick();
+    app.type("Edit18", row.fields[3]);
+    app.type("Edit19", row.fields[4]);
+    app.type("Edit12", row.fields[5]);
+    app.type("Edit13", row.fields[6]);
+    auto check = [&](const char* name, bool on) {
+        if (app.find<QCheckBox>(name)->isChecked() != on) app.click(name);
+    };
+    check("soto", row.fields[10] == "1");
+    check("hidari", row.fields[11] == "1");
+    for (int press = 0; press < (angles ? 1 : 2); ++press) {
+        app.type(angles ? "Edit4" : "Edit6", row.fields[8]);
+        app.type(angles ? "Edit5" : "Edit7", row.fields[9]);
+        app.calculate();
+    }
+}
+
+TEST(CommandLineWindow, RowsGiveTheWindowsResultsExactly) {
+    const WindowRow rows[] = {
+        {{"SWP-A", "1", "mean", "10", "5", "10", "10", "angle", "45", "90", "0", "0"}, 0, 0, 1},
+        {{"SWP-B", "1.6", "outer", "14.3", "3.3", "15", "25.5", "angle", "20", "61.7", "1", "1"}, 0, 1, 2},
+        {{"SUS304", "0.7", "inner", "6", "7.25", "8", "0", "moment", "1.23456", "3.1", "0", "0"}, 1, 0, 1},
+        {{"SWP-A", "2", "mean", "30", "2.6", "40", "35", "moment", "10", "52.5", "1", "0"}, 0, 0, 2},
+    };
+    MainWindowApp app;
+    std::vector<std::string> symbols;
+    for (const MaterialRecord& r : app.materials)
+        symbols.push_back(FromSjis(ShortStringValue(r.symbol)).toStdString());
+    BatchCalculator calculator(app.materials, app.kinds, symbols);
+    for (const WindowRow& row : rows) {
+        SCOPED_TRACE(row.fields.join(',').toStdString());
+        EnterInWindow(app, row);
+        ASSERT_TRUE(app.dialogs.errors.isEmpty()) << app.dialogs.errors.join('\n').toStdString();
+        std::vector<std::string> owned;
+        for (const QString& f : row.fields) owned.push_back(f.toStdString());
+        const BatchResult batch = calculator.Calculate(calculator.DesignOf({owned.begin(), owned.end()}));
+        const DesignCase& shown = app.window->cases()[0];
+        const double windowValues[] = {
+            shown.wireDia,      shown.innerDia,    shown.meanDia, shown.outerDia,    shown.springIndex,
+            shown.stressFactor, shown.springConst, shown.angle1,  shown.angle2,      shown.moment1,
+            shown.moment2,      shown.stress1,     shown.stress2, shown.allowStress, shown.maxAngle,
+            shown.maxMoment,    shown.guideRodDia};
+        const DesignCase& c = batch.c;
+        const double batchValues[] = {c.wireDia,      c.innerDia,    c.meanDia, c.outerDia,    c.springIndex,
+                                      c.stressFactor, c.springConst, c.angle1,  c.angle2,      c.moment1,
+                                      c.moment2,      c.stress1,     c.stress2, c.allowStress, c.maxAngle,
+                                      c.maxMoment,    c.guideRodDia};
+        for (std::size_t i = 0; i < std::size(batchValues); ++i)
+            EXPECT_EQ(std::memcmp(&batchValues[i], &windowValues[i], sizeof(double)), 0)
+                << "value " << i << ": " << batchValues[i] << " vs " << windowValues[i];
+        EXPECT_EQ(c.materialNo, shown.materialNo);
+        EXPECT_EQ(c.lifeClass, shown.lifeClass);
+        QStringList messages;
+        for (const std::string& line : batch.checks.lines) messages << QString::fromStdString(line);
+        EXPECT_EQ(messages, app.messages());
+    }
+}
+
+// The built program, run with no display: no DISPLAY, no WAYLAND_DISPLAY, no platform.
+struct ProgramRun {
+    int exitCode = -1;
+    QString out, err;
+};
+ProgramRun RunProgram(const QStringList& arguments, const QByteArray& input = {}) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TS_PROGRAM), arguments);
+    p.waitForStarted();
+    if (!input.isEmpty()) p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(120000);
+    ProgramRun run;
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.out = QString::fromUtf8(p.readAllStandardOutput());
+    run.err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
+
+class CommandLineProgram : public ::testing::Test {
+  protected:
+    QString write(const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return f.fileName();
+    }
+    QString read(const QString& name) {
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(f.readAll());
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(CommandLineProgram, CalcWritesEveryRowAndFailsWhenOneFailed) {
+    const QString in = write("in.csv",
+                             "SWP-B,1,mean,10,1.3,15,20,angle,30,35,0,0\n"
+                             "SWP-B,1,mean,zz,1.3,15,20,angle,30,35,0,0\n"
+                             "SWP-B,1,mean,10,1.3,15,20,moment,10,20,0,0\n");
+    const ProgramRun run = RunProgram({"--calc", in, "-o", dir.filePath("out.csv")});
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("1 / 3")) << run.err.toStdString();
+    const QStringList lines = read("out.csv").split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0].toStdString(), BatchCalculator::OutputHeader());
+    EXPECT_TRUE(lines[1].endsWith(",Calculation Success!,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].endsWith(",'zz' は浮動小数点数ではありません")) << lines[2].toStdString();
+
+    // All rows good, read from the standard input, written to the standard output.
+    const ProgramRun good = RunProgram({"--calc", "-"}, "SWP-B,1,mean,10,1.3,15,20,angle,30,35,0,0\n");
+    EXPECT_EQ(good.exitCode, 0) << good.err.toStdString();
+    EXPECT_EQ(good.out.count('\n'), 2);
+}
+
+TEST_F(CommandLineProgram, WrongCommandLinesAndFilesEndWithStatusTwo) {
+    const QString in = write("in.csv", "SWP-B,1,mean,10,1.3,15,20,angle,30,35,0,0\n");
+    struct Case {
+        QStringList arguments;
+        QString message;
+    };
+    const Case cases[] = {
+        {{"--calc"}, "--calc には値が必要です"},
+        {{"--calc", in, "--bogus"}, "不明なオプション: --bogus"},
+        {{"--calc", dir.filePath("missing.csv")},
+         "ファイル " + dir.filePath("missing.csv") + " は開けません"},
+        {{"--calc", in, "--materials", dir.filePath("none.dst")},
+         "ファイル " + dir.filePath("none.dst") + " は開けません"},
+        {{"--calc", in, "-o", dir.filePath("no/such/out.csv")},
+         "ファイル " + dir.filePath("no/such/out.csv") + " を作成できません"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = RunProgram(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+    }
+    const ProgramRun help = RunProgram({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("--calc IN.csv"));
+    const ProgramRun version = RunProgram({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("torsion-spring ")) << version.out.toStdString();
+}
+
+TEST_F(CommandLineProgram, AnotherMaterialTableNamesOtherSymbols) {
+    const QString table = dir.filePath("other.dst");
+    WriteFileReplacing(table.toStdString(), EncodeMaterialTable(TestMaterialTable()));
+    const QString in = write("in.csv", "SUS304,0.7,mean,7,5,10,10,angle,10,20,0,0\n");
+    EXPECT_EQ(RunProgram({"--calc", in, "--materials", table}).exitCode, 0);
+    const ProgramRun standard = RunProgram({"--calc", in});
+    EXPECT_EQ(standard.exitCode, 1);
+    EXPECT_TRUE(standard.out.contains("材料記号 'SUS304' は材料表にありません"))
+        << standard.out.toStdString();
+}
+
+}  // namespace
