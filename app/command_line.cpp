@@ -3,8 +3,10 @@
 #include "app/command_line.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QString>
 #include <algorithm>
 #include <cstdio>
@@ -22,8 +24,14 @@
 #include "calc/batch_calculation.h"
 #include "calc/command_error.h"
 #include "calc/file_io.h"
+#include "calc/number_text.h"
+#include "graphics/spring_dxf.h"
+#include "graphics/spring_outline.h"
+#include "history/case_file.h"
+#include "history/history_csv.h"
 #include "materials/material_selection.h"
 #include "materials/material_table.h"
+#include "print/calculation_report.h"
 
 using namespace torsion;
 
@@ -33,20 +41,30 @@ constexpr const char* kProgram = "torsion-spring";
 
 const char* const kUsage =
     "使い方:\n"
-    "  torsion-spring                                  ウィンドウで起動\n"
-    "  torsion-spring --calc IN.csv [-o OUT.csv]       設計を 1 行ずつ計算 (IN が - なら標準入力)\n"
+    "  torsion-spring                                ウィンドウで起動\n"
+    "  torsion-spring --calc IN.csv [-o OUT.csv]\n"
+    "      設計を 1 行ずつ計算 (IN が - なら標準入力)\n"
+    "  torsion-spring --csv CASES.nbd [-o OUT.csv] [--units kgf|si]\n"
+    "      ケースファイルの履歴を CSV に (UTF-8, BOM 付き)\n"
+    "  torsion-spring --dxf CASES.nbd [--slot N] -o OUT.dxf\n"
+    "      ケース N (既定 0: 現在のケース) のばね形状を DXF に (1:1, mm)\n"
+    "  torsion-spring --report CASES.nbd [--slot N] -o REPORT.pdf [--units kgf|si]\n"
+    "                 [--product 品名] [--drawing-no 図番] [--designer 設計者] [--date 日付]\n"
+    "      ケース N の計算書を PDF に (A4)\n"
     "  torsion-spring --help | --version\n"
     "共通オプション:\n"
     "  --materials PATH   材料表 (既定: プログラムのフォルダーの zaidat.dst)\n"
-    "  -o PATH            出力ファイル (既定または - で標準出力)\n"
-    "--calc の入力列: "
-    "symbol,wire_dia,dia_mode,coil_dia,turns,arm1,arm2,load_mode,value1,value2,outward,left_hand\n"
+    "  -o PATH            出力ファイル (--calc と --csv では既定または - で標準出力)\n"
+    "--calc の入力列:\n"
+    "  symbol,wire_dia,dia_mode,coil_dia,turns,arm1,arm2,load_mode,value1,value2,outward,left_hand\n"
     "  dia_mode: inner|mean|outer   load_mode: angle (value1,value2 = φ1,φ2 [度]) | moment (M1,M2 [kgf·mm])\n"
     "  outward, left_hand: 0|1. 結果は mm, 度, kgf·mm, kgf/mm² で、最後の列は失敗した行のエラー。\n"
     "終了コード: 0 成功, 1 失敗した行あり, 2 コマンドラインまたはファイルの誤り\n";
 
-const std::vector<std::string> kCommands = {"--calc", "--help", "--version"};
-const std::vector<std::string> kValueOptions = {"--calc", "--materials", "-o"};
+const std::vector<std::string> kCommands = {"--calc", "--csv", "--dxf", "--report", "--help", "--version"};
+const std::vector<std::string> kValueOptions = {"--calc",      "--csv",        "--dxf",      "--report",
+                                                "--materials", "-o",           "--slot",     "--units",
+                                                "--product",   "--drawing-no", "--designer", "--date"};
 
 class UsageError : public std::runtime_error {
   public:
@@ -106,8 +124,7 @@ MaterialData LoadMaterials(const Options& options) {
                                                .toStdString());
     LoadMaterialTable(*data.table, path);
     data.kinds = BuildKindIndex(*data.table);
-    for (const MaterialRecord& r : *data.table)
-        data.symbols.push_back(FromSjis(ShortStringValue(r.symbol)).toStdString());
+    data.symbols = MaterialSymbolsUtf8(*data.table);
     return data;
 }
 
@@ -172,6 +189,76 @@ int RunCalc(const Options& options) {
     return 0;
 }
 
+UnitSystem UnitOption(const Options& options) {
+    const std::string unit = options.value("--units").value_or("kgf");
+    if (unit == "kgf") return UnitSystem::Kgf;
+    if (unit == "si") return UnitSystem::SI;
+    throw UsageError("--units は kgf か si です: " + unit);
+}
+
+// The slot of --slot (0: the current case, 1..30: the history), used or not.
+int SlotOption(const Options& options) {
+    const std::string text = options.value("--slot").value_or("0");
+    int slot = -1;
+    try {
+        slot = ParseInteger(text);
+    } catch (const CommandError&) {
+    }
+    if (slot < 0 || slot > kHistorySlots) throw UsageError("--slot は 0 から 30 です: " + text);
+    return slot;
+}
+
+std::unique_ptr<CaseTable> ReadCases(const std::string& path) {
+    auto cases = std::make_unique<CaseTable>();
+    ReadCaseFile(*cases, path);
+    return cases;
+}
+
+int RunCsv(const Options& options) {
+    const UnitSystem unit = UnitOption(options);
+    const MaterialData materials = LoadMaterials(options);
+    const auto cases = ReadCases(options.input);
+    const std::optional<std::string> out = options.value("-o");
+    if (out && *out != "-") {
+        WriteHistoryCsv(*out, *cases, materials.symbols, unit);
+    } else {
+        std::cout << HistoryCsvText(*cases, materials.symbols, unit);
+        std::cout.flush();
+        if (!std::cout) ThrowCannotCreate("-");
+    }
+    return 0;
+}
+
+int RunDxf(const Options& options) {
+    const std::optional<std::string> out = options.value("-o");
+    if (!out || *out == "-") throw UsageError("--dxf には -o で出力ファイルを指定します");
+    const int slot = SlotOption(options);
+    const auto cases = ReadCases(options.input);
+    const DesignCase& c = (*cases)[static_cast<std::size_t>(slot)];
+    WriteSpringDxf(*out, SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2));
+    return 0;
+}
+
+int RunReport(const Options& options) {
+    const std::optional<std::string> out = options.value("-o");
+    if (!out || *out == "-") throw UsageError("--report には -o で出力ファイルを指定します");
+    const UnitSystem unit = UnitOption(options);
+    const int slot = SlotOption(options);
+    const MaterialData materials = LoadMaterials(options);
+    const auto cases = ReadCases(options.input);
+    const DesignCase& c = (*cases)[static_cast<std::size_t>(slot)];
+    TitleBlock title;
+    title.productName = options.value("--product").value_or("");
+    title.drawingNo = options.value("--drawing-no").value_or("");
+    title.designer = options.value("--designer").value_or("");
+    title.date = options.value("--date").value_or(QDate::currentDate().toString(Qt::ISODate).toStdString());
+    const bool known = c.materialNo >= 0 && c.materialNo < static_cast<int>(materials.symbols.size());
+    const std::string symbol =
+        known ? materials.symbols[static_cast<std::size_t>(c.materialNo)] : std::string();
+    WriteReportPdf(QString::fromStdString(*out), MakeReportData(c, *materials.table, symbol, unit, title));
+    return 0;
+}
+
 }  // namespace
 
 bool IsCommandLineRun(int argc, char** argv) {
@@ -194,10 +281,17 @@ int RunCommandLine(int argc, char** argv) {
             std::cout << kProgram << " " << TS_VERSION << "\n";
             return 0;
         }
-        // Files beside the program are found through the application object; no
-        // display is needed for these commands.
+        // Files beside the program are found through the application object. The report
+        // paints text and drawings, which needs Qt's painting but never a display.
+        if (options.command == "--report") {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            QGuiApplication app(argc, argv);
+            return RunReport(options);
+        }
         QCoreApplication app(argc, argv);
         if (options.command == "--calc") return RunCalc(options);
+        if (options.command == "--csv") return RunCsv(options);
+        if (options.command == "--dxf") return RunDxf(options);
         throw UsageError("コマンド " + options.command + " はありません");
     } catch (const UsageError& e) {
         std::cerr << kProgram << ": " << e.what() << "\n\n" << kUsage;

@@ -14,3 +14,10 @@ std::string ToSjis(const QString& text) {
     const QByteArray bytes = encoder.encode(text);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
+
+std::vector<std::string> MaterialSymbolsUtf8(const torsion::MaterialTable& table) {
+    std::vector<std::string> symbols;
+    for (const torsion::MaterialRecord& r : table)
+        symbols.push_back(FromSjis(ShortStringValue(r.symbol)).toStdString());
+    return symbols;
+}

@@ -4,6 +4,11 @@
 
 #include <QString>
 #include <string>
+#include <vector>
+
+#include "materials/material_table.h"
 
 QString FromSjis(const std::string& sjis);
 std::string ToSjis(const QString& text);
+// The symbol of every record as the symbol list shows it, in UTF-8, by record number.
+std::vector<std::string> MaterialSymbolsUtf8(const torsion::MaterialTable& table);

@@ -18,6 +18,7 @@
 #include "materials/coefficients.h"
 #include "materials/material_selection.h"
 #include "materials/material_table.h"
+#include "print/report_text.h"
 
 class Settings;
 
@@ -31,6 +32,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QMenuBar;
+class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
@@ -46,6 +48,7 @@ namespace torsion {
 struct SearchCandidate;
 }
 class CharacteristicPage;
+struct ReportData;
 
 // Input boxes accept input in aqua and only display in white.
 inline const QColor kInputColour(0, 255, 255);
@@ -120,6 +123,13 @@ class Tf_vek : public QMainWindow {
     // diameter, coil diameter, turns, angles, arms, flags; angle mode) and runs "計算".
     void ApplySearchResult(const torsion::SearchCandidate& candidate);
     DesignSearchWindow* designSearchWindow() const { return designSearch_; }
+    // The title block of the calculation report, asked for the first time a report is
+    // made and kept for the session.
+    const std::optional<torsion::TitleBlock>& reportTitleBlock() const { return reportTitle_; }
+    void setReportTitleBlock(const torsion::TitleBlock& title) { reportTitle_ = title; }
+    // Chooses the printer of the printed report (by default the print dialog); false
+    // cancels the print.
+    void setPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }
 
     // The unit in which moments, stresses and rates are shown and typed (kgf by default).
     torsion::UnitSystem unitSystem() const { return unitSystem_; }
@@ -171,6 +181,13 @@ class Tf_vek : public QMainWindow {
     void UnitSIClick();                         // 表示 → SI 単位
     void RecentFileClick(const QString& name);  // ファイル → 最近使ったファイル → name
 
+    // Exports: the history as CSV, the spring drawing as DXF, the calculation report.
+    void CsvExportClick();    // ファイル → CSV 出力
+    void DxfExportClick();    // ファイル → DXF 出力
+    void ReportPdfClick();    // ファイル → 計算書 PDF 出力
+    void ReportPrintClick();  // ファイル → 計算書印刷
+    void ReportTitleClick();  // ファイル → 計算書の表題欄...
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -196,6 +213,8 @@ class Tf_vek : public QMainWindow {
     void SetMomentCaption(double maxMoment, bool applied);
     void RememberCaseFile(const QString& name);
     void FillRecentFilesMenu();
+    bool EnsureReportTitle(bool ask);
+    ReportData CurrentReport() const;
 
     torsion::MaterialTable& materials_;
     torsion::KindIndex& kinds_;
@@ -223,6 +242,11 @@ class Tf_vek : public QMainWindow {
     bool recoveryFailureShown_ = false;
     QString lastCaseOpenName_;
     QString lastCaseSaveName_ = QStringLiteral("nspring.nbd");
+    QString lastCsvName_ = QStringLiteral("履歴.csv");
+    QString lastDxfName_ = QStringLiteral("ばね.dxf");
+    QString lastReportName_;
+    std::optional<torsion::TitleBlock> reportTitle_;
+    std::function<bool(QPrinter&)> choosePrinter_;
 
     // Controls, named as their objectName; docs/architecture.md has the glossary.
     // Input items ("入力項目").

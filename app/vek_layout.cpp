@@ -313,6 +313,13 @@ void Tf_vek::BuildMenu() {
         ->setShortcut(QKeySequence::Print);
     addItem(file, QStringLiteral("N1"), QStringLiteral("画面印刷"), &Tf_vek::N1Click);
     file->addSeparator();
+    addItem(file, QStringLiteral("CsvExport"), QStringLiteral("CSV 出力"), &Tf_vek::CsvExportClick);
+    addItem(file, QStringLiteral("DxfExport"), QStringLiteral("DXF 出力"), &Tf_vek::DxfExportClick);
+    addItem(file, QStringLiteral("ReportPdf"), QStringLiteral("計算書 PDF 出力"), &Tf_vek::ReportPdfClick);
+    addItem(file, QStringLiteral("ReportPrint"), QStringLiteral("計算書印刷"), &Tf_vek::ReportPrintClick);
+    addItem(file, QStringLiteral("ReportTitle"), QStringLiteral("計算書の表題欄..."),
+            &Tf_vek::ReportTitleClick);
+    file->addSeparator();
     RecentFiles1 = file->addMenu(QStringLiteral("最近使ったファイル"));
     RecentFiles1->setObjectName(QStringLiteral("RecentFiles1"));
     RecentFiles1->setEnabled(false);

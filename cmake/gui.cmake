@@ -6,8 +6,10 @@ add_library(torsion_graphics STATIC
   graphics/fatigue_diagram.cpp
   graphics/spring_drawing.cpp
   graphics/torque_angle_diagram.cpp
+  print/calculation_report.cpp
 )
 target_link_libraries(torsion_graphics PUBLIC torsion_core Qt6::Gui)
+target_compile_definitions(torsion_graphics PRIVATE TS_VERSION="${PROJECT_VERSION}")
 
 add_library(torsion_gui STATIC
   app/dialogs.cpp
@@ -20,6 +22,8 @@ add_library(torsion_gui STATIC
   app/vek_layout.cpp
   app/design_search_window.cpp
   app/characteristic_page.cpp
+  app/vek_export.cpp
+  app/title_block_dialog.cpp
   print/prin.cpp
   print/data_sheet_sketch.cpp
   print/window_print.cpp
@@ -33,7 +37,7 @@ add_library(torsion_gui STATIC
   history/history_grid.cpp
   history/fixed_cells.cpp
 )
-target_link_libraries(torsion_gui PUBLIC torsion_graphics torsion_core Qt6::Widgets Qt6::PrintSupport)
+target_link_libraries(torsion_gui PUBLIC torsion_graphics torsion_dxf torsion_core Qt6::Widgets Qt6::PrintSupport)
 
 find_package(Fontconfig REQUIRED)
 find_package(Threads REQUIRED)

@@ -140,6 +140,10 @@ OperatingPointMark OperatingPointMarker(double lower, double upper) {
 
 void DrawFatigueDiagram(QImage& image, bool markPoint, double lower, double upper) {
     QPainter painter(&image);
+    DrawFatigueDiagram(painter, markPoint, lower, upper);
+}
+
+void DrawFatigueDiagram(QPainter& painter, bool markPoint, double lower, double upper) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(DiagramFont());

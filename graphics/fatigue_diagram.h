@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <array>
 
@@ -39,3 +40,6 @@ OperatingPointMark OperatingPointMarker(double lower, double upper);
 
 // Redraws the whole diagram into image (which must be 400 x 417).
 void DrawFatigueDiagram(QImage& image, bool markPoint, double lower, double upper);
+// The same drawing on any painter, in the 400 x 417 coordinates of the image; the
+// report paints it as vectors through a scaled painter.
+void DrawFatigueDiagram(QPainter& painter, bool markPoint, double lower, double upper);

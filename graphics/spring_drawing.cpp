@@ -215,11 +215,16 @@ SpringGeometry SpringGeometryFor(int width, int height, double d, double D, doub
 void DrawSpring(QImage& image, double d, double D, double N, double a1, double a2) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRect(0, 0, image.width(), image.height()), kWhite);
+    DrawSpring(painter, image.width(), image.height(), d, D, N, a1, a2);
+}
+
+void DrawSpring(QPainter& painter, int width, int height, double d, double D, double N, double a1,
+                double a2) {
+    painter.fillRect(QRect(0, 0, width, height), kWhite);
     painter.setBrush(kWhite);
     painter.setPen(QPen(kBlue, 1, Qt::SolidLine));
 
-    const SpringGeometry g = SpringGeometryFor(image.width(), image.height(), d, D, N, a1, a2);
+    const SpringGeometry g = SpringGeometryFor(width, height, d, D, N, a1, a2);
     if (!g.drawable) return;
     const auto drawArc = [&](const PixelArc& arc) {
         painter.drawArc(ToRect(arc.box), arc.startAngle16, arc.spanAngle16);

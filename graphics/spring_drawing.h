@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QLine>
+#include <QPainter>
 #include <QPoint>
 #include <array>
 #include <cstdint>
@@ -80,3 +81,6 @@ SpringGeometry SpringGeometryFor(int width, int height, double d, double D, doub
 // negative or not finite sizes) leave the image white; loops closer than a pixel are
 // not drawn one by one.
 void DrawSpring(QImage& image, double d, double D, double N, double a1, double a2);
+// The same drawing on any painter, over a width x height area from its origin; the
+// report paints it as vectors on a larger area through a scaled painter.
+void DrawSpring(QPainter& painter, int width, int height, double d, double D, double N, double a1, double a2);

@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config dpkg-dev file
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev clang-format git
-  qt6-base-dev qt6-translations-l10n libgl1-mesa-dev libfontconfig-dev
+  qt6-base-dev qt6-translations-l10n libgl1-mesa-dev libfontconfig-dev libdxflib-dev
   fonts-ipafont-gothic
   xvfb xauth imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils

@@ -10,7 +10,9 @@
 
 #include "calc/batch_calculation.h"
 #include "calc/csv_text.h"
+#include "history/case_file.h"
 #include "tests/gui/vek_test_app.h"
+#include "tests/print/pdf_tools.h"
 
 using namespace torsion;
 
@@ -184,6 +186,56 @@ TEST_F(CommandLineProgram, AnotherMaterialTableNamesOtherSymbols) {
     EXPECT_EQ(standard.exitCode, 1);
     EXPECT_TRUE(standard.out.contains("材料記号 'SUS304' は材料表にありません"))
         << standard.out.toStdString();
+}
+
+TEST_F(CommandLineProgram, CsvAndDxfExportACaseFile) {
+    auto cases = std::make_unique<CaseTable>();
+    InitCurrentCase((*cases)[0]);
+    for (int slot : {2, 9}) {
+        (*cases)[static_cast<std::size_t>(slot)] = (*cases)[0];
+        (*cases)[static_cast<std::size_t>(slot)].moment2 = slot / 7.0;
+    }
+    const QString nbd = dir.filePath("cases.nbd");
+    WriteCaseFile(*cases, nbd.toStdString());
+
+    const ProgramRun csv = RunProgram({"--csv", nbd, "-o", dir.filePath("h.csv"), "--units", "si"});
+    EXPECT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+    const QString text = read("h.csv");
+    EXPECT_TRUE(text.startsWith(QChar(0xFEFF)));
+    const QStringList lines = text.split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[2].startsWith("2,SWP-B,")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[1].contains("N･mm"));
+
+    const ProgramRun dxf = RunProgram({"--dxf", nbd, "--slot", "9", "-o", dir.filePath("s.dxf")});
+    EXPECT_EQ(dxf.exitCode, 0) << dxf.err.toStdString();
+    EXPECT_TRUE(read("s.dxf").contains("OUTLINE"));
+    EXPECT_EQ(RunProgram({"--dxf", nbd}).exitCode, 2);
+    EXPECT_EQ(RunProgram({"--dxf", nbd, "--slot", "31", "-o", dir.filePath("t.dxf")}).exitCode, 2);
+    // An empty slot has no spring to draw.
+    const ProgramRun empty = RunProgram({"--dxf", nbd, "--slot", "4", "-o", dir.filePath("e.dxf")});
+    EXPECT_EQ(empty.exitCode, 2);
+    EXPECT_TRUE(empty.err.contains("図にできません")) << empty.err.toStdString();
+}
+
+TEST_F(CommandLineProgram, ReportIsWrittenWithoutADisplay) {
+    auto cases = std::make_unique<CaseTable>();
+    InitCurrentCase((*cases)[0]);
+    (*cases)[3] = (*cases)[0];
+    (*cases)[3].angle1 = 50;  // after the second angle: an error line
+    (*cases)[3].springIndex = 10;
+    const QString nbd = dir.filePath("cases.nbd");
+    WriteCaseFile(*cases, nbd.toStdString());
+    const QString pdf = dir.filePath("report.pdf");
+    const ProgramRun run = RunProgram({"--report", nbd, "--slot", "3", "-o", pdf, "--product", "ばね B",
+                                       "--designer", "佐藤", "--date", "2026-01-02", "--units", "si"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(pdf_tools::PageCount(pdf), 2);
+    const QString text = pdf_tools::PdfText(pdf);
+    for (const QString& t :
+         {"ばね B", "佐藤", "2026-01-02", "エラー:ねじれ角度の順番が不適", "SWP-B", "N･mm"})
+        EXPECT_TRUE(text.contains(t)) << t.toStdString();
+    EXPECT_EQ(RunProgram({"--report", nbd}).exitCode, 2);
 }
 
 }  // namespace

@@ -22,6 +22,22 @@ inline QString PdfInfo(const QString& pdf) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// The text of the file as pdftotext reads it (empty when it cannot).
+inline QString PdfText(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The font list of pdffonts (name, type, encoding, emb, sub, uni, object).
+inline QString PdfFonts(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdffonts"), {pdf});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 // Number of pages, or -1 when the file is not a readable PDF (yet).
 inline int PageCount(const QString& pdf) {
     const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(PdfInfo(pdf));

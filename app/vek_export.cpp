@@ -1,0 +1,86 @@
+// The main window's exports: the history as a CSV file, the spring drawing as a DXF
+// file and the calculation report as a PDF file or on a printer.
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QString>
+
+#include "app/sjis.h"
+#include "app/title_block_dialog.h"
+#include "app/vek.h"
+#include "graphics/spring_dxf.h"
+#include "graphics/spring_outline.h"
+#include "history/history_csv.h"
+#include "print/calculation_report.h"
+#include "print/window_print.h"
+
+using namespace torsion;
+
+void Tf_vek::CsvExportClick() {
+    RunCommand(dialogs_, this, [&] {
+        const QString name = dialogs_.saveFileName(this, QStringLiteral("CSV|*.csv"), lastCsvName_);
+        if (name.isEmpty()) return;
+        lastCsvName_ = name;
+        WriteHistoryCsv(name.toStdString(), cases_, MaterialSymbolsUtf8(materials_), unitSystem());
+    });
+}
+
+void Tf_vek::DxfExportClick() {
+    RunCommand(dialogs_, this, [&] {
+        // The spring of the current case; a size that cannot be drawn is reported before
+        // the dialog asks for a name.
+        const DesignCase& c = cases_[0];
+        const SpringOutline outline = SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2);
+        const QString name = dialogs_.saveFileName(this, QStringLiteral("DXF|*.dxf"), lastDxfName_);
+        if (name.isEmpty()) return;
+        lastDxfName_ = name;
+        WriteSpringDxf(name.toStdString(), outline);
+    });
+}
+
+// ---- calculation report ------------------------------------------------------------
+
+bool Tf_vek::EnsureReportTitle(bool ask) {
+    if (reportTitle_ && !ask) return true;
+    TitleBlockDialog dialog(reportTitle_.value_or(TitleBlock{}), this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    reportTitle_ = dialog.titleBlock();
+    return true;
+}
+
+ReportData Tf_vek::CurrentReport() const {
+    const DesignCase& c = cases_[0];
+    const std::vector<std::string> symbols = MaterialSymbolsUtf8(materials_);
+    const bool known = c.materialNo >= 0 && c.materialNo < static_cast<int>(symbols.size());
+    return MakeReportData(c, materials_,
+                          known ? symbols[static_cast<std::size_t>(c.materialNo)] : std::string(),
+                          unitSystem(), reportTitle_.value_or(TitleBlock{}));
+}
+
+void Tf_vek::ReportTitleClick() {
+    EnsureReportTitle(true);
+}
+
+void Tf_vek::ReportPdfClick() {
+    RunCommand(dialogs_, this, [&] {
+        if (!EnsureReportTitle(false)) return;
+        const QString proposed = lastReportName_.isEmpty() ? ReportFileName(*reportTitle_) : lastReportName_;
+        const QString name = dialogs_.saveFileName(this, QString::fromUtf8(kPdfFilter), proposed);
+        if (name.isEmpty()) return;
+        lastReportName_ = name;
+        WriteReportPdf(name, CurrentReport());
+    });
+}
+
+void Tf_vek::ReportPrintClick() {
+    RunCommand(dialogs_, this, [&] {
+        if (!EnsureReportTitle(false)) return;
+        QPrinter printer(QPrinter::HighResolution);
+        const bool chosen = choosePrinter_ ? choosePrinter_(printer) : [&] {
+            QPrintDialog dialog(&printer, this);
+            dialog.setWindowTitle(QStringLiteral("計算書の印刷"));
+            return dialog.exec() == QDialog::Accepted;
+        }();
+        if (!chosen) return;
+        if (!PaintCalculationReport(printer, CurrentReport())) throw CommandError("計算書を印刷できません");
+    });
+}

@@ -1,0 +1,138 @@
+// The export commands of the main window's file menu.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QTimer>
+
+#include "app/title_block_dialog.h"
+#include "calc/number_text.h"
+#include "tests/gui/vek_test_app.h"
+#include "tests/print/pdf_tools.h"
+
+using namespace torsion;
+
+namespace {
+
+class Exports : public ::testing::Test {
+  protected:
+    void choose(const char* item) {
+        auto* action = app.window->menuBar()->findChild<QAction*>(QString::fromLatin1(item));
+        ASSERT_NE(action, nullptr) << item;
+        action->trigger();
+    }
+    QByteArray bytes(const QString& name) {
+        QFile f(app.path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    MainWindowApp app;
+};
+
+TEST_F(Exports, CsvHoldsTheStoredCasesAndDxfTheCurrentSpring) {
+    app.calculate();
+    app.find<QSpinBox>("SpinEdit1")->setValue(4);
+    app.click("SpeedButton5");
+
+    app.dialogs.saveNames = {app.path("out.csv")};
+    choose("CsvExport");
+    EXPECT_EQ(app.dialogs.saveFilters.last(), "CSV|*.csv");
+    EXPECT_EQ(app.dialogs.saveInitialNames.last(), "履歴.csv");
+    const QString csv = QString::fromUtf8(bytes("out.csv"));
+    const QStringList lines = csv.split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << csv.toStdString();
+    EXPECT_TRUE(lines[2].startsWith("4,SWP-A,")) << lines[2].toStdString();
+
+    app.dialogs.saveNames = {app.path("spring.dxf")};
+    choose("DxfExport");
+    EXPECT_TRUE(bytes("spring.dxf").contains("CENTER"));
+    EXPECT_TRUE(app.dialogs.errors.isEmpty());
+
+    // Cancelled: nothing is written; a name that cannot be written is reported.
+    choose("CsvExport");
+    app.dialogs.saveNames = {app.path("no/such/out.csv")};
+    choose("CsvExport");
+    ASSERT_EQ(app.dialogs.errors.size(), 1);
+    EXPECT_EQ(app.dialogs.errors[0], "ファイル " + app.path("no/such/out.csv") + " を作成できません");
+}
+
+TEST_F(Exports, DxfOfASpringThatCannotBeDrawnAsksForNoName) {
+    app.window->cases()[0].wireDia = 0;
+    choose("DxfExport");
+    EXPECT_TRUE(app.dialogs.saveFilters.isEmpty());
+    ASSERT_EQ(app.dialogs.errors.size(), 1);
+    EXPECT_EQ(app.dialogs.errors[0], "この寸法のばねは図にできません");
+}
+
+// Checks a written report: two A4 pages, the Japanese font embedded, and the title
+// block, the checks and the trace's values as text.
+void ExpectReport(const QString& pdf, const QStringList& texts) {
+    EXPECT_EQ(pdf_tools::PageCount(pdf), 2);
+    const QSizeF size = pdf_tools::PageSizePoints(pdf);
+    EXPECT_NEAR(size.width(), 595.3, 0.5);
+    EXPECT_NEAR(size.height(), 841.9, 0.5);
+    const QString fonts = pdf_tools::PdfFonts(pdf);
+    EXPECT_TRUE(fonts.contains("IPAPGothic")) << fonts.toStdString();
+    EXPECT_FALSE(fonts.contains(" no ")) << fonts.toStdString();  // every font embedded
+    const QString text = pdf_tools::PdfText(pdf);
+    for (const QString& t : texts)
+        EXPECT_TRUE(text.contains(t)) << t.toStdString() << "\n" << text.toStdString();
+}
+
+TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
+    app.calculate();
+    app.window->setReportTitleBlock({"トーションばね A", "TS-0042", "山田", "2026-12-08"});
+    app.dialogs.saveNames = {app.path("report.pdf")};
+    choose("ReportPdf");
+    EXPECT_EQ(app.dialogs.saveInitialNames.last(), "TS-0042.pdf");
+    ASSERT_TRUE(app.dialogs.errors.isEmpty()) << app.dialogs.errors.join('\n').toStdString();
+    const DesignCase& c = app.window->cases()[0];
+    ExpectReport(app.path("report.pdf"),
+                 {"トーションばね A", "TS-0042", "山田", "2026-12-08", "計算書", "Calculation Success!",
+                  "k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) / 9.80665",
+                  "k = " + QString::fromStdString(FormatGeneral(c.springConst, 6)),
+                  "σ2 = " + QString::fromStdString(FormatGeneral(c.stress2, 6)), "SWP-A", "予想寿命"});
+
+    // The printer gets the same pages.
+    app.window->setPrinterChooser([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(app.path("printed.pdf"));
+        return true;
+    });
+    choose("ReportPrint");
+    ExpectReport(app.path("printed.pdf"), {"TS-0042", "Calculation Success!"});
+}
+
+TEST_F(Exports, TitleBlockIsAskedOnceAndKept) {
+    // The dialog comes up modally: fill it in and confirm, as a user would.
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TitleBlockDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        asked = true;
+        dialog->findChild<QLineEdit*>("productEdit")->setText("試作ばね");
+        dialog->findChild<QLineEdit*>("drawingNoEdit")->clear();
+        EXPECT_FALSE(dialog->findChild<QLineEdit*>("dateEdit")->text().isEmpty());
+        dialog->accept();
+    });
+    choose("ReportPdf");  // the save dialog is then cancelled
+    EXPECT_TRUE(asked);
+    ASSERT_TRUE(app.window->reportTitleBlock().has_value());
+    EXPECT_EQ(app.window->reportTitleBlock()->productName, "試作ばね");
+    EXPECT_EQ(app.dialogs.saveInitialNames.last(), "試作ばね.pdf");
+
+    // The second time nothing is asked: a dialog would be refused and fail the test.
+    QTimer::singleShot(0, [&] {
+        if (QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "asked again";
+            QApplication::activeModalWidget()->close();
+        }
+    });
+    app.dialogs.saveNames = {app.path("second.pdf")};
+    choose("ReportPdf");
+    EXPECT_EQ(pdf_tools::PageCount(app.path("second.pdf")), 2);
+}
+
+}  // namespace
