@@ -50,6 +50,7 @@ const char* const kUsage =
     "      ケース N (既定 0: 現在のケース) のばね形状を DXF に (1:1, mm)\n"
     "  torsion-spring --report CASES.nbd [--slot N] -o REPORT.pdf [--units kgf|si]\n"
     "                 [--product 品名] [--drawing-no 図番] [--designer 設計者] [--date 日付]\n"
+    "                 [--grade 1|2|3]   (公差の等級, 既定 2)\n"
     "      ケース N の計算書を PDF に (A4)\n"
     "  torsion-spring --help | --version\n"
     "共通オプション:\n"
@@ -62,9 +63,9 @@ const char* const kUsage =
     "終了コード: 0 成功, 1 失敗した行あり, 2 コマンドラインまたはファイルの誤り\n";
 
 const std::vector<std::string> kCommands = {"--calc", "--csv", "--dxf", "--report", "--help", "--version"};
-const std::vector<std::string> kValueOptions = {"--calc",      "--csv",        "--dxf",      "--report",
-                                                "--materials", "-o",           "--slot",     "--units",
-                                                "--product",   "--drawing-no", "--designer", "--date"};
+const std::vector<std::string> kValueOptions = {
+    "--calc",  "--csv",     "--dxf",        "--report",   "--materials", "-o",     "--slot",
+    "--units", "--product", "--drawing-no", "--designer", "--date",      "--grade"};
 
 class UsageError : public std::runtime_error {
   public:
@@ -255,7 +256,15 @@ int RunReport(const Options& options) {
     const bool known = c.materialNo >= 0 && c.materialNo < static_cast<int>(materials.symbols.size());
     const std::string symbol =
         known ? materials.symbols[static_cast<std::size_t>(c.materialNo)] : std::string();
-    WriteReportPdf(QString::fromStdString(*out), MakeReportData(c, *materials.table, symbol, unit, title));
+    const std::string gradeText = options.value("--grade").value_or(std::to_string(kDefaultToleranceGrade));
+    int grade = 0;
+    try {
+        grade = ParseInteger(gradeText);
+    } catch (const CommandError&) {
+    }
+    if (grade < 1 || grade > kToleranceGrades) throw UsageError("--grade は 1 から 3 です: " + gradeText);
+    WriteReportPdf(QString::fromStdString(*out),
+                   MakeReportData(c, *materials.table, symbol, unit, title, grade));
     return 0;
 }
 

@@ -18,6 +18,6 @@ std::string ToSjis(const QString& text) {
 std::vector<std::string> MaterialSymbolsUtf8(const torsion::MaterialTable& table) {
     std::vector<std::string> symbols;
     for (const torsion::MaterialRecord& r : table)
-        symbols.push_back(FromSjis(ShortStringValue(r.symbol)).toStdString());
+        symbols.push_back(FromSjis(torsion::ShortStringValue(r.symbol)).toStdString());
     return symbols;
 }

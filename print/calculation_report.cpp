@@ -72,7 +72,7 @@ class Page {
 double Table(Page& page, double x, double y, double w, const QString& heading,
              const std::vector<ReportRow>& rows) {
     constexpr double kRow = 5.2;
-    const double itemW = w * 0.5, unitW = w * 0.2, valueW = w - itemW - unitW;
+    const double itemW = w * 0.46, unitW = w * 0.24, valueW = w - itemW - unitW;
     page.Font(10, true);
     page.Pen(kRuleColour);
     page.Text(x, y, w, 6, heading);
@@ -197,13 +197,47 @@ void Trace(Page& page, QPagedPaintDevice& device, double width, double height, c
         page.Font(9, true);
         y += page.Paragraph(6, y, width - 6, QStringLiteral("結果　") + Q(step.result)) + 3.5;
     }
+
+    // The tolerances of the grade and the loaded geometry, label and value(s) per line.
+    const double labelW = 45, valueW = (width - labelW) / 2;
+    for (const SheetLine& line : r.characteristic) {
+        page.Font(9, line.heading);
+        const QString value = Q(line.value.text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const double spanW = line.atMax ? valueW : 2 * valueW;
+        const QRectF bound =
+            page.painter().boundingRect(page.Box(0, 0, spanW - 2, 1000), Qt::TextWordWrap, value);
+        const double h = std::max(5.0, bound.height() / page.X(1) + 1);
+        if (y + h > height - 2) {
+            device.newPage();
+            y = 0;
+        }
+        if (line.heading) {
+            y += 2;
+            page.Font(10, true);
+            page.Text(0, y, width, 6, Q(line.label));
+            y += 6.5;
+            continue;
+        }
+        page.Pen(kRuleColour, 0.15);
+        page.Rect(0, y, width, h);
+        page.Line(labelW, y, labelW, y + h);
+        page.Text(1.5, y, labelW - 2, h, Q(line.label));
+        page.Paragraph(labelW + 1.5, y + 0.5, spanW - 2, value);
+        if (line.atMax) {
+            page.Line(labelW + valueW, y, labelW + valueW, y + h);
+            page.Paragraph(labelW + valueW + 1.5, y + 0.5, valueW - 2, Q(line.atMax->text));
+        }
+        y += h;
+    }
 }
 
 }  // namespace
 
 ReportData MakeReportData(const DesignCase& c, const MaterialTable& table, const std::string& symbol,
-                          UnitSystem unit, const TitleBlock& title) {
+                          UnitSystem unit, const TitleBlock& title, int grade) {
     ReportData r;
+    r.grade = grade;
+    r.characteristic = BuildCharacteristicSheet(c, table, grade, unit).lines;
     r.title = title;
     r.c = c;
     r.unit = unit;

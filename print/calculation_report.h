@@ -9,7 +9,9 @@
 
 #include "calc/design_case.h"
 #include "calc/units.h"
+#include "materials/characteristic_sheet.h"
 #include "materials/material_table.h"
+#include "materials/tolerance_table.h"
 #include "print/report_text.h"
 
 inline constexpr const char* kProgramTitle = "ねじりコイルばね設計計算";
@@ -21,15 +23,19 @@ struct ReportData {
     torsion::UnitSystem unit = torsion::UnitSystem::Kgf;
     bool diagramPoint = false;  // the operating point can be marked
     double lower = 0, upper = 0;
+    int grade = torsion::kDefaultToleranceGrade;
+    std::vector<torsion::SheetLine> characteristic;  // tolerances and loaded geometry
 };
 
-// Everything the report shows of case c; symbol is its material symbol in UTF-8.
+// Everything the report shows of case c; symbol is its material symbol in UTF-8, grade
+// the tolerance grade (1..3).
 ReportData MakeReportData(const torsion::DesignCase& c, const torsion::MaterialTable& table,
                           const std::string& symbol, torsion::UnitSystem unit,
-                          const torsion::TitleBlock& title);
+                          const torsion::TitleBlock& title, int grade = torsion::kDefaultToleranceGrade);
 
-// Paints the report on device, which is set to A4 portrait; starts a new page for the
-// trace. Returns false when the device cannot be painted on.
+// Paints the report on device, which is set to A4 portrait: the case and the drawings
+// on the first page, the trace and the tolerances from the second. Returns false when
+// the device cannot be painted on.
 bool PaintCalculationReport(QPagedPaintDevice& device, const ReportData& report);
 
 // Writes the report as a vector PDF (text as text, the Japanese font embedded) to a
