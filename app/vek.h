@@ -124,7 +124,7 @@ class Tf_vek : public QMainWindow {
     void ApplySearchResult(const torsion::SearchCandidate& candidate);
     DesignSearchWindow* designSearchWindow() const { return designSearch_; }
     // The title block of the calculation report, asked for the first time a report is
-    // made and kept for the session.
+    // made and kept in the settings.
     const std::optional<torsion::TitleBlock>& reportTitleBlock() const { return reportTitle_; }
     void setReportTitleBlock(const torsion::TitleBlock& title) { reportTitle_ = title; }
     // Chooses the printer of the printed report (by default the print dialog); false

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QString>
 
+#include "app/settings.h"
 #include "app/sjis.h"
 #include "app/title_block_dialog.h"
 #include "app/vek.h"
@@ -39,11 +40,35 @@ void Tf_vek::DxfExportClick() {
 
 // ---- calculation report ------------------------------------------------------------
 
+namespace {
+
+const QString kTitleKeys[] = {QStringLiteral("Report/product"), QStringLiteral("Report/drawingNo"),
+                              QStringLiteral("Report/designer"), QStringLiteral("Report/date")};
+const QString kTitleEnteredKey = QStringLiteral("Report/titleEntered");
+
+std::optional<TitleBlock> StoredTitle(const Settings* settings) {
+    if (settings == nullptr || settings->intValue(kTitleEnteredKey, 0, 0, 1) != 1) return std::nullopt;
+    const auto text = [&](int i) { return settings->stringValue(kTitleKeys[i]).toStdString(); };
+    return TitleBlock{text(0), text(1), text(2), text(3)};
+}
+
+void StoreTitle(Settings* settings, const TitleBlock& title) {
+    if (settings == nullptr) return;
+    const std::string* texts[] = {&title.productName, &title.drawingNo, &title.designer, &title.date};
+    for (int i = 0; i < 4; ++i) settings->setString(kTitleKeys[i], QString::fromStdString(*texts[i]));
+    settings->setInt(kTitleEnteredKey, 1);
+}
+
+}  // namespace
+
 bool Tf_vek::EnsureReportTitle(bool ask) {
+    // Entered once, the title block is kept in the settings for the next runs.
+    if (!reportTitle_) reportTitle_ = StoredTitle(settings_);
     if (reportTitle_ && !ask) return true;
     TitleBlockDialog dialog(reportTitle_.value_or(TitleBlock{}), this);
     if (dialog.exec() != QDialog::Accepted) return false;
     reportTitle_ = dialog.titleBlock();
+    StoreTitle(settings_, *reportTitle_);
     return true;
 }
 

@@ -127,6 +127,21 @@ TEST_F(Exports, TitleBlockIsAskedOnceAndKept) {
     ASSERT_TRUE(app.window->reportTitleBlock().has_value());
     EXPECT_EQ(app.window->reportTitleBlock()->productName, "試作ばね");
     EXPECT_EQ(app.dialogs.saveInitialNames.last(), "試作ばね.pdf");
+    // Kept in the settings: a window of the next run has it without asking.
+    MainWindowApp next;
+    app.settings.sync();
+    Settings stored(app.settings.fileName());
+    next.window->setSettings(stored);
+    next.dialogs.saveNames = {next.path("next.pdf")};
+    QTimer::singleShot(0, [&] {
+        if (QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "asked in the next run";
+            QApplication::activeModalWidget()->close();
+        }
+    });
+    next.window->ReportPdfClick();
+    ASSERT_TRUE(next.window->reportTitleBlock().has_value());
+    EXPECT_EQ(next.window->reportTitleBlock()->productName, "試作ばね");
 
     // The second time nothing is asked: a dialog would be refused and fail the test.
     QTimer::singleShot(0, [&] {
