@@ -23,12 +23,15 @@
 #include "app/sjis.h"
 #include "calc/batch_calculation.h"
 #include "calc/command_error.h"
+#include "calc/design_search.h"
 #include "calc/file_io.h"
 #include "calc/number_text.h"
+#include "calc/search_export.h"
 #include "graphics/spring_dxf.h"
 #include "graphics/spring_outline.h"
 #include "history/case_file.h"
 #include "history/history_csv.h"
+#include "materials/fatigue_life.h"
 #include "materials/material_selection.h"
 #include "materials/material_table.h"
 #include "print/calculation_report.h"
@@ -52,6 +55,13 @@ const char* const kUsage =
     "                 [--product 品名] [--drawing-no 図番] [--designer 設計者] [--date 日付]\n"
     "                 [--grade 1|2|3]   (公差の等級, 既定 2)\n"
     "      ケース N の計算書を PDF に (A4)\n"
+    "  torsion-spring --search --moment2 M --angle2 φ [--angle1 φ] [--tolerance %] [--arm1 a] [--arm2 a]\n"
+    "                 [--outward 0|1] [--left-hand 0|1] [--turns-min n] [--turns-max n] [--turns-fraction "
+    "f]\n"
+    "                 [--any-turns 0|1] [--outer-max mm] [--guide-rod-min mm] [--coil-step mm]\n"
+    "                 [--dia-mode inner|mean|outer] [--symbols SWP-B,...] [--life-min 回] [--keep n]\n"
+    "                 [--rank volume|margin|life|outer] [--format csv|json] [--units kgf|si] [-o OUT]\n"
+    "      設計探索: 条件を満たすばねを順位付きで CSV か JSON に (M は --units の単位)\n"
     "  torsion-spring --help | --version\n"
     "共通オプション:\n"
     "  --materials PATH   材料表 (既定: プログラムのフォルダーの zaidat.dst)\n"
@@ -62,10 +72,15 @@ const char* const kUsage =
     "  outward, left_hand: 0|1. 結果は mm, 度, kgf·mm, kgf/mm² で、最後の列は失敗した行のエラー。\n"
     "終了コード: 0 成功, 1 失敗した行あり, 2 コマンドラインまたはファイルの誤り\n";
 
-const std::vector<std::string> kCommands = {"--calc", "--csv", "--dxf", "--report", "--help", "--version"};
+const std::vector<std::string> kCommands = {"--calc",   "--csv",  "--dxf",    "--report",
+                                            "--search", "--help", "--version"};
 const std::vector<std::string> kValueOptions = {
-    "--calc",  "--csv",     "--dxf",        "--report",   "--materials", "-o",     "--slot",
-    "--units", "--product", "--drawing-no", "--designer", "--date",      "--grade"};
+    "--calc", "--csv", "--dxf", "--report", "--materials", "-o", "--slot", "--units", "--product",
+    "--drawing-no", "--designer", "--date", "--grade",
+    // design search
+    "--moment2", "--angle2", "--angle1", "--tolerance", "--arm1", "--arm2", "--outward", "--left-hand",
+    "--turns-min", "--turns-max", "--turns-fraction", "--any-turns", "--outer-max", "--guide-rod-min",
+    "--coil-step", "--dia-mode", "--symbols", "--life-min", "--keep", "--rank", "--format"};
 
 class UsageError : public std::runtime_error {
   public:
@@ -268,6 +283,97 @@ int RunReport(const Options& options) {
     return 0;
 }
 
+// A number option, or fallback when it is not given; a text that is no number ends the
+// command with the usual message.
+double NumberOption(const Options& options, const std::string& name, double fallback) {
+    const std::optional<std::string> text = options.value(name);
+    return text ? ParseNumber(*text) : fallback;
+}
+int IntegerOption(const Options& options, const std::string& name, int fallback) {
+    const std::optional<std::string> text = options.value(name);
+    return text ? ParseInteger(*text) : fallback;
+}
+bool FlagOption(const Options& options, const std::string& name) {
+    const std::string text = options.value(name).value_or("0");
+    if (text != "0" && text != "1") throw UsageError(name + " は 0 か 1 です: " + text);
+    return text == "1";
+}
+template <typename T>
+T ChoiceOption(const Options& options, const std::string& name,
+               const std::vector<std::pair<std::string, T>>& choices, T fallback) {
+    const std::optional<std::string> text = options.value(name);
+    if (!text) return fallback;
+    std::string names;
+    for (const auto& [word, value] : choices) {
+        if (*text == word) return value;
+        names += (names.empty() ? "" : ", ") + word;
+    }
+    throw UsageError(name + " は " + names + " のどれかです: " + *text);
+}
+
+int RunSearch(const Options& options) {
+    if (!options.value("--moment2") || !options.value("--angle2"))
+        throw UsageError("--search には --moment2 と --angle2 が必要です");
+    const UnitSystem unit = UnitOption(options);
+    const MaterialData materials = LoadMaterials(options);
+    SearchInputs in;
+    in.moment2 = FromShownUnit(NumberOption(options, "--moment2", 0), unit);
+    in.angle2 = NumberOption(options, "--angle2", 0);
+    in.angle1 = NumberOption(options, "--angle1", 0);
+    in.tolerancePct = NumberOption(options, "--tolerance", in.tolerancePct);
+    in.arm1 = NumberOption(options, "--arm1", 0);
+    in.arm2 = NumberOption(options, "--arm2", 0);
+    in.outward = FlagOption(options, "--outward");
+    in.leftHand = FlagOption(options, "--left-hand");
+    in.anyTurns = FlagOption(options, "--any-turns");
+    in.turnsMin = IntegerOption(options, "--turns-min", in.turnsMin);
+    in.turnsMax = IntegerOption(options, "--turns-max", in.turnsMax);
+    in.turnsFraction = NumberOption(options, "--turns-fraction", 0);
+    in.outerDiaMax = NumberOption(options, "--outer-max", 0);
+    in.guideRodMin = NumberOption(options, "--guide-rod-min", 0);
+    in.coilDiaStep = NumberOption(options, "--coil-step", in.coilDiaStep);
+    in.diaMode = ChoiceOption<int>(options, "--dia-mode", {{"inner", 0}, {"mean", 1}, {"outer", 2}}, 1);
+    in.keepBest = IntegerOption(options, "--keep", in.keepBest);
+    in.ranking = ChoiceOption<SearchRanking>(options, "--rank",
+                                             {{"volume", SearchRanking::WireVolume},
+                                              {"margin", SearchRanking::StressMargin},
+                                              {"life", SearchRanking::Life},
+                                              {"outer", SearchRanking::OuterDia}},
+                                             SearchRanking::WireVolume);
+    // The shortest life allowed, by its label ("10万" or 100000).
+    if (const std::optional<std::string> life = options.value("--life-min")) {
+        in.lifeClassLimit = -1;
+        for (int k = 0; k < kLifeClasses; ++k) {
+            const std::string label = LifeLabel(k);
+            if (*life == label) in.lifeClassLimit = k;
+        }
+        if (in.lifeClassLimit < 0)
+            throw UsageError("--life-min は寿命の表示 (1000万 .. 1万) のどれかです: " + *life);
+    }
+    if (const std::optional<std::string> list = options.value("--symbols")) {
+        std::string_view rest = *list;
+        while (!rest.empty()) {
+            const std::size_t comma = std::min(rest.find(','), rest.size());
+            const std::string symbol(rest.substr(0, comma));
+            rest.remove_prefix(std::min(comma + 1, rest.size()));
+            const auto found = std::find(materials.symbols.begin(), materials.symbols.end(), symbol);
+            if (symbol.empty()) continue;
+            if (found == materials.symbols.end())
+                throw CommandError("材料記号 '" + symbol + "' は材料表にありません");
+            in.materials.push_back(static_cast<int>(found - materials.symbols.begin()));
+        }
+    }
+    const bool json = ChoiceOption<bool>(options, "--format", {{"csv", false}, {"json", true}}, false);
+    const SearchOutcome outcome = SearchDesigns(in, *materials.table, materials.kinds);
+    const std::string text = json ? SearchResultJson(outcome, materials.symbols, unit)
+                                  : SearchResultCsv(outcome, materials.symbols, unit);
+    Output out(options.value("-o"));
+    out.stream() << text;
+    out.Commit();
+    std::cerr << kProgram << ": " << SearchSummaryText(outcome) << "\n";
+    return 0;
+}
+
 }  // namespace
 
 bool IsCommandLineRun(int argc, char** argv) {
@@ -301,6 +407,7 @@ int RunCommandLine(int argc, char** argv) {
         if (options.command == "--calc") return RunCalc(options);
         if (options.command == "--csv") return RunCsv(options);
         if (options.command == "--dxf") return RunDxf(options);
+        if (options.command == "--search") return RunSearch(options);
         throw UsageError("コマンド " + options.command + " はありません");
     } catch (const UsageError& e) {
         std::cerr << kProgram << ": " << e.what() << "\n\n" << kUsage;

@@ -240,4 +240,22 @@ TEST_F(CommandLineProgram, ReportIsWrittenWithoutADisplay) {
     EXPECT_EQ(RunProgram({"--report", nbd}).exitCode, 2);
 }
 
+TEST_F(CommandLineProgram, SearchPrintsTheRankedListAsCsvOrJson) {
+    const QStringList search = {"--search", "--moment2",   "20", "--angle2", "60", "--angle1",
+                                "20",       "--arm1",      "15", "--arm2",   "15", "--symbols",
+                                "SWP-B",    "--turns-max", "10", "--keep",   "5"};
+    const ProgramRun csv = RunProgram(search);
+    EXPECT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+    const QStringList lines = csv.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6) << csv.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("rank,symbol,wire_dia[mm]"));
+    EXPECT_TRUE(lines[1].startsWith("1,SWP-B,"));
+    const ProgramRun json = RunProgram(search + QStringList{"--format", "json", "--units", "si"});
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_TRUE(json.out.startsWith("{\"units\": \"si\"")) << json.out.toStdString();
+    EXPECT_EQ(json.out.count("\"rank\": "), 5);
+    EXPECT_EQ(RunProgram(search + QStringList{"--rank", "cheapest"}).exitCode, 2);
+    EXPECT_EQ(RunProgram({"--search", "--angle2", "60"}).exitCode, 2);
+}
+
 }  // namespace
