@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <memory>
 
+#include "bench/offscreen_main.h"
 #include "calc/calculation.h"
 #include "print/calculation_report.h"
 
@@ -35,9 +36,5 @@ BENCHMARK(BM_ReportPdf)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return RunOffscreenBenchmarks<QGuiApplication>(argc, argv);
 }
