@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QString>
 
+#include "app/characteristic_page.h"
 #include "app/settings.h"
 #include "app/sjis.h"
 #include "app/title_block_dialog.h"
@@ -76,9 +77,12 @@ ReportData Tf_vek::CurrentReport() const {
     const DesignCase& c = cases_[0];
     const std::vector<std::string> symbols = MaterialSymbolsUtf8(materials_);
     const bool known = c.materialNo >= 0 && c.materialNo < static_cast<int>(symbols.size());
+    // The tolerances of the grade chosen on the characteristic page.
+    const int grade =
+        characteristicPage() != nullptr ? characteristicPage()->grade() : kDefaultToleranceGrade;
     return MakeReportData(c, materials_,
                           known ? symbols[static_cast<std::size_t>(c.materialNo)] : std::string(),
-                          unitSystem(), reportTitle_.value_or(TitleBlock{}));
+                          unitSystem(), reportTitle_.value_or(TitleBlock{}), grade);
 }
 
 void Tf_vek::ReportTitleClick() {

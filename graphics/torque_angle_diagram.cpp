@@ -99,14 +99,19 @@ TorqueAngleAxes TorqueAngleDiagramAxes(const CharacteristicPlot& p, QSize size) 
 
 void DrawTorqueAngleDiagram(QImage& image, const CharacteristicPlot& p, const QString& momentUnit) {
     QPainter painter(&image);
+    DrawTorqueAngleDiagram(painter, image.size(), p, momentUnit);
+}
+
+void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicPlot& p,
+                            const QString& momentUnit) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     QFont font = JapaneseFont(11);
     font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
-    painter.fillRect(image.rect(), kWhite);
+    painter.fillRect(QRect(QPoint(0, 0), size), kWhite);
 
-    const TorqueAngleAxes axes = TorqueAngleDiagramAxes(p, image.size());
+    const TorqueAngleAxes axes = TorqueAngleDiagramAxes(p, size);
     const QRect& r = axes.plot;
     const int ascent = painter.fontMetrics().ascent();
 

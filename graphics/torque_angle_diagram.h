@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -33,4 +34,8 @@ double NiceGridStep(double value);
 // Paints the whole diagram into image (any size; the window's is 380 x 281). momentUnit
 // is the unit text of the moment axis ("kgf･mm").
 void DrawTorqueAngleDiagram(QImage& image, const torsion::CharacteristicPlot& plot,
+                            const QString& momentUnit);
+// The same drawing on any painter over a size area from its origin; the calculation
+// report paints it as vectors through a scaled painter.
+void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const torsion::CharacteristicPlot& plot,
                             const QString& momentUnit);

@@ -11,9 +11,11 @@
 
 #include "calc/calculation.h"
 #include "calc/command_error.h"
+#include "calc/unit_text.h"
 #include "graphics/fatigue_diagram.h"
 #include "graphics/japanese_font.h"
 #include "graphics/spring_drawing.h"
+#include "graphics/torque_angle_diagram.h"
 
 using namespace torsion;
 
@@ -229,6 +231,24 @@ void Trace(Page& page, QPagedPaintDevice& device, double width, double height, c
         }
         y += h;
     }
+
+    // The torque–angle diagram of the grade, painted by the characteristic page's function.
+    constexpr double kDiagramW = 120;
+    const double diagramH = kDiagramW * kTorqueAngleImageHeight / kTorqueAngleImageWidth;
+    if (y + 10 + diagramH > height) {
+        device.newPage();
+        y = 0;
+    }
+    page.Font(10, true);
+    page.Pen(kRuleColour);
+    page.Text(0, y + 3, width, 6, QStringLiteral("トルク–角度線図"));
+    QPainter& painter = page.painter();
+    painter.save();
+    painter.translate(page.X(0), page.X(y + 10));
+    painter.scale(page.X(kDiagramW) / kTorqueAngleImageWidth, page.X(kDiagramW) / kTorqueAngleImageWidth);
+    DrawTorqueAngleDiagram(painter, QSize(kTorqueAngleImageWidth, kTorqueAngleImageHeight), r.plot,
+                           Q(MomentUnitText(r.unit)));
+    painter.restore();
 }
 
 }  // namespace
@@ -237,7 +257,9 @@ ReportData MakeReportData(const DesignCase& c, const MaterialTable& table, const
                           UnitSystem unit, const TitleBlock& title, int grade) {
     ReportData r;
     r.grade = grade;
-    r.characteristic = BuildCharacteristicSheet(c, table, grade, unit).lines;
+    CharacteristicSheet sheet = BuildCharacteristicSheet(c, table, grade, unit);
+    r.characteristic = std::move(sheet.lines);
+    r.plot = sheet.plot;
     r.title = title;
     r.c = c;
     r.unit = unit;

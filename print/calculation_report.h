@@ -25,6 +25,7 @@ struct ReportData {
     double lower = 0, upper = 0;
     int grade = torsion::kDefaultToleranceGrade;
     std::vector<torsion::SheetLine> characteristic;  // tolerances and loaded geometry
+    torsion::CharacteristicPlot plot;                // the torque–angle diagram
 };
 
 // Everything the report shows of case c; symbol is its material symbol in UTF-8, grade

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "app/characteristic_page.h"
 #include "app/title_block_dialog.h"
 #include "calc/number_text.h"
 #include "tests/gui/vek_test_app.h"
@@ -88,6 +89,7 @@ void ExpectReport(const QString& pdf, const QStringList& texts) {
 
 TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
     app.calculate();
+    app.window->characteristicPage()->setGrade(3);
     app.window->setReportTitleBlock({"トーションばね A", "TS-0042", "山田", "2026-12-08"});
     app.dialogs.saveNames = {app.path("report.pdf")};
     choose("ReportPdf");
@@ -98,7 +100,8 @@ TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
                  {"トーションばね A", "TS-0042", "山田", "2026-12-08", "計算書", "Calculation Success!",
                   "k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) / 9.80665",
                   "k = " + QString::fromStdString(FormatGeneral(c.springConst, 6)),
-                  "σ2 = " + QString::fromStdString(FormatGeneral(c.stress2, 6)), "SWP-A", "予想寿命"});
+                  "σ2 = " + QString::fromStdString(FormatGeneral(c.stress2, 6)), "SWP-A", "予想寿命", "3級",
+                  "トルク–角度線図"});
 
     // The printer gets the same pages.
     app.window->setPrinterChooser([&](QPrinter& printer) {
