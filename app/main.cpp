@@ -55,7 +55,6 @@ int main(int argc, char** argv) {
     Tf_vek f_vek(materials, kinds, coefficients, dialogs, appDir);
     f_vek.setSettings(settings);
     f_vek.FitToScreen(f_vek.screen()->availableGeometry());
-    f_vek.EnableRecovery(HistoryRecovery::DefaultFolder());
     ReportStartupStep("main-window");
     // The tool windows stay hidden until their menu item shows them. They are created
     // once, after the main window has read the files and has first been painted, so
@@ -73,6 +72,9 @@ int main(int argc, char** argv) {
     WhenFirstPainted(&f_vek, [&f_vek] {
         ReportStartupStep("first-paint");
         f_vek.EnsureToolWindows();
+        // The recovery folder is looked at once the window is on the screen, so a
+        // question about a history left by a crash stands over the window it concerns.
+        f_vek.EnableRecovery(HistoryRecovery::DefaultFolder());
         EndOfStartup();
     });
     f_vek.show();
