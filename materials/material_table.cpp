@@ -167,6 +167,17 @@ std::string MaterialTableProblem(const MaterialTable& table, std::size_t fileSiz
                 return record + "材料線径が " + std::to_string(i + 1) + " 行目で正の昇順になっていません";
         }
     }
+    // The kind list shows the kinds in use one after another, and a list position is
+    // taken as the kind number: a kind left out before another one in use would make
+    // the lists choose the wrong material.
+    std::array<bool, kEmptyKindNo> used{};  // kinds 0..9
+    for (const MaterialRecord& r : table)
+        if (r.kindNo >= 0 && r.kindNo < kEmptyKindNo) used[static_cast<std::size_t>(r.kindNo)] = true;
+    for (int k = 1; k < kEmptyKindNo; ++k) {
+        if (used[static_cast<std::size_t>(k)] && !used[static_cast<std::size_t>(k - 1)])
+            return "種類番号 " + std::to_string(k - 1) + " の材料がないまま種類番号 " + std::to_string(k) +
+                   " が使われています（種類番号は 0 から続けて付けてください）";
+    }
     return {};
 }
 

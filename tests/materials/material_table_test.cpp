@@ -307,6 +307,8 @@ TEST(MaterialTableProblem, NamesTheFirstBrokenRule) {
          "データーNo 0 の材料線径が 3 行目で正の昇順になっていません"},
         {[](MaterialTable& t) { t[0].diameter[0] = std::numeric_limits<double>::quiet_NaN(); }, 52080,
          "データーNo 0 の材料線径が 1 行目で正の昇順になっていません"},
+        {[](MaterialTable& t) { t[5].kindNo = 2; }, 52080,
+         "種類番号 1 の材料がないまま種類番号 2 が使われています（種類番号は 0 から続けて付けてください）"},
         // Two faults: the earlier record is named.
         {[](MaterialTable& t) {
              t[1].kindNo = 12;
