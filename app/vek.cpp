@@ -35,6 +35,7 @@
 #include "app/help_window.h"
 #include "app/history_recovery.h"
 #include "app/image_control.h"
+#include "app/message_list.h"
 #include "app/schematic.h"
 #include "app/settings.h"
 #include "app/sjis.h"
@@ -89,7 +90,11 @@ Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& co
     FormCreate();
 }
 
-Tf_vek::~Tf_vek() = default;
+Tf_vek::~Tf_vek() {
+    // The message list's model announces that it is emptied while the list itself is
+    // being destroyed; the helper that follows its rows goes first.
+    delete messageGrowth_;
+}
 
 void Tf_vek::FitToScreen(const QRect& available) {
     // Before the window is first shown its frame is not known: leave room for a title bar.

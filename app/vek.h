@@ -41,6 +41,7 @@ class QRect;
 class QToolButton;
 class ImageControl;
 class HistoryGrid;
+class MessageListGrowth;
 class HelpWindow;
 class HistoryRecovery;
 class DesignSearchWindow;
@@ -278,15 +279,16 @@ class Tf_vek : public QMainWindow {
     QLabel* Label45 = nullptr;            // guide-rod diameter
     // Results ("計算結果") and the history slot buttons.
     QGroupBox* GroupBox2 = nullptr;
-    QLineEdit* Edit8 = nullptr;           // spring constant
-    QLineEdit* Edit9 = nullptr;           // bending stress
-    QLineEdit* Edit11 = nullptr;          // allowable stress
-    QLineEdit* Edit10 = nullptr;          // expected life
-    QPushButton* BitBtn2 = nullptr;       // "計算"
-    QListWidget* ListBox1 = nullptr;      // messages of the checks
-    QSpinBox* SpinEdit1 = nullptr;        // history slot number
-    QToolButton* SpeedButton5 = nullptr;  // "▼" store
-    QToolButton* SpeedButton6 = nullptr;  // "▲" bring back
+    QLineEdit* Edit8 = nullptr;                   // spring constant
+    QLineEdit* Edit9 = nullptr;                   // bending stress
+    QLineEdit* Edit11 = nullptr;                  // allowable stress
+    QLineEdit* Edit10 = nullptr;                  // expected life
+    QPushButton* BitBtn2 = nullptr;               // "計算"
+    QListWidget* ListBox1 = nullptr;              // messages of the checks
+    MessageListGrowth* messageGrowth_ = nullptr;  // lets ListBox1 grow over the window
+    QSpinBox* SpinEdit1 = nullptr;                // history slot number
+    QToolButton* SpeedButton5 = nullptr;          // "▼" store
+    QToolButton* SpeedButton6 = nullptr;          // "▲" bring back
     // Drawings and pages.
     QGroupBox* GroupBox3 = nullptr;
     ImageControl* Image1 = nullptr;           // fatigue-strength diagram

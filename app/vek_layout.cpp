@@ -211,7 +211,7 @@ void Tf_vek::BuildControls() {
     ListBox1 = new QListWidget(g2);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(8, 88, 265, 25);
-    new MessageListGrowth(ListBox1, central);
+    messageGrowth_ = new MessageListGrowth(ListBox1, central);
 
     SpinEdit1 = new NumberSpinBox(g2);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
