@@ -2,7 +2,6 @@
 // from the material list in data/materials.csv.
 //
 // usage: make_default_data <materials.csv> <output folder>
-#include <iconv.h>
 
 #include <array>
 #include <cerrno>
@@ -17,6 +16,7 @@
 
 #include "materials/coefficients.h"
 #include "materials/material_table.h"
+#include "tools/shift_jis.h"
 
 using namespace torsion;
 
@@ -36,22 +36,6 @@ struct CsvRow {
     double diameter;
     double tensileStrength;
 };
-
-std::string ToShiftJis(const std::string& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert UTF-8 to CP932");
-    std::string in = utf8;
-    std::string out(in.size() * 2 + 4, '\0');
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (rc == static_cast<std::size_t>(-1)) throw std::runtime_error("text has no Shift-JIS form: " + utf8);
-    out.resize(out.size() - outLeft);
-    return out;
-}
 
 std::vector<std::string> SplitFields(const std::string& line) {
     std::vector<std::string> fields;

@@ -3,7 +3,6 @@
 // stops the build instead of reaching the program.
 //
 // usage: make_tolerance_table <tolerances.csv> <output .inc>
-#include <iconv.h>
 
 #include <cerrno>
 #include <cmath>
@@ -16,6 +15,8 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "tools/shift_jis.h"
 
 namespace {
 
@@ -50,22 +51,6 @@ Fields SplitCsvLine(const std::string& line, int lineNo) {
     if (quoted) throw std::runtime_error("line " + std::to_string(lineNo) + ": unterminated quote");
     fields.push_back(field);
     return fields;
-}
-
-std::string ToShiftJis(const std::string& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert UTF-8 to CP932");
-    std::string in = utf8;
-    std::string out(in.size() * 2 + 4, '\0');
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (rc == static_cast<std::size_t>(-1)) throw std::runtime_error("text has no Shift-JIS form: " + utf8);
-    out.resize(out.size() - outLeft);
-    return out;
 }
 
 // A C++ string literal; every byte outside printable ASCII as a three-digit octal escape.
