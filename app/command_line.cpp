@@ -20,21 +20,21 @@
 #include <string>
 #include <vector>
 
-#include "app/sjis.h"
-#include "calc/batch_calculation.h"
-#include "calc/command_error.h"
-#include "calc/design_search.h"
-#include "calc/file_io.h"
-#include "calc/number_text.h"
-#include "calc/search_export.h"
-#include "graphics/spring_dxf.h"
-#include "graphics/spring_outline.h"
-#include "history/case_file.h"
-#include "history/history_csv.h"
-#include "materials/fatigue_life.h"
-#include "materials/material_selection.h"
-#include "materials/material_table.h"
-#include "print/calculation_report.h"
+#include "cad/spring_dxf.h"
+#include "core/base/command_error.h"
+#include "core/base/file_io.h"
+#include "core/base/number_text.h"
+#include "core/design/batch_calculation.h"
+#include "core/design/design_search.h"
+#include "core/design/search_export.h"
+#include "core/files/case_file.h"
+#include "core/files/history_csv.h"
+#include "core/geometry/spring_outline.h"
+#include "core/materials/fatigue_life.h"
+#include "core/materials/material_selection.h"
+#include "core/materials/material_table.h"
+#include "drawing/calculation_report.h"
+#include "ui/common/sjis.h"
 
 using namespace torsion;
 

@@ -9,20 +9,20 @@
 #include <thread>
 
 #include "app/command_line.h"
-#include "app/dialogs.h"
-#include "app/first_paint.h"
-#include "app/history_recovery.h"
-#include "app/japanese_translation.h"
-#include "app/settings.h"
 #include "app/startup_hooks.h"
-#include "app/vek.h"
-#include "graphics/japanese_font.h"
-#include "history/u_data_make.h"
-#include "materials/coefficients.h"
-#include "materials/material_selection.h"
-#include "materials/material_table.h"
-#include "materials/u_keisuu_make.h"
-#include "print/prin.h"
+#include "core/materials/coefficients.h"
+#include "core/materials/material_selection.h"
+#include "core/materials/material_table.h"
+#include "drawing/japanese_font.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/first_paint.h"
+#include "ui/common/japanese_translation.h"
+#include "ui/common/settings.h"
+#include "ui/editors/u_data_make.h"
+#include "ui/editors/u_keisuu_make.h"
+#include "ui/main_window/history_recovery.h"
+#include "ui/main_window/vek.h"
+#include "ui/print/prin.h"
 
 using namespace torsion;
 

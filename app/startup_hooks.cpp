@@ -8,8 +8,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "app/first_paint.h"
-#include "app/vek.h"
+#include "ui/common/first_paint.h"
+#include "ui/main_window/vek.h"
 
 void EndOfStartup() {
     ReportStartupStep("tool-windows");

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "calc/batch_calculation.h"
-#include "calc/csv_text.h"
+#include "core/base/csv_text.h"
+#include "core/design/batch_calculation.h"
 
 using namespace torsion;
 

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "calc/calculation.h"
-#include "materials/characteristic_sheet.h"
-#include "materials/tolerance_table.h"
+#include "core/calc/calculation.h"
+#include "core/tolerances/characteristic_sheet.h"
+#include "core/tolerances/tolerance_table.h"
 
 using namespace torsion;
 

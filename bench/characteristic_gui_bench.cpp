@@ -7,12 +7,12 @@
 #include <QImage>
 #include <QTabWidget>
 
-#include "app/characteristic_page.h"
-#include "app/vek.h"
 #include "bench/offscreen_main.h"
-#include "calc/calculation.h"
-#include "graphics/torque_angle_diagram.h"
-#include "tests/gui/fake_dialogs.h"
+#include "core/calc/calculation.h"
+#include "drawing/torque_angle_diagram.h"
+#include "tests/support/fake_dialogs.h"
+#include "ui/main_window/characteristic_page.h"
+#include "ui/main_window/vek.h"
 
 using namespace torsion;
 

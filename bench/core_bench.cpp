@@ -7,9 +7,9 @@
 #include <random>
 #include <vector>
 
-#include "calc/calculation.h"
-#include "calc/design_case.h"
-#include "calc/number_text.h"
+#include "core/base/number_text.h"
+#include "core/calc/calculation.h"
+#include "core/calc/design_case.h"
 
 using namespace torsion;
 

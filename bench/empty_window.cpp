@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QMainWindow>
 
-#include "app/first_paint.h"
-#include "graphics/japanese_font.h"
+#include "drawing/japanese_font.h"
+#include "ui/common/first_paint.h"
 
 int main(int argc, char** argv) {
     ReportStartupStep("process");

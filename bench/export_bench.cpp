@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "calc/calculation.h"
-#include "graphics/spring_dxf.h"
-#include "graphics/spring_outline.h"
-#include "history/history_csv.h"
+#include "cad/spring_dxf.h"
+#include "core/calc/calculation.h"
+#include "core/files/history_csv.h"
+#include "core/geometry/spring_outline.h"
 
 using namespace torsion;
 

@@ -6,8 +6,8 @@
 #include <QImage>
 
 #include "bench/offscreen_main.h"
-#include "graphics/fatigue_diagram.h"
-#include "graphics/spring_drawing.h"
+#include "drawing/fatigue_diagram.h"
+#include "drawing/spring_drawing.h"
 
 namespace {
 

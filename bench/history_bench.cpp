@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "history/case_file.h"
-#include "history/history_text.h"
+#include "core/files/case_file.h"
+#include "core/files/history_text.h"
 
 using namespace torsion;
 

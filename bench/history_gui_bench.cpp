@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/vek.h"
 #include "bench/offscreen_main.h"
-#include "history/history_grid.h"
-#include "tests/gui/fake_dialogs.h"
+#include "tests/support/fake_dialogs.h"
+#include "ui/main_window/history_grid.h"
+#include "ui/main_window/vek.h"
 
 using namespace torsion;
 

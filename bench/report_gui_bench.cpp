@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "bench/offscreen_main.h"
-#include "calc/calculation.h"
-#include "print/calculation_report.h"
+#include "core/calc/calculation.h"
+#include "drawing/calculation_report.h"
 
 using namespace torsion;
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "calc/calculation.h"
-#include "calc/design_search.h"
-#include "materials/material_selection.h"
-#include "materials/material_table.h"
+#include "core/calc/calculation.h"
+#include "core/design/design_search.h"
+#include "core/materials/material_selection.h"
+#include "core/materials/material_table.h"
 
 using namespace torsion;
 

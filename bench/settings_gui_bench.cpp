@@ -6,11 +6,11 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/settings.h"
-#include "app/vek.h"
 #include "bench/offscreen_main.h"
-#include "calc/calculation.h"
-#include "tests/gui/fake_dialogs.h"
+#include "core/calc/calculation.h"
+#include "tests/support/fake_dialogs.h"
+#include "ui/common/settings.h"
+#include "ui/main_window/vek.h"
 
 using namespace torsion;
 

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QMainWindow>
 
-#include "app/vek.h"
 #include "bench/offscreen_main.h"
-#include "tests/gui/fake_dialogs.h"
+#include "tests/support/fake_dialogs.h"
+#include "ui/main_window/vek.h"
 
 using namespace torsion;
 

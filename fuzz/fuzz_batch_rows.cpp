@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/batch_calculation.h"
-#include "calc/csv_text.h"
+#include "core/base/csv_text.h"
+#include "core/design/batch_calculation.h"
 
 using namespace torsion;
 

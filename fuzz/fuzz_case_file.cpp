@@ -6,12 +6,12 @@
 #include <span>
 #include <string>
 
-#include "calc/calculation.h"
-#include "calc/command_error.h"
-#include "calc/design_case.h"
-#include "history/history_text.h"
-#include "materials/fatigue_life.h"
-#include "materials/material_table.h"
+#include "core/base/command_error.h"
+#include "core/calc/calculation.h"
+#include "core/calc/design_case.h"
+#include "core/files/history_text.h"
+#include "core/materials/fatigue_life.h"
+#include "core/materials/material_table.h"
 
 using namespace torsion;
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <span>
 
-#include "materials/coefficients.h"
+#include "core/materials/coefficients.h"
 
 using namespace torsion;
 

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <span>
 
-#include "calc/design_case.h"
-#include "materials/material_selection.h"
-#include "materials/material_table.h"
+#include "core/calc/design_case.h"
+#include "core/materials/material_selection.h"
+#include "core/materials/material_table.h"
 
 using namespace torsion;
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/command_error.h"
-#include "calc/number_text.h"
+#include "core/base/command_error.h"
+#include "core/base/number_text.h"
 
 using namespace torsion;
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "materials/coefficients.h"
-#include "materials/material_table.h"
+#include "core/materials/coefficients.h"
+#include "core/materials/material_table.h"
 #include "tools/shift_jis.h"
 
 using namespace torsion;

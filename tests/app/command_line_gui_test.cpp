@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 #include <cstring>
 
-#include "calc/batch_calculation.h"
-#include "calc/csv_text.h"
-#include "history/case_file.h"
-#include "tests/gui/vek_test_app.h"
-#include "tests/print/pdf_tools.h"
+#include "core/base/csv_text.h"
+#include "core/design/batch_calculation.h"
+#include "core/files/case_file.h"
+#include "tests/support/pdf_tools.h"
+#include "tests/support/vek_test_app.h"
 
 using namespace torsion;
 

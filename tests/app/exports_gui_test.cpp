@@ -8,11 +8,11 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "app/characteristic_page.h"
-#include "app/title_block_dialog.h"
-#include "calc/number_text.h"
-#include "tests/gui/vek_test_app.h"
-#include "tests/print/pdf_tools.h"
+#include "core/base/number_text.h"
+#include "tests/support/pdf_tools.h"
+#include "tests/support/vek_test_app.h"
+#include "ui/main_window/characteristic_page.h"
+#include "ui/main_window/title_block_dialog.h"
 
 using namespace torsion;
 

@@ -1,0 +1,84 @@
+// Comma-separated text.
+#include "core/base/csv_text.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace torsion {
+
+void SplitCsvLine(std::string_view line, std::vector<std::string_view>& fields, std::string& scratch) {
+    fields.clear();
+    scratch.clear();
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Unquoted fields point into line; quoted ones are copied into scratch, whose
+    // storage must not move while views into it are kept.
+    scratch.reserve(line.size());
+    std::size_t i = 0;
+    for (;;) {
+        if (i < line.size() && line[i] == '"') {
+            const std::size_t start = scratch.size();
+            ++i;
+            while (i < line.size()) {
+                if (line[i] == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        scratch += '"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                scratch += line[i++];
+            }
+            // Text after the closing quote up to the comma belongs to the field too.
+            while (i < line.size() && line[i] != ',') scratch += line[i++];
+            fields.emplace_back(scratch.data() + start, scratch.size() - start);
+        } else {
+            const std::size_t comma = line.find(',', i);
+            const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
+            fields.push_back(line.substr(i, end - i));
+            i = end;
+        }
+        if (i >= line.size()) break;
+        ++i;  // the comma
+        if (i == line.size()) {
+            fields.emplace_back();  // a line ending in a comma has an empty last field
+            break;
+        }
+    }
+}
+
+std::vector<std::string> SplitCsvLine(std::string_view line) {
+    std::vector<std::string_view> views;
+    std::string scratch;
+    SplitCsvLine(line, views, scratch);
+    return std::vector<std::string>(views.begin(), views.end());
+}
+
+void AppendCsvField(std::string& out, std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (char ch : field) {
+        if (ch == '"') out += '"';
+        out += ch;
+    }
+    out += '"';
+}
+
+void AppendRoundTrip(std::string& out, double value) {
+    if (!std::isfinite(value)) return;
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+std::string RoundTripText(double value) {
+    std::string text;
+    AppendRoundTrip(text, value);
+    return text;
+}
+
+}  // namespace torsion

@@ -1,0 +1,46 @@
+// Moments, stresses and rates in the chosen unit.
+#include "core/base/unit_text.h"
+
+#include "core/base/command_error.h"
+#include "core/base/number_text.h"
+
+namespace torsion {
+
+std::string MomentUnitText(UnitSystem unit) {
+    return unit == UnitSystem::SI ? "N･mm" : "kgf･mm";
+}
+
+std::string StressUnitText(UnitSystem unit) {
+    return unit == UnitSystem::SI ? "N/mm^2" : "kgf/mm^2";
+}
+
+std::string RateUnitText(UnitSystem unit) {
+    return unit == UnitSystem::SI ? "N･mm/度" : "kgf･mm/度";
+}
+
+std::string FormatShownShort(double kgfValue, UnitSystem unit) {
+    return FormatShort(ToShownUnit(kgfValue, unit));
+}
+
+double ReadShownValue(const std::string& text, UnitSystem unit, const std::optional<WrittenValue>& written) {
+    if (written && written->text == text) return ParseNumber(FormatShort(written->kgf));
+    return FromShownUnit(ParseNumber(text), unit);
+}
+
+std::optional<WrittenValue> ValueInOtherUnit(const std::string& text, UnitSystem from, UnitSystem to,
+                                             const std::optional<WrittenValue>& written) {
+    double kgf = 0;
+    if (written && written->text == text) {
+        kgf = written->kgf;
+    } else {
+        try {
+            kgf = FromShownUnit(ParseNumber(text), from);
+        } catch (const CommandError&) {
+            // Not a number (yet): nothing to convert; the next read reports it.
+            return std::nullopt;
+        }
+    }
+    return WrittenValue{kgf, FormatShownShort(kgf, to)};
+}
+
+}  // namespace torsion

@@ -1,0 +1,122 @@
+// The design calculation on the current case: defaults, reading the window's texts
+// into the case, the formulas, the checks and the texts that show a case.
+// Arithmetic runs in extended precision and is narrowed to double when a field is
+// stored. Faults throw CommandError; fields stored before a fault keep their values.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/base/unit_text.h"
+#include "core/calc/design_case.h"
+#include "core/materials/material_selection.h"
+#include "core/materials/material_table.h"
+
+namespace torsion {
+
+// Fills slot 0 with the defaults of a new current case.
+void InitCurrentCase(DesignCase& c);
+
+// Copies all 224 bytes of slot `from` over slot `to`; numbers outside 0..30 do nothing.
+void CopyCase(CaseTable& table, int from, int to);
+
+// What the main window's input controls hold, as the window reads them.
+struct WindowInputs {
+    int kindPos = -1;                   // ComboBox5 item index
+    int symbolPos = -1;                 // ComboBox7 item index
+    int diameterPos = -1;               // ComboBox6 item index
+    std::string coilDiaText;            // Edit18
+    std::string wireDiaText;            // ComboBox6 text
+    std::string turnsText;              // Edit19
+    std::string angle1Text;             // Edit4
+    std::string angle2Text;             // Edit5
+    std::string moment1Text;            // Edit6, in the shown unit
+    std::string moment2Text;            // Edit7, in the shown unit
+    std::string arm1Text;               // Edit12
+    std::string arm2Text;               // Edit13
+    bool outward = false;               // soto
+    bool leftHand = false;              // hidari
+    UnitSystem unit = UnitSystem::Kgf;  // of the moment boxes
+    // What the window last wrote into the moment boxes (see ReadShownValue).
+    std::optional<WrittenValue> moment1Written, moment2Written;
+};
+
+// ReadDiameters: material, wire diameter and coil diameters. Returns the new caption
+// of the spring-index label ("バネ指数=" + D/d in 3 digits), or nullopt when meanDia is 0
+// (the caption then stays). Throws a conversion error at the first bad text, and the
+// division error when the typed wire diameter is 0 under a non-zero mean diameter.
+std::optional<std::string> ReadDiameters(DesignCase& c, const MaterialTable& table, const KindIndex& index,
+                                         const WindowInputs& in);
+// Step 4 of ReadDiameters: the coil diameter typed in the case's diaMode (inner,
+// mean, outer) gives all three, with the wire diameter the case holds; another
+// diaMode leaves them as they are.
+void DeriveCoilDiameters(DesignCase& c, double typed);
+// The rest of ReadWindowToCase after ReadDiameters: turns, angles, moments, arms, flags.
+void ReadOperatingInputs(DesignCase& c, const WindowInputs& in);
+
+// CalculateCase: all results of the case from its inputs and the material table.
+void CalculateCase(DesignCase& c, const MaterialTable& table);
+
+// CheckCase: the lines for the message list. error = true means red lines; otherwise
+// the single line "Calculation Success!" in the normal colour.
+struct CheckResult {
+    std::vector<std::string> lines;
+    bool error = false;
+};
+CheckResult CheckCase(const DesignCase& c);
+
+// Stress coefficients σ/σB of a case (σ in kgf/mm^2 times 9.8 over σB in N/mm^2).
+// valid is false when the case names no usable tensile strength (material or row out
+// of range, σB not positive): the coefficients are then NaN.
+struct StressCoefficients {
+    double lower;
+    double upper;
+    bool valid;
+};
+StressCoefficients CaseStressCoefficients(const DesignCase& c, const MaterialTable& table);
+
+// The coil diameter that the window shows for the case's diaMode: the caption of the
+// box ("内径", "平均径", "外径") and the diameter in full format; nullopt for a diaMode
+// outside 0..2 (from a foreign case file).
+struct ShownDiameter {
+    std::string label;
+    std::string text;
+};
+std::optional<ShownDiameter> ShownCoilDiameter(const DesignCase& c);
+// The diameter switch: inner → mean → outer → inner. A diaMode outside 0..2 has nothing
+// to switch from: it stays, and the answer is false.
+bool SwitchDiameterMode(DesignCase& c);
+
+// The texts with which ShowCase writes a case into the window; moments, stresses and
+// the spring constant in the shown unit.
+struct CaseTexts {
+    std::optional<std::string> diameterLabel;  // "内径", "平均径", "外径"; nullopt for another diaMode
+    std::optional<std::string> coilDiaText;    // Edit18, full format
+    std::string turnsText;                     // Edit19, full format
+    std::string angle1Text, angle2Text, moment1Text, moment2Text;  // short format
+    std::string springConstText, stress2Text, allowStressText;     // short format
+    std::string arm1Text, arm2Text;                                // short format
+    std::string lifeText;                                          // life label
+    std::string guideRodCaption;                                   // "案内棒径＝" + short + "mm"
+};
+CaseTexts CaseDisplayTexts(const DesignCase& c, UnitSystem unit = UnitSystem::Kgf);
+
+// Recommended-values captions of the live update (short format).
+std::string MaxAngleCaption(double maxAngle);  // "最大角度=" ... "度"
+// The moment captions in the shown unit; in SI the applied one ends in "N･mm".
+std::string MaxTorqueCaption(double maxMoment,
+                             UnitSystem unit = UnitSystem::Kgf);  // "最大トルク=" ... "kgf･mm"
+std::string GuideRodCaption(double guideRodDia);                  // "案内棒径=　" ... "mm"
+std::string AppliedMomentCaption(double maxMoment, UnitSystem unit = UnitSystem::Kgf);  // "最大=" ... "kgf"
+// True when the spring index is inside the live-update range 3..22.
+bool SpringIndexInRecommendedRange(double springIndex);
+inline constexpr const char* kSpringIndexRangeError = "エラー：バネ指数が範囲外";
+inline constexpr const char* kCalculationSuccess = "Calculation Success!";
+// The lines of CheckCase, in the order it tests them.
+inline constexpr const char* kSpringIndexLowError = "エラー：バネ指数が４以下";
+inline constexpr const char* kSpringIndexHighError = "エラー：バネ指数が２２以上";
+inline constexpr const char* kAngleOrderError = "エラー:ねじれ角度の順番が不適";
+inline constexpr const char* kStressOverError = "エラー:ねじり応力オーバー";
+
+}  // namespace torsion

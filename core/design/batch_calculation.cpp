@@ -1,0 +1,220 @@
+// Designs given as comma-separated rows, calculated as the main window does.
+#include "core/design/batch_calculation.h"
+
+#include <istream>
+#include <ostream>
+
+#include "core/base/command_error.h"
+#include "core/base/csv_text.h"
+#include "core/base/number_text.h"
+#include "core/materials/fatigue_life.h"
+
+namespace torsion {
+
+namespace {
+
+std::string_view Trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+int DiameterModeOf(std::string_view field) {
+    const std::string_view s = Trimmed(field);
+    if (s == "inner" || s == "内径") return 0;
+    if (s == "mean" || s == "平均径") return 1;
+    if (s == "outer" || s == "外径") return 2;
+    throw CommandError("径の種類 '" + std::string(field) + "' は inner, mean, outer のどれでもありません");
+}
+
+// 1 when angles are given, 0 when moments are.
+int LoadModeOf(std::string_view field) {
+    const std::string_view s = Trimmed(field);
+    if (s == "angle" || s == "角度") return 1;
+    if (s == "moment" || s == "荷重") return 0;
+    throw CommandError("入力の種類 '" + std::string(field) + "' は angle, moment のどちらでもありません");
+}
+
+bool FlagOf(std::string_view field) {
+    const std::string_view s = Trimmed(field);
+    if (s == "0" || s.empty()) return false;
+    if (s == "1") return true;
+    throw CommandError("'" + std::string(field) + "' は 0 か 1 ではありません");
+}
+
+// The columns after the input fields: the results of the case, all in the case's units.
+constexpr std::string_view kResultColumns[] = {"inner_dia[mm]",
+                                               "mean_dia[mm]",
+                                               "outer_dia[mm]",
+                                               "spring_index",
+                                               "stress_factor",
+                                               "spring_const[kgf*mm/deg]",
+                                               "angle1[deg]",
+                                               "angle2[deg]",
+                                               "moment1[kgf*mm]",
+                                               "moment2[kgf*mm]",
+                                               "stress1[kgf/mm2]",
+                                               "stress2[kgf/mm2]",
+                                               "allow_stress[kgf/mm2]",
+                                               "max_angle[deg]",
+                                               "max_moment[kgf*mm]",
+                                               "guide_rod_dia[mm]",
+                                               "life_class",
+                                               "life",
+                                               "checks",
+                                               "error"};
+constexpr std::size_t kResultCount = std::size(kResultColumns);
+
+}  // namespace
+
+BatchCalculator::BatchCalculator(const MaterialTable& table, const KindIndex& index,
+                                 std::vector<std::string> symbols)
+    : table_(table), index_(index) {
+    // Only records that the lists offer can be chosen; the first of equal symbols wins,
+    // as it comes first in its list.
+    for (int n = 0; n < kMaterialRecords && n < static_cast<int>(symbols.size()); ++n) {
+        if (!FindMaterialSlot(index, n)) continue;
+        recordBySymbol_.emplace(symbols[static_cast<std::size_t>(n)], n);
+        diameterTexts_[static_cast<std::size_t>(n)] = DiameterListEntries(table, n);
+    }
+}
+
+BatchDesign BatchCalculator::DesignOf(const std::vector<std::string_view>& fields) const {
+    if (fields.size() != kBatchInputColumns.size())
+        throw CommandError("列の数が " + std::to_string(fields.size()) + " です（" +
+                           std::to_string(kBatchInputColumns.size()) + " 列が必要です）");
+    BatchDesign d;
+    InitCurrentCase(d.start);
+
+    const std::string symbol(Trimmed(fields[0]));
+    const auto found = recordBySymbol_.find(symbol);
+    if (found == recordBySymbol_.end()) throw CommandError("材料記号 '" + symbol + "' は材料表にありません");
+    const int recordNo = found->second;
+    const MaterialSlot slot = *FindMaterialSlot(index_, recordNo);
+    d.inputs.kindPos = slot.kind;
+    d.inputs.symbolPos = slot.slot;
+
+    // The wire diameter is chosen from the material's list, as in the window.
+    const double wireDia = ParseNumber(fields[1]);
+    const MaterialRecord& record = table_[static_cast<std::size_t>(recordNo)];
+    const int rows = UsableRowCount(record);
+    int row = -1;
+    for (int i = 0; i < rows && row < 0; ++i)
+        if (record.diameter[static_cast<std::size_t>(i)] == wireDia) row = i;
+    if (row < 0)
+        throw CommandError("線径 " + std::string(Trimmed(fields[1])) + " は " + symbol + " の表にありません");
+    d.inputs.diameterPos = row;
+    d.inputs.wireDiaText = diameterTexts_[static_cast<std::size_t>(recordNo)][static_cast<std::size_t>(row)];
+
+    d.start.diaMode = DiameterModeOf(fields[2]);
+    d.inputs.coilDiaText = fields[3];
+    d.inputs.turnsText = fields[4];
+    d.inputs.arm1Text = fields[5];
+    d.inputs.arm2Text = fields[6];
+    d.start.inputMode = LoadModeOf(fields[7]);
+    // The boxes that only display hold 0 until the calculation has filled them.
+    const bool anglesGiven = d.start.inputMode == 1;
+    d.inputs.angle1Text = anglesGiven ? std::string(fields[8]) : "0";
+    d.inputs.angle2Text = anglesGiven ? std::string(fields[9]) : "0";
+    d.inputs.moment1Text = anglesGiven ? "0" : std::string(fields[8]);
+    d.inputs.moment2Text = anglesGiven ? "0" : std::string(fields[9]);
+    d.inputs.outward = FlagOf(fields[10]);
+    d.inputs.leftHand = FlagOf(fields[11]);
+    return d;
+}
+
+BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
+    BatchResult r{design.start, {}};
+    ReadDiameters(r.c, table_, index_, design.inputs);
+    ReadOperatingInputs(r.c, design.inputs);
+    CalculateCase(r.c, table_);
+    if (r.c.inputMode != 1) {
+        // The window's angle boxes now show the angles of the moments; the next "計算"
+        // reads them back, so the guide rod follows the moments.
+        WindowInputs again = design.inputs;
+        again.angle1Text = FormatShort(r.c.angle1);
+        again.angle2Text = FormatShort(r.c.angle2);
+        ReadDiameters(r.c, table_, index_, again);
+        ReadOperatingInputs(r.c, again);
+        CalculateCase(r.c, table_);
+    }
+    const StressCoefficients ratio = CaseStressCoefficients(r.c, table_);
+    r.c.lifeClass = EstimateLife(ratio.lower, ratio.upper);
+    r.checks = CheckCase(r.c);
+    return r;
+}
+
+std::string BatchCalculator::OutputHeader() {
+    std::string header;
+    for (std::string_view column : kBatchInputColumns) {
+        header += column;
+        header += ',';
+    }
+    for (std::size_t i = 0; i < kResultCount; ++i) {
+        header += kResultColumns[i];
+        if (i + 1 < kResultCount) header += ',';
+    }
+    return header;
+}
+
+bool BatchCalculator::CalculateLine(std::string_view line, std::string& out) {
+    SplitCsvLine(line, fields_, scratch_);
+    for (std::size_t i = 0; i < kBatchInputColumns.size(); ++i) {
+        if (i < fields_.size()) AppendCsvField(out, fields_[i]);
+        out += ',';
+    }
+    try {
+        const BatchResult r = Calculate(DesignOf(fields_));
+        const DesignCase& c = r.c;
+        for (double value : {c.innerDia, c.meanDia, c.outerDia, c.springIndex, c.stressFactor, c.springConst,
+                             c.angle1, c.angle2, c.moment1, c.moment2, c.stress1, c.stress2, c.allowStress,
+                             c.maxAngle, c.maxMoment, c.guideRodDia}) {
+            AppendRoundTrip(out, value);
+            out += ',';
+        }
+        out += std::to_string(c.lifeClass);
+        out += ',';
+        out += LifeLabel(c.lifeClass);
+        out += ',';
+        std::string checks;
+        for (const std::string& text : r.checks.lines) {
+            if (!checks.empty()) checks += " / ";
+            checks += text;
+        }
+        AppendCsvField(out, checks);
+        out += ",\n";
+        return true;
+    } catch (const CommandError& e) {
+        out.append(kResultCount - 1, ',');
+        AppendCsvField(out, e.message());
+        out += '\n';
+        return false;
+    }
+}
+
+BatchSummary RunBatch(std::istream& in, std::ostream& out, BatchCalculator& calculator) {
+    BatchSummary summary;
+    std::string buffer = BatchCalculator::OutputHeader() + "\n";
+    std::string line;
+    bool first = true;
+    while (std::getline(in, line)) {
+        std::string_view view(line);
+        if (first && view.starts_with(kUtf8Bom)) view.remove_prefix(kUtf8Bom.size());
+        first = false;
+        if (view.ends_with('\r')) view.remove_suffix(1);
+        const std::string_view content = Trimmed(view);
+        if (content.empty() || content.front() == '#') continue;
+        if (content.starts_with("symbol,") || content == "symbol") continue;
+        ++summary.rows;
+        if (!calculator.CalculateLine(view, buffer)) ++summary.failed;
+        if (buffer.size() >= 1 << 16) {
+            out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            buffer.clear();
+        }
+    }
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    out.flush();
+    return summary;
+}
+
+}  // namespace torsion

@@ -1,0 +1,80 @@
+// Designs given as comma-separated rows, one per line, calculated as the main window
+// calculates them: each row becomes the window's inputs and goes through the same
+// reading, calculation and checks. Rows are read and written one at a time, so a file
+// of any length needs the same memory.
+#pragma once
+
+#include <array>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/calc/calculation.h"
+#include "core/calc/design_case.h"
+#include "core/materials/material_selection.h"
+#include "core/materials/material_table.h"
+
+namespace torsion {
+
+// Input columns in their order. dia_mode: inner / mean / outer (or 内径 / 平均径 / 外径);
+// load_mode: angle / moment (or 角度 / 荷重): value1 and value2 are then φ1, φ2 in degrees
+// or M1, M2 in kgf·mm; outward and left_hand: 0 or 1.
+inline constexpr std::array<std::string_view, 12> kBatchInputColumns{
+    "symbol", "wire_dia",  "dia_mode", "coil_dia", "turns",   "arm1",
+    "arm2",   "load_mode", "value1",   "value2",   "outward", "left_hand"};
+
+// What a row becomes before the calculation: the mode flags of the case and the texts
+// of the window's input controls.
+struct BatchDesign {
+    DesignCase start;  // the new current case with diaMode and inputMode of the row
+    WindowInputs inputs;
+};
+
+// The calculated case of a row and its check lines.
+struct BatchResult {
+    DesignCase c;
+    CheckResult checks;
+};
+
+class BatchCalculator {
+  public:
+    // symbols holds the symbol of every record as the symbol list shows it (UTF-8),
+    // indexed by record number; a row names its material by that text.
+    BatchCalculator(const MaterialTable& table, const KindIndex& index, std::vector<std::string> symbols);
+
+    // The window's inputs for the fields of a row; throws CommandError naming the fault.
+    BatchDesign DesignOf(const std::vector<std::string_view>& fields) const;
+    // Reads, calculates and checks a design as the "計算" command does. With moments
+    // given, it calculates a second time with the angle boxes showing the angles of the
+    // first, as the window does when "計算" is pressed again: the guide-rod diameter then
+    // follows the moments instead of the angles shown before.
+    BatchResult Calculate(const BatchDesign& design) const;
+
+    // The output heading (no line end) and one output line (with its "\n") per input
+    // line: the input fields, then the results, the checks and the error text.
+    // Returns false when the row failed; its result columns are then empty.
+    static std::string OutputHeader();
+    bool CalculateLine(std::string_view line, std::string& out);
+
+  private:
+    const MaterialTable& table_;
+    const KindIndex& index_;
+    std::unordered_map<std::string, int> recordBySymbol_;
+    std::array<std::vector<std::string>, kMaterialRecords> diameterTexts_;
+    std::vector<std::string_view> fields_;
+    std::string scratch_;
+};
+
+struct BatchSummary {
+    long long rows = 0;
+    long long failed = 0;
+};
+
+// Reads lines from in to its end and writes the heading and one line per design to
+// out. Empty lines, lines starting with '#' and a heading line (first field "symbol")
+// are skipped; a UTF-8 byte-order mark at the start is ignored.
+BatchSummary RunBatch(std::istream& in, std::ostream& out, BatchCalculator& calculator);
+
+}  // namespace torsion

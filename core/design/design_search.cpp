@@ -1,0 +1,707 @@
+// Design search over the material table.
+#include "core/design/design_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "core/base/command_error.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_text.h"
+#include "core/calc/calculation.h"
+#include "core/materials/fatigue_life.h"
+
+namespace torsion {
+
+namespace {
+
+constexpr double kGravity = 9.80665;
+constexpr double kCoilTerm = 3667;
+constexpr double kArmTerm = 389;
+constexpr double kMinStep = 0.001;
+constexpr double kMaxStep = 100;
+constexpr int kMaxTurns = 10000;
+constexpr int kMaxKeep = 100000;
+// More (wire diameter, coil diameter) pairs than this would keep the search busy for
+// minutes; the user is asked for a coarser step instead.
+constexpr double kMaxPairs = 2e8;
+constexpr std::int64_t kProgressEvery = 4096;
+
+[[noreturn]] void Refuse(const std::string& message) {
+    throw CommandError(message);
+}
+
+[[noreturn]] void RefuseTooLarge() {
+    Refuse("探索範囲が広すぎます（コイル径の刻みを大きくしてください）");
+}
+
+bool Finite(double v) {
+    return std::isfinite(v);
+}
+
+// A value exactly as the main window holds it after it was typed in full format.
+double AsTyped(double v) {
+    return ParseNumber(FormatFull(v));
+}
+
+void Validate(const SearchInputs& in) {
+    if (!Finite(in.moment2) || in.moment2 <= 0) Refuse("必要トルク M2 は正の数にしてください");
+    if (!Finite(in.angle2) || in.angle2 <= 0) Refuse("ねじれ角 φ2 は正の数にしてください");
+    if (!Finite(in.angle1)) Refuse("ねじれ角 φ1 が数ではありません");
+    if (in.angle1 > in.angle2) Refuse("ねじれ角 φ1 は φ2 以下にしてください");
+    if (!Finite(in.tolerancePct) || in.tolerancePct < 0 || in.tolerancePct >= 100)
+        Refuse("M2 の許容差は 0 以上 100 未満の % で指定してください");
+    if (!Finite(in.arm1) || !Finite(in.arm2) || in.arm1 < 0 || in.arm2 < 0)
+        Refuse("腕の長さは 0 以上にしてください");
+    if (in.turnsMin < 0 || in.turnsMax > kMaxTurns || in.turnsMin > in.turnsMax)
+        Refuse("巻数の範囲は 0 ≦ 最小 ≦ 最大 ≦ 10000 にしてください");
+    if (!Finite(in.turnsFraction) || in.turnsFraction < 0 || in.turnsFraction >= 1)
+        Refuse("巻数の端数は 0 以上 1 未満にしてください");
+    if (!in.anyTurns && in.turnsMax + in.turnsFraction <= 0) Refuse("巻数が 0 です");
+    if (in.anyTurns && in.turnsMax <= 0) Refuse("巻数が 0 です");
+    if (!Finite(in.outerDiaMax) || in.outerDiaMax < 0) Refuse("外径の上限は 0（制限なし）以上にしてください");
+    if (!Finite(in.guideRodMin) || in.guideRodMin < 0) Refuse("案内棒径は 0 以上にしてください");
+    if (!Finite(in.coilDiaStep) || in.coilDiaStep < kMinStep || in.coilDiaStep > kMaxStep)
+        Refuse("コイル径の刻みは 0.001 mm 以上 100 mm 以下にしてください");
+    if (in.diaMode < 0 || in.diaMode > 2) Refuse("コイル径の指定方法が不正です");
+    if (in.lifeClassLimit < 0 || in.lifeClassLimit >= kLifeClasses) Refuse("期待寿命の指定が不正です");
+    if (in.keepBest < 1 || in.keepBest > kMaxKeep) Refuse("表示件数は 1 以上 100000 以下にしてください");
+}
+
+// The coil-diameter grid: typed value i·step, exactly the double nearest that decimal,
+// so the text the window is given reads back as the same number.
+struct DiameterGrid {
+    std::int64_t stepUnits = 1;
+    double unitsPerMm = 1;
+
+    static DiameterGrid Of(double step) {
+        DiameterGrid g;
+        double scale = 1;
+        for (int digits = 0; digits <= 6; ++digits, scale *= 10) {
+            const double units = step * scale;
+            if (std::fabs(units - std::round(units)) <= 1e-9 * units || digits == 6) {
+                g.stepUnits = std::max<std::int64_t>(1, std::llround(units));
+                g.unitsPerMm = scale;
+                return g;
+            }
+        }
+        return g;
+    }
+    double Value(std::int64_t i) const { return static_cast<double>(i * stepUnits) / unitsPerMm; }
+    // Grid indexes whose value lies in [lo, hi].
+    std::int64_t First(double lo) const {
+        return static_cast<std::int64_t>(std::ceil(lo * unitsPerMm / static_cast<double>(stepUnits) - 1e-9));
+    }
+    std::int64_t Last(double hi) const {
+        return static_cast<std::int64_t>(std::floor(hi * unitsPerMm / static_cast<double>(stepUnits) + 1e-9));
+    }
+};
+
+// One wire: a row of a record, with what every design of it shares.
+struct WireRow {
+    int record;
+    int row;
+    double listedDia;  // diameter[row], what ReadDiameters uses for the coil diameters
+    double wireDia;    // the list text read back, what the calculation uses
+    double youngModulus;
+    std::int64_t firstIndex, lastIndex;  // coil-diameter grid
+};
+
+// The row the main window's diameter list shows after a calculation with wire
+// diameter d: the first row not smaller than d (the list rule), the last one otherwise.
+int ShownRow(const MaterialRecord& r, double d) {
+    const int rows = UsableRowCount(r);
+    for (int i = 0; i < rows; ++i)
+        if (r.diameter[i] >= d) return i;
+    return rows - 1;
+}
+
+std::vector<WireRow> CollectRows(const SearchInputs& in, const MaterialTable& table, const KindIndex& index,
+                                 const DiameterGrid& grid) {
+    std::vector<int> records = SearchableRecords(table, index);
+    if (records.empty()) Refuse("材料表に探索できる材料がありません");
+    if (!in.materials.empty()) {
+        std::vector<int> chosen;
+        for (int r : in.materials)
+            if (std::find(records.begin(), records.end(), r) != records.end()) chosen.push_back(r);
+        std::sort(chosen.begin(), chosen.end());
+        chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+        if (chosen.empty()) Refuse("選んだ材料は材料表にありません");
+        records = std::move(chosen);
+    }
+    std::vector<WireRow> rows;
+    const double offset = in.diaMode == 0 ? -1.0 : in.diaMode == 2 ? 1.0 : 0.0;  // typed = D + offset·d
+    for (int recordNo : records) {
+        const MaterialRecord& r = table[static_cast<std::size_t>(recordNo)];
+        // No modulus, no spring: such a record cannot give any moment.
+        if (!Finite(r.youngModulus) || r.youngModulus <= 0) continue;
+        for (int i = 0; i < UsableRowCount(r); ++i) {
+            const double listed = r.diameter[static_cast<std::size_t>(i)];
+            if (!Finite(listed) || listed <= 0) continue;
+            WireRow w{recordNo, i, listed, AsTyped(listed), r.youngModulus, 0, -1};
+            // A repeated diameter (or an unsorted list) shows as another row after the
+            // calculation; that row stands for it.
+            if (ShownRow(r, w.wireDia) != i) continue;
+            // One such wire alone would make the grid too large to walk (and its indexes
+            // too large to count in).
+            if (22 * w.wireDia * grid.unitsPerMm / static_cast<double>(grid.stepUnits) > kMaxPairs)
+                RefuseTooLarge();
+            // Spring index 4..22, with the diameters derived as the window derives them.
+            w.firstIndex = std::max<std::int64_t>(1, grid.First(4 * w.wireDia + offset * listed) - 1);
+            w.lastIndex = grid.Last(22 * w.wireDia + offset * listed) + 1;
+            rows.push_back(w);
+        }
+    }
+    if (rows.empty()) Refuse("選んだ材料には使える線径がありません");
+    return rows;
+}
+
+// The fixed part of every candidate: what ReadWindowToCase reads besides the wire and
+// the coil diameter.
+DesignCase BaseCase(const SearchInputs& in) {
+    DesignCase c;
+    InitCurrentCase(c);
+    c.diaMode = in.diaMode;
+    c.inputMode = 1;
+    c.angle1 = AsTyped(in.angle1);
+    c.angle2 = AsTyped(in.angle2);
+    c.moment1 = c.moment2 = 0;
+    c.arm1 = AsTyped(in.arm1);
+    c.arm2 = AsTyped(in.arm2);
+    c.outward = in.outward ? 1 : 0;
+    c.leftHand = in.leftHand ? 1 : 0;
+    return c;
+}
+
+double RankKey(const SearchCandidate& c, SearchRanking ranking) {
+    switch (ranking) {
+        case SearchRanking::WireVolume:
+            return c.wireVolume;
+        case SearchRanking::StressMargin:
+            return c.design.stress2 / c.design.allowStress;  // smaller ratio, larger margin
+        case SearchRanking::Life:
+            return c.design.lifeClass;
+        case SearchRanking::OuterDia:
+            return c.design.outerDia;
+    }
+    return 0;
+}
+
+class Searcher {
+  public:
+    Searcher(const SearchInputs& in, const MaterialTable& table, const KindIndex& index,
+             const SearchProgress& progress)
+        : in_(in), table_(table), progress_(progress), grid_(DiameterGrid::Of(in.coilDiaStep)) {
+        rows_ = CollectRows(in, table, index, grid_);
+        base_ = BaseCase(in);
+        momentLo_ = in.moment2 * (1 - in.tolerancePct / 100);
+        momentHi_ = in.moment2 * (1 + in.tolerancePct / 100);
+        armTerm_ = kArmTerm * (base_.arm1 + base_.arm2);
+        if (in.anyTurns) {
+            turnsChoices_ = 1;
+        } else {
+            turnsChoices_ = in.turnsMax - in.turnsMin + 1;
+            for (int n = in.turnsMin; n <= in.turnsMax; ++n)
+                wholeTurns_.push_back(AsTyped(n + in.turnsFraction));
+        }
+        double pairs = 0;
+        for (const WireRow& w : rows_)
+            pairs += static_cast<double>(std::max<std::int64_t>(0, w.lastIndex - w.firstIndex + 1));
+        if (pairs > kMaxPairs) RefuseTooLarge();
+        totalPairs_ = std::max(1.0, pairs);
+    }
+
+    SearchOutcome Run() {
+        for (const WireRow& w : rows_) {
+            if (!SearchRow(w)) {
+                out_.cancelled = true;
+                break;
+            }
+        }
+        std::sort_heap(out_.best.begin(), out_.best.end(), Order());
+        return std::move(out_);
+    }
+
+  private:
+    struct Worse {
+        SearchRanking ranking;
+        bool operator()(const SearchCandidate& a, const SearchCandidate& b) const {
+            return RanksBefore(a, b, ranking);
+        }
+    };
+    Worse Order() const { return Worse{in_.ranking}; }
+
+    bool SearchRow(const WireRow& w) {
+        DesignCase c = base_;
+        c.materialNo = w.record;
+        c.wireDiaIndex = w.row;
+        const double allowable = AllowableBendingStress(table_, w.record, w.wireDia);
+        // A row without a usable allowable stress can pass no stress check honestly.
+        const bool usableAllowable = Finite(allowable);
+        const double d4 = w.wireDia * w.wireDia * w.wireDia * w.wireDia;
+        const double rateTerm = w.youngModulus * d4 * base_.angle2 / kGravity;  // φ2·E·d⁴/g
+        for (std::int64_t i = w.firstIndex; i <= w.lastIndex; ++i) {
+            if (++pairsDone_ % kProgressEvery == 0 && !Report()) return false;
+            c.wireDia = w.listedDia;
+            DeriveCoilDiameters(c, grid_.Value(i));
+            c.wireDia = w.wireDia;
+            const double index = static_cast<double>(static_cast<long double>(c.meanDia) / c.wireDia);
+            if (!(index >= 4 && index <= 22)) continue;
+            out_.examined += turnsChoices_;
+            const double coil = kCoilTerm * c.meanDia;
+            // M2 = φ2·k falls as N grows: the turns between these bounds give the torque.
+            const double turnsLo = (rateTerm / momentHi_ - armTerm_) / coil;
+            const double turnsHi = (rateTerm / momentLo_ - armTerm_) / coil;
+            std::int64_t tried = 0;
+            if (in_.anyTurns) {
+                const double exact = (rateTerm / in_.moment2 - armTerm_) / coil;
+                if (exact >= in_.turnsMin - 0.005 && exact <= in_.turnsMax + 0.005) {
+                    const double turns = static_cast<double>(std::llround(exact * 100)) / 100;
+                    if (turns > 0 && turns >= in_.turnsMin && turns <= in_.turnsMax) {
+                        Evaluate(c, turns, usableAllowable);
+                        tried = 1;
+                    }
+                }
+            } else if (Finite(turnsLo) && Finite(turnsHi)) {
+                // A little slack for rounding; the full calculation decides at the edges.
+                const double slack = 1e-6 * (1 + std::fabs(turnsHi));
+                const double first =
+                    std::max<double>(in_.turnsMin, std::ceil(turnsLo - in_.turnsFraction - slack));
+                const double last =
+                    std::min<double>(in_.turnsMax, std::floor(turnsHi - in_.turnsFraction + slack));
+                for (double n = first; n <= last; ++n) {
+                    const double turns =
+                        wholeTurns_[static_cast<std::size_t>(n) - static_cast<std::size_t>(in_.turnsMin)];
+                    if (turns <= 0) continue;
+                    Evaluate(c, turns, usableAllowable);
+                    ++tried;
+                }
+            }
+            out_.excluded[static_cast<int>(SearchExclusion::Torque)] += turnsChoices_ - tried;
+        }
+        return Report();
+    }
+
+    void Evaluate(DesignCase c, double turns, bool usableAllowable) {
+        ++out_.calculated;
+        c.turns = c.calcTurns = turns;
+        try {
+            CalculateCase(c, table_);
+        } catch (const CommandError&) {
+            // A design the calculation cannot compute is no design to offer.
+            ++out_.excluded[static_cast<int>(SearchExclusion::Fault)];
+            return;
+        }
+        if (!(c.moment2 >= momentLo_ && c.moment2 <= momentHi_)) {
+            ++out_.excluded[static_cast<int>(SearchExclusion::Torque)];
+            return;
+        }
+        ++out_.torqueMatched;
+        const StressCoefficients ratio = CaseStressCoefficients(c, table_);
+        c.lifeClass = EstimateLife(ratio.lower, ratio.upper);
+
+        bool feasible = true;
+        auto exclude = [&](SearchExclusion why) {
+            ++out_.excluded[static_cast<int>(why)];
+            feasible = false;
+        };
+        const CheckResult check = CheckCase(c);
+        if (check.error) {
+            for (const std::string& line : check.lines) {
+                if (line == kSpringIndexLowError || line == kSpringIndexHighError)
+                    exclude(SearchExclusion::SpringIndex);
+                if (line == kStressOverError) exclude(SearchExclusion::Stress);
+            }
+            feasible = false;  // angle order is refused before the search
+        }
+        if (!usableAllowable || !Finite(c.allowStress)) exclude(SearchExclusion::Stress);
+        if (in_.outerDiaMax > 0 && !(c.outerDia <= in_.outerDiaMax)) exclude(SearchExclusion::OuterDia);
+        if (!(c.guideRodDia >= in_.guideRodMin)) exclude(SearchExclusion::GuideRod);
+        if (c.lifeClass > in_.lifeClassLimit) exclude(SearchExclusion::Life);
+        if (!feasible) return;
+
+        ++out_.feasible;
+        SearchCandidate candidate;
+        candidate.design = c;
+        candidate.wireLength = std::numbers::pi * c.meanDia * c.turns + c.arm1 + c.arm2;
+        candidate.wireVolume = std::numbers::pi / 4 * c.wireDia * c.wireDia * candidate.wireLength;
+        Keep(candidate);
+    }
+
+    void Keep(const SearchCandidate& candidate) {
+        auto& best = out_.best;
+        if (static_cast<int>(best.size()) < in_.keepBest) {
+            best.push_back(candidate);
+            std::push_heap(best.begin(), best.end(), Order());
+        } else if (RanksBefore(candidate, best.front(), in_.ranking)) {
+            std::pop_heap(best.begin(), best.end(), Order());
+            best.back() = candidate;
+            std::push_heap(best.begin(), best.end(), Order());
+        }
+    }
+
+    bool Report() {
+        if (!progress_) return true;
+        return progress_(std::min(1.0, static_cast<double>(pairsDone_) / totalPairs_));
+    }
+
+    const SearchInputs& in_;
+    const MaterialTable& table_;
+    const SearchProgress& progress_;
+    DiameterGrid grid_;
+    std::vector<WireRow> rows_;
+    DesignCase base_;
+    double momentLo_ = 0, momentHi_ = 0, armTerm_ = 0;
+    std::int64_t turnsChoices_ = 1;
+    std::vector<double> wholeTurns_;
+    double totalPairs_ = 1;
+    std::int64_t pairsDone_ = 0;
+    SearchOutcome out_;
+};
+
+}  // namespace
+
+std::vector<int> SearchableRecords(const MaterialTable& table, const KindIndex& index) {
+    std::vector<int> records;
+    for (int k = 0; k < kKinds; ++k) {
+        // The kind list has no gaps: a kind after an empty one has no list position.
+        if (index.kindCount[static_cast<std::size_t>(k)] <= 0) break;
+        for (int s = 0; s < kMembersPerKind; ++s) {
+            const int r = MaterialNoAt(index, k, s);
+            if (RecordOrNull(table, r)) records.push_back(r);
+        }
+    }
+    std::sort(records.begin(), records.end());
+    return records;
+}
+
+bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b, SearchRanking ranking) {
+    const double ka = RankKey(a, ranking), kb = RankKey(b, ranking);
+    if (ka != kb) return ka < kb;
+    if (a.wireVolume != b.wireVolume) return a.wireVolume < b.wireVolume;
+    const DesignCase& x = a.design;
+    const DesignCase& y = b.design;
+    if (x.materialNo != y.materialNo) return x.materialNo < y.materialNo;
+    if (x.wireDiaIndex != y.wireDiaIndex) return x.wireDiaIndex < y.wireDiaIndex;
+    if (x.meanDia != y.meanDia) return x.meanDia < y.meanDia;
+    return x.turns < y.turns;
+}
+
+SearchInputs SearchInputsFromCase(const DesignCase& c) {
+    SearchInputs in;
+    in.moment2 = c.moment2;
+    in.angle2 = c.angle2;
+    in.angle1 = c.angle1;
+    in.arm1 = c.arm1;
+    in.arm2 = c.arm2;
+    in.outward = c.outward != 0;
+    in.leftHand = c.leftHand != 0;
+    if (Finite(c.turns) && c.turns >= 0 && c.turns < kMaxTurns)
+        in.turnsFraction = std::round((c.turns - std::floor(c.turns)) * 1e6) / 1e6;
+    if (in.turnsFraction >= 1) in.turnsFraction = 0;
+    in.outerDiaMax = Finite(c.outerDia) && c.outerDia > 0 ? c.outerDia : 0;
+    in.diaMode = c.diaMode >= 0 && c.diaMode <= 2 ? c.diaMode : 1;
+    return in;
+}
+
+namespace {
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) return parts;
+        start = end + 1;
+    }
+}
+
+bool Flag(const std::string& key, const std::string& value) {
+    if (value == "1") return true;
+    if (value == "0") return false;
+    Refuse("探索条件 " + key + " は 0 か 1 です: " + value);
+}
+
+template <std::size_t N>
+int Choice(const std::string& key, const std::string& value, const std::array<const char*, N>& names) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (value == names[i]) return static_cast<int>(i);
+    Refuse("探索条件 " + key + " の値が分かりません: " + value);
+}
+
+}  // namespace
+
+SearchInputs ParseSearchOptions(const std::string& text, SearchInputs in, UnitSystem unit) {
+    if (text.empty()) return in;
+    for (const std::string& pair : Split(text, ',')) {
+        const std::size_t eq = pair.find('=');
+        if (eq == std::string::npos) Refuse("探索条件は 名前=値 で指定します: " + pair);
+        const std::string key = pair.substr(0, eq);
+        const std::string value = pair.substr(eq + 1);
+        if (key == "m2") {
+            in.moment2 = FromShownUnit(ParseNumber(value), unit);
+        } else if (key == "phi2") {
+            in.angle2 = ParseNumber(value);
+        } else if (key == "tol") {
+            in.tolerancePct = ParseNumber(value);
+        } else if (key == "phi1") {
+            in.angle1 = ParseNumber(value);
+        } else if (key == "a1") {
+            in.arm1 = ParseNumber(value);
+        } else if (key == "a2") {
+            in.arm2 = ParseNumber(value);
+        } else if (key == "outward") {
+            in.outward = Flag(key, value);
+        } else if (key == "lefthand") {
+            in.leftHand = Flag(key, value);
+        } else if (key == "anyturns") {
+            in.anyTurns = Flag(key, value);
+        } else if (key == "nmin") {
+            in.turnsMin = ParseInteger(value);
+        } else if (key == "nmax") {
+            in.turnsMax = ParseInteger(value);
+        } else if (key == "fraction") {
+            in.turnsFraction = ParseNumber(value);
+        } else if (key == "domax") {
+            in.outerDiaMax = ParseNumber(value);
+        } else if (key == "rod") {
+            in.guideRodMin = ParseNumber(value);
+        } else if (key == "step") {
+            in.coilDiaStep = ParseNumber(value);
+        } else if (key == "mode") {
+            in.diaMode = Choice(key, value, std::array{"inner", "mean", "outer"});
+        } else if (key == "life") {
+            in.lifeClassLimit = ParseInteger(value);
+        } else if (key == "rank") {
+            in.ranking =
+                static_cast<SearchRanking>(Choice(key, value, std::array{"volume", "margin", "life", "od"}));
+        } else if (key == "records") {
+            in.materials.clear();
+            for (const std::string& record : Split(value, ';')) in.materials.push_back(ParseInteger(record));
+        } else if (key == "best") {
+            in.keepBest = ParseInteger(value);
+        } else {
+            Refuse("探索条件 " + key + " はありません");
+        }
+    }
+    return in;
+}
+
+SearchOutcome SearchDesigns(const SearchInputs& in, const MaterialTable& table, const KindIndex& index,
+                            const SearchProgress& progress) {
+    Validate(in);
+    Searcher searcher(in, table, index, progress);
+    return searcher.Run();
+}
+
+std::string SearchExclusionText(SearchExclusion reason) {
+    switch (reason) {
+        case SearchExclusion::Torque:
+            return "巻数の範囲内で M2 が許容差に入らない";
+        case SearchExclusion::OuterDia:
+            return "外径が上限を超える";
+        case SearchExclusion::SpringIndex:
+            return "バネ指数が４～２２の外";
+        case SearchExclusion::Stress:
+            return "σ2 が許容応力を超える";
+        case SearchExclusion::GuideRod:
+            return "案内棒径が指定より小さい";
+        case SearchExclusion::Life:
+            return "期待寿命が指定に届かない";
+        case SearchExclusion::Fault:
+            return "計算できない（演算エラー）";
+        case SearchExclusion::Count:
+            break;
+    }
+    return std::string();
+}
+
+namespace {
+
+// 1234567 as "1,234,567".
+std::string Grouped(std::int64_t n) {
+    std::string digits = std::to_string(n < 0 ? -n : n);
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
+        digits.insert(static_cast<std::size_t>(i), ",");
+    return n < 0 ? "-" + digits : digits;
+}
+
+}  // namespace
+
+std::string SearchSummaryText(const SearchOutcome& o) {
+    std::string text = "調べた設計 " + Grouped(o.examined) + " 件（計算 " + Grouped(o.calculated) +
+                       " 件、トルク適合 " + Grouped(o.torqueMatched) + " 件）、条件を満たす設計 " +
+                       Grouped(o.feasible) + " 件";
+    if (o.cancelled) text += "（中止）";
+    return text;
+}
+
+std::string SearchNoneFeasibleText(const SearchOutcome& o) {
+    if (o.feasible > 0) return std::string();
+    // The torque decides which designs are looked at; when some give it, the other
+    // requirement that refused most of them is the one to relax.
+    SearchExclusion most = SearchExclusion::Torque;
+    std::int64_t count = o.examined;
+    std::int64_t of = o.examined;
+    if (o.torqueMatched > 0) {
+        count = -1;
+        of = o.torqueMatched;
+        for (int r = static_cast<int>(SearchExclusion::OuterDia); r < kSearchExclusions; ++r) {
+            if (o.excluded[static_cast<std::size_t>(r)] > count) {
+                count = o.excluded[static_cast<std::size_t>(r)];
+                most = static_cast<SearchExclusion>(r);
+            }
+        }
+    } else {
+        count = o.excluded[static_cast<int>(SearchExclusion::Torque)];
+    }
+    return "条件を満たすばねはありません。最も多く除外した条件：" + SearchExclusionText(most) + "（" +
+           Grouped(count) + " / " + Grouped(of) + " 件）";
+}
+
+std::string SearchColumnTitle(SearchColumn column, UnitSystem unit) {
+    switch (column) {
+        case SearchColumn::Symbol:
+            return "記号";
+        case SearchColumn::WireDia:
+            return "線径 d (mm)";
+        case SearchColumn::MeanDia:
+            return "平均径 D (mm)";
+        case SearchColumn::InnerDia:
+            return "内径 (mm)";
+        case SearchColumn::OuterDia:
+            return "外径 (mm)";
+        case SearchColumn::Turns:
+            return "巻数 N";
+        case SearchColumn::SpringConst:
+            return "ばね定数 (" + RateUnitText(unit) + ")";
+        case SearchColumn::Moment1:
+            return "M1 (" + MomentUnitText(unit) + ")";
+        case SearchColumn::Moment2:
+            return "M2 (" + MomentUnitText(unit) + ")";
+        case SearchColumn::Stress2:
+            return "σ2 (" + StressUnitText(unit) + ")";
+        case SearchColumn::AllowStress:
+            return "σa (" + StressUnitText(unit) + ")";
+        case SearchColumn::StressRatio:
+            return "σ2/σa";
+        case SearchColumn::Life:
+            return "期待寿命 (回)";
+        case SearchColumn::GuideRod:
+            return "案内棒径 (mm)";
+        case SearchColumn::WireLength:
+            return "線長 (mm)";
+        case SearchColumn::Count:
+            break;
+    }
+    return std::string();
+}
+
+double SearchCellValue(const SearchCandidate& c, SearchColumn column, UnitSystem unit) {
+    const DesignCase& d = c.design;
+    switch (column) {
+        case SearchColumn::Symbol:
+            return d.materialNo;
+        case SearchColumn::WireDia:
+            return d.wireDia;
+        case SearchColumn::MeanDia:
+            return d.meanDia;
+        case SearchColumn::InnerDia:
+            return d.innerDia;
+        case SearchColumn::OuterDia:
+            return d.outerDia;
+        case SearchColumn::Turns:
+            return d.turns;
+        case SearchColumn::SpringConst:
+            return ToShownUnit(d.springConst, unit);
+        case SearchColumn::Moment1:
+            return ToShownUnit(d.moment1, unit);
+        case SearchColumn::Moment2:
+            return ToShownUnit(d.moment2, unit);
+        case SearchColumn::Stress2:
+            return ToShownUnit(d.stress2, unit);
+        case SearchColumn::AllowStress:
+            return ToShownUnit(d.allowStress, unit);
+        case SearchColumn::StressRatio:
+            return d.stress2 / d.allowStress;
+        case SearchColumn::Life:
+            return d.lifeClass;
+        case SearchColumn::GuideRod:
+            return d.guideRodDia;
+        case SearchColumn::WireLength:
+            return c.wireLength;
+        case SearchColumn::Count:
+            break;
+    }
+    return 0;
+}
+
+std::string SearchCellText(const SearchCandidate& c, SearchColumn column, UnitSystem unit,
+                           const MaterialTable& table) {
+    const DesignCase& d = c.design;
+    switch (column) {
+        case SearchColumn::Symbol: {
+            const MaterialRecord* r = RecordOrNull(table, d.materialNo);
+            return r ? ShortStringValue(r->symbol) : std::string();
+        }
+        case SearchColumn::WireDia:
+        case SearchColumn::MeanDia:
+        case SearchColumn::InnerDia:
+        case SearchColumn::OuterDia:
+        case SearchColumn::Turns:
+            return FormatFull(SearchCellValue(c, column, unit));
+        case SearchColumn::Life:
+            return LifeLabel(d.lifeClass);
+        default:
+            return FormatShort(SearchCellValue(c, column, unit));
+    }
+}
+
+std::vector<std::string> SearchCsvLines(const SearchOutcome& outcome, UnitSystem unit,
+                                        const MaterialTable& table) {
+    // A comma or quote inside a cell (a symbol of a user's table) is quoted.
+    auto cell = [](const std::string& text) {
+        if (text.find_first_of(",\"\n") == std::string::npos) return text;
+        std::string quoted = "\"";
+        for (char ch : text) quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+        return quoted + "\"";
+    };
+    std::vector<std::string> lines;
+    std::string title = "順位";
+    for (int col = 0; col < kSearchColumns; ++col)
+        title += "," + cell(SearchColumnTitle(static_cast<SearchColumn>(col), unit));
+    lines.push_back(title);
+    for (std::size_t i = 0; i < outcome.best.size(); ++i) {
+        std::string line = std::to_string(i + 1);
+        for (int col = 0; col < kSearchColumns; ++col)
+            line += "," + cell(SearchCellText(outcome.best[i], static_cast<SearchColumn>(col), unit, table));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+SearchApplyTexts SearchApplyTextsOf(const SearchCandidate& c) {
+    const DesignCase& d = c.design;
+    SearchApplyTexts t;
+    switch (d.diaMode) {
+        case 0:
+            t.coilDia = FormatFull(d.innerDia);
+            break;
+        case 2:
+            t.coilDia = FormatFull(d.outerDia);
+            break;
+        default:
+            t.coilDia = FormatFull(d.meanDia);
+            break;
+    }
+    t.turns = FormatFull(d.turns);
+    t.angle1 = FormatFull(d.angle1);
+    t.angle2 = FormatFull(d.angle2);
+    t.arm1 = FormatFull(d.arm1);
+    t.arm2 = FormatFull(d.arm2);
+    return t;
+}
+
+}  // namespace torsion

@@ -1,0 +1,192 @@
+// The texts of the calculation report.
+#include "core/report/report_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/base/number_text.h"
+#include "core/calc/calculation.h"
+#include "core/materials/fatigue_life.h"
+#include "core/materials/material_selection.h"
+
+namespace torsion {
+
+namespace {
+
+std::string Value(double v) {
+    return FormatGeneral(v, 6);
+}
+std::string Input(double v) {
+    return FormatFull(v);
+}
+// "name = value unit"
+std::string Is(const std::string& name, const std::string& value, const std::string& unit = "") {
+    return name + " = " + value + (unit.empty() ? "" : " " + unit);
+}
+std::string Join(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& p : parts) text += (text.empty() ? "" : ",  ") + p;
+    return text;
+}
+
+double YoungModulusOf(const DesignCase& c, const MaterialTable& table) {
+    const MaterialRecord* r = RecordOrNull(table, c.materialNo);
+    return r ? r->youngModulus : 0.0;
+}
+
+}  // namespace
+
+std::vector<TraceStep> CalculationTrace(const DesignCase& c, const MaterialTable& table) {
+    std::vector<TraceStep> steps;
+    const std::string kgfmm = "kgf·mm", kgfmm2 = "kgf/mm²", mm = "mm", deg = "度";
+    const bool outward = c.outward != 0;
+    const bool anglesGiven = c.inputMode == 1;
+
+    steps.push_back({"ばね定数", "k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) / 9.80665",
+                     Join({Is("E", Input(YoungModulusOf(c, table)), "N/mm²"), Is("d", Input(c.wireDia), mm),
+                           Is("D", Input(c.meanDia), mm), Is("N", Input(c.calcTurns)),
+                           Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm)}),
+                     Is("k", Value(c.springConst), "kgf·mm/度")});
+    steps.push_back({"ばね指数", "c = D / d",
+                     Join({Is("D", Input(c.meanDia), mm), Is("d", Input(c.wireDia), mm)}),
+                     Is("c", Value(c.springIndex))});
+    steps.push_back({"応力修正係数", "κ = (4c² − c − 1) / (4c) / (c − 1)", Is("c", Value(c.springIndex)),
+                     Is("κ", Value(c.stressFactor))});
+    const bool known = RecordOrNull(table, c.materialNo) != nullptr;
+    const double bending = known ? AllowableBendingStress(table, c.materialNo, c.wireDia) : 0.0;
+    steps.push_back(
+        {"許容曲げ応力",
+         "σa = σb(d) × 0.10197162129779283　(σb(d): 材料表の許容曲げ応力を線径 d で直線補間, N/mm²)",
+         Join({Is("d", Input(c.wireDia), mm), Is("σb(d)", Value(bending), "N/mm²")}),
+         Is("σa", Value(c.allowStress), kgfmm2)});
+
+    // The lever of the outward formulas.
+    const double arm = std::max(c.arm1, c.arm2);
+    const double radius = std::sqrt(arm * arm + c.outerDia * c.outerDia / 4);
+    if (!outward) {
+        steps.push_back({"最大トルク", "Mmax = π·σa·d³ / 32　(π = 3.14159)",
+                         Join({Is("σa", Value(c.allowStress), kgfmm2), Is("d", Input(c.wireDia), mm)}),
+                         Is("Mmax", Value(c.maxMoment), kgfmm)});
+    } else {
+        steps.push_back(
+            {"最大トルク（外方向）",
+             "A = max(a1, a2),  R = √(A² + Do²/4),  Mmax = R·(π·σa·d³/32) / (D/2 + R) / κ",
+             Join({Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm), Is("Do", Input(c.outerDia), mm),
+                   Is("D", Input(c.meanDia), mm), Is("σa", Value(c.allowStress), kgfmm2),
+                   Is("d", Input(c.wireDia), mm), Is("κ", Value(c.stressFactor))}),
+             Join({Is("A", Value(arm), mm), Is("R", Value(radius), mm),
+                   Is("Mmax", Value(c.maxMoment), kgfmm)})});
+    }
+    steps.push_back(
+        {"最大角度", "φmax = Mmax / k",
+         Join({Is("Mmax", Value(c.maxMoment), kgfmm), Is("k", Value(c.springConst), "kgf·mm/度")}),
+         Is("φmax", Value(c.maxAngle), deg)});
+    if (!outward) {
+        steps.push_back({"案内棒径",
+                         anglesGiven ? "Dg = (Di − D·φ2 / 360 / N) × 0.9"
+                                     : "Dg = (Di − D·φ2 / 360 / N) × 0.9　(φ2: 計算の前に表示されていた角度)",
+                         Join({Is("Di", Input(c.innerDia), mm), Is("D", Input(c.meanDia), mm),
+                               Is("φ2", Value(c.angle2), deg), Is("N", Input(c.turns))}),
+                         Is("Dg", Value(c.guideRodDia), mm)});
+    } else {
+        steps.push_back({"案内棒径（外方向）", "Dg = 0.9 × Di", Is("Di", Input(c.innerDia), mm),
+                         Is("Dg", Value(c.guideRodDia), mm)});
+    }
+    if (anglesGiven) {
+        steps.push_back({"作動点のトルク", "M1 = φ1·k,  M2 = φ2·k",
+                         Join({Is("φ1", Input(c.angle1), deg), Is("φ2", Input(c.angle2), deg),
+                               Is("k", Value(c.springConst), "kgf·mm/度")}),
+                         Join({Is("M1", Value(c.moment1), kgfmm), Is("M2", Value(c.moment2), kgfmm)})});
+    } else {
+        steps.push_back({"作動点の角度", "φ1 = M1 / k,  φ2 = M2 / k",
+                         Join({Is("M1", Input(c.moment1), kgfmm), Is("M2", Input(c.moment2), kgfmm),
+                               Is("k", Value(c.springConst), "kgf·mm/度")}),
+                         Join({Is("φ1", Value(c.angle1), deg), Is("φ2", Value(c.angle2), deg)})});
+    }
+    const std::string moments = Join({Is("M1", Value(c.moment1), kgfmm), Is("M2", Value(c.moment2), kgfmm)});
+    if (!outward) {
+        steps.push_back({"曲げ応力", "σi = 32·Mi / (π·d³)", moments + ",  " + Is("d", Input(c.wireDia), mm),
+                         Join({Is("σ1", Value(c.stress1), kgfmm2), Is("σ2", Value(c.stress2), kgfmm2)})});
+    } else {
+        steps.push_back({"曲げ応力（外方向）", "σi = 32·Mi / (π·d³) · (D/2 + R) / R · κ",
+                         moments + ",  " +
+                             Join({Is("d", Input(c.wireDia), mm), Is("D", Input(c.meanDia), mm),
+                                   Is("R", Value(radius), mm), Is("κ", Value(c.stressFactor))}),
+                         Join({Is("σ1", Value(c.stress1), kgfmm2), Is("σ2", Value(c.stress2), kgfmm2)})});
+    }
+    const StressCoefficients ratio = CaseStressCoefficients(c, table);
+    const MaterialRecord* record = RecordOrNull(table, c.materialNo);
+    const bool rowKnown = record && c.wireDiaIndex >= 0 && c.wireDiaIndex < kMaterialRows;
+    const double strength =
+        rowKnown ? record->tensileStrength[static_cast<std::size_t>(c.wireDiaIndex)] : 0.0;
+    steps.push_back({"応力係数と寿命", "r1 = σ1 / σB × 9.8,  r2 = σ2 / σB × 9.8　(σB: 線径の引張強さ, N/mm²)",
+                     Join({Is("σ1", Value(c.stress1), kgfmm2), Is("σ2", Value(c.stress2), kgfmm2),
+                           Is("σB", Value(strength), "N/mm²")}),
+                     ratio.valid ? Join({Is("r1", Value(ratio.lower)), Is("r2", Value(ratio.upper)),
+                                         Is("寿命", LifeLabel(EstimateLife(ratio.lower, ratio.upper)), "回")})
+                                 : "σB がないため求まりません"});
+    const CheckResult checks = CheckCase(c);
+    std::string verdict;
+    for (const std::string& line : checks.lines) verdict += (verdict.empty() ? "" : "  ") + line;
+    steps.push_back(
+        {"判定", "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa + 0.0005",
+         Join({Is("c", Value(c.springIndex)), Is("φ1", Value(c.angle1), deg), Is("φ2", Value(c.angle2), deg),
+               Is("σ2", Value(c.stress2), kgfmm2), Is("σa", Value(c.allowStress), kgfmm2)}),
+         checks.error ? verdict : "合格 (" + verdict + ")"});
+    return steps;
+}
+
+ReportTexts CalculationReportTexts(const DesignCase& c, const MaterialTable& table, const std::string& symbol,
+                                   UnitSystem unit) {
+    ReportTexts t;
+    const bool si = unit == UnitSystem::SI;
+    const std::string moment = si ? "N･mm" : "kgf･mm", stress = si ? "N/mm²" : "kgf/mm²",
+                      rate = si ? "N･mm/度" : "kgf･mm/度";
+    const auto shown = [unit](double kgf) { return Value(ToShownUnit(kgf, unit)); };
+    const auto typed = [&](int mode) { return c.diaMode == mode ? "（入力）" : ""; };
+    const bool anglesGiven = c.inputMode == 1;
+
+    t.inputs = {
+        {"材質", "", symbol},
+        {"線径 d", "mm", Input(c.wireDia)},
+        {std::string("内径 Di") + typed(0), "mm", Input(c.innerDia)},
+        {std::string("平均径 D") + typed(1), "mm", Input(c.meanDia)},
+        {std::string("外径 Do") + typed(2), "mm", Input(c.outerDia)},
+        {"巻数 N", "巻", Input(c.turns)},
+        {"腕長 a1", "mm", Input(c.arm1)},
+        {"腕長 a2", "mm", Input(c.arm2)},
+        {"荷重方向", "", c.outward ? "外方向" : "内方向"},
+        {"巻き方向", "", c.leftHand ? "左" : "右"},
+    };
+    const std::vector<ReportRow> angles = {
+        {"ねじれ角度 φ1", "度", anglesGiven ? Input(c.angle1) : Value(c.angle1)},
+        {"ねじれ角度 φ2", "度", anglesGiven ? Input(c.angle2) : Value(c.angle2)}};
+    const std::vector<ReportRow> moments = {
+        {"モーメント M1", moment, anglesGiven ? shown(c.moment1) : FormatFull(ToShownUnit(c.moment1, unit))},
+        {"モーメント M2", moment, anglesGiven ? shown(c.moment2) : FormatFull(ToShownUnit(c.moment2, unit))}};
+    const auto& given = anglesGiven ? angles : moments;
+    const auto& computed = anglesGiven ? moments : angles;
+    t.inputs.insert(t.inputs.end(), given.begin(), given.end());
+
+    t.results = computed;
+    const std::vector<ReportRow> more = {
+        {"ばね定数 k", rate, shown(c.springConst)},    {"ばね指数 c", "", Value(c.springIndex)},
+        {"応力修正係数 κ", "", Value(c.stressFactor)}, {"曲げ応力 σ1", stress, shown(c.stress1)},
+        {"曲げ応力 σ2", stress, shown(c.stress2)},     {"許容曲げ応力 σa", stress, shown(c.allowStress)},
+    };
+    t.results.insert(t.results.end(), more.begin(), more.end());
+    t.life = LifeLabel(c.lifeClass);
+    t.results.push_back({"寿命", "回", t.life});
+
+    t.recommended = {{"最大角度", "度", Value(c.maxAngle)},
+                     {"最大トルク", moment, shown(c.maxMoment)},
+                     {"案内棒径", "mm", Value(c.guideRodDia)}};
+
+    const CheckResult checks = CheckCase(c);
+    t.checks = checks.lines;
+    t.checksFailed = checks.error;
+    t.trace = CalculationTrace(c, table);
+    return t;
+}
+
+}  // namespace torsion

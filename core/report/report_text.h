@@ -1,0 +1,53 @@
+// The texts of the calculation report (計算書): the title block, the inputs and
+// results of a case with their units, the checks, and the calculation trace, each step
+// as its formula, the values put in and the result, so a checker can follow every number.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/base/units.h"
+#include "core/calc/design_case.h"
+#include "core/materials/material_table.h"
+
+namespace torsion {
+
+struct TitleBlock {
+    std::string productName;  // 品名
+    std::string drawingNo;    // 図番
+    std::string designer;     // 設計者
+    std::string date;         // 日付
+};
+
+struct ReportRow {
+    std::string item, unit, value;
+};
+
+struct TraceStep {
+    std::string title;    // what the step computes
+    std::string formula;  // with symbols
+    std::string values;   // the values put in
+    std::string result;   // symbol = value unit
+};
+
+struct ReportTexts {
+    std::vector<ReportRow> inputs;
+    std::vector<ReportRow> results;
+    std::vector<ReportRow> recommended;
+    std::vector<std::string> checks;  // CheckCase's lines
+    bool checksFailed = false;
+    std::string life;  // the life label
+    std::vector<TraceStep> trace;
+};
+
+// The report of case c. symbol is the material symbol in UTF-8. Moments, stresses and
+// the spring constant of the tables are in unit; the trace states the case's own units
+// (kgf), in which its formulas are written. Numbers are in the general format with
+// 6 significant digits, inputs at full precision.
+ReportTexts CalculationReportTexts(const DesignCase& c, const MaterialTable& table, const std::string& symbol,
+                                   UnitSystem unit);
+
+// The trace alone (part of the report texts).
+std::vector<TraceStep> CalculationTrace(const DesignCase& c, const MaterialTable& table);
+
+}  // namespace torsion

@@ -1,0 +1,54 @@
+// The characteristic page of a calculated case: the moment tolerance at both operating
+// points and the dimensional tolerances of one grade, the loaded geometry at φ2 and at
+// the maximum angle, and the numbers of the torque–angle diagram, all as the window
+// shows them (moments in the shown unit).
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/base/unit_text.h"
+#include "core/base/units.h"
+#include "core/calc/design_case.h"
+#include "core/materials/material_table.h"
+#include "core/tolerances/tolerance_table.h"
+
+namespace torsion {
+
+struct SheetCell {
+    std::string text;
+    std::string tip;  // the table row or formula behind the value
+};
+
+struct SheetLine {
+    std::string label;
+    SheetCell value;                 // spans both value columns when atMax is empty
+    std::optional<SheetCell> atMax;  // the loaded geometry at the maximum angle
+    bool heading = false;
+};
+
+// The torque–angle line M = rate·φ and its tolerance band ±(β1·φ + β2)·rate, moments
+// in the shown unit. With band NoPublishedValue, beta2 is the derived reference figure
+// (or NaN when there is none).
+struct CharacteristicPlot {
+    double rate = kNoNumber;
+    double angle1 = kNoNumber, angle2 = kNoNumber, maxAngle = kNoNumber;
+    double moment1 = kNoNumber, moment2 = kNoNumber, maxMoment = kNoNumber;
+    ToleranceState band = ToleranceState::Empty;
+    double beta1 = kNoNumber, beta2 = kNoNumber;
+    int grade = 0;
+};
+
+struct CharacteristicSheet {
+    std::vector<SheetLine> lines;
+    CharacteristicPlot plot;
+};
+
+// From the results of the last calculation held in c.
+CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const MaterialTable& table, int grade,
+                                             UnitSystem unit,
+                                             std::span<const ToleranceRow> rows = BuiltInToleranceRows());
+
+}  // namespace torsion

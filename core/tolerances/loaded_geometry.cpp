@@ -1,0 +1,51 @@
+#include "core/tolerances/loaded_geometry.h"
+
+#include <cmath>
+
+namespace torsion {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+double Finite(double x) {
+    return std::isfinite(x) ? x : kNoNumber;
+}
+
+}  // namespace
+
+LoadedState LoadedStateAt(const DesignCase& c, double angleDeg) {
+    LoadedState s;
+    const double d = c.wireDia, D = c.meanDia, N = c.turns;
+    if (!std::isfinite(angleDeg)) return s;
+    s.angle = angleDeg;
+    // Winding up adds φ/360 turns; unwinding (outward) takes them away.
+    const double turnsAdded = (c.outward != 0 ? -angleDeg : angleDeg) / 360;
+    if (N > 0) {
+        s.diameterReduction = Finite(D * turnsAdded / N);
+        if (N + turnsAdded > 0) s.diameterReductionExact = Finite(D * turnsAdded / (N + turnsAdded));
+    }
+    s.loadedInnerDia = Finite(c.innerDia - s.diameterReduction);
+    s.guideRodClearance = Finite(s.loadedInnerDia - c.guideRodDia);
+    s.bodyLength = Finite(d * (N + 1 + turnsAdded));
+    return s;
+}
+
+SpringGeometry LoadedSpringGeometry(const DesignCase& c, double densityGPerCm3) {
+    SpringGeometry g;
+    const double d = c.wireDia, D = c.meanDia, N = c.turns;
+    g.atAngle2 = LoadedStateAt(c, c.angle2);
+    g.atMaxAngle = LoadedStateAt(c, c.maxAngle);
+    g.freeBodyLength = Finite(d * (N + 1));
+    const double coil = kPi * D * N;
+    g.wireLength = Finite(coil + c.arm1 + c.arm2);
+    g.helixWireLength = Finite(std::hypot(g.freeBodyLength, coil) + c.arm1 + c.arm2);
+    if (std::isfinite(densityGPerCm3) && densityGPerCm3 > 0) {
+        g.density = densityGPerCm3;
+        // g/cm³ = 1e-3 g/mm³
+        g.mass = Finite(densityGPerCm3 * 1e-3 * (kPi * d * d / 4) * g.wireLength);
+    }
+    return g;
+}
+
+}  // namespace torsion

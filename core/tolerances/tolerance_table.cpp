@@ -1,0 +1,274 @@
+#include "core/tolerances/tolerance_table.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "core/base/number_text.h"
+
+namespace torsion {
+
+namespace {
+
+const ToleranceRow kBuiltInRows[] = {
+#include "tolerance_rows.inc"
+};
+
+std::string TableName(ToleranceTable table) {
+    switch (table) {
+        case ToleranceTable::MomentBeta1:
+            return "ばね特性 β1";
+        case ToleranceTable::MomentBeta2:
+            return "ばね特性 β2";
+        case ToleranceTable::FreeAngle:
+            return "腕の自由角度";
+        case ToleranceTable::CoilDiameter:
+            return "コイル径";
+        case ToleranceTable::CoilLength:
+            return "コイル長さ";
+        case ToleranceTable::ArmLength:
+            return "腕の長さ";
+        case ToleranceTable::Density:
+            return "密度";
+    }
+    return {};
+}
+
+// The quantity a table's ranges are in.
+std::string BasisName(ToleranceTable table) {
+    switch (table) {
+        case ToleranceTable::MomentBeta2:
+        case ToleranceTable::FreeAngle:
+            return "巻数 N";
+        case ToleranceTable::CoilDiameter:
+        case ToleranceTable::CoilLength:
+            return "ばね指数 c=D/d";
+        case ToleranceTable::ArmLength:
+            return "線径 d";
+        default:
+            return {};
+    }
+}
+
+std::string Num(double x) {
+    return FormatGeneral(x, 4);
+}
+
+std::string GradeText(int grade) {
+    return grade == 0 ? "全等級" : std::to_string(grade) + "級";
+}
+
+std::string RangeText(const ToleranceRow& row) {
+    std::string text;
+    if (row.lower.present) text += Num(row.lower.value) + (row.lower.inclusive ? "以上" : "を超え");
+    if (row.upper.present) text += Num(row.upper.value) + (row.upper.inclusive ? "以下" : "未満");
+    return text;
+}
+
+std::string SourcesText(const ToleranceRow& row) {
+    std::string ids = row.sources;
+    std::replace(ids.begin(), ids.end(), ';', ',');
+    return ids.empty() ? std::string() : "［出典 " + ids + "］";
+}
+
+std::string RowHeading(const ToleranceRow& row) {
+    std::string text = TableName(row.table) + " " + GradeText(row.grade);
+    if (row.lower.present || row.upper.present) text += " " + BasisName(row.table) + " " + RangeText(row);
+    return text;
+}
+
+std::string ValueText(const ToleranceRow& row) {
+    if (row.kind == RowKind::NotPublished) return "値は公表されていない";
+    if (!std::isnan(row.percent)) return "±" + Num(row.percent) + "%（最小±" + Num(row.minAbs) + "mm）";
+    switch (row.table) {
+        case ToleranceTable::MomentBeta1:
+            return Num(row.value);
+        case ToleranceTable::MomentBeta2:
+            return Num(row.value) + "°" + (row.kind == RowKind::Reference ? "（導出値、参考）" : "");
+        case ToleranceTable::FreeAngle:
+            return "±" + Num(row.value) + "°";
+        case ToleranceTable::Density:
+            return Num(row.value) + " g/cm³";
+        default:
+            return Num(row.value);
+    }
+}
+
+std::string Describe(const ToleranceRow& row) {
+    return RowHeading(row) + ": " + ValueText(row) + SourcesText(row);
+}
+
+std::string OutOfTable(ToleranceTable table, int grade, double x) {
+    return TableName(table) + " " + GradeText(grade) + ": " + BasisName(table) + "=" + Num(x) +
+           " は表の範囲外";
+}
+
+bool GradeValid(int grade) {
+    return grade >= 1 && grade <= kToleranceGrades;
+}
+
+// The row of the table for grade that holds x: a value row first, then a row that
+// marks the range as unpublished; nullptr outside every range.
+const ToleranceRow* FindRow(std::span<const ToleranceRow> rows, ToleranceTable table, int grade, double x,
+                            RowKind kind) {
+    for (const ToleranceRow& row : rows)
+        if (row.table == table && (row.grade == grade || row.grade == 0) && row.kind == kind &&
+            RowRangeContains(row, x))
+            return &row;
+    return nullptr;
+}
+
+struct Lookup {
+    const ToleranceRow* value = nullptr;      // the row to use
+    const ToleranceRow* published = nullptr;  // the unpublished-range mark, when there is no value
+};
+
+Lookup FindValue(std::span<const ToleranceRow> rows, ToleranceTable table, int grade, double x) {
+    if (const ToleranceRow* row = FindRow(rows, table, grade, x, RowKind::Value)) return {row, nullptr};
+    return {nullptr, FindRow(rows, table, grade, x, RowKind::NotPublished)};
+}
+
+ToleranceResult NoValue(std::string row) {
+    ToleranceResult result;
+    result.state = ToleranceState::NoPublishedValue;
+    result.row = std::move(row);
+    return result;
+}
+
+// ±max(percent·nominal, minimum) by the row of the table that holds x.
+ToleranceResult PercentRule(std::span<const ToleranceRow> rows, ToleranceTable table, int grade, double x,
+                            double nominal) {
+    if (!GradeValid(grade) || !std::isfinite(x) || !std::isfinite(nominal)) return {};
+    const Lookup found = FindValue(rows, table, grade, x);
+    if (!found.value)
+        return NoValue(found.published ? Describe(*found.published) : OutOfTable(table, grade, x));
+    const ToleranceRow& row = *found.value;
+    ToleranceResult result;
+    result.state = ToleranceState::Value;
+    result.plusMinus = std::max(row.percent / 100 * std::fabs(nominal), row.minAbs);
+    if (nominal != 0) result.percent = result.plusMinus / std::fabs(nominal) * 100;
+    result.row = Describe(row);
+    return result;
+}
+
+}  // namespace
+
+std::span<const ToleranceRow> BuiltInToleranceRows() {
+    return kBuiltInRows;
+}
+
+bool RowRangeContains(const ToleranceRow& row, double x) {
+    if (std::isnan(x)) return false;
+    if (row.lower.present && (row.lower.inclusive ? x < row.lower.value : x <= row.lower.value)) return false;
+    if (row.upper.present && (row.upper.inclusive ? x > row.upper.value : x >= row.upper.value)) return false;
+    return true;
+}
+
+MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int grade, double turns) {
+    MomentFactors factors;
+    if (!GradeValid(grade) || !std::isfinite(turns)) return factors;
+    const Lookup beta1 = FindValue(rows, ToleranceTable::MomentBeta1, grade, 0);
+    if (!beta1.value) {
+        factors.state = ToleranceState::NoPublishedValue;
+        factors.row = TableName(ToleranceTable::MomentBeta1) + " " + GradeText(grade) + ": 値がない";
+        return factors;
+    }
+    factors.beta1 = beta1.value->value;
+    const Lookup beta2 = FindValue(rows, ToleranceTable::MomentBeta2, grade, turns);
+    if (beta2.value) {
+        factors.state = ToleranceState::Value;
+        factors.beta2 = beta2.value->value;
+        factors.row = Describe(*beta1.value) + "\n" + Describe(*beta2.value);
+        return factors;
+    }
+    factors.state = ToleranceState::NoPublishedValue;
+    factors.row =
+        beta2.published ? Describe(*beta2.published) : OutOfTable(ToleranceTable::MomentBeta2, grade, turns);
+    if (const ToleranceRow* reference =
+            FindRow(rows, ToleranceTable::MomentBeta2, grade, turns, RowKind::Reference)) {
+        factors.beta2 = reference->value;
+        factors.row += "\n" + Describe(*reference);
+    }
+    return factors;
+}
+
+ToleranceResult MomentTolerance(std::span<const ToleranceRow> rows, int grade, double turns, double angleDeg,
+                                double rateNmmPerDeg) {
+    if (!std::isfinite(angleDeg) || !std::isfinite(rateNmmPerDeg)) return {};
+    const MomentFactors factors = MomentToleranceFactors(rows, grade, turns);
+    ToleranceResult result;
+    result.state = factors.state;
+    result.row = factors.row;
+    const double angle = std::fabs(angleDeg);
+    const double rate = std::fabs(rateNmmPerDeg);
+    const double band = (angle * factors.beta1 + factors.beta2) * rate;  // NaN without β2
+    const double moment = angle * rate;
+    if (factors.state == ToleranceState::Value && !std::isfinite(band)) return {};  // beyond double range
+    if (factors.state == ToleranceState::Value) {
+        result.plusMinus = band;
+        if (moment != 0) result.percent = band / moment * 100;
+    } else if (factors.state == ToleranceState::NoPublishedValue && std::isfinite(band)) {
+        result.reference = band;
+    }
+    return result;
+}
+
+ToleranceResult FreeAngleTolerance(std::span<const ToleranceRow> rows, int grade, double turns) {
+    if (!GradeValid(grade) || !std::isfinite(turns)) return {};
+    const Lookup found = FindValue(rows, ToleranceTable::FreeAngle, grade, turns);
+    if (!found.value)
+        return NoValue(found.published ? Describe(*found.published)
+                                       : OutOfTable(ToleranceTable::FreeAngle, grade, turns));
+    ToleranceResult result;
+    result.state = ToleranceState::Value;
+    result.plusMinus = found.value->value;
+    result.row = Describe(*found.value);
+    return result;
+}
+
+ToleranceResult CoilDiameterTolerance(std::span<const ToleranceRow> rows, int grade, double springIndex,
+                                      double diameter) {
+    return PercentRule(rows, ToleranceTable::CoilDiameter, grade, springIndex, diameter);
+}
+
+ToleranceResult CoilLengthTolerance(std::span<const ToleranceRow> rows, int grade, double springIndex,
+                                    double length, bool closeWound) {
+    if (closeWound) {
+        if (!GradeValid(grade) || !std::isfinite(springIndex) || !std::isfinite(length)) return {};
+        ToleranceResult result;
+        result.state = ToleranceState::NotApplicable;
+        result.row = TableName(ToleranceTable::CoilLength) + ": 密着巻きには適用しない";
+        return result;
+    }
+    return PercentRule(rows, ToleranceTable::CoilLength, grade, springIndex, length);
+}
+
+ToleranceResult ArmLengthTolerance(std::span<const ToleranceRow> rows, int grade, double wireDia,
+                                   double armLength) {
+    return PercentRule(rows, ToleranceTable::ArmLength, grade, wireDia, armLength);
+}
+
+DensityResult WireDensity(std::span<const ToleranceRow> rows, std::string_view symbolSjis,
+                          std::string_view kindNameSjis) {
+    // Each word of a row's match list is tried as a symbol prefix in the first pass and
+    // as the whole kind name in the second, so a symbol decides before its kind.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const ToleranceRow& row : rows) {
+            if (row.table != ToleranceTable::Density || row.kind != RowKind::Value) continue;
+            std::string_view words = row.matchSjis;
+            while (!words.empty()) {
+                const std::size_t end = std::min(words.find(';'), words.size());
+                const std::string_view word = words.substr(0, end);
+                words.remove_prefix(std::min(end + 1, words.size()));
+                if (word.empty()) continue;
+                const bool hit = pass == 0 ? symbolSjis.substr(0, word.size()) == word : kindNameSjis == word;
+                if (hit)
+                    return {row.value,
+                            "密度 " + ValueText(row) + "（" + row.matchText + "）" + SourcesText(row)};
+            }
+        }
+    }
+    return {kNoNumber, "密度: この材料の値はデータにない"};
+}
+
+}  // namespace torsion

@@ -1,0 +1,320 @@
+// The calculation report painted on a paged device.
+#include "drawing/calculation_report.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <cstdio>
+
+#include "core/base/command_error.h"
+#include "core/base/unit_text.h"
+#include "core/calc/calculation.h"
+#include "drawing/fatigue_diagram.h"
+#include "drawing/japanese_font.h"
+#include "drawing/spring_drawing.h"
+#include "drawing/torque_angle_diagram.h"
+
+using namespace torsion;
+
+namespace {
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+const QColor kRuleColour(0, 0, 0);
+const QColor kErrorColour(255, 0, 0);
+
+// Painting in millimetres from the top left of the printable area.
+class Page {
+  public:
+    Page(QPainter& painter, const QPagedPaintDevice& device)
+        : painter_(painter), unit_(device.logicalDpiX() / 25.4) {}
+
+    double X(double mm) const { return mm * unit_; }
+    QRectF Box(double x, double y, double w, double h) const { return QRectF(X(x), X(y), X(w), X(h)); }
+
+    void Font(double points, bool bold = false) {
+        QFont font = JapaneseFont();
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        painter_.setFont(font);
+    }
+    void Pen(const QColor& colour, double widthMm = 0.2) { painter_.setPen(QPen(colour, X(widthMm))); }
+
+    // Text in a box, vertically centred; returns nothing.
+    void Text(double x, double y, double w, double h, const QString& text, int align = Qt::AlignLeft) {
+        painter_.drawText(Box(x, y, w, h), static_cast<int>(align) | Qt::AlignVCenter, text);
+    }
+    // Wrapped text from (x, y) over width w; returns the height used in mm.
+    double Paragraph(double x, double y, double w, const QString& text) {
+        const QRectF bound = painter_.boundingRect(Box(x, y, w, 1000), Qt::TextWordWrap, text);
+        painter_.drawText(Box(x, y, w, bound.height() / unit_ + 1), Qt::TextWordWrap, text);
+        return bound.height() / unit_;
+    }
+    void Rect(double x, double y, double w, double h) {
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(Box(x, y, w, h));
+    }
+    void Line(double x1, double y1, double x2, double y2) {
+        painter_.drawLine(QPointF(X(x1), X(y1)), QPointF(X(x2), X(y2)));
+    }
+
+    QPainter& painter() { return painter_; }
+
+  private:
+    QPainter& painter_;
+    double unit_;  // device units per mm
+};
+
+// A table of item, unit and value rows with a heading; returns the height used.
+double Table(Page& page, double x, double y, double w, const QString& heading,
+             const std::vector<ReportRow>& rows) {
+    constexpr double kRow = 5.2;
+    const double itemW = w * 0.46, unitW = w * 0.24, valueW = w - itemW - unitW;
+    page.Font(10, true);
+    page.Pen(kRuleColour);
+    page.Text(x, y, w, 6, heading);
+    y += 6.5;
+    page.Font(9);
+    page.Pen(kRuleColour, 0.15);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const double top = y + kRow * static_cast<double>(i);
+        page.Rect(x, top, w, kRow);
+        page.Line(x + itemW, top, x + itemW, top + kRow);
+        page.Line(x + itemW + unitW, top, x + itemW + unitW, top + kRow);
+        page.Text(x + 1.5, top, itemW - 2, kRow, Q(rows[i].item));
+        page.Text(x + itemW + 1, top, unitW - 2, kRow, Q(rows[i].unit), Qt::AlignHCenter);
+        page.Text(x + itemW + unitW + 1, top, valueW - 2.5, kRow, Q(rows[i].value), Qt::AlignRight);
+    }
+    return 6.5 + kRow * static_cast<double>(rows.size());
+}
+
+void TitleArea(Page& page, const ReportData& r, double width) {
+    page.Font(16, true);
+    page.Pen(kRuleColour);
+    page.Text(0, 0, width, 9, QStringLiteral("計算書　ねじりコイルばね"));
+    page.Font(8);
+    page.Text(0, 0, width, 9,
+              QStringLiteral("%1  %2").arg(QString::fromUtf8(kProgramTitle), QStringLiteral(TS_VERSION)),
+              Qt::AlignRight);
+
+    const QString cells[2][4] = {
+        {QStringLiteral("品名"), Q(r.title.productName), QStringLiteral("図番"), Q(r.title.drawingNo)},
+        {QStringLiteral("設計者"), Q(r.title.designer), QStringLiteral("日付"), Q(r.title.date)}};
+    const double labelW = 18, valueW = width / 2 - labelW;
+    page.Pen(kRuleColour, 0.3);
+    for (int row = 0; row < 2; ++row) {
+        const double top = 11 + 7.0 * row;
+        for (int col = 0; col < 4; ++col) {
+            const double left = (col / 2) * (width / 2) + (col % 2) * labelW;
+            const double w = col % 2 ? valueW : labelW;
+            page.Rect(left, top, w, 7);
+            page.Font(9, col % 2 == 0);
+            page.Text(left + 1.5, top, w - 3, 7, cells[row][col]);
+        }
+    }
+}
+
+// The right column under the results: recommended values, checks and life.
+double ChecksArea(Page& page, double x, double y, double w, const ReportData& r) {
+    const double top = y;
+    y += Table(page, x, y, w, QStringLiteral("推奨値"), r.texts.recommended) + 4;
+    page.Font(10, true);
+    page.Pen(kRuleColour);
+    page.Text(x, y, w, 6, QStringLiteral("判定"));
+    y += 6.5;
+    page.Font(9);
+    page.Pen(r.texts.checksFailed ? kErrorColour : kRuleColour);
+    if (!r.texts.checksFailed) {
+        page.Text(x, y, w, 5, QStringLiteral("合格　") + Q(r.texts.checks.front()));
+        y += 5;
+    } else {
+        for (const std::string& line : r.texts.checks) {
+            page.Text(x, y, w, 5, Q(line));
+            y += 5;
+        }
+    }
+    page.Pen(kRuleColour);
+    page.Text(x, y + 1, w, 5, QStringLiteral("予想寿命　") + Q(r.texts.life) + QStringLiteral(" 回"));
+    return y + 6 - top;
+}
+
+void Drawings(Page& page, double y, double width, const ReportData& r) {
+    QPainter& painter = page.painter();
+    page.Font(10, true);
+    page.Pen(kRuleColour);
+    page.Text(0, y, 80, 6, QStringLiteral("疲労強度線図"));
+    const double fatigueW = 80;
+    painter.save();
+    painter.translate(page.X(0), page.X(y + 7));
+    painter.scale(page.X(fatigueW) / kFatigueImageWidth, page.X(fatigueW) / kFatigueImageWidth);
+    DrawFatigueDiagram(painter, r.diagramPoint, r.lower, r.upper);
+    painter.restore();
+
+    const double springTop = y + 7 + fatigueW * kFatigueImageHeight / kFatigueImageWidth + 4;
+    page.Font(10, true);
+    page.Pen(kRuleColour);
+    page.Text(0, springTop, width, 6, QStringLiteral("ばね形状"));
+    // Four drawing pixels to a window pixel, so the geometry is finer than on screen.
+    constexpr int kFine = 4;
+    painter.save();
+    painter.translate(page.X(0), page.X(springTop + 7));
+    painter.scale(page.X(width) / (kSpringImageWidth * kFine), page.X(width) / (kSpringImageWidth * kFine));
+    painter.setClipRect(QRect(0, 0, kSpringImageWidth * kFine, kSpringImageHeight * kFine));
+    const DesignCase& c = r.c;
+    DrawSpring(painter, kSpringImageWidth * kFine, kSpringImageHeight * kFine, c.wireDia, c.meanDia, c.turns,
+               c.arm1, c.arm2);
+    painter.restore();
+    page.Pen(kRuleColour, 0.2);
+    page.Rect(0, springTop + 7, width, width * kSpringImageHeight / kSpringImageWidth);
+}
+
+// The trace from y on; starts new pages as needed.
+void Trace(Page& page, QPagedPaintDevice& device, double width, double height, const ReportData& r) {
+    double y = 0;
+    page.Font(14, true);
+    page.Pen(kRuleColour);
+    page.Text(0, y, width, 8, QStringLiteral("計算の過程"));
+    page.Font(8);
+    page.Text(0, y, width, 8,
+              QStringLiteral("長さ mm, 角度 度, モーメント kgf·mm, 応力 kgf/mm²（材料表は N/mm²）"),
+              Qt::AlignRight);
+    y += 11;
+    int number = 1;
+    for (const TraceStep& step : r.texts.trace) {
+        if (y > height - 28) {
+            device.newPage();
+            y = 0;
+        }
+        page.Font(10, true);
+        page.Text(0, y, width, 6, QStringLiteral("%1. %2").arg(number++).arg(Q(step.title)));
+        y += 6;
+        page.Font(9);
+        y += page.Paragraph(6, y, width - 6, QStringLiteral("式　　") + Q(step.formula)) + 0.8;
+        y += page.Paragraph(6, y, width - 6, QStringLiteral("代入　") + Q(step.values)) + 0.8;
+        page.Font(9, true);
+        y += page.Paragraph(6, y, width - 6, QStringLiteral("結果　") + Q(step.result)) + 3.5;
+    }
+
+    // The tolerances of the grade and the loaded geometry, label and value(s) per line.
+    const double labelW = 45, valueW = (width - labelW) / 2;
+    for (const SheetLine& line : r.characteristic) {
+        page.Font(9, line.heading);
+        const QString value = Q(line.value.text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const double spanW = line.atMax ? valueW : 2 * valueW;
+        const QRectF bound =
+            page.painter().boundingRect(page.Box(0, 0, spanW - 2, 1000), Qt::TextWordWrap, value);
+        const double h = std::max(5.0, bound.height() / page.X(1) + 1);
+        if (y + h > height - 2) {
+            device.newPage();
+            y = 0;
+        }
+        if (line.heading) {
+            y += 2;
+            page.Font(10, true);
+            page.Text(0, y, width, 6, Q(line.label));
+            y += 6.5;
+            continue;
+        }
+        page.Pen(kRuleColour, 0.15);
+        page.Rect(0, y, width, h);
+        page.Line(labelW, y, labelW, y + h);
+        page.Text(1.5, y, labelW - 2, h, Q(line.label));
+        page.Paragraph(labelW + 1.5, y + 0.5, spanW - 2, value);
+        if (line.atMax) {
+            page.Line(labelW + valueW, y, labelW + valueW, y + h);
+            page.Paragraph(labelW + valueW + 1.5, y + 0.5, valueW - 2, Q(line.atMax->text));
+        }
+        y += h;
+    }
+
+    // The torque–angle diagram of the grade, painted by the characteristic page's function.
+    constexpr double kDiagramW = 120;
+    const double diagramH = kDiagramW * kTorqueAngleImageHeight / kTorqueAngleImageWidth;
+    if (y + 10 + diagramH > height) {
+        device.newPage();
+        y = 0;
+    }
+    page.Font(10, true);
+    page.Pen(kRuleColour);
+    page.Text(0, y + 3, width, 6, QStringLiteral("トルク–角度線図"));
+    QPainter& painter = page.painter();
+    painter.save();
+    painter.translate(page.X(0), page.X(y + 10));
+    painter.scale(page.X(kDiagramW) / kTorqueAngleImageWidth, page.X(kDiagramW) / kTorqueAngleImageWidth);
+    DrawTorqueAngleDiagram(painter, QSize(kTorqueAngleImageWidth, kTorqueAngleImageHeight), r.plot,
+                           Q(MomentUnitText(r.unit)));
+    painter.restore();
+}
+
+}  // namespace
+
+ReportData MakeReportData(const DesignCase& c, const MaterialTable& table, const std::string& symbol,
+                          UnitSystem unit, const TitleBlock& title, int grade) {
+    ReportData r;
+    r.grade = grade;
+    CharacteristicSheet sheet = BuildCharacteristicSheet(c, table, grade, unit);
+    r.characteristic = std::move(sheet.lines);
+    r.plot = sheet.plot;
+    r.title = title;
+    r.c = c;
+    r.unit = unit;
+    r.texts = CalculationReportTexts(c, table, symbol, unit);
+    const StressCoefficients ratio = CaseStressCoefficients(c, table);
+    r.diagramPoint = ratio.valid;
+    r.lower = ratio.lower;
+    r.upper = ratio.upper;
+    return r;
+}
+
+bool PaintCalculationReport(QPagedPaintDevice& device, const ReportData& report) {
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const QRectF area = device.pageLayout().paintRect(QPageLayout::Millimeter);
+    const double width = area.width(), height = area.height();
+    Page page(painter, device);
+
+    TitleArea(page, report, width);
+    const double columnW = (width - 8) / 2;
+    const double inputsH = Table(page, 0, 28, columnW, QStringLiteral("入力"), report.texts.inputs);
+    const double resultsH =
+        Table(page, columnW + 8, 28, columnW, QStringLiteral("計算結果"), report.texts.results);
+    const double below = 28 + std::max(inputsH, resultsH) + 5;
+    ChecksArea(page, 88, below, width - 88, report);
+    Drawings(page, below, width, report);
+
+    device.newPage();
+    Trace(page, device, width, height, report);
+    return painter.end();
+}
+
+void WriteReportPdf(const QString& path, const ReportData& report) {
+    const QString temp = path + QStringLiteral(".~part");
+    bool painted = false;
+    {
+        QPdfWriter writer(temp);
+        writer.setResolution(600);
+        writer.setTitle(QStringLiteral("計算書"));
+        writer.setCreator(QString::fromUtf8(kProgramTitle) + QStringLiteral(" " TS_VERSION));
+        painted = PaintCalculationReport(writer, report);
+    }
+    // rename() replaces the old file in one step, once the new one is complete.
+    if (!painted || !QFile::exists(temp) ||
+        std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(temp);
+        ThrowCannotCreate(path.toStdString());
+    }
+}
+
+QString ReportFileName(const TitleBlock& title) {
+    const std::string& base = !title.drawingNo.empty() ? title.drawingNo : title.productName;
+    QString name = base.empty() ? QStringLiteral("計算書") : Q(base);
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return name + QStringLiteral(".pdf");
+}

@@ -1,0 +1,218 @@
+// Paints the torque–angle diagram. Antialiasing stays off, for lines and text, so the
+// pixels are the same on every machine.
+#include "drawing/torque_angle_diagram.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/japanese_font.h"
+
+using namespace torsion;
+
+namespace {
+
+constexpr int kMarginLeft = 50;
+constexpr int kMarginRight = 14;
+constexpr int kMarginTop = 22;
+constexpr int kMarginBottom = 34;
+
+const QColor kBlack(0, 0, 0);
+const QColor kGrid(200, 200, 200);
+const QColor kLine(0, 0, 255);
+const QColor kPoint(255, 0, 0);
+const QColor kBandFill(255, 228, 196);
+const QColor kBandEdge(230, 120, 0);
+const QColor kWhite(255, 255, 255);
+
+// Pixels beyond this distance are held there, so the conversion to int stays defined.
+constexpr double kHold = 4000;
+
+bool Finite(double x) {
+    return std::isfinite(x);
+}
+
+// Half width of the band at angle φ, in the moment unit of the plot.
+double BandHalfWidth(const CharacteristicPlot& p, double angle) {
+    return (angle * p.beta1 + p.beta2) * p.rate;
+}
+
+bool HasBand(const CharacteristicPlot& p) {
+    return p.band != ToleranceState::Empty && Finite(p.beta1) && Finite(p.beta2) && Finite(p.rate);
+}
+
+QString Number(double x) {
+    return QString::number(x, 'g', 6);
+}
+
+QPen Pen(const QColor& colour, int width, Qt::PenStyle style = Qt::SolidLine) {
+    QPen pen(colour, width, style);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+}  // namespace
+
+double NiceGridStep(double value) {
+    if (!Finite(value) || value <= 0) return 1;
+    const double raw = value / 5;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    const double norm = raw / magnitude;
+    const double factor = norm <= 1 ? 1 : norm <= 2 ? 2 : norm <= 5 ? 5 : 10;
+    return factor * magnitude;
+}
+
+QPoint TorqueAngleAxes::Map(double angle, double moment) const {
+    const double x = plot.left() + angle / angleMax * (plot.right() - plot.left());
+    const double y = plot.bottom() - moment / momentMax * (plot.bottom() - plot.top());
+    auto px = [](double v) {
+        return static_cast<int>(std::lround(std::clamp(Finite(v) ? v : 0.0, -kHold, kHold)));
+    };
+    return {px(x), px(y)};
+}
+
+TorqueAngleAxes TorqueAngleDiagramAxes(const CharacteristicPlot& p, QSize size) {
+    TorqueAngleAxes axes;
+    axes.plot = QRect(QPoint(kMarginLeft, kMarginTop),
+                      QPoint(std::max(kMarginLeft + 10, size.width() - kMarginRight),
+                             std::max(kMarginTop + 10, size.height() - kMarginBottom)));
+    double angle = 0;
+    for (double a : {p.angle1, p.angle2, p.maxAngle})
+        if (Finite(a)) angle = std::max(angle, a);
+    double moment = 0;
+    for (double m : {p.moment1, p.moment2, p.maxMoment})
+        if (Finite(m)) moment = std::max(moment, m);
+    if (Finite(p.rate)) moment = std::max(moment, p.rate * angle);
+    if (HasBand(p)) moment = std::max(moment, p.rate * angle + BandHalfWidth(p, angle));
+    if (!(angle > 0) || angle > 1e12) angle = 1;
+    if (!(moment > 0) || moment > 1e300) moment = 1;
+    axes.angleStep = NiceGridStep(angle);
+    axes.angleMax = std::ceil(angle / axes.angleStep) * axes.angleStep;
+    axes.momentStep = NiceGridStep(moment);
+    axes.momentMax = std::ceil(moment / axes.momentStep) * axes.momentStep;
+    return axes;
+}
+
+void DrawTorqueAngleDiagram(QImage& image, const CharacteristicPlot& p, const QString& momentUnit) {
+    QPainter painter(&image);
+    DrawTorqueAngleDiagram(painter, image.size(), p, momentUnit);
+}
+
+void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicPlot& p,
+                            const QString& momentUnit) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    QFont font = JapaneseFont(11);
+    font.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(font);
+    painter.fillRect(QRect(QPoint(0, 0), size), kWhite);
+
+    const TorqueAngleAxes axes = TorqueAngleDiagramAxes(p, size);
+    const QRect& r = axes.plot;
+    const int ascent = painter.fontMetrics().ascent();
+
+    // Grid and tick labels.
+    painter.setPen(Pen(kGrid, 1));
+    const int angleSteps = static_cast<int>(std::lround(axes.angleMax / axes.angleStep));
+    const int momentSteps = static_cast<int>(std::lround(axes.momentMax / axes.momentStep));
+    for (int i = 1; i < angleSteps; ++i) {
+        const int x = axes.Map(i * axes.angleStep, 0).x();
+        painter.drawLine(x, r.top(), x, r.bottom());
+    }
+    for (int i = 1; i < momentSteps; ++i) {
+        const int y = axes.Map(0, i * axes.momentStep).y();
+        painter.drawLine(r.left(), y, r.right(), y);
+    }
+    painter.setPen(Pen(kBlack, 1));
+    for (int i = 0; i <= angleSteps; ++i) {
+        const QString text = Number(i * axes.angleStep);
+        const int x = axes.Map(i * axes.angleStep, 0).x() - painter.fontMetrics().horizontalAdvance(text) / 2;
+        painter.drawText(x, r.bottom() + 3 + ascent, text);
+    }
+    for (int i = 0; i <= momentSteps; ++i) {
+        const QString text = Number(i * axes.momentStep);
+        const int y = axes.Map(0, i * axes.momentStep).y() - ascent / 2;
+        painter.drawText(r.left() - 4 - painter.fontMetrics().horizontalAdvance(text), y + ascent, text);
+    }
+    painter.drawText(r.left() + r.width() / 2 - 40, r.bottom() + 17 + ascent,
+                     QStringLiteral("ねじれ角 φ（度）"));
+    painter.drawText(4, 4 + ascent, QStringLiteral("モーメント M（%1）").arg(momentUnit));
+
+    painter.setClipRect(r.adjusted(0, 0, 1, 1));
+    const bool hasLine = Finite(p.rate) && Finite(p.maxAngle) && p.maxAngle > 0;
+
+    // Tolerance band around the line: filled where the grade has a published value,
+    // only dashed edges where the figure is a derived reference.
+    if (hasLine && HasBand(p)) {
+        const double a = p.maxAngle;
+        const QPolygon band({axes.Map(0, BandHalfWidth(p, 0)), axes.Map(a, p.rate * a + BandHalfWidth(p, a)),
+                             axes.Map(a, p.rate * a - BandHalfWidth(p, a)),
+                             axes.Map(0, -BandHalfWidth(p, 0))});
+        const bool reference = p.band != ToleranceState::Value;
+        if (!reference) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(kBandFill);
+            painter.drawPolygon(band);
+        }
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(Pen(kBandEdge, 1, reference ? Qt::DashLine : Qt::SolidLine));
+        painter.drawLine(band[0], band[1]);
+        painter.drawLine(band[3], band[2]);
+    }
+
+    // Grid lines stay visible through the band.
+    if (hasLine) {
+        painter.setPen(Pen(kLine, 2));
+        painter.drawLine(axes.Map(0, 0), axes.Map(p.maxAngle, p.rate * p.maxAngle));
+    }
+    painter.setClipping(false);
+
+    // Frame over everything, so the band and the line end cleanly on it.
+    painter.setPen(Pen(kBlack, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(r);
+
+    // Operating points (red squares) and the maximum (black diamond), labelled.
+    auto label = [&](const QPoint& at, const QString& text) {
+        const int width = painter.fontMetrics().horizontalAdvance(text);
+        int x = at.x() - width - 6;
+        if (x < r.left() + 2) x = at.x() + 6;
+        painter.setPen(Pen(kBlack, 1));
+        painter.drawText(x, at.y() - 4, text);
+    };
+    const struct {
+        double angle, moment;
+        const char* name;
+    } points[] = {{p.angle1, p.moment1, "φ1"}, {p.angle2, p.moment2, "φ2"}};
+    for (const auto& point : points) {
+        if (!Finite(point.angle) || !Finite(point.moment)) continue;
+        const QPoint at = axes.Map(point.angle, point.moment);
+        painter.fillRect(at.x() - 2, at.y() - 2, 5, 5, kPoint);
+        label(at, QString::fromUtf8(point.name));
+    }
+    if (Finite(p.maxAngle) && Finite(p.maxMoment)) {
+        const QPoint at = axes.Map(p.maxAngle, p.maxMoment);
+        painter.setPen(Pen(kBlack, 1));
+        painter.setBrush(kBlack);
+        painter.drawPolygon(
+            QPolygon({at + QPoint(0, -4), at + QPoint(4, 0), at + QPoint(0, 4), at + QPoint(-4, 0)}));
+        painter.setBrush(Qt::NoBrush);
+        label(at, QStringLiteral("最大"));
+    }
+
+    // Legend of the band, top left inside the frame, where the rising line leaves room.
+    if (HasBand(p)) {
+        const QString text = p.band == ToleranceState::Value
+                                 ? QStringLiteral("±ΔM %1級").arg(p.grade)
+                                 : QStringLiteral("±ΔM %1級（参考）").arg(p.grade);
+        const int x = r.left() + 30;
+        painter.setPen(Pen(kBandEdge, 1, p.band == ToleranceState::Value ? Qt::SolidLine : Qt::DashLine));
+        painter.drawLine(x - 22, r.top() + 9, x - 4, r.top() + 9);
+        painter.setPen(Pen(kBlack, 1));
+        painter.drawText(x, r.top() + 4 + ascent, text);
+    }
+}

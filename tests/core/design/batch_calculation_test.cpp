@@ -1,0 +1,181 @@
+#include "core/design/batch_calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <random>
+#include <sstream>
+
+#include "core/base/csv_text.h"
+#include "core/base/number_text.h"
+
+using namespace torsion;
+
+namespace {
+
+TEST(CsvText, SplitsQuotedAndEmptyFields) {
+    struct Row {
+        std::string line;
+        std::vector<std::string> fields;
+    };
+    const Row rows[] = {
+        {"a,b,c", {"a", "b", "c"}},
+        {"a,,c,", {"a", "", "c", ""}},
+        {"\"x,y\",\"say \"\"hi\"\"\",z\r", {"x,y", "say \"hi\"", "z"}},
+        {"", {""}},
+        {"\"\"", {""}},
+    };
+    for (const Row& row : rows) EXPECT_EQ(SplitCsvLine(row.line), row.fields) << row.line;
+}
+
+TEST(CsvText, QuotedFieldsAndNumbersReadBack) {
+    for (const std::string field : {"plain", "a,b", "quote\"inside", "two\nlines", ""}) {
+        std::string line;
+        AppendCsvField(line, field);
+        line += ",next";
+        EXPECT_EQ(SplitCsvLine(line), (std::vector<std::string>{field, "next"})) << line;
+    }
+    std::mt19937_64 engine(17);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    for (int i = 0; i < 2000; ++i) {
+        double value;
+        const std::uint64_t b = bits(engine);
+        std::memcpy(&value, &b, sizeof value);
+        if (!std::isfinite(value)) {
+            EXPECT_EQ(RoundTripText(value), "");
+            continue;
+        }
+        EXPECT_EQ(std::strtod(RoundTripText(value).c_str(), nullptr), value) << RoundTripText(value);
+    }
+}
+
+// Record 3 "SWX" of kind 2 (second of its kind): E = 200000 N/mm^2, allowable bending
+// stress 75 % of 2000 N/mm^2 at every row. Record 0 is a lone material of kind 0.
+class BatchTest : public ::testing::Test {
+  protected:
+    BatchTest() {
+        for (auto& r : *table) r.kindNo = kEmptyKindNo;
+        for (int n : {0, 2, 3}) {
+            MaterialRecord& r = (*table)[static_cast<std::size_t>(n)];
+            r.kindNo = n == 0 ? 0 : 2;
+            r.youngModulus = 200000;
+            r.bendingRatio = 75;
+            r.rowCount = 3;
+            r.diameter = {0.5, 1.0, 2.0};
+            r.tensileStrength = {2000, 2000, 2000};
+        }
+        index = BuildKindIndex(*table);
+        symbols = {"SWA", "", "SWB", "SWX"};
+        symbols.resize(kMaterialRecords);
+        calculator = std::make_unique<BatchCalculator>(*table, index, symbols);
+    }
+
+    // The output fields of one input line, and whether the row succeeded.
+    std::vector<std::string> Output(const std::string& line, bool* ok = nullptr) {
+        std::string out;
+        const bool succeeded = calculator->CalculateLine(line, out);
+        if (ok) *ok = succeeded;
+        EXPECT_TRUE(out.ends_with("\n"));
+        out.pop_back();
+        return SplitCsvLine(out);
+    }
+    std::size_t Column(std::string_view name) const {
+        const std::vector<std::string> header = SplitCsvLine(BatchCalculator::OutputHeader());
+        return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
+    }
+
+    std::unique_ptr<MaterialTable> table = std::make_unique<MaterialTable>();
+    KindIndex index{};
+    std::vector<std::string> symbols;
+    std::unique_ptr<BatchCalculator> calculator;
+};
+
+TEST_F(BatchTest, RowGivesTheWorkedExample) {
+    // d = 1, D = 10, N = 5, a1 = a2 = 10, φ = 45 / 90: k = 0.106704, σ2 = 97.819.
+    bool ok = false;
+    const auto out = Output("SWX,1,mean,10,5,10,10,angle,45,90,0,0", &ok);
+    ASSERT_TRUE(ok);
+    ASSERT_EQ(out.size(), SplitCsvLine(BatchCalculator::OutputHeader()).size());
+    EXPECT_NEAR(std::stod(out[Column("spring_const[kgf*mm/deg]")]), 0.106704, 5e-7);
+    EXPECT_NEAR(std::stod(out[Column("stress2[kgf/mm2]")]), 97.819, 5e-4);
+    EXPECT_NEAR(std::stod(out[Column("guide_rod_dia[mm]")]), 7.65, 1e-12);
+    EXPECT_EQ(out[Column("checks")], "Calculation Success!");
+    EXPECT_EQ(out[Column("error")], "");
+    EXPECT_EQ(out[0], "SWX");
+}
+
+TEST_F(BatchTest, ModesFlagsAndDiameterKindsReachTheCase) {
+    const BatchResult inner = calculator->Calculate(
+        calculator->DesignOf({"SWA", "2", "内径", "8", "3", "12", "20", "角度", "10", "20", "1", "1"}));
+    EXPECT_EQ(inner.c.materialNo, 0);
+    EXPECT_DOUBLE_EQ(inner.c.meanDia, 10);
+    EXPECT_DOUBLE_EQ(inner.c.outerDia, 12);
+    EXPECT_EQ(inner.c.outward, 1);
+    EXPECT_EQ(inner.c.leftHand, 1);
+    EXPECT_DOUBLE_EQ(inner.c.guideRodDia, 0.9 * 8);
+
+    // Moments given: the guide rod uses the angle of M2 (the settled second calculation).
+    const BatchResult moment = calculator->Calculate(
+        calculator->DesignOf({"SWB", "1", "outer", "11", "5", "10", "10", "moment", "2", "4", "0", "0"}));
+    EXPECT_EQ(moment.c.materialNo, 2);
+    EXPECT_DOUBLE_EQ(moment.c.meanDia, 10);
+    EXPECT_DOUBLE_EQ(moment.c.angle2 * moment.c.springConst, 4.0);
+    const double shownAngle2 = ParseNumber(FormatShort(moment.c.angle2));
+    EXPECT_NEAR(moment.c.guideRodDia, (9 - 10 * shownAngle2 / 360 / 5) * 0.9, 1e-12);
+}
+
+TEST_F(BatchTest, FailedRowsCarryTheirExactMessage) {
+    struct Row {
+        std::string line;
+        std::string error;
+    };
+    const Row rows[] = {
+        {"NOPE,1,mean,10,5,10,10,angle,45,90,0,0", "材料記号 'NOPE' は材料表にありません"},
+        {"SWX,1.5,mean,10,5,10,10,angle,45,90,0,0", "線径 1.5 は SWX の表にありません"},
+        {"SWX,1,mean,abc,5,10,10,angle,45,90,0,0", "'abc' は浮動小数点数ではありません"},
+        {"SWX,1,mean,10,,10,10,angle,45,90,0,0", "'' は浮動小数点数ではありません"},
+        {"SWX,1,mean,1,5,10,10,angle,45,90,0,0", "0 による浮動小数点数除算"},
+        {"SWX,1,mean,10,0,0,0,angle,45,90,0,0", "0 による浮動小数点数除算"},
+        {"SWX,1,middle,10,5,10,10,angle,45,90,0,0",
+         "径の種類 'middle' は inner, mean, outer のどれでもありません"},
+        {"SWX,1,mean,10,5,10,10,force,45,90,0,0",
+         "入力の種類 'force' は angle, moment のどちらでもありません"},
+        {"SWX,1,mean,10,5,10,10,angle,45,90,2,0", "'2' は 0 か 1 ではありません"},
+        {"SWX,1,mean,10", "列の数が 4 です（12 列が必要です）"},
+    };
+    for (const Row& row : rows) {
+        bool ok = true;
+        const auto out = Output(row.line, &ok);
+        EXPECT_FALSE(ok) << row.line;
+        EXPECT_EQ(out.back(), row.error) << row.line;
+        EXPECT_EQ(out[Column("spring_const[kgf*mm/deg]")], "") << row.line;
+    }
+}
+
+TEST_F(BatchTest, RunSkipsHeadingsCommentsAndCountsFailures) {
+    std::istringstream in(
+        "\xEF\xBB\xBFsymbol,wire_dia,dia_mode,coil_dia,turns,arm1,arm2,load_mode,value1,value2,outward,left_"
+        "hand\r\n"
+        "# a comment\r\n"
+        "SWX,1,mean,10,5,10,10,angle,45,90,0,0\r\n"
+        "\r\n"
+        "SWX,1,mean,10,5,10,10,angle,90,45,0,0\r\n"
+        "NOPE,1,mean,10,5,10,10,angle,45,90,0,0");
+    std::ostringstream out;
+    const BatchSummary summary = RunBatch(in, out, *calculator);
+    EXPECT_EQ(summary.rows, 3);
+    EXPECT_EQ(summary.failed, 1);
+    std::istringstream lines(out.str());
+    std::vector<std::string> read;
+    for (std::string line; std::getline(lines, line);) read.push_back(line);
+    ASSERT_EQ(read.size(), 4u);
+    EXPECT_EQ(read[0], BatchCalculator::OutputHeader());
+    // A check failure is a result, not a failed row.
+    EXPECT_EQ(SplitCsvLine(read[2])[Column("checks")], "エラー:ねじれ角度の順番が不適");
+    EXPECT_EQ(SplitCsvLine(read[3])[Column("error")], "材料記号 'NOPE' は材料表にありません");
+}
+
+}  // namespace

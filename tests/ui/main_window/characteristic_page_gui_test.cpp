@@ -1,0 +1,119 @@
+// The page "＜　特性・公差　＞": filled by "計算" and by recalling a case, not by live
+// updates; the grade choice; the copy of the diagram.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "tests/support/vek_test_app.h"
+#include "ui/common/image_control.h"
+#include "ui/common/settings.h"
+#include "ui/main_window/characteristic_page.h"
+
+namespace {
+
+class CharacteristicPageTest : public ::testing::Test {
+  protected:
+    CharacteristicPage* page() const { return app.window->characteristicPage(); }
+    QTableWidget* table() const { return page()->table(); }
+    // The value cell of the row with this label, or "" when there is no such row.
+    QString value(const QString& label, int column = 1) const {
+        for (int row = 0; row < table()->rowCount(); ++row)
+            if (table()->item(row, 0) && table()->item(row, 0)->text() == label)
+                return table()->item(row, column) ? table()->item(row, column)->text() : QString();
+        return {};
+    }
+    QString tip(const QString& label) const {
+        for (int row = 0; row < table()->rowCount(); ++row)
+            if (table()->item(row, 0) && table()->item(row, 0)->text() == label)
+                return table()->item(row, 1)->toolTip();
+        return {};
+    }
+    void chooseGrade(int grade) const { app.find<QComboBox>("GradeBox")->setCurrentIndex(grade - 1); }
+
+    MainWindowApp app;
+};
+
+}  // namespace
+
+TEST_F(CharacteristicPageTest, ThirdPageFilledByCalculateWithTheRowOfEveryValue) {
+    auto* pages = app.find<QTabWidget>("PageControl1");
+    ASSERT_EQ(pages->count(), 3);
+    EXPECT_EQ(pages->tabText(2), QStringLiteral("＜　特性・公差　＞"));
+    EXPECT_EQ(pages->widget(2), page());
+    EXPECT_EQ(table()->rowCount(), 0) << "nothing before the first calculation";
+
+    app.calculate();  // d = 1, D = 10, N = 1.3, grade 2
+    EXPECT_EQ(page()->grade(), 2);
+    EXPECT_EQ(value(QStringLiteral("コイル内径")), QStringLiteral("9 ±0.3 mm（±3.33%）"));
+    EXPECT_TRUE(tip(QStringLiteral("コイル内径")).contains(QStringLiteral("ばね指数 c=D/d 8を超え15以下")));
+    EXPECT_EQ(value(QStringLiteral("ばね特性 φ2=35°")), QStringLiteral("規格値なし（受渡当事者間の協定）"));
+    EXPECT_EQ(value(QStringLiteral("コイル長さ")), QStringLiteral("2.3 mm　対象外（密着巻）"));
+    EXPECT_EQ(value(QStringLiteral("腕の自由角度")), QStringLiteral("±10°"));
+    EXPECT_FALSE(value(QStringLiteral("質量")).isEmpty());
+    EXPECT_FALSE(value(QStringLiteral("コイル径の減少 ΔD"), 2).isEmpty()) << "value at the maximum angle";
+}
+
+TEST_F(CharacteristicPageTest, LiveUpdatesLeaveThePageRecallRefillsIt) {
+    app.calculate();
+    const QImage diagram = page()->image()->image().copy();
+    app.click("SpeedButton5");  // store N = 1.3 in slot 1
+
+    app.enter("Edit19", QStringLiteral("5"));  // live update of the recommended values only
+    EXPECT_EQ(value(QStringLiteral("腕の自由角度")), QStringLiteral("±10°"));
+    EXPECT_EQ(page()->image()->image(), diagram);
+
+    app.calculate();
+    EXPECT_EQ(value(QStringLiteral("腕の自由角度")), QStringLiteral("±15°"));  // 3 < N ≤ 10
+    EXPECT_NE(value(QStringLiteral("ばね特性 φ2=35°")), QStringLiteral("規格値なし（受渡当事者間の協定）"));
+    EXPECT_NE(page()->image()->image(), diagram);
+
+    app.click("SpeedButton6");  // recall slot 1
+    EXPECT_EQ(value(QStringLiteral("腕の自由角度")), QStringLiteral("±10°"));
+    EXPECT_EQ(page()->image()->image(), diagram);
+}
+
+TEST_F(CharacteristicPageTest, GradeChoiceRefillsAndIsKeptForLaterCases) {
+    app.calculate();
+    chooseGrade(1);
+    EXPECT_EQ(value(QStringLiteral("コイル内径")), QStringLiteral("9 ±0.2 mm（±2.22%）"));
+    EXPECT_EQ(value(QStringLiteral("腕の長さ a1")), QStringLiteral("15 ±0.5 mm（±3.33%）"));
+    app.enter("Edit12", QStringLiteral("30"));
+    app.calculate();
+    EXPECT_EQ(page()->grade(), 1);
+    EXPECT_EQ(value(QStringLiteral("腕の長さ a1")), QStringLiteral("30 ±0.6 mm（±2%）"));
+    chooseGrade(3);
+    EXPECT_EQ(value(QStringLiteral("腕の長さ a1")), QStringLiteral("規格値なし（受渡当事者間の協定）"));
+
+    // The settings keep it for the next run.
+    EXPECT_EQ(app.settings.toleranceGrade(), 3);
+    Tf_vek next(app.materials, app.kinds, app.coefficients, app.dialogs, app.folder.path());
+    EXPECT_EQ(next.characteristicPage()->grade(), 2);
+    next.setSettings(app.settings);
+    EXPECT_EQ(next.characteristicPage()->grade(), 3);
+}
+
+TEST_F(CharacteristicPageTest, FollowsTheUnitAndCopiesTheDiagram) {
+    app.enter("Edit19", QStringLiteral("5"));
+    app.calculate();
+    const QString kgf = value(QStringLiteral("ばね特性 φ2=35°"));
+    EXPECT_TRUE(kgf.contains(QStringLiteral("kgf･mm"))) << kgf.toStdString();
+    app.window->setUnitSystem(torsion::UnitSystem::SI);
+    const QString si = value(QStringLiteral("ばね特性 φ2=35°"));
+    EXPECT_TRUE(si.contains(QStringLiteral("N･mm"))) << si.toStdString();
+    EXPECT_NE(kgf.section(' ', 0, 0), si.section(' ', 0, 0)) << "the moment itself is converted";
+
+    auto* copy = app.window->findChild<QAction*>(QStringLiteral("CharacteristicGraphCopy"));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->text(), QStringLiteral("特性グラフコピー"));
+    copy->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+              page()->image()->image().convertToFormat(QImage::Format_RGB32));
+}

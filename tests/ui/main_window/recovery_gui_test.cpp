@@ -1,0 +1,130 @@
+// Nothing lost: the history survives a killed program, and reading a case file never
+// hangs. Both run the real main window in a child process (this test program started
+// again in a child mode), so that the parent can kill it or give up on it.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <iostream>
+
+#include "tests/support/vek_test_app.h"
+#include "ui/main_window/history_recovery.h"
+
+using namespace torsion;
+
+namespace {
+
+const char* kChildMode = "TS_RECOVERY_CHILD_MODE";
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Starts this program again in a child mode with XDG_DATA_HOME under data.
+QProcess* StartChild(QObject* owner, const char* mode, const QString& data, const QString& argument) {
+    auto* child = new QProcess(owner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildMode), QString::fromLatin1(mode));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), data);
+    env.insert(QStringLiteral("TS_CHILD_ARGUMENT"), argument);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child->setProcessEnvironment(env);
+    child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=Child.*")});
+    return child;
+}
+
+// The child's side: runs only in a child started by the tests below.
+TEST(Child, Run) {
+    const QByteArray mode = qgetenv(kChildMode);
+    if (mode.isEmpty()) GTEST_SKIP() << "runs only as a child of the tests below";
+    const QString argument = qEnvironmentVariable("TS_CHILD_ARGUMENT");
+    MainWindowApp app;
+    if (mode == "store") {
+        // Two cases stored, then the expected table written aside; the parent kills us.
+        app.window->EnableRecovery(HistoryRecovery::DefaultFolder());
+        app.calculate();
+        app.find<QSpinBox>("SpinEdit1")->setValue(1);
+        app.click("SpeedButton5");
+        app.enter("Edit19", QStringLiteral("4.5"));
+        app.calculate();
+        app.find<QSpinBox>("SpinEdit1")->setValue(7);
+        app.click("SpeedButton5");
+        QFile expected(argument);
+        ASSERT_TRUE(expected.open(QIODevice::WriteOnly));
+        const std::vector<std::uint8_t> bytes = EncodeCaseTable(app.window->cases());
+        expected.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+        expected.close();
+        std::cout << "stored" << std::endl;
+        for (;;) QTest::qWait(1000);
+    }
+    if (mode == "read") {
+        app.dialogs.openNames.push_back(argument);
+        app.window->Edit2Click();
+        app.dialogs.saveNames.push_back(argument);
+        app.window->N3Click();
+        std::cout << app.dialogs.errors.join(u'\n').toStdString() << std::endl;
+    }
+}
+
+TEST(Recovery, AKilledProgramsHistoryIsRestoredByteForByte) {
+    QTemporaryDir data;
+    const QString expectedPath = data.filePath(QStringLiteral("expected.nbd"));
+    QProcess* child = StartChild(nullptr, "store", data.path(), expectedPath);
+    std::unique_ptr<QProcess> owner(child);
+    ASSERT_TRUE(child->waitForStarted(10000));
+    QByteArray out;
+    while (!out.contains("stored") && child->waitForReadyRead(30000)) out += child->readAllStandardOutput();
+    ASSERT_TRUE(out.contains("stored")) << out.toStdString();
+    ::kill(static_cast<pid_t>(child->processId()), SIGKILL);
+    ASSERT_TRUE(child->waitForFinished(10000));
+    EXPECT_EQ(child->exitStatus(), QProcess::CrashExit);
+
+    // The next start, with the same data folder, asks and restores.
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    MainWindowApp next;
+    next.dialogs.confirmAnswers = {true};
+    next.window->EnableRecovery(HistoryRecovery::DefaultFolder());
+    ASSERT_EQ(next.dialogs.confirmations.size(), 1);
+    EXPECT_TRUE(next.dialogs.confirmations[0].contains(QStringLiteral("復元しますか")));
+    const std::vector<std::uint8_t> restored = EncodeCaseTable(next.window->cases());
+    const QByteArray expected = FileBytes(expectedPath);
+    ASSERT_EQ(expected.size(), 6944);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(restored.data()), 6944), expected);
+    EXPECT_EQ(next.window->cases()[7].used, 1);
+    EXPECT_TRUE(next.window->historyUnsaved());
+
+    // Closing cleanly (not saving) leaves nothing to restore at the start after.
+    next.window->close();
+    MainWindowApp third;
+    third.window->EnableRecovery(HistoryRecovery::DefaultFolder());
+    EXPECT_TRUE(third.dialogs.confirmations.isEmpty());
+    qunsetenv("XDG_DATA_HOME");
+}
+
+TEST(NotAFile, ReadingOrSavingAFifoNeverHangs) {
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("pipe.nbd"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    std::unique_ptr<QProcess> child(StartChild(nullptr, "read", folder.path(), fifo));
+    ASSERT_TRUE(child->waitForStarted(10000));
+    const bool finished = child->waitForFinished(30000);
+    if (!finished) child->kill();
+    ASSERT_TRUE(finished) << "the program hung on a FIFO";
+    const QString out = QString::fromUtf8(child->readAllStandardOutput());
+    EXPECT_TRUE(out.contains(QStringLiteral("ファイル %1 は開けません").arg(fifo))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("ファイル %1 を作成できません").arg(fifo))) << out.toStdString();
+    struct stat st {};
+    ASSERT_EQ(::stat(fifo.toLocal8Bit().constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+}  // namespace

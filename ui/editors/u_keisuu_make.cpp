@@ -1,0 +1,110 @@
+#include "ui/editors/u_keisuu_make.h"
+
+#include <QColor>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+#include "drawing/japanese_font.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/number_box.h"
+#include "ui/common/window_text.h"
+
+using namespace torsion;
+
+namespace {
+
+struct CoefficientField {
+    const char* caption;
+    const char* guide;
+};
+
+// Edit1..Edit3 lie in the allowable-stress group, Edit4..Edit7 in the initial-tension group.
+constexpr int kFirstGroupSize = 3;
+const CoefficientField kFields[kCoefficientCount] = {
+    {"圧縮ばねと材料の許容ねじり応力の割合", "（　80%　）"},
+    {"冷間引張りばねと圧縮ばねの許容ねじり応力割合", "（　80%　）"},
+    {"引っ張りばねのフック部応力集中係数", "（ 1..25 ）"},
+    {"ステンレス鋼線の減少割合", "(15%)"},
+    {"低温焼なまししたピアノ線の減少割合", "(20%～35%)"},
+    {"低温焼なましした硬鋼線の減少割合", "(20%～35%)"},
+    {"低温焼なまししたステンレス鋼線の減少割合", "(15%～25%)"},
+};
+
+constexpr int kRowPitch = 28;
+constexpr int kGroupTop = 22;
+
+}  // namespace
+
+Tkeisuu_make::Tkeisuu_make(CoefficientRecord& coefficients, Dialogs& dialogs, const QString& appDir,
+                           QWidget* parent)
+    : QDialog(parent), coefficients_(coefficients), dialogs_(dialogs), appDir_(appDir) {
+    setObjectName(QStringLiteral("keisuu_make"));
+    setWindowTitle(QStringLiteral("keisuu_make"));
+    setFont(JapaneseFont());
+    setModal(true);
+    BuildControls();
+    FormCreate();
+}
+
+QString Tkeisuu_make::coefficientFilePath() const {
+    return appDir_ + QStringLiteral("/keisuu.dat");
+}
+
+void Tkeisuu_make::BuildControls() {
+    setFixedSize(520, 304);
+    GroupBox1 = new QGroupBox(QStringLiteral("許容応力の設定"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(8, 8, 504, kGroupTop + kFirstGroupSize * kRowPitch + 6);
+    GroupBox2 = new QGroupBox(QStringLiteral("初張力の設定"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2->setGeometry(8, 124, 504, kGroupTop + (kCoefficientCount - kFirstGroupSize) * kRowPitch + 6);
+
+    for (int i = 0; i < kCoefficientCount; ++i) {
+        QGroupBox* group = i < kFirstGroupSize ? GroupBox1 : GroupBox2;
+        const int y = kGroupTop + (i < kFirstGroupSize ? i : i - kFirstGroupSize) * kRowPitch;
+        const QString number = QString::number(i + 1);
+
+        auto* caption = new QLabel(QString::fromUtf8(kFields[i].caption), group);
+        caption->setObjectName(QStringLiteral("CaptionEdit") + number);
+        caption->setGeometry(12, y + 3, 280, 16);
+
+        auto* edit = new QLineEdit(group);
+        edit->setObjectName(QStringLiteral("Edit") + number);
+        edit->setGeometry(296, y, 104, 22);
+        MakeNumberBox(edit);
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, QColor(0, 255, 255));
+        edit->setPalette(palette);
+        edits_[static_cast<std::size_t>(i)] = edit;
+
+        auto* guide = new QLabel(QString::fromUtf8(kFields[i].guide), group);
+        guide->setObjectName(QStringLiteral("GuideEdit") + number);
+        guide->setGeometry(406, y + 3, 92, 16);
+    }
+
+    BitBtn1 = new QPushButton(QStringLiteral("設定ボタン"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(392, 266, 120, 28);
+    connect(BitBtn1, &QPushButton::clicked, this, &Tkeisuu_make::BitBtn1Click);
+}
+
+void Tkeisuu_make::FormCreate() {
+    for (int i = 0; i < kCoefficientCount; ++i)
+        edits_[static_cast<std::size_t>(i)]->setText(
+            FullNumberText(coefficients_.values[static_cast<std::size_t>(i)]));
+}
+
+void Tkeisuu_make::BitBtn1Click() {
+    RunCommand(dialogs_, this, [&] {
+        // Each value is taken over as soon as it is read, so a bad field leaves the
+        // ones before it changed in memory and the file as it was.
+        for (int i = 0; i < kCoefficientCount; ++i)
+            coefficients_.values[static_cast<std::size_t>(i)] =
+                ParseNumber(edits_[static_cast<std::size_t>(i)]->text().toStdString());
+        SaveCoefficients(coefficients_, coefficientFilePath().toStdString());
+    });
+}

@@ -1,0 +1,41 @@
+// The coefficient window: shows the seven design coefficients of keisuu.dat and
+// takes changed values over into memory and into the file.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+
+#include "core/materials/coefficients.h"
+
+class Dialogs;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+class Tkeisuu_make : public QDialog {
+    Q_OBJECT
+  public:
+    // appDir is the folder of keisuu.dat: the one start-up reads it from.
+    Tkeisuu_make(torsion::CoefficientRecord& coefficients, Dialogs& dialogs, const QString& appDir,
+                 QWidget* parent = nullptr);
+
+    QString coefficientFilePath() const;
+
+  public slots:
+    void BitBtn1Click();  // takes the values into memory and writes keisuu.dat
+
+  private:
+    void BuildControls();
+    void FormCreate();
+
+    torsion::CoefficientRecord& coefficients_;
+    Dialogs& dialogs_;
+    QString appDir_;
+
+    // Controls, named as their objectName; docs/architecture.md has the glossary.
+    QGroupBox* GroupBox1 = nullptr;                               // "許容応力の設定": Edit1 .. Edit3
+    QGroupBox* GroupBox2 = nullptr;                               // "初張力の設定": Edit4 .. Edit7
+    std::array<QLineEdit*, torsion::kCoefficientCount> edits_{};  // Edit1 .. Edit7
+    QPushButton* BitBtn1 = nullptr;                               // "設定ボタン"
+};

@@ -1,0 +1,144 @@
+#include "ui/main_window/characteristic_page.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include "core/tolerances/characteristic_sheet.h"
+#include "drawing/torque_angle_diagram.h"
+#include "ui/common/image_control.h"
+
+using namespace torsion;
+
+namespace {
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+constexpr int kRowHeight = 15;
+const QColor kHeadingColour(224, 224, 224);
+
+}  // namespace
+
+CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* parent)
+    : QWidget(parent), materials_(materials) {
+    setObjectName(QStringLiteral("TabSheet3"));
+    Image3 = new ImageControl(kTorqueAngleImageWidth, kTorqueAngleImageHeight, this);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3->move(8, 8);
+    Image3->image().fill(Qt::white);
+
+    auto* gradeLabel = new QLabel(QStringLiteral("公差の等級"), this);
+    gradeLabel->setObjectName(QStringLiteral("GradeLabel"));
+    gradeLabel->move(396, 10);
+    gradeLabel->adjustSize();
+    GradeBox = new QComboBox(this);
+    GradeBox->setObjectName(QStringLiteral("GradeBox"));
+    GradeBox->setGeometry(470, 6, 60, 21);
+    for (int g = 1; g <= kToleranceGrades; ++g) GradeBox->addItem(QStringLiteral("%1級").arg(g));
+    GradeBox->setCurrentIndex(grade_ - 1);
+    auto* hint = new QLabel(QStringLiteral("値にマウスを置くと出典の表の行"), this);
+    hint->setObjectName(QStringLiteral("SourceHint"));
+    hint->move(540, 10);
+    hint->adjustSize();
+
+    CharacteristicTable = new QTableWidget(0, 3, this);
+    CharacteristicTable->setObjectName(QStringLiteral("CharacteristicTable"));
+    CharacteristicTable->setGeometry(396, 31, 392, 258);
+    CharacteristicTable->horizontalHeader()->hide();
+    CharacteristicTable->verticalHeader()->hide();
+    CharacteristicTable->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    CharacteristicTable->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    CharacteristicTable->setColumnWidth(0, 128);
+    CharacteristicTable->setColumnWidth(1, 130);
+    CharacteristicTable->horizontalHeader()->setStretchLastSection(true);
+    CharacteristicTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    CharacteristicTable->setSelectionMode(QAbstractItemView::NoSelection);
+    CharacteristicTable->setFocusPolicy(Qt::NoFocus);
+    CharacteristicTable->setWordWrap(false);
+
+    connect(GradeBox, &QComboBox::currentIndexChanged, this, [this](int index) { setGrade(index + 1); });
+}
+
+void CharacteristicPage::ShowCase(const DesignCase& c, UnitSystem unit) {
+    case_ = c;
+    unit_ = unit;
+    hasCase_ = true;
+    Fill();
+}
+
+void CharacteristicPage::setUnitSystem(UnitSystem unit) {
+    unit_ = unit;
+    if (hasCase_) Fill();
+}
+
+void CharacteristicPage::setGrade(int grade) {
+    if (grade < 1 || grade > kToleranceGrades || grade == grade_) return;
+    grade_ = grade;
+    {
+        const QSignalBlocker block(GradeBox);
+        GradeBox->setCurrentIndex(grade - 1);
+    }
+    if (hasCase_) Fill();
+    emit gradeChanged(grade);
+}
+
+void CharacteristicPage::Fill() {
+    const CharacteristicSheet sheet = BuildCharacteristicSheet(case_, materials_, grade_, unit_);
+    DrawTorqueAngleDiagram(Image3->image(), sheet.plot, Q(MomentUnitText(unit_)));
+    Image3->update();
+
+    // Items are changed in place, so a refill repaints only the cells whose text changed.
+    QTableWidget* t = CharacteristicTable;
+    const int rows = static_cast<int>(sheet.lines.size());
+    if (t->rowCount() != rows) {
+        t->clearSpans();
+        t->setRowCount(rows);
+    }
+    QFont bold = t->font();
+    bold.setBold(true);
+    auto cell = [&](int row, int column, const SheetCell& value, bool heading) {
+        QTableWidgetItem* item = t->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            t->setItem(row, column, item);
+        }
+        const QString text = Q(value.text);
+        const QString tip = Q(value.tip);
+        if (item->text() != text) item->setText(text);
+        if (item->toolTip() != tip) item->setToolTip(tip);
+        const QFont font = heading ? bold : t->font();
+        if (item->font() != font) item->setFont(font);
+        const QBrush background = heading ? QBrush(kHeadingColour) : QBrush();
+        if (item->background() != background) item->setBackground(background);
+    };
+    auto span = [&](int row, int column, int columns) {
+        if (t->columnSpan(row, column) != columns) t->setSpan(row, column, 1, columns);
+    };
+    auto clear = [&](int row, int column) {
+        if (t->item(row, column)) delete t->takeItem(row, column);
+    };
+    for (int row = 0; row < rows; ++row) {
+        const SheetLine& line = sheet.lines[static_cast<std::size_t>(row)];
+        cell(row, 0, {line.label, line.value.tip}, line.heading);
+        if (line.heading && line.value.text.empty() && !line.atMax) {
+            // A heading on its own takes the whole width.
+            clear(row, 1);
+            clear(row, 2);
+            span(row, 0, 3);
+            continue;
+        }
+        span(row, 0, 1);
+        cell(row, 1, line.value, line.heading);
+        if (line.atMax) {
+            span(row, 1, 1);
+            cell(row, 2, *line.atMax, line.heading);
+        } else {
+            clear(row, 2);
+            span(row, 1, 2);
+        }
+    }
+}

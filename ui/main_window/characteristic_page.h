@@ -1,0 +1,49 @@
+// The third page of the main window, "＜　特性・公差　＞": the torque–angle diagram, the
+// tolerances of the chosen grade and the loaded geometry of the case last calculated or
+// recalled. It keeps its own copy of that case, so live updates of the current case do
+// not reach it and a change of grade or unit shows the same case again.
+#pragma once
+
+#include <QWidget>
+
+#include "core/base/units.h"
+#include "core/calc/design_case.h"
+#include "core/materials/material_table.h"
+
+class QComboBox;
+class QTableWidget;
+class ImageControl;
+
+class CharacteristicPage : public QWidget {
+    Q_OBJECT
+  public:
+    CharacteristicPage(const torsion::MaterialTable& materials, QWidget* parent = nullptr);
+
+    // Shows a calculated case in the given unit.
+    void ShowCase(const torsion::DesignCase& c, torsion::UnitSystem unit);
+    void setUnitSystem(torsion::UnitSystem unit);
+
+    // Tolerance grade 1..3 (2 at start); other numbers are ignored.
+    int grade() const { return grade_; }
+    void setGrade(int grade);
+
+    ImageControl* image() const { return Image3; }
+    QTableWidget* table() const { return CharacteristicTable; }
+    bool hasCase() const { return hasCase_; }
+
+  signals:
+    void gradeChanged(int grade);
+
+  private:
+    void Fill();
+
+    const torsion::MaterialTable& materials_;
+    torsion::DesignCase case_{};
+    torsion::UnitSystem unit_ = torsion::UnitSystem::Kgf;
+    int grade_ = 2;
+    bool hasCase_ = false;
+
+    ImageControl* Image3 = nullptr;
+    QComboBox* GradeBox = nullptr;
+    QTableWidget* CharacteristicTable = nullptr;
+};

@@ -1,0 +1,77 @@
+#include "ui/main_window/history_recovery.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <algorithm>
+
+#include "core/base/file_io.h"
+
+using namespace torsion;
+
+namespace {
+
+const QString kPrefix = QStringLiteral("recovery-");
+const QString kCaseSuffix = QStringLiteral(".nbd");
+const QString kLockSuffix = QStringLiteral(".lock");
+
+QString LockPathOf(const QString& casePath) {
+    return casePath.left(casePath.size() - kCaseSuffix.size()) + kLockSuffix;
+}
+
+}  // namespace
+
+HistoryRecovery::HistoryRecovery(const QString& folder) : folder_(folder) {
+    QDir().mkpath(folder_);
+    const QString name = kPrefix + QString::number(QCoreApplication::applicationPid());
+    path_ = QDir(folder_).filePath(name + kCaseSuffix);
+    lock_ = std::make_unique<QLockFile>(QDir(folder_).filePath(name + kLockSuffix));
+    // A lock is stale only when its program no longer runs, however long it has run.
+    lock_->setStaleLockTime(0);
+    lock_->tryLock(0);
+    // A file under this run's name was left by an earlier run with the same process
+    // number: it keeps its content under a name of its own.
+    if (QFileInfo::exists(path_)) {
+        QFile::rename(path_, QDir(folder_).filePath(name + QStringLiteral("-") +
+                                                    QString::number(QDateTime::currentMSecsSinceEpoch()) +
+                                                    kCaseSuffix));
+    }
+}
+
+HistoryRecovery::~HistoryRecovery() = default;
+
+QString HistoryRecovery::DefaultFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+QStringList HistoryRecovery::leftOver() const {
+    const QDir dir(folder_);
+    QFileInfoList files = dir.entryInfoList({kPrefix + QStringLiteral("*") + kCaseSuffix}, QDir::Files);
+    std::sort(files.begin(), files.end(),
+              [](const QFileInfo& a, const QFileInfo& b) { return a.lastModified() > b.lastModified(); });
+    QStringList paths;
+    for (const QFileInfo& file : files) {
+        if (file.absoluteFilePath() == QFileInfo(path_).absoluteFilePath()) continue;
+        // Taking the lock succeeds only when the run that wrote the file has ended.
+        QLockFile lock(LockPathOf(file.absoluteFilePath()));
+        lock.setStaleLockTime(0);
+        if (lock.tryLock(0)) paths << file.absoluteFilePath();
+    }
+    return paths;
+}
+
+void HistoryRecovery::removeLeftOver(const QString& path) {
+    QFile::remove(path);
+    QFile::remove(LockPathOf(path));
+}
+
+void HistoryRecovery::write(const CaseTable& table) {
+    WriteFileReplacing(path_.toStdString(), EncodeCaseTable(table));
+}
+
+void HistoryRecovery::discard() {
+    QFile::remove(path_);
+}

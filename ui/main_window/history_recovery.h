@@ -1,0 +1,41 @@
+// A copy of the history kept on disk while the program runs, so that a crash, a kill
+// or a power cut loses no stored case. Each run writes its own recovery file in the
+// user's data folder and holds a lock beside it; a clean close removes both. A file
+// whose lock no running program holds was left by a run that did not close.
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "core/calc/design_case.h"
+
+class HistoryRecovery {
+  public:
+    // folder: where the recovery files live (created when missing).
+    explicit HistoryRecovery(const QString& folder);
+    ~HistoryRecovery();
+    HistoryRecovery(const HistoryRecovery&) = delete;
+    HistoryRecovery& operator=(const HistoryRecovery&) = delete;
+
+    // The usual folder: the application's local data folder.
+    static QString DefaultFolder();
+
+    // Recovery files of runs that ended without closing, newest first.
+    QStringList leftOver() const;
+    // Removes a left-over file once it has been restored or declined.
+    static void removeLeftOver(const QString& path);
+
+    // Writes the whole table to this run's file with the safe replacing write;
+    // throws CommandError ("ファイル %s を作成できません").
+    void write(const torsion::CaseTable& table);
+    // Removes this run's file: nothing is left to recover.
+    void discard();
+    QString path() const { return path_; }
+
+  private:
+    QString folder_;
+    QString path_;
+    std::unique_ptr<QLockFile> lock_;
+};

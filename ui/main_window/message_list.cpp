@@ -1,0 +1,43 @@
+#include "ui/main_window/message_list.h"
+
+#include <QAbstractItemModel>
+#include <QListWidget>
+
+MessageListGrowth::MessageListGrowth(QListWidget* list, QWidget* overParent)
+    : QObject(list),
+      list_(list),
+      home_(list->parentWidget()),
+      over_(overParent),
+      homeGeometry_(list->geometry()) {
+    QAbstractItemModel* model = list->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, &MessageListGrowth::Update);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &MessageListGrowth::Update);
+    connect(model, &QAbstractItemModel::modelReset, this, &MessageListGrowth::Update);
+}
+
+int MessageListGrowth::neededHeight() const {
+    int height = 2 * list_->frameWidth();
+    for (int row = 0; row < list_->count(); ++row) height += list_->sizeHintForRow(row);
+    return height;
+}
+
+void MessageListGrowth::Update() {
+    if (home_ == nullptr || over_ == nullptr) return;
+    const bool grow = neededHeight() > homeGeometry_.height();
+    if (grow) {
+        const QPoint topLeft = home_->mapTo(over_, homeGeometry_.topLeft());
+        if (!grown_) {
+            list_->setParent(over_);
+            grown_ = true;
+        }
+        list_->setGeometry(QRect(topLeft, QSize(homeGeometry_.width(), neededHeight())));
+        list_->raise();
+        list_->scrollToTop();
+        list_->show();
+    } else if (grown_) {
+        list_->setParent(home_);
+        list_->setGeometry(homeGeometry_);
+        list_->show();
+        grown_ = false;
+    }
+}

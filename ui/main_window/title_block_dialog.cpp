@@ -1,0 +1,47 @@
+#include "ui/main_window/title_block_dialog.h"
+
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "drawing/japanese_font.h"
+
+using namespace torsion;
+
+namespace {
+
+QLineEdit* AddField(QFormLayout* form, const QString& name, const QString& label, const std::string& text) {
+    auto* edit = new QLineEdit(QString::fromStdString(text));
+    edit->setObjectName(name);
+    edit->setMinimumWidth(260);
+    form->addRow(label, edit);
+    return edit;
+}
+
+}  // namespace
+
+TitleBlockDialog::TitleBlockDialog(const TitleBlock& title, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TitleBlockDialog"));
+    setWindowTitle(QStringLiteral("計算書の表題欄"));
+    setFont(JapaneseFont(12));
+    auto* form = new QFormLayout(this);
+    productEdit_ = AddField(form, QStringLiteral("productEdit"), QStringLiteral("品名"), title.productName);
+    drawingNoEdit_ = AddField(form, QStringLiteral("drawingNoEdit"), QStringLiteral("図番"), title.drawingNo);
+    designerEdit_ = AddField(form, QStringLiteral("designerEdit"), QStringLiteral("設計者"), title.designer);
+    const std::string date =
+        title.date.empty() ? QDate::currentDate().toString(Qt::ISODate).toStdString() : title.date;
+    dateEdit_ = AddField(form, QStringLiteral("dateEdit"), QStringLiteral("日付"), date);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+}
+
+TitleBlock TitleBlockDialog::titleBlock() const {
+    return {productEdit_->text().trimmed().toStdString(), drawingNoEdit_->text().trimmed().toStdString(),
+            designerEdit_->text().trimmed().toStdString(), dateEdit_->text().trimmed().toStdString()};
+}

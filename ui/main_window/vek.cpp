@@ -1,0 +1,852 @@
+#include "ui/main_window/vek.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QUrl>
+
+#include "core/base/file_io.h"
+#include "core/base/number_text.h"
+#include "core/calc/calculation.h"
+#include "core/design/design_search.h"
+#include "core/files/case_file.h"
+#include "core/files/history_text.h"
+#include "core/files/recent_files.h"
+#include "core/materials/fatigue_life.h"
+#include "drawing/fatigue_diagram.h"
+#include "drawing/japanese_font.h"
+#include "drawing/spring_drawing.h"
+#include "ui/common/image_control.h"
+#include "ui/common/settings.h"
+#include "ui/common/sjis.h"
+#include "ui/common/window_text.h"
+#include "ui/main_window/characteristic_page.h"
+#include "ui/main_window/help_window.h"
+#include "ui/main_window/history_grid.h"
+#include "ui/main_window/history_recovery.h"
+#include "ui/main_window/message_list.h"
+#include "ui/main_window/schematic.h"
+#include "ui/print/prin.h"
+#include "ui/print/window_print.h"
+#include "ui/search/design_search_window.h"
+
+using namespace torsion;
+
+namespace {
+
+const QString kTitle = QStringLiteral("ねじりコイルばね設計計算");
+
+}  // namespace
+
+// The box colour for every colour group, so a disabled box shows it too.
+void SetBoxColour(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Base, colour);
+        p.setColor(group, QPalette::Button, colour);
+    }
+    w->setPalette(p);
+}
+
+Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& coefficients, Dialogs& dialogs,
+               const QString& appDir, QWidget* parent)
+    : QMainWindow(parent),
+      materials_(materials),
+      kinds_(kinds),
+      coefficients_(coefficients),
+      dialogs_(dialogs),
+      appDir_(appDir) {
+    setObjectName(QStringLiteral("f_vek"));
+    setFont(JapaneseFont());
+    BuildControls();
+    BuildMenu();
+    resize(823, 837);
+    move(301, 76);
+    FormCreate();
+}
+
+Tf_vek::~Tf_vek() {
+    // The message list's model announces that it is emptied while the list itself is
+    // being destroyed; the helper that follows its rows goes first.
+    delete messageGrowth_;
+}
+
+void Tf_vek::FitToScreen(const QRect& available) {
+    // Before the window is first shown its frame is not known: leave room for a title bar.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (!isVisible()) frame = frame.expandedTo(QSize(0, 32));
+    const QSize room = available.size() - frame;
+    if (width() <= room.width() && height() <= room.height()) return;
+    resize(std::min(width(), room.width()), std::min(height(), room.height()));
+    const int x = std::clamp(this->x(), available.left(), available.right() + 1 - width() - frame.width());
+    const int y = std::clamp(this->y(), available.top(), available.bottom() + 1 - height() - frame.height());
+    move(x, y);
+}
+
+void Tf_vek::EnableRecovery(const QString& folder) {
+    recovery_ = std::make_unique<HistoryRecovery>(folder);
+    for (const QString& left : recovery_->leftOver()) {
+        const bool restore = dialogs_.confirm(
+            this, QStringLiteral("前回は履歴を保存しないまま終了しました（%1）。\nその履歴を復元しますか？")
+                      .arg(left));
+        if (restore) {
+            bool read = false;
+            RunCommand(dialogs_, this, [&] {
+                ReadCaseFile(cases_, left.toStdString());
+                read = true;
+            });
+            if (!read) continue;
+            historyChanged_ = true;
+            for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
+            WriteRecovery();
+            HistoryRecovery::removeLeftOver(left);
+            break;  // older files are offered at the next start
+        }
+        HistoryRecovery::removeLeftOver(left);
+    }
+}
+
+void Tf_vek::WriteRecovery() {
+    if (recovery_ == nullptr) return;
+    try {
+        recovery_->write(cases_);
+    } catch (const CommandError& e) {
+        // Told once: the history itself is unharmed.
+        if (!recoveryFailureShown_)
+            dialogs_.showWarning(this,
+                                 QStringLiteral("履歴の控えを書けません: %1").arg(WindowText(e.message())));
+        recoveryFailureShown_ = true;
+    }
+}
+
+void Tf_vek::setSettings(Settings& settings) {
+    settings_ = &settings;
+    ApplyUnitSystem(settings.unitSystem());
+    // The stored place only while it still shows the title bar on a screen; otherwise
+    // the window keeps its usual place.
+    if (const std::optional<QPoint> position = settings.windowPosition()) {
+        const QPoint titleBar = *position + QPoint(frameGeometry().width() / 2, 10);
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().contains(titleBar)) {
+                move(*position);
+                break;
+            }
+        }
+    }
+    const QString lastFile = settings.lastCaseFile();
+    if (!lastFile.isEmpty()) {
+        lastCaseOpenName_ = lastFile;
+        lastCaseSaveName_ = lastFile;
+    }
+    FillRecentFilesMenu();
+    TabSheet3->setGrade(settings.toleranceGrade());
+}
+
+void Tf_vek::setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* printPage) {
+    dataMake_ = dataMake;
+    keisuuMake_ = keisuuMake;
+    printPage_ = printPage;
+}
+
+void Tf_vek::EnsureToolWindows() {
+    if (!makeToolWindows_) return;
+    const auto make = std::move(makeToolWindows_);
+    makeToolWindows_ = nullptr;
+    make();
+}
+
+void Tf_vek::FormCreate() {
+    // A missing coefficient file is no fault: the values stay 0 until the user saves them.
+    const QString coefficientPath = QDir(appDir_).filePath(QStringLiteral("keisuu.dat"));
+    if (QFileInfo(coefficientPath).isFile()) {
+        RunCommand(dialogs_, this, [&] { LoadCoefficients(coefficients_, coefficientPath.toStdString()); });
+    }
+    setWindowTitle(kTitle);
+
+    bool tableLoaded = false;
+    const QString tablePath = QDir(appDir_).filePath(QStringLiteral("zaidat.dst"));
+    RunCommand(dialogs_, this, [&] {
+        const std::size_t size = LoadMaterialTable(materials_, tablePath.toStdString());
+        tableLoaded = true;
+        // A damaged table is named once; start-up goes on with what was read.
+        const std::string problem = MaterialTableProblem(materials_, size);
+        if (!problem.empty()) {
+            dialogs_.showWarning(this,
+                                 QStringLiteral("ファイル %1 は材料データーとして正しくありません。\n%2。\n"
+                                                "読み取れた内容で続けます。")
+                                     .arg(tablePath, WindowText(problem)));
+        }
+    });
+    // The history grid shows its headings and slot numbers whatever fails below.
+    sg1->setRowCount(kHistorySlots + 2);
+    SpinEdit1->setMaximum(kHistorySlots);
+    if (!tableLoaded) {
+        InitHistoryGrid();
+        return;
+    }
+
+    bool gridFilled = false;
+    RunCommand(dialogs_, this, [&] {
+        kinds_ = BuildKindIndex(materials_);
+        FillKindList();
+        {
+            const QSignalBlocker b5(ComboBox5), b7(ComboBox7), b6(ComboBox6);
+            ComboBox5->setCurrentIndex(ComboBox5->count() > 0 ? 0 : -1);
+            FillSymbolList(0);
+            ComboBox7->setCurrentIndex(ComboBox7->count() > 0 ? 0 : -1);
+        }
+        FillDiameterList(0);
+        {
+            const QSignalBlocker b6(ComboBox6);
+            ComboBox6->setCurrentIndex(ComboBox6->count() > 0 ? 0 : -1);
+        }
+        InitCurrentCase(cases_[0]);
+        ShowCase(0);
+        ReadWindowToCase();
+        InitHistoryGrid();
+        gridFilled = true;
+        UpdateRecommended();
+    });
+    if (!gridFilled) InitHistoryGrid();
+}
+
+// ---- reading and showing the current case -----------------------------------------
+
+void Tf_vek::ReadWindowToCase() {
+    WindowInputs in;
+    in.kindPos = ComboBox5->currentIndex();
+    in.symbolPos = ComboBox7->currentIndex();
+    in.diameterPos = ComboBox6->currentIndex();
+    in.coilDiaText = Edit18->text().toStdString();
+    in.wireDiaText = ComboBox6->currentText().toStdString();
+    in.turnsText = Edit19->text().toStdString();
+    in.angle1Text = Edit4->text().toStdString();
+    in.angle2Text = Edit5->text().toStdString();
+    in.moment1Text = Edit6->text().toStdString();
+    in.moment2Text = Edit7->text().toStdString();
+    in.arm1Text = Edit12->text().toStdString();
+    in.arm2Text = Edit13->text().toStdString();
+    in.outward = soto->isChecked();
+    in.leftHand = hidari->isChecked();
+    in.unit = unitSystem_;
+    in.moment1Written = WrittenValueOf(Edit6);
+    in.moment2Written = WrittenValueOf(Edit7);
+
+    DesignCase& current = cases_[0];
+    if (auto caption = ReadDiameters(current, materials_, kinds_, in)) Label28->setText(WindowText(*caption));
+    ReadOperatingInputs(current, in);
+}
+
+void Tf_vek::ShowCase(int slot) {
+    if (slot < 0 || slot >= kCaseSlots) return;
+    const DesignCase& shown = cases_[slot];
+
+    SelectMaterial(shown.materialNo);
+    FillDiameterList(shown.materialNo);
+    if (shown.wireDiaIndex >= 0 && shown.wireDiaIndex < ComboBox6->count()) {
+        const QSignalBlocker block(ComboBox6);
+        ComboBox6->setCurrentIndex(shown.wireDiaIndex);
+    }
+
+    const StressCoefficients ratio = CaseStressCoefficients(shown, materials_);
+    DrawFatigueDiagram(Image1->image(), ratio.valid, ratio.lower, ratio.upper);
+    Image1->update();
+    cases_[0].lifeClass = EstimateLife(ratio.lower, ratio.upper);
+
+    const CaseTexts texts = CaseDisplayTexts(shown, unitSystem_);
+    if (texts.diameterLabel) Label48->setText(WindowText(*texts.diameterLabel));
+    if (texts.coilDiaText) Edit18->setText(WindowText(*texts.coilDiaText));
+    Edit19->setText(WindowText(texts.turnsText));
+    Edit4->setText(WindowText(texts.angle1Text));
+    Edit5->setText(WindowText(texts.angle2Text));
+    ShowValue(Edit6, shown.moment1);
+    ShowValue(Edit7, shown.moment2);
+    ShowValue(Edit8, shown.springConst);
+    ShowValue(Edit9, shown.stress2);
+    ShowValue(Edit11, shown.allowStress);
+    Edit12->setText(WindowText(texts.arm1Text));
+    Edit13->setText(WindowText(texts.arm2Text));
+    Edit10->setText(WindowText(LifeLabel(cases_[0].lifeClass)));
+    Label45->setText(WindowText(texts.guideRodCaption));
+    soto->setChecked(shown.outward != 0);
+    hidari->setChecked(shown.leftHand != 0);
+    ApplyInputMode();
+}
+
+void Tf_vek::CheckCase() {
+    const CheckResult result = torsion::CheckCase(cases_[0]);
+    ListBox1->clear();
+    QPalette p = ListBox1->palette();
+    p.setColor(QPalette::Text, result.error ? kMessageErrorColour : palette().color(QPalette::WindowText));
+    ListBox1->setPalette(p);
+    for (const std::string& line : result.lines) ListBox1->addItem(WindowText(line));
+}
+
+void Tf_vek::UpdateRecommended() {
+    ReadWindowToCase();
+    DesignCase& current = cases_[0];
+    CalculateCase(current, materials_);
+    if (!SpringIndexInRecommendedRange(current.springIndex)) {
+        ListBox1->clear();
+        QPalette p = ListBox1->palette();
+        p.setColor(QPalette::Text, kMessageErrorColour);
+        ListBox1->setPalette(p);
+        ListBox1->addItem(QString::fromUtf8(kSpringIndexRangeError));
+        return;
+    }
+    Label30->setText(WindowText(MaxAngleCaption(current.maxAngle)));
+    SetMomentCaption(current.maxMoment, false);
+    Label45->setText(WindowText(GuideRodCaption(current.guideRodDia)));
+    ListBox1->clear();
+}
+
+void Tf_vek::ApplyInputMode() {
+    const bool anglesGiven = cases_[0].inputMode != 0;
+    for (QLineEdit* edit : {Edit4, Edit5}) {
+        edit->setEnabled(anglesGiven);
+        SetBoxColour(edit, anglesGiven ? kInputColour : kDisplayColour);
+    }
+    for (QLineEdit* edit : {Edit6, Edit7}) {
+        edit->setEnabled(!anglesGiven);
+        SetBoxColour(edit, anglesGiven ? kDisplayColour : kInputColour);
+    }
+}
+
+// ---- the shown unit ---------------------------------------------------------------
+
+void Tf_vek::ShowValue(QLineEdit* box, double kgfValue) {
+    WrittenValue written{kgfValue, FormatShownShort(kgfValue, unitSystem_)};
+    box->setText(WindowText(written.text));
+    writtenValues_[box] = std::move(written);
+}
+
+std::optional<WrittenValue> Tf_vek::WrittenValueOf(QLineEdit* box) const {
+    const auto found = writtenValues_.find(box);
+    if (found == writtenValues_.end()) return std::nullopt;
+    return found->second;
+}
+
+void Tf_vek::SetMomentCaption(double maxMoment, bool applied) {
+    captionMoment_ = maxMoment;
+    captionApplied_ = applied;
+    Label56->setText(WindowText(applied ? AppliedMomentCaption(maxMoment, unitSystem_)
+                                        : MaxTorqueCaption(maxMoment, unitSystem_)));
+}
+
+void Tf_vek::setUnitSystem(UnitSystem unit) {
+    if (unit == unitSystem_) return;
+    ApplyUnitSystem(unit);
+    if (settings_ != nullptr) settings_->setUnitSystem(unit);
+}
+
+void Tf_vek::ApplyUnitSystem(UnitSystem unit) {
+    (unit == UnitSystem::SI ? UnitSI : UnitKgf)->setChecked(true);
+    if (unit == unitSystem_) return;
+    const UnitSystem from = unitSystem_;
+    unitSystem_ = unit;
+
+    for (QLineEdit* box : {Edit6, Edit7, Edit8, Edit9, Edit11}) {
+        const std::optional<WrittenValue> value =
+            ValueInOtherUnit(box->text().toStdString(), from, unit, WrittenValueOf(box));
+        if (!value) continue;
+        box->setText(WindowText(value->text));
+        writtenValues_[box] = *value;
+    }
+    if (captionMoment_) SetMomentCaption(*captionMoment_, captionApplied_);
+
+    const std::pair<const char*, std::string> unitLabels[] = {
+        {"Label_moment1_unit", MomentUnitText(unit)},    {"Label_moment2_unit", MomentUnitText(unit)},
+        {"Label_spring_const_unit", RateUnitText(unit)}, {"Label_stress_unit", StressUnitText(unit)},
+        {"Label_allow_unit", StressUnitText(unit)},
+    };
+    for (const auto& [name, text] : unitLabels) {
+        if (auto* label = findChild<QLabel*>(QString::fromLatin1(name))) {
+            label->setText(WindowText(text));
+            label->adjustSize();
+        }
+    }
+
+    sg1->setUnitSystem(unit);
+    // A grid that start-up left without headings (no material table) stays so.
+    if (sg1->rowCount() >= kHistoryGridRows) InitHistoryGrid();
+    emit unitSystemChanged(unit);
+}
+
+void Tf_vek::UnitKgfClick() {
+    setUnitSystem(UnitSystem::Kgf);
+}
+
+void Tf_vek::UnitSIClick() {
+    setUnitSystem(UnitSystem::SI);
+}
+
+// ---- material lists ---------------------------------------------------------------
+
+void Tf_vek::FillKindList() {
+    const QSignalBlocker block(ComboBox5);
+    for (const KindEntry& entry : KindListEntries(kinds_, materials_))
+        ComboBox5->addItem(FromSjis(entry.nameSjis));
+}
+
+void Tf_vek::FillSymbolList(int kind) {
+    const QSignalBlocker block(ComboBox7);
+    ComboBox7->clear();
+    for (const std::string& symbol : SymbolListEntries(kinds_, materials_, kind))
+        ComboBox7->addItem(FromSjis(symbol));
+}
+
+void Tf_vek::FillDiameterList(int recordNo) {
+    const int entry = ApplyDiameterListChoice(cases_[0], materials_, kinds_, ComboBox5->currentIndex(),
+                                              ComboBox7->currentIndex(), ComboBox6->currentIndex(), recordNo);
+    const QSignalBlocker block(ComboBox6);
+    ComboBox6->clear();
+    for (const std::string& text : DiameterListEntries(materials_, recordNo))
+        ComboBox6->addItem(WindowText(text));
+    ComboBox6->setCurrentIndex(entry >= 0 && entry < ComboBox6->count() ? entry : -1);
+}
+
+void Tf_vek::SelectMaterial(int recordNo) {
+    // A record in no kind slot leaves the lists as they are.
+    const std::optional<MaterialSlot> slot = FindMaterialSlot(kinds_, recordNo);
+    if (!slot) return;
+    const QSignalBlocker b5(ComboBox5), b7(ComboBox7);
+    ComboBox5->setCurrentIndex(slot->kind < ComboBox5->count() ? slot->kind : -1);
+    FillSymbolList(slot->kind);
+    ComboBox7->setCurrentIndex(slot->slot < ComboBox7->count() ? slot->slot : -1);
+}
+
+void Tf_vek::InitHistoryGrid() {
+    sg1->InitHistoryGrid(cases_, materials_);
+}
+
+// ---- handlers ---------------------------------------------------------------------
+
+void Tf_vek::BitBtn2Click() {
+    RunCommand(dialogs_, this, [&] {
+        ReadWindowToCase();
+        CalculateCase(cases_[0], materials_);
+        ShowCase(0);
+        CheckCase();
+        const DesignCase& c = cases_[0];
+        DrawSpring(Image2->image(), c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2);
+        Image2->update();
+        ShowCharacteristics();
+    });
+}
+
+void Tf_vek::BitBtn1Click() {
+    RunCommand(dialogs_, this, [&] {
+        // A foreign mode from a case file has nothing to switch from.
+        if (!SwitchDiameterMode(cases_[0])) return;
+        const std::optional<ShownDiameter> shown = ShownCoilDiameter(cases_[0]);
+        Label48->setText(WindowText(shown->label));
+        Edit18->setText(WindowText(shown->text));
+    });
+}
+
+void Tf_vek::dlchengClick() {
+    RunCommand(dialogs_, this, [&] {
+        cases_[0].inputMode = cases_[0].inputMode == 0 ? 1 : 0;
+        ApplyInputMode();
+    });
+}
+
+void Tf_vek::DiameterCheck() {
+    const QString text = Edit18->text();
+    if (!text.isEmpty() && text != ComboBox6->currentText()) UpdateRecommended();
+}
+
+void Tf_vek::TurnsEntered() {
+    const QString text = Edit19->text();
+    if (text.isEmpty()) return;
+    DesignCase& c = cases_[0];
+    c.turns = ParseNumber(text.toStdString());
+    UpdateRecommended();
+}
+
+void Tf_vek::Edit18KeyPress() {
+    RunCommand(dialogs_, this, [&] { DiameterCheck(); });
+}
+
+void Tf_vek::Edit18Exit() {
+    RunCommand(dialogs_, this, [&] { DiameterCheck(); });
+}
+
+void Tf_vek::Edit19KeyPress() {
+    RunCommand(dialogs_, this, [&] { TurnsEntered(); });
+}
+
+void Tf_vek::Edit19Exit() {
+    RunCommand(dialogs_, this, [&] { TurnsEntered(); });
+}
+
+bool Tf_vek::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // Only a move to another control of this window leaves the box; switching to
+        // another window or opening a menu keeps the focus where it is.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool leftBox = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        if (leftBox && watched == Edit18) Edit18Exit();
+        if (leftBox && watched == Edit19) Edit19Exit();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tf_vek::sotoClick() {
+    RunCommand(dialogs_, this, [&] { UpdateRecommended(); });
+}
+
+void Tf_vek::ComboBox5Change(int index) {
+    RunCommand(dialogs_, this, [&] {
+        FillSymbolList(index);
+        {
+            const QSignalBlocker block(ComboBox7);
+            ComboBox7->setCurrentIndex(ComboBox7->count() > 0 ? 0 : -1);
+        }
+        FillDiameterList(MaterialNoAt(kinds_, index, 0));
+        UpdateRecommended();
+    });
+}
+
+void Tf_vek::ComboBox7Change(int index) {
+    RunCommand(dialogs_, this, [&] {
+        FillDiameterList(MaterialNoAt(kinds_, ComboBox5->currentIndex(), index));
+        UpdateRecommended();
+    });
+}
+
+void Tf_vek::ComboBox6Change(int) {
+    RunCommand(dialogs_, this, [&] { UpdateRecommended(); });
+}
+
+void Tf_vek::SpeedButton7Click() {
+    RunCommand(dialogs_, this, [&] {
+        DesignCase& c = cases_[0];
+        Edit5->setText(ShortNumberText(c.maxAngle));
+        ReadWindowToCase();
+        CalculateCase(c, materials_);
+        c.appliedMaxAngle = c.maxAngle;
+    });
+}
+
+void Tf_vek::SpeedButton1Click() {
+    RunCommand(dialogs_, this, [&] {
+        DesignCase& c = cases_[0];
+        ShowValue(Edit7, c.maxMoment);
+        ReadWindowToCase();
+        CalculateCase(c, materials_);
+        c.appliedMaxAngle = c.maxAngle;
+        SetMomentCaption(c.maxMoment, true);
+    });
+}
+
+void Tf_vek::help2Click() {
+    RunCommand(dialogs_, this, [&] {
+        const QString path = QDir(appDir_).filePath(QStringLiteral("help/helphelp.htm"));
+        if (!QFileInfo(path).isFile())
+            throw CommandError(QStringLiteral("ヘルプファイル %1 が見つかりません").arg(path).toStdString());
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
+        // No program opens documents on this desktop: the page opens in a window of its own.
+        if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
+        helpWindow_->showPage(path);
+    });
+}
+
+void Tf_vek::N4Click() {
+    RunCommand(dialogs_, this, [&] { QGuiApplication::clipboard()->setImage(Image1->image()); });
+}
+
+// The characteristic page shows the case just calculated or recalled; live updates of
+// the current case leave it alone.
+void Tf_vek::ShowCharacteristics() {
+    TabSheet3->ShowCase(cases_[0], unitSystem_);
+}
+
+void Tf_vek::CharacteristicGraphCopyClick() {
+    RunCommand(dialogs_, this, [&] { QGuiApplication::clipboard()->setImage(TabSheet3->image()->image()); });
+}
+
+// ---- history, case file, print and editor commands ------------------------------
+
+namespace {
+
+const QString kCaseFileFilter = QStringLiteral("ねじりばねデーター|*.nbd");
+
+std::vector<std::string> ToStd(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const QString& entry : list) out.push_back(entry.toStdString());
+    return out;
+}
+
+QStringList FromStd(const std::vector<std::string>& list) {
+    QStringList out;
+    for (const std::string& entry : list) out << QString::fromStdString(entry);
+    return out;
+}
+
+bool IsHistorySlot(int slot) {
+    return slot >= 1 && slot <= kHistorySlots;
+}
+
+}  // namespace
+
+int Tf_vek::HistorySlotNumber() const {
+    // The text as typed counts, even before the spin box has corrected it; a text that
+    // is no integer counts as the minimum. An integer too large for any slot number
+    // becomes 0, which the buttons refuse, rather than the minimum.
+    const QString typed = SpinEdit1->cleanText().trimmed();
+    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!integer.match(typed).hasMatch()) return 1;
+    bool ok = false;
+    const int value = typed.toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+bool Tf_vek::historyUnsaved() const {
+    if (!historyChanged_) return false;
+    for (int slot = 1; slot <= kHistorySlots; ++slot)
+        if (cases_[static_cast<std::size_t>(slot)].used != 0) return true;
+    return false;
+}
+
+void Tf_vek::SpeedButton5Click() {
+    RunCommand(dialogs_, this, [&] {
+        const int slot = HistorySlotNumber();
+        // A number outside the history, typed and not yet corrected, stores nowhere.
+        if (!IsHistorySlot(slot)) return;
+        CopyCase(cases_, 0, slot);
+        sg1->FillHistoryRow(slot, cases_, materials_);
+        historyChanged_ = true;
+        WriteRecovery();
+    });
+}
+
+void Tf_vek::SpeedButton6Click() {
+    RunCommand(dialogs_, this, [&] {
+        const int slot = HistorySlotNumber();
+        if (!IsHistorySlot(slot) || cases_[static_cast<std::size_t>(slot)].used == 0) return;
+        CopyCase(cases_, slot, 0);
+        ShowCase(0);
+        ShowCharacteristics();
+    });
+}
+
+void Tf_vek::sg1Click() {
+    RunCommand(dialogs_, this, [&] {
+        const int slot = sg1->currentRow() - 1;
+        if (!IsHistorySlot(slot) || cases_[static_cast<std::size_t>(slot)].used != 1) return;
+        CopyCase(cases_, slot, 0);
+        const int entry = cases_[0].wireDiaIndex;
+        if (entry >= 0 && entry < ComboBox6->count()) {
+            const QSignalBlocker block(ComboBox6);
+            ComboBox6->setCurrentIndex(entry);
+        }
+        ShowCase(0);
+        ShowCharacteristics();
+    });
+}
+
+bool Tf_vek::HistoryMayBeReplaced() {
+    if (!historyUnsaved()) return true;
+    switch (dialogs_.askYesNoCancel(this, QStringLiteral("履歴が保存されていません。保存しますか？"))) {
+        case Dialogs::Answer::Yes:
+            return SaveCaseFile();
+        case Dialogs::Answer::No:
+            return true;
+        case Dialogs::Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool Tf_vek::ReadCaseFileChecked(const QString& name) {
+    lastCaseOpenName_ = name;
+    // A file that cannot be read ends the command here: table and grid stay as they were.
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(name.toStdString());
+    if (!LooksLikeCaseFile(bytes, materials_) &&
+        !dialogs_.confirm(
+            this,
+            QStringLiteral("ファイル %1 は履歴ファイルではない可能性があります。読み込みますか？").arg(name)))
+        return false;
+    OverlayCaseTable(cases_, bytes);
+    for (int slot = 1; slot <= kHistorySlots; ++slot)
+        if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
+    RememberCaseFile(name);
+    WriteRecovery();
+    return true;
+}
+
+void Tf_vek::Edit2Click() {
+    if (!HistoryMayBeReplaced()) return;
+    RunCommand(dialogs_, this, [&] {
+        const QString name = dialogs_.openFileName(this, kCaseFileFilter, lastCaseOpenName_);
+        if (!name.isEmpty()) ReadCaseFileChecked(name);
+        for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
+    });
+}
+
+void Tf_vek::ReadCaseFileNamed(const QString& name) {
+    if (!HistoryMayBeReplaced()) return;
+    RunCommand(dialogs_, this, [&] {
+        if (ReadCaseFileChecked(name))
+            for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
+    });
+}
+
+void Tf_vek::RecentFileClick(const QString& name) {
+    if (!QFileInfo(name).isFile()) {
+        dialogs_.showInformation(
+            this, QStringLiteral("ファイル %1 が見つかりません。最近使ったファイルから外します。").arg(name));
+        if (settings_ != nullptr)
+            settings_->setRecentFiles(
+                FromStd(WithoutRecentFile(ToStd(settings_->recentFiles()), name.toStdString())));
+        FillRecentFilesMenu();
+        return;
+    }
+    ReadCaseFileNamed(name);
+}
+
+void Tf_vek::RememberCaseFile(const QString& name) {
+    if (settings_ == nullptr) return;
+    const QString path = QFileInfo(name).absoluteFilePath();
+    settings_->setLastCaseFile(path);
+    settings_->setRecentFiles(FromStd(WithRecentFile(ToStd(settings_->recentFiles()), path.toStdString())));
+    FillRecentFilesMenu();
+}
+
+void Tf_vek::FillRecentFilesMenu() {
+    RecentFiles1->clear();
+    const QStringList recent = settings_ != nullptr ? settings_->recentFiles() : QStringList();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* action = RecentFiles1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        action->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { RecentFileClick(path); });
+    }
+    RecentFiles1->setEnabled(!recent.isEmpty());
+}
+
+bool Tf_vek::SaveCaseFile() {
+    bool saved = false;
+    RunCommand(dialogs_, this, [&] {
+        ReadWindowToCase();
+        const QString name = dialogs_.saveFileName(this, kCaseFileFilter, lastCaseSaveName_);
+        if (name.isEmpty()) return;
+        lastCaseSaveName_ = name;
+        WriteCaseFile(cases_, name.toStdString());
+        historyChanged_ = false;
+        // Everything is in the saved file: nothing is left to recover.
+        if (recovery_ != nullptr) recovery_->discard();
+        saved = true;
+        RememberCaseFile(name);
+    });
+    return saved;
+}
+
+void Tf_vek::N3Click() {
+    SaveCaseFile();
+}
+
+void Tf_vek::N2Click() {
+    RunCommand(dialogs_, this,
+               [&] { CopyGridToClipboard(*sg1, 0, 0, kHistoryColumns - 1, kHistoryGridRows - 1); });
+}
+
+void Tf_vek::closeEvent(QCloseEvent* event) {
+    if (!HistoryMayBeReplaced()) {
+        event->ignore();
+        return;
+    }
+    // A clean close leaves nothing to recover.
+    if (recovery_ != nullptr) recovery_->discard();
+    if (settings_ != nullptr) settings_->setWindowPosition(pos());
+    QMainWindow::closeEvent(event);
+}
+
+void Tf_vek::N5Click() {
+    EnsureToolWindows();
+    auto* page = qobject_cast<Tprinform*>(printPage_);
+    if (page == nullptr) return;
+    page->fillFrom(cases_[0]);
+    page->exec();
+}
+
+void Tf_vek::N1Click() {
+    PrintWindowOnDefaultPrinter(*this, ScaleMode::FitToPage, dialogs_);
+}
+
+void Tf_vek::N7Click() {
+    EnsureToolWindows();
+    if (dataMake_ != nullptr) dataMake_->exec();
+}
+
+void Tf_vek::N8Click() {
+    EnsureToolWindows();
+    if (keisuuMake_ != nullptr) keisuuMake_->exec();
+}
+
+void Tf_vek::designSearchClick() {
+    // One window for the session: it keeps its inputs and results while hidden.
+    if (designSearch_ == nullptr) designSearch_ = new DesignSearchWindow(*this, dialogs_, this);
+    designSearch_->show();
+    designSearch_->raise();
+    designSearch_->activateWindow();
+}
+
+void Tf_vek::ApplySearchResult(const SearchCandidate& candidate) {
+    bool typed = false;
+    RunCommand(dialogs_, this, [&] {
+        const DesignCase& design = candidate.design;
+        const SearchApplyTexts texts = SearchApplyTextsOf(candidate);
+        SelectMaterial(design.materialNo);
+        FillDiameterList(design.materialNo);
+        {
+            const QSignalBlocker block(ComboBox6);
+            ComboBox6->setCurrentIndex(design.wireDiaIndex < ComboBox6->count() ? design.wireDiaIndex : -1);
+        }
+        DesignCase& c = cases_[0];
+        // The search typed its coil diameters in one mode; the window takes them in that mode.
+        c.diaMode = design.diaMode;
+        if (const std::optional<std::string> label = CaseDisplayTexts(c).diameterLabel)
+            Label48->setText(WindowText(*label));
+        c.inputMode = 1;
+        ApplyInputMode();
+        Edit18->setText(WindowText(texts.coilDia));
+        Edit19->setText(WindowText(texts.turns));
+        Edit4->setText(WindowText(texts.angle1));
+        Edit5->setText(WindowText(texts.angle2));
+        Edit12->setText(WindowText(texts.arm1));
+        Edit13->setText(WindowText(texts.arm2));
+        soto->setChecked(design.outward != 0);
+        hidari->setChecked(design.leftHand != 0);
+        typed = true;
+    });
+    if (typed) BitBtn2Click();
+}

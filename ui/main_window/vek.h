@@ -1,0 +1,304 @@
+// The main window: every input and result of the current design case, the two
+// drawings, the history grid and the menu. Handlers read the controls into the
+// current case, call the core and write the controls back.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "core/base/unit_text.h"
+#include "core/base/units.h"
+#include "core/calc/design_case.h"
+#include "core/materials/coefficients.h"
+#include "core/materials/material_selection.h"
+#include "core/materials/material_table.h"
+#include "core/report/report_text.h"
+#include "ui/common/dialogs.h"
+
+class Settings;
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPrinter;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+class QRect;
+class QToolButton;
+class ImageControl;
+class HistoryGrid;
+class MessageListGrowth;
+class HelpWindow;
+class HistoryRecovery;
+class DesignSearchWindow;
+namespace torsion {
+struct SearchCandidate;
+}
+class CharacteristicPage;
+struct ReportData;
+
+// Input boxes accept input in aqua and only display in white.
+inline const QColor kInputColour(0, 255, 255);
+inline const QColor kDisplayColour(255, 255, 255);
+inline const QColor kMessageErrorColour(255, 0, 0);
+// Paints a box in its colour in every colour group, so a disabled box shows it too.
+void SetBoxColour(QWidget* w, const QColor& colour);
+
+class Tf_vek : public QMainWindow {
+    Q_OBJECT
+  public:
+    Tf_vek(torsion::MaterialTable& materials, torsion::KindIndex& kinds,
+           torsion::CoefficientRecord& coefficients, Dialogs& dialogs, const QString& appDir,
+           QWidget* parent = nullptr);
+    ~Tf_vek() override;
+
+    torsion::CaseTable& cases() { return cases_; }
+    torsion::MaterialTable& materials() { return materials_; }
+    torsion::KindIndex& kinds() { return kinds_; }
+    torsion::CoefficientRecord& coefficients() { return coefficients_; }
+    Dialogs& dialogs() { return dialogs_; }
+    const QString& appDir() const { return appDir_; }
+
+    // What the program remembers between runs. Given after the start-up steps, which
+    // it then follows: the unit, the window's position, the recent case files and the
+    // folder of the file dialogs. Without it nothing is remembered.
+    void setSettings(Settings& settings);
+    Settings* settings() const { return settings_; }
+
+    // The tool windows created after the main window; the menu handlers show them.
+    void setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* printPage);
+    // Or a function that creates them (and calls setToolWindows) when first needed.
+    void setToolWindowMaker(std::function<void()> make) { makeToolWindows_ = std::move(make); }
+    void EnsureToolWindows();
+
+    // On a screen whose available area is smaller than the window, the window shrinks
+    // to fit it and its content scrolls; on a larger screen nothing changes.
+    void FitToScreen(const QRect& available);
+    // Keeps a copy of the history in folder while the program runs and offers to
+    // restore what a run that did not close left there.
+    void EnableRecovery(const QString& folder);
+    QDialog* dataMakeWindow() const { return dataMake_; }
+    QDialog* keisuuMakeWindow() const { return keisuuMake_; }
+    QDialog* printPageWindow() const { return printPage_; }
+
+    // Window side of the calculation. They throw CommandError; the handlers run them
+    // inside RunCommand.
+    void ReadWindowToCase();
+    void ShowCase(int slot);
+    void CheckCase();
+    void UpdateRecommended();
+    void ApplyInputMode();
+
+    // The linked material lists.
+    void FillKindList();
+    void FillSymbolList(int kind);
+    void FillDiameterList(int recordNo);
+    void SelectMaterial(int recordNo);
+
+    // Rows 0 and 1, column 0 and the slot rows of the history grid.
+    void InitHistoryGrid();
+
+    // True while history slots hold cases stored or read since the last successful save.
+    bool historyUnsaved() const;
+
+    ImageControl* fatigueImage() const { return Image1; }
+    ImageControl* springImage() const { return Image2; }
+    // The page "＜　特性・公差　＞": tolerance grade, diagram and table.
+    CharacteristicPage* characteristicPage() const { return TabSheet3; }
+
+    // "設計探索": puts a found design into the window as if typed (kind, symbol, wire
+    // diameter, coil diameter, turns, angles, arms, flags; angle mode) and runs "計算".
+    void ApplySearchResult(const torsion::SearchCandidate& candidate);
+    DesignSearchWindow* designSearchWindow() const { return designSearch_; }
+    // The title block of the calculation report, asked for the first time a report is
+    // made and kept in the settings.
+    const std::optional<torsion::TitleBlock>& reportTitleBlock() const { return reportTitle_; }
+    void setReportTitleBlock(const torsion::TitleBlock& title) { reportTitle_ = title; }
+    // Chooses the printer of the printed report (by default the print dialog); false
+    // cancels the print.
+    void setPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }
+
+    // The unit in which moments, stresses and rates are shown and typed (kgf by default).
+    torsion::UnitSystem unitSystem() const { return unitSystem_; }
+    // Shows every moment, stress and rate of the window and the history grid in the
+    // unit; boxes still showing what the window wrote show the same values, typed
+    // numbers are converted. The cases do not change.
+    void setUnitSystem(torsion::UnitSystem unit);
+
+    // Reads a case file as "読み取り" does once its dialog is confirmed.
+    void ReadCaseFileNamed(const QString& name);
+
+  signals:
+    void unitSystemChanged(torsion::UnitSystem unit);
+
+  public slots:
+    // Input items and results.
+    void BitBtn2Click();                  // "計算": read, calculate, show, check, draw the spring
+    void BitBtn1Click();                  // coil diameter switch: inner → mean → outer
+    void dlchengClick();                  // 表示 → 角度・荷重切替: angles or moments are given
+    void Edit18KeyPress();                // Enter in the coil diameter box
+    void Edit18Exit();                    // leaving the coil diameter box
+    void Edit19KeyPress();                // Enter in the turns box
+    void Edit19Exit();                    // leaving the turns box
+    void sotoClick();                     // "外方向" ticked or cleared
+    void ComboBox5Change(int index);      // material kind chosen
+    void ComboBox7Change(int index);      // material symbol chosen
+    void ComboBox6Change(int index);      // wire diameter chosen
+    void SpeedButton7Click();             // recommended largest angle into φ2
+    void SpeedButton1Click();             // recommended largest moment into M2
+    void help2Click();                    // ヘルプ → ヘルプ: the help page
+    void N4Click();                       // 編集 → 寿命グラフコピー: the diagram to the clipboard
+    void CharacteristicGraphCopyClick();  // 編集 → 特性グラフコピー: the torque–angle diagram
+
+    // History, case file, print and editor commands.
+    void SpeedButton5Click();  // "▼": store the current case in the slot
+    void SpeedButton6Click();  // "▲": bring the slot's case back
+    void sg1Click();           // a history row chosen: bring its case back
+    void Edit2Click();         // ファイル → 読み取り: read a case file
+    void N3Click();            // ファイル → 保存: save the history
+    void N2Click();            // 編集 → 全データーコピー: the history as text
+    void N5Click();            // ファイル → 要目表印刷: the data sheet page
+    void N1Click();            // ファイル → 画面印刷: print the window
+    void N7Click();            // ツール → 材料編集: the material table editor
+    void N8Click();            // ツール → 係数編集: the coefficient window
+    void designSearchClick();  // ツール → 設計探索: the design search window
+
+    // The unit choice of "表示" and the recent case files of "ファイル".
+    void UnitKgfClick();                        // 表示 → kgf 単位
+    void UnitSIClick();                         // 表示 → SI 単位
+    void RecentFileClick(const QString& name);  // ファイル → 最近使ったファイル → name
+
+    // Exports: the history as CSV, the spring drawing as DXF, the calculation report.
+    void CsvExportClick();    // ファイル → CSV 出力
+    void DxfExportClick();    // ファイル → DXF 出力
+    void ReportPdfClick();    // ファイル → 計算書 PDF 出力
+    void ReportPrintClick();  // ファイル → 計算書印刷
+    void ReportTitleClick();  // ファイル → 計算書の表題欄...
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildMenu();
+    void FormCreate();
+    void DiameterCheck();
+    void TurnsEntered();
+    int HistorySlotNumber() const;
+    void ShowCharacteristics();
+    bool SaveCaseFile();
+    // Asks the close question when the history holds unsaved cases; false to stop.
+    bool HistoryMayBeReplaced();
+    // Reads a chosen case file after the checks; false when nothing was read.
+    bool ReadCaseFileChecked(const QString& name);
+    // Writes the history to the recovery file after a change.
+    void WriteRecovery();
+    void ApplyUnitSystem(torsion::UnitSystem unit);
+    void ShowValue(QLineEdit* box, double kgfValue);
+    std::optional<torsion::WrittenValue> WrittenValueOf(QLineEdit* box) const;
+    void SetMomentCaption(double maxMoment, bool applied);
+    void RememberCaseFile(const QString& name);
+    void FillRecentFilesMenu();
+    bool EnsureReportTitle(bool ask);
+    ReportData CurrentReport() const;
+
+    torsion::MaterialTable& materials_;
+    torsion::KindIndex& kinds_;
+    torsion::CoefficientRecord& coefficients_;
+    Dialogs& dialogs_;
+    QString appDir_;
+    Settings* settings_ = nullptr;
+    torsion::CaseTable cases_{};
+
+    std::function<void()> makeToolWindows_;
+    QDialog* dataMake_ = nullptr;
+    QDialog* keisuuMake_ = nullptr;
+    QDialog* printPage_ = nullptr;
+    DesignSearchWindow* designSearch_ = nullptr;
+
+    torsion::UnitSystem unitSystem_ = torsion::UnitSystem::Kgf;
+    // What the window last wrote into the boxes of moments, stresses and the rate, and
+    // the moment of the recommended-values caption (Label56) with its form.
+    std::map<QLineEdit*, torsion::WrittenValue> writtenValues_;
+    std::optional<double> captionMoment_;
+    bool captionApplied_ = false;
+    bool historyChanged_ = false;
+    HelpWindow* helpWindow_ = nullptr;
+    std::unique_ptr<HistoryRecovery> recovery_;
+    bool recoveryFailureShown_ = false;
+    QString lastCaseOpenName_;
+    QString lastCaseSaveName_ = QStringLiteral("nspring.nbd");
+    QString lastCsvName_ = QStringLiteral("履歴.csv");
+    QString lastDxfName_ = QStringLiteral("ばね.dxf");
+    QString lastReportName_;
+    std::optional<torsion::TitleBlock> reportTitle_;
+    std::function<bool(QPrinter&)> choosePrinter_;
+
+    // Controls, named as their objectName; docs/architecture.md has the glossary.
+    // Input items ("入力項目").
+    QGroupBox* GroupBox1 = nullptr;
+    ImageControl* Image5 = nullptr;  // the input sketch
+    QLineEdit* Edit4 = nullptr;      // angle φ1
+    QLineEdit* Edit5 = nullptr;      // angle φ2
+    QLineEdit* Edit6 = nullptr;      // moment M1
+    QLineEdit* Edit7 = nullptr;      // moment M2
+    QLineEdit* Edit12 = nullptr;     // arm a1
+    QLineEdit* Edit13 = nullptr;     // arm a2
+    QPushButton* BitBtn1 = nullptr;  // coil diameter switch
+    QLabel* Label48 = nullptr;       // "内径" / "平均径" / "外径"
+    QLineEdit* Edit18 = nullptr;     // coil diameter
+    QLineEdit* Edit19 = nullptr;     // turns
+    QComboBox* ComboBox5 = nullptr;  // material kind
+    QComboBox* ComboBox7 = nullptr;  // material symbol
+    QComboBox* ComboBox6 = nullptr;  // wire diameter
+    QCheckBox* soto = nullptr;       // "外方向": loaded outwards
+    QCheckBox* hidari = nullptr;     // "左巻き": left-hand winding
+    QLabel* Label28 = nullptr;       // spring index
+    QLabel* Label11 = nullptr;       // its recommended range
+    // Recommended values ("推奨値").
+    QGroupBox* GroupBox5 = nullptr;
+    QLabel* Label30 = nullptr;            // largest angle
+    QToolButton* SpeedButton7 = nullptr;  // ... into φ2
+    QLabel* Label56 = nullptr;            // largest moment
+    QToolButton* SpeedButton1 = nullptr;  // ... into M2
+    QLabel* Label45 = nullptr;            // guide-rod diameter
+    // Results ("計算結果") and the history slot buttons.
+    QGroupBox* GroupBox2 = nullptr;
+    QLineEdit* Edit8 = nullptr;                   // spring constant
+    QLineEdit* Edit9 = nullptr;                   // bending stress
+    QLineEdit* Edit11 = nullptr;                  // allowable stress
+    QLineEdit* Edit10 = nullptr;                  // expected life
+    QPushButton* BitBtn2 = nullptr;               // "計算"
+    QListWidget* ListBox1 = nullptr;              // messages of the checks
+    MessageListGrowth* messageGrowth_ = nullptr;  // lets ListBox1 grow over the window
+    QSpinBox* SpinEdit1 = nullptr;                // history slot number
+    QToolButton* SpeedButton5 = nullptr;          // "▼" store
+    QToolButton* SpeedButton6 = nullptr;          // "▲" bring back
+    // Drawings and pages.
+    QGroupBox* GroupBox3 = nullptr;
+    ImageControl* Image1 = nullptr;           // fatigue-strength diagram
+    QTabWidget* PageControl1 = nullptr;       // history, spring shape and characteristic pages
+    HistoryGrid* sg1 = nullptr;               // the history grid
+    ImageControl* Image2 = nullptr;           // the spring drawing
+    CharacteristicPage* TabSheet3 = nullptr;  // "＜　特性・公差　＞"
+    // Menu.
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* RecentFiles1 = nullptr;  // ファイル → 最近使ったファイル
+    QAction* UnitKgf = nullptr;     // 表示 → kgf 単位
+    QAction* UnitSI = nullptr;      // 表示 → SI 単位
+};

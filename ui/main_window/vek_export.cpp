@@ -1,0 +1,115 @@
+// The main window's exports: the history as a CSV file, the spring drawing as a DXF
+// file and the calculation report as a PDF file or on a printer.
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QString>
+
+#include "cad/spring_dxf.h"
+#include "core/files/history_csv.h"
+#include "core/geometry/spring_outline.h"
+#include "drawing/calculation_report.h"
+#include "ui/common/settings.h"
+#include "ui/common/sjis.h"
+#include "ui/main_window/characteristic_page.h"
+#include "ui/main_window/title_block_dialog.h"
+#include "ui/main_window/vek.h"
+#include "ui/print/window_print.h"
+
+using namespace torsion;
+
+void Tf_vek::CsvExportClick() {
+    RunCommand(dialogs_, this, [&] {
+        const QString name = dialogs_.saveFileName(this, QStringLiteral("CSV|*.csv"), lastCsvName_);
+        if (name.isEmpty()) return;
+        lastCsvName_ = name;
+        WriteHistoryCsv(name.toStdString(), cases_, MaterialSymbolsUtf8(materials_), unitSystem());
+    });
+}
+
+void Tf_vek::DxfExportClick() {
+    RunCommand(dialogs_, this, [&] {
+        // The spring of the current case; a size that cannot be drawn is reported before
+        // the dialog asks for a name.
+        const DesignCase& c = cases_[0];
+        const SpringOutline outline = SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2);
+        const QString name = dialogs_.saveFileName(this, QStringLiteral("DXF|*.dxf"), lastDxfName_);
+        if (name.isEmpty()) return;
+        lastDxfName_ = name;
+        WriteSpringDxf(name.toStdString(), outline);
+    });
+}
+
+// ---- calculation report ------------------------------------------------------------
+
+namespace {
+
+const QString kTitleKeys[] = {QStringLiteral("Report/product"), QStringLiteral("Report/drawingNo"),
+                              QStringLiteral("Report/designer"), QStringLiteral("Report/date")};
+const QString kTitleEnteredKey = QStringLiteral("Report/titleEntered");
+
+std::optional<TitleBlock> StoredTitle(const Settings* settings) {
+    if (settings == nullptr || settings->intValue(kTitleEnteredKey, 0, 0, 1) != 1) return std::nullopt;
+    const auto text = [&](int i) { return settings->stringValue(kTitleKeys[i]).toStdString(); };
+    return TitleBlock{text(0), text(1), text(2), text(3)};
+}
+
+void StoreTitle(Settings* settings, const TitleBlock& title) {
+    if (settings == nullptr) return;
+    const std::string* texts[] = {&title.productName, &title.drawingNo, &title.designer, &title.date};
+    for (int i = 0; i < 4; ++i) settings->setString(kTitleKeys[i], QString::fromStdString(*texts[i]));
+    settings->setInt(kTitleEnteredKey, 1);
+}
+
+}  // namespace
+
+bool Tf_vek::EnsureReportTitle(bool ask) {
+    // Entered once, the title block is kept in the settings for the next runs.
+    if (!reportTitle_) reportTitle_ = StoredTitle(settings_);
+    if (reportTitle_ && !ask) return true;
+    TitleBlockDialog dialog(reportTitle_.value_or(TitleBlock{}), this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    reportTitle_ = dialog.titleBlock();
+    StoreTitle(settings_, *reportTitle_);
+    return true;
+}
+
+ReportData Tf_vek::CurrentReport() const {
+    const DesignCase& c = cases_[0];
+    const std::vector<std::string> symbols = MaterialSymbolsUtf8(materials_);
+    const bool known = c.materialNo >= 0 && c.materialNo < static_cast<int>(symbols.size());
+    // The tolerances of the grade chosen on the characteristic page.
+    const int grade =
+        characteristicPage() != nullptr ? characteristicPage()->grade() : kDefaultToleranceGrade;
+    return MakeReportData(c, materials_,
+                          known ? symbols[static_cast<std::size_t>(c.materialNo)] : std::string(),
+                          unitSystem(), reportTitle_.value_or(TitleBlock{}), grade);
+}
+
+void Tf_vek::ReportTitleClick() {
+    EnsureReportTitle(true);
+}
+
+void Tf_vek::ReportPdfClick() {
+    RunCommand(dialogs_, this, [&] {
+        if (!EnsureReportTitle(false)) return;
+        const QString proposed = lastReportName_.isEmpty() ? ReportFileName(*reportTitle_) : lastReportName_;
+        const QString name = dialogs_.saveFileName(this, QString::fromUtf8(kPdfFilter), proposed);
+        if (name.isEmpty()) return;
+        lastReportName_ = name;
+        WriteReportPdf(name, CurrentReport());
+    });
+}
+
+void Tf_vek::ReportPrintClick() {
+    RunCommand(dialogs_, this, [&] {
+        if (!EnsureReportTitle(false)) return;
+        QPrinter printer(QPrinter::HighResolution);
+        const bool chosen = choosePrinter_ ? choosePrinter_(printer) : [&] {
+            QPrintDialog dialog(&printer, this);
+            dialog.setWindowTitle(QStringLiteral("計算書の印刷"));
+            return dialog.exec() == QDialog::Accepted;
+        }();
+        if (!chosen) return;
+        if (!PaintCalculationReport(printer, CurrentReport())) throw CommandError("計算書を印刷できません");
+    });
+}

@@ -1,0 +1,460 @@
+#include "ui/search/design_search_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QThread>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <string>
+
+#include "core/base/command_error.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_text.h"
+#include "core/materials/fatigue_life.h"
+#include "drawing/japanese_font.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/sjis.h"
+#include "ui/common/window_text.h"
+#include "ui/main_window/vek.h"
+
+using namespace torsion;
+
+namespace {
+
+// A search that ends sooner than this shows no progress bar at all.
+constexpr int kQuietMilliseconds = 100;
+constexpr int kProgressSteps = 1000;
+constexpr int kCandidateRole = Qt::UserRole;
+constexpr int kSortRole = Qt::UserRole + 1;
+// The first column is the rank, so sorting by it brings the ranked order back.
+constexpr int kFirstValueColumn = 1;
+
+// Sorts by the number behind the text, not by the text.
+class NumberItem : public QTableWidgetItem {
+  public:
+    NumberItem(const QString& text, double value) : QTableWidgetItem(text) {
+        setData(kSortRole, value);
+        setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    bool operator<(const QTableWidgetItem& other) const override {
+        return data(kSortRole).toDouble() < other.data(kSortRole).toDouble();
+    }
+};
+
+QLineEdit* NumberEdit(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setFixedWidth(80);
+    SetBoxColour(edit, kInputColour);
+    return edit;
+}
+
+// An empty box means "no limit", which the search takes as 0.
+double NumberOrZero(const QLineEdit* edit) {
+    const QString text = edit->text().trimmed();
+    return text.isEmpty() ? 0.0 : ParseNumber(text.toStdString());
+}
+
+}  // namespace
+
+// What the search thread reads and writes. The table and the kind index are copies, so
+// an edit of the material table meanwhile cannot reach the running search.
+struct DesignSearchWindow::Job {
+    SearchInputs inputs;
+    MaterialTable table{};
+    KindIndex index{};
+    SearchOutcome outcome;
+    std::string error;
+    std::atomic<bool> cancel{false};
+    std::atomic<int> progress{0};
+};
+
+DesignSearchWindow::DesignSearchWindow(Tf_vek& main, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), main_(main), dialogs_(dialogs), unit_(main.unitSystem()) {
+    setObjectName(QStringLiteral("design_search"));
+    setWindowTitle(QStringLiteral("設計探索"));
+    setFont(JapaneseFont());
+    setModal(false);
+    BuildControls();
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(50);
+    connect(progressTimer_, &QTimer::timeout, this, &DesignSearchWindow::ShowProgress);
+    connect(&main_, &Tf_vek::unitSystemChanged, this, &DesignSearchWindow::UnitChanged);
+    FillFromCurrentCase();
+}
+
+DesignSearchWindow::~DesignSearchWindow() {
+    if (worker_ != nullptr) {
+        job_->cancel = true;
+        worker_->wait();
+    }
+}
+
+void DesignSearchWindow::BuildControls() {
+    resize(1180, 700);
+    auto* top = new QVBoxLayout(this);
+    auto* inputs = new QHBoxLayout;
+    top->addLayout(inputs);
+
+    auto* left = new QVBoxLayout;
+    inputs->addLayout(left);
+    auto addRow = [](QGridLayout* grid, int row, const QString& caption, QWidget* field,
+                     const QString& unit) {
+        grid->addWidget(new QLabel(caption), row, 0);
+        grid->addWidget(field, row, 1);
+        if (!unit.isEmpty()) grid->addWidget(new QLabel(unit), row, 2);
+    };
+
+    auto* requirement = new QGroupBox(QStringLiteral("要求"), this);
+    auto* req = new QGridLayout(requirement);
+    moment2Edit = NumberEdit("moment2Edit", requirement);
+    angle2Edit = NumberEdit("angle2Edit", requirement);
+    toleranceEdit = NumberEdit("toleranceEdit", requirement);
+    angle1Edit = NumberEdit("angle1Edit", requirement);
+    addRow(req, 0, QStringLiteral("トルク M2"), moment2Edit, QString());
+    moment2Unit = new QLabel(WindowText(MomentUnitText(unit_)), requirement);
+    moment2Unit->setObjectName(QStringLiteral("moment2Unit"));
+    req->addWidget(moment2Unit, 0, 2);
+    addRow(req, 1, QStringLiteral("ねじれ角 φ2"), angle2Edit, QStringLiteral("度"));
+    addRow(req, 2, QStringLiteral("M2 の許容差 ±"), toleranceEdit, QStringLiteral("%"));
+    addRow(req, 3, QStringLiteral("ねじれ角 φ1"), angle1Edit, QStringLiteral("度（M1 はばね定数から）"));
+    left->addWidget(requirement);
+
+    auto* arms = new QGroupBox(QStringLiteral("腕・方向"), this);
+    auto* armGrid = new QGridLayout(arms);
+    arm1Edit = NumberEdit("arm1Edit", arms);
+    arm2Edit = NumberEdit("arm2Edit", arms);
+    addRow(armGrid, 0, QStringLiteral("腕の長さ a1"), arm1Edit, QStringLiteral("mm"));
+    addRow(armGrid, 1, QStringLiteral("腕の長さ a2"), arm2Edit, QStringLiteral("mm"));
+    outwardCheck = new QCheckBox(QStringLiteral("外向き荷重"), arms);
+    outwardCheck->setObjectName(QStringLiteral("outwardCheck"));
+    leftHandCheck = new QCheckBox(QStringLiteral("左巻き"), arms);
+    leftHandCheck->setObjectName(QStringLiteral("leftHandCheck"));
+    armGrid->addWidget(outwardCheck, 2, 0);
+    armGrid->addWidget(leftHandCheck, 2, 1);
+    left->addWidget(arms);
+
+    auto* middle = new QVBoxLayout;
+    inputs->addLayout(middle);
+    auto* turns = new QGroupBox(QStringLiteral("巻数"), this);
+    auto* turnsGrid = new QGridLayout(turns);
+    wholeTurnsRadio = new QRadioButton(QStringLiteral("整数巻＋端数"), turns);
+    wholeTurnsRadio->setObjectName(QStringLiteral("wholeTurnsRadio"));
+    wholeTurnsRadio->setChecked(true);
+    anyTurnsRadio = new QRadioButton(QStringLiteral("任意の巻数（小数2桁）"), turns);
+    anyTurnsRadio->setObjectName(QStringLiteral("anyTurnsRadio"));
+    turnsMinSpin = new QSpinBox(turns);
+    turnsMinSpin->setObjectName(QStringLiteral("turnsMinSpin"));
+    turnsMaxSpin = new QSpinBox(turns);
+    turnsMaxSpin->setObjectName(QStringLiteral("turnsMaxSpin"));
+    for (QSpinBox* spin : {turnsMinSpin, turnsMaxSpin}) spin->setRange(0, 10000);
+    turnsMinSpin->setValue(1);
+    turnsMaxSpin->setValue(30);
+    fractionEdit = NumberEdit("fractionEdit", turns);
+    turnsGrid->addWidget(wholeTurnsRadio, 0, 0, 1, 3);
+    turnsGrid->addWidget(anyTurnsRadio, 1, 0, 1, 3);
+    addRow(turnsGrid, 2, QStringLiteral("最小"), turnsMinSpin, QStringLiteral("巻"));
+    addRow(turnsGrid, 3, QStringLiteral("最大"), turnsMaxSpin, QStringLiteral("巻"));
+    addRow(turnsGrid, 4, QStringLiteral("端数（腕の間の角度）"), fractionEdit, QStringLiteral("巻"));
+    connect(anyTurnsRadio, &QRadioButton::toggled, fractionEdit, &QWidget::setDisabled);
+    middle->addWidget(turns);
+
+    auto* coil = new QGroupBox(QStringLiteral("コイル径"), this);
+    auto* coilGrid = new QGridLayout(coil);
+    outerDiaMaxEdit = NumberEdit("outerDiaMaxEdit", coil);
+    guideRodEdit = NumberEdit("guideRodEdit", coil);
+    stepEdit = NumberEdit("stepEdit", coil);
+    addRow(coilGrid, 0, QStringLiteral("外径の上限"), outerDiaMaxEdit,
+           QStringLiteral("mm（空欄は制限なし）"));
+    addRow(coilGrid, 1, QStringLiteral("案内棒径"), guideRodEdit, QStringLiteral("mm 以上"));
+    addRow(coilGrid, 2, QStringLiteral("コイル径の刻み"), stepEdit, QStringLiteral("mm"));
+    middle->addWidget(coil);
+
+    auto* right = new QVBoxLayout;
+    inputs->addLayout(right, 1);
+    auto* materials = new QGroupBox(QStringLiteral("材料"), this);
+    auto* materialBox = new QVBoxLayout(materials);
+    materialTree = new QTreeWidget(materials);
+    materialTree->setObjectName(QStringLiteral("materialTree"));
+    materialTree->setHeaderHidden(true);
+    materialBox->addWidget(materialTree);
+    right->addWidget(materials, 1);
+
+    auto* choices = new QGroupBox(QStringLiteral("条件・順位"), this);
+    auto* choiceGrid = new QGridLayout(choices);
+    lifeCombo = new QComboBox(choices);
+    lifeCombo->setObjectName(QStringLiteral("lifeCombo"));
+    lifeCombo->addItem(QStringLiteral("指定なし"), kLifeClasses - 1);
+    for (int lifeClass = 0; lifeClass < kLifeClasses - 1; ++lifeClass)
+        lifeCombo->addItem(WindowText(LifeLabel(lifeClass)) + QStringLiteral("回以上"), lifeClass);
+    rankingCombo = new QComboBox(choices);
+    rankingCombo->setObjectName(QStringLiteral("rankingCombo"));
+    rankingCombo->addItem(QStringLiteral("線材の体積が小さい順"),
+                          static_cast<int>(SearchRanking::WireVolume));
+    rankingCombo->addItem(QStringLiteral("応力の余裕 σa/σ2 が大きい順"),
+                          static_cast<int>(SearchRanking::StressMargin));
+    rankingCombo->addItem(QStringLiteral("期待寿命が長い順"), static_cast<int>(SearchRanking::Life));
+    rankingCombo->addItem(QStringLiteral("外径が小さい順"), static_cast<int>(SearchRanking::OuterDia));
+    addRow(choiceGrid, 0, QStringLiteral("期待寿命"), lifeCombo, QString());
+    addRow(choiceGrid, 1, QStringLiteral("順位"), rankingCombo, QString());
+    right->addWidget(choices);
+
+    auto* buttons = new QHBoxLayout;
+    top->addLayout(buttons);
+    auto button = [&](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    fromCaseButton = button("fromCaseButton", QStringLiteral("現在の設計から"));
+    searchButton = button("searchButton", QStringLiteral("探索"));
+    cancelButton = button("cancelButton", QStringLiteral("中止"));
+    cancelButton->setEnabled(false);
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName(QStringLiteral("progressBar"));
+    progressBar->setRange(0, kProgressSteps);
+    progressBar->setVisible(false);
+    buttons->addWidget(progressBar, 1);
+    buttons->addStretch();
+    applyButton = button("applyButton", QStringLiteral("適用"));
+    closeButton = button("closeButton", QStringLiteral("閉じる"));
+    connect(fromCaseButton, &QPushButton::clicked, this, &DesignSearchWindow::FillFromCurrentCase);
+    connect(searchButton, &QPushButton::clicked, this, &DesignSearchWindow::searchClick);
+    connect(cancelButton, &QPushButton::clicked, this, &DesignSearchWindow::cancelClick);
+    connect(applyButton, &QPushButton::clicked, this, &DesignSearchWindow::applyClick);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+
+    summaryLabel = new QLabel(this);
+    summaryLabel->setObjectName(QStringLiteral("summaryLabel"));
+    top->addWidget(summaryLabel);
+    noneFeasibleLabel = new QLabel(this);
+    noneFeasibleLabel->setObjectName(QStringLiteral("noneFeasibleLabel"));
+    QPalette red = noneFeasibleLabel->palette();
+    red.setColor(QPalette::WindowText, kMessageErrorColour);
+    noneFeasibleLabel->setPalette(red);
+    noneFeasibleLabel->setVisible(false);
+    top->addWidget(noneFeasibleLabel);
+
+    resultTable = new QTableWidget(0, kFirstValueColumn + kSearchColumns, this);
+    resultTable->setObjectName(QStringLiteral("resultTable"));
+    resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    resultTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    resultTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    resultTable->verticalHeader()->setVisible(false);
+    resultTable->verticalHeader()->setDefaultSectionSize(20);
+    resultTable->setSortingEnabled(true);
+    connect(resultTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ApplyRow(row); });
+    top->addWidget(resultTable, 1);
+    FillResults();
+}
+
+void DesignSearchWindow::FillMaterialTree() {
+    materialTree->clear();
+    const MaterialTable& table = main_.materials();
+    const KindIndex& index = main_.kinds();
+    const std::vector<int> searchable = SearchableRecords(table, index);
+    for (const KindEntry& kind : KindListEntries(index, table)) {
+        auto* kindItem = new QTreeWidgetItem(materialTree, {FromSjis(kind.nameSjis)});
+        kindItem->setFlags(kindItem->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
+        for (int slot = 0; slot < index.kindCount[static_cast<std::size_t>(kind.kindNo)]; ++slot) {
+            const int record = MaterialNoAt(index, kind.kindNo, slot);
+            if (std::find(searchable.begin(), searchable.end(), record) == searchable.end()) continue;
+            const MaterialRecord* r = RecordOrNull(table, record);
+            auto* symbolItem = new QTreeWidgetItem(kindItem, {FromSjis(ShortStringValue(r->symbol))});
+            symbolItem->setFlags(symbolItem->flags() | Qt::ItemIsUserCheckable);
+            symbolItem->setData(0, kCandidateRole, record);
+            symbolItem->setCheckState(0, Qt::Checked);
+        }
+        if (kindItem->childCount() == 0) delete kindItem;
+    }
+    materialTree->expandAll();
+}
+
+void DesignSearchWindow::FillFromCurrentCase() {
+    const SearchInputs in = SearchInputsFromCase(main_.cases()[0]);
+    moment2Edit->setText(WindowText(FormatShownShort(in.moment2, unit_)));
+    angle2Edit->setText(FullNumberText(in.angle2));
+    toleranceEdit->setText(FullNumberText(in.tolerancePct));
+    angle1Edit->setText(FullNumberText(in.angle1));
+    arm1Edit->setText(FullNumberText(in.arm1));
+    arm2Edit->setText(FullNumberText(in.arm2));
+    outwardCheck->setChecked(in.outward);
+    leftHandCheck->setChecked(in.leftHand);
+    wholeTurnsRadio->setChecked(true);
+    turnsMinSpin->setValue(in.turnsMin);
+    turnsMaxSpin->setValue(in.turnsMax);
+    fractionEdit->setText(FullNumberText(in.turnsFraction));
+    outerDiaMaxEdit->setText(in.outerDiaMax > 0 ? FullNumberText(in.outerDiaMax) : QString());
+    guideRodEdit->setText(FullNumberText(in.guideRodMin));
+    stepEdit->setText(FullNumberText(in.coilDiaStep));
+    FillMaterialTree();
+}
+
+SearchInputs DesignSearchWindow::ReadInputs() const {
+    auto number = [](const QLineEdit* edit) { return ParseNumber(edit->text().toStdString()); };
+    SearchInputs in;
+    in.moment2 = FromShownUnit(number(moment2Edit), unit_);
+    in.angle2 = number(angle2Edit);
+    in.tolerancePct = number(toleranceEdit);
+    in.angle1 = number(angle1Edit);
+    in.arm1 = number(arm1Edit);
+    in.arm2 = number(arm2Edit);
+    in.outward = outwardCheck->isChecked();
+    in.leftHand = leftHandCheck->isChecked();
+    in.anyTurns = anyTurnsRadio->isChecked();
+    in.turnsMin = turnsMinSpin->value();
+    in.turnsMax = turnsMaxSpin->value();
+    in.turnsFraction = in.anyTurns ? 0.0 : number(fractionEdit);
+    in.outerDiaMax = NumberOrZero(outerDiaMaxEdit);
+    in.guideRodMin = NumberOrZero(guideRodEdit);
+    in.coilDiaStep = number(stepEdit);
+    // The coil diameter is typed in the mode the main window uses now.
+    in.diaMode = main_.cases()[0].diaMode;
+    if (in.diaMode < 0 || in.diaMode > 2) in.diaMode = 1;
+    for (int k = 0; k < materialTree->topLevelItemCount(); ++k) {
+        const QTreeWidgetItem* kind = materialTree->topLevelItem(k);
+        for (int s = 0; s < kind->childCount(); ++s)
+            if (kind->child(s)->checkState(0) == Qt::Checked)
+                in.materials.push_back(kind->child(s)->data(0, kCandidateRole).toInt());
+    }
+    if (in.materials.empty()) throw CommandError("材料が選ばれていません");
+    in.lifeClassLimit = lifeCombo->currentData().toInt();
+    in.ranking = static_cast<SearchRanking>(rankingCombo->currentData().toInt());
+    return in;
+}
+
+void DesignSearchWindow::searchClick() {
+    if (worker_ != nullptr) return;
+    auto job = std::make_shared<Job>();
+    bool read = false;
+    RunCommand(dialogs_, this, [&] {
+        job->inputs = ReadInputs();
+        read = true;
+    });
+    if (!read) return;
+    job->table = main_.materials();
+    job->index = main_.kinds();
+    job_ = job;
+    worker_ = QThread::create([job] {
+        try {
+            job->outcome = SearchDesigns(job->inputs, job->table, job->index, [&job](double done) {
+                job->progress = static_cast<int>(done * kProgressSteps);
+                return !job->cancel;
+            });
+        } catch (const CommandError& e) {
+            job->error = e.message();
+        }
+    });
+    connect(worker_, &QThread::finished, this, &DesignSearchWindow::SearchFinished);
+    searchButton->setEnabled(false);
+    cancelButton->setEnabled(true);
+    progressBar->setValue(0);
+    started_.start();
+    progressTimer_->start();
+    worker_->start();
+}
+
+void DesignSearchWindow::cancelClick() {
+    if (job_) job_->cancel = true;
+}
+
+void DesignSearchWindow::ShowProgress() {
+    if (!job_ || started_.elapsed() < kQuietMilliseconds) return;
+    progressBar->setVisible(true);
+    progressBar->setValue(job_->progress);
+}
+
+void DesignSearchWindow::SearchFinished() {
+    progressTimer_->stop();
+    progressBar->setVisible(false);
+    worker_->wait();
+    worker_->deleteLater();
+    worker_ = nullptr;
+    searchButton->setEnabled(true);
+    cancelButton->setEnabled(false);
+    const std::shared_ptr<Job> job = std::move(job_);
+    if (!job->error.empty()) {
+        RunCommand(dialogs_, this, [&] { throw CommandError(job->error); });
+        return;
+    }
+    outcome_ = std::move(job->outcome);
+    FillResults();
+}
+
+void DesignSearchWindow::FillResults() {
+    resultTable->setSortingEnabled(false);
+    resultTable->clearContents();
+    resultTable->setRowCount(static_cast<int>(outcome_.best.size()));
+    QStringList titles{QStringLiteral("順位")};
+    for (int col = 0; col < kSearchColumns; ++col)
+        titles << WindowText(SearchColumnTitle(static_cast<SearchColumn>(col), unit_));
+    resultTable->setHorizontalHeaderLabels(titles);
+    const MaterialTable& table = main_.materials();
+    for (int row = 0; row < static_cast<int>(outcome_.best.size()); ++row) {
+        const SearchCandidate& c = outcome_.best[static_cast<std::size_t>(row)];
+        auto* rank = new NumberItem(QString::number(row + 1), row);
+        rank->setData(kCandidateRole, row);
+        resultTable->setItem(row, 0, rank);
+        for (int col = 0; col < kSearchColumns; ++col) {
+            const auto column = static_cast<SearchColumn>(col);
+            const std::string text = SearchCellText(c, column, unit_, table);
+            QTableWidgetItem* item =
+                column == SearchColumn::Symbol
+                    ? new QTableWidgetItem(FromSjis(text))
+                    : new NumberItem(WindowText(text), SearchCellValue(c, column, unit_));
+            resultTable->setItem(row, kFirstValueColumn + col, item);
+        }
+    }
+    resultTable->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    resultTable->setSortingEnabled(true);
+    resultTable->resizeColumnsToContents();
+
+    summaryLabel->setText(
+        outcome_.examined > 0 || outcome_.cancelled ? WindowText(SearchSummaryText(outcome_)) : QString());
+    const std::string none =
+        outcome_.examined > 0 || outcome_.cancelled ? SearchNoneFeasibleText(outcome_) : "";
+    noneFeasibleLabel->setText(WindowText(none));
+    noneFeasibleLabel->setVisible(!none.empty());
+}
+
+const SearchCandidate* DesignSearchWindow::candidateAt(int row) const {
+    const QTableWidgetItem* item = resultTable->item(row, 0);
+    if (item == nullptr) return nullptr;
+    const int index = item->data(kCandidateRole).toInt();
+    if (index < 0 || index >= static_cast<int>(outcome_.best.size())) return nullptr;
+    return &outcome_.best[static_cast<std::size_t>(index)];
+}
+
+void DesignSearchWindow::ApplyRow(int row) {
+    if (const SearchCandidate* candidate = candidateAt(row)) main_.ApplySearchResult(*candidate);
+}
+
+void DesignSearchWindow::applyClick() {
+    ApplyRow(resultTable->currentRow());
+}
+
+void DesignSearchWindow::UnitChanged(UnitSystem unit) {
+    if (unit == unit_) return;
+    // The typed requirement keeps its value in the new unit; a text that is no number
+    // yet stays as typed.
+    if (const auto moment = ValueInOtherUnit(moment2Edit->text().toStdString(), unit_, unit, std::nullopt))
+        moment2Edit->setText(WindowText(moment->text));
+    unit_ = unit;
+    moment2Unit->setText(WindowText(MomentUnitText(unit_)));
+    FillResults();
+}
