@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QString>
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -44,7 +45,7 @@ constexpr const char* kProgram = "torsion-spring";
 
 const char* const kUsage =
     "使い方:\n"
-    "  torsion-spring                                ウィンドウで起動\n"
+    "  torsion-spring [CASES.nbd]                    ウィンドウで起動 (ケースファイルを開く)\n"
     "  torsion-spring --calc IN.csv [-o OUT.csv]\n"
     "      設計を 1 行ずつ計算 (IN が - なら標準入力)\n"
     "  torsion-spring --csv CASES.nbd [-o OUT.csv] [--units kgf|si]\n"
@@ -62,7 +63,7 @@ const char* const kUsage =
     "                 [--dia-mode inner|mean|outer] [--symbols SWP-B,...] [--life-min 回] [--keep n]\n"
     "                 [--rank volume|margin|life|outer] [--format csv|json] [--units kgf|si] [-o OUT]\n"
     "      設計探索: 条件を満たすばねを順位付きで CSV か JSON に (M は --units の単位)\n"
-    "  torsion-spring --help | --version\n"
+    "  torsion-spring --help | -h | --version\n"
     "共通オプション:\n"
     "  --materials PATH   材料表 (既定: プログラムのフォルダーの zaidat.dst)\n"
     "  -o PATH            出力ファイル (--calc と --csv では既定または - で標準出力)\n"
@@ -98,14 +99,33 @@ struct Options {
     }
 };
 
+const char* const kHelpPointer = "使い方は torsion-spring --help で表示します\n";
+
 bool Contains(const std::vector<std::string>& list, const std::string& item) {
     return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+// The argument as the command line reads it: -h is --help.
+std::string Argument(const char* arg) {
+    const std::string text = arg;
+    return text == "-h" ? "--help" : text;
+}
+
+bool IsCaseFileArgument(const std::string& arg) {
+    if (arg.empty() || arg[0] == '-') return false;
+    if (arg.size() > 4) {
+        std::string suffix = arg.substr(arg.size() - 4);
+        for (char& ch : suffix) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        if (suffix == ".nbd") return true;
+    }
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(arg, ignored);
 }
 
 Options ParseOptions(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+        const std::string arg = Argument(argv[i]);
         const bool isCommand = Contains(kCommands, arg);
         if (!isCommand && !Contains(kValueOptions, arg)) throw UsageError("不明なオプション: " + arg);
         if (isCommand) {
@@ -378,10 +398,24 @@ int RunSearch(const Options& options) {
 
 bool IsCommandLineRun(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+        const std::string arg = Argument(argv[i]);
         if (Contains(kCommands, arg) || Contains(kValueOptions, arg)) return true;
     }
     return false;
+}
+
+std::optional<std::string> CaseFileToOpen(int argc, char** argv) {
+    if (argc != 2 || !IsCaseFileArgument(argv[1])) return std::nullopt;
+    return std::string(argv[1]);
+}
+
+int RefuseUnknownArguments(int argc, char** argv) {
+    // The first argument that is not the one case file the window may open.
+    int unknown = 1;
+    if (argc > 2 && IsCaseFileArgument(argv[1])) unknown = 2;
+    const std::string arg = unknown < argc ? argv[unknown] : std::string();
+    std::cerr << kProgram << ": 不明なオプション: " << arg << "\n" << kHelpPointer;
+    return 2;
 }
 
 int RunCommandLine(int argc, char** argv) {
@@ -410,7 +444,7 @@ int RunCommandLine(int argc, char** argv) {
         if (options.command == "--search") return RunSearch(options);
         throw UsageError("コマンド " + options.command + " はありません");
     } catch (const UsageError& e) {
-        std::cerr << kProgram << ": " << e.what() << "\n\n" << kUsage;
+        std::cerr << kProgram << ": " << e.what() << "\n" << kHelpPointer;
         return 2;
     } catch (const CommandError& e) {
         std::cerr << kProgram << ": " << e.message() << "\n";

@@ -2,8 +2,21 @@
 // the command line. main() asks before any window exists.
 #pragma once
 
+#include <optional>
+#include <string>
+
 // True when the arguments ask for the command line rather than the window program.
 bool IsCommandLineRun(int argc, char** argv);
+
+// The case file the window is to open when the arguments name exactly one and nothing
+// else: an argument that is no option and ends in ".nbd" (in any case) or names an
+// existing regular file. The window opens it, asking its usual questions.
+std::optional<std::string> CaseFileToOpen(int argc, char** argv);
+
+// For arguments that are neither a command nor one case file: names the first argument
+// the program does not know on the standard error, with a pointer to --help, and
+// returns the exit status 2. Touches no window and no display.
+int RefuseUnknownArguments(int argc, char** argv);
 
 // Runs the command the arguments name and returns the exit status: 0 when everything
 // succeeded, 1 when some rows of a calculation failed, 2 for a wrong command line or

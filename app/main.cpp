@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QScreen>
 #include <memory>
+#include <optional>
+#include <string>
 #include <thread>
 
 #include "app/command_line.h"
@@ -27,8 +29,12 @@
 using namespace torsion;
 
 int main(int argc, char** argv) {
-    // Batch work and exports run without any window.
+    // Batch work and exports run without any window. Otherwise the window starts, with
+    // no argument or with one case file to open; any other argument ends the program
+    // before a display is touched.
     if (IsCommandLineRun(argc, argv)) return RunCommandLine(argc, argv);
+    const std::optional<std::string> caseFile = CaseFileToOpen(argc, argv);
+    if (argc > 1 && !caseFile) return RefuseUnknownArguments(argc, argv);
     ReportStartupStep("process");
     // Reading the font configuration is one of the longest steps of the start-up and
     // the first text of the window waits for it; it runs beside the connection to the
@@ -79,6 +85,9 @@ int main(int argc, char** argv) {
     });
     f_vek.show();
     ReportStartupStep("shown");
+    // The case file named on the command line (caseFile) belongs here, once the window
+    // is shown, so its questions stand over the window; for now the window starts as
+    // without it.
     TakeScreenshotsIfAsked(f_vek);
     return app.exec();
 }

@@ -95,7 +95,8 @@ struct ProgramRun {
     int exitCode = -1;
     QString out, err;
 };
-ProgramRun RunProgram(const QStringList& arguments, const QByteArray& input = {}) {
+// A run that has not ended within the time allowed is killed and has the exit code -2.
+ProgramRun RunProgram(const QStringList& arguments, const QByteArray& input = {}, int timeoutMs = 120000) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
@@ -104,9 +105,13 @@ ProgramRun RunProgram(const QStringList& arguments, const QByteArray& input = {}
     p.waitForStarted();
     if (!input.isEmpty()) p.write(input);
     p.closeWriteChannel();
-    p.waitForFinished(120000);
+    const bool finished = p.waitForFinished(timeoutMs);
+    if (!finished) {
+        p.kill();
+        p.waitForFinished();
+    }
     ProgramRun run;
-    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.exitCode = !finished ? -2 : p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     run.out = QString::fromUtf8(p.readAllStandardOutput());
     run.err = QString::fromUtf8(p.readAllStandardError());
     return run;
@@ -175,6 +180,41 @@ TEST_F(CommandLineProgram, WrongCommandLinesAndFilesEndWithStatusTwo) {
     const ProgramRun version = RunProgram({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.out.startsWith("torsion-spring ")) << version.out.toStdString();
+}
+
+// Words the program does not know end it at once with status 2, without a display,
+// naming the word and pointing to --help; -h is --help.
+TEST_F(CommandLineProgram, UnknownWordsEndWithStatusTwoAtOnce) {
+    const QString nbd = write("a.nbd", QByteArray(6944, '\0'));
+    struct Case {
+        QStringList arguments;
+        QString unknown;
+    };
+    const Case cases[] = {
+        {{"--cacl", "rows.csv"}, "--cacl"},
+        {{"--CALC"}, "--CALC"},
+        {{"-calc"}, "-calc"},
+        {{"--help=1"}, "--help=1"},
+        {{"-H"}, "-H"},
+        {{"--"}, "--"},
+        {{"-"}, "-"},
+        {{""}, ""},
+        {{"stray"}, "stray"},
+        {{"-platform", "offscreen"}, "-platform"},
+        {{nbd, "second.nbd"}, "second.nbd"},
+        {{nbd, "--verbose"}, "--verbose"},
+        {{"--calc", "in.csv", "stray"}, "stray"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = RunProgram(c.arguments, {}, 10000);
+        EXPECT_EQ(run.exitCode, 2) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("不明なオプション: " + c.unknown + "\n") &&
+                    run.err.contains("torsion-spring --help"))
+            << run.err.toStdString();
+    }
+    const ProgramRun help = RunProgram({"-h"}, {}, 10000);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("--calc IN.csv"));
 }
 
 TEST_F(CommandLineProgram, AnotherMaterialTableNamesOtherSymbols) {
