@@ -298,8 +298,9 @@ int RunReport(const Options& options) {
     } catch (const CommandError&) {
     }
     if (grade < 1 || grade > kToleranceGrades) throw UsageError("--grade は 1 から 3 です: " + gradeText);
-    WriteReportPdf(QString::fromStdString(*out),
-                   MakeReportData(c, *materials.table, symbol, unit, title, grade));
+    WriteReportPdf(
+        QString::fromStdString(*out),
+        MakeReportData(EvaluationOf(c, *materials.table), *materials.table, symbol, unit, title, grade));
     return 0;
 }
 

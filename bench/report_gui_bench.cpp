@@ -25,8 +25,8 @@ void BM_ReportPdf(benchmark::State& state) {
     DesignCase c;
     InitCurrentCase(c);
     CalculateCase(c, *table);
-    const ReportData report =
-        MakeReportData(c, *table, "SWP-B", UnitSystem::Kgf, {"品名", "図番", "設計者", "2026-12-08"});
+    const ReportData report = MakeReportData(EvaluationOf(c, *table), *table, "SWP-B", UnitSystem::Kgf,
+                                             {"品名", "図番", "設計者", "2026-12-08"});
     const QString path = QDir::temp().filePath(QStringLiteral("ts_bench_report.pdf"));
     for (auto _ : state) WriteReportPdf(path, report);
     QFile::remove(path);

@@ -253,8 +253,9 @@ void Trace(Page& page, QPagedPaintDevice& device, double width, double height, c
 
 }  // namespace
 
-ReportData MakeReportData(const DesignCase& c, const MaterialTable& table, const std::string& symbol,
+ReportData MakeReportData(const Evaluation& e, const MaterialTable& table, const std::string& symbol,
                           UnitSystem unit, const TitleBlock& title, int grade) {
+    const DesignCase& c = e.design;
     ReportData r;
     r.grade = grade;
     CharacteristicSheet sheet = BuildCharacteristicSheet(c, table, grade, unit);
@@ -263,11 +264,10 @@ ReportData MakeReportData(const DesignCase& c, const MaterialTable& table, const
     r.title = title;
     r.c = c;
     r.unit = unit;
-    r.texts = CalculationReportTexts(c, table, symbol, unit);
-    const StressCoefficients ratio = CaseStressCoefficients(c, table);
-    r.diagramPoint = ratio.valid;
-    r.lower = ratio.lower;
-    r.upper = ratio.upper;
+    r.texts = CalculationReportTexts(e, table, symbol, unit);
+    r.diagramPoint = e.stressRatio.valid;
+    r.lower = e.stressRatio.lower;
+    r.upper = e.stressRatio.upper;
     return r;
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/base/units.h"
 #include "core/calc/design_case.h"
+#include "core/calc/evaluation.h"
 #include "core/materials/material_table.h"
 #include "core/report/report_text.h"
 #include "core/tolerances/characteristic_sheet.h"
@@ -28,9 +29,9 @@ struct ReportData {
     torsion::CharacteristicPlot plot;                // the torque–angle diagram
 };
 
-// Everything the report shows of case c; symbol is its material symbol in UTF-8, grade
-// the tolerance grade (1..3).
-ReportData MakeReportData(const torsion::DesignCase& c, const torsion::MaterialTable& table,
+// Everything the report shows of an evaluated case; symbol is its material symbol in
+// UTF-8, grade the tolerance grade (1..3).
+ReportData MakeReportData(const torsion::Evaluation& e, const torsion::MaterialTable& table,
                           const std::string& symbol, torsion::UnitSystem unit,
                           const torsion::TitleBlock& title, int grade = torsion::kDefaultToleranceGrade);
 

@@ -16,10 +16,10 @@ namespace {
 using Real = long double;
 
 constexpr Real kPi = 3.14159L;  // the five-decimal value the published formulas use
-constexpr Real kCoilTerm = 3667;
-constexpr Real kArmTerm = 389;
-constexpr Real kGravity = 9.80665L;
-constexpr Real kNewtonToKgfExact = 0.10197162129779283L;
+constexpr Real kCoilTerm = kRateCoilTerm;
+constexpr Real kArmTerm = kRateArmTerm;
+constexpr Real kGravity = kStandardGravityExtended;
+constexpr Real kNewtonToKgfExact = kNewtonToKgfExtended;
 constexpr Real kFatigueGravity = 9.8L;
 constexpr Real kGuideRodMargin = 0.9L;
 constexpr Real kStressTolerance = 0.0005L;

@@ -55,6 +55,11 @@ void DeriveCoilDiameters(DesignCase& c, double typed);
 // The rest of ReadWindowToCase after ReadDiameters: turns, angles, moments, arms, flags.
 void ReadOperatingInputs(DesignCase& c, const WindowInputs& in);
 
+// The rate formula: k = E·d⁴ / (kRateCoilTerm·D·N + kRateArmTerm·(a1 + a2)) / g, with E in
+// N/mm², lengths in mm and k in kgf·mm/度.
+inline constexpr double kRateCoilTerm = 3667;
+inline constexpr double kRateArmTerm = 389;
+
 // CalculateCase: all results of the case from its inputs and the material table.
 void CalculateCase(DesignCase& c, const MaterialTable& table);
 

@@ -7,6 +7,7 @@
 #include "core/base/command_error.h"
 #include "core/base/csv_text.h"
 #include "core/base/number_text.h"
+#include "core/calc/evaluation.h"
 #include "core/materials/fatigue_life.h"
 
 namespace torsion {
@@ -127,20 +128,20 @@ BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
     BatchResult r{design.start, {}};
     ReadDiameters(r.c, table_, index_, design.inputs);
     ReadOperatingInputs(r.c, design.inputs);
-    CalculateCase(r.c, table_);
+    Evaluation e = EvaluateDesign(r.c, table_);
     if (r.c.inputMode != 1) {
         // The window's angle boxes now show the angles of the moments; the next "計算"
         // reads them back, so the guide rod follows the moments.
         WindowInputs again = design.inputs;
-        again.angle1Text = FormatShort(r.c.angle1);
-        again.angle2Text = FormatShort(r.c.angle2);
+        again.angle1Text = FormatShort(e.design.angle1);
+        again.angle2Text = FormatShort(e.design.angle2);
+        r.c = e.design;
         ReadDiameters(r.c, table_, index_, again);
         ReadOperatingInputs(r.c, again);
-        CalculateCase(r.c, table_);
+        e = EvaluateDesign(r.c, table_);
     }
-    const StressCoefficients ratio = CaseStressCoefficients(r.c, table_);
-    r.c.lifeClass = EstimateLife(ratio.lower, ratio.upper);
-    r.checks = CheckCase(r.c);
+    r.c = e.design;
+    r.checks = std::move(e.checks);
     return r;
 }
 

@@ -10,15 +10,16 @@
 #include "core/base/number_text.h"
 #include "core/base/unit_text.h"
 #include "core/calc/calculation.h"
+#include "core/calc/evaluation.h"
 #include "core/materials/fatigue_life.h"
 
 namespace torsion {
 
 namespace {
 
-constexpr double kGravity = 9.80665;
-constexpr double kCoilTerm = 3667;
-constexpr double kArmTerm = 389;
+constexpr double kGravity = kStandardGravity;
+constexpr double kCoilTerm = kRateCoilTerm;
+constexpr double kArmTerm = kRateArmTerm;
 constexpr double kMinStep = 0.001;
 constexpr double kMaxStep = 100;
 constexpr int kMaxTurns = 10000;
@@ -286,27 +287,27 @@ class Searcher {
     void Evaluate(DesignCase c, double turns, bool usableAllowable) {
         ++out_.calculated;
         c.turns = c.calcTurns = turns;
+        Evaluation e;
         try {
-            CalculateCase(c, table_);
+            e = EvaluateDesign(c, table_);
         } catch (const CommandError&) {
             // A design the calculation cannot compute is no design to offer.
             ++out_.excluded[static_cast<int>(SearchExclusion::Fault)];
             return;
         }
+        c = e.design;
         if (!(c.moment2 >= momentLo_ && c.moment2 <= momentHi_)) {
             ++out_.excluded[static_cast<int>(SearchExclusion::Torque)];
             return;
         }
         ++out_.torqueMatched;
-        const StressCoefficients ratio = CaseStressCoefficients(c, table_);
-        c.lifeClass = EstimateLife(ratio.lower, ratio.upper);
 
         bool feasible = true;
         auto exclude = [&](SearchExclusion why) {
             ++out_.excluded[static_cast<int>(why)];
             feasible = false;
         };
-        const CheckResult check = CheckCase(c);
+        const CheckResult& check = e.checks;
         if (check.error) {
             for (const std::string& line : check.lines) {
                 if (line == kSpringIndexLowError || line == kSpringIndexHighError)

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/units.h"
 #include "core/calc/design_case.h"
 #include "core/materials/material_table.h"
 
@@ -16,8 +17,6 @@ namespace torsion {
 
 inline constexpr int kKinds = 10;
 inline constexpr int kMembersPerKind = 8;
-// N/mm^2 to kgf/mm^2 (1 / 9.80665).
-inline constexpr double kNewtonToKgf = 0.10197162129779283;
 
 struct KindIndex {
     std::array<std::int32_t, kKinds> kindCount{};

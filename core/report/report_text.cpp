@@ -6,6 +6,7 @@
 
 #include "core/base/number_text.h"
 #include "core/calc/calculation.h"
+#include "core/calc/evaluation.h"
 #include "core/materials/fatigue_life.h"
 #include "core/materials/material_selection.h"
 
@@ -36,13 +37,16 @@ double YoungModulusOf(const DesignCase& c, const MaterialTable& table) {
 
 }  // namespace
 
-std::vector<TraceStep> CalculationTrace(const DesignCase& c, const MaterialTable& table) {
+std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable& table) {
+    const DesignCase& c = e.design;
     std::vector<TraceStep> steps;
     const std::string kgfmm = "kgf·mm", kgfmm2 = "kgf/mm²", mm = "mm", deg = "度";
     const bool outward = c.outward != 0;
     const bool anglesGiven = c.inputMode == 1;
 
-    steps.push_back({"ばね定数", "k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) / 9.80665",
+    steps.push_back({"ばね定数",
+                     "k = E·d⁴ / (" + Value(kRateCoilTerm) + "·D·N + " + Value(kRateArmTerm) +
+                         "·(a1 + a2)) / " + Value(kStandardGravity),
                      Join({Is("E", Input(YoungModulusOf(c, table)), "N/mm²"), Is("d", Input(c.wireDia), mm),
                            Is("D", Input(c.meanDia), mm), Is("N", Input(c.calcTurns)),
                            Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm)}),
@@ -114,7 +118,7 @@ std::vector<TraceStep> CalculationTrace(const DesignCase& c, const MaterialTable
                                    Is("R", Value(radius), mm), Is("κ", Value(c.stressFactor))}),
                          Join({Is("σ1", Value(c.stress1), kgfmm2), Is("σ2", Value(c.stress2), kgfmm2)})});
     }
-    const StressCoefficients ratio = CaseStressCoefficients(c, table);
+    const StressCoefficients& ratio = e.stressRatio;
     const MaterialRecord* record = RecordOrNull(table, c.materialNo);
     const bool rowKnown = record && c.wireDiaIndex >= 0 && c.wireDiaIndex < kMaterialRows;
     const double strength =
@@ -123,9 +127,9 @@ std::vector<TraceStep> CalculationTrace(const DesignCase& c, const MaterialTable
                      Join({Is("σ1", Value(c.stress1), kgfmm2), Is("σ2", Value(c.stress2), kgfmm2),
                            Is("σB", Value(strength), "N/mm²")}),
                      ratio.valid ? Join({Is("r1", Value(ratio.lower)), Is("r2", Value(ratio.upper)),
-                                         Is("寿命", LifeLabel(EstimateLife(ratio.lower, ratio.upper)), "回")})
+                                         Is("寿命", LifeLabel(c.lifeClass), "回")})
                                  : "σB がないため求まりません"});
-    const CheckResult checks = CheckCase(c);
+    const CheckResult& checks = e.checks;
     std::string verdict;
     for (const std::string& line : checks.lines) verdict += (verdict.empty() ? "" : "  ") + line;
     steps.push_back(
@@ -136,8 +140,9 @@ std::vector<TraceStep> CalculationTrace(const DesignCase& c, const MaterialTable
     return steps;
 }
 
-ReportTexts CalculationReportTexts(const DesignCase& c, const MaterialTable& table, const std::string& symbol,
+ReportTexts CalculationReportTexts(const Evaluation& e, const MaterialTable& table, const std::string& symbol,
                                    UnitSystem unit) {
+    const DesignCase& c = e.design;
     ReportTexts t;
     const bool si = unit == UnitSystem::SI;
     const std::string moment = si ? "N･mm" : "kgf･mm", stress = si ? "N/mm²" : "kgf/mm²",
@@ -182,10 +187,9 @@ ReportTexts CalculationReportTexts(const DesignCase& c, const MaterialTable& tab
                      {"最大トルク", moment, shown(c.maxMoment)},
                      {"案内棒径", "mm", Value(c.guideRodDia)}};
 
-    const CheckResult checks = CheckCase(c);
-    t.checks = checks.lines;
-    t.checksFailed = checks.error;
-    t.trace = CalculationTrace(c, table);
+    t.checks = e.checks.lines;
+    t.checksFailed = e.checks.error;
+    t.trace = CalculationTrace(e, table);
     return t;
 }
 

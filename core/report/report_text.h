@@ -8,6 +8,7 @@
 
 #include "core/base/units.h"
 #include "core/calc/design_case.h"
+#include "core/calc/evaluation.h"
 #include "core/materials/material_table.h"
 
 namespace torsion {
@@ -40,14 +41,14 @@ struct ReportTexts {
     std::vector<TraceStep> trace;
 };
 
-// The report of case c. symbol is the material symbol in UTF-8. Moments, stresses and
+// The report of an evaluated case. symbol is the material symbol in UTF-8. Moments, stresses and
 // the spring constant of the tables are in unit; the trace states the case's own units
 // (kgf), in which its formulas are written. Numbers are in the general format with
 // 6 significant digits, inputs at full precision.
-ReportTexts CalculationReportTexts(const DesignCase& c, const MaterialTable& table, const std::string& symbol,
+ReportTexts CalculationReportTexts(const Evaluation& e, const MaterialTable& table, const std::string& symbol,
                                    UnitSystem unit);
 
 // The trace alone (part of the report texts).
-std::vector<TraceStep> CalculationTrace(const DesignCase& c, const MaterialTable& table);
+std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable& table);
 
 }  // namespace torsion

@@ -33,6 +33,7 @@
 #include "core/base/file_io.h"
 #include "core/base/number_text.h"
 #include "core/calc/calculation.h"
+#include "core/calc/evaluation.h"
 #include "core/design/design_search.h"
 #include "core/files/case_file.h"
 #include "core/files/history_text.h"
@@ -273,10 +274,11 @@ void Tf_vek::ShowCase(int slot) {
         ComboBox6->setCurrentIndex(shown.wireDiaIndex);
     }
 
-    const StressCoefficients ratio = CaseStressCoefficients(shown, materials_);
+    const Evaluation evaluation = EvaluationOf(shown, materials_);
+    const StressCoefficients& ratio = evaluation.stressRatio;
     DrawFatigueDiagram(Image1->image(), ratio.valid, ratio.lower, ratio.upper);
     Image1->update();
-    cases_[0].lifeClass = EstimateLife(ratio.lower, ratio.upper);
+    cases_[0].lifeClass = evaluation.design.lifeClass;
 
     const CaseTexts texts = CaseDisplayTexts(shown, unitSystem_);
     if (texts.diameterLabel) Label48->setText(WindowText(*texts.diameterLabel));

@@ -80,7 +80,7 @@ ReportData Tf_vek::CurrentReport() const {
     // The tolerances of the grade chosen on the characteristic page.
     const int grade =
         characteristicPage() != nullptr ? characteristicPage()->grade() : kDefaultToleranceGrade;
-    return MakeReportData(c, materials_,
+    return MakeReportData(EvaluationOf(c, materials_), materials_,
                           known ? symbols[static_cast<std::size_t>(c.materialNo)] : std::string(),
                           unitSystem(), reportTitle_.value_or(TitleBlock{}), grade);
 }

@@ -11,6 +11,8 @@
 
 #include "core/base/command_error.h"
 #include "core/base/number_text.h"
+#include "core/calc/evaluation.h"
+#include "core/materials/fatigue_life.h"
 #include "tests/support/test_cases.h"
 
 using namespace torsion;
@@ -585,3 +587,34 @@ TEST(RecommendedCaptions, TextsAndRange) {
     EXPECT_FALSE(SpringIndexInRecommendedRange(22.01));
     EXPECT_FALSE(SpringIndexInRecommendedRange(std::nan("")));
 }
+
+namespace {
+
+// The one evaluation: the results, life and checks belong to the inputs it was given,
+// whatever the case held before, and the inputs themselves are left as they were.
+TEST(EvaluationTest, ResultsLifeAndChecksBelongToTheGivenInputs) {
+    const auto table = ExampleTable();
+    DesignCase stale = ExampleCase();
+    stale.lifeClass = 7;
+    stale.springConst = 99;
+    stale.angle1 = 120;  // after φ2 = 90: the angle order breaks
+    const Evaluation e = EvaluateDesign(stale, *table);
+    EXPECT_EQ(stale.springConst, 99);
+    DesignCase alone = stale;
+    CalculateCase(alone, *table);
+    EXPECT_EQ(e.design.springConst, alone.springConst);
+    EXPECT_EQ(e.design.stress2, alone.stress2);
+    // σB = 2000 N/mm² on row 1; the ratios are σ / σB × 9.8.
+    EXPECT_DOUBLE_EQ(e.stressRatio.upper, alone.stress2 / 2000 * 9.8);
+    EXPECT_EQ(e.design.lifeClass, EstimateLife(alone.stress1 / 2000 * 9.8, alone.stress2 / 2000 * 9.8));
+    EXPECT_TRUE(e.checks.error);
+    EXPECT_EQ(e.checks.lines, std::vector<std::string>{kAngleOrderError});
+    // A case already calculated is evaluated as it stands.
+    EXPECT_EQ(EvaluationOf(alone, *table).design.lifeClass, e.design.lifeClass);
+    DesignCase broken = ExampleCase();
+    broken.wireDia = 0;
+    EXPECT_EQ(ErrorOf([&] { EvaluateDesign(broken, *table); }),
+              ErrorOf([&] { CalculateCase(broken, *table); }));
+}
+
+}  // namespace

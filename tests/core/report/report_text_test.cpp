@@ -47,8 +47,7 @@ class ReportTextTest : public ::testing::Test {
 };
 
 TEST_F(ReportTextTest, TraceShowsFormulaValuesAndResultOfEachStep) {
-    CalculateCase(c, *table);
-    const auto trace = CalculationTrace(c, *table);
+    const auto trace = CalculationTrace(EvaluateDesign(c, *table), *table);
     const TraceStep& k = Step(trace, "ばね定数");
     EXPECT_EQ(k.formula, "k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) / 9.80665");
     EXPECT_EQ(k.values, "E = 200000 N/mm²,  d = 1 mm,  D = 10 mm,  N = 5,  a1 = 10 mm,  a2 = 10 mm");
@@ -68,8 +67,7 @@ TEST_F(ReportTextTest, OutwardMomentsAndFailedChecksChangeTheSteps) {
     c.inputMode = 0;
     c.moment1 = 20;
     c.moment2 = 10;
-    CalculateCase(c, *table);
-    const auto trace = CalculationTrace(c, *table);
+    const auto trace = CalculationTrace(EvaluateDesign(c, *table), *table);
     EXPECT_EQ(Step(trace, "最大トルク（外方向）").result,
               "A = 10 mm,  R = 11.4127 mm,  Mmax = 9.66343 kgf·mm");
     EXPECT_EQ(Step(trace, "案内棒径（外方向）").result, "Dg = 8.1 mm");
@@ -80,9 +78,9 @@ TEST_F(ReportTextTest, OutwardMomentsAndFailedChecksChangeTheSteps) {
 }
 
 TEST_F(ReportTextTest, TablesFollowTheUnitAndMarkTheTypedDiameter) {
-    CalculateCase(c, *table);
-    const ReportTexts kgf = CalculationReportTexts(c, *table, "SWP-B", UnitSystem::Kgf);
-    const ReportTexts si = CalculationReportTexts(c, *table, "SWP-B", UnitSystem::SI);
+    const Evaluation e = EvaluateDesign(c, *table);
+    const ReportTexts kgf = CalculationReportTexts(e, *table, "SWP-B", UnitSystem::Kgf);
+    const ReportTexts si = CalculationReportTexts(e, *table, "SWP-B", UnitSystem::SI);
     EXPECT_EQ(kgf.inputs[0].value, "SWP-B");
     EXPECT_EQ(kgf.inputs[3].item, "平均径 D（入力）");
     const auto row = [](const ReportTexts& t, const std::string& item) {

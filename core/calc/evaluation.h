@@ -1,0 +1,30 @@
+// The one evaluation of a design: the calculation, the stress ratios of the fatigue
+// diagram, the life estimate, the checks and the recommended values, all from one set of
+// inputs. The window, the data sheet, the report, the exports, the command line and the
+// design search take their numbers from here, so no result is ever shown beside inputs
+// it was not computed from.
+#pragma once
+
+#include "core/calc/calculation.h"
+#include "core/calc/design_case.h"
+#include "core/materials/material_table.h"
+
+namespace torsion {
+
+struct Evaluation {
+    // The inputs with every result, the recommended values (maxAngle, maxMoment,
+    // guideRodDia) and lifeClass, the life class of the fatigue diagram's point.
+    DesignCase design{};
+    StressCoefficients stressRatio{};  // σ/σB at both operating points
+    CheckResult checks;                // the message list's lines
+};
+
+// Calculates a copy of the inputs and evaluates it. A fault of the arithmetic throws
+// CommandError.
+Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table);
+
+// The evaluation of a case whose results are already calculated (a case just calculated
+// in place, a recalled slot, a case from a file): nothing is calculated again.
+Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table);
+
+}  // namespace torsion
