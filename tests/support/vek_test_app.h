@@ -18,68 +18,40 @@
 #include "core/materials/coefficients.h"
 #include "core/materials/material_table.h"
 #include "tests/support/fake_dialogs.h"
+#include "tests/support/material_tables.h"
 #include "ui/common/settings.h"
 #include "ui/common/sjis.h"
 #include "ui/main_window/vek.h"
 
-struct TestMaterial {
-    int record;
-    int kindNo;
-    QString kindName;
-    QString symbol;
-    double youngModulus;
-    std::vector<double> diameters;
-    std::vector<double> tensileStrengths;
-    int bendingRatio;
-};
-
 // Record 0: E = 200000, allowable bending stress 75 % of 2000 = 1500 N/mm^2 at every row.
 // Record 1 is of kind 1, record 2 the second symbol of kind 0; the rest are empty.
 inline torsion::MaterialTable TestMaterialTable() {
-    const std::vector<TestMaterial> materials = {
-        {0,
-         0,
-         QStringLiteral("ピアノ線"),
-         QStringLiteral("SWP-A"),
-         200000,
-         {0.5, 1.0, 2.0},
-         {2000, 2000, 2000},
-         75},
-        {1,
-         1,
-         QStringLiteral("ステンレス"),
-         QStringLiteral("SUS304"),
-         190000,
-         {0.4, 0.7, 1.2},
-         {1800, 1700, 1600},
-         60},
-        {2,
-         0,
-         QStringLiteral("ピアノ線"),
-         QStringLiteral("SWP-B"),
-         210000,
-         {0.6, 1.0, 1.6},
-         {2100, 2000, 1900},
-         70},
-    };
-    torsion::MaterialTable table{};
-    for (torsion::MaterialRecord& r : table) r.kindNo = torsion::kEmptyKindNo;
-    for (const TestMaterial& m : materials) {
-        torsion::MaterialRecord& r = table[m.record];
-        SetShortString(r.kindName, ToSjis(m.kindName));
-        SetShortString(r.symbol, ToSjis(m.symbol));
-        r.kindNo = m.kindNo;
-        r.youngModulus = m.youngModulus;
-        r.shearModulus = 78500;
-        r.bendingRatio = m.bendingRatio;
-        r.torsionRatio = 50;
-        r.rowCount = static_cast<std::int32_t>(m.diameters.size());
-        for (std::size_t i = 0; i < m.diameters.size(); ++i) {
-            r.diameter[i] = m.diameters[i];
-            r.tensileStrength[i] = m.tensileStrengths[i];
-        }
+    const auto sjis = [](const char* utf8) { return ToSjis(QString::fromUtf8(utf8)); };
+    auto table = EmptyMaterialTable();
+    (*table)[0] = WireRecord({.symbol = sjis("SWP-A"),
+                              .kindName = sjis("ピアノ線"),
+                              .youngModulus = 200000,
+                              .bendingRatio = 75,
+                              .diameter = {0.5, 1.0, 2.0},
+                              .tensileStrength = {2000, 2000, 2000}});
+    (*table)[1] = WireRecord({.kind = 1,
+                              .symbol = sjis("SUS304"),
+                              .kindName = sjis("ステンレス"),
+                              .youngModulus = 190000,
+                              .bendingRatio = 60,
+                              .diameter = {0.4, 0.7, 1.2},
+                              .tensileStrength = {1800, 1700, 1600}});
+    (*table)[2] = WireRecord({.symbol = sjis("SWP-B"),
+                              .kindName = sjis("ピアノ線"),
+                              .youngModulus = 210000,
+                              .bendingRatio = 70,
+                              .diameter = {0.6, 1.0, 1.6},
+                              .tensileStrength = {2100, 2000, 1900}});
+    for (int n : {0, 1, 2}) {
+        (*table)[n].shearModulus = 78500;
+        (*table)[n].torsionRatio = 50;
     }
-    return table;
+    return *table;
 }
 
 class MainWindowApp {

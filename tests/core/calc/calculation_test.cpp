@@ -13,6 +13,7 @@
 #include "core/base/number_text.h"
 #include "core/calc/evaluation.h"
 #include "core/materials/fatigue_life.h"
+#include "tests/support/material_tables.h"
 #include "tests/support/test_cases.h"
 
 using namespace torsion;
@@ -22,19 +23,14 @@ namespace {
 // Record 0: E = 200000 N/mm^2 and explicit bending stresses 1000 / 2000 N/mm^2 at
 // d = 0.5 / 1.5 mm, so the allowable stress at d = 1 interpolates to 1500 N/mm^2.
 std::unique_ptr<MaterialTable> ExampleTable() {
-    auto table = std::make_unique<MaterialTable>();
-    for (auto& r : *table) r.kindNo = kEmptyKindNo;
-    MaterialRecord& r = (*table)[0];
-    r.kindNo = 0;
-    r.youngModulus = 200000;
-    r.rowCount = 3;
-    r.diameter = {0.5, 1.5, 2.0};
-    r.allowBending = {1000, 2000, 2100};
-    r.allowTorsion = {1, 1, 1};
-    r.tensileStrength = {1900, 2000, 1950};
-    MaterialRecord& soft = (*table)[1];  // same kind, half the modulus
-    soft = r;
-    soft.youngModulus = 100000;
+    auto table = EmptyMaterialTable();
+    TestWire wire{.youngModulus = 200000,
+                  .diameter = {0.5, 1.5, 2.0},
+                  .tensileStrength = {1900, 2000, 1950},
+                  .allowBending = {1000, 2000, 2100}};
+    (*table)[0] = WireRecord(wire);
+    wire.youngModulus = 100000;  // record 1: same kind, half the modulus
+    (*table)[1] = WireRecord(wire);
     return table;
 }
 

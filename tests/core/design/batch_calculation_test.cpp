@@ -11,6 +11,7 @@
 
 #include "core/base/csv_text.h"
 #include "core/base/number_text.h"
+#include "tests/support/material_tables.h"
 
 using namespace torsion;
 
@@ -57,16 +58,12 @@ TEST(CsvText, QuotedFieldsAndNumbersReadBack) {
 class BatchTest : public ::testing::Test {
   protected:
     BatchTest() {
-        for (auto& r : *table) r.kindNo = kEmptyKindNo;
-        for (int n : {0, 2, 3}) {
-            MaterialRecord& r = (*table)[static_cast<std::size_t>(n)];
-            r.kindNo = n == 0 ? 0 : 2;
-            r.youngModulus = 200000;
-            r.bendingRatio = 75;
-            r.rowCount = 3;
-            r.diameter = {0.5, 1.0, 2.0};
-            r.tensileStrength = {2000, 2000, 2000};
-        }
+        for (int n : {0, 2, 3})
+            (*table)[static_cast<std::size_t>(n)] = WireRecord({.kind = n == 0 ? 0 : 2,
+                                                                .youngModulus = 200000,
+                                                                .bendingRatio = 75,
+                                                                .diameter = {0.5, 1.0, 2.0},
+                                                                .tensileStrength = {2000, 2000, 2000}});
         index = BuildKindIndex(*table);
         symbols = {"SWA", "", "SWB", "SWX"};
         symbols.resize(kMaterialRecords);
@@ -87,7 +84,7 @@ class BatchTest : public ::testing::Test {
         return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
     }
 
-    std::unique_ptr<MaterialTable> table = std::make_unique<MaterialTable>();
+    std::unique_ptr<MaterialTable> table = EmptyMaterialTable();
     KindIndex index{};
     std::vector<std::string> symbols;
     std::unique_ptr<BatchCalculator> calculator;

@@ -14,6 +14,7 @@
 #include "core/base/number_text.h"
 #include "core/calc/calculation.h"
 #include "core/materials/fatigue_life.h"
+#include "tests/support/material_tables.h"
 
 using namespace torsion;
 
@@ -22,27 +23,21 @@ namespace {
 // Two kinds: record 0 (kind 0) with stresses from the tensile strength, record 2 (kind
 // 0) and record 1 (kind 1) with explicit bending stresses; the rest empty.
 std::unique_ptr<MaterialTable> SmallTable() {
-    auto table = std::make_unique<MaterialTable>();
-    for (auto& r : *table) r.kindNo = kEmptyKindNo;
-    MaterialRecord& a = (*table)[0];
-    a.kindNo = 0;
-    SetShortString(a.symbol, "A-1");
-    a.youngModulus = 206000;
-    a.rowCount = 3;
-    a.bendingRatio = 70;
-    a.diameter = {0.5, 0.8, 1.0};
-    a.tensileStrength = {2200, 2100, 2000};
-    MaterialRecord& b = (*table)[1];
-    b.kindNo = 1;
-    SetShortString(b.symbol, "B,2");
-    b.youngModulus = 186000;
-    b.rowCount = 2;
-    b.diameter = {0.6, 1.2};
-    b.tensileStrength = {1800, 1700};
-    b.allowTorsion = {1, 1};
-    b.allowBending = {1300, 1250};
+    auto table = EmptyMaterialTable();
+    (*table)[0] = WireRecord({.symbol = "A-1",
+                              .youngModulus = 206000,
+                              .bendingRatio = 70,
+                              .diameter = {0.5, 0.8, 1.0},
+                              .tensileStrength = {2200, 2100, 2000}});
+    (*table)[1] = WireRecord({.kind = 1,
+                              .symbol = "B,2",
+                              .youngModulus = 186000,
+                              .diameter = {0.6, 1.2},
+                              .tensileStrength = {1800, 1700},
+                              .allowBending = {1300, 1250}});
+    // Record 2: A-1's first two rows with a lower modulus (its third row stays, unused).
     MaterialRecord& c = (*table)[2];
-    c = a;
+    c = (*table)[0];
     SetShortString(c.symbol, "A-2");
     c.youngModulus = 196000;
     c.rowCount = 2;

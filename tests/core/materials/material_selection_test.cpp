@@ -5,6 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "tests/support/material_tables.h"
 #include "tests/support/test_cases.h"
 
 using namespace torsion;
@@ -13,24 +14,13 @@ namespace {
 
 MaterialRecord Material(int kindNo, const std::string& name, const std::string& symbol,
                         std::initializer_list<double> diameters) {
-    MaterialRecord r;
-    r.kindNo = kindNo;
-    SetShortString(r.kindName, name);
-    SetShortString(r.symbol, symbol);
-    int i = 0;
-    for (double d : diameters) {
-        r.diameter[i] = d;
-        r.tensileStrength[i] = 2000 - 100 * i;
-        ++i;
-    }
-    r.rowCount = i;
-    return r;
+    TestWire w{.kind = kindNo, .symbol = symbol, .kindName = name, .diameter = diameters};
+    for (std::size_t i = 0; i < w.diameter.size(); ++i) w.tensileStrength.push_back(2000 - 100.0 * i);
+    return WireRecord(w);
 }
 
 MaterialTable EmptyTable() {
-    MaterialTable table{};
-    for (auto& r : table) r.kindNo = kEmptyKindNo;
-    return table;
+    return *EmptyMaterialTable();
 }
 
 TEST(KindIndex, ListsKindsInOrderAndSymbolsInRecordOrder) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/calc/calculation.h"
+#include "tests/support/material_tables.h"
 
 using namespace torsion;
 
@@ -15,15 +16,10 @@ namespace {
 class ReportTextTest : public ::testing::Test {
   protected:
     ReportTextTest() {
-        for (auto& r : *table) r.kindNo = kEmptyKindNo;
-        MaterialRecord& r = (*table)[0];
-        r.kindNo = 0;
-        r.youngModulus = 200000;
-        r.rowCount = 3;
-        r.diameter = {0.5, 1.0, 2.0};
-        r.allowBending = {1500, 1500, 1500};
-        r.allowTorsion = {1, 1, 1};
-        r.tensileStrength = {2000, 2000, 2000};
+        (*table)[0] = WireRecord({.youngModulus = 200000,
+                                  .diameter = {0.5, 1.0, 2.0},
+                                  .tensileStrength = {2000, 2000, 2000},
+                                  .allowBending = {1500, 1500, 1500}});
         InitCurrentCase(c);
         c.wireDiaIndex = 1;
         c.wireDia = 1;
@@ -42,7 +38,7 @@ class ReportTextTest : public ::testing::Test {
         return trace.front();
     }
 
-    std::unique_ptr<MaterialTable> table = std::make_unique<MaterialTable>();
+    std::unique_ptr<MaterialTable> table = EmptyMaterialTable();
     DesignCase c;
 };
 
