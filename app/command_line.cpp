@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "app/spring_3d_command.h"
 #include "cad/spring_dxf.h"
 #include "core/base/command_error.h"
 #include "core/base/file_io.h"
@@ -52,6 +53,9 @@ const char* const kUsage =
     "      ケースファイルの履歴を CSV に (UTF-8, BOM 付き)\n"
     "  torsion-spring --dxf CASES.nbd [--slot N] -o OUT.dxf\n"
     "      ケース N (既定 0: 現在のケース) のばね形状を DXF に (1:1, mm)\n"
+    "  torsion-spring --step|--stl CASES.nbd [--slot N] [--state free|1|2|max] -o OUT\n"
+    "                 [--product 品名] [--drawing-no 図番] [--designer 設計者]   (--step のみ)\n"
+    "      ケース N のばねの 3D モデルを STEP (AP214, mm) か STL (バイナリ) に\n"
     "  torsion-spring --report CASES.nbd [--slot N] -o REPORT.pdf [--units kgf|si]\n"
     "                 [--product 品名] [--drawing-no 図番] [--designer 設計者] [--date 日付]\n"
     "                 [--grade 1|2|3]   (公差の等級, 既定 2)\n"
@@ -73,11 +77,11 @@ const char* const kUsage =
     "  outward, left_hand: 0|1. 結果は mm, 度, kgf·mm, kgf/mm² で、最後の列は失敗した行のエラー。\n"
     "終了コード: 0 成功, 1 失敗した行あり, 2 コマンドラインまたはファイルの誤り\n";
 
-const std::vector<std::string> kCommands = {"--calc",   "--csv",  "--dxf",    "--report",
-                                            "--search", "--help", "--version"};
+const std::vector<std::string> kCommands = {"--calc", "--csv",  "--dxf", "--report", "--search",
+                                            "--help", "--step", "--stl", "--version"};
 const std::vector<std::string> kValueOptions = {
     "--calc", "--csv", "--dxf", "--report", "--materials", "-o", "--slot", "--units", "--product",
-    "--drawing-no", "--designer", "--date", "--grade",
+    "--drawing-no", "--designer", "--date", "--grade", "--step", "--stl", "--state",
     // design search
     "--moment2", "--angle2", "--angle1", "--tolerance", "--arm1", "--arm2", "--outward", "--left-hand",
     "--turns-min", "--turns-max", "--turns-fraction", "--any-turns", "--outer-max", "--guide-rod-min",
@@ -443,6 +447,11 @@ int RunCommandLine(int argc, char** argv) {
         if (options.command == "--csv") return RunCsv(options);
         if (options.command == "--dxf") return RunDxf(options);
         if (options.command == "--search") return RunSearch(options);
+        if (options.command == "--step" || options.command == "--stl") try {
+                return RunSpring3dCommand(options.command, options.input, options.values);
+            } catch (const std::invalid_argument& e) {
+                throw UsageError(e.what());
+            }
         throw UsageError("コマンド " + options.command + " はありません");
     } catch (const UsageError& e) {
         std::cerr << kProgram << ": " << e.what() << "\n" << kHelpPointer;

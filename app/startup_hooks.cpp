@@ -27,10 +27,10 @@ void TakeScreenshotsIfAsked(Tf_vek& window) {
             // Each page of the page control as well, beside the window's picture.
             if (auto* pages = f_vek->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
                 const QDir folder = QFileInfo(screenshot).absoluteDir();
-                const QString names[] = {QStringLiteral("history-page.png"),
-                                         QStringLiteral("spring-page.png"),
-                                         QStringLiteral("characteristic-page.png")};
-                for (int i = 0; i < pages->count() && i < 3; ++i) {
+                const QString names[] = {
+                    QStringLiteral("history-page.png"), QStringLiteral("spring-page.png"),
+                    QStringLiteral("characteristic-page.png"), QStringLiteral("spring-3d-page.png")};
+                for (int i = 0; i < pages->count() && i < 4; ++i) {
                     pages->setCurrentIndex(i);
                     saved = pages->grab().save(folder.filePath(names[i]), "PNG") && saved;
                 }

@@ -1,10 +1,11 @@
 # ---- install: one self-contained folder (program, data files, help) plus menu entry
 include(GNUInstallDirs)
 # The program's own folder: lib/torsion-spring under every prefix (no multiarch folder:
-# it holds no shared library).
+# its one shared library, the STEP writer, is the program's own, loaded from beside it).
 set(TS_APPDIR_REL lib/torsion-spring)
 set(TS_INSTALL_APPDIR ${CMAKE_INSTALL_PREFIX}/${TS_APPDIR_REL})  # for the menu entry
 install(TARGETS torsion-spring RUNTIME DESTINATION ${TS_APPDIR_REL})
+install(TARGETS torsion_step LIBRARY DESTINATION ${TS_APPDIR_REL})
 install(FILES ${CMAKE_BINARY_DIR}/zaidat.dst ${CMAKE_BINARY_DIR}/keisuu.dat DESTINATION ${TS_APPDIR_REL})
 install(FILES ${CMAKE_SOURCE_DIR}/help/helphelp.htm DESTINATION ${TS_APPDIR_REL}/help)
 configure_file(${CMAKE_SOURCE_DIR}/share/torsion-spring.desktop.in ${CMAKE_BINARY_DIR}/torsion-spring.desktop @ONLY)

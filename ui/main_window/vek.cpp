@@ -52,6 +52,7 @@
 #include "ui/main_window/history_recovery.h"
 #include "ui/main_window/message_list.h"
 #include "ui/main_window/schematic.h"
+#include "ui/main_window/spring_3d_page.h"
 #include "ui/print/prin.h"
 #include "ui/print/window_print.h"
 #include "ui/search/design_search_window.h"
@@ -587,10 +588,15 @@ void Tf_vek::N4Click() {
 // the current case leave it alone.
 void Tf_vek::ShowCharacteristics() {
     TabSheet3->ShowCase(cases_[0], unitSystem_);
+    TabSheet4->ShowCase(cases_[0]);
 }
 
 void Tf_vek::CharacteristicGraphCopyClick() {
     RunCommand(dialogs_, this, [&] { QGuiApplication::clipboard()->setImage(TabSheet3->image()->image()); });
+}
+
+void Tf_vek::Spring3dCopyClick() {
+    RunCommand(dialogs_, this, [&] { QGuiApplication::clipboard()->setImage(TabSheet4->picture()); });
 }
 
 // ---- history, case file, print and editor commands ------------------------------

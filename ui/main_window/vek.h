@@ -14,6 +14,7 @@
 #include "core/base/unit_text.h"
 #include "core/base/units.h"
 #include "core/calc/design_case.h"
+#include "core/geometry/spring_3d.h"
 #include "core/materials/coefficients.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
@@ -49,6 +50,7 @@ namespace torsion {
 struct SearchCandidate;
 }
 class CharacteristicPage;
+class Spring3dPage;
 struct ReportData;
 
 // Input boxes accept input in aqua and only display in white.
@@ -119,6 +121,8 @@ class Tf_vek : public QMainWindow {
     ImageControl* springImage() const { return Image2; }
     // The page "＜　特性・公差　＞": tolerance grade, diagram and table.
     CharacteristicPage* characteristicPage() const { return TabSheet3; }
+    // The page "＜　3D 形状　＞".
+    Spring3dPage* spring3dPage() const { return TabSheet4; }
 
     // "設計探索": puts a found design into the window as if typed (kind, symbol, wire
     // diameter, coil diameter, turns, angles, arms, flags; angle mode) and runs "計算".
@@ -163,6 +167,7 @@ class Tf_vek : public QMainWindow {
     void help2Click();                    // ヘルプ → ヘルプ: the help page
     void N4Click();                       // 編集 → 寿命グラフコピー: the diagram to the clipboard
     void CharacteristicGraphCopyClick();  // 編集 → 特性グラフコピー: the torque–angle diagram
+    void Spring3dCopyClick();             // 編集 → 3D 図コピー: the 3D page's picture
 
     // History, case file, print and editor commands.
     void SpeedButton5Click();  // "▼": store the current case in the slot
@@ -183,8 +188,12 @@ class Tf_vek : public QMainWindow {
     void RecentFileClick(const QString& name);  // ファイル → 最近使ったファイル → name
 
     // Exports: the history as CSV, the spring drawing as DXF, the calculation report.
-    void CsvExportClick();    // ファイル → CSV 出力
-    void DxfExportClick();    // ファイル → DXF 出力
+    void CsvExportClick();   // ファイル → CSV 出力
+    void DxfExportClick();   // ファイル → DXF 出力
+    void StepExportClick();  // ファイル → 3D モデル出力 (STEP)...
+    void StlExportClick();   // ファイル → 3D モデル出力 (STL)...
+    // The spring of the 3D page's case at the page's state, for the 3D exports.
+    torsion::SpringShape Spring3dExportShape() const;
     void ReportPdfClick();    // ファイル → 計算書 PDF 出力
     void ReportPrintClick();  // ファイル → 計算書印刷
     void ReportTitleClick();  // ファイル → 計算書の表題欄...
@@ -245,6 +254,8 @@ class Tf_vek : public QMainWindow {
     QString lastCaseSaveName_ = QStringLiteral("nspring.nbd");
     QString lastCsvName_ = QStringLiteral("履歴.csv");
     QString lastDxfName_ = QStringLiteral("ばね.dxf");
+    QString lastStepName_ = QStringLiteral("ばね.step");
+    QString lastStlName_ = QStringLiteral("ばね.stl");
     QString lastReportName_;
     std::optional<torsion::TitleBlock> reportTitle_;
     std::function<bool(QPrinter&)> choosePrinter_;
@@ -296,6 +307,7 @@ class Tf_vek : public QMainWindow {
     HistoryGrid* sg1 = nullptr;               // the history grid
     ImageControl* Image2 = nullptr;           // the spring drawing
     CharacteristicPage* TabSheet3 = nullptr;  // "＜　特性・公差　＞"
+    Spring3dPage* TabSheet4 = nullptr;        // "＜　3D 形状　＞"
     // Menu.
     QMenuBar* MainMenu1 = nullptr;
     QMenu* RecentFiles1 = nullptr;  // ファイル → 最近使ったファイル

@@ -1,16 +1,20 @@
 // The main window's exports: the history as a CSV file, the spring drawing as a DXF
-// file and the calculation report as a PDF file or on a printer.
+// file, the spring in 3D as a STEP or STL file, and the calculation report as a PDF
+// file or on a printer.
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QString>
 
 #include "cad/spring_dxf.h"
+#include "cad/spring_stl.h"
 #include "core/files/history_csv.h"
 #include "core/geometry/spring_outline.h"
 #include "drawing/calculation_report.h"
 #include "ui/common/settings.h"
 #include "ui/common/sjis.h"
+#include "ui/common/step_module.h"
 #include "ui/main_window/characteristic_page.h"
+#include "ui/main_window/spring_3d_page.h"
 #include "ui/main_window/title_block_dialog.h"
 #include "ui/main_window/vek.h"
 #include "ui/print/window_print.h"
@@ -112,4 +116,35 @@ void Tf_vek::ReportPrintClick() {
         if (!chosen) return;
         if (!PaintCalculationReport(printer, CurrentReport())) throw CommandError("計算書を印刷できません");
     });
+}
+
+// ---- 3D model ----------------------------------------------------------------------
+
+// The 3D model of the case on the 3D page (last calculated or recalled) at the page's
+// state; a spring that cannot be modelled is reported before the dialog asks for a name.
+void Tf_vek::StepExportClick() {
+    RunCommand(dialogs_, this, [&] {
+        const SpringShape shape = Spring3dExportShape();
+        const QString name = dialogs_.saveFileName(this, QStringLiteral("STEP|*.step;*.stp"), lastStepName_);
+        if (name.isEmpty()) return;
+        lastStepName_ = name;
+        if (!reportTitle_) reportTitle_ = StoredTitle(settings_);
+        const TitleBlock title = reportTitle_.value_or(TitleBlock{});
+        WriteSpringStepFile(name, shape, {title.productName, title.drawingNo, title.designer});
+    });
+}
+
+void Tf_vek::StlExportClick() {
+    RunCommand(dialogs_, this, [&] {
+        const SpringShape shape = Spring3dExportShape();
+        const QString name = dialogs_.saveFileName(this, QStringLiteral("STL|*.stl"), lastStlName_);
+        if (name.isEmpty()) return;
+        lastStlName_ = name;
+        WriteSpringStl(name.toStdString(), shape);
+    });
+}
+
+SpringShape Tf_vek::Spring3dExportShape() const {
+    if (!TabSheet4->hasCase()) throw CommandError("3D モデルは「計算」の後に出力できます");
+    return SpringShapeAt(TabSheet4->shownCase(), TabSheet4->state());
 }

@@ -27,6 +27,7 @@
 #include "ui/main_window/history_grid.h"
 #include "ui/main_window/message_list.h"
 #include "ui/main_window/schematic.h"
+#include "ui/main_window/spring_3d_page.h"
 #include "ui/main_window/vek.h"
 
 using namespace torsion;
@@ -243,6 +244,8 @@ void Tf_vek::BuildControls() {
     PageControl1->addTab(page2, QStringLiteral("＜　　バネ形状　　＞"));
     TabSheet3 = new CharacteristicPage(materials_);
     PageControl1->addTab(TabSheet3, QStringLiteral("＜　特性・公差　＞"));
+    TabSheet4 = new Spring3dPage;
+    PageControl1->addTab(TabSheet4, QStringLiteral("＜　3D 形状　＞"));
     connect(this, &Tf_vek::unitSystemChanged, TabSheet3, &CharacteristicPage::setUnitSystem);
     connect(TabSheet3, &CharacteristicPage::gradeChanged, this, [this](int grade) {
         if (settings_ != nullptr) settings_->setToleranceGrade(grade);
@@ -315,6 +318,10 @@ void Tf_vek::BuildMenu() {
     file->addSeparator();
     addItem(file, QStringLiteral("CsvExport"), QStringLiteral("CSV 出力"), &Tf_vek::CsvExportClick);
     addItem(file, QStringLiteral("DxfExport"), QStringLiteral("DXF 出力"), &Tf_vek::DxfExportClick);
+    addItem(file, QStringLiteral("StepExport"), QStringLiteral("3D モデル出力 (STEP)..."),
+            &Tf_vek::StepExportClick);
+    addItem(file, QStringLiteral("StlExport"), QStringLiteral("3D モデル出力 (STL)..."),
+            &Tf_vek::StlExportClick);
     addItem(file, QStringLiteral("ReportPdf"), QStringLiteral("計算書 PDF 出力"), &Tf_vek::ReportPdfClick);
     addItem(file, QStringLiteral("ReportPrint"), QStringLiteral("計算書印刷"), &Tf_vek::ReportPrintClick);
     addItem(file, QStringLiteral("ReportTitle"), QStringLiteral("計算書の表題欄..."),
@@ -328,6 +335,7 @@ void Tf_vek::BuildMenu() {
     addItem(edit, QStringLiteral("N4"), QStringLiteral("寿命グラフコピー"), &Tf_vek::N4Click);
     addItem(edit, QStringLiteral("CharacteristicGraphCopy"), QStringLiteral("特性グラフコピー"),
             &Tf_vek::CharacteristicGraphCopyClick);
+    addItem(edit, QStringLiteral("Spring3dCopy"), QStringLiteral("3D 図コピー"), &Tf_vek::Spring3dCopyClick);
     QMenu* view = addMenu(QStringLiteral("View1"), QStringLiteral("表示　"));
     addItem(view, QStringLiteral("dlcheng"), QStringLiteral("角度・荷重切替"), &Tf_vek::dlchengClick);
     view->addSeparator();

@@ -1,0 +1,35 @@
+// The spring as one solid for CAD: the wire swept along the centre line of the 3D
+// geometry, written as a STEP file (AP214, millimetres) with Open CASCADE. It is built
+// into its own library, loaded the first time a model is written, so the program
+// starts without the CAD kernel.
+#pragma once
+
+#include <string>
+
+#include "core/geometry/spring_3d.h"
+
+namespace torsion {
+
+// The title block the file's header carries; empty fields are left out.
+struct StepTitle {
+    std::string productName;  // 品名
+    std::string drawingNo;    // 図番
+    std::string designer;     // 設計者
+};
+
+// Writes the solid to path (a temporary file beside it, then renamed over it). Throws
+// CommandError "このばねは 3D モデルにできません" when the kernel cannot build a valid
+// solid, and the usual message when the file cannot be written; no file is left then.
+void WriteSpringStep(const std::string& path, const SpringShape& shape, const StepTitle& title);
+
+// The entry the program looks up in the loaded library: WriteSpringStep with the
+// message of a failure in `message` and false returned instead of an exception.
+using WriteSpringStepEntry = bool (*)(const char* path, const SpringShape* shape, const StepTitle* title,
+                                      std::string* message);
+inline constexpr const char* kWriteSpringStepEntry = "TorsionWriteSpringStep";
+
+}  // namespace torsion
+
+// Exported by the STEP library; matches WriteSpringStepEntry.
+extern "C" bool TorsionWriteSpringStep(const char* path, const torsion::SpringShape* shape,
+                                       const torsion::StepTitle* title, std::string* message);
