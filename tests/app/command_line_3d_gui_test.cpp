@@ -1,0 +1,79 @@
+// The 3D exports of the command line: --step and --stl with --slot, --state and the
+// title block, run as the built program without a display.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <cstring>
+#include <memory>
+
+#include "core/calc/calculation.h"
+#include "core/files/case_file.h"
+
+using namespace torsion;
+
+namespace {
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString err;
+};
+
+ProgramRun RunProgram(const QStringList& arguments) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TS_PROGRAM), arguments);
+    const bool finished = p.waitForFinished(120000);
+    if (!finished) p.kill();
+    return {finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+TEST(CommandLine3d, StepAndStlOfASlotAtAState) {
+    QTemporaryDir dir;
+    auto cases = std::make_unique<CaseTable>();
+    InitCurrentCase((*cases)[3]);
+    (*cases)[3].maxAngle = 120;
+    const QString nbd = dir.filePath("cases.nbd"), step = dir.filePath("s.step"), stl = dir.filePath("s.stl");
+    WriteCaseFile(*cases, nbd.toStdString());
+
+    const ProgramRun written = RunProgram({"--step", nbd, "--slot", "3", "--state", "max", "-o", step,
+                                           "--drawing-no", "TS-0042", "--designer", QStringLiteral("山田")});
+    ASSERT_EQ(written.exitCode, 0) << written.err.toStdString();
+    QFile file(step);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.startsWith("ISO-10303-21;"));
+    EXPECT_TRUE(text.contains(QStringLiteral("('山田')")));
+    EXPECT_TRUE(text.contains("arm 2 turned 120 deg")) << "the state is in the description";
+
+    ASSERT_EQ(RunProgram({"--stl", nbd, "--slot", "3", "-o", stl}).exitCode, 0);
+    QFile mesh(stl);
+    ASSERT_TRUE(mesh.open(QIODevice::ReadOnly));
+    const QByteArray bytes = mesh.readAll();
+    quint32 count = 0;
+    std::memcpy(&count, bytes.constData() + 80, 4);
+    EXPECT_EQ(bytes.size(), 84 + 50 * static_cast<qsizetype>(count));
+
+    struct Row {
+        QStringList arguments;
+        const char* message;
+    };
+    const Row wrong[] = {
+        {{"--step", nbd, "--state", "3", "-o", step}, "--state は free, 1, 2, max のどれかです: 3"},
+        {{"--stl", nbd}, "--stl には -o で出力ファイルを指定します"},
+        {{"--step", nbd, "--slot", "4", "-o", dir.filePath("e.step")}, "この寸法のばねは 3D にできません"},
+    };
+    for (const Row& r : wrong) {
+        const ProgramRun run = RunProgram(r.arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(r.message))) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("e.step")));
+}
+
+}  // namespace
