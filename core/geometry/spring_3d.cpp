@@ -76,7 +76,8 @@ SpringShape SpringShapeAt(const DesignCase& c, SpringState state) {
     const double angle = StateAngle(c, state);
     const bool finite = std::isfinite(d) && std::isfinite(D) && std::isfinite(N) && std::isfinite(c.arm1) &&
                         std::isfinite(c.arm2) && std::isfinite(angle);
-    if (!finite || d <= 0 || D <= d || N <= 0 || c.arm1 < 0 || c.arm2 < 0)
+    if (!finite || d <= 0 || D <= d || N <= 0 || c.arm1 < 0 || c.arm2 < 0 ||
+        std::max({D, c.arm1, c.arm2}) > kMax3dSize)
         throw CommandError("この寸法のばねは 3D にできません");
     SpringShape s;
     s.wireDia = d;

@@ -22,8 +22,10 @@ namespace torsion {
 enum class SpringState { Free, Angle1, Angle2, MaxAngle };
 inline constexpr int kSpringStates = 4;
 
-// The most turns a 3D model gets.
+// The most turns a 3D model gets, and the largest size in mm (10 km: the files hold
+// single-precision numbers, and the kernel's tolerances are absolute).
 inline constexpr double kMax3dTurns = 200;
+inline constexpr double kMax3dSize = 1e7;
 
 struct Point3 {
     double x = 0, y = 0, z = 0;

@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
+#include <random>
 
+#include "cad/spring_stl.h"
 #include "core/geometry/spring_outline.h"
 #include "core/tolerances/loaded_geometry.h"
 #include "tests/support/mesh_checks.h"
@@ -118,6 +121,7 @@ TEST(Spring3d, RefusesWhatCannotBeModelled) {
         {"no wire", 0, 10, 5, 90, false, "この寸法のばねは 3D にできません"},
         {"coil narrower than wire", 2, 2, 5, 90, false, "この寸法のばねは 3D にできません"},
         {"not a number", 1, NAN, 5, 90, false, "この寸法のばねは 3D にできません"},
+        {"beyond 10 km", 1, 2e7, 5, 90, false, "この寸法のばねは 3D にできません"},
         {"unwound", 1, 10, 0.5, 270, true, "この角度ではばねが巻き戻りきるので 3D にできません"},
         {"wound shut", 1, 2, 1, 360, false, "この角度ではコイルの内径がなくなるので 3D にできません"},
         {"too many turns", 1, 10, 201, 0, false, "巻数が多すぎて 3D にできません（200 巻まで）"},
@@ -126,6 +130,38 @@ TEST(Spring3d, RefusesWhatCannotBeModelled) {
         DesignCase c = Spring3dCase({"", r.d, r.D, r.N, 10, 10, r.outward});
         c.maxAngle = r.maxAngle;
         EXPECT_EQ(ErrorOf([&] { SpringShapeAt(c, SpringState::MaxAngle); }), r.message) << r.name;
+    }
+}
+
+// Records as a file or a calculation could leave them, sane and wild: each either gives
+// a closed mesh of finite points and an STL file of the right size, or the message.
+TEST(Spring3d, RandomCasesModelOrRefuse) {
+    std::mt19937_64 rng(24);
+    std::uniform_real_distribution<double> unit(0, 1);
+    const double wild[] = {0, -1, 1e-300, 1e300, NAN, INFINITY, -INFINITY};
+    const auto value = [&](double low, double high) {
+        return unit(rng) < 0.15 ? wild[rng() % std::size(wild)] : low + (high - low) * unit(rng);
+    };
+    for (int i = 0; i < 300; ++i) {
+        Spring3dRow row{"", value(0.1, 5), value(1, 60), value(0, 40), value(0, 100), value(0, 100)};
+        row.outward = rng() % 2 == 0;
+        row.leftHand = rng() % 2 == 0;
+        DesignCase c = Spring3dCase(row);
+        c.angle1 = value(0, 720);
+        c.maxAngle = value(0, 720);
+        for (SpringState state : kStates) {
+            try {
+                const SpringShape s = SpringShapeAt(c, state);
+                const std::vector<std::uint8_t> stl = SpringStlBytes(s);
+                std::uint32_t count = 0;
+                std::memcpy(&count, stl.data() + 80, 4);
+                ASSERT_EQ(stl.size(), 84 + 50 * std::size_t{count});
+                for (const Point3& p : SpringMesh(s, 6, 8).vertices)
+                    ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z)) << i;
+            } catch (const CommandError& e) {
+                EXPECT_NE(e.message().find("3D にできません"), std::string::npos) << e.message();
+            }
+        }
     }
 }
 
