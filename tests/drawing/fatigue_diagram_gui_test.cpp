@@ -207,8 +207,8 @@ TEST(FatigueDiagramImage, PointBeyondTheChartIsDrawnInsideWithAnArrow) {
 }
 
 TEST(FatigueDiagramImage, SavesAPictureWhenAskedTo) {
-    const QByteArray folder = qgetenv("TS_PICTURE_DIR");
-    if (folder.isEmpty()) GTEST_SKIP() << "set TS_PICTURE_DIR to save the picture";
+    const QByteArray folder = qgetenv("TS_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "TS_SCREENSHOT_DIR not set: scripts/screenshot writes this picture";
     const QImage image = Diagram(true, 0.2, 0.45);
     const QString path = QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("fatigue-diagram.png"));
     ASSERT_TRUE(image.save(path));

@@ -283,8 +283,9 @@ TEST(SpringImage, RedrawReplacesThePreviousSpring) {
 }
 
 TEST(SpringImage, SavesAPictureWhenAskedTo) {
-    const QByteArray folder = qgetenv("TS_PICTURE_DIR");
-    if (folder.isEmpty()) GTEST_SKIP() << "set TS_PICTURE_DIR to save the pictures";
+    const QByteArray folder = qgetenv("TS_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "TS_SCREENSHOT_DIR not set: scripts/screenshot writes these pictures";
     const QDir dir(QString::fromLocal8Bit(folder));
     ASSERT_TRUE(Spring(1, 10, 1.3, 15, 20).save(dir.filePath(QStringLiteral("spring-startup.png"))));
     ASSERT_TRUE(Spring(1, 10, 30, 15, 0).save(dir.filePath(QStringLiteral("spring-n30-no-arm2.png"))));

@@ -19,6 +19,7 @@
 #include "core/materials/material_table.h"
 #include "tests/support/fake_dialogs.h"
 #include "tests/support/material_tables.h"
+#include "tests/support/typing.h"
 #include "ui/common/settings.h"
 #include "ui/common/sjis.h"
 #include "ui/main_window/vek.h"
@@ -81,16 +82,9 @@ class MainWindowApp {
     }
     QColor messageColour() const { return find<QListWidget>("ListBox1")->palette().color(QPalette::Text); }
 
-    // Replaces the text of an edit box as a user would: select all, type.
-    void type(const char* edit, const QString& text) const {
-        QLineEdit* box = find(edit);
-        box->selectAll();
-        if (text.isEmpty()) {
-            QTest::keyClick(box, Qt::Key_Delete);
-        } else {
-            QTest::keyClicks(box, text);
-        }
-    }
+    // Replaces the text of an edit box as a user would: select all, type key by key
+    // (see TypeOver).
+    void type(const char* edit, const QString& text) const { TypeOver(find(edit), text); }
     void enter(const char* edit, const QString& text) const {
         type(edit, text);
         QTest::keyClick(find(edit), Qt::Key_Return);

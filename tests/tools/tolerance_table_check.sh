@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The tolerance table generator accepts the shipped data and stops on every kind of
-# faulty row, so a broken data file never reaches the program.
+# faulty row with a message (a crash is no rejection), so a broken data file never
+# reaches the program.
 set -euo pipefail
 generator=$1
 data=$2
@@ -28,8 +29,15 @@ printf '%s\n%s\n' "$header" "$good" >"$work/good.csv"
 "$generator" "$work/good.csv" "$work/good.inc"
 for row in "${bad_rows[@]}"; do
   printf '%s\n%s\n%s\n' "$header" "$good" "$row" >"$work/bad.csv"
-  if "$generator" "$work/bad.csv" "$work/bad.inc" 2>/dev/null; then
+  status=0
+  "$generator" "$work/bad.csv" "$work/bad.inc" 2>"$work/err" || status=$?
+  if [ "$status" -eq 0 ]; then
     echo "accepted a faulty row: $row" >&2
+    exit 1
+  fi
+  # A rejection is an exit with a message; an end by a signal (status above 128) is a crash.
+  if [ "$status" -gt 128 ] || [ ! -s "$work/err" ]; then
+    echo "did not reject, ended with status $status: $row" >&2
     exit 1
   fi
 done

@@ -1,6 +1,7 @@
 #include "ui/common/number_box.h"
 
 #include <QLineEdit>
+#include <memory>
 
 #include "core/base/number_text.h"
 
@@ -26,9 +27,15 @@ QValidator::State HalfWidthNumberValidator::validate(QString& input, int&) const
 void MakeNumberBox(QLineEdit* box) {
     box->setValidator(new HalfWidthNumberValidator(box));
     // A text written by the program (not typed) is shown from its first character;
-    // a typed text keeps the cursor where the user put it.
-    QObject::connect(box, &QLineEdit::textChanged, box, [box] {
-        if (!box->isModified()) box->setCursorPosition(0);
+    // a typed text keeps the cursor where the user put it. A typed character that the
+    // validator converts is written back as a whole new text, which clears the box's
+    // modified flag: only textEdited, sent just before textChanged for every typed
+    // change, tells the two apart.
+    auto typed = std::make_shared<bool>(false);
+    QObject::connect(box, &QLineEdit::textEdited, box, [typed] { *typed = true; });
+    QObject::connect(box, &QLineEdit::textChanged, box, [box, typed] {
+        if (!*typed) box->setCursorPosition(0);
+        *typed = false;
     });
 }
 

@@ -26,6 +26,7 @@
 #include "core/materials/fatigue_life.h"
 #include "drawing/japanese_font.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/number_box.h"
 #include "ui/common/sjis.h"
 #include "ui/common/window_text.h"
 #include "ui/main_window/vek.h"
@@ -59,6 +60,7 @@ QLineEdit* NumberEdit(const char* name, QWidget* parent) {
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFixedWidth(80);
     SetBoxColour(edit, kInputColour);
+    MakeNumberBox(edit);
     return edit;
 }
 
@@ -156,9 +158,9 @@ void DesignSearchWindow::BuildControls() {
     wholeTurnsRadio->setChecked(true);
     anyTurnsRadio = new QRadioButton(QStringLiteral("任意の巻数（小数2桁）"), turns);
     anyTurnsRadio->setObjectName(QStringLiteral("anyTurnsRadio"));
-    turnsMinSpin = new QSpinBox(turns);
+    turnsMinSpin = new NumberSpinBox(turns);
     turnsMinSpin->setObjectName(QStringLiteral("turnsMinSpin"));
-    turnsMaxSpin = new QSpinBox(turns);
+    turnsMaxSpin = new NumberSpinBox(turns);
     turnsMaxSpin->setObjectName(QStringLiteral("turnsMaxSpin"));
     for (QSpinBox* spin : {turnsMinSpin, turnsMaxSpin}) spin->setRange(0, 10000);
     turnsMinSpin->setValue(1);

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
@@ -16,48 +16,50 @@
 #include "core/base/file_io.h"
 #include "core/files/case_file.h"
 #include "tests/support/vek_test_app.h"
+#include "ui/editors/u_data_make.h"
 #include "ui/editors/u_keisuu_make.h"
+#include "ui/search/design_search_window.h"
 
 using namespace torsion;
 
 namespace {
 
-// What the input method hands a box when the user confirms a conversion.
-void Commit(QWidget* box, const QString& text) {
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(box, &event);
-}
-
-// Replaces the text of a main-window box by an input-method commit.
-void CommitInto(const MainWindowApp& app, const char* edit, const QString& text) {
-    app.find(edit)->selectAll();
-    Commit(app.find(edit), text);
-}
-
-TEST(NumberBoxes, FullWidthTypingBecomesHalfWidthInEveryWindow) {
+// Each character one event, as the Japanese input method commits it after each
+// conversion: the text stays in the typed order and the cursor after it.
+TEST(NumberBoxes, FullWidthDigitsTypedKeyByKeyStayInOrderInEveryWindow) {
     MainWindowApp app;
-    CommitInto(app, "Edit19", QStringLiteral("２．５"));
+    app.type("Edit18", QStringLiteral("１２．５"));  // 平均径
+    EXPECT_EQ(app.text("Edit18"), QStringLiteral("12.5"));
+    app.type("Edit19", QStringLiteral("2．５"));  // a key, then commits
     QTest::keyClick(app.find("Edit19"), Qt::Key_Return);
     EXPECT_EQ(app.text("Edit19"), QStringLiteral("2.5"));
+    app.calculate();
+    EXPECT_EQ(app.window->cases()[0].meanDia, 12.5);
     EXPECT_EQ(app.window->cases()[0].turns, 2.5);
-    CommitInto(app, "Edit4", QStringLiteral("－１Ｅ１"));
+    app.type("Edit4", QStringLiteral("－１Ｅ１"));
     EXPECT_EQ(app.text("Edit4"), QStringLiteral("-1E1"));
     // Text that is no number stays as typed and is refused when read, as before.
-    CommitInto(app, "Edit12", QStringLiteral("１５ｍｍ"));
+    app.type("Edit12", QStringLiteral("１５ｍｍ"));
     app.calculate();
     EXPECT_EQ(app.dialogs.errors.value(0), QStringLiteral("'15ｍｍ' は浮動小数点数ではありません"));
 
     auto* slot = app.find<QSpinBox>("SpinEdit1");
     slot->selectAll();
-    Commit(slot, QStringLiteral("１２"));
+    TypeKeys(slot, QStringLiteral("１２"));
     EXPECT_EQ(slot->value(), 12);
+    EXPECT_EQ(slot->findChild<QLineEdit*>()->cursorPosition(), 2);
 
+    // The other windows' number boxes: coefficients, the material editor, the search.
     Tkeisuu_make coefficients(app.coefficients, app.dialogs, app.folder.path());
-    auto* first = coefficients.findChild<QLineEdit*>(QStringLiteral("Edit1"));
-    first->selectAll();
-    Commit(first, QStringLiteral("０．８５"));
-    EXPECT_EQ(first->text(), QStringLiteral("0.85"));
+    Tdata_make materials(app.materials, app.dialogs, app.window.get());
+    app.window->findChild<QAction*>(QStringLiteral("designSearchItem"))->trigger();
+    for (QLineEdit* box :
+         {coefficients.findChild<QLineEdit*>(QStringLiteral("Edit1")),
+          materials.findChild<QLineEdit*>(QStringLiteral("Edit3")),
+          app.window->designSearchWindow()->findChild<QLineEdit*>(QStringLiteral("angle2Edit"))}) {
+        TypeOver(box, QStringLiteral("０．８５"));
+        EXPECT_EQ(box->text(), QStringLiteral("0.85")) << box->window()->objectName().toStdString();
+    }
 }
 
 TEST(NumberBoxes, ANumberWrittenByTheProgramShowsItsBeginning) {
