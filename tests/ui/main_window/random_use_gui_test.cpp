@@ -800,10 +800,16 @@ class RandomSession {
     }
     bool chance(int percent) { return static_cast<int>(rng_() % 100) < percent; }
 
-    // Types as the user would: one key or input-method commit per character.
+    // Types as the user would: one key or input-method commit per character; a text of
+    // hundreds of characters is pasted.
     void typeInto(QLineEdit* box, const QString& text) {
         detail_ += " '" + text.left(40).toStdString() + (text.size() > 40 ? "...'" : "'");
-        TypeOver(box, text);
+        if (text.size() <= 100) {
+            TypeOver(box, text);
+        } else {
+            box->selectAll();
+            box->insert(text);
+        }
     }
 
     // ---- main window -----------------------------------------------------------------
