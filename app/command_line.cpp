@@ -36,6 +36,7 @@
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
 #include "drawing/calculation_report.h"
+#include "ui/common/data_files.h"
 #include "ui/common/sjis.h"
 
 using namespace torsion;
@@ -69,7 +70,8 @@ const char* const kUsage =
     "      設計探索: 条件を満たすばねを順位付きで CSV か JSON に (M は --units の単位)\n"
     "  torsion-spring --help | -h | --version\n"
     "共通オプション:\n"
-    "  --materials PATH   材料表 (既定: プログラムのフォルダーの zaidat.dst)\n"
+    "  --materials PATH   材料表 (既定: ユーザーのデータフォルダーの zaidat.dst、\n"
+    "                     なければプログラムのフォルダーの zaidat.dst)\n"
     "  -o PATH            出力ファイル (--calc と --csv では既定または - で標準出力)\n"
     "--calc の入力列:\n"
     "  symbol,wire_dia,dia_mode,coil_dia,turns,arm1,arm2,load_mode,value1,value2,outward,left_hand\n"
@@ -158,10 +160,10 @@ struct MaterialData {
 
 MaterialData LoadMaterials(const Options& options) {
     MaterialData data;
-    const std::string path = options.value("--materials")
-                                 .value_or(QDir(QCoreApplication::applicationDirPath())
-                                               .filePath(QStringLiteral("zaidat.dst"))
-                                               .toStdString());
+    const std::string path =
+        options.value("--materials")
+            .value_or(DataFileToRead(QCoreApplication::applicationDirPath(), QStringLiteral("zaidat.dst"))
+                          .toStdString());
     LoadMaterialTable(*data.table, path);
     data.kinds = BuildKindIndex(*data.table);
     data.symbols = MaterialSymbolsUtf8(*data.table);
@@ -435,8 +437,10 @@ int RunCommandLine(int argc, char** argv) {
             std::cout << kProgram << " " << TS_VERSION << "\n";
             return 0;
         }
-        // Files beside the program are found through the application object. The report
-        // paints text and drawings, which needs Qt's painting but never a display.
+        // Files beside the program and in the user's data folder are found through the
+        // application object. The report paints text and drawings, which needs Qt's
+        // painting but never a display.
+        SetProgramNames();
         if (options.command == "--report") {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             QGuiApplication app(argc, argv);

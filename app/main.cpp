@@ -16,6 +16,7 @@
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
 #include "drawing/japanese_font.h"
+#include "ui/common/data_files.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/first_paint.h"
 #include "ui/common/japanese_translation.h"
@@ -45,9 +46,9 @@ int main(int argc, char** argv) {
     ReportStartupStep("application");
     InstallQtJapanese(app);
     QApplication::setApplicationDisplayName(QStringLiteral("ねじりコイルばね設計計算"));
-    // The settings file is <user configuration folder>/torsion-spring/torsion-spring.ini.
-    QApplication::setOrganizationName(QStringLiteral("torsion-spring"));
-    QApplication::setApplicationName(QStringLiteral("torsion-spring"));
+    // The settings file is <user configuration folder>/torsion-spring/torsion-spring.ini;
+    // the user's own tables are in the user's data folder under the same names.
+    SetProgramNames();
     QApplication::setFont(JapaneseFont(12));
     ReportStartupStep("fonts");
 
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<Tprinform> prinform;
     f_vek.setToolWindowMaker([&] {
         data_make = std::make_unique<Tdata_make>(materials, dialogs, &f_vek);
+        data_make->setProgramFolder(appDir);
         keisuu_make = std::make_unique<Tkeisuu_make>(coefficients, dialogs, appDir, &f_vek);
         prinform = std::make_unique<Tprinform>(materials, dialogs, &f_vek);
         f_vek.setToolWindows(data_make.get(), keisuu_make.get(), prinform.get());

@@ -1,7 +1,9 @@
 #include "ui/editors/u_data_make.h"
 
 #include <QAbstractItemView>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +18,7 @@
 
 #include "core/base/number_text.h"
 #include "drawing/japanese_font.h"
+#include "ui/common/data_files.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/number_box.h"
 #include "ui/common/sjis.h"
@@ -26,6 +29,7 @@ using namespace torsion;
 
 namespace {
 
+const QString kTableName = QStringLiteral("zaidat.dst");
 const QString kTableFilter = QStringLiteral("材料のデーター|*.dst|すべてのファイル|*.*");
 const QString kRestartNotice = QStringLiteral("材料特性を変更した場合は、ソフトを一度終了して下さい！");
 const QString kEraseQuestion = QStringLiteral("本当に現在のデーターNo.の内容を消去");
@@ -103,7 +107,7 @@ Tdata_make::Tdata_make(MaterialTable& materials, Dialogs& dialogs, QWidget* pare
 }
 
 void Tdata_make::BuildControls() {
-    setFixedSize(424, 600);
+    setFixedSize(424, 632);
 
     AddLabel(this, QStringLiteral("Label7"), QStringLiteral("データーNo"), 8, 12, 64);
     Edit7 = AddEdit(this, QStringLiteral("Edit7"), 74, 8, 40, true);
@@ -175,6 +179,11 @@ void Tdata_make::BuildControls() {
     SG1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SG1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SG1->setGeometry(8, 242, 408, 20 * 17 + 4);
+
+    LabelFile = new QLabel(this);
+    LabelFile->setObjectName(QStringLiteral("LabelFile"));
+    LabelFile->setGeometry(8, 590, 408, 40);
+    LabelFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     connect(BitBtn1, &QPushButton::clicked, this, &Tdata_make::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &Tdata_make::BitBtn2Click);
@@ -402,13 +411,39 @@ void Tdata_make::BitBtn2Click() {
     RunCommand(dialogs_, this, [&] {
         StoreMaterialRecord();
         NormaliseEmptyRecords(materials_);
-        const QString path = dialogs_.saveFileName(this, kTableFilter, lastSaveName_);
-        if (!path.isEmpty()) {
-            lastSaveName_ = path;
+        const QString chosen = dialogs_.saveFileName(this, kTableFilter, lastSaveName_);
+        if (!chosen.isEmpty()) {
+            lastSaveName_ = chosen;
+            QString path = chosen;
+            // The program folder's table that this user may not write: the user's copy
+            // takes the change, and the next start reads it.
+            if (!programFolder_.isEmpty() &&
+                QFileInfo(chosen).absoluteFilePath() ==
+                    QFileInfo(QDir(programFolder_).filePath(kTableName)).absoluteFilePath())
+                path = DataFileToWrite(programFolder_, kTableName);
+            MakeFolderOf(path);
             SaveMaterialTable(materials_, path.toStdString());
+            ShowFilePlace();
+            if (path != chosen) {
+                dialogs_.showInformation(
+                    this, QStringLiteral("ファイル %1 に保存しました。\n%2").arg(path, kRestartNotice));
+                return;
+            }
         }
         dialogs_.showInformation(this, kRestartNotice);
     });
+}
+
+void Tdata_make::setProgramFolder(const QString& folder) {
+    programFolder_ = folder;
+    if (lastSaveName_.isEmpty()) lastSaveName_ = DataFileToWrite(folder, kTableName);
+    ShowFilePlace();
+}
+
+void Tdata_make::ShowFilePlace() {
+    if (programFolder_.isEmpty()) return;
+    LabelFile->setText(DataFilePlaceText(DataFileToRead(programFolder_, kTableName),
+                                         DataFileToWrite(programFolder_, kTableName)));
 }
 
 void Tdata_make::SE1Change(int value) {

@@ -22,6 +22,11 @@ class Tdata_make : public QDialog {
 
     int editRecordNo() const { return editRecordNo_; }
 
+    // The program's folder, whose zaidat.dst (or the user's copy) is the table in use:
+    // "save" starts at the file a change of that table is written to, and saving over
+    // the program folder's table that the user may not write saves the user's copy.
+    void setProgramFolder(const QString& folder);
+
     // Grid geometry: two header rows above the 50 data rows, one row-number column.
     static constexpr int kFixedRows = 2;
     static constexpr int kGridRows = kFixedRows + torsion::kMaterialRows;  // 52
@@ -49,6 +54,7 @@ class Tdata_make : public QDialog {
 
   private:
     void FormCreate();
+    void ShowFilePlace();
     void BuildControls();
     // The data row (0..49) of the grid's current row, or -1 on a header row or none.
     int CurrentDataRow() const;
@@ -63,6 +69,7 @@ class Tdata_make : public QDialog {
     int editRecordNo_ = 0;
     QString lastOpenName_;
     QString lastSaveName_;
+    QString programFolder_;
 
     // Controls, named as their objectName; docs/architecture.md has the glossary.
     // Record choice and table file.
@@ -72,6 +79,7 @@ class Tdata_make : public QDialog {
     QPushButton* BitBtn8 = nullptr;  // "消去" erase the record
     QPushButton* BitBtn1 = nullptr;  // "load" the table
     QPushButton* BitBtn2 = nullptr;  // "save" the table
+    QLabel* LabelFile = nullptr;     // where the table in use is read and written
     // The record's fields.
     QLineEdit* Edit1 = nullptr;       // kind name
     QSpinBox* SE1 = nullptr;          // kind number

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "drawing/japanese_font.h"
+#include "ui/common/data_files.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/number_box.h"
 #include "ui/common/window_text.h"
@@ -51,11 +52,11 @@ Tkeisuu_make::Tkeisuu_make(CoefficientRecord& coefficients, Dialogs& dialogs, co
 }
 
 QString Tkeisuu_make::coefficientFilePath() const {
-    return appDir_ + QStringLiteral("/keisuu.dat");
+    return DataFileToWrite(appDir_, QStringLiteral("keisuu.dat"));
 }
 
 void Tkeisuu_make::BuildControls() {
-    setFixedSize(520, 304);
+    setFixedSize(520, 344);
     GroupBox1 = new QGroupBox(QStringLiteral("許容応力の設定"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 8, 504, kGroupTop + kFirstGroupSize * kRowPitch + 6);
@@ -90,9 +91,15 @@ void Tkeisuu_make::BuildControls() {
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(392, 266, 120, 28);
     connect(BitBtn1, &QPushButton::clicked, this, &Tkeisuu_make::BitBtn1Click);
+
+    LabelFile = new QLabel(this);
+    LabelFile->setObjectName(QStringLiteral("LabelFile"));
+    LabelFile->setGeometry(8, 300, 504, 40);
+    LabelFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 void Tkeisuu_make::FormCreate() {
+    ShowFilePlace();
     for (int i = 0; i < kCoefficientCount; ++i)
         edits_[static_cast<std::size_t>(i)]->setText(
             FullNumberText(coefficients_.values[static_cast<std::size_t>(i)]));
@@ -105,6 +112,14 @@ void Tkeisuu_make::BitBtn1Click() {
         for (int i = 0; i < kCoefficientCount; ++i)
             coefficients_.values[static_cast<std::size_t>(i)] =
                 ParseNumber(edits_[static_cast<std::size_t>(i)]->text().toStdString());
-        SaveCoefficients(coefficients_, coefficientFilePath().toStdString());
+        const QString path = coefficientFilePath();
+        MakeFolderOf(path);
+        SaveCoefficients(coefficients_, path.toStdString());
     });
+    ShowFilePlace();
+}
+
+void Tkeisuu_make::ShowFilePlace() {
+    LabelFile->setText(
+        DataFilePlaceText(DataFileToRead(appDir_, QStringLiteral("keisuu.dat")), coefficientFilePath()));
 }

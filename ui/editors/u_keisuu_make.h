@@ -10,16 +10,19 @@
 
 class Dialogs;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
 class Tkeisuu_make : public QDialog {
     Q_OBJECT
   public:
-    // appDir is the folder of keisuu.dat: the one start-up reads it from.
+    // appDir is the program's folder; keisuu.dat is read and written there, or in the
+    // user's data folder (see ui/common/data_files.h).
     Tkeisuu_make(torsion::CoefficientRecord& coefficients, Dialogs& dialogs, const QString& appDir,
                  QWidget* parent = nullptr);
 
+    // The file "設定ボタン" writes.
     QString coefficientFilePath() const;
 
   public slots:
@@ -28,6 +31,7 @@ class Tkeisuu_make : public QDialog {
   private:
     void BuildControls();
     void FormCreate();
+    void ShowFilePlace();  // the line that names the file
 
     torsion::CoefficientRecord& coefficients_;
     Dialogs& dialogs_;
@@ -38,4 +42,5 @@ class Tkeisuu_make : public QDialog {
     QGroupBox* GroupBox2 = nullptr;                               // "初張力の設定": Edit4 .. Edit7
     std::array<QLineEdit*, torsion::kCoefficientCount> edits_{};  // Edit1 .. Edit7
     QPushButton* BitBtn1 = nullptr;                               // "設定ボタン"
+    QLabel* LabelFile = nullptr;                                  // where keisuu.dat is written
 };

@@ -42,6 +42,7 @@
 #include "drawing/fatigue_diagram.h"
 #include "drawing/japanese_font.h"
 #include "drawing/spring_drawing.h"
+#include "ui/common/data_files.h"
 #include "ui/common/image_control.h"
 #include "ui/common/settings.h"
 #include "ui/common/sjis.h"
@@ -184,14 +185,14 @@ void Tf_vek::EnsureToolWindows() {
 
 void Tf_vek::FormCreate() {
     // A missing coefficient file is no fault: the values stay 0 until the user saves them.
-    const QString coefficientPath = QDir(appDir_).filePath(QStringLiteral("keisuu.dat"));
+    const QString coefficientPath = DataFileToRead(appDir_, QStringLiteral("keisuu.dat"));
     if (QFileInfo(coefficientPath).isFile()) {
         RunCommand(dialogs_, this, [&] { LoadCoefficients(coefficients_, coefficientPath.toStdString()); });
     }
     setWindowTitle(kTitle);
 
     bool tableLoaded = false;
-    const QString tablePath = QDir(appDir_).filePath(QStringLiteral("zaidat.dst"));
+    const QString tablePath = DataFileToRead(appDir_, QStringLiteral("zaidat.dst"));
     RunCommand(dialogs_, this, [&] {
         const std::size_t size = LoadMaterialTable(materials_, tablePath.toStdString());
         tableLoaded = true;
