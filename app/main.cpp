@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QScreen>
 #include <memory>
@@ -28,6 +29,18 @@
 #include "ui/print/prin.h"
 
 using namespace torsion;
+
+namespace {
+
+// The case file named on the command line ("torsion-spring FILE.nbd", as the file
+// manager starts the program for a case file), made absolute; empty without one.
+QString CaseFileArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        if (!arguments[i].startsWith(QLatin1Char('-'))) return QFileInfo(arguments[i]).absoluteFilePath();
+    return QString();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // Batch work and exports run without any window. Otherwise the window starts, with
@@ -58,6 +71,7 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     const QString appDir = QCoreApplication::applicationDirPath();
 
+    const QString caseFile = CaseFileArgument(QCoreApplication::arguments());
     Settings settings;
     Tf_vek f_vek(materials, kinds, coefficients, dialogs, appDir);
     f_vek.setSettings(settings);
@@ -77,12 +91,15 @@ int main(int argc, char** argv) {
         prinform = std::make_unique<Tprinform>(materials, dialogs, &f_vek);
         f_vek.setToolWindows(data_make.get(), keisuu_make.get(), prinform.get());
     });
-    WhenFirstPainted(&f_vek, [&f_vek] {
+    WhenFirstPainted(&f_vek, [&f_vek, &caseFile] {
         ReportStartupStep("first-paint");
         f_vek.EnsureToolWindows();
         // The recovery folder is looked at once the window is on the screen, so a
         // question about a history left by a crash stands over the window it concerns.
         f_vek.EnableRecovery(HistoryRecovery::DefaultFolder());
+        // A case file given to the program is read as "読み取り" reads it, with its
+        // questions, after any question about a history left by a crash.
+        if (!caseFile.isEmpty()) f_vek.ReadCaseFileNamed(caseFile);
         EndOfStartup();
     });
     f_vek.show();

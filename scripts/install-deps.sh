@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  lintian desktop-file-utils appstream shared-mime-info man-db
 )
 missing=()
 for p in "${packages[@]}"; do

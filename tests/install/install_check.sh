@@ -20,7 +20,7 @@ done
 [ "$(readlink -f "$root/bin/torsion-spring")" = "$(readlink -f "$app")" ] || { echo "bin link does not lead to the program"; exit 1; }
 desktop="$root/share/applications/torsion-spring.desktop"
 grep -qx 'Name\[ja\]=ねじりコイルばね設計計算' "$desktop" || { echo "menu entry lacks its Japanese name"; exit 1; }
-grep -qx "Exec=${folder#"$dest"}/torsion-spring" "$desktop" || { echo "menu entry does not start the program"; exit 1; }
+grep -qx "Exec=${folder#"$dest"}/torsion-spring %f" "$desktop" || { echo "menu entry does not start the program"; exit 1; }
 [ -s "$root/share/icons/hicolor/scalable/apps/torsion-spring.svg" ] || { echo "icon missing"; exit 1; }
 # The installed program starts through its link, reads its folder's files and ends cleanly.
 QT_QPA_PLATFORM=offscreen TS_QUIT_AFTER_START=1 timeout 60 "$root/bin/torsion-spring"

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Checks a built Debian package: its file name, that it holds the program's folder
 # (program, material table, coefficient file, help page), the link in bin, the menu
-# entry and the icon as `cmake --install` lays them out, and that it depends on the
-# Qt and CAD-kernel libraries found from the binaries, the Japanese font and Qt's
-# translations.
+# entry and the icon as `cmake --install` lays them out, the case-file type, the
+# AppStream description, the manual pages and the package documents (copyright,
+# changelog), that it depends on the Qt and CAD-kernel libraries found from the
+# binaries, the Japanese font and Qt's translations; then the desktop's and Debian's
+# own validators on it.
 set -euo pipefail
 deb=$1
 [ -f "$deb" ] || { echo "no package $deb"; exit 1; }
@@ -22,6 +24,12 @@ for f in zaidat.dst keisuu.dat help/helphelp.htm libtorsion_step.so; do has "${f
 prefix=${folder%/lib/torsion-spring}
 has "${prefix}/share/applications/torsion-spring\.desktop"
 has "${prefix}/share/icons/hicolor/scalable/apps/torsion-spring\.svg"
+has "${prefix}/share/mime/packages/torsion-spring\.xml"
+metainfo_name=io.github.torsion_spring.TorsionSpring.metainfo.xml
+has "${prefix}/share/metainfo/${metainfo_name//./\\.}"
+has "${prefix}/share/man/man1/torsion-spring\.1\.gz"
+has "${prefix}/share/man/ja/man1/torsion-spring\.1\.gz"
+for f in copyright changelog.Debian.gz SOURCES.md tolerances.md; do has "${prefix}/share/doc/torsion-spring/${f//./\\.}"; done
 grep -qE "^l.* ${prefix}/bin/torsion-spring -> \.\./lib/torsion-spring/torsion-spring\$" <<<"$listing" ||
   { echo "no link ${prefix}/bin/torsion-spring to the program"; exit 1; }
 
@@ -30,7 +38,44 @@ entry=$(mktemp -d)
 trap 'rm -rf "$entry"' EXIT
 dpkg-deb -x "$deb" "$entry"
 desktop=$(find "$entry" -name torsion-spring.desktop)
-grep -qx "Exec=${folder#.}/torsion-spring" "$desktop" || { echo "menu entry does not start the packaged program"; exit 1; }
+grep -qx "Exec=${folder#.}/torsion-spring %f" "$desktop" || { echo "menu entry does not start the packaged program"; exit 1; }
+grep -qx "MimeType=application/x-torsion-spring-cases;" "$desktop" || { echo "menu entry does not declare the case files"; exit 1; }
+root="$entry${prefix#.}"
+
+# The case-file type: *.nbd is application/x-torsion-spring-cases, named in Japanese too.
+mime="$entry/mime"
+mkdir -p "$mime/packages"
+cp "$root/share/mime/packages/torsion-spring.xml" "$mime/packages/"
+update-mime-database "$mime" >/dev/null
+grep -qx "50:application/x-torsion-spring-cases:\*\.nbd" "$mime/globs2" || { echo "*.nbd is not a case file"; exit 1; }
+grep -q 'xml:lang="ja"' "$mime/packages/torsion-spring.xml" || { echo "the case-file type has no Japanese comment"; exit 1; }
+
+# The documents: machine-readable copyright naming the licence and the data's sources,
+# a Debian change log, and manual pages that name every command and option of --help.
+copyright="$root/share/doc/torsion-spring/copyright"
+head -n 1 "$copyright" | grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+  { echo "copyright is not machine-readable"; exit 1; }
+grep -q "^License: GPL-2+" "$copyright" && grep -q "JIS G 3522" "$copyright" || { echo "copyright lacks the licence or the data's sources"; exit 1; }
+zcat "$root/share/doc/torsion-spring/changelog.Debian.gz" | head -n 1 | grep -q "^torsion-spring (${version}) " ||
+  { echo "changelog.Debian.gz does not start with this version"; exit 1; }
+options=$("$root/lib/torsion-spring/torsion-spring" --help | grep -oE -- '--[a-z][a-z0-9-]*' | sort -u)
+[ -n "$options" ] || { echo "no options in --help"; exit 1; }
+for page in man/man1 man/ja/man1; do
+  text=$(zcat "$root/share/$page/torsion-spring.1.gz" | sed 's/\\-/-/g')
+  for o in $options; do grep -qF -- "$o" <<<"$text" || { echo "manual page $page lacks $o"; exit 1; }; done
+  LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l -Tutf8 -Z "$root/share/$page/torsion-spring.1.gz" 2>&1 >/dev/null |
+    { ! grep . ; } || { echo "manual page $page has roff warnings"; exit 1; }
+done
+
+# The validators of the menu entry and the AppStream description, and lintian.
+desktop-file-validate "$desktop"
+appstreamcli validate --no-net "$root/share/metainfo/$metainfo_name"
+grep -q '<screenshot type="default">' "$root/share/metainfo/$metainfo_name" &&
+  grep -q '<name xml:lang="ja">' "$root/share/metainfo/$metainfo_name" &&
+  grep -q '<summary xml:lang="ja">' "$root/share/metainfo/$metainfo_name" ||
+  { echo "the AppStream description lacks its screenshot or its Japanese name and summary"; exit 1; }
+# No errors; the warnings left are listed in docs/packaging.md.
+lintian --fail-on error --no-tag-display-limit "$deb"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in fonts-ipafont-gothic qt6-translations-l10n libqt6widgets6 libqt6printsupport6 libc6 libfontconfig1 \
