@@ -30,18 +30,6 @@
 
 using namespace torsion;
 
-namespace {
-
-// The case file named on the command line ("torsion-spring FILE.nbd", as the file
-// manager starts the program for a case file), made absolute; empty without one.
-QString CaseFileArgument(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        if (!arguments[i].startsWith(QLatin1Char('-'))) return QFileInfo(arguments[i]).absoluteFilePath();
-    return QString();
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     // Batch work and exports run without any window. Otherwise the window starts, with
     // no argument or with one case file to open; any other argument ends the program
@@ -71,7 +59,9 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     const QString appDir = QCoreApplication::applicationDirPath();
 
-    const QString caseFile = CaseFileArgument(QCoreApplication::arguments());
+    // A relative name is taken from the working folder the program was started in.
+    const QString caseFileName =
+        caseFile ? QFileInfo(QString::fromLocal8Bit(*caseFile)).absoluteFilePath() : QString();
     Settings settings;
     Tf_vek f_vek(materials, kinds, coefficients, dialogs, appDir);
     f_vek.setSettings(settings);
@@ -91,22 +81,20 @@ int main(int argc, char** argv) {
         prinform = std::make_unique<Tprinform>(materials, dialogs, &f_vek);
         f_vek.setToolWindows(data_make.get(), keisuu_make.get(), prinform.get());
     });
-    WhenFirstPainted(&f_vek, [&f_vek, &caseFile] {
+    WhenFirstPainted(&f_vek, [&f_vek, &caseFileName] {
         ReportStartupStep("first-paint");
         f_vek.EnsureToolWindows();
         // The recovery folder is looked at once the window is on the screen, so a
         // question about a history left by a crash stands over the window it concerns.
         f_vek.EnableRecovery(HistoryRecovery::DefaultFolder());
-        // A case file given to the program is read as "読み取り" reads it, with its
-        // questions, after any question about a history left by a crash.
-        if (!caseFile.isEmpty()) f_vek.ReadCaseFileNamed(caseFile);
+        // The case file named on the command line (the file manager's "open with") is
+        // read as "読み取り" reads it, with its questions, after any question about a
+        // history left by a crash.
+        if (!caseFileName.isEmpty()) f_vek.ReadCaseFileNamed(caseFileName);
         EndOfStartup();
     });
     f_vek.show();
     ReportStartupStep("shown");
-    // The case file named on the command line (caseFile) belongs here, once the window
-    // is shown, so its questions stand over the window; for now the window starts as
-    // without it.
     TakeScreenshotsIfAsked(f_vek);
     return app.exec();
 }

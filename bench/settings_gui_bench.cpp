@@ -1,14 +1,17 @@
 // Remembered settings and the unit switch: reading a full settings file as start-up
-// does, and switching the main window between kgf and SI with every history slot used.
+// does, and switching the main window between kgf and SI with every history slot used;
+// finding the user's or the program's tables as start-up and the editors do.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "bench/offscreen_main.h"
 #include "core/calc/calculation.h"
 #include "tests/support/fake_dialogs.h"
+#include "ui/common/data_files.h"
 #include "ui/common/settings.h"
 #include "ui/main_window/vek.h"
 
@@ -61,6 +64,30 @@ void BM_SwitchUnitBackAndForth(benchmark::State& state) {
     if (!dialogs.errors.isEmpty()) state.SkipWithError(dialogs.errors.first().toStdString().c_str());
 }
 BENCHMARK(BM_SwitchUnitBackAndForth)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+// Where the two tables are read from and written to (state 0: no user copies, the
+// program folder's files; 1: the user's copies), as start-up and the two editors ask.
+void BM_FindDataFiles(benchmark::State& state) {
+    QTemporaryDir program, data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    SetProgramNames();
+    const QStringList names = {QStringLiteral("zaidat.dst"), QStringLiteral("keisuu.dat")};
+    for (const QString& name : names) {
+        QFile(QDir(program.path()).filePath(name)).open(QIODevice::WriteOnly);
+        if (state.range(0) == 1) {
+            QDir().mkpath(UserDataFolder());
+            QFile(QDir(UserDataFolder()).filePath(name)).open(QIODevice::WriteOnly);
+        }
+    }
+    for (auto _ : state) {
+        for (const QString& name : names) {
+            benchmark::DoNotOptimize(DataFileToRead(program.path(), name));
+            benchmark::DoNotOptimize(DataFileToWrite(program.path(), name));
+        }
+    }
+    qunsetenv("XDG_DATA_HOME");
+}
+BENCHMARK(BM_FindDataFiles)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 }  // namespace
 

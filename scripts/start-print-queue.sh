@@ -37,6 +37,10 @@ fi
 cups_running() { lpstat -r 2>/dev/null | grep -q "is running"; }
 
 if ! cups_running; then
+  # The files the service and the PDF printer create on their first use go again with it.
+  for f in /etc/cups/printers.conf /etc/cups/printers.conf.O /var/spool/cups-pdf/SPOOL; do
+    [ -e "$f" ] || noted "file $f" || note "file $f"
+  done
   cupsd_bin=$(command -v cupsd || echo /usr/sbin/cupsd)
   # In the foreground of a background job, so its process id is the service's own.
   $SUDO "$cupsd_bin" -f </dev/null >/dev/null 2>&1 &

@@ -19,7 +19,7 @@ tac "$state/added" | while read -r what name; do
         kill -0 "$name" 2>/dev/null || break
         sleep 0.1
       done ;;
-    file) $SUDO rm -f "$name" ;;
+    file) $SUDO rm -rf "$name" ;;
     folder) $SUDO rm -rf "$name" ;;
   esac
 done
