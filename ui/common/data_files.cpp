@@ -49,12 +49,16 @@ QString DataFileToWrite(const QString& programFolder, const QString& name) {
     const QString user = UserDataFolder();
     const QString own = user.isEmpty() ? QString() : QDir(user).filePath(name);
     if (!own.isEmpty() && QFileInfo(own).isFile()) return own;
-    if (own.isEmpty() || FolderWritableByUser(programFolder)) return QDir(programFolder).filePath(name);
+    // A program folder that is not there (or no folder) is reported by the write as before.
+    if (own.isEmpty() || !QFileInfo(programFolder).isDir() || FolderWritableByUser(programFolder))
+        return QDir(programFolder).filePath(name);
     return own;
 }
 
 void MakeFolderOf(const QString& file) {
-    QDir().mkpath(QFileInfo(file).absolutePath());
+    const QString user = UserDataFolder();
+    if (!user.isEmpty() && QFileInfo(file).absolutePath() == QFileInfo(user).absoluteFilePath())
+        QDir().mkpath(user);
 }
 
 QString DataFilePlaceText(const QString& readFrom, const QString& writeTo) {

@@ -24,11 +24,12 @@ bool FolderWritableByUser(const QString& folder);
 QString DataFileToRead(const QString& programFolder, const QString& name);
 
 // The file a change is written to: the user's copy when it exists; the program's
-// folder while that is writable by the user; otherwise the user's folder.
+// folder unless it is a folder the user may not write; otherwise the user's folder.
 // MakeFolderOf creates that folder before the write.
 QString DataFileToWrite(const QString& programFolder, const QString& name);
 
-// Creates the folder the file is to be written into when it is missing.
+// Creates the user's data folder when the file is to be written there and it is
+// missing; any other folder is left to the write, which reports a missing one.
 void MakeFolderOf(const QString& file);
 
 // The line an editor shows about its file: "ファイル: …" when it is read and written in
