@@ -304,9 +304,11 @@ int RunReport(const Options& options) {
     } catch (const CommandError&) {
     }
     if (grade < 1 || grade > kToleranceGrades) throw UsageError("--grade は 1 から 3 です: " + gradeText);
+    // The slot's inputs evaluated afresh: a file written by an older version may pair
+    // them with results of other inputs.
     WriteReportPdf(
         QString::fromStdString(*out),
-        MakeReportData(EvaluationOf(c, *materials.table), *materials.table, symbol, unit, title, grade));
+        MakeReportData(EvaluateDesign(c, *materials.table), *materials.table, symbol, unit, title, grade));
     return 0;
 }
 

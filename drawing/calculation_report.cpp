@@ -1,6 +1,7 @@
 // The calculation report painted on a paged device.
 #include "drawing/calculation_report.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -119,6 +120,54 @@ void TitleArea(Page& page, const ReportData& r, double width) {
     }
 }
 
+// Pages after the first carry the title block in one line; every page its number.
+constexpr double kFollowingHeaderH = 10;
+constexpr double kFooterH = 7;
+
+struct PageFrame {
+    QPagedPaintDevice& device;
+    const ReportData& report;
+    double width, height;
+    int number = 1;
+    int total = 0;  // 0 while the pages are being counted
+};
+
+void PageNumber(Page& page, const PageFrame& f) {
+    page.Font(8);
+    page.Pen(kRuleColour);
+    const QString text =
+        f.total > 0 ? QStringLiteral("%1 / %2").arg(f.number).arg(f.total) : QString::number(f.number);
+    page.Text(0, f.height - 5, f.width, 5, text, Qt::AlignHCenter);
+}
+
+// Ends the page and starts the next with its title line; returns the first free y.
+double NextPage(Page& page, PageFrame& f) {
+    PageNumber(page, f);
+    f.device.newPage();
+    ++f.number;
+    const TitleBlock& t = f.report.title;
+    const QString cells[4][2] = {{QStringLiteral("品名"), Q(t.productName)},
+                                 {QStringLiteral("図番"), Q(t.drawingNo)},
+                                 {QStringLiteral("設計者"), Q(t.designer)},
+                                 {QStringLiteral("日付"), Q(t.date)}};
+    const double cellW = f.width / 4, labelW = 13;
+    page.Pen(kRuleColour, 0.3);
+    for (int i = 0; i < 4; ++i) {
+        page.Rect(cellW * i, 0, labelW, 6.5);
+        page.Rect(cellW * i + labelW, 0, cellW - labelW, 6.5);
+        page.Font(8, true);
+        page.Text(cellW * i + 1, 0, labelW - 2, 6.5, cells[i][0]);
+        page.Font(8);
+        page.Text(cellW * i + labelW + 1, 0, cellW - labelW - 2, 6.5, cells[i][1]);
+    }
+    return kFollowingHeaderH;
+}
+
+// The bottom of the space for content on every page.
+double ContentBottom(const PageFrame& f) {
+    return f.height - kFooterH;
+}
+
 // The right column under the results: recommended values, checks and life.
 double ChecksArea(Page& page, double x, double y, double w, const ReportData& r) {
     const double top = y;
@@ -130,7 +179,7 @@ double ChecksArea(Page& page, double x, double y, double w, const ReportData& r)
     page.Font(9);
     page.Pen(r.texts.checksFailed ? kErrorColour : kRuleColour);
     if (!r.texts.checksFailed) {
-        page.Text(x, y, w, 5, QStringLiteral("合格　") + Q(r.texts.checks.front()));
+        page.Text(x, y, w, 5, QStringLiteral("合格"));
         y += 5;
     } else {
         for (const std::string& line : r.texts.checks) {
@@ -147,7 +196,7 @@ void Drawings(Page& page, double y, double width, const ReportData& r) {
     QPainter& painter = page.painter();
     page.Font(10, true);
     page.Pen(kRuleColour);
-    page.Text(0, y, 80, 6, QStringLiteral("疲労強度線図"));
+    page.Text(0, y, 80, 6, QStringLiteral("疲れ強さ線図"));
     const double fatigueW = 80;
     painter.save();
     painter.translate(page.X(0), page.X(y + 7));
@@ -173,23 +222,24 @@ void Drawings(Page& page, double y, double width, const ReportData& r) {
     page.Rect(0, springTop + 7, width, width * kSpringImageHeight / kSpringImageWidth);
 }
 
-// The trace from y on; starts new pages as needed.
-void Trace(Page& page, QPagedPaintDevice& device, double width, double height, const ReportData& r) {
-    double y = 0;
+// The trace on new pages; starts more pages as needed.
+void Trace(Page& page, PageFrame& f) {
+    const ReportData& r = f.report;
+    const double width = f.width, bottom = ContentBottom(f);
+    double y = NextPage(page, f);
     page.Font(14, true);
     page.Pen(kRuleColour);
     page.Text(0, y, width, 8, QStringLiteral("計算の過程"));
     page.Font(8);
     page.Text(0, y, width, 8,
-              QStringLiteral("長さ mm, 角度 度, モーメント kgf·mm, 応力 kgf/mm²（材料表は N/mm²）"),
+              QStringLiteral("長さ mm, 角度 度, モーメント %1, 応力 %2（材料表は N/mm²）")
+                  .arg(r.unit == UnitSystem::SI ? QStringLiteral("N･mm") : QStringLiteral("kgf･mm"),
+                       r.unit == UnitSystem::SI ? QStringLiteral("N/mm²") : QStringLiteral("kgf/mm²")),
               Qt::AlignRight);
     y += 11;
     int number = 1;
     for (const TraceStep& step : r.texts.trace) {
-        if (y > height - 28) {
-            device.newPage();
-            y = 0;
-        }
+        if (y > bottom - 22) y = NextPage(page, f);
         page.Font(10, true);
         page.Text(0, y, width, 6, QStringLiteral("%1. %2").arg(number++).arg(Q(step.title)));
         y += 6;
@@ -201,24 +251,47 @@ void Trace(Page& page, QPagedPaintDevice& device, double width, double height, c
     }
 
     // The tolerances of the grade and the loaded geometry, label and value(s) per line.
+    // A heading line names its section and, for the loaded geometry, its two columns; a
+    // section that goes on over a page break repeats its heading there.
     const double labelW = 45, valueW = (width - labelW) / 2;
+    const SheetLine* heading = nullptr;
+    auto drawHeading = [&](const SheetLine& line, bool continued) {
+        y += 2;
+        page.Font(10, true);
+        page.Pen(kRuleColour);
+        page.Text(0, y, width, 6, Q(line.label) + (continued ? QStringLiteral("（続き）") : QString()));
+        y += 6.5;
+        if (line.value.text.empty() && !line.atMax) return;
+        page.Font(9, true);
+        page.Pen(kRuleColour, 0.15);
+        const double h = 5.5;
+        page.Rect(0, y, width, h);
+        page.Line(labelW, y, labelW, y + h);
+        page.Text(labelW + 1.5, y, valueW - 2, h, Q(line.value.text));
+        if (line.atMax) {
+            page.Line(labelW + valueW, y, labelW + valueW, y + h);
+            page.Text(labelW + valueW + 1.5, y, valueW - 2, h, Q(line.atMax->text));
+        }
+        y += h;
+    };
     for (const SheetLine& line : r.characteristic) {
-        page.Font(9, line.heading);
+        if (line.heading) {
+            // A heading never stands alone at the foot of a page.
+            if (y + 25 > bottom) y = NextPage(page, f);
+            heading = &line;
+            drawHeading(line, false);
+            continue;
+        }
+        page.Font(9);
         const QString value = Q(line.value.text).replace(QLatin1Char('\n'), QLatin1Char(' '));
         const double spanW = line.atMax ? valueW : 2 * valueW;
         const QRectF bound =
             page.painter().boundingRect(page.Box(0, 0, spanW - 2, 1000), Qt::TextWordWrap, value);
         const double h = std::max(5.0, bound.height() / page.X(1) + 1);
-        if (y + h > height - 2) {
-            device.newPage();
-            y = 0;
-        }
-        if (line.heading) {
-            y += 2;
-            page.Font(10, true);
-            page.Text(0, y, width, 6, Q(line.label));
-            y += 6.5;
-            continue;
+        if (y + h > bottom) {
+            y = NextPage(page, f);
+            if (heading != nullptr) drawHeading(*heading, true);
+            page.Font(9);
         }
         page.Pen(kRuleColour, 0.15);
         page.Rect(0, y, width, h);
@@ -235,10 +308,7 @@ void Trace(Page& page, QPagedPaintDevice& device, double width, double height, c
     // The torque–angle diagram of the grade, painted by the characteristic page's function.
     constexpr double kDiagramW = 120;
     const double diagramH = kDiagramW * kTorqueAngleImageHeight / kTorqueAngleImageWidth;
-    if (y + 10 + diagramH > height) {
-        device.newPage();
-        y = 0;
-    }
+    if (y + 10 + diagramH > bottom) y = NextPage(page, f);
     page.Font(10, true);
     page.Pen(kRuleColour);
     page.Text(0, y + 3, width, 6, QStringLiteral("トルク–角度線図"));
@@ -271,13 +341,18 @@ ReportData MakeReportData(const Evaluation& e, const MaterialTable& table, const
     return r;
 }
 
-bool PaintCalculationReport(QPagedPaintDevice& device, const ReportData& report) {
+namespace {
+
+// Paints the pages; returns how many, or 0 when the device cannot be painted on. total
+// is the page count printed beside each page number (0: numbers alone).
+int PaintPages(QPagedPaintDevice& device, const ReportData& report, int total) {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     QPainter painter;
-    if (!painter.begin(&device)) return false;
+    if (!painter.begin(&device)) return 0;
     const QRectF area = device.pageLayout().paintRect(QPageLayout::Millimeter);
-    const double width = area.width(), height = area.height();
+    PageFrame frame{device, report, area.width(), area.height(), 1, total};
+    const double width = frame.width;
     Page page(painter, device);
 
     TitleArea(page, report, width);
@@ -289,9 +364,25 @@ bool PaintCalculationReport(QPagedPaintDevice& device, const ReportData& report)
     ChecksArea(page, 88, below, width - 88, report);
     Drawings(page, below, width, report);
 
-    device.newPage();
-    Trace(page, device, width, height, report);
-    return painter.end();
+    Trace(page, frame);
+    PageNumber(page, frame);
+    return painter.end() ? frame.number : 0;
+}
+
+}  // namespace
+
+bool PaintCalculationReport(QPagedPaintDevice& device, const ReportData& report) {
+    // The pages are laid out once on a PDF of the device's resolution to count them, so
+    // that every page can say "n / total".
+    QBuffer scratch;
+    scratch.open(QIODevice::WriteOnly);
+    int total = 0;
+    {
+        QPdfWriter counter(&scratch);
+        counter.setResolution(device.logicalDpiX());
+        total = PaintPages(counter, report, 0);
+    }
+    return PaintPages(device, report, total) > 0;
 }
 
 void WriteReportPdf(const QString& path, const ReportData& report) {

@@ -40,8 +40,10 @@ double BandHalfWidth(const CharacteristicPlot& p, double angle) {
     return (angle * p.beta1 + p.beta2) * p.rate;
 }
 
+// Only a published tolerance gets a band: where the table says "規格値なし" the diagram
+// draws none, not even one from a derived figure.
 bool HasBand(const CharacteristicPlot& p) {
-    return p.band != ToleranceState::Empty && Finite(p.beta1) && Finite(p.beta2) && Finite(p.rate);
+    return p.band == ToleranceState::Value && Finite(p.beta1) && Finite(p.beta2) && Finite(p.rate);
 }
 
 QString Number(double x) {
@@ -145,21 +147,17 @@ void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicP
     painter.setClipRect(r.adjusted(0, 0, 1, 1));
     const bool hasLine = Finite(p.rate) && Finite(p.maxAngle) && p.maxAngle > 0;
 
-    // Tolerance band around the line: filled where the grade has a published value,
-    // only dashed edges where the figure is a derived reference.
+    // Tolerance band around the line, where the grade has a published value.
     if (hasLine && HasBand(p)) {
         const double a = p.maxAngle;
         const QPolygon band({axes.Map(0, BandHalfWidth(p, 0)), axes.Map(a, p.rate * a + BandHalfWidth(p, a)),
                              axes.Map(a, p.rate * a - BandHalfWidth(p, a)),
                              axes.Map(0, -BandHalfWidth(p, 0))});
-        const bool reference = p.band != ToleranceState::Value;
-        if (!reference) {
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(kBandFill);
-            painter.drawPolygon(band);
-        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kBandFill);
+        painter.drawPolygon(band);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(Pen(kBandEdge, 1, reference ? Qt::DashLine : Qt::SolidLine));
+        painter.setPen(Pen(kBandEdge, 1));
         painter.drawLine(band[0], band[1]);
         painter.drawLine(band[3], band[2]);
     }
@@ -206,11 +204,9 @@ void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicP
 
     // Legend of the band, top left inside the frame, where the rising line leaves room.
     if (HasBand(p)) {
-        const QString text = p.band == ToleranceState::Value
-                                 ? QStringLiteral("±ΔM %1級").arg(p.grade)
-                                 : QStringLiteral("±ΔM %1級（参考）").arg(p.grade);
+        const QString text = QStringLiteral("±ΔM %1級").arg(p.grade);
         const int x = r.left() + 30;
-        painter.setPen(Pen(kBandEdge, 1, p.band == ToleranceState::Value ? Qt::SolidLine : Qt::DashLine));
+        painter.setPen(Pen(kBandEdge, 1));
         painter.drawLine(x - 22, r.top() + 9, x - 4, r.top() + 9);
         painter.setPen(Pen(kBlack, 1));
         painter.drawText(x, r.top() + 4 + ascent, text);

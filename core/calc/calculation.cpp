@@ -21,7 +21,6 @@ constexpr Real kArmTerm = kRateArmTerm;
 constexpr Real kGravity = kStandardGravityExtended;
 constexpr Real kNewtonToKgfExact = kNewtonToKgfExtended;
 constexpr Real kFatigueGravity = 9.8L;
-constexpr Real kGuideRodMargin = 0.9L;
 constexpr Real kStressTolerance = 0.0005L;
 
 // Arithmetic that reports what the hardware would only flag: a result that became NaN

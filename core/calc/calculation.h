@@ -59,6 +59,8 @@ void ReadOperatingInputs(DesignCase& c, const WindowInputs& in);
 // N/mm², lengths in mm and k in kgf·mm/度.
 inline constexpr double kRateCoilTerm = 3667;
 inline constexpr double kRateArmTerm = 389;
+// The guide rod's share of the loaded inner diameter (and of Di when loaded outwards).
+inline constexpr long double kGuideRodMargin = 0.9L;
 
 // CalculateCase: all results of the case from its inputs and the material table.
 void CalculateCase(DesignCase& c, const MaterialTable& table);

@@ -17,6 +17,9 @@ struct Evaluation {
     DesignCase design{};
     StressCoefficients stressRatio{};  // σ/σB at both operating points
     CheckResult checks;                // the message list's lines
+    // The φ2 the guide-rod formula took: with moments given, the angle the case held
+    // before the calculation derived the angles from the moments.
+    double guideRodAngle = 0;
 };
 
 // Calculates a copy of the inputs and evaluates it. A fault of the arithmetic throws
@@ -24,7 +27,12 @@ struct Evaluation {
 Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table);
 
 // The evaluation of a case whose results are already calculated (a case just calculated
-// in place, a recalled slot, a case from a file): nothing is calculated again.
+// in place, a recalled slot, a case from a file): nothing is calculated again. With
+// moments given, guideRodAngle is the angle from which guideRodDia follows.
 Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table);
+
+// True when two cases have the same inputs: material, wire and coil diameters, turns,
+// arms, flags, the input mode and the operating point that mode gives.
+bool SameInputs(const DesignCase& a, const DesignCase& b);
 
 }  // namespace torsion

@@ -30,6 +30,16 @@ std::string Join(const std::vector<std::string>& parts) {
     return text;
 }
 
+std::string MomentUnitName(UnitSystem unit) {
+    return unit == UnitSystem::SI ? "N･mm" : "kgf･mm";
+}
+std::string StressUnitName(UnitSystem unit) {
+    return unit == UnitSystem::SI ? "N/mm²" : "kgf/mm²";
+}
+std::string RateUnitName(UnitSystem unit) {
+    return MomentUnitName(unit) + "/度";
+}
+
 double YoungModulusOf(const DesignCase& c, const MaterialTable& table) {
     const MaterialRecord* r = RecordOrNull(table, c.materialNo);
     return r ? r->youngModulus : 0.0;
@@ -37,20 +47,24 @@ double YoungModulusOf(const DesignCase& c, const MaterialTable& table) {
 
 }  // namespace
 
-std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable& table) {
+std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable& table, UnitSystem unit) {
     const DesignCase& c = e.design;
     std::vector<TraceStep> steps;
-    const std::string kgfmm = "kgf·mm", kgfmm2 = "kgf/mm²", mm = "mm", deg = "度";
+    const bool si = unit == UnitSystem::SI;
+    // Moments, stresses and the rate in the unit of the report's first page.
+    const std::string moment = MomentUnitName(unit), stress = StressUnitName(unit), rate = RateUnitName(unit);
+    const std::string mm = "mm", deg = "度";
+    const auto shown = [unit](double kgf) { return Value(ToShownUnit(kgf, unit)); };
     const bool outward = c.outward != 0;
     const bool anglesGiven = c.inputMode == 1;
 
     steps.push_back({"ばね定数",
-                     "k = E·d⁴ / (" + Value(kRateCoilTerm) + "·D·N + " + Value(kRateArmTerm) +
-                         "·(a1 + a2)) / " + Value(kStandardGravity),
+                     "k = E·d⁴ / (" + Value(kRateCoilTerm) + "·D·N + " + Value(kRateArmTerm) + "·(a1 + a2))" +
+                         (si ? "" : " × 1/" + Value(kStandardGravity)),
                      Join({Is("E", Input(YoungModulusOf(c, table)), "N/mm²"), Is("d", Input(c.wireDia), mm),
                            Is("D", Input(c.meanDia), mm), Is("N", Input(c.calcTurns)),
                            Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm)}),
-                     Is("k", Value(c.springConst), "kgf·mm/度")});
+                     Is("k", shown(c.springConst), rate)});
     steps.push_back({"ばね指数", "c = D / d",
                      Join({Is("D", Input(c.meanDia), mm), Is("d", Input(c.wireDia), mm)}),
                      Is("c", Value(c.springIndex))});
@@ -58,85 +72,96 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
                      Is("κ", Value(c.stressFactor))});
     const bool known = RecordOrNull(table, c.materialNo) != nullptr;
     const double bending = known ? AllowableBendingStress(table, c.materialNo, c.wireDia) : 0.0;
-    steps.push_back(
-        {"許容曲げ応力",
-         "σa = σb(d) × 0.10197162129779283　(σb(d): 材料表の許容曲げ応力を線径 d で直線補間, N/mm²)",
-         Join({Is("d", Input(c.wireDia), mm), Is("σb(d)", Value(bending), "N/mm²")}),
-         Is("σa", Value(c.allowStress), kgfmm2)});
+    steps.push_back({"許容曲げ応力",
+                     std::string(si ? "σa = σb(d)" : "σa = σb(d) × 1/" + Value(kStandardGravity)) +
+                         "　(σb(d): 材料表の許容曲げ応力を線径 d で直線補間, N/mm²)",
+                     Join({Is("d", Input(c.wireDia), mm), Is("σb(d)", Value(bending), "N/mm²")}),
+                     Is("σa", shown(c.allowStress), stress)});
 
     // The lever of the outward formulas.
     const double arm = std::max(c.arm1, c.arm2);
     const double radius = std::sqrt(arm * arm + c.outerDia * c.outerDia / 4);
     if (!outward) {
         steps.push_back({"最大トルク", "Mmax = π·σa·d³ / 32　(π = 3.14159)",
-                         Join({Is("σa", Value(c.allowStress), kgfmm2), Is("d", Input(c.wireDia), mm)}),
-                         Is("Mmax", Value(c.maxMoment), kgfmm)});
+                         Join({Is("σa", shown(c.allowStress), stress), Is("d", Input(c.wireDia), mm)}),
+                         Is("Mmax", shown(c.maxMoment), moment)});
     } else {
         steps.push_back(
             {"最大トルク（外方向）",
-             "A = max(a1, a2),  R = √(A² + Do²/4),  Mmax = R·(π·σa·d³/32) / (D/2 + R) / κ",
+             "A = max(a1, a2),  R = √(A² + Do²/4),  Mmax = R·(π·σa·d³/32) / (D/2 + R) / κ　(π = 3.14159)",
              Join({Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm), Is("Do", Input(c.outerDia), mm),
-                   Is("D", Input(c.meanDia), mm), Is("σa", Value(c.allowStress), kgfmm2),
+                   Is("D", Input(c.meanDia), mm), Is("σa", shown(c.allowStress), stress),
                    Is("d", Input(c.wireDia), mm), Is("κ", Value(c.stressFactor))}),
              Join({Is("A", Value(arm), mm), Is("R", Value(radius), mm),
-                   Is("Mmax", Value(c.maxMoment), kgfmm)})});
+                   Is("Mmax", shown(c.maxMoment), moment)})});
     }
-    steps.push_back(
-        {"最大角度", "φmax = Mmax / k",
-         Join({Is("Mmax", Value(c.maxMoment), kgfmm), Is("k", Value(c.springConst), "kgf·mm/度")}),
-         Is("φmax", Value(c.maxAngle), deg)});
+    steps.push_back({"最大角度", "φmax = Mmax / k",
+                     Join({Is("Mmax", shown(c.maxMoment), moment), Is("k", shown(c.springConst), rate)}),
+                     Is("φmax", Value(c.maxAngle), deg)});
+    const std::string margin = Value(static_cast<double>(kGuideRodMargin));
     if (!outward) {
-        steps.push_back({"案内棒径",
-                         anglesGiven ? "Dg = (Di − D·φ2 / 360 / N) × 0.9"
-                                     : "Dg = (Di − D·φ2 / 360 / N) × 0.9　(φ2: 計算の前に表示されていた角度)",
-                         Join({Is("Di", Input(c.innerDia), mm), Is("D", Input(c.meanDia), mm),
-                               Is("φ2", Value(c.angle2), deg), Is("N", Input(c.turns))}),
-                         Is("Dg", Value(c.guideRodDia), mm)});
+        // With moments given the formula takes the angle shown before the calculation.
+        steps.push_back(
+            {"案内棒径",
+             anglesGiven ? "Dg = (Di − D·φ2 / 360 / N) × " + margin
+                         : "Dg = (Di − D·φ2 / 360 / N) × " + margin + "　(φ2: 計算の前に表示されていた角度)",
+             Join({Is("Di", Input(c.innerDia), mm), Is("D", Input(c.meanDia), mm),
+                   Is("φ2", Value(e.guideRodAngle), deg), Is("N", Input(c.turns))}),
+             Is("Dg", Value(c.guideRodDia), mm)});
     } else {
-        steps.push_back({"案内棒径（外方向）", "Dg = 0.9 × Di", Is("Di", Input(c.innerDia), mm),
+        steps.push_back({"案内棒径（外方向）", "Dg = " + margin + " × Di", Is("Di", Input(c.innerDia), mm),
                          Is("Dg", Value(c.guideRodDia), mm)});
     }
     if (anglesGiven) {
         steps.push_back({"作動点のトルク", "M1 = φ1·k,  M2 = φ2·k",
                          Join({Is("φ1", Input(c.angle1), deg), Is("φ2", Input(c.angle2), deg),
-                               Is("k", Value(c.springConst), "kgf·mm/度")}),
-                         Join({Is("M1", Value(c.moment1), kgfmm), Is("M2", Value(c.moment2), kgfmm)})});
+                               Is("k", shown(c.springConst), rate)}),
+                         Join({Is("M1", shown(c.moment1), moment), Is("M2", shown(c.moment2), moment)})});
     } else {
         steps.push_back({"作動点の角度", "φ1 = M1 / k,  φ2 = M2 / k",
-                         Join({Is("M1", Input(c.moment1), kgfmm), Is("M2", Input(c.moment2), kgfmm),
-                               Is("k", Value(c.springConst), "kgf·mm/度")}),
+                         Join({Is("M1", Input(ToShownUnit(c.moment1, unit)), moment),
+                               Is("M2", Input(ToShownUnit(c.moment2, unit)), moment),
+                               Is("k", shown(c.springConst), rate)}),
                          Join({Is("φ1", Value(c.angle1), deg), Is("φ2", Value(c.angle2), deg)})});
     }
-    const std::string moments = Join({Is("M1", Value(c.moment1), kgfmm), Is("M2", Value(c.moment2), kgfmm)});
+    const std::string moments =
+        Join({Is("M1", shown(c.moment1), moment), Is("M2", shown(c.moment2), moment)});
+    const std::string stresses =
+        Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress)});
     if (!outward) {
-        steps.push_back({"曲げ応力", "σi = 32·Mi / (π·d³)", moments + ",  " + Is("d", Input(c.wireDia), mm),
-                         Join({Is("σ1", Value(c.stress1), kgfmm2), Is("σ2", Value(c.stress2), kgfmm2)})});
+        steps.push_back({"曲げ応力", "σi = 32·Mi / (π·d³)　(π = 3.14159)",
+                         moments + ",  " + Is("d", Input(c.wireDia), mm), stresses});
     } else {
-        steps.push_back({"曲げ応力（外方向）", "σi = 32·Mi / (π·d³) · (D/2 + R) / R · κ",
+        steps.push_back({"曲げ応力（外方向）", "σi = 32·Mi / (π·d³) · (D/2 + R) / R · κ　(π = 3.14159)",
                          moments + ",  " +
                              Join({Is("d", Input(c.wireDia), mm), Is("D", Input(c.meanDia), mm),
                                    Is("R", Value(radius), mm), Is("κ", Value(c.stressFactor))}),
-                         Join({Is("σ1", Value(c.stress1), kgfmm2), Is("σ2", Value(c.stress2), kgfmm2)})});
+                         stresses});
     }
     const StressCoefficients& ratio = e.stressRatio;
     const MaterialRecord* record = RecordOrNull(table, c.materialNo);
     const bool rowKnown = record && c.wireDiaIndex >= 0 && c.wireDiaIndex < kMaterialRows;
     const double strength =
         rowKnown ? record->tensileStrength[static_cast<std::size_t>(c.wireDiaIndex)] : 0.0;
-    steps.push_back({"応力係数と寿命", "r1 = σ1 / σB × 9.8,  r2 = σ2 / σB × 9.8　(σB: 線径の引張強さ, N/mm²)",
-                     Join({Is("σ1", Value(c.stress1), kgfmm2), Is("σ2", Value(c.stress2), kgfmm2),
-                           Is("σB", Value(strength), "N/mm²")}),
-                     ratio.valid ? Join({Is("r1", Value(ratio.lower)), Is("r2", Value(ratio.upper)),
-                                         Is("寿命", LifeLabel(c.lifeClass), "回")})
-                                 : "σB がないため求まりません"});
+    // The fatigue diagram's ratio takes the stress in kgf/mm² times 9.8.
+    const std::string ratioFactor = si ? "× 9.8 × 1/" + Value(kStandardGravity) : "× 9.8";
+    steps.push_back(
+        {"応力係数と寿命",
+         "r1 = σ1 / σB " + ratioFactor + ",  r2 = σ2 / σB " + ratioFactor + "　(σB: 線径の引張強さ, N/mm²)",
+         Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress),
+               Is("σB", Value(strength), "N/mm²")}),
+         ratio.valid ? Join({Is("r1", Value(ratio.lower)), Is("r2", Value(ratio.upper)),
+                             Is("寿命", LifeLabel(c.lifeClass), "回")})
+                     : "σB がないため求まりません"});
     const CheckResult& checks = e.checks;
     std::string verdict;
     for (const std::string& line : checks.lines) verdict += (verdict.empty() ? "" : "  ") + line;
     steps.push_back(
-        {"判定", "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa + 0.0005",
+        {"判定",
+         "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa　(σ2 が σa を 0.0005 kgf/mm² まで超えるのは丸めの差として許す)",
          Join({Is("c", Value(c.springIndex)), Is("φ1", Value(c.angle1), deg), Is("φ2", Value(c.angle2), deg),
-               Is("σ2", Value(c.stress2), kgfmm2), Is("σa", Value(c.allowStress), kgfmm2)}),
-         checks.error ? verdict : "合格 (" + verdict + ")"});
+               Is("σ2", shown(c.stress2), stress), Is("σa", shown(c.allowStress), stress)}),
+         checks.error ? verdict : "合格"});
     return steps;
 }
 
@@ -144,9 +169,7 @@ ReportTexts CalculationReportTexts(const Evaluation& e, const MaterialTable& tab
                                    UnitSystem unit) {
     const DesignCase& c = e.design;
     ReportTexts t;
-    const bool si = unit == UnitSystem::SI;
-    const std::string moment = si ? "N･mm" : "kgf･mm", stress = si ? "N/mm²" : "kgf/mm²",
-                      rate = si ? "N･mm/度" : "kgf･mm/度";
+    const std::string moment = MomentUnitName(unit), stress = StressUnitName(unit), rate = RateUnitName(unit);
     const auto shown = [unit](double kgf) { return Value(ToShownUnit(kgf, unit)); };
     const auto typed = [&](int mode) { return c.diaMode == mode ? "（入力）" : ""; };
     const bool anglesGiven = c.inputMode == 1;
@@ -189,7 +212,7 @@ ReportTexts CalculationReportTexts(const Evaluation& e, const MaterialTable& tab
 
     t.checks = e.checks.lines;
     t.checksFailed = e.checks.error;
-    t.trace = CalculationTrace(e, table);
+    t.trace = CalculationTrace(e, table, unit);
     return t;
 }
 

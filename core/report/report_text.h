@@ -42,13 +42,13 @@ struct ReportTexts {
 };
 
 // The report of an evaluated case. symbol is the material symbol in UTF-8. Moments, stresses and
-// the spring constant of the tables are in unit; the trace states the case's own units
-// (kgf), in which its formulas are written. Numbers are in the general format with
-// 6 significant digits, inputs at full precision.
+// the spring constant of the tables and the trace are in unit. Numbers are in the general
+// format with 6 significant digits, inputs at full precision.
 ReportTexts CalculationReportTexts(const Evaluation& e, const MaterialTable& table, const std::string& symbol,
                                    UnitSystem unit);
 
-// The trace alone (part of the report texts).
-std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable& table);
+// The trace alone (part of the report texts), its moments, stresses and rate in unit.
+std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable& table,
+                                        UnitSystem unit = UnitSystem::Kgf);
 
 }  // namespace torsion

@@ -69,7 +69,7 @@ CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const Material
             ToleranceText(t, ToShownUnit(moments[i], unit), fromNmm, momentUnit), tip);
     }
     {
-        const ToleranceResult t = FreeAngleTolerance(rows, grade, c.turns);
+        const ToleranceResult t = FreeAngleTolerance(rows, grade, c.turns, c.springIndex);
         std::string text =
             t.state == ToleranceState::Value ? "±" + DegreesText(t.plusMinus) : ToleranceText(t, 0, 1, "");
         add("腕の自由角度", text, t.row + "\nばね特性を指定するときは参考値");

@@ -213,8 +213,13 @@ ToleranceResult MomentTolerance(std::span<const ToleranceRow> rows, int grade, d
     return result;
 }
 
-ToleranceResult FreeAngleTolerance(std::span<const ToleranceRow> rows, int grade, double turns) {
-    if (!GradeValid(grade) || !std::isfinite(turns)) return {};
+ToleranceResult FreeAngleTolerance(std::span<const ToleranceRow> rows, int grade, double turns,
+                                   double springIndex) {
+    if (!GradeValid(grade) || !std::isfinite(turns) || !std::isfinite(springIndex)) return {};
+    if (springIndex < kFreeAngleIndexMin || springIndex > kFreeAngleIndexMax)
+        return NoValue(TableName(ToleranceTable::FreeAngle) + " " + GradeText(grade) +
+                       ": ばね指数 c=D/d=" + Num(springIndex) + " は表の適用範囲（" +
+                       Num(kFreeAngleIndexMin) + " ≤ D/d ≤ " + Num(kFreeAngleIndexMax) + "）の外");
     const Lookup found = FindValue(rows, ToleranceTable::FreeAngle, grade, turns);
     if (!found.value)
         return NoValue(found.published ? Describe(*found.published)

@@ -86,8 +86,12 @@ struct MomentFactors {
 };
 MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int grade, double turns);
 
-// ± degrees of the free angle between the arms, by turns.
-ToleranceResult FreeAngleTolerance(std::span<const ToleranceRow> rows, int grade, double turns);
+// ± degrees of the free angle between the arms, by turns. The table is published for
+// spring indexes 4 ≤ D/d ≤ 22 only; outside them there is no value.
+inline constexpr double kFreeAngleIndexMin = 4;
+inline constexpr double kFreeAngleIndexMax = 22;
+ToleranceResult FreeAngleTolerance(std::span<const ToleranceRow> rows, int grade, double turns,
+                                   double springIndex);
 // ±max(percent·diameter, minimum) mm, by the spring index; diameter is the inner or
 // outer diameter the drawing gives.
 ToleranceResult CoilDiameterTolerance(std::span<const ToleranceRow> rows, int grade, double springIndex,

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDate>
 #include <QFile>
 #include <QMenuBar>
 #include <QPrinter>
@@ -60,7 +61,7 @@ TEST_F(Exports, CsvHoldsTheStoredCasesAndDxfTheCurrentSpring) {
 }
 
 TEST_F(Exports, DxfOfASpringThatCannotBeDrawnAsksForNoName) {
-    app.window->cases()[0].wireDia = 0;
+    app.type("Edit12", "-5");  // arm a1
     choose("DxfExport");
     EXPECT_TRUE(app.dialogs.saveFilters.isEmpty());
     ASSERT_EQ(app.dialogs.errors.size(), 1);
@@ -97,8 +98,8 @@ TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
     ASSERT_TRUE(app.dialogs.errors.isEmpty()) << app.dialogs.errors.join('\n').toStdString();
     const DesignCase& c = app.window->cases()[0];
     ExpectReport(app.path("report.pdf"),
-                 {"トーションばね A", "TS-0042", "山田", "2026-12-08", "計算書", "Calculation Success!",
-                  "k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) / 9.80665",
+                 {"トーションばね A", "TS-0042", "山田", "2026-12-08", "計算書", "合格", "1/3", "3/3",
+                  "疲れ強さ線図", "k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) × 1/9.80665",
                   "k = " + QString::fromStdString(FormatGeneral(c.springConst, 6)),
                   "σ2 = " + QString::fromStdString(FormatGeneral(c.stress2, 6)), "SWP-A", "予想寿命", "3級",
                   "トルク–角度線図"});
@@ -110,10 +111,12 @@ TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
         return true;
     });
     choose("ReportPrint");
-    ExpectReport(app.path("printed.pdf"), {"TS-0042", "Calculation Success!"});
+    ExpectReport(app.path("printed.pdf"), {"TS-0042", "合格", "2/3"});
+    // The verdict is in Japanese; the window's English line is the window's alone.
+    EXPECT_FALSE(pdf_tools::PdfText(app.path("report.pdf")).contains("Calculation Success!"));
 }
 
-TEST_F(Exports, TitleBlockIsAskedOnceAndKept) {
+TEST_F(Exports, TitleBlockIsAskedOncePerRunAndItsFieldsKept) {
     // The dialog comes up modally: fill it in and confirm, as a user would.
     bool asked = false;
     QTimer::singleShot(0, [&] {
@@ -122,7 +125,9 @@ TEST_F(Exports, TitleBlockIsAskedOnceAndKept) {
         asked = true;
         dialog->findChild<QLineEdit*>("productEdit")->setText("試作ばね");
         dialog->findChild<QLineEdit*>("drawingNoEdit")->clear();
-        EXPECT_FALSE(dialog->findChild<QLineEdit*>("dateEdit")->text().isEmpty());
+        EXPECT_EQ(dialog->findChild<QLineEdit*>("dateEdit")->text(),
+                  QDate::currentDate().toString(Qt::ISODate));
+        dialog->findChild<QLineEdit*>("dateEdit")->setText("2001-02-03");
         dialog->accept();
     });
     choose("ReportPdf");  // the save dialog is then cancelled
@@ -130,23 +135,29 @@ TEST_F(Exports, TitleBlockIsAskedOnceAndKept) {
     ASSERT_TRUE(app.window->reportTitleBlock().has_value());
     EXPECT_EQ(app.window->reportTitleBlock()->productName, "試作ばね");
     EXPECT_EQ(app.dialogs.saveInitialNames.last(), "試作ばね.pdf");
-    // Kept in the settings: a window of the next run has it without asking.
+    // The next run asks again, proposing the kept fields and today's date.
     MainWindowApp next;
     app.settings.sync();
     Settings stored(app.settings.fileName());
     next.window->setSettings(stored);
     next.dialogs.saveNames = {next.path("next.pdf")};
+    bool askedAgain = false;
     QTimer::singleShot(0, [&] {
-        if (QApplication::activeModalWidget()) {
-            ADD_FAILURE() << "asked in the next run";
-            QApplication::activeModalWidget()->close();
-        }
+        auto* dialog = qobject_cast<TitleBlockDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        askedAgain = true;
+        EXPECT_EQ(dialog->findChild<QLineEdit*>("productEdit")->text(), "試作ばね");
+        EXPECT_EQ(dialog->findChild<QLineEdit*>("dateEdit")->text(),
+                  QDate::currentDate().toString(Qt::ISODate));
+        dialog->accept();
     });
     next.window->ReportPdfClick();
+    EXPECT_TRUE(askedAgain);
     ASSERT_TRUE(next.window->reportTitleBlock().has_value());
     EXPECT_EQ(next.window->reportTitleBlock()->productName, "試作ばね");
 
-    // The second time nothing is asked: a dialog would be refused and fail the test.
+    // Within the run the typed date stays; the second time nothing is asked: a dialog would be refused and
+    // fail the test.
     QTimer::singleShot(0, [&] {
         if (QApplication::activeModalWidget()) {
             ADD_FAILURE() << "asked again";
@@ -156,6 +167,7 @@ TEST_F(Exports, TitleBlockIsAskedOnceAndKept) {
     app.dialogs.saveNames = {app.path("second.pdf")};
     choose("ReportPdf");
     EXPECT_EQ(pdf_tools::PageCount(app.path("second.pdf")), 3);
+    EXPECT_TRUE(pdf_tools::PdfText(app.path("second.pdf")).contains("2001-02-03"));
 }
 
 }  // namespace

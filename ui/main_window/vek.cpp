@@ -241,6 +241,13 @@ void Tf_vek::FormCreate() {
 // ---- reading and showing the current case -----------------------------------------
 
 void Tf_vek::ReadWindowToCase() {
+    const WindowInputs in = CurrentWindowInputs();
+    DesignCase& current = cases_[0];
+    if (auto caption = ReadDiameters(current, materials_, kinds_, in)) Label28->setText(WindowText(*caption));
+    ReadOperatingInputs(current, in);
+}
+
+WindowInputs Tf_vek::CurrentWindowInputs() const {
     WindowInputs in;
     in.kindPos = ComboBox5->currentIndex();
     in.symbolPos = ComboBox7->currentIndex();
@@ -259,10 +266,7 @@ void Tf_vek::ReadWindowToCase() {
     in.unit = unitSystem_;
     in.moment1Written = WrittenValueOf(Edit6);
     in.moment2Written = WrittenValueOf(Edit7);
-
-    DesignCase& current = cases_[0];
-    if (auto caption = ReadDiameters(current, materials_, kinds_, in)) Label28->setText(WindowText(*caption));
-    ReadOperatingInputs(current, in);
+    return in;
 }
 
 void Tf_vek::ShowCase(int slot) {
@@ -313,8 +317,11 @@ void Tf_vek::CheckCase() {
 
 void Tf_vek::UpdateRecommended() {
     ReadWindowToCase();
-    DesignCase& current = cases_[0];
-    CalculateCase(current, materials_);
+    CalculateCase(cases_[0], materials_);
+    ShowRecommended(cases_[0]);
+}
+
+void Tf_vek::ShowRecommended(const DesignCase& current) {
     if (!SpringIndexInRecommendedRange(current.springIndex)) {
         ListBox1->clear();
         QPalette p = ListBox1->palette();
@@ -455,6 +462,7 @@ void Tf_vek::BitBtn2Click() {
         ReadWindowToCase();
         CalculateCase(cases_[0], materials_);
         ShowCase(0);
+        calculated_ = cases_[0];
         CheckCase();
         const DesignCase& c = cases_[0];
         DrawSpring(Image2->image(), c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2);
@@ -660,8 +668,7 @@ void Tf_vek::SpeedButton6Click() {
         const int slot = HistorySlotNumber();
         if (!IsHistorySlot(slot) || cases_[static_cast<std::size_t>(slot)].used == 0) return;
         CopyCase(cases_, slot, 0);
-        ShowCase(0);
-        ShowCharacteristics();
+        ShowRecalledCase();
     });
 }
 
@@ -675,9 +682,18 @@ void Tf_vek::sg1Click() {
             const QSignalBlocker block(ComboBox6);
             ComboBox6->setCurrentIndex(entry);
         }
-        ShowCase(0);
-        ShowCharacteristics();
+        ShowRecalledCase();
     });
+}
+
+void Tf_vek::ShowRecalledCase() {
+    ShowCase(0);
+    calculated_ = cases_[0];
+    ShowCharacteristics();
+    // The recommended values of the case brought back, shown as the live update shows
+    // them; the case is not read back from the window (a foreign case may show boxes
+    // that hold no number).
+    ShowRecommended(cases_[0]);
 }
 
 bool Tf_vek::HistoryMayBeReplaced() {
@@ -765,7 +781,9 @@ void Tf_vek::FillRecentFilesMenu() {
 bool Tf_vek::SaveCaseFile() {
     bool saved = false;
     RunCommand(dialogs_, this, [&] {
+        // The file's current case is the inputs shown with their own results.
         ReadWindowToCase();
+        cases_[0] = EvaluateDesign(cases_[0], materials_).design;
         const QString name = dialogs_.saveFileName(this, kCaseFileFilter, lastCaseSaveName_);
         if (name.isEmpty()) return;
         lastCaseSaveName_ = name;
@@ -803,8 +821,12 @@ void Tf_vek::N5Click() {
     EnsureToolWindows();
     auto* page = qobject_cast<Tprinform*>(printPage_);
     if (page == nullptr) return;
-    page->fillFrom(cases_[0]);
-    page->exec();
+    bool filled = false;
+    RunCommand(dialogs_, this, [&] {
+        page->fillFrom(ExportEvaluation().design);
+        filled = true;
+    });
+    if (filled) page->exec();
 }
 
 void Tf_vek::N1Click() {
@@ -856,6 +878,8 @@ void Tf_vek::ApplySearchResult(const SearchCandidate& candidate) {
         soto->setChecked(design.outward != 0);
         hidari->setChecked(design.leftHand != 0);
         typed = true;
+        // The recommended values of the applied spring, by the live update.
+        UpdateRecommended();
     });
     if (typed) BitBtn2Click();
 }

@@ -13,7 +13,9 @@
 
 #include "core/base/unit_text.h"
 #include "core/base/units.h"
+#include "core/calc/calculation.h"
 #include "core/calc/design_case.h"
+#include "core/calc/evaluation.h"
 #include "core/geometry/spring_3d.h"
 #include "core/materials/coefficients.h"
 #include "core/materials/material_selection.h"
@@ -57,6 +59,10 @@ struct ReportData;
 inline const QColor kInputColour(0, 255, 255);
 inline const QColor kDisplayColour(255, 255, 255);
 inline const QColor kMessageErrorColour(255, 0, 0);
+// Told before a print or export when the inputs shown are not those of the results shown.
+inline constexpr const char* kExportRecalculatedNote =
+    "入力欄の値は、画面の計算結果を出したときの値と異なります。"
+    "出力するのは入力欄の値で計算し直した結果です。";
 // Paints a box in its colour in every colour group, so a disabled box shows it too.
 void SetBoxColour(QWidget* w, const QColor& colour);
 
@@ -103,6 +109,8 @@ class Tf_vek : public QMainWindow {
     void ShowCase(int slot);
     void CheckCase();
     void UpdateRecommended();
+    // The captions of the recommended values of a calculated case, or the range error.
+    void ShowRecommended(const torsion::DesignCase& current);
     void ApplyInputMode();
 
     // The linked material lists.
@@ -128,8 +136,8 @@ class Tf_vek : public QMainWindow {
     // diameter, coil diameter, turns, angles, arms, flags; angle mode) and runs "計算".
     void ApplySearchResult(const torsion::SearchCandidate& candidate);
     DesignSearchWindow* designSearchWindow() const { return designSearch_; }
-    // The title block of the calculation report, asked for the first time a report is
-    // made and kept in the settings.
+    // The title block of the calculation report, asked before the first report of a run
+    // and kept for the session; its fields but the date are proposed again next run.
     const std::optional<torsion::TitleBlock>& reportTitleBlock() const { return reportTitle_; }
     void setReportTitleBlock(const torsion::TitleBlock& title) { reportTitle_ = title; }
     // Chooses the printer of the printed report (by default the print dialog); false
@@ -210,6 +218,8 @@ class Tf_vek : public QMainWindow {
     void TurnsEntered();
     int HistorySlotNumber() const;
     void ShowCharacteristics();
+    // Shows slot 0 after a recall: the case, its characteristics and recommended values.
+    void ShowRecalledCase();
     bool SaveCaseFile();
     // Asks the close question when the history holds unsaved cases; false to stop.
     bool HistoryMayBeReplaced();
@@ -224,7 +234,12 @@ class Tf_vek : public QMainWindow {
     void RememberCaseFile(const QString& name);
     void FillRecentFilesMenu();
     bool EnsureReportTitle(bool ask);
-    ReportData CurrentReport() const;
+    // What the input controls hold, and those inputs read into a copy of the current case.
+    torsion::WindowInputs CurrentWindowInputs() const;
+    torsion::DesignCase ShownInputs() const;
+    // The one evaluation behind every print and export: the inputs shown, calculated.
+    torsion::Evaluation ExportEvaluation();
+    ReportData CurrentReport(const torsion::Evaluation& e) const;
 
     torsion::MaterialTable& materials_;
     torsion::KindIndex& kinds_;
@@ -233,6 +248,8 @@ class Tf_vek : public QMainWindow {
     QString appDir_;
     Settings* settings_ = nullptr;
     torsion::CaseTable cases_{};
+    // The case whose results the window shows (last "計算", recall or "適用").
+    std::optional<torsion::DesignCase> calculated_;
 
     std::function<void()> makeToolWindows_;
     QDialog* dataMake_ = nullptr;

@@ -32,9 +32,9 @@ void Tf_vek::CsvExportClick() {
 
 void Tf_vek::DxfExportClick() {
     RunCommand(dialogs_, this, [&] {
-        // The spring of the current case; a size that cannot be drawn is reported before
+        // The spring of the inputs shown; a size that cannot be drawn is reported before
         // the dialog asks for a name.
-        const DesignCase& c = cases_[0];
+        const DesignCase c = ExportEvaluation().design;
         const SpringOutline outline = SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2);
         const QString name = dialogs_.saveFileName(this, QStringLiteral("DXF|*.dxf"), lastDxfName_);
         if (name.isEmpty()) return;
@@ -67,24 +67,44 @@ void StoreTitle(Settings* settings, const TitleBlock& title) {
 }  // namespace
 
 bool Tf_vek::EnsureReportTitle(bool ask) {
-    // Entered once, the title block is kept in the settings for the next runs.
-    if (!reportTitle_) reportTitle_ = StoredTitle(settings_);
+    // Asked before the first report of a run and kept for the session; the settings
+    // propose the fields of the last run, the date is today's unless typed this run.
     if (reportTitle_ && !ask) return true;
-    TitleBlockDialog dialog(reportTitle_.value_or(TitleBlock{}), this);
+    TitleBlock proposed = reportTitle_.value_or(StoredTitle(settings_).value_or(TitleBlock{}));
+    if (!reportTitle_) proposed.date.clear();
+    TitleBlockDialog dialog(proposed, this);
     if (dialog.exec() != QDialog::Accepted) return false;
     reportTitle_ = dialog.titleBlock();
     StoreTitle(settings_, *reportTitle_);
     return true;
 }
 
-ReportData Tf_vek::CurrentReport() const {
-    const DesignCase& c = cases_[0];
+DesignCase Tf_vek::ShownInputs() const {
+    DesignCase c = cases_[0];
+    const WindowInputs in = CurrentWindowInputs();
+    ReadDiameters(c, materials_, kinds_, in);
+    ReadOperatingInputs(c, in);
+    return c;
+}
+
+Evaluation Tf_vek::ExportEvaluation() {
+    // Every print and export is one evaluation of the inputs shown. When the results on
+    // screen came from other inputs the user is told which ones are printed.
+    const DesignCase shown = ShownInputs();
+    Evaluation e = EvaluateDesign(shown, materials_);
+    if (!calculated_ || !SameInputs(*calculated_, shown))
+        dialogs_.showInformation(this, QString::fromUtf8(kExportRecalculatedNote));
+    return e;
+}
+
+ReportData Tf_vek::CurrentReport(const Evaluation& e) const {
+    const DesignCase& c = e.design;
     const std::vector<std::string> symbols = MaterialSymbolsUtf8(materials_);
     const bool known = c.materialNo >= 0 && c.materialNo < static_cast<int>(symbols.size());
     // The tolerances of the grade chosen on the characteristic page.
     const int grade =
         characteristicPage() != nullptr ? characteristicPage()->grade() : kDefaultToleranceGrade;
-    return MakeReportData(EvaluationOf(c, materials_), materials_,
+    return MakeReportData(e, materials_,
                           known ? symbols[static_cast<std::size_t>(c.materialNo)] : std::string(),
                           unitSystem(), reportTitle_.value_or(TitleBlock{}), grade);
 }
@@ -96,17 +116,19 @@ void Tf_vek::ReportTitleClick() {
 void Tf_vek::ReportPdfClick() {
     RunCommand(dialogs_, this, [&] {
         if (!EnsureReportTitle(false)) return;
+        const Evaluation e = ExportEvaluation();
         const QString proposed = lastReportName_.isEmpty() ? ReportFileName(*reportTitle_) : lastReportName_;
         const QString name = dialogs_.saveFileName(this, QString::fromUtf8(kPdfFilter), proposed);
         if (name.isEmpty()) return;
         lastReportName_ = name;
-        WriteReportPdf(name, CurrentReport());
+        WriteReportPdf(name, CurrentReport(e));
     });
 }
 
 void Tf_vek::ReportPrintClick() {
     RunCommand(dialogs_, this, [&] {
         if (!EnsureReportTitle(false)) return;
+        const Evaluation e = ExportEvaluation();
         QPrinter printer(QPrinter::HighResolution);
         const bool chosen = choosePrinter_ ? choosePrinter_(printer) : [&] {
             QPrintDialog dialog(&printer, this);
@@ -114,7 +136,7 @@ void Tf_vek::ReportPrintClick() {
             return dialog.exec() == QDialog::Accepted;
         }();
         if (!chosen) return;
-        if (!PaintCalculationReport(printer, CurrentReport())) throw CommandError("計算書を印刷できません");
+        if (!PaintCalculationReport(printer, CurrentReport(e))) throw CommandError("計算書を印刷できません");
     });
 }
 

@@ -186,3 +186,17 @@ TEST(CharacteristicSheet, RandomCaseRecordsGiveTextsNotACrash) {
         for (const SheetLine& line : sheet.lines) ASSERT_FALSE(line.label.empty());
     }
 }
+
+TEST(CharacteristicSheet, FreeAngleOnlyWhereTheTableApplies) {
+    const MaterialTable table = PianoWireTable();
+    for (const double index : {3.5, 24.0}) {
+        DesignCase c = WorkedExample();
+        c.meanDia = index * c.wireDia;
+        c.springIndex = index;
+        const CharacteristicSheet sheet = BuildCharacteristicSheet(c, table, 2, UnitSystem::Kgf);
+        const SheetLine* line = FindLine(sheet, "腕の自由角度");
+        ASSERT_NE(line, nullptr);
+        EXPECT_EQ(line->value.text, kNoPublishedValueText) << index;
+        EXPECT_NE(line->value.tip.find("4 ≤ D/d ≤ 22"), std::string::npos) << line->value.tip;
+    }
+}

@@ -84,10 +84,17 @@ TEST(FreeAngleTolerance, TurnsAndGrades) {
                         {20, {15, 20, 30}}, {20.5, {20, 30, 40}}, {30, {20, 30, 40}}};
     for (const Row& row : rows)
         for (int grade = 1; grade <= 3; ++grade)
-            ExpectValue(FreeAngleTolerance(kRows, grade, row.turns), row.byGrade[grade - 1],
+            ExpectValue(FreeAngleTolerance(kRows, grade, row.turns, 10), row.byGrade[grade - 1],
                         "N=" + std::to_string(row.turns) + " grade " + std::to_string(grade));
-    ExpectNoValue(FreeAngleTolerance(kRows, 2, 30.5), "above 30");
-    ExpectNoValue(FreeAngleTolerance(kRows, 2, 0), "0 turns (range starts above 0)");
+    ExpectNoValue(FreeAngleTolerance(kRows, 2, 30.5, 10), "above 30");
+    ExpectNoValue(FreeAngleTolerance(kRows, 2, 0, 10), "0 turns (range starts above 0)");
+    // The table applies to spring indexes 4..22 only, bounds included.
+    for (double index : {4.0, 22.0}) ExpectValue(FreeAngleTolerance(kRows, 2, 5, index), 15, "c at a bound");
+    for (double index : {3.5, 3.999, 22.001, 24.0}) {
+        const ToleranceResult r = FreeAngleTolerance(kRows, 2, 5, index);
+        ExpectNoValue(r, "c=" + std::to_string(index));
+        EXPECT_NE(r.row.find("4 ≤ D/d ≤ 22"), std::string::npos) << r.row;
+    }
 }
 
 TEST(CoilDiameterTolerance, WorkedExampleMinimumGoverns) {
@@ -147,7 +154,7 @@ TEST(ArmLengthTolerance, PublishedCellsAndUnpublishedRanges) {
 TEST(ToleranceLookup, BadInputGivesEmpty) {
     for (int grade : {0, 4, -1}) {
         EXPECT_EQ(MomentTolerance(kRows, grade, 5, 30, 1).state, ToleranceState::Empty);
-        EXPECT_EQ(FreeAngleTolerance(kRows, grade, 5).state, ToleranceState::Empty);
+        EXPECT_EQ(FreeAngleTolerance(kRows, grade, 5, 10).state, ToleranceState::Empty);
         EXPECT_EQ(CoilDiameterTolerance(kRows, grade, 10, 9).state, ToleranceState::Empty);
         EXPECT_EQ(CoilLengthTolerance(kRows, grade, 10, 2, true).state, ToleranceState::Empty);
     }
@@ -155,7 +162,7 @@ TEST(ToleranceLookup, BadInputGivesEmpty) {
         EXPECT_EQ(MomentTolerance(kRows, 2, bad, 30, 1).state, ToleranceState::Empty);
         EXPECT_EQ(MomentTolerance(kRows, 2, 5, bad, 1).state, ToleranceState::Empty);
         EXPECT_EQ(MomentTolerance(kRows, 2, 5, 30, bad).state, ToleranceState::Empty);
-        EXPECT_EQ(FreeAngleTolerance(kRows, 2, bad).state, ToleranceState::Empty);
+        EXPECT_EQ(FreeAngleTolerance(kRows, 2, bad, 10).state, ToleranceState::Empty);
         EXPECT_EQ(CoilDiameterTolerance(kRows, 2, bad, 9).state, ToleranceState::Empty);
         EXPECT_EQ(CoilDiameterTolerance(kRows, 2, 10, bad).state, ToleranceState::Empty);
         EXPECT_EQ(ArmLengthTolerance(kRows, 2, bad, 20).state, ToleranceState::Empty);
@@ -186,7 +193,7 @@ TEST(ToleranceLookup, RandomInputsGiveConsistentResults) {
     for (int i = 0; i < 20000; ++i) {
         const int grade = pick(rng) - 3;
         const ToleranceResult results[] = {MomentTolerance(kRows, grade, draw(), draw(), draw()),
-                                           FreeAngleTolerance(kRows, grade, draw()),
+                                           FreeAngleTolerance(kRows, grade, draw(), draw()),
                                            CoilDiameterTolerance(kRows, grade, draw(), draw()),
                                            CoilLengthTolerance(kRows, grade, draw(), draw(), pick(rng) < 5),
                                            ArmLengthTolerance(kRows, grade, draw(), draw())};
