@@ -317,11 +317,8 @@ void Tf_vek::CheckCase() {
 
 void Tf_vek::UpdateRecommended() {
     ReadWindowToCase();
-    CalculateCase(cases_[0], materials_);
-    ShowRecommended(cases_[0]);
-}
-
-void Tf_vek::ShowRecommended(const DesignCase& current) {
+    DesignCase& current = cases_[0];
+    CalculateCase(current, materials_);
     if (!SpringIndexInRecommendedRange(current.springIndex)) {
         ListBox1->clear();
         QPalette p = ListBox1->palette();
@@ -690,10 +687,14 @@ void Tf_vek::ShowRecalledCase() {
     ShowCase(0);
     calculated_ = cases_[0];
     ShowCharacteristics();
-    // The recommended values of the case brought back, shown as the live update shows
-    // them; the case is not read back from the window (a foreign case may show boxes
-    // that hold no number).
-    ShowRecommended(cases_[0]);
+    // The recommended values of the case brought back, in the captions the live update
+    // writes (ShowCase has written the guide rod's). The case is not read back from the
+    // window: a foreign case may show boxes that hold no number.
+    const DesignCase& c = cases_[0];
+    if (SpringIndexInRecommendedRange(c.springIndex)) {
+        Label30->setText(WindowText(MaxAngleCaption(c.maxAngle)));
+        SetMomentCaption(c.maxMoment, false);
+    }
 }
 
 bool Tf_vek::HistoryMayBeReplaced() {

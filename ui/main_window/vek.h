@@ -109,8 +109,6 @@ class Tf_vek : public QMainWindow {
     void ShowCase(int slot);
     void CheckCase();
     void UpdateRecommended();
-    // The captions of the recommended values of a calculated case, or the range error.
-    void ShowRecommended(const torsion::DesignCase& current);
     void ApplyInputMode();
 
     // The linked material lists.
