@@ -3,6 +3,7 @@
 
 #include <dxflib/dl_dxf.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -86,6 +87,11 @@ void WriteBlocks(DL_Dxf& dxf, DL_WriterA& dw) {
 }  // namespace
 
 void WriteSpringDxf(const std::string& path, const SpringOutline& outline) {
+    // The writer formats numbers into buffers of a fixed size: a coordinate past the
+    // drawing limit would overrun them, and no CAD program could use it anyway.
+    const Extents e = ExtentsOf(outline);
+    const double reach = std::max({-e.minX, e.maxX, -e.minY, e.maxY});
+    if (!(reach <= kMaxOutlineCoordinate)) throw CommandError("この寸法のばねは図にできません");
     const std::string temp = path + ".~part";
     {
         DL_Dxf dxf;
@@ -97,7 +103,6 @@ void WriteSpringDxf(const std::string& path, const SpringOutline& outline) {
         dw->dxfInt(70, 4);  // millimetres
         dw->dxfString(9, "$MEASUREMENT");
         dw->dxfInt(70, 1);  // metric
-        const Extents e = ExtentsOf(outline);
         dw->dxfString(9, "$EXTMIN");
         dw->coord(10, e.minX, e.minY, 0.0);
         dw->dxfString(9, "$EXTMAX");

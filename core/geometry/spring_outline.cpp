@@ -21,6 +21,20 @@ Point operator-(Point a, Point b) {
     return {a.x - b.x, a.y - b.y};
 }
 
+// True when every point of the outline, circles and arcs by their whole circle, lies
+// within kMaxOutlineCoordinate of the origin on both axes.
+bool FitsDrawingFile(const SpringOutline& o) {
+    const auto within = [](double v) { return std::abs(v) <= kMaxOutlineCoordinate; };
+    for (const auto* lines : {&o.lines, &o.centreLines})
+        for (const OutlineLine& l : *lines)
+            if (!within(l.x1) || !within(l.y1) || !within(l.x2) || !within(l.y2)) return false;
+    for (const OutlineCircle& c : o.circles)
+        if (!within(std::abs(c.cx) + c.radius) || !within(std::abs(c.cy) + c.radius)) return false;
+    for (const OutlineArc& a : o.arcs)
+        if (!within(std::abs(a.cx) + a.radius) || !within(std::abs(a.cy) + a.radius)) return false;
+    return true;
+}
+
 double DegreesOf(Point centre, Point p) {
     return std::atan2(p.y - centre.y, p.x - centre.x) * 180.0 / std::numbers::pi;
 }
@@ -93,6 +107,7 @@ SpringOutline SpringOutlineFor(double d, double D, double N, double a1, double a
     const double cross = ro + overhang;
     o.centreLines.push_back({e.x - cross, e.y, e.x + cross, e.y});
     o.centreLines.push_back({e.x, e.y - cross, e.x, e.y + cross});
+    if (!FitsDrawingFile(o)) throw CommandError("この寸法のばねは図にできません");
     return o;
 }
 

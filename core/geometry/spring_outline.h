@@ -30,9 +30,17 @@ struct SpringOutline {
 // The most side-view loops a drawing file gets.
 inline constexpr long long kMaxOutlineLoops = 10000;
 
+// The largest distance from the origin, in mm, of any point of a drawing file. A double
+// still resolves 0.002 µm at 10^10 mm (10 000 km), and every coordinate is written in at
+// most 28 characters; beyond that CAD programs lose the drawing's precision, and some
+// writers their fixed-size number buffers.
+inline constexpr double kMaxOutlineCoordinate = 1e10;
+
 // The outline of a spring of wire diameter d, mean diameter D, N turns and arms a1, a2.
-// Throws CommandError when the sizes cannot be drawn (not finite, d or D not positive,
-// N or an arm negative, more than kMaxOutlineLoops loops).
+// Throws CommandError "この寸法のばねは図にできません" when the sizes cannot be drawn (not
+// finite, d or D not positive, N or an arm negative, a point of the drawing farther than
+// kMaxOutlineCoordinate from the origin), and another when it has more than
+// kMaxOutlineLoops loops.
 SpringOutline SpringOutlineFor(double d, double D, double N, double a1, double a2);
 
 }  // namespace torsion

@@ -4,6 +4,7 @@
 #include <dxflib/dl_dxf.h>
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <map>
 
@@ -96,9 +97,30 @@ TEST(SpringDxf, FractionOfATurnAndMissingArmsChangeTheFigures) {
 
 TEST(SpringDxf, SizesThatCannotBeDrawnAndUnwritableFilesAreReported) {
     for (const auto& sizes : std::vector<std::array<double, 5>>{
-             {0, 10, 5, 1, 1}, {1, -10, 5, 1, 1}, {1, 10, NAN, 1, 1}, {1, 10, 5, -1, 1}, {1, 10, 1e9, 1, 1}})
-        EXPECT_THROW(SpringOutlineFor(sizes[0], sizes[1], sizes[2], sizes[3], sizes[4]), CommandError);
+             {0, 10, 5, 1, 1},
+             {1, -10, 5, 1, 1},
+             {1, 10, NAN, 1, 1},
+             {1, 10, 5, -1, 1},
+             {1, 10, 1e9, 1, 1},
+             // Past what a drawing file holds: an arm, a diameter, the side view's length.
+             {1, 10, 5, 1e240, 20},
+             {1, 10, 5, 20, 1.1e10},
+             {1, DBL_MAX, 5, 1, 1},
+             {2e6, 10, 9999, 1, 1}}) {
+        EXPECT_THROW(SpringOutlineFor(sizes[0], sizes[1], sizes[2], sizes[3], sizes[4]), CommandError)
+            << sizes[0] << " " << sizes[1] << " " << sizes[2] << " " << sizes[3] << " " << sizes[4];
+    }
+    // Just within the limit, and the smallest sizes, are written.
+    for (const auto& sizes :
+         std::vector<std::array<double, 5>>{{1, 10, 5, 4.9e9, 20}, {4.9e-324, 2.2e-308, 3, 0, 0}}) {
+        ScratchDir ok;
+        EXPECT_NO_THROW(WriteSpringDxf(ok.File("s.dxf"),
+                                       SpringOutlineFor(sizes[0], sizes[1], sizes[2], sizes[3], sizes[4])));
+    }
+    SpringOutline huge = SpringOutlineFor(1, 10, 5, 1, 1);
+    huge.lines.push_back({0, 0, 1e240, 0});
     ScratchDir dir;
+    EXPECT_THROW(WriteSpringDxf(dir.File("huge.dxf"), huge), CommandError);
     try {
         WriteSpringDxf(dir.File("no/such/spring.dxf"), SpringOutlineFor(1, 10, 5, 1, 1));
         FAIL() << "no error";
