@@ -170,44 +170,34 @@ MaterialData LoadMaterials(const Options& options) {
     return data;
 }
 
-// Output to a file is written beside it and renamed over it once complete, so a
-// failed run never leaves half a file in place of the old one.
+// The output of a command: the standard output, a device or a pipe written directly
+// (/dev/null, a FIFO), or a file replaced once the new one is complete.
 class Output {
   public:
     explicit Output(std::optional<std::string> path) {
         if (!path || *path == "-") return;
         path_ = *path;
-        // A device or a pipe (/dev/null, a FIFO) is written directly.
         std::error_code ignored;
         const auto type = std::filesystem::status(path_, ignored).type();
-        const bool direct =
-            type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::regular;
-        temp_ = direct ? path_ : path_ + ".~part";
-        committed_ = direct;
-        file_.open(temp_, std::ios::binary | std::ios::trunc);
-        if (!file_) ThrowCannotCreate(path_);
-    }
-    ~Output() {
-        if (!path_.empty() && !committed_) std::remove(temp_.c_str());
-    }
-    std::ostream& stream() { return path_.empty() ? std::cout : file_; }
-    void Commit() {
-        if (path_.empty()) {
-            std::cout.flush();
-            if (!std::cout) ThrowCannotCreate("-");
+        if (type == std::filesystem::file_type::not_found || type == std::filesystem::file_type::regular) {
+            file_.emplace(path_);
             return;
         }
-        file_.close();
-        if (!file_) ThrowCannotCreate(path_);
-        if (committed_) return;
-        if (std::rename(temp_.c_str(), path_.c_str()) != 0) ThrowCannotCreate(path_);
-        committed_ = true;
+        device_.open(path_, std::ios::binary);
+        if (!device_) ThrowCannotCreate(path_);
+    }
+    std::ostream& stream() { return path_.empty() ? std::cout : file_ ? file_->stream() : device_; }
+    void Commit() {
+        if (file_) return file_->Commit();
+        std::ostream& out = stream();
+        out.flush();
+        if (!out) ThrowCannotCreate(path_.empty() ? "-" : path_);
     }
 
   private:
-    std::string path_, temp_;
-    std::ofstream file_;
-    bool committed_ = false;
+    std::string path_;
+    std::optional<ReplacingFile> file_;
+    std::ofstream device_;
 };
 
 int RunCalc(const Options& options) {
@@ -429,6 +419,8 @@ int RefuseUnknownArguments(int argc, char** argv) {
 
 int RunCommandLine(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    // An interrupted command leaves no half-written file behind.
+    RemoveTemporaryFilesOnSignals();
     try {
         const Options options = ParseOptions(argc, argv);
         if (options.command == "--help") {

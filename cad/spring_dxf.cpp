@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/base/command_error.h"
+#include "core/base/file_io.h"
 
 namespace torsion {
 
@@ -92,7 +93,8 @@ void WriteSpringDxf(const std::string& path, const SpringOutline& outline) {
     const Extents e = ExtentsOf(outline);
     const double reach = std::max({-e.minX, e.maxX, -e.minY, e.maxY});
     if (!(reach <= kMaxOutlineCoordinate)) throw CommandError("この寸法のばねは図にできません");
-    const std::string temp = path + ".~part";
+    ReplacingFile file(path);
+    const std::string& temp = file.temporaryPath();
     {
         DL_Dxf dxf;
         std::unique_ptr<DL_WriterA> dw(dxf.out(temp.c_str(), DL_Codes::AC1015));
@@ -139,10 +141,8 @@ void WriteSpringDxf(const std::string& path, const SpringOutline& outline) {
                 std::fread(tail, 1, 8, check) > 0 && std::string(tail).find("EOF") != std::string::npos;
         std::fclose(check);
     }
-    if (!complete || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        ThrowCannotCreate(path);
-    }
+    if (!complete) ThrowCannotCreate(path);
+    file.Commit();
 }
 
 }  // namespace torsion

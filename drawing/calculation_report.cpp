@@ -9,8 +9,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <cstdio>
+#include <span>
 
 #include "core/base/command_error.h"
+#include "core/base/file_io.h"
 #include "core/base/unit_text.h"
 #include "core/calc/calculation.h"
 #include "drawing/fatigue_diagram.h"
@@ -386,21 +388,21 @@ bool PaintCalculationReport(QPagedPaintDevice& device, const ReportData& report)
 }
 
 void WriteReportPdf(const QString& path, const ReportData& report) {
-    const QString temp = path + QStringLiteral(".~part");
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     bool painted = false;
     {
-        QPdfWriter writer(temp);
+        QPdfWriter writer(&pdf);
         writer.setResolution(600);
         writer.setTitle(QStringLiteral("計算書"));
         writer.setCreator(QString::fromUtf8(kProgramTitle) + QStringLiteral(" " TS_VERSION));
         painted = PaintCalculationReport(writer, report);
     }
-    // rename() replaces the old file in one step, once the new one is complete.
-    if (!painted || !QFile::exists(temp) ||
-        std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(temp);
-        ThrowCannotCreate(path.toStdString());
-    }
+    if (!painted) ThrowCannotCreate(path.toStdString());
+    const QByteArray& bytes = pdf.data();
+    WriteFileReplacing(QFile::encodeName(path).toStdString(),
+                       std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                 static_cast<std::size_t>(bytes.size())));
 }
 
 QString ReportFileName(const TitleBlock& title) {

@@ -9,6 +9,9 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <streambuf>
 #include <string>
 
 #include "core/base/command_error.h"
@@ -25,7 +28,20 @@ class FileDescriptor {
     ~FileDescriptor() {
         if (fd_ >= 0) ::close(fd_);
     }
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.release()) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+        if (this != &other) {
+            Close();
+            fd_ = other.release();
+        }
+        return *this;
+    }
     int get() const { return fd_; }
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     // Closes now and reports whether the close succeeded (the last chance for a write
     // error to show up).
     bool Close() {
@@ -88,7 +104,145 @@ bool IsPlainFile(int fd, const struct stat& st) {
     return static_cast<long>(fs.f_type) != kProcMagic && static_cast<long>(fs.f_type) != kSysfsMagic;
 }
 
+// The file a path leads to through symbolic links (the path itself when it is none, or
+// when the links go round).
+std::string FollowLinks(const std::string& path) {
+    std::string target = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return target;
+        std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= link.size()) return path;
+        link.resize(static_cast<std::size_t>(n));
+        target = link.front() == '/' ? link : DirectoryOf(target) + "/" + link;
+    }
+    return path;
+}
+
+// The temporary files a signal removes. The handler may neither allocate nor lock, so
+// the paths sit in a fixed table: a slot is claimed (1), filled, then ready (2).
+constexpr int kTemporarySlots = 16;
+struct TemporarySlot {
+    std::atomic<int> state{0};
+    char path[4096];
+};
+TemporarySlot gTemporaries[kTemporarySlots];
+
+int RegisterTemporary(const std::string& path) {
+    if (path.size() >= sizeof gTemporaries[0].path) return -1;
+    for (int i = 0; i < kTemporarySlots; ++i) {
+        int expected = 0;
+        if (!gTemporaries[i].state.compare_exchange_strong(expected, 1)) continue;
+        std::memcpy(gTemporaries[i].path, path.c_str(), path.size() + 1);
+        gTemporaries[i].state.store(2);
+        return i;
+    }
+    return -1;
+}
+
+void ReleaseTemporary(int slot) {
+    if (slot >= 0) gTemporaries[slot].state.store(0);
+}
+
+extern "C" void RemoveTemporariesAndExit(int signal) {
+    for (TemporarySlot& slot : gTemporaries)
+        if (slot.state.load() == 2) ::unlink(slot.path);
+    ::_exit(128 + signal);
+}
+
 }  // namespace
+
+struct ReplacingFile::Impl : std::streambuf {
+    std::string path;    // as given, for messages
+    std::string target;  // the file replaced: path through its links
+    std::string temp;
+    FileDescriptor fd{-1};
+    int slot = -1;
+    bool failed = false;
+    bool committed = false;
+    char buffer[65536];
+    std::ostream out{this};
+
+    Impl() { setp(buffer, buffer + sizeof buffer); }
+
+    bool Flush() {
+        if (pptr() != pbase() && !WriteAll(fd.get(), reinterpret_cast<const std::uint8_t*>(pbase()),
+                                           static_cast<std::size_t>(pptr() - pbase())))
+            failed = true;
+        setp(buffer, buffer + sizeof buffer);
+        return !failed;
+    }
+    int_type overflow(int_type ch) override {
+        if (!Flush()) return traits_type::eof();
+        if (!traits_type::eq_int_type(ch, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(ch);
+            pbump(1);
+        }
+        return traits_type::not_eof(ch);
+    }
+    int sync() override { return Flush() ? 0 : -1; }
+    void Discard() {
+        fd.Close();
+        if (!temp.empty()) ::unlink(temp.c_str());
+        ReleaseTemporary(slot);
+        slot = -1;
+    }
+};
+
+ReplacingFile::ReplacingFile(const std::string& path) : impl_(std::make_unique<Impl>()) {
+    Impl& f = *impl_;
+    f.path = path;
+    f.target = FollowLinks(path);
+    // Only a plain file is replaced: a folder, a device, a FIFO or a file of the kernel's
+    // own file systems keeps what it is.
+    struct stat existing {};
+    const bool exists = ::stat(f.target.c_str(), &existing) == 0;
+    if (exists) {
+        FileDescriptor probe(OpenRetrying(f.target.c_str(), O_PATH));
+        if (probe.get() < 0 || !IsPlainFile(probe.get(), existing)) ThrowCannotCreate(path);
+    }
+    FileDescriptor fd = CreateTemporaryBeside(f.target, f.temp);
+    if (fd.get() < 0) ThrowCannotCreate(path);
+    f.fd = FileDescriptor(fd.release());
+    f.slot = RegisterTemporary(f.temp);
+    // The replacement keeps the permissions of the file it replaces.
+    if (exists) ::fchmod(f.fd.get(), existing.st_mode & 07777);
+}
+
+ReplacingFile::~ReplacingFile() {
+    if (!impl_->committed) impl_->Discard();
+}
+
+std::ostream& ReplacingFile::stream() {
+    return impl_->out;
+}
+
+const std::string& ReplacingFile::temporaryPath() const {
+    return impl_->temp;
+}
+
+void ReplacingFile::Commit() {
+    Impl& f = *impl_;
+    const bool written = f.Flush() && !f.out.bad() && ::fsync(f.fd.get()) == 0;
+    if (!f.fd.Close() || !written || ::rename(f.temp.c_str(), f.target.c_str()) != 0) {
+        f.Discard();
+        ThrowCannotCreate(f.path);
+    }
+    f.committed = true;
+    ReleaseTemporary(f.slot);
+    // Make the rename itself durable; the new file is complete whether or not this works.
+    FileDescriptor dir(OpenRetrying(DirectoryOf(f.target).c_str(), O_RDONLY | O_DIRECTORY));
+    if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+void RemoveTemporaryFilesOnSignals() {
+    struct sigaction action {};
+    action.sa_handler = RemoveTemporariesAndExit;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&action.sa_mask, signal);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(signal, &action, nullptr);
+}
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
     // Opening without waiting: a FIFO would otherwise block until someone writes to it.
@@ -113,30 +267,9 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
 }
 
 void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
-    // Only a plain file is replaced: a folder, a device, a FIFO or a file of the kernel's
-    // own file systems keeps what it is.
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
-        FileDescriptor probe(OpenRetrying(path.c_str(), O_PATH));
-        if (probe.get() < 0 || !IsPlainFile(probe.get(), existing)) ThrowCannotCreate(path);
-    }
-    std::string tempPath;
-    FileDescriptor fd = CreateTemporaryBeside(path, tempPath);
-    if (fd.get() < 0) ThrowCannotCreate(path);
-
-    // The replacement keeps the permissions of the file it replaces.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd.get(), old.st_mode & 07777);
-
-    const bool written = WriteAll(fd.get(), bytes.data(), bytes.size()) && ::fsync(fd.get()) == 0;
-    if (!fd.Close() || !written || ::rename(tempPath.c_str(), path.c_str()) != 0) {
-        ::unlink(tempPath.c_str());
-        ThrowCannotCreate(path);
-    }
-
-    // Make the rename itself durable; the new file is complete whether or not this works.
-    FileDescriptor dir(OpenRetrying(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY));
-    if (dir.get() >= 0) ::fsync(dir.get());
+    ReplacingFile file(path);
+    file.Write(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    file.Commit();
 }
 
 }  // namespace torsion

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
 #include <cstring>
 
 #include "core/base/csv_text.h"
@@ -130,6 +132,7 @@ class CommandLineProgram : public ::testing::Test {
         f.open(QIODevice::ReadOnly);
         return QString::fromUtf8(f.readAll());
     }
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files); }
     QTemporaryDir dir;
 };
 
@@ -215,6 +218,26 @@ TEST_F(CommandLineProgram, UnknownWordsEndWithStatusTwoAtOnce) {
     const ProgramRun help = RunProgram({"-h"}, {}, 10000);
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--calc IN.csv"));
+}
+
+// An interrupted command keeps the old output and leaves no temporary file behind.
+TEST_F(CommandLineProgram, SignalsLeaveTheOldOutputAndNothingElse) {
+    const QString out = write("out.csv", "old");
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        QProcess p;
+        p.start(QStringLiteral(TS_PROGRAM), {"--calc", "-", "-o", out});
+        ASSERT_TRUE(p.waitForStarted());
+        p.write(QByteArray("SWP-B,1,mean,10,1.3,15,20,angle,30,35,0,0\n").repeated(20000));
+        // The temporary file is there once the command has begun to write.
+        for (int wait = 0; wait < 1000 && files().size() < 2; ++wait) QTest::qWait(10);
+        ASSERT_EQ(files().size(), 2);
+        ::kill(static_cast<pid_t>(p.processId()), signal);
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), status);
+        EXPECT_EQ(files(), QStringList{"out.csv"});
+        EXPECT_EQ(read("out.csv"), "old");
+    }
 }
 
 TEST_F(CommandLineProgram, AnotherMaterialTableNamesOtherSymbols) {

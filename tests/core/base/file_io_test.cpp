@@ -76,6 +76,24 @@ TEST_F(FileIoTest, WritesReplacesAndReadsBack) {
     EXPECT_EQ(Entries(), std::vector<std::string>{"cases.nbd"}) << "no temporary file may be left";
 }
 
+// A path that is a link, as editors do: the file it leads to is replaced, the link stays.
+// A file abandoned before its Commit leaves nothing.
+TEST_F(FileIoTest, LinksAreFollowedAndAbandonedFilesLeaveNothing) {
+    std::filesystem::create_directory(PathOf("real"));
+    WriteFileReplacing(PathOf("real/cases.nbd"), Pattern(10, 1));
+    std::filesystem::create_symlink("real/cases.nbd", PathOf("link.nbd"));
+    WriteFileReplacing(PathOf("link.nbd"), Pattern(20, 2));
+    EXPECT_TRUE(std::filesystem::is_symlink(PathOf("link.nbd")));
+    EXPECT_EQ(ReadWholeFile(PathOf("real/cases.nbd")), Pattern(20, 2));
+    {
+        ReplacingFile abandoned(PathOf("link.nbd"));
+        abandoned.Write("partial");
+    }
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"link.nbd", "real"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(PathOf("real")), fs::directory_iterator()), 1);
+    EXPECT_EQ(ReadWholeFile(PathOf("real/cases.nbd")), Pattern(20, 2));
+}
+
 TEST_F(FileIoTest, ReplacementKeepsThePermissionsOfTheOldFile) {
     const std::string path = PathOf("table.dst");
     WriteDirectly(path, Pattern(10, 0));
