@@ -65,7 +65,7 @@ const char* const kUsage =
     "                 [--outward 0|1] [--left-hand 0|1] [--turns-min n] [--turns-max n] [--turns-fraction "
     "f]\n"
     "                 [--any-turns 0|1] [--outer-max mm] [--guide-rod-min mm] [--coil-step mm]\n"
-    "                 [--dia-mode inner|mean|outer] [--symbols SWP-B,...] [--life-min 回] [--keep n]\n"
+    "                 [--dia-mode inner|mean|outer] [--symbols SWP-B,...] [--life-min 回数] [--keep n]\n"
     "                 [--rank volume|margin|life|outer] [--format csv|json] [--units kgf|si] [-o OUT]\n"
     "      設計探索: 条件を満たすばねを順位付きで CSV か JSON に (M は --units の単位)\n"
     "  torsion-spring --help | -h | --version\n"
@@ -78,6 +78,10 @@ const char* const kUsage =
     "  dia_mode: inner|mean|outer   load_mode: angle (value1,value2 = φ1,φ2 [度]) | moment (M1,M2 [kgf·mm])\n"
     "  outward, left_hand: 0|1. 結果は mm, 度, kgf·mm, kgf/mm² で、最後の列は失敗した行のエラー。\n"
     "終了コード: 0 成功, 1 失敗した行あり, 2 コマンドラインまたはファイルの誤り\n";
+
+// The cycles of each life class, longest first, as its label says.
+constexpr double kLifeCycles[] = {1e7, 1e6, 1e5, 6e4, 4e4, 3e4, 2e4, 1e4};
+static_assert(std::size(kLifeCycles) == kLifeClasses);
 
 const std::vector<std::string> kCommands = {"--calc", "--csv",  "--dxf", "--report", "--search",
                                             "--help", "--step", "--stl", "--version"};
@@ -164,7 +168,13 @@ MaterialData LoadMaterials(const Options& options) {
         options.value("--materials")
             .value_or(DataFileToRead(QCoreApplication::applicationDirPath(), QStringLiteral("zaidat.dst"))
                           .toStdString());
-    LoadMaterialTable(*data.table, path);
+    const std::size_t size = LoadMaterialTable(*data.table, path);
+    // A damaged table is named, as the window names it; the command goes on with what
+    // was read.
+    const std::string problem = MaterialTableProblem(*data.table, size);
+    if (!problem.empty())
+        std::cerr << kProgram << ": 警告: ファイル " << path << " は材料データーとして正しくありません。"
+                  << problem << "。読み取れた内容で続けます。\n";
     data.kinds = BuildKindIndex(*data.table);
     data.symbols = MaterialSymbolsUtf8(*data.table);
     return data;
@@ -240,10 +250,24 @@ int SlotOption(const Options& options) {
     return slot;
 }
 
+// The case file, whole: the window reads a file of another size after asking, the
+// command line cannot ask and refuses it.
 std::unique_ptr<CaseTable> ReadCases(const std::string& path) {
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+    if (bytes.size() != kCaseTableSize)
+        throw CommandError("ファイル " + path + " はケースファイルではありません（大きさが " +
+                           std::to_string(bytes.size()) + " バイト、正しくは " +
+                           std::to_string(kCaseTableSize) + " バイト）");
     auto cases = std::make_unique<CaseTable>();
-    ReadCaseFile(*cases, path);
+    OverlayCaseTable(*cases, bytes);
     return cases;
+}
+
+// The case of --slot, which must hold one.
+const DesignCase& UsedCase(const CaseTable& cases, int slot) {
+    const DesignCase& c = cases[static_cast<std::size_t>(slot)];
+    if (c.used != 1) throw CommandError("ケース " + std::to_string(slot) + " は空です");
+    return c;
 }
 
 int RunCsv(const Options& options) {
@@ -266,7 +290,7 @@ int RunDxf(const Options& options) {
     if (!out || *out == "-") throw UsageError("--dxf には -o で出力ファイルを指定します");
     const int slot = SlotOption(options);
     const auto cases = ReadCases(options.input);
-    const DesignCase& c = (*cases)[static_cast<std::size_t>(slot)];
+    const DesignCase& c = UsedCase(*cases, slot);
     WriteSpringDxf(*out, SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2));
     return 0;
 }
@@ -278,7 +302,7 @@ int RunReport(const Options& options) {
     const int slot = SlotOption(options);
     const MaterialData materials = LoadMaterials(options);
     const auto cases = ReadCases(options.input);
-    const DesignCase& c = (*cases)[static_cast<std::size_t>(slot)];
+    const DesignCase& c = UsedCase(*cases, slot);
     TitleBlock title;
     title.productName = options.value("--product").value_or("");
     title.drawingNo = options.value("--drawing-no").value_or("");
@@ -359,15 +383,20 @@ int RunSearch(const Options& options) {
                                               {"life", SearchRanking::Life},
                                               {"outer", SearchRanking::OuterDia}},
                                              SearchRanking::WireVolume);
-    // The shortest life allowed, by its label ("10万" or 100000).
+    // The shortest life allowed, by its label ("10万") or a number of cycles (100000:
+    // the classes of at least that many cycles).
     if (const std::optional<std::string> life = options.value("--life-min")) {
         in.lifeClassLimit = -1;
+        double cycles = 0;
+        try {
+            cycles = ParseNumber(*life);
+        } catch (const CommandError&) {
+        }
         for (int k = 0; k < kLifeClasses; ++k) {
-            const std::string label = LifeLabel(k);
-            if (*life == label) in.lifeClassLimit = k;
+            if (*life == LifeLabel(k) || (cycles > 0 && kLifeCycles[k] >= cycles)) in.lifeClassLimit = k;
         }
         if (in.lifeClassLimit < 0)
-            throw UsageError("--life-min は寿命の表示 (1000万 .. 1万) のどれかです: " + *life);
+            throw UsageError("--life-min は回数 (1000万 以下) か寿命の表示 (1000万 .. 1万) です: " + *life);
     }
     if (const std::optional<std::string> list = options.value("--symbols")) {
         std::string_view rest = *list;

@@ -7,6 +7,7 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cfloat>
 #include <csignal>
 #include <cstring>
 
@@ -278,10 +279,77 @@ TEST_F(CommandLineProgram, CsvAndDxfExportACaseFile) {
     EXPECT_TRUE(read("s.dxf").contains("OUTLINE"));
     EXPECT_EQ(RunProgram({"--dxf", nbd}).exitCode, 2);
     EXPECT_EQ(RunProgram({"--dxf", nbd, "--slot", "31", "-o", dir.filePath("t.dxf")}).exitCode, 2);
-    // An empty slot has no spring to draw.
-    const ProgramRun empty = RunProgram({"--dxf", nbd, "--slot", "4", "-o", dir.filePath("e.dxf")});
-    EXPECT_EQ(empty.exitCode, 2);
-    EXPECT_TRUE(empty.err.contains("図にできません")) << empty.err.toStdString();
+}
+
+// Case files of another size, unused slots and damaged tables are reported, never
+// taken for success.
+TEST_F(CommandLineProgram, WrongCaseFilesAndEmptySlotsAreRefused) {
+    auto cases = std::make_unique<CaseTable>();
+    InitCurrentCase((*cases)[0]);
+    const QString nbd = dir.filePath("cases.nbd");
+    WriteCaseFile(*cases, nbd.toStdString());
+    const QString out = dir.filePath("out");
+    struct Case {
+        QStringList arguments;
+        QString message;
+    };
+    std::vector<Case> refused;
+    for (int size : {0, 3000, 13888}) {
+        const QString name = write(QString("size%1.nbd").arg(size), QByteArray(size, '\1'));
+        const QString message = "ファイル " + name + " はケースファイルではありません（大きさが " +
+                                QString::number(size) + " バイト、正しくは 6944 バイト）";
+        refused.push_back({{"--csv", name}, message});
+        refused.push_back({{"--report", name, "-o", out}, message});
+        refused.push_back({{"--dxf", name, "-o", out}, message});
+    }
+    refused.push_back({{"--report", nbd, "--slot", "4", "-o", out}, "ケース 4 は空です"});
+    refused.push_back({{"--dxf", nbd, "--slot", "4", "-o", out}, "ケース 4 は空です"});
+    for (const Case& c : refused) {
+        const ProgramRun run = RunProgram(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+    // A table of the wrong size: a warning, and the command goes on.
+    QFile standard(QStringLiteral(TS_DATA_DIR "/zaidat.dst"));
+    ASSERT_TRUE(standard.open(QIODevice::ReadOnly));
+    const QString shortTable = write("short.dst", standard.readAll().chopped(100));
+    const ProgramRun warned = RunProgram({"--csv", nbd, "--materials", shortTable});
+    EXPECT_EQ(warned.exitCode, 0);
+    EXPECT_TRUE(warned.err.contains("警告: ファイル " + shortTable + " は材料データーとして正しくありません"))
+        << warned.err.toStdString();
+}
+
+// Extreme finite sizes through every export: the drawing is refused as a spring that
+// cannot be drawn, the report and the CSV are written.
+TEST_F(CommandLineProgram, ExtremeSizesAreExportedOrRefusedCleanly) {
+    for (const double value : {1e240, DBL_MAX, 4.9e-324, 2.2250738585072014e-308}) {
+        SCOPED_TRACE(value);
+        auto cases = std::make_unique<CaseTable>();
+        InitCurrentCase((*cases)[0]);
+        (*cases)[0].arm1 = value;
+        (*cases)[1] = (*cases)[0];
+        (*cases)[2] = (*cases)[0];
+        (*cases)[2].arm1 = 15;
+        (*cases)[2].wireDia = value;
+        (*cases)[2].springConst = value;
+        (*cases)[2].moment2 = -value;
+        const QString nbd = dir.filePath("extreme.nbd");
+        WriteCaseFile(*cases, nbd.toStdString());
+        const bool huge = value > 1;
+        for (const QString slot : {"1", "2"}) {
+            const ProgramRun dxf = RunProgram({"--dxf", nbd, "--slot", slot, "-o", dir.filePath("x.dxf")});
+            EXPECT_EQ(dxf.exitCode, huge ? 2 : 0) << dxf.err.toStdString();
+            if (dxf.exitCode == 2) EXPECT_TRUE(dxf.err.contains("図にできません")) << dxf.err.toStdString();
+            const ProgramRun report =
+                RunProgram({"--report", nbd, "--slot", slot, "-o", dir.filePath("x.pdf")});
+            EXPECT_EQ(report.exitCode, 0) << report.err.toStdString();
+            EXPECT_EQ(pdf_tools::PageCount(dir.filePath("x.pdf")), 3);
+        }
+        const ProgramRun csv = RunProgram({"--csv", nbd, "--units", "si"});
+        EXPECT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+        EXPECT_EQ(csv.out.count("\r\n"), 4);
+    }
 }
 
 TEST_F(CommandLineProgram, ReportIsWrittenWithoutADisplay) {
