@@ -75,6 +75,38 @@ void AppendRoundTrip(std::string& out, double value) {
     out.append(buffer, result.ptr);
 }
 
+bool IsUtf8(std::string_view text) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p != end) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        int more = 0;
+        unsigned lowest = 0x80, highest = 0xBF;  // range of the second byte
+        if (*p >= 0xC2 && *p <= 0xDF) {
+            more = 1;
+        } else if (*p >= 0xE0 && *p <= 0xEF) {
+            more = 2;
+            if (*p == 0xE0) lowest = 0xA0;   // overlong
+            if (*p == 0xED) highest = 0x9F;  // surrogates
+        } else if (*p >= 0xF0 && *p <= 0xF4) {
+            more = 3;
+            if (*p == 0xF0) lowest = 0x90;   // overlong
+            if (*p == 0xF4) highest = 0x8F;  // past U+10FFFF
+        } else {
+            return false;
+        }
+        if (end - p <= more) return false;
+        if (p[1] < lowest || p[1] > highest) return false;
+        for (int i = 2; i <= more; ++i)
+            if ((p[i] & 0xC0) != 0x80) return false;
+        p += more + 1;
+    }
+    return true;
+}
+
 std::string RoundTripText(double value) {
     std::string text;
     AppendRoundTrip(text, value);

@@ -27,4 +27,8 @@ std::string RoundTripText(double value);
 // The byte-order mark that tells spreadsheet programs the text is UTF-8.
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
+// True when text is well-formed UTF-8 (no overlong forms, surrogates or code points
+// past U+10FFFF).
+bool IsUtf8(std::string_view text);
+
 }  // namespace torsion

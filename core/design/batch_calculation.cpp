@@ -2,6 +2,7 @@
 #include "core/design/batch_calculation.h"
 
 #include <istream>
+#include <limits>
 #include <ostream>
 
 #include "core/base/command_error.h"
@@ -193,21 +194,74 @@ bool BatchCalculator::CalculateLine(std::string_view line, std::string& out) {
     }
 }
 
+namespace {
+
+// Lines of in without their "\n", at most kMaxBatchLineBytes of each: the rest of a
+// longer line is skipped without being kept in memory and the line is reported too long.
+enum class LineRead { Line, TooLong, End };
+class LineReader {
+  public:
+    explicit LineReader(std::istream& in) : in_(in), buffer_(kMaxBatchLineBytes + 1) {}
+    LineRead Next() {
+        in_.getline(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        const auto count = static_cast<std::size_t>(in_.gcount());
+        if (in_.bad() || (count == 0 && in_.eof())) return LineRead::End;
+        if (in_.fail() && !in_.eof()) {
+            // The buffer filled before the line ended.
+            in_.clear();
+            in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            line_ = {};
+            return LineRead::TooLong;
+        }
+        // count includes the "\n" that ended the line, if one did.
+        line_ = std::string_view(buffer_.data(), in_.eof() ? count : count - 1);
+        in_.clear(in_.rdstate() & std::ios::eofbit);
+        return LineRead::Line;
+    }
+    std::string_view line() const { return line_; }
+
+  private:
+    std::istream& in_;
+    std::vector<char> buffer_;
+    std::string_view line_;
+};
+
+void AppendFailedRow(std::string& out, const std::string& message) {
+    out.append(kBatchInputColumns.size() + kResultCount - 1, ',');
+    AppendCsvField(out, message);
+    out += '\n';
+}
+
+}  // namespace
+
 BatchSummary RunBatch(std::istream& in, std::ostream& out, BatchCalculator& calculator) {
     BatchSummary summary;
     std::string buffer = BatchCalculator::OutputHeader() + "\n";
-    std::string line;
+    LineReader lines(in);
     bool first = true;
-    while (std::getline(in, line)) {
-        std::string_view view(line);
+    for (LineRead read; (read = lines.Next()) != LineRead::End;) {
+        std::string_view view = lines.line();
         if (first && view.starts_with(kUtf8Bom)) view.remove_prefix(kUtf8Bom.size());
         first = false;
-        if (view.ends_with('\r')) view.remove_suffix(1);
-        const std::string_view content = Trimmed(view);
-        if (content.empty() || content.front() == '#') continue;
-        if (content.starts_with("symbol,") || content == "symbol") continue;
-        ++summary.rows;
-        if (!calculator.CalculateLine(view, buffer)) ++summary.failed;
+        if (read == LineRead::TooLong) {
+            ++summary.rows;
+            ++summary.failed;
+            AppendFailedRow(buffer,
+                            "行が長すぎます（" + std::to_string(kMaxBatchLineBytes) + " バイトまで）");
+        } else {
+            if (view.ends_with('\r')) view.remove_suffix(1);
+            const std::string_view content = Trimmed(view);
+            if (content.empty() || content.front() == '#') continue;
+            if (content.starts_with("symbol,") || content == "symbol") continue;
+            ++summary.rows;
+            // Bytes that are not UTF-8 are not copied into the output.
+            if (!IsUtf8(view)) {
+                ++summary.failed;
+                AppendFailedRow(buffer, "行に UTF-8 でない文字があります");
+            } else if (!calculator.CalculateLine(view, buffer)) {
+                ++summary.failed;
+            }
+        }
         if (buffer.size() >= 1 << 16) {
             out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
             buffer.clear();

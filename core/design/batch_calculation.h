@@ -72,9 +72,14 @@ struct BatchSummary {
     long long failed = 0;
 };
 
+// The longest input line read; a longer one is a failed row.
+inline constexpr std::size_t kMaxBatchLineBytes = 64 * 1024;
+
 // Reads lines from in to its end and writes the heading and one line per design to
 // out. Empty lines, lines starting with '#' and a heading line (first field "symbol")
-// are skipped; a UTF-8 byte-order mark at the start is ignored.
+// are skipped; a UTF-8 byte-order mark at the start is ignored. A line longer than
+// kMaxBatchLineBytes or not in UTF-8 is a failed row whose input columns stay empty,
+// so memory stays bounded and the output is UTF-8 whatever the input.
 BatchSummary RunBatch(std::istream& in, std::ostream& out, BatchCalculator& calculator);
 
 }  // namespace torsion

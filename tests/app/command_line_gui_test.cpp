@@ -221,21 +221,42 @@ TEST_F(CommandLineProgram, UnknownWordsEndWithStatusTwoAtOnce) {
     EXPECT_TRUE(help.out.contains("--calc IN.csv"));
 }
 
-// An interrupted command keeps the old output and leaves no temporary file behind.
+// The resident memory of a running process, in KiB.
+long ResidentKib(qint64 pid) {
+    QFile status(QString("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').front().toLong();
+    return -1;
+}
+
+// An interrupted command keeps the old output and leaves no temporary file behind; an
+// endless line (/dev/zero) keeps the memory bounded while it is read.
 TEST_F(CommandLineProgram, SignalsLeaveTheOldOutputAndNothingElse) {
     const QString out = write("out.csv", "old");
-    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+    struct Case {
+        QString input;
+        int signal, status;
+    };
+    for (const Case& c : {Case{"-", SIGINT, 130}, Case{"/dev/zero", SIGTERM, 143}, Case{"-", SIGHUP, 129}}) {
+        SCOPED_TRACE(c.status);
         QProcess p;
-        p.start(QStringLiteral(TS_PROGRAM), {"--calc", "-", "-o", out});
+        p.start(QStringLiteral(TS_PROGRAM), {"--calc", c.input, "-o", out});
         ASSERT_TRUE(p.waitForStarted());
         p.write(QByteArray("SWP-B,1,mean,10,1.3,15,20,angle,30,35,0,0\n").repeated(20000));
         // The temporary file is there once the command has begun to write.
         for (int wait = 0; wait < 1000 && files().size() < 2; ++wait) QTest::qWait(10);
         ASSERT_EQ(files().size(), 2);
-        ::kill(static_cast<pid_t>(p.processId()), signal);
+        if (c.input == "/dev/zero") {
+            QTest::qWait(1500);
+            const long kib = ResidentKib(p.processId());
+            EXPECT_GT(kib, 0);
+            EXPECT_LT(kib, 64 * 1024);
+        }
+        ::kill(static_cast<pid_t>(p.processId()), c.signal);
         ASSERT_TRUE(p.waitForFinished(10000));
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(p.exitCode(), status);
+        EXPECT_EQ(p.exitCode(), c.status);
         EXPECT_EQ(files(), QStringList{"out.csv"});
         EXPECT_EQ(read("out.csv"), "old");
     }

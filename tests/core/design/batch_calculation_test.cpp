@@ -175,4 +175,44 @@ TEST_F(BatchTest, RunSkipsHeadingsCommentsAndCountsFailures) {
     EXPECT_EQ(SplitCsvLine(read[3])[Column("error")], "材料記号 'NOPE' は材料表にありません");
 }
 
+// Overlong lines and bytes that are not UTF-8 are failed rows with empty input columns,
+// and reading goes on at the next line; a line of exactly the limit is read.
+TEST_F(BatchTest, OverlongAndNonUtf8LinesAreFailedRows) {
+    const std::string good = "SWX,1,mean,10,5,10,10,angle,45,90,0,0";
+    const std::string atLimit = good + std::string(kMaxBatchLineBytes - good.size(), ' ');
+    struct Row {
+        std::string line, error;
+    };
+    const Row rows[] = {
+        {std::string(kMaxBatchLineBytes + 1, 'x'), "行が長すぎます（65536 バイトまで）"},
+        {std::string(3 * kMaxBatchLineBytes, '\0'), "行が長すぎます（65536 バイトまで）"},
+        {"SW\xFF,1,mean,10,5,10,10,angle,45,90,0,0", "行に UTF-8 でない文字があります"},
+        {"SW\xC0\xAF,1,mean,10,5,10,10,angle,45,90,0,0", "行に UTF-8 でない文字があります"},
+        {"SW\xED\xA0\x80,1,mean,10,5,10,10,angle,45,90,0,0", "行に UTF-8 でない文字があります"},
+        {"SWX,1,mean,10,5,10,10,angle,45,90,0,\xE3\x81", "行に UTF-8 でない文字があります"},
+        {atLimit, ""},
+        {"ばね,1,mean,10,5,10,10,angle,45,90,0,0", "材料記号 'ばね' は材料表にありません"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.error);
+        std::istringstream in(row.line + "\n" + good);
+        std::ostringstream out;
+        const BatchSummary summary = RunBatch(in, out, *calculator);
+        EXPECT_EQ(summary.rows, 2);
+        EXPECT_EQ(summary.failed, row.error.empty() ? 0 : 1);
+        std::istringstream lines(out.str());
+        std::vector<std::string> read;
+        for (std::string line; std::getline(lines, line);) read.push_back(line);
+        ASSERT_EQ(read.size(), 3u);
+        EXPECT_TRUE(IsUtf8(out.str()));
+        const std::vector<std::string> fields = SplitCsvLine(read[1]);
+        ASSERT_EQ(fields.size(), SplitCsvLine(read[0]).size());
+        EXPECT_EQ(fields[Column("error")], row.error);
+        if (row.error.starts_with("行")) {
+            EXPECT_EQ(fields[0], "");
+        }
+        EXPECT_EQ(SplitCsvLine(read[2])[Column("error")], "");
+    }
+}
+
 }  // namespace
