@@ -406,90 +406,6 @@ SearchInputs SearchInputsFromCase(const DesignCase& c) {
     return in;
 }
 
-namespace {
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find(separator, start);
-        parts.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos) return parts;
-        start = end + 1;
-    }
-}
-
-bool Flag(const std::string& key, const std::string& value) {
-    if (value == "1") return true;
-    if (value == "0") return false;
-    Refuse("探索条件 " + key + " は 0 か 1 です: " + value);
-}
-
-template <std::size_t N>
-int Choice(const std::string& key, const std::string& value, const std::array<const char*, N>& names) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (value == names[i]) return static_cast<int>(i);
-    Refuse("探索条件 " + key + " の値が分かりません: " + value);
-}
-
-}  // namespace
-
-SearchInputs ParseSearchOptions(const std::string& text, SearchInputs in, UnitSystem unit) {
-    if (text.empty()) return in;
-    for (const std::string& pair : Split(text, ',')) {
-        const std::size_t eq = pair.find('=');
-        if (eq == std::string::npos) Refuse("探索条件は 名前=値 で指定します: " + pair);
-        const std::string key = pair.substr(0, eq);
-        const std::string value = pair.substr(eq + 1);
-        if (key == "m2") {
-            in.moment2 = FromShownUnit(ParseNumber(value), unit);
-        } else if (key == "phi2") {
-            in.angle2 = ParseNumber(value);
-        } else if (key == "tol") {
-            in.tolerancePct = ParseNumber(value);
-        } else if (key == "phi1") {
-            in.angle1 = ParseNumber(value);
-        } else if (key == "a1") {
-            in.arm1 = ParseNumber(value);
-        } else if (key == "a2") {
-            in.arm2 = ParseNumber(value);
-        } else if (key == "outward") {
-            in.outward = Flag(key, value);
-        } else if (key == "lefthand") {
-            in.leftHand = Flag(key, value);
-        } else if (key == "anyturns") {
-            in.anyTurns = Flag(key, value);
-        } else if (key == "nmin") {
-            in.turnsMin = ParseInteger(value);
-        } else if (key == "nmax") {
-            in.turnsMax = ParseInteger(value);
-        } else if (key == "fraction") {
-            in.turnsFraction = ParseNumber(value);
-        } else if (key == "domax") {
-            in.outerDiaMax = ParseNumber(value);
-        } else if (key == "rod") {
-            in.guideRodMin = ParseNumber(value);
-        } else if (key == "step") {
-            in.coilDiaStep = ParseNumber(value);
-        } else if (key == "mode") {
-            in.diaMode = Choice(key, value, std::array{"inner", "mean", "outer"});
-        } else if (key == "life") {
-            in.lifeClassLimit = ParseInteger(value);
-        } else if (key == "rank") {
-            in.ranking =
-                static_cast<SearchRanking>(Choice(key, value, std::array{"volume", "margin", "life", "od"}));
-        } else if (key == "records") {
-            in.materials.clear();
-            for (const std::string& record : Split(value, ';')) in.materials.push_back(ParseInteger(record));
-        } else if (key == "best") {
-            in.keepBest = ParseInteger(value);
-        } else {
-            Refuse("探索条件 " + key + " はありません");
-        }
-    }
-    return in;
-}
-
 SearchOutcome SearchDesigns(const SearchInputs& in, const MaterialTable& table, const KindIndex& index,
                             const SearchProgress& progress) {
     Validate(in);
@@ -658,29 +574,6 @@ std::string SearchCellText(const SearchCandidate& c, SearchColumn column, UnitSy
         default:
             return FormatShort(SearchCellValue(c, column, unit));
     }
-}
-
-std::vector<std::string> SearchCsvLines(const SearchOutcome& outcome, UnitSystem unit,
-                                        const MaterialTable& table) {
-    // A comma or quote inside a cell (a symbol of a user's table) is quoted.
-    auto cell = [](const std::string& text) {
-        if (text.find_first_of(",\"\n") == std::string::npos) return text;
-        std::string quoted = "\"";
-        for (char ch : text) quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-        return quoted + "\"";
-    };
-    std::vector<std::string> lines;
-    std::string title = "順位";
-    for (int col = 0; col < kSearchColumns; ++col)
-        title += "," + cell(SearchColumnTitle(static_cast<SearchColumn>(col), unit));
-    lines.push_back(title);
-    for (std::size_t i = 0; i < outcome.best.size(); ++i) {
-        std::string line = std::to_string(i + 1);
-        for (int col = 0; col < kSearchColumns; ++col)
-            line += "," + cell(SearchCellText(outcome.best[i], static_cast<SearchColumn>(col), unit, table));
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 SearchApplyTexts SearchApplyTextsOf(const SearchCandidate& c) {

@@ -46,13 +46,6 @@ struct SearchInputs {
 // fraction of its turns (to 6 decimals) and its outer diameter as the limit.
 SearchInputs SearchInputsFromCase(const DesignCase& c);
 
-// Search inputs from a text of comma-separated key=value pairs over a base (for the
-// command line): m2 (in `unit`), phi2, tol, phi1, a1, a2, outward, lefthand, anyturns
-// (0 or 1), nmin, nmax, fraction, domax, rod, step, mode (inner, mean, outer), life
-// (life class 0..7), rank (volume, margin, life, od), records (record numbers joined
-// by ';'), best. Throws CommandError naming an unknown key or a bad value.
-SearchInputs ParseSearchOptions(const std::string& text, SearchInputs base, UnitSystem unit);
-
 // Why a design examined is not feasible. Torque and Fault are decided first; the
 // others are counted independently among the designs that give the torque.
 enum class SearchExclusion { Torque, OuterDia, SpringIndex, Stress, GuideRod, Life, Fault, Count };
@@ -125,10 +118,6 @@ std::string SearchCellText(const SearchCandidate& c, SearchColumn column, UnitSy
                            const MaterialTable& table);
 // The number a column sorts by (the life column sorts by class, longest life first).
 double SearchCellValue(const SearchCandidate& c, SearchColumn column, UnitSystem unit);
-// The ranked list as comma-separated lines: the title line, then one line per design.
-std::vector<std::string> SearchCsvLines(const SearchOutcome& outcome, UnitSystem unit,
-                                        const MaterialTable& table);
-
 // The typed texts that put a candidate into the main window (what "適用" types).
 struct SearchApplyTexts {
     std::string coilDia;  // in design.diaMode

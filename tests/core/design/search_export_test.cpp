@@ -28,7 +28,7 @@ SearchOutcome TwoDesigns() {
 }
 
 TEST(SearchExport, CsvRowsReadBackAtFullPrecision) {
-    const std::vector<std::string> symbols = {"SWP-A", "SUS304-WPB"};
+    const std::vector<std::string> symbols = {"SWP-A", "SUS304,WPB"};
     const std::string csv = SearchResultCsv(TwoDesigns(), symbols, UnitSystem::SI);
     std::vector<std::vector<std::string>> lines;
     std::size_t pos = 0;
@@ -43,7 +43,7 @@ TEST(SearchExport, CsvRowsReadBackAtFullPrecision) {
     };
     ASSERT_LT(column("moment2[N*mm]"), lines[0].size());
     EXPECT_EQ(lines[1][column("rank")], "1");
-    EXPECT_EQ(lines[1][column("symbol")], "SUS304-WPB");
+    EXPECT_EQ(lines[1][column("symbol")], "SUS304,WPB");  // quoted
     EXPECT_EQ(lines[2][column("symbol")], "");
     EXPECT_EQ(std::strtod(lines[1][column("moment2[N*mm]")].c_str(), nullptr),
               (1.0 / 3.0) * kStandardGravity);
