@@ -60,12 +60,23 @@ TEST_F(Exports, CsvHoldsTheStoredCasesAndDxfTheCurrentSpring) {
     EXPECT_EQ(app.dialogs.errors[0], "ファイル " + app.path("no/such/out.csv") + " を作成できません");
 }
 
+// A negative arm, and sizes past what a drawing file holds (an arm of 1e240 mm calculates).
 TEST_F(Exports, DxfOfASpringThatCannotBeDrawnAsksForNoName) {
-    app.type("Edit12", "-5");  // arm a1
-    choose("DxfExport");
-    EXPECT_TRUE(app.dialogs.saveFilters.isEmpty());
-    ASSERT_EQ(app.dialogs.errors.size(), 1);
-    EXPECT_EQ(app.dialogs.errors[0], "この寸法のばねは図にできません");
+    struct Row {
+        const char* box;
+        const char* text;
+    };
+    for (const Row& row : {Row{"Edit12", "-5"}, Row{"Edit12", "1e240"}, Row{"Edit13", "2e10"}}) {
+        SCOPED_TRACE(row.text);
+        app.dialogs.errors.clear();
+        app.type("Edit12", "15");
+        app.type("Edit13", "20");
+        app.type(row.box, row.text);
+        choose("DxfExport");
+        EXPECT_TRUE(app.dialogs.saveFilters.isEmpty());
+        ASSERT_EQ(app.dialogs.errors.size(), 1);
+        EXPECT_EQ(app.dialogs.errors[0], "この寸法のばねは図にできません");
+    }
 }
 
 // Checks a written report: three A4 pages, the Japanese font embedded, and the title
