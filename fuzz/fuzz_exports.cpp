@@ -16,6 +16,7 @@
 #include "core/base/command_error.h"
 #include "core/calc/calculation.h"
 #include "core/calc/design_case.h"
+#include "core/calc/evaluation.h"
 #include "core/design/design_search.h"
 #include "core/design/search_export.h"
 #include "core/files/history_csv.h"
@@ -93,7 +94,7 @@ void Export(const DesignCase& c, const Materials& m, UnitSystem unit, int grade)
     (*cases)[1].materialNo = c.materialNo;
     const std::string csv = HistoryCsvText(*cases, m.symbols, unit);
     if (csv.empty()) std::abort();
-    (void)CalculationReportTexts(c, m.table, symbol, unit);
+    (void)CalculationReportTexts(EvaluationOf(c, m.table), m.table, symbol, unit);
     (void)DataSheetTextsOf(c, m.table);
     (void)BuildCharacteristicSheet(c, m.table, grade, unit);
     try {
@@ -157,10 +158,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DesignCase c = cases[0];
     if (choice & 16) {
         try {
-            CalculateCase(c, m.table);
-            (void)CheckCase(c);
+            c = EvaluateDesign(cases[0], m.table).design;
         } catch (const CommandError&) {
-            c = cases[0];
         }
     }
     Export(c, m, unit, grade);
