@@ -14,6 +14,7 @@
 #include "core/calc/design_case.h"
 #include "core/materials/material_table.h"
 #include "core/tolerances/tolerance_table.h"
+#include "core/tolerances/variation.h"
 
 namespace torsion {
 
@@ -46,9 +47,15 @@ struct CharacteristicSheet {
     CharacteristicPlot plot;
 };
 
-// From the results of the last calculation held in c.
+// From the results of the last calculation held in c; dynamics are the page's J and
+// operating frequency.
 CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const MaterialTable& table, int grade,
-                                             UnitSystem unit,
+                                             UnitSystem unit, const DynamicsInputs& dynamics = {},
                                              std::span<const ToleranceRow> rows = BuiltInToleranceRows());
+
+// The lines of the variation, the wire and the dynamics (part of the sheet, after the
+// tolerances), appended to lines.
+void AppendManufacturingLines(std::vector<SheetLine>& lines, const ManufacturingCheck& check,
+                              UnitSystem unit);
 
 }  // namespace torsion
