@@ -120,6 +120,8 @@ std::vector<std::string> MatchWords(const std::string& match, int lineNo) {
     for (std::size_t i = 0; i <= match.size(); ++i) {
         if (i == match.size() || match[i] == ';') {
             if (word.empty()) Fail(lineNo, "empty symbol in match");
+            for (const std::string& before : words)
+                if (before == word) Fail(lineNo, "symbol " + word + " twice in match");
             words.push_back(word);
             word.clear();
             continue;

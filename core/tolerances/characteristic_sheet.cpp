@@ -89,7 +89,7 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
                      SheetCell{"二乗和平方根", "各項の変化の二乗和の平方根"},
                      true});
     if (v.valid) {
-        const std::string rateFormula = "k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) / 9.80665（計算と同じ式）";
+        const std::string rateFormula = "計算と同じばね定数の式 k ∝ E·d⁴ / (D·N の項 + 腕の長さの項) による";
         add("線径 ±Δd", TermText(v.wire, "±" + Num(v.wire.plusMinus) + " mm"),
             v.wire.row + "\nD と N はそのまま、d だけを動かす: " + rateFormula);
         add("コイル径 ±ΔD", TermText(v.coil, "±" + Num(v.coil.plusMinus) + " mm"),

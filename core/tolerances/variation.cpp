@@ -96,7 +96,7 @@ bool WithinAllowed(const MomentVariation& m, const ValueRange& range) {
 }
 
 std::string Percent(double fraction) {
-    return FormatGeneral(fraction * 100, 2);
+    return FormatGeneral(fraction * 100, 3);
 }
 
 }  // namespace
@@ -208,11 +208,16 @@ std::string VariationVerdictText(const CharacteristicVariation& v) {
         case VariationVerdict::Beyond: {
             const MomentVariation& m = v.moments[1];
             std::string text = "公差を超える見込み";
-            if (m.nominal != 0)
-                text += "（M2 " + Percent((m.worst.high - m.nominal) / std::fabs(m.nominal)) + " / " +
-                        Percent((m.worst.low - m.nominal) / std::fabs(m.nominal)) + " %、±ΔM は ±" +
-                        FormatGeneral(m.allowed.percent, 2) + " %）";
-            return text;
+            if (m.nominal == 0) return text;
+            text += "（M2 +" + Percent((m.worst.high - m.nominal) / std::fabs(m.nominal)) + " / " +
+                    Percent((m.worst.low - m.nominal) / std::fabs(m.nominal)) + " %、±ΔM は ±" +
+                    FormatGeneral(m.allowed.percent, 3) + " %";
+            const char* names[4] = {"線径", "コイル径", "巻数", "零点"};
+            const auto largest = std::max_element(m.share.begin(), m.share.end());
+            if (std::isfinite(*largest))
+                text += "。最大の寄与は" + std::string(names[largest - m.share.begin()]) + " " +
+                        FormatGeneral(*largest, 2) + " %";
+            return text + "）";
         }
     }
     return {};
