@@ -1,6 +1,7 @@
 // Designs given as comma-separated rows, calculated as the main window does.
 #include "core/design/batch_calculation.h"
 
+#include <cmath>
 #include <istream>
 #include <limits>
 #include <ostream>
@@ -63,6 +64,13 @@ constexpr std::string_view kResultColumns[] = {"inner_dia[mm]",
                                                "guide_rod_dia[mm]",
                                                "life_class",
                                                "life",
+                                               "k_min[kgf*mm/deg]",
+                                               "k_max[kgf*mm/deg]",
+                                               "moment2_min[kgf*mm]",
+                                               "moment2_max[kgf*mm]",
+                                               "natural_freq[Hz]",
+                                               "freq_ratio",
+                                               "standard_wire",
                                                "checks",
                                                "error"};
 constexpr std::size_t kResultCount = std::size(kResultColumns);
@@ -70,8 +78,8 @@ constexpr std::size_t kResultCount = std::size(kResultColumns);
 }  // namespace
 
 BatchCalculator::BatchCalculator(const MaterialTable& table, const KindIndex& index,
-                                 std::vector<std::string> symbols)
-    : table_(table), index_(index) {
+                                 std::vector<std::string> symbols, BatchOptions options)
+    : table_(table), index_(index), options_(options) {
     // Only records that the lists offer can be chosen; the first of equal symbols wins,
     // as it comes first in its list.
     for (int n = 0; n < kMaterialRecords && n < static_cast<int>(symbols.size()); ++n) {
@@ -177,6 +185,17 @@ bool BatchCalculator::CalculateLine(std::string_view line, std::string& out) {
         out += std::to_string(c.lifeClass);
         out += ',';
         out += LifeLabel(c.lifeClass);
+        out += ',';
+        const ManufacturingCheck m = ManufacturingCheckOf(c, table_, options_.grade, options_.dynamics);
+        const CharacteristicVariation& v = m.variation;
+        for (double value :
+             {v.rateWorst.low, v.rateWorst.high, v.moments[1].worst.low, v.moments[1].worst.high,
+              m.dynamics.naturalFrequency, m.dynamics.frequencyRatio}) {
+            if (std::isfinite(value)) AppendRoundTrip(out, value);
+            out += ',';
+        }
+        if (m.wire.standard.state != StandardWireState::Unknown)
+            out += m.wire.standard.state == StandardWireState::Standard ? '1' : '0';
         out += ',';
         std::string checks;
         for (const std::string& text : r.checks.lines) {
