@@ -326,11 +326,12 @@ void Trace(Page& page, PageFrame& f) {
 }  // namespace
 
 ReportData MakeReportData(const Evaluation& e, const MaterialTable& table, const std::string& symbol,
-                          UnitSystem unit, const TitleBlock& title, int grade) {
+                          UnitSystem unit, const TitleBlock& title, int grade,
+                          const DynamicsInputs& dynamics) {
     const DesignCase& c = e.design;
     ReportData r;
     r.grade = grade;
-    CharacteristicSheet sheet = BuildCharacteristicSheet(c, table, grade, unit);
+    CharacteristicSheet sheet = BuildCharacteristicSheet(c, table, grade, unit, dynamics);
     r.characteristic = std::move(sheet.lines);
     r.plot = sheet.plot;
     r.title = title;

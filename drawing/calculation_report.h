@@ -30,10 +30,12 @@ struct ReportData {
 };
 
 // Everything the report shows of an evaluated case; symbol is its material symbol in
-// UTF-8, grade the tolerance grade (1..3).
+// UTF-8, grade the tolerance grade (1..3), dynamics the J and operating frequency of the
+// natural frequency.
 ReportData MakeReportData(const torsion::Evaluation& e, const torsion::MaterialTable& table,
                           const std::string& symbol, torsion::UnitSystem unit,
-                          const torsion::TitleBlock& title, int grade = torsion::kDefaultToleranceGrade);
+                          const torsion::TitleBlock& title, int grade = torsion::kDefaultToleranceGrade,
+                          const torsion::DynamicsInputs& dynamics = {});
 
 // Paints the report on device, which is set to A4 portrait: the case and the drawings
 // on the first page, the trace and the tolerances from the second. Returns false when

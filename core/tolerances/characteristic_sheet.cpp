@@ -172,7 +172,7 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
     const SpringDynamics& s = check.dynamics;
     const std::string lumped =
         "集中定数の近似: ばねを質量のないばね定数とし、ばね自身の慣性モーメントの 1/3 を腕 2 に置く";
-    lines.push_back({"固有振動数とエネルギー", {}, std::nullopt, true});
+    lines.push_back({"固有振動数とエネルギー（集中定数の近似）", {}, std::nullopt, true});
     {
         const std::string own = Num(s.springInertia);
         add("ばね自身の慣性モーメント",

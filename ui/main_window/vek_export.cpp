@@ -104,9 +104,11 @@ ReportData Tf_vek::CurrentReport(const Evaluation& e) const {
     // The tolerances of the grade chosen on the characteristic page.
     const int grade =
         characteristicPage() != nullptr ? characteristicPage()->grade() : kDefaultToleranceGrade;
+    const DynamicsInputs dynamics =
+        characteristicPage() != nullptr ? characteristicPage()->dynamics() : DynamicsInputs{};
     return MakeReportData(e, materials_,
                           known ? symbols[static_cast<std::size_t>(c.materialNo)] : std::string(),
-                          unitSystem(), reportTitle_.value_or(TitleBlock{}), grade);
+                          unitSystem(), reportTitle_.value_or(TitleBlock{}), grade, dynamics);
 }
 
 void Tf_vek::ReportTitleClick() {
