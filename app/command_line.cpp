@@ -346,9 +346,10 @@ int RunReport(const Options& options) {
         known ? materials.symbols[static_cast<std::size_t>(c.materialNo)] : std::string();
     // The slot's inputs evaluated afresh: a file written by an older version may pair
     // them with results of other inputs.
+    const EvaluationOptions evaluation{GradeOption(options), DynamicsOption(options)};
     WriteReportPdf(QString::fromStdString(*out),
-                   MakeReportData(EvaluateDesign(c, *materials.table), *materials.table, symbol, unit, title,
-                                  GradeOption(options), DynamicsOption(options)));
+                   MakeReportData(EvaluateDesign(c, *materials.table, evaluation), *materials.table, symbol,
+                                  unit, title));
     return 0;
 }
 

@@ -134,11 +134,14 @@ BatchDesign BatchCalculator::DesignOf(const std::vector<std::string_view>& field
 }
 
 BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
-    BatchResult r{design.start, {}};
+    BatchResult r{design.start, {}, std::nullopt};
     ReadDiameters(r.c, table_, index_, design.inputs);
     ReadOperatingInputs(r.c, design.inputs);
-    Evaluation e = EvaluateDesign(r.c, table_);
-    if (r.c.inputMode != 1) {
+    // The manufacturing check of the options goes with the evaluation that is kept.
+    const EvaluationOptions checked{options_.grade, options_.dynamics};
+    const bool anglesGiven = r.c.inputMode == 1;
+    Evaluation e = EvaluateDesign(r.c, table_, anglesGiven ? checked : EvaluationOptions{});
+    if (!anglesGiven) {
         // The window's angle boxes now show the angles of the moments; the next "計算"
         // reads them back, so the guide rod follows the moments.
         WindowInputs again = design.inputs;
@@ -147,10 +150,11 @@ BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
         r.c = e.design;
         ReadDiameters(r.c, table_, index_, again);
         ReadOperatingInputs(r.c, again);
-        e = EvaluateDesign(r.c, table_);
+        e = EvaluateDesign(r.c, table_, checked);
     }
     r.c = e.design;
     r.checks = std::move(e.checks);
+    r.manufacturing = std::move(e.manufacturing);
     return r;
 }
 
@@ -186,7 +190,8 @@ bool BatchCalculator::CalculateLine(std::string_view line, std::string& out) {
         out += ',';
         out += LifeLabel(c.lifeClass);
         out += ',';
-        const ManufacturingCheck m = ManufacturingCheckOf(c, table_, options_.grade, options_.dynamics);
+        // A grade outside 1..3 has no check: its fields stay empty.
+        const ManufacturingCheck m = r.manufacturing.value_or(ManufacturingCheck{});
         const CharacteristicVariation& v = m.variation;
         for (double value :
              {v.rateWorst.low, v.rateWorst.high, v.moments[1].worst.low, v.moments[1].worst.high,

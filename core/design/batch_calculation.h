@@ -6,6 +6,7 @@
 
 #include <array>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -38,6 +39,7 @@ struct BatchDesign {
 struct BatchResult {
     DesignCase c;
     CheckResult checks;
+    std::optional<ManufacturingCheck> manufacturing;  // of the options' grade
 };
 
 // What every row is checked for besides the calculation: the tolerance grade of the

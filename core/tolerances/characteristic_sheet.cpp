@@ -209,8 +209,16 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
 }
 
 CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const MaterialTable& table, int grade,
-                                             UnitSystem unit, const DynamicsInputs& dynamics,
+                                             UnitSystem unit, const DynamicsInputs& dynamics) {
+    return BuildCharacteristicSheet(EvaluationOf(c, table, {grade, dynamics}), table, unit);
+}
+
+CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const MaterialTable& table, UnitSystem unit,
                                              std::span<const ToleranceRow> rows) {
+    const DesignCase& c = e.design;
+    const ManufacturingCheck manufacturing =
+        e.manufacturing ? *e.manufacturing : ManufacturingCheckOf(c, table, kDefaultToleranceGrade, {}, rows);
+    const int grade = manufacturing.grade;
     CharacteristicSheet sheet;
     const std::string momentUnit = MomentUnitText(unit);
     // The tolerance formula works in N·mm; the window shows kgf·mm or N·mm.
@@ -266,7 +274,7 @@ CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const Material
         add("腕の長さ a" + std::to_string(i + 1), ToleranceText(t, arms[i], 1, "mm"), t.row);
     }
 
-    AppendManufacturingLines(sheet.lines, ManufacturingCheckOf(c, table, grade, dynamics, rows), unit);
+    AppendManufacturingLines(sheet.lines, manufacturing, unit);
 
     sheet.lines.push_back({"負荷時の形状",
                            {"φ2=" + DegreesText(g.atAngle2.angle), {}},

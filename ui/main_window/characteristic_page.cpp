@@ -161,7 +161,8 @@ void CharacteristicPage::setGrade(int grade) {
 }
 
 void CharacteristicPage::Fill() {
-    const CharacteristicSheet sheet = BuildCharacteristicSheet(case_, materials_, grade_, unit_, dynamics());
+    const CharacteristicSheet sheet =
+        BuildCharacteristicSheet(EvaluationOf(case_, materials_, {grade_, dynamics()}), materials_, unit_);
     DrawTorqueAngleDiagram(Image3->image(), sheet.plot, Q(MomentUnitText(unit_)));
     Image3->update();
 

@@ -397,3 +397,18 @@ TEST(Variation, PageLines) {
     EXPECT_EQ(text(none, "固有振動数 f"), "257.9 Hz");  // the spring alone: 4.53283·9.80665·180/π
     // = 2546.91 N·mm/rad; J/3 = (2.40983 + 0.499395)/3 = 0.96974 kg·mm² → √(2546910/0.96974)/2π
 }
+
+// The evaluation carries the check only when a grade is asked for, and it is the same check.
+TEST(Variation, PartOfTheEvaluationWhenAGradeIsAskedFor) {
+    MaterialTable table{};
+    table[0] = Material("SWP-B", 206000, 1.0, 2260);
+    const DesignCase c = Spring(1.0, 10, 1, 5, 15, 20, 30, 60, 206000);
+    EXPECT_FALSE(EvaluationOf(c, table).manufacturing.has_value());
+    EXPECT_FALSE(EvaluationOf(c, table, {4, {}}).manufacturing.has_value());
+    const Evaluation e = EvaluationOf(c, table, {1, {5, 50}});
+    ASSERT_TRUE(e.manufacturing.has_value());
+    EXPECT_EQ(e.manufacturing->grade, 1);
+    EXPECT_DOUBLE_EQ(e.manufacturing->variation.rateWorst.high, VariationOf(c, &table[0], 1).rateWorst.high);
+    EXPECT_DOUBLE_EQ(e.manufacturing->dynamics.frequencyRatio,
+                     DynamicsOf(c, 7.85, {5, 50}).frequencyRatio);  // SWP: 7.85 g/cm³
+}
