@@ -124,7 +124,7 @@ CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* m
         v.coil.plusMinus = coil.plusMinus;
         SetTerm(v.coil, model.Change(d, D - coil.plusMinus, N), model.Change(d, D + coil.plusMinus, N));
     }
-    const ToleranceResult angle = FreeAngleTolerance(toleranceRows, grade, c.turns);
+    const ToleranceResult angle = FreeAngleTolerance(toleranceRows, grade, c.turns, c.springIndex);
     v.turns.row = angle.row;
     if (angle.state == ToleranceState::Value) {
         v.freeAngle = angle.plusMinus;
