@@ -4,17 +4,15 @@
 
 namespace torsion {
 
-Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
-                          const EvaluationOptions& options) {
+Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table) {
     DesignCase c = inputs;
     CalculateCase(c, table);
-    Evaluation e = EvaluationOf(c, table, options);
+    Evaluation e = EvaluationOf(c, table);
     e.guideRodAngle = inputs.angle2;
     return e;
 }
 
-Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table,
-                        const EvaluationOptions& options) {
+Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table) {
     Evaluation e;
     e.design = calculated;
     e.stressRatio = CaseStressCoefficients(calculated, table);
@@ -26,8 +24,6 @@ Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table
         c.inputMode == 1 || c.outward != 0
             ? c.angle2
             : static_cast<double>((c.innerDia - c.guideRodDia / kGuideRodMargin) * 360 * c.turns / c.meanDia);
-    if (options.grade && *options.grade >= 1 && *options.grade <= kToleranceGrades)
-        e.manufacturing = ManufacturingCheckOf(e.design, table, *options.grade, options.dynamics);
     return e;
 }
 

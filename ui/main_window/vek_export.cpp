@@ -91,10 +91,7 @@ Evaluation Tf_vek::ExportEvaluation() {
     // Every print and export is one evaluation of the inputs shown. When the results on
     // screen came from other inputs the user is told which ones are printed.
     const DesignCase shown = ShownInputs();
-    const CharacteristicPage* page = characteristicPage();
-    const EvaluationOptions options{page != nullptr ? page->grade() : kDefaultToleranceGrade,
-                                    page != nullptr ? page->dynamics() : DynamicsInputs{}};
-    Evaluation e = EvaluateDesign(shown, materials_, options);
+    Evaluation e = EvaluateDesign(shown, materials_);
     if (!calculated_ || !SameInputs(*calculated_, shown))
         dialogs_.showInformation(this, QString::fromUtf8(kExportRecalculatedNote));
     return e;
@@ -104,11 +101,12 @@ ReportData Tf_vek::CurrentReport(const Evaluation& e) const {
     const DesignCase& c = e.design;
     const std::vector<std::string> symbols = MaterialSymbolsUtf8(materials_);
     const bool known = c.materialNo >= 0 && c.materialNo < static_cast<int>(symbols.size());
-    // The tolerances, variation and natural frequency are those of the evaluation, for the
-    // grade, J and operating frequency of the characteristic page (see ExportEvaluation).
+    // The tolerances of the grade chosen on the characteristic page.
+    const int grade =
+        characteristicPage() != nullptr ? characteristicPage()->grade() : kDefaultToleranceGrade;
     return MakeReportData(e, materials_,
                           known ? symbols[static_cast<std::size_t>(c.materialNo)] : std::string(),
-                          unitSystem(), reportTitle_.value_or(TitleBlock{}));
+                          unitSystem(), reportTitle_.value_or(TitleBlock{}), grade);
 }
 
 void Tf_vek::ReportTitleClick() {
