@@ -461,6 +461,7 @@ void Tf_vek::BitBtn2Click() {
         ShowCase(0);
         calculated_ = cases_[0];
         CheckCase();
+        ShowRecommendedValues();
         const DesignCase& c = cases_[0];
         DrawSpring(Image2->image(), c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2);
         Image2->update();
@@ -687,13 +688,19 @@ void Tf_vek::ShowRecalledCase() {
     ShowCase(0);
     calculated_ = cases_[0];
     ShowCharacteristics();
-    // The recommended values of the case brought back, in the captions the live update
-    // writes (ShowCase has written the guide rod's). The case is not read back from the
-    // window: a foreign case may show boxes that hold no number.
+    // The case is not read back from the window: a foreign case may show boxes that hold
+    // no number. The moment caption takes its plain form.
+    captionApplied_ = false;
+    ShowRecommendedValues();
+}
+
+void Tf_vek::ShowRecommendedValues() {
+    // The recommended values of the case shown, in the captions the live update writes
+    // (ShowCase has written the guide rod's); out of the recommended range they stay.
     const DesignCase& c = cases_[0];
     if (SpringIndexInRecommendedRange(c.springIndex)) {
         Label30->setText(WindowText(MaxAngleCaption(c.maxAngle)));
-        SetMomentCaption(c.maxMoment, false);
+        SetMomentCaption(c.maxMoment, captionApplied_);
     }
 }
 
@@ -719,7 +726,18 @@ bool Tf_vek::ReadCaseFileChecked(const QString& name) {
             this,
             QStringLiteral("ファイル %1 は履歴ファイルではない可能性があります。読み込みますか？").arg(name)))
         return false;
+    const DesignCase shown = cases_[0];
     OverlayCaseTable(cases_, bytes);
+    if (cases_[0].used == 0) {
+        // A file without a current case leaves the one shown as it is.
+        cases_[0] = shown;
+    } else {
+        // The window shows the file's current case, its diameter and input modes too, so
+        // the next "計算" calculates the spring shown; the case keeps the file's bytes.
+        const DesignCase read = cases_[0];
+        ShowRecalledCase();
+        cases_[0] = read;
+    }
     for (int slot = 1; slot <= kHistorySlots; ++slot)
         if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
     RememberCaseFile(name);

@@ -218,6 +218,8 @@ class Tf_vek : public QMainWindow {
     void ShowCharacteristics();
     // Shows slot 0 after a recall: the case, its characteristics and recommended values.
     void ShowRecalledCase();
+    // The captions of the recommended values of slot 0 after "計算" or a recall.
+    void ShowRecommendedValues();
     bool SaveCaseFile();
     // Asks the close question when the history holds unsaved cases; false to stop.
     bool HistoryMayBeReplaced();

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -25,6 +26,7 @@
 #include "core/calc/design_case.h"
 #include "tests/support/fake_dialogs.h"
 #include "tests/support/test_cases.h"
+#include "tests/support/visible_state.h"
 #include "ui/main_window/history_grid.h"
 #include "ui/main_window/vek.h"
 
@@ -481,8 +483,10 @@ TEST_F(HistoryWindowTest, ReadReplacesOnlyTheBytesTheFileHolds) {
     EXPECT_EQ(row(4)[4], "3");
     EXPECT_EQ(row(5), emptyRow(4));
     EXPECT_EQ(row(6), emptyRow(5));
+    // The history is the file's; without a current case in the file the window's stays.
+    file[0] = window->cases()[0];
     EXPECT_EQ(tableBytes(), EncodeCaseTable(file));
-    EXPECT_EQ(shownCase(), shown);  // the window is not rewritten
+    EXPECT_EQ(shownCase(), shown);
 
     CaseTable late{};
     for (int slot = 25; slot <= 30; ++slot) late[static_cast<std::size_t>(slot)] = FileCase(slot);
@@ -492,13 +496,38 @@ TEST_F(HistoryWindowTest, ReadReplacesOnlyTheBytesTheFileHolds) {
     for (int slot = 25; slot <= 30; ++slot) EXPECT_EQ(row(slot + 1)[4], QString::number(slot));
 }
 
+// The current case of a file replaces the one shown, its diameter and input modes too:
+// the window shows it, and "計算" calculates the spring shown.
+TEST_F(HistoryWindowTest, ReadShowsTheFilesCurrentCaseAndCalculatesIt) {
+    calculate();
+    CaseTable file{};
+    file[0] = FileCase(3);
+    file[0].diaMode = 0;  // inner diameter 9 typed
+    file[0].inputMode = 0;
+    file[0].moment1 = 1;
+    file[0].moment2 = 2;
+    writeCaseFile("inner.nbd", file);
+    readCaseFile("inner.nbd");
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label48"))->text(), QStringLiteral("内径"));
+    EXPECT_EQ(text("Edit18"), QStringLiteral("9"));
+    EXPECT_EQ(text("Edit19"), QStringLiteral("3"));
+    EXPECT_EQ(text("Edit7"), QStringLiteral("2"));
+    EXPECT_TRUE(edit("Edit7")->isEnabled());
+    EXPECT_FALSE(edit("Edit5")->isEnabled());
+    calculate();
+    EXPECT_EQ(window->cases()[0].innerDia, 9);
+    EXPECT_EQ(window->cases()[0].meanDia, 10);
+    EXPECT_EQ(window->cases()[0].moment2, 2);
+    // With moments given the guide rod takes the φ2 the file's case showed.
+    EXPECT_EQ(ResultsDisagreeing(*window, true, 60.0), QStringList{});
+}
+
 TEST_F(HistoryWindowTest, ShortLongAndZeroFiles) {
     calculate();
     store(1);
     store(2);
     const QStringList rows = allRows();
     const Bytes before = tableBytes();
-    const QStringList shown = shownCase();
 
     // 224 bytes: slot 0 only.
     Bytes slot0(224, 0);
@@ -511,11 +540,12 @@ TEST_F(HistoryWindowTest, ShortLongAndZeroFiles) {
     std::copy(slot0.begin(), slot0.end(), expected.begin());
     EXPECT_EQ(tableBytes(), expected);
 
-    // A file ending inside slot 1 leaves the rest of that record as it was.
+    // A file ending inside slot 1 leaves the rest of that record as it was; its unused
+    // current case leaves the one shown.
     Bytes cut(300, 0);
     WriteBytes(path("cut.nbd"), cut);
     readCaseFile("cut.nbd");
-    std::fill(expected.begin(), expected.begin() + 300, 0);
+    std::fill(expected.begin() + kDesignCaseSize, expected.begin() + 300, 0);
     EXPECT_EQ(tableBytes(), expected);
     EXPECT_EQ(row(2), emptyRow(1));  // used of slot 1 is now 0
     EXPECT_EQ(row(3), rows[3].split('\t'));
@@ -527,13 +557,18 @@ TEST_F(HistoryWindowTest, ShortLongAndZeroFiles) {
     longer.resize(7000, 0xAB);
     WriteBytes(path("long.nbd"), longer);
     readCaseFile("long.nbd");
+    file[0] = window->cases()[0];
     EXPECT_EQ(tableBytes(), EncodeCaseTable(file));
     EXPECT_EQ(row(10)[4], "9");
 
-    // 6944 zeros: every row empty and an all-zero current case; the window stays.
+    // 6944 zeros: every row empty and no current case; the window's stays.
     WriteBytes(path("zero.nbd"), Bytes(6944, 0));
+    const DesignCase current = window->cases()[0];
+    const QStringList shown = shownCase();
     readCaseFile("zero.nbd");
-    EXPECT_EQ(tableBytes(), Bytes(6944, 0));
+    CaseTable zero{};
+    zero[0] = current;
+    EXPECT_EQ(tableBytes(), EncodeCaseTable(zero));
     for (int slot = 1; slot <= 30; ++slot) EXPECT_EQ(row(slot + 1), emptyRow(slot));
     EXPECT_EQ(shownCase(), shown);
     EXPECT_EQ(dialogs.errors, QStringList());
