@@ -1296,7 +1296,7 @@ TEST(RandomUse, ThousandsOfActionsKeepEveryTableAndMessageSound) {
     const int count = EnvInt("TS_RANDOM_ACTIONS", kDefaultActions);
     const bool verbose = qEnvironmentVariableIntValue("TS_RANDOM_VERBOSE") != 0;
     std::cout << "random use: seed " << seed << ", " << count << " actions, recommended-value captions "
-              << (kCheckCaptions ? "checked" : "NOT checked (TS_CHECK_CAPTIONS=1 checks them)") << std::endl;
+              << (kCheckCaptions ? "checked" : "NOT checked (TS_CHECK_CAPTIONS=0)") << std::endl;
     RecordProperty("seed", std::to_string(seed));
     QApplication::setQuitOnLastWindowClosed(false);
 
