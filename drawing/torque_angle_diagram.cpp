@@ -8,6 +8,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "drawing/japanese_font.h"
 
@@ -104,6 +105,48 @@ void DrawTorqueAngleDiagram(QImage& image, const CharacteristicPlot& p, const QS
     DrawTorqueAngleDiagram(painter, image.size(), p, momentUnit);
 }
 
+std::vector<QRect> PlaceDiagramLabels(const std::vector<QPoint>& points, const std::vector<QSize>& sizes,
+                                      const QRect& frame) {
+    std::vector<QRect> placed;
+    const std::size_t count = std::min(points.size(), sizes.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const QPoint at = points[i];
+        const QSize size = sizes[i];
+        const int left = at.x() - size.width() - 6;
+        const int right = at.x() + 6;
+        const int above = at.y() - 4 - size.height();
+        const int below = at.y() + 4;
+        auto free = [&](const QRect& box) {
+            if (!frame.contains(box)) return false;
+            for (const QRect& other : placed)
+                if (box.intersects(other)) return false;
+            return true;
+        };
+        std::optional<QRect> chosen;
+        // The four places beside the point, then rows further away, up and down in turn.
+        for (int step = 0; !chosen && step <= frame.height() / std::max(1, size.height()) + 1; ++step) {
+            const int shift = step * size.height();
+            for (const QPoint corner : {QPoint(left, above - shift), QPoint(right, above - shift),
+                                        QPoint(left, below + shift), QPoint(right, below + shift)}) {
+                const QRect box(corner, size);
+                if (free(box)) {
+                    chosen = box;
+                    break;
+                }
+            }
+        }
+        if (!chosen) {
+            // No free place beside the point (a point far off the frame): below the lowest
+            // label, inside the frame's left edge.
+            int top = frame.top() + 2;
+            for (const QRect& other : placed) top = std::max(top, other.bottom() + 1);
+            chosen = QRect(QPoint(frame.left() + 2, top), size);
+        }
+        placed.push_back(*chosen);
+    }
+    return placed;
+}
+
 void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicPlot& p,
                             const QString& momentUnit) {
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -174,14 +217,10 @@ void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicP
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(r);
 
-    // Operating points (red squares) and the maximum (black diamond), labelled.
-    auto label = [&](const QPoint& at, const QString& text) {
-        const int width = painter.fontMetrics().horizontalAdvance(text);
-        int x = at.x() - width - 6;
-        if (x < r.left() + 2) x = at.x() + 6;
-        painter.setPen(Pen(kBlack, 1));
-        painter.drawText(x, at.y() - 4, text);
-    };
+    // Operating points (red squares) and the maximum (black diamond), labelled where no
+    // label covers another.
+    std::vector<QPoint> anchors;
+    std::vector<QString> texts;
     const struct {
         double angle, moment;
         const char* name;
@@ -190,7 +229,8 @@ void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicP
         if (!Finite(point.angle) || !Finite(point.moment)) continue;
         const QPoint at = axes.Map(point.angle, point.moment);
         painter.fillRect(at.x() - 2, at.y() - 2, 5, 5, kPoint);
-        label(at, QString::fromUtf8(point.name));
+        anchors.push_back(at);
+        texts.push_back(QString::fromUtf8(point.name));
     }
     if (Finite(p.maxAngle) && Finite(p.maxMoment)) {
         const QPoint at = axes.Map(p.maxAngle, p.maxMoment);
@@ -199,8 +239,16 @@ void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicP
         painter.drawPolygon(
             QPolygon({at + QPoint(0, -4), at + QPoint(4, 0), at + QPoint(0, 4), at + QPoint(-4, 0)}));
         painter.setBrush(Qt::NoBrush);
-        label(at, QStringLiteral("最大"));
+        anchors.push_back(at);
+        texts.push_back(QStringLiteral("最大"));
     }
+    std::vector<QSize> sizes;
+    const QFontMetrics metrics = painter.fontMetrics();
+    for (const QString& text : texts) sizes.emplace_back(metrics.horizontalAdvance(text), metrics.height());
+    const std::vector<QRect> boxes = PlaceDiagramLabels(anchors, sizes, r);
+    painter.setPen(Pen(kBlack, 1));
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        painter.drawText(boxes[i].left(), boxes[i].top() + metrics.ascent(), texts[i]);
 
     // Legend of the band, top left inside the frame, where the rising line leaves room.
     if (HasBand(p)) {

@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <vector>
 
 #include "core/tolerances/characteristic_sheet.h"
 
@@ -30,6 +31,13 @@ TorqueAngleAxes TorqueAngleDiagramAxes(const torsion::CharacteristicPlot& plot, 
 // A grid step of 1, 2 or 5 times a power of ten that divides 0..value into at most
 // five steps (value > 0 and finite; 1 otherwise).
 double NiceGridStep(double value);
+
+// Text boxes of the point labels (the operating points and the maximum, in this
+// order): each goes to the first of the places left-above, right-above, left-below and
+// right-below its point, then further up or down, that stays inside frame and overlaps
+// no earlier label. Labels never overlap one another.
+std::vector<QRect> PlaceDiagramLabels(const std::vector<QPoint>& points, const std::vector<QSize>& sizes,
+                                      const QRect& frame);
 
 // Paints the whole diagram into image (any size; the window's is 380 x 281). momentUnit
 // is the unit text of the moment axis ("kgf･mm").

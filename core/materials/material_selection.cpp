@@ -12,7 +12,9 @@ KindIndex BuildKindIndex(const MaterialTable& table) {
     for (auto& members : index.kindMembers) members.fill(-1);
     for (int r = 0; r < kMaterialRecords; ++r) {
         const std::int32_t k = table[r].kindNo;
-        if (k < 0 || k >= kKinds) continue;
+        // A record that breaks the table's rules would feed the calculation numbers it
+        // cannot use; the start-up warning names it.
+        if (!MaterialRecordListable(table[r])) continue;
         // The lists have eight places per kind; a surplus record stays out rather than
         // overwrite the slots of the next kind.
         if (index.kindCount[k] >= kMembersPerKind) continue;

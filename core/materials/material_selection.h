@@ -23,8 +23,9 @@ struct KindIndex {
     std::array<std::array<std::int32_t, kMembersPerKind>, kKinds> kindMembers{};  // -1 = free
 };
 
-// Records of kind 0..9 in ascending record order; a ninth or later record of one
-// kind is left out (the first eight are kept).
+// Records of kind 0..9 in ascending record order; a record that breaks the table's
+// rules (not MaterialRecordListable) and a ninth or later record of one kind are left out
+// (the first eight are kept).
 KindIndex BuildKindIndex(const MaterialTable& table);
 
 // Record number behind (kind position, symbol position), or -1 when either position

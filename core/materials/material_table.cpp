@@ -143,42 +143,91 @@ void SaveMaterialTable(const MaterialTable& table, const std::string& path) {
     WriteFileReplacing(path, EncodeMaterialTable(table));
 }
 
-std::string MaterialTableProblem(const MaterialTable& table, std::size_t fileSize) {
+namespace {
+
+// The rules on what the calculation reads; the shear modulus is only stored and edited.
+std::string CalculationProblem(const MaterialRecord& r) {
+    if (r.kindNo < 0 || r.kindNo > kEmptyKindNo)
+        return "種類番号 " + std::to_string(r.kindNo) + " が 0～10 の範囲外です";
+    if (r.symbol[0] != 0 && (!std::isfinite(r.youngModulus) || r.youngModulus <= 0))
+        return "縦弾性係数が正の数ではありません";
+    if (r.rowCount < 0 || r.rowCount > kMaterialRows)
+        return "データーの数 " + std::to_string(r.rowCount) + " が 0～50 の範囲外です";
+    for (int i = 0; i < r.rowCount; ++i) {
+        const double d = r.diameter[static_cast<std::size_t>(i)];
+        const bool ascending = i == 0 || d > r.diameter[static_cast<std::size_t>(i - 1)];
+        if (!std::isfinite(d) || d <= 0 || !ascending)
+            return "材料線径が " + std::to_string(i + 1) + " 行目で正の昇順になっていません";
+    }
+    // The strengths of the rows in use enter the allowable stress and the life.
+    for (int i = 0; i < r.rowCount; ++i) {
+        const auto row = static_cast<std::size_t>(i);
+        for (const double v : {r.tensileStrength[row], r.allowTorsion[row], r.allowBending[row]}) {
+            if (!std::isfinite(v) || v < 0)
+                return "強さ・許容応力が " + std::to_string(i + 1) + " 行目で 0 以上の数ではありません";
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string MaterialRecordProblem(const MaterialRecord& r) {
+    std::string problem = CalculationProblem(r);
+    if (problem.empty() && r.symbol[0] != 0 && (!std::isfinite(r.shearModulus) || r.shearModulus <= 0))
+        problem = "横弾性係数が正の数ではありません";
+    return problem;
+}
+
+bool MaterialRecordListable(const MaterialRecord& r) {
+    return r.kindNo >= 0 && r.kindNo < kEmptyKindNo && CalculationProblem(r).empty();
+}
+
+std::vector<std::string> MaterialTableProblems(const MaterialTable& table, std::size_t fileSize) {
+    std::vector<std::string> problems;
     if (fileSize != kMaterialTableSize)
-        return "大きさが " + std::to_string(fileSize) + " バイトです（正しくは " +
-               std::to_string(kMaterialTableSize) + " バイト）";
+        problems.push_back("大きさが " + std::to_string(fileSize) + " バイトです（正しくは " +
+                           std::to_string(kMaterialTableSize) + " バイト）");
+    std::array<bool, kEmptyKindNo> used{};  // kinds 0..9 of the records offered in the lists
     for (int n = 0; n < kMaterialRecords; ++n) {
         const MaterialRecord& r = table[static_cast<std::size_t>(n)];
-        const std::string record = "データーNo " + std::to_string(n) + " の";
-        if (r.kindNo < 0 || r.kindNo > kEmptyKindNo)
-            return record + "種類番号 " + std::to_string(r.kindNo) + " が 0～10 の範囲外です";
-        if (r.symbol[0] != 0) {
-            if (!std::isfinite(r.youngModulus) || r.youngModulus <= 0)
-                return record + "縦弾性係数が正の数ではありません";
-            if (!std::isfinite(r.shearModulus) || r.shearModulus <= 0)
-                return record + "横弾性係数が正の数ではありません";
-        }
-        if (r.rowCount < 0 || r.rowCount > kMaterialRows)
-            return record + "データーの数 " + std::to_string(r.rowCount) + " が 0～50 の範囲外です";
-        for (int i = 0; i < r.rowCount; ++i) {
-            const double d = r.diameter[static_cast<std::size_t>(i)];
-            const bool ascending = i == 0 || d > r.diameter[static_cast<std::size_t>(i - 1)];
-            if (!std::isfinite(d) || d <= 0 || !ascending)
-                return record + "材料線径が " + std::to_string(i + 1) + " 行目で正の昇順になっていません";
-        }
+        const std::string problem = MaterialRecordProblem(r);
+        if (!problem.empty()) problems.push_back("データーNo " + std::to_string(n) + " の" + problem);
+        if (MaterialRecordListable(r)) used[static_cast<std::size_t>(r.kindNo)] = true;
     }
     // The kind list shows the kinds in use one after another, and a list position is
     // taken as the kind number: a kind left out before another one in use would make
     // the lists choose the wrong material.
-    std::array<bool, kEmptyKindNo> used{};  // kinds 0..9
-    for (const MaterialRecord& r : table)
-        if (r.kindNo >= 0 && r.kindNo < kEmptyKindNo) used[static_cast<std::size_t>(r.kindNo)] = true;
     for (int k = 1; k < kEmptyKindNo; ++k) {
-        if (used[static_cast<std::size_t>(k)] && !used[static_cast<std::size_t>(k - 1)])
-            return "種類番号 " + std::to_string(k - 1) + " の材料がないまま種類番号 " + std::to_string(k) +
-                   " が使われています（種類番号は 0 から続けて付けてください）";
+        if (used[static_cast<std::size_t>(k)] && !used[static_cast<std::size_t>(k - 1)]) {
+            problems.push_back("種類番号 " + std::to_string(k - 1) + " の材料がないまま種類番号 " +
+                               std::to_string(k) +
+                               " が使われています（種類番号は 0 から続けて付けてください）");
+            break;
+        }
     }
-    return {};
+    return problems;
+}
+
+std::string MaterialTableReport(const MaterialTable& table, std::size_t fileSize) {
+    constexpr std::size_t kShown = 5;
+    const std::vector<std::string> problems = MaterialTableProblems(table, fileSize);
+    std::string text;
+    for (std::size_t i = 0; i < problems.size() && i < kShown; ++i) text += problems[i] + "。\n";
+    if (problems.size() > kShown) text += "ほか " + std::to_string(problems.size() - kShown) + " 件。\n";
+    std::string leftOut;
+    for (int n = 0; n < kMaterialRecords; ++n) {
+        const MaterialRecord& r = table[static_cast<std::size_t>(n)];
+        if (r.kindNo >= 0 && r.kindNo < kEmptyKindNo && !MaterialRecordListable(r))
+            leftOut += (leftOut.empty() ? "" : ", ") + std::to_string(n);
+    }
+    if (!leftOut.empty()) text += "データーNo " + leftOut + " は材料の一覧から外しました。\n";
+    return text;
+}
+
+std::string MaterialTableProblem(const MaterialTable& table, std::size_t fileSize) {
+    const std::vector<std::string> problems = MaterialTableProblems(table, fileSize);
+    return problems.empty() ? std::string() : problems.front();
 }
 
 }  // namespace torsion

@@ -70,11 +70,27 @@ void NormaliseEmptyRecords(MaterialTable& table);
 std::size_t LoadMaterialTable(MaterialTable& table, const std::string& path);
 void SaveMaterialTable(const MaterialTable& table, const std::string& path);
 
-// The first way in which a table read from a file of fileSize bytes breaks the rules
-// the program relies on, as a Japanese sentence; empty for a sound table. Checked in
-// this order: the file size, then record by record the kind number (0..10), the moduli
-// of a record that has a symbol (finite and positive), the row count (0..50) and the
-// diameters of the rows in use (finite, positive, ascending).
+// The first rule record r breaks, as a Japanese phrase; empty for a sound record.
+// Checked in this order: the kind number (0..10), Young's modulus of a record that has
+// a symbol (finite and positive), the row count (0..50), the diameters of the rows in
+// use (finite, positive, ascending), their strengths (finite, not negative), and last
+// the shear modulus of a record that has a symbol (finite and positive).
+std::string MaterialRecordProblem(const MaterialRecord& r);
+// Whether record r may be offered in the selection lists: a kind number 0..9 and no
+// broken rule on what the calculation reads (a bad shear modulus, which it never
+// reads, keeps a record in the lists).
+bool MaterialRecordListable(const MaterialRecord& r);
+
+// Every way in which a table read from a file of fileSize bytes breaks the rules the
+// program relies on, one Japanese sentence each: the file size, then each broken
+// record ("データーNo n の" and its problem), then the first kind number left out
+// before one in use (counting only sound records). Empty for a sound table.
+std::vector<std::string> MaterialTableProblems(const MaterialTable& table, std::size_t fileSize);
+// The body of the start-up warning: the first five problems, one line each ending in
+// "。", the count of the others, and the records left out of the lists (a kind number
+// 0..9 and a problem). Empty for a sound table.
+std::string MaterialTableReport(const MaterialTable& table, std::size_t fileSize);
+// The first of MaterialTableProblems, or empty.
 std::string MaterialTableProblem(const MaterialTable& table, std::size_t fileSize);
 
 }  // namespace torsion

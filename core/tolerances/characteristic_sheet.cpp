@@ -62,7 +62,8 @@ CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const Material
     const double moments[2] = {c.moment1, c.moment2};
     for (int i = 0; i < 2; ++i) {
         const ToleranceResult t = MomentTolerance(rows, grade, c.turns, angles[i], rateNmm);
-        std::string tip = "ΔM = ±(φ·β1 + β2)·k、k = " + Num(rateNmm) + " N･mm/°\n" + t.row;
+        std::string tip = "ΔM = ±(φ·β1 + β2)·k、k = " + Num(ToShownUnit(c.springConst, unit)) + " " +
+                          RateUnitText(unit) + "\n" + t.row;
         if (std::isfinite(t.reference))
             tip += "\n参考（導出値の β2 による）: ±" + Num(t.reference * fromNmm) + " " + momentUnit;
         add("ばね特性 φ" + std::to_string(i + 1) + "=" + DegreesText(angles[i]),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <vector>
 
 #include "core/base/number_text.h"
 
@@ -70,6 +71,21 @@ std::string SourcesText(const ToleranceRow& row) {
     std::replace(ids.begin(), ids.end(), ';', ',');
     return ids.empty() ? std::string() : "［出典 " + ids + "］";
 }
+
+struct SourceName {
+    std::string_view id;
+    std::string_view name;
+};
+
+constexpr SourceName kSourceNames[] = {
+    {"TSU", "JIS B 2704-2:2018・JSMA SB001-2:2018 の要約（ばねメーカーの技術資料）"},
+    {"SOT", "ばねメーカーのねじりばね許容差の資料（JIS の版の記載なし）"},
+    {"BMB", "ばねメーカーの資料「ねじりコイルバネの寸法・特性の許容範囲」（2010 年）"},
+    {"SCR", "ばね用線材の表（密度 lb/in³）"},
+    {"TKR", "ばねメーカーの Q&A（鋼の密度 7.85 g/cm³）"},
+    {"SUSJIS", "ステンレス鋼の鋼種ごとの密度の表"},
+    {"HIRO", "SUS303・304・316 の比重の資料"},
+};
 
 std::string RowHeading(const ToleranceRow& row) {
     std::string text = TableName(row.table) + " " + GradeText(row.grade);
@@ -274,6 +290,41 @@ DensityResult WireDensity(std::span<const ToleranceRow> rows, std::string_view s
         }
     }
     return {kNoNumber, "密度: この材料の値はデータにない"};
+}
+
+std::string SourceLegend(std::string_view text) {
+    static constexpr std::string_view kOpen = "［出典 ";
+    static constexpr std::string_view kClose = "］";
+    std::vector<std::string_view> ids;
+    for (std::size_t at = text.find(kOpen); at != std::string_view::npos; at = text.find(kOpen, at)) {
+        at += kOpen.size();
+        const std::size_t end = text.find(kClose, at);
+        if (end == std::string_view::npos) break;
+        std::string_view list = text.substr(at, end - at);
+        while (!list.empty()) {
+            const std::size_t comma = list.find(',');
+            const std::string_view id = list.substr(0, comma);
+            if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
+            list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+        }
+        at = end;
+    }
+    std::string legend;
+    for (const std::string_view id : ids) {
+        const auto known = std::find_if(std::begin(kSourceNames), std::end(kSourceNames),
+                                        [&](const SourceName& s) { return s.id == id; });
+        legend += (legend.empty() ? "" : "\n") + std::string(id) + "：" +
+                  std::string(known != std::end(kSourceNames) ? known->name
+                                                              : "data/tolerances.md の出典一覧を参照");
+    }
+    return legend;
+}
+
+std::string AllSourcesLegend() {
+    std::string legend;
+    for (const SourceName& s : kSourceNames)
+        legend += (legend.empty() ? "" : "\n") + std::string(s.id) + "：" + std::string(s.name);
+    return legend;
 }
 
 }  // namespace torsion

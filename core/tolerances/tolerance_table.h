@@ -60,6 +60,12 @@ enum class ToleranceState {
     NotApplicable,     // the table does not apply (coil length of a close-wound spring)
 };
 
+// What the source ids in "［出典 TSU,SOT］" of a row description stand for: one line
+// "TSU：…" per id found in text, in order of first appearance; empty when text names none.
+std::string SourceLegend(std::string_view text);
+// The lines of every source a tolerance or density row of the program may name.
+std::string AllSourcesLegend();
+
 inline constexpr std::string_view kNoPublishedValueText = "規格値なし（受渡当事者間の協定）";
 inline constexpr std::string_view kCloseWoundText = "対象外（密着巻）";
 

@@ -133,3 +133,28 @@ TEST(TorqueAngleDiagram, RandomNumbersPaintWithoutFault) {
         ASSERT_EQ(image.pixel(0, image.height() - 1), qRgb(255, 255, 255)) << i;  // cleared, not left green
     }
 }
+
+// Points close together, on top of one another or at the frame's edges: the labels stay
+// inside the frame and never cover one another.
+TEST(TorqueAngleDiagram, PointLabelsNeverOverlap) {
+    const QRect frame(40, 20, 320, 220);
+    const QSize phi(14, 13), max(26, 13);
+    const std::vector<std::vector<QPoint>> rows = {
+        {{200, 100}, {200, 100}, {200, 100}},  // φ1 = φ2 = maximum
+        {{200, 100}, {204, 98}, {260, 60}},    // φ1 next to φ2
+        {{41, 21}, {42, 22}, {44, 24}},        // the top left corner
+        {{358, 238}, {359, 239}, {359, 239}},  // the bottom right corner
+    };
+    for (const auto& points : rows) {
+        const std::vector<QRect> boxes = PlaceDiagramLabels(points, {phi, phi, max}, frame);
+        ASSERT_EQ(boxes.size(), 3u);
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            EXPECT_TRUE(frame.contains(boxes[i])) << points[0].x() << " " << i;
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(boxes[i].intersects(boxes[j])) << points[0].x() << " " << i << " " << j;
+        }
+    }
+    // With room, a label sits left above its point as before.
+    const std::vector<QRect> alone = PlaceDiagramLabels({{200, 100}}, {phi}, frame);
+    EXPECT_EQ(alone[0], QRect(200 - 14 - 6, 100 - 4 - 13, 14, 13));
+}

@@ -99,7 +99,7 @@ QPushButton* AddButton(QWidget* parent, const QString& name, const QString& text
 Tdata_make::Tdata_make(MaterialTable& materials, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), materials_(materials), dialogs_(dialogs) {
     setObjectName(QStringLiteral("data_make"));
-    setWindowTitle(QStringLiteral("data_make"));
+    setWindowTitle(QStringLiteral("材料編集"));
     setFont(JapaneseFont());
     setModal(true);
     BuildControls();

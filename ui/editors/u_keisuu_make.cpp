@@ -44,7 +44,7 @@ Tkeisuu_make::Tkeisuu_make(CoefficientRecord& coefficients, Dialogs& dialogs, co
                            QWidget* parent)
     : QDialog(parent), coefficients_(coefficients), dialogs_(dialogs), appDir_(appDir) {
     setObjectName(QStringLiteral("keisuu_make"));
-    setWindowTitle(QStringLiteral("keisuu_make"));
+    setWindowTitle(QStringLiteral("係数編集"));
     setFont(JapaneseFont());
     setModal(true);
     BuildControls();
@@ -86,6 +86,11 @@ void Tkeisuu_make::BuildControls() {
         guide->setObjectName(QStringLiteral("GuideEdit") + number);
         guide->setGeometry(406, y + 3, 92, 16);
     }
+
+    // The file is kept for other spring calculations; say so where the values are typed.
+    auto* unused = new QLabel(QStringLiteral("これらの値は、ねじりコイルばねの計算には使われません。"), this);
+    unused->setObjectName(QStringLiteral("UnusedNote"));
+    unused->setGeometry(12, 270, 372, 20);
 
     BitBtn1 = new QPushButton(QStringLiteral("設定ボタン"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));

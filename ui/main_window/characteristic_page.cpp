@@ -40,10 +40,12 @@ CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* 
     GradeBox->setGeometry(470, 6, 60, 21);
     for (int g = 1; g <= kToleranceGrades; ++g) GradeBox->addItem(QStringLiteral("%1級").arg(g));
     GradeBox->setCurrentIndex(grade_ - 1);
-    auto* hint = new QLabel(QStringLiteral("値にマウスを置くと出典の表の行"), this);
+    auto* hint = new QLabel(QStringLiteral("値の上にマウスを置くと、出典の表の行を表示します"), this);
     hint->setObjectName(QStringLiteral("SourceHint"));
-    hint->move(540, 10);
-    hint->adjustSize();
+    hint->setToolTip(Q("出典\n" + AllSourcesLegend()));
+    // Two lines beside the grade, above the table.
+    hint->setWordWrap(true);
+    hint->setGeometry(540, 0, 248, 31);
 
     CharacteristicTable = new QTableWidget(0, 3, this);
     CharacteristicTable->setObjectName(QStringLiteral("CharacteristicTable"));
@@ -107,7 +109,9 @@ void CharacteristicPage::Fill() {
             t->setItem(row, column, item);
         }
         const QString text = Q(value.text);
-        const QString tip = Q(value.tip);
+        // Source ids are followed by what they stand for.
+        const std::string legend = SourceLegend(value.tip);
+        const QString tip = Q(legend.empty() ? value.tip : value.tip + "\n" + legend);
         if (item->text() != text) item->setText(text);
         if (item->toolTip() != tip) item->setToolTip(tip);
         const QFont font = heading ? bold : t->font();

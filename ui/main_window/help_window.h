@@ -14,6 +14,10 @@ class HelpWindow : public QWidget {
     void showPage(const QString& path);
     QTextBrowser* browser() const { return browser_; }
 
+  protected:
+    // Escape closes the window, as it closes the program's dialogs.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     QTextBrowser* browser_;
 };

@@ -2,11 +2,13 @@
 
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -73,6 +75,23 @@ class HistoryCellDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
+void HistoryGrid::FitColumnsToHeadings() {
+    const QFontMetrics metrics(font());
+    for (int c = 0; c < kHistoryColumns; ++c) {
+        const auto column = static_cast<std::size_t>(c);
+        int width = kHistoryColumnWidths[column];
+        for (const std::string& text : {HistoryHeadings()[column], HistoryUnits(UnitSystem::Kgf)[column],
+                                        HistoryUnits(UnitSystem::SI)[column]})
+            width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(text)) + 4);
+        setColumnWidth(c, width);
+    }
+}
+
+void HistoryGrid::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) FitColumnsToHeadings();
+}
+
 HistoryGrid::HistoryGrid(QWidget* parent) : QTableWidget(kDesignRows, kHistoryColumns, parent) {
     setObjectName(QStringLiteral("sg1"));
     horizontalHeader()->hide();
@@ -80,8 +99,7 @@ HistoryGrid::HistoryGrid(QWidget* parent) : QTableWidget(kDesignRows, kHistoryCo
     verticalHeader()->setDefaultSectionSize(kRowHeight);
     verticalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setMinimumSectionSize(1);
-    for (int c = 0; c < kHistoryColumns; ++c)
-        setColumnWidth(c, kHistoryColumnWidths[static_cast<std::size_t>(c)]);
+    FitColumnsToHeadings();
     setShowGrid(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -45,6 +45,7 @@ class HistoryGrid : public QTableWidget {
     void scrollContentsBy(int dx, int dy) override;
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = QList<int>()) override;
+    void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -55,6 +56,8 @@ class HistoryGrid : public QTableWidget {
 
   private:
     void createItems(int firstRow, int lastRow);
+    // Design widths, widened where a heading or unit would be cut in the grid's font.
+    void FitColumnsToHeadings();
     bool inFixedArea(const QPoint& viewportPos) const;
     void paintFixedCells(QPainter& painter);
     void setCell(int row, int col, const QString& text);

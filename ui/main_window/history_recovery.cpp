@@ -8,7 +8,9 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "core/base/command_error.h"
 #include "core/base/file_io.h"
+#include "core/files/case_file.h"
 
 using namespace torsion;
 
@@ -45,6 +47,19 @@ HistoryRecovery::~HistoryRecovery() = default;
 
 QString HistoryRecovery::DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+QString HistoryRecovery::describe(const QString& path) {
+    const QString time = QFileInfo(path).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+    torsion::CaseTable cases{};
+    try {
+        torsion::ReadCaseFile(cases, path.toStdString());
+    } catch (const torsion::CommandError&) {
+        return QStringLiteral("%1 の記録").arg(time);
+    }
+    const auto stored = std::count_if(cases.begin() + 1, cases.end(),
+                                      [](const torsion::DesignCase& c) { return c.used != 0; });
+    return QStringLiteral("%1 の記録、履歴 %2 件").arg(time).arg(stored);
 }
 
 QStringList HistoryRecovery::leftOver() const {

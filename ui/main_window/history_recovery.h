@@ -24,6 +24,9 @@ class HistoryRecovery {
 
     // Recovery files of runs that ended without closing, newest first.
     QStringList leftOver() const;
+    // What the question names of a left-over file: when it was last written and how many
+    // history slots it holds, "2026/12/08 05:40 の記録、履歴 3 件".
+    static QString describe(const QString& path);
     // Removes a left-over file once it has been restored or declined.
     static void removeLeftOver(const QString& path);
 

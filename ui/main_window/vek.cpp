@@ -115,8 +115,9 @@ void Tf_vek::EnableRecovery(const QString& folder) {
     recovery_ = std::make_unique<HistoryRecovery>(folder);
     for (const QString& left : recovery_->leftOver()) {
         const bool restore = dialogs_.confirm(
-            this, QStringLiteral("前回は履歴を保存しないまま終了しました（%1）。\nその履歴を復元しますか？")
-                      .arg(left));
+            this,
+            QStringLiteral("前回は履歴を保存しないまま終了しました（%1）。\nその履歴を復元しますか？\n\n%2")
+                .arg(HistoryRecovery::describe(left), QDir::toNativeSeparators(left)));
         if (restore) {
             bool read = false;
             RunCommand(dialogs_, this, [&] {
@@ -196,13 +197,12 @@ void Tf_vek::FormCreate() {
     RunCommand(dialogs_, this, [&] {
         const std::size_t size = LoadMaterialTable(materials_, tablePath.toStdString());
         tableLoaded = true;
-        // A damaged table is named once; start-up goes on with what was read.
-        const std::string problem = MaterialTableProblem(materials_, size);
-        if (!problem.empty()) {
-            dialogs_.showWarning(this,
-                                 QStringLiteral("ファイル %1 は材料データーとして正しくありません。\n%2。\n"
-                                                "読み取れた内容で続けます。")
-                                     .arg(tablePath, WindowText(problem)));
+        // A damaged table is named once; start-up goes on with the sound records.
+        const std::string report = MaterialTableReport(materials_, size);
+        if (!report.empty()) {
+            dialogs_.showWarning(this, QStringLiteral("ファイル %1 は材料データーとして正しくありません。\n%2"
+                                                      "読み取れた内容で続けます。")
+                                           .arg(tablePath, WindowText(report)));
         }
     });
     // The history grid shows its headings and slot numbers whatever fails below.
@@ -299,7 +299,8 @@ void Tf_vek::ShowCase(int slot) {
     ShowValue(Edit11, shown.allowStress);
     Edit12->setText(WindowText(texts.arm1Text));
     Edit13->setText(WindowText(texts.arm2Text));
-    Edit10->setText(WindowText(LifeLabel(cases_[0].lifeClass)));
+    // A case not yet calculated (no spring constant) has no life to show.
+    Edit10->setText(shown.springConst != 0 ? WindowText(LifeLabel(cases_[0].lifeClass)) : QString());
     Label45->setText(WindowText(texts.guideRodCaption));
     soto->setChecked(shown.outward != 0);
     hidari->setChecked(shown.leftHand != 0);
@@ -654,6 +655,11 @@ void Tf_vek::SpeedButton5Click() {
         const int slot = HistorySlotNumber();
         // A number outside the history, typed and not yet corrected, stores nowhere.
         if (!IsHistorySlot(slot)) return;
+        // A stored case is only replaced when the user says so.
+        if (cases_[static_cast<std::size_t>(slot)].used != 0 &&
+            !dialogs_.confirm(
+                this, QStringLiteral("番号 %1 には計算結果が記憶されています。上書きしますか？").arg(slot)))
+            return;
         CopyCase(cases_, 0, slot);
         sg1->FillHistoryRow(slot, cases_, materials_);
         historyChanged_ = true;

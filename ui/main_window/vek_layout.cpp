@@ -356,4 +356,13 @@ void Tf_vek::BuildMenu() {
     QMenu* help = addMenu(QStringLiteral("Help1"), QStringLiteral("ヘルプ　"));
     addItem(help, QStringLiteral("help2"), QStringLiteral("ヘルプ"), &Tf_vek::help2Click)
         ->setShortcut(QKeySequence(Qt::Key_F1));
+
+    // Alt+letter opens a menu as the usual (F)(E)(V)(T)(H) would; the captions keep no mnemonic.
+    const std::pair<QMenu*, Qt::Key> letters[] = {
+        {file, Qt::Key_F}, {edit, Qt::Key_E}, {view, Qt::Key_V}, {tools, Qt::Key_T}, {help, Qt::Key_H}};
+    for (const auto& [menu, key] : letters) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, menu] { MainMenu1->setActiveAction(menu->menuAction()); });
+    }
 }

@@ -80,7 +80,7 @@ class DataSheetCellDelegate : public QStyledItemDelegate {
 Tprinform::Tprinform(const MaterialTable& materials, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), materials_(materials), dialogs_(dialogs) {
     setObjectName(QStringLiteral("prinform"));
-    setWindowTitle(QStringLiteral("prinform"));
+    setWindowTitle(QStringLiteral("要目表"));
     setModal(true);
     setFixedSize(kPrinformWidth, kPrinformHeight);
     setFont(JapaneseFont(12));

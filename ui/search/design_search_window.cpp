@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QThread>
@@ -443,7 +444,30 @@ const SearchCandidate* DesignSearchWindow::candidateAt(int row) const {
 }
 
 void DesignSearchWindow::ApplyRow(int row) {
-    if (const SearchCandidate* candidate = candidateAt(row)) main_.ApplySearchResult(*candidate);
+    const SearchCandidate* candidate = candidateAt(row);
+    if (candidate == nullptr) return;
+    main_.ApplySearchResult(*candidate);
+    StepAsideFromMainWindow();
+}
+
+void DesignSearchWindow::StepAsideFromMainWindow() {
+    // The applied spring is shown in the main window: the list moves beside it where the
+    // screen has room, and otherwise steps back (it keeps its results for the menu).
+    const QRect mainFrame = main_.frameGeometry();
+    const QRect frame = frameGeometry();
+    if (!isVisible() || !frame.intersects(mainFrame)) return;
+    const QScreen* screen = main_.screen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
+    const int top =
+        std::clamp(mainFrame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height()));
+    for (const int left : {mainFrame.right() + 1, mainFrame.left() - frame.width()}) {
+        const QRect place(QPoint(left, top), frame.size());
+        if (room.contains(place)) {
+            move(pos() + place.topLeft() - frame.topLeft());
+            return;
+        }
+    }
+    hide();
 }
 
 void DesignSearchWindow::applyClick() {

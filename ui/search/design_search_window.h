@@ -54,6 +54,7 @@ class DesignSearchWindow : public QDialog {
     void ShowProgress();
     void FillResults();
     void ApplyRow(int row);
+    void StepAsideFromMainWindow();
     void UnitChanged(torsion::UnitSystem unit);
 
     Tf_vek& main_;

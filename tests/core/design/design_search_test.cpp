@@ -274,9 +274,10 @@ TEST_F(DesignSearchTest, ImpossibleInputsAreRefusedWithAMessage) {
     EXPECT_NE(SearchError(in, *empty, BuildKindIndex(*empty)).find("探索できる材料がありません"),
               std::string::npos);
 
-    // Rows of absurd size make the grid too large to walk; rows of no size are skipped.
+    // Rows of absurd size make the grid too large to walk (rows of no size or no number
+    // keep their record out of the lists altogether).
     auto huge = SmallTable();
-    (*huge)[0].diameter = {0, std::nan(""), 1e300};
+    (*huge)[0].diameter = {0.5, 0.8, 1e300};
     in.coilDiaStep = 0.001;
     EXPECT_NE(SearchError(in, *huge, BuildKindIndex(*huge)).find("広すぎます"), std::string::npos);
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 #include "tests/support/material_tables.h"
 #include "tests/support/test_cases.h"
@@ -14,7 +15,8 @@ namespace {
 
 MaterialRecord Material(int kindNo, const std::string& name, const std::string& symbol,
                         std::initializer_list<double> diameters) {
-    TestWire w{.kind = kindNo, .symbol = symbol, .kindName = name, .diameter = diameters};
+    TestWire w{
+        .kind = kindNo, .symbol = symbol, .kindName = name, .youngModulus = 200000, .diameter = diameters};
     for (std::size_t i = 0; i < w.diameter.size(); ++i) w.tensileStrength.push_back(2000 - 100.0 * i);
     return WireRecord(w);
 }
@@ -47,6 +49,41 @@ TEST(KindIndex, ListsKindsInOrderAndSymbolsInRecordOrder) {
     EXPECT_TRUE(SymbolListEntries(index, table, 2).empty());
     EXPECT_TRUE(SymbolListEntries(index, table, 10).empty());
     EXPECT_TRUE(SymbolListEntries(index, table, -1).empty());
+}
+
+// A record that breaks a rule of what the calculation reads stays out of the lists;
+// the records after it keep their places.
+TEST(KindIndex, BrokenRecordsAreNotListed) {
+    struct Row {
+        const char* name;
+        void (*breakIt)(MaterialRecord&);
+        bool listed;
+    };
+    const Row rows[] = {
+        {"negative wire", [](MaterialRecord& r) { r.diameter[1] = -4.4024207668616E-148; }, false},
+        {"descending wire", [](MaterialRecord& r) { r.diameter[1] = 0.5; }, false},
+        {"NaN Young", [](MaterialRecord& r) { r.youngModulus = std::numeric_limits<double>::quiet_NaN(); },
+         false},
+        {"row count", [](MaterialRecord& r) { r.rowCount = 1000; }, false},
+        {"NaN strength",
+         [](MaterialRecord& r) { r.tensileStrength[0] = std::numeric_limits<double>::quiet_NaN(); }, false},
+        {"negative allowable stress", [](MaterialRecord& r) { r.allowBending[1] = -1; }, false},
+        {"garbage after the rows in use", [](MaterialRecord& r) { r.diameter[5] = -1; }, true},
+        {"shear modulus only (never read)", [](MaterialRecord& r) { r.shearModulus = -1; }, true},
+    };
+    for (const Row& row : rows) {
+        MaterialTable table = EmptyTable();
+        table[0] = Material(0, "piano", "SWP-B", {1, 2, 3});
+        table[0].shearModulus = 78500;
+        table[1] = Material(0, "piano", "SWP-A", {1, 2});
+        row.breakIt(table[0]);
+        EXPECT_EQ(MaterialRecordListable(table[0]), row.listed) << row.name;
+        const KindIndex index = BuildKindIndex(table);
+        const std::vector<std::string> listed =
+            row.listed ? std::vector<std::string>{"SWP-B", "SWP-A"} : std::vector<std::string>{"SWP-A"};
+        EXPECT_EQ(SymbolListEntries(index, table, 0), listed) << row.name;
+        EXPECT_EQ(MaterialNoAt(index, 0, 0), row.listed ? 0 : 1) << row.name;
+    }
 }
 
 TEST(KindIndex, RecordsOutsideKindsZeroToNineAreNotListed) {

@@ -321,6 +321,37 @@ TEST(MaterialTableProblem, NamesTheFirstBrokenRule) {
         row.breakIt(table);
         EXPECT_EQ(MaterialTableProblem(table, row.size), row.problem);
     }
+    // Every problem is listed, and the warning names the records left out of the lists.
+    MaterialTable broken = sound;
+    broken[0].diameter[1] = -4.4024207668616E-148;
+    broken[1].kindNo = 77;
+    broken[2].kindNo = 0;
+    broken[2].symbol[0] = 1;
+    broken[2].youngModulus = 1;
+    broken[2].shearModulus = nan;  // listed all the same: the calculation never reads it
+    EXPECT_EQ(MaterialTableProblems(broken, 52080),
+              (std::vector<std::string>{"データーNo 0 の材料線径が 2 行目で正の昇順になっていません",
+                                        "データーNo 1 の種類番号 77 が 0～10 の範囲外です",
+                                        "データーNo 2 の横弾性係数が正の数ではありません"}));
+    EXPECT_EQ(MaterialTableReport(broken, 100),
+              "大きさが 100 バイトです（正しくは 52080 バイト）。\n"
+              "データーNo 0 の材料線径が 2 行目で正の昇順になっていません。\n"
+              "データーNo 1 の種類番号 77 が 0～10 の範囲外です。\n"
+              "データーNo 2 の横弾性係数が正の数ではありません。\n"
+              "データーNo 0 は材料の一覧から外しました。\n");
+    // Random bytes: five problems shown, the rest counted.
+    MaterialTable noise{};
+    std::vector<std::uint8_t> bytes(kMaterialTableSize);
+    std::uint32_t x = 7;
+    for (auto& b : bytes) b = static_cast<std::uint8_t>((x = x * 1103515245u + 12345u) >> 24);
+    OverlayMaterialTable(noise, bytes);
+    const std::string report = MaterialTableReport(noise, bytes.size());
+    const std::size_t problems = MaterialTableProblems(noise, bytes.size()).size();
+    ASSERT_GT(problems, 5u);
+    EXPECT_NE(report.find("。\nほか " + std::to_string(problems - 5) + " 件。\n"), std::string::npos)
+        << report;
+    EXPECT_EQ(MaterialTableReport(sound, 52080), "");
+
     // A record without a symbol may keep zero moduli (an empty record).
     MaterialTable empty = sound;
     empty[3].youngModulus = nan;

@@ -125,7 +125,7 @@ class DataMakeTest : public ::testing::Test {
 
 TEST_F(DataMakeTest, CreationWritesTheFixedGridAndShowsRecordZero) {
     Open(ValidTable());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("data_make"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("材料編集"));
     EXPECT_EQ(window->objectName(), QStringLiteral("data_make"));
     ASSERT_EQ(grid->rowCount(), 52);
     ASSERT_EQ(grid->columnCount(), 5);

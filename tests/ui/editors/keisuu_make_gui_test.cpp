@@ -73,7 +73,7 @@ class KeisuuMakeTest : public ::testing::Test {
 };
 
 TEST_F(KeisuuMakeTest, ShowsEveryValueInTheFullFormatUnderItsCaptions) {
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("keisuu_make"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("係数編集"));
     EXPECT_EQ(window->objectName(), QStringLiteral("keisuu_make"));
     const QStringList expected = {"80", "80", "1.25", "15", "27.5", "0.001", "-3.75E-7"};
     for (int n = 1; n <= 7; ++n) {
@@ -94,6 +94,12 @@ TEST_F(KeisuuMakeTest, ShowsEveryValueInTheFullFormatUnderItsCaptions) {
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("GuideEdit5"))->text(), QStringLiteral("(20%～35%)"));
     EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->text(),
               QStringLiteral("設定ボタン"));
+    // The note that the torsion calculation leaves these values alone is whole on the window.
+    auto* note = window->findChild<QLabel*>(QStringLiteral("UnusedNote"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().contains(QStringLiteral("計算には使われません")));
+    EXPECT_LE(note->fontMetrics().horizontalAdvance(note->text()), note->width());
+    EXPECT_TRUE(window->rect().contains(note->geometry()));
 }
 
 TEST_F(KeisuuMakeTest, SavingUnchangedFieldsWritesTheLoadedFileBackByteForByte) {

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "core/base/command_error.h"
 #include "core/base/file_io.h"
 #include "core/files/case_file.h"
 #include "tests/support/vek_test_app.h"
@@ -146,6 +147,40 @@ TEST(DamagedMaterialTable, IsNamedOnceAndStartUpGoesOn) {
     }
 }
 
+// A record of garbage among sound ones: named, left out of the lists, and every
+// calculation with the others works as before, from the start on.
+TEST(DamagedMaterialTable, BrokenRecordsAreLeftOutAndTheRestCalculate) {
+    MainWindowApp app(false);
+    MaterialTable table = TestMaterialTable();
+    std::vector<std::uint8_t> bytes = EncodeMaterialTable(table);
+    std::uint32_t x = 99;
+    // Record 0 keeps its kind, names and moduli; its rows are noise.
+    for (std::size_t i = 136; i < 1736; ++i)
+        bytes[i] = static_cast<std::uint8_t>((x = x * 1103515245u + 12345u) >> 24);
+    WriteFileReplacing(app.path("zaidat.dst").toStdString(), bytes);
+    app.window =
+        std::make_unique<Tf_vek>(app.materials, app.kinds, app.coefficients, app.dialogs, app.folder.path());
+    app.window->setSettings(app.settings);
+    ASSERT_EQ(app.dialogs.warnings.size(), 1);
+    EXPECT_TRUE(app.dialogs.warnings[0].contains(QStringLiteral("データーNo 0 の")));
+    EXPECT_TRUE(
+        app.dialogs.warnings[0].contains(QStringLiteral("データーNo 0 は材料の一覧から外しました。")));
+    EXPECT_TRUE(app.dialogs.errors.isEmpty()) << app.dialogs.errors.join(u'|').toStdString();
+    const auto items = [&](const char* name) {
+        QStringList texts;
+        auto* box = app.find<QComboBox>(name);
+        for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+        return texts;
+    };
+    EXPECT_EQ(items("ComboBox7"), QStringList{QStringLiteral("SWP-B")});
+    EXPECT_EQ(items("ComboBox6"), (QStringList{"0.6", "1", "1.6"}));
+    for (int i = 0; i < 3; ++i) {
+        app.calculate();
+        EXPECT_TRUE(app.dialogs.errors.isEmpty()) << app.dialogs.errors.join(u'|').toStdString();
+        EXPECT_EQ(app.messages(), QStringList{QStringLiteral("Calculation Success!")});
+    }
+}
+
 TEST(DamagedMaterialTable, RandomBytesStillGiveTheHistoryGridItsHeadings) {
     MainWindowApp app(false);
     std::vector<std::uint8_t> noise(52080);
@@ -160,6 +195,11 @@ TEST(DamagedMaterialTable, RandomBytesStillGiveTheHistoryGridItsHeadings) {
     EXPECT_FALSE(grid->item(0, 1)->text().isEmpty());
     EXPECT_EQ(grid->item(2, 0)->text(), QStringLiteral("1"));
     EXPECT_EQ(grid->item(31, 0)->text(), QStringLiteral("30"));
+    // No record of noise is offered, and "計算" names no invalid operation.
+    EXPECT_EQ(app.find<QComboBox>("ComboBox6")->count(), 0);
+    app.calculate();
+    EXPECT_FALSE(app.dialogs.errors.contains(QString::fromUtf8(kInvalidOperation)))
+        << app.dialogs.errors.join(u'|').toStdString();
 }
 
 }  // namespace

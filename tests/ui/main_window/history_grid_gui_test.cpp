@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLineEdit>
 #include <QScreen>
@@ -12,9 +13,11 @@
 #include <QStringEncoder>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "core/files/history_text.h"
 #include "core/materials/material_table.h"
 #include "tests/support/test_cases.h"
 #include "ui/main_window/history_grid.h"
@@ -67,8 +70,19 @@ TEST(HistoryGridLayout, DesignSizeColumnsAndBehaviour) {
     EXPECT_EQ(grid.objectName(), "sg1");
     EXPECT_EQ(grid.rowCount(), 12);
     EXPECT_EQ(grid.columnCount(), 15);
+    // The design widths, wider only where a heading or a unit would be cut ("荷重(M1)").
     const int widths[15] = {30, 96, 33, 38, 42, 50, 47, 47, 47, 56, 57, 61, 65, 81, 82};
-    for (int c = 0; c < 15; ++c) EXPECT_EQ(grid.columnWidth(c), widths[c]) << "column " << c;
+    const QFontMetrics metrics(grid.font());
+    for (int c = 0; c < 15; ++c) {
+        const auto column = static_cast<std::size_t>(c);
+        const int needed = std::max(
+            {metrics.horizontalAdvance(QString::fromStdString(HistoryHeadings()[column])),
+             metrics.horizontalAdvance(QString::fromStdString(HistoryUnits(UnitSystem::Kgf)[column])),
+             metrics.horizontalAdvance(QString::fromStdString(HistoryUnits(UnitSystem::SI)[column]))});
+        EXPECT_GE(grid.columnWidth(c), widths[c]) << "column " << c;
+        EXPECT_GE(grid.columnWidth(c), needed + 4) << "column " << c;
+        if (needed + 4 <= widths[c]) EXPECT_EQ(grid.columnWidth(c), widths[c]) << "column " << c;
+    }
     EXPECT_EQ(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_EQ(grid.selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(grid.selectionBehavior(), QAbstractItemView::SelectItems);

@@ -206,13 +206,20 @@ TEST_F(HistoryWindowTest, StoredCaseRowMatchesTheWindowAndButtonRecallRestoresIt
     EXPECT_EQ(row(6), cells);  // the slot itself is unchanged
 }
 
-TEST_F(HistoryWindowTest, StoringTwiceIntoOneSlotKeepsOnlyTheSecondCase) {
+// Storing into a used slot asks first; "いいえ" keeps the stored case.
+TEST_F(HistoryWindowTest, StoringTwiceIntoOneSlotAsksAndKeepsOnlyTheSecondCase) {
     calculate();
     store(5);
+    EXPECT_TRUE(dialogs.confirmations.isEmpty());
     const QStringList first = row(6);
     setText("Edit19", "4");
     calculate();
+    dialogs.confirmAnswers = {false};
     store(5);
+    EXPECT_EQ(dialogs.confirmations,
+              QStringList{QStringLiteral("番号 5 には計算結果が記憶されています。上書きしますか？")});
+    EXPECT_EQ(row(6), first);
+    store(5);  // answered "はい"
     EXPECT_NE(row(6), first);
     EXPECT_EQ(row(6)[4], "4");
     for (int slot = 1; slot <= 30; ++slot)

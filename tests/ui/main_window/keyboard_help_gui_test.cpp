@@ -72,10 +72,40 @@ TEST(Help, WithoutALauncherThePageOpensInItsOwnWindow) {
     // A second request shows the same window again.
     app.window->help2Click();
     EXPECT_EQ(app.window->findChildren<HelpWindow*>().size(), 1);
+    // The page names what the window holds, in the order of the diameter button.
+    const QString page = help->browser()->toPlainText();
+    for (const char* topic :
+         {"設計探索", "SI 単位", "＜　特性・公差　＞", "CSV 出力", "DXF 出力", "計算書 PDF 出力", "復元",
+          "--calc", "Ctrl+Return", "全角", "内径 → 平均径 → 外径"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(topic))) << topic;
 
     const QByteArray folder = qgetenv("TS_SCREENSHOT_DIR");
     if (!folder.isEmpty()) {
         EXPECT_TRUE(help->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/help-window.png")));
+    }
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+}
+
+// Alt and the letter of a menu open it; the captions stay without a mnemonic.
+TEST(Keys, AltAndALetterOpenTheMenus) {
+    MainWindowApp app;
+    app.window->show();
+    app.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.window.get()));
+    const std::pair<Qt::Key, const char*> rows[] = {{Qt::Key_F, "File1"},
+                                                    {Qt::Key_E, "Edit1"},
+                                                    {Qt::Key_V, "View1"},
+                                                    {Qt::Key_T, "Tool1"},
+                                                    {Qt::Key_H, "Help1"}};
+    for (const auto& [key, name] : rows) {
+        auto* menu = app.window->findChild<QMenu*>(QString::fromLatin1(name));
+        ASSERT_NE(menu, nullptr) << name;
+        EXPECT_FALSE(menu->title().contains(u'&')) << name;
+        QTest::keyClick(app.window.get(), key, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000)) << name;
+        menu->close();
+        QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
     }
 }
 

@@ -131,6 +131,9 @@ bool IsProgramMessage(const QString& m, const MessageRules& rules) {
     static const QRegularExpression notInteger(QStringLiteral("^'(.*)' は整数ではありません$"), options);
     static const QRegularExpression cannotOpen(QStringLiteral("^ファイル (.*) は開けません$"), options);
     static const QRegularExpression cannotCreate(QStringLiteral("^ファイル (.*) を作成できません$"), options);
+    static const QRegularExpression overwrite(
+        QStringLiteral("^番号 ([0-9]+) には計算結果が記憶されています。上書きしますか？$"));
+    if (overwrite.match(m).hasMatch()) return true;
     static const QRegularExpression foreignCases(
         QStringLiteral("^ファイル (.*) は履歴ファイルではない可能性があります。読み込みますか？$"), options);
     for (const QRegularExpression* typed : {&notFloat, &notInteger}) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 #include <iostream>
 
@@ -95,6 +97,14 @@ TEST(Recovery, AKilledProgramsHistoryIsRestoredByteForByte) {
     next.window->EnableRecovery(HistoryRecovery::DefaultFolder());
     ASSERT_EQ(next.dialogs.confirmations.size(), 1);
     EXPECT_TRUE(next.dialogs.confirmations[0].contains(QStringLiteral("復元しますか")));
+    // The question says when the history was written and how much of it there is.
+    const int stored =
+        static_cast<int>(std::count_if(next.window->cases().begin() + 1, next.window->cases().end(),
+                                       [](const DesignCase& c) { return c.used != 0; }));
+    EXPECT_TRUE(next.dialogs.confirmations[0].contains(
+        QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")) + QStringLiteral(" ")))
+        << next.dialogs.confirmations[0].toStdString();
+    EXPECT_TRUE(next.dialogs.confirmations[0].contains(QStringLiteral("履歴 %1 件").arg(stored)));
     const std::vector<std::uint8_t> restored = EncodeCaseTable(next.window->cases());
     const QByteArray expected = FileBytes(expectedPath);
     ASSERT_EQ(expected.size(), 6944);

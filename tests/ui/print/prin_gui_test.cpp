@@ -90,7 +90,7 @@ TEST_F(PrinformTest, SecondOpeningOverwritesEverythingItWrites) {
 
 TEST_F(PrinformTest, LayoutOfThePage) {
     EXPECT_EQ(page.objectName(), QStringLiteral("prinform"));
-    EXPECT_EQ(page.windowTitle(), QStringLiteral("prinform"));
+    EXPECT_EQ(page.windowTitle(), QStringLiteral("要目表"));
     EXPECT_EQ(page.size(), QSize(807, 904));
     EXPECT_TRUE(page.isModal());
     EXPECT_EQ(page.palette().color(QPalette::Window), QColor(Qt::white));

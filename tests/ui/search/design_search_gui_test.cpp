@@ -60,6 +60,8 @@ class DesignSearchWindowTest : public ::testing::Test {
         EXPECT_EQ(app.text("Edit9"), Cell(w, row, SearchColumn::Stress2));
         EXPECT_EQ(app.text("Edit10"), Cell(w, row, SearchColumn::Life));
         EXPECT_EQ(app.messages(), QStringList{QString::fromUtf8(kCalculationSuccess)});
+        // The list no longer covers what it applied.
+        EXPECT_FALSE(w->isVisible() && w->frameGeometry().intersects(app.window->frameGeometry())) << row;
     }
 
     MainWindowApp app;
