@@ -223,12 +223,16 @@ void Tf_vek::FormCreate() {
             FillSymbolList(0);
             ComboBox7->setCurrentIndex(ComboBox7->count() > 0 ? 0 : -1);
         }
-        FillDiameterList(0);
+        // The start case is record 0's, unless a damaged table left it out of the lists:
+        // then the first listed record stands for it.
+        const int startRecord = MaterialRecordListable(materials_[0]) ? 0 : MaterialNoAt(kinds_, 0, 0);
+        FillDiameterList(startRecord);
         {
             const QSignalBlocker b6(ComboBox6);
             ComboBox6->setCurrentIndex(ComboBox6->count() > 0 ? 0 : -1);
         }
         InitCurrentCase(cases_[0]);
+        cases_[0].materialNo = startRecord;
         ShowCase(0);
         ReadWindowToCase();
         InitHistoryGrid();
