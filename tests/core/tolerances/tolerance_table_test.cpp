@@ -236,3 +236,19 @@ TEST(WireDensity, SymbolFirstThenKind) {
     }
     EXPECT_NE(WireDensity(kRows, "SUS316-WPA", "").row.find("SUSJIS"), std::string::npos);
 }
+
+// Source ids in a description are followed by what they stand for; unknown ids point
+// to the list of sources.
+TEST(SourceLegend, NamesEachIdOnceInOrder) {
+    const std::string legend =
+        SourceLegend("巻数 N 3を超え10以下: ±10°［出典 TSU,SOT］\nβ1［出典 TSU］［出典 XYZ］");
+    const std::size_t tsu = legend.find("TSU：JIS B 2704-2");
+    const std::size_t sot = legend.find("\nSOT：");
+    const std::size_t xyz = legend.find("\nXYZ：data/tolerances.md");
+    EXPECT_EQ(tsu, 0u) << legend;
+    EXPECT_NE(sot, std::string::npos) << legend;
+    EXPECT_GT(xyz, sot) << legend;
+    EXPECT_EQ(legend.find("TSU", tsu + 1), std::string::npos) << "TSU once";
+    EXPECT_EQ(SourceLegend("出典のない行"), "");
+    EXPECT_NE(AllSourcesLegend().find("BMB："), std::string::npos);
+}
