@@ -2,10 +2,12 @@
 // title block, run as the built program without a display.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <cfloat>
 #include <cstring>
 #include <memory>
 
@@ -74,6 +76,57 @@ TEST(CommandLine3d, StepAndStlOfASlotAtAState) {
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(r.message))) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("e.step")));
+}
+
+// Extreme finite sizes: a model is written whole or refused with a message, never a crash,
+// a hang or a file left behind.
+TEST(CommandLine3d, ExtremeSizesAreModelledOrRefusedCleanly) {
+    QTemporaryDir dir;
+    auto cases = std::make_unique<CaseTable>();
+    InitCurrentCase((*cases)[0]);
+    const double values[] = {1e240, DBL_MAX, 4.9e-324, 2.2250738585072014e-308};
+    for (int i = 0; i < 4; ++i) {
+        DesignCase& arm = (*cases)[1 + 2 * i];
+        arm = (*cases)[0];
+        arm.arm1 = values[i];
+        DesignCase& wire = (*cases)[2 + 2 * i];
+        wire = (*cases)[0];
+        wire.wireDia = values[i];
+        wire.meanDia = values[i] > 1 ? values[i] : 10;
+    }
+    const QString nbd = dir.filePath("extreme.nbd");
+    WriteCaseFile(*cases, nbd.toStdString());
+    for (int slot = 1; slot <= 8; ++slot) {
+        for (const QString kind : {"--step", "--stl"}) {
+            SCOPED_TRACE((kind + " slot " + QString::number(slot)).toStdString());
+            const QString out = dir.filePath("model." + kind.mid(2));
+            QFile::remove(out);
+            const ProgramRun run = RunProgram({kind, nbd, "--slot", QString::number(slot), "-o", out});
+            ASSERT_TRUE(run.exitCode == 0 || run.exitCode == 2) << run.exitCode << run.err.toStdString();
+            QFile file(out);
+            if (run.exitCode == 2) {
+                EXPECT_TRUE(run.err.contains(QStringLiteral("3D にできません")) ||
+                            run.err.contains(QStringLiteral("3D モデルにできません")))
+                    << run.err.toStdString();
+                EXPECT_FALSE(file.exists());
+                continue;
+            }
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            if (kind == "--step") {
+                EXPECT_TRUE(bytes.startsWith("ISO-10303-21;"));
+                EXPECT_TRUE(bytes.trimmed().endsWith("END-ISO-10303-21;"));
+            } else {
+                ASSERT_GE(bytes.size(), 84);
+                quint32 count = 0;
+                std::memcpy(&count, bytes.constData() + 80, 4);
+                EXPECT_EQ(bytes.size(), 84 + 50 * static_cast<qsizetype>(count));
+                EXPECT_GT(count, 0u);
+            }
+        }
+    }
+    for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+        EXPECT_TRUE(name == "extreme.nbd" || name.startsWith("model.")) << name.toStdString();
 }
 
 }  // namespace
