@@ -26,6 +26,7 @@
 #include "core/base/command_error.h"
 #include "core/base/file_io.h"
 #include "core/base/number_text.h"
+#include "core/calc/calculation.h"
 #include "core/design/batch_calculation.h"
 #include "core/design/design_search.h"
 #include "core/design/search_export.h"
@@ -319,10 +320,14 @@ int RunReport(const Options& options) {
     }
     if (grade < 1 || grade > kToleranceGrades) throw UsageError("--grade は 1 から 3 です: " + gradeText);
     // The slot's inputs evaluated afresh: a file written by an older version may pair
-    // them with results of other inputs.
-    WriteReportPdf(
-        QString::fromStdString(*out),
-        MakeReportData(EvaluateDesign(c, *materials.table), *materials.table, symbol, unit, title, grade));
+    // them with results of other inputs. The coil diameters are read back as the window
+    // reads them: the one of the slot's diameter mode, the other two from it and d (a
+    // slot stored before its first calculation holds others).
+    DesignCase inputs = c;
+    DeriveCoilDiameters(inputs, c.diaMode == 0 ? c.innerDia : c.diaMode == 2 ? c.outerDia : c.meanDia);
+    WriteReportPdf(QString::fromStdString(*out),
+                   MakeReportData(EvaluateDesign(inputs, *materials.table), *materials.table, symbol, unit,
+                                  title, grade));
     return 0;
 }
 

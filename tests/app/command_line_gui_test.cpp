@@ -14,7 +14,9 @@
 #include "core/base/csv_text.h"
 #include "core/design/batch_calculation.h"
 #include "core/files/case_file.h"
+#include "tests/support/dxf_reader.h"
 #include "tests/support/pdf_tools.h"
+#include "tests/support/report_check.h"
 #include "tests/support/vek_test_app.h"
 
 using namespace torsion;
@@ -297,7 +299,10 @@ TEST_F(CommandLineProgram, CsvAndDxfExportACaseFile) {
 
     const ProgramRun dxf = RunProgram({"--dxf", nbd, "--slot", "9", "-o", dir.filePath("s.dxf")});
     EXPECT_EQ(dxf.exitCode, 0) << dxf.err.toStdString();
-    EXPECT_TRUE(read("s.dxf").contains("OUTLINE"));
+    const DesignCase& c = (*cases)[9];
+    EXPECT_EQ(dxf_reader::SpringDxfDisagreements(dir.filePath("s.dxf").toStdString(), c.wireDia, c.meanDia,
+                                                 c.turns, c.arm1, c.arm2),
+              "");
     EXPECT_EQ(RunProgram({"--dxf", nbd}).exitCode, 2);
     EXPECT_EQ(RunProgram({"--dxf", nbd, "--slot", "31", "-o", dir.filePath("t.dxf")}).exitCode, 2);
 }
@@ -383,10 +388,16 @@ TEST_F(CommandLineProgram, ExtremeSizesAreExportedOrRefusedCleanly) {
 
 TEST_F(CommandLineProgram, ReportIsWrittenWithoutADisplay) {
     auto cases = std::make_unique<CaseTable>();
-    InitCurrentCase((*cases)[0]);
-    (*cases)[3] = (*cases)[0];
+    InitCurrentCase((*cases)[0]);  // as stored before the first calculation
+    for (int slot : {3, 4, 5}) (*cases)[static_cast<std::size_t>(slot)] = (*cases)[0];
     (*cases)[3].angle1 = 50;  // after the second angle: an error line
     (*cases)[3].springIndex = 10;
+    (*cases)[4].inputMode = 0;  // moments given, the angles those of other moments
+    (*cases)[4].moment1 = 4;
+    (*cases)[4].moment2 = 9.5;
+    (*cases)[5] = (*cases)[4];
+    (*cases)[5].outward = 1;
+    (*cases)[5].diaMode = 0;  // the inner diameter typed
     const QString nbd = dir.filePath("cases.nbd");
     WriteCaseFile(*cases, nbd.toStdString());
     const QString pdf = dir.filePath("report.pdf");
@@ -397,6 +408,17 @@ TEST_F(CommandLineProgram, ReportIsWrittenWithoutADisplay) {
     const QString text = pdf_tools::PdfText(pdf);
     for (const QString t : {"ばね B", "佐藤", "2026-01-02", "エラー:ねじれ角度の順番が不適", "SWP-B", "N･mm"})
         EXPECT_TRUE(text.contains(t)) << t.toStdString();
+    EXPECT_EQ(report_check::ReportDisagreements(pdf), "");
+    // Every number of the report follows from the inputs it prints, in both units, both
+    // load directions and with moments given.
+    for (const QString slot : {"4", "5"}) {
+        for (const QString units : {"kgf", "si"}) {
+            SCOPED_TRACE((slot + " " + units).toStdString());
+            EXPECT_EQ(RunProgram({"--report", nbd, "--slot", slot, "-o", pdf, "--units", units}).exitCode, 0);
+            EXPECT_EQ(report_check::ReportDisagreements(pdf), "");
+        }
+    }
+    EXPECT_TRUE(report_check::InTable(report_check::LayoutText(pdf, 1, 1), "内径 Di").Agrees(9.8));
     EXPECT_EQ(RunProgram({"--report", nbd}).exitCode, 2);
 }
 

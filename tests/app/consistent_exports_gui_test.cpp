@@ -1,14 +1,16 @@
 // Every print and export is one evaluation of one set of inputs: after edits the user
-// makes by typing, Tab, recall, "適用" and unit switches, each number the report prints
-// follows from the inputs it prints, the saved current case from its own inputs, and the
-// recommended values are those of the case shown.
+// makes by typing, Tab, recall, "適用" and unit switches, each number the report and the
+// data sheet print follows from the inputs they print, the drawing has the printed
+// sizes, the saved current case holds its own inputs' results, and the recommended
+// values are those of the case shown.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QSpinBox>
+#include <QTimer>
 #include <cmath>
 #include <functional>
 
@@ -16,8 +18,12 @@
 #include "core/calc/evaluation.h"
 #include "core/design/design_search.h"
 #include "core/files/case_file.h"
+#include "tests/support/data_sheet_check.h"
+#include "tests/support/dxf_reader.h"
 #include "tests/support/pdf_tools.h"
+#include "tests/support/report_check.h"
 #include "tests/support/vek_test_app.h"
+#include "ui/print/prin.h"
 
 using namespace torsion;
 
@@ -27,6 +33,7 @@ class ConsistentExports : public ::testing::Test {
   protected:
     void SetUp() override {
         app.window->setReportTitleBlock({"品", "TS-1", "山田", "2026-12-08"});
+        app.window->setToolWindows(nullptr, nullptr, &page);
         app.window->show();
         app.window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(app.window.get()));
@@ -50,39 +57,30 @@ class ConsistentExports : public ::testing::Test {
         app.find<QSpinBox>("SpinEdit1")->setValue(slot);
         app.click("SpeedButton6");
     }
-    // The first number after "name = " in text.
-    static double Printed(const QString& text, const QString& name) {
-        const QRegularExpression re(QRegularExpression::escape(name) +
-                                    QStringLiteral(" = (-?[0-9.]+(E-?[0-9]+)?)"));
-        const QRegularExpressionMatch m = re.match(text);
-        EXPECT_TRUE(m.hasMatch()) << name.toStdString();
-        return m.hasMatch() ? m.captured(1).toDouble() : std::nan("");
-    }
-    // The report of the inputs shown, and its trace checked against itself.
-    void ExpectReportAgreesWithItself(const std::string& what) {
+    // The report of the inputs shown agrees with itself; returns what it printed.
+    QString ExpectReportAgreesWithItself(const std::string& what) {
         app.dialogs.saveNames = {app.path("r.pdf")};
         choose("ReportPdf");
-        ASSERT_TRUE(app.dialogs.errors.isEmpty()) << what << app.dialogs.errors.join('\n').toStdString();
-        const QString text = pdf_tools::PdfText(app.path("r.pdf")).simplified();
-        const double E = Printed(text, "E"), d = Printed(text, "d"), D = Printed(text, "D"),
-                     N = Printed(text, "N"), a1 = Printed(text, "a1"), a2 = Printed(text, "a2");
-        const double g = app.window->unitSystem() == UnitSystem::SI ? 1 : 1 / 9.80665;
-        const double k = Printed(text, "k");
-        EXPECT_NEAR(k, E * std::pow(d, 4) / (3667 * D * N + 389 * (a1 + a2)) * g, 1e-5 * k) << what;
-        EXPECT_NEAR(Printed(text, "c"), D / d, 1e-5 * D / d) << what;
-        // The operating point: angles given, so M = φ·k, and the stresses from M.
-        const int at = text.indexOf("作動点のトルク");
-        ASSERT_GE(at, 0) << what;
-        const QString step = text.mid(at);
-        const double phi1 = Printed(step, "φ1"), m1 = Printed(step, "M1"), m2 = Printed(step, "M2");
-        EXPECT_NEAR(m1, phi1 * Printed(step, "k"), 2e-5 * std::max(1.0, m1)) << what;
-        const QString stress = text.mid(text.indexOf("曲げ応力", at));
-        EXPECT_NEAR(Printed(stress, "σ2"), 32 * m2 / (3.14159 * d * d * d), 2e-5 * Printed(stress, "σ2"))
-            << what;
-        // The typed turns are the printed ones.
-        EXPECT_NEAR(N, app.text("Edit19").toDouble(), 1e-12) << what;
+        EXPECT_TRUE(app.dialogs.errors.isEmpty()) << what << app.dialogs.errors.join('\n').toStdString();
+        EXPECT_EQ(report_check::ReportDisagreements(app.path("r.pdf")), "") << what;
+        return report_check::LayoutText(app.path("r.pdf"), 1, 1);
+    }
+    // The data sheet (要目表印刷) of the inputs shown, read while it is open.
+    void ExpectDataSheetAgreesWithItself(const std::string& what) {
+        bool read = false;
+        QTimer::singleShot(0, &page, [&] {
+            EXPECT_EQ(data_sheet_check::DataSheetDisagreements(page, app.materials,
+                                                               app.find<QCheckBox>("soto")->isChecked()),
+                      "")
+                << what;
+            read = true;
+            page.accept();
+        });
+        choose("N5");
+        EXPECT_TRUE(read) << what;
     }
     MainWindowApp app;
+    Tprinform page{app.materials, app.dialogs, app.window.get()};
 };
 
 TEST_F(ConsistentExports, EditSequencesThenEveryExport) {
@@ -120,7 +118,20 @@ TEST_F(ConsistentExports, EditSequencesThenEveryExport) {
     };
     for (const auto& [what, edit] : sequences) {
         edit();
-        ExpectReportAgreesWithItself(what);
+        const QString report = ExpectReportAgreesWithItself(what);
+        // The typed turns are the printed ones.
+        EXPECT_EQ(report_check::InTable(report, "巻数 N").value, app.text("Edit19").toDouble()) << what;
+        ExpectDataSheetAgreesWithItself(what);
+        // The DXF is the spring of the printed sizes.
+        app.dialogs.saveNames = {app.path("s.dxf")};
+        choose("DxfExport");
+        EXPECT_TRUE(app.dialogs.errors.isEmpty()) << what;
+        const auto size = [&](const char* label) { return report_check::InTable(report, label).value; };
+        EXPECT_EQ(dxf_reader::SpringDxfDisagreements(app.path("s.dxf").toStdString(), size("線径 d"),
+                                                     size("平均径 D"), size("巻数 N"), size("腕長 a1"),
+                                                     size("腕長 a2")),
+                  "")
+            << what;
         // The saved current case holds the results of its own inputs.
         app.dialogs.saveNames = {app.path("c.nbd")};
         choose("N3");  // 保存
@@ -132,10 +143,6 @@ TEST_F(ConsistentExports, EditSequencesThenEveryExport) {
         EXPECT_EQ(saved.springConst, fresh.springConst) << what;
         EXPECT_EQ(saved.stress2, fresh.stress2) << what;
         EXPECT_EQ(saved.lifeClass, fresh.lifeClass) << what;
-        // The DXF of the shown inputs is written without a fault.
-        app.dialogs.saveNames = {app.path("s.dxf")};
-        choose("DxfExport");
-        EXPECT_TRUE(app.dialogs.errors.isEmpty()) << what;
     }
 }
 

@@ -9,8 +9,10 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "core/base/number_text.h"
+#include "tests/support/dxf_reader.h"
 #include "tests/support/pdf_tools.h"
+#include "tests/support/reference_picture.h"
+#include "tests/support/report_check.h"
 #include "tests/support/vek_test_app.h"
 #include "ui/main_window/characteristic_page.h"
 #include "ui/main_window/title_block_dialog.h"
@@ -49,7 +51,10 @@ TEST_F(Exports, CsvHoldsTheStoredCasesAndDxfTheCurrentSpring) {
 
     app.dialogs.saveNames = {app.path("spring.dxf")};
     choose("DxfExport");
-    EXPECT_TRUE(bytes("spring.dxf").contains("CENTER"));
+    const DesignCase& c = app.window->cases()[0];
+    EXPECT_EQ(dxf_reader::SpringDxfDisagreements(app.path("spring.dxf").toStdString(), c.wireDia, c.meanDia,
+                                                 c.turns, c.arm1, c.arm2),
+              "");
     EXPECT_TRUE(app.dialogs.errors.isEmpty());
 
     // Cancelled: nothing is written; a name that cannot be written is reported.
@@ -108,12 +113,22 @@ TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
     EXPECT_EQ(app.dialogs.saveInitialNames.last(), "TS-0042.pdf");
     ASSERT_TRUE(app.dialogs.errors.isEmpty()) << app.dialogs.errors.join('\n').toStdString();
     const DesignCase& c = app.window->cases()[0];
-    ExpectReport(app.path("report.pdf"),
-                 {"トーションばね A", "TS-0042", "山田", "2026-12-08", "計算書", "合格", "1/3", "3/3",
-                  "疲れ強さ線図", "k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) × 1/9.80665",
-                  "k = " + QString::fromStdString(FormatGeneral(c.springConst, 6)),
-                  "σ2 = " + QString::fromStdString(FormatGeneral(c.stress2, 6)), "SWP-A", "予想寿命", "3級",
-                  "トルク–角度線図"});
+    ExpectReport(
+        app.path("report.pdf"),
+        {"トーションばね A", "TS-0042", "山田", "2026-12-08", "計算書", "合格", "1/3", "3/3", "疲れ強さ線図",
+         "k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) × 1/9.80665", "SWP-A", "予想寿命", "3級", "トルク–角度線図"});
+    // Its numbers: the results of the case shown, each following from the printed inputs.
+    EXPECT_EQ(report_check::ReportDisagreements(app.path("report.pdf")), "");
+    const QString page = report_check::LayoutText(app.path("report.pdf"), 1, 1);
+    const std::pair<const char*, double> shown[] = {
+        {"ばね定数 k", c.springConst}, {"モーメント M2", c.moment2}, {"曲げ応力 σ2", c.stress2},
+        {"案内棒径", c.guideRodDia},   {"平均径 D", c.meanDia},      {"巻数 N", c.turns}};
+    for (const auto& [label, value] : shown)
+        EXPECT_TRUE(report_check::InTable(page, label).Agrees(value)) << label << " " << value;
+    // The first page as a picture: every box, text and drawing in its place.
+    EXPECT_EQ(reference_picture::PictureDisagreement(pdf_tools::RenderFirstPage(app.path("report.pdf"), 96),
+                                                     "report_first_page.png"),
+              "");
 
     // The printer gets the same pages.
     app.window->setPrinterChooser([&](QPrinter& printer) {
