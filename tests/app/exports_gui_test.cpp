@@ -138,6 +138,7 @@ TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
     });
     choose("ReportPrint");
     ExpectReport(app.path("printed.pdf"), {"TS-0042", "合格", "2/3"});
+    EXPECT_EQ(report_check::ReportDisagreements(app.path("printed.pdf")), "");
     // The verdict is in Japanese; the window's English line is the window's alone.
     EXPECT_FALSE(pdf_tools::PdfText(app.path("report.pdf")).contains("Calculation Success!"));
 }
