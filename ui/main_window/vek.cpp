@@ -29,6 +29,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QUrl>
+#include <cmath>
 
 #include "core/base/file_io.h"
 #include "core/base/number_text.h"
@@ -699,9 +700,14 @@ void Tf_vek::ShowRecalledCase() {
     calculated_ = cases_[0];
     ShowCharacteristics();
     // The case is not read back from the window: a foreign case may show boxes that hold
-    // no number. The moment caption takes its plain form.
+    // no number. The moment caption takes its plain form; the spring index and the
+    // messages of the checks are the case's.
     captionApplied_ = false;
     ShowRecommendedValues();
+    CheckCase();
+    const DesignCase& c = cases_[0];
+    if (c.meanDia != 0 && c.wireDia != 0 && std::isfinite(c.meanDia / c.wireDia))
+        Label28->setText(WindowText("バネ指数=" + FormatGeneral(c.meanDia / c.wireDia, 3)));
 }
 
 void Tf_vek::ShowRecommendedValues() {

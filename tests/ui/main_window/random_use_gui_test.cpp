@@ -5,7 +5,9 @@
 // fails on a message the program does not have, on a table whose bytes do not survive
 // a decode and encode, on a read that does not copy the file over the table, and on a
 // save that reports success with a file that differs from memory or that fails and
-// still changes the file.
+// still changes the file. What the main window shows is checked against the one
+// evaluation of the inputs it shows after every action, and every report and data
+// sheet made against the inputs it prints.
 //
 // TS_RANDOM_SEED and TS_RANDOM_ACTIONS change the run; TS_RANDOM_VERBOSE=1 prints
 // every action as it starts, so the last line before a crash names it.
@@ -20,9 +22,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -30,6 +34,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <array>
 #include <cmath>
@@ -51,14 +56,20 @@
 #include "core/materials/coefficients.h"
 #include "core/materials/material_table.h"
 #include "tests/support/fake_dialogs.h"
+#include "tests/support/pdf_tools.h"
+#include "tests/support/printed_results.h"
 #include "tests/support/typing.h"
 #include "tests/support/visible_state.h"
+#include "ui/common/settings.h"
 #include "ui/editors/u_data_make.h"
 #include "ui/editors/u_keisuu_make.h"
+#include "ui/main_window/characteristic_page.h"
 #include "ui/main_window/history_grid.h"
+#include "ui/main_window/title_block_dialog.h"
 #include "ui/main_window/vek.h"
 #include "ui/print/prin.h"
 #include "ui/print/window_print.h"
+#include "ui/search/design_search_window.h"
 
 using namespace torsion;
 
@@ -123,6 +134,26 @@ bool IsProgramMessage(const QString& m, const MessageRules& rules) {
         QStringLiteral("本当に現在のデーターNo.の内容を消去"),
         QStringLiteral("履歴が保存されていません。保存しますか？"),
         QString::fromUtf8(kNoPrinterQuestion),
+        QString::fromUtf8(kExportRecalculatedNote),
+        QStringLiteral("この寸法のばねは図にできません"),
+        // The design search's refusals of its requirement.
+        QStringLiteral("材料が選ばれていません"),
+        QStringLiteral("必要トルク M2 は正の数にしてください"),
+        QStringLiteral("ねじれ角 φ2 は正の数にしてください"),
+        QStringLiteral("ねじれ角 φ1 が数ではありません"),
+        QStringLiteral("ねじれ角 φ1 は φ2 以下にしてください"),
+        QStringLiteral("M2 の許容差は 0 以上 100 未満の % で指定してください"),
+        QStringLiteral("腕の長さは 0 以上にしてください"),
+        QStringLiteral("巻数の範囲は 0 ≦ 最小 ≦ 最大 ≦ 10000 にしてください"),
+        QStringLiteral("巻数の端数は 0 以上 1 未満にしてください"),
+        QStringLiteral("巻数が 0 です"),
+        QStringLiteral("外径の上限は 0（制限なし）以上にしてください"),
+        QStringLiteral("案内棒径は 0 以上にしてください"),
+        QStringLiteral("コイル径の刻みは 0.001 mm 以上 100 mm 以下にしてください"),
+        QStringLiteral("探索範囲が広すぎます（コイル径の刻みを大きくしてください）"),
+        QStringLiteral("材料表に探索できる材料がありません"),
+        QStringLiteral("選んだ材料は材料表にありません"),
+        QStringLiteral("選んだ材料には使える線径がありません"),
     };
     if (fixed.contains(m)) return true;
     const auto options = QRegularExpression::DotMatchesEverythingOption;
@@ -134,6 +165,8 @@ bool IsProgramMessage(const QString& m, const MessageRules& rules) {
     static const QRegularExpression overwrite(
         QStringLiteral("^番号 ([0-9]+) には計算結果が記憶されています。上書きしますか？$"));
     if (overwrite.match(m).hasMatch()) return true;
+    static const QRegularExpression missingRecent(
+        QStringLiteral("^ファイル (.*) が見つかりません。最近使ったファイルから外します。$"), options);
     static const QRegularExpression foreignCases(
         QStringLiteral("^ファイル (.*) は履歴ファイルではない可能性があります。読み込みますか？$"), options);
     for (const QRegularExpression* typed : {&notFloat, &notInteger}) {
@@ -143,7 +176,7 @@ bool IsProgramMessage(const QString& m, const MessageRules& rules) {
             if (ThroughUtf8(t) == match.captured(1)) return true;
         return false;
     }
-    for (const QRegularExpression* file : {&cannotOpen, &cannotCreate, &foreignCases}) {
+    for (const QRegularExpression* file : {&cannotOpen, &cannotCreate, &foreignCases, &missingRecent}) {
         const auto match = file->match(m);
         if (match.hasMatch()) return rules.paths.contains(match.captured(1));
     }
@@ -542,6 +575,9 @@ class RandomSession {
             ++kinds[m.toStdString()];
         }
         kinds["(calculations that reached the checks: " + std::to_string(calculationsChecked_) + ")"] = 0;
+        kinds["(reports and data sheets checked: " + std::to_string(printoutsChecked_) + ")"] = 0;
+        kinds["(calculations after which the wire list showed another diameter: " +
+              std::to_string(wireListMoved_) + ")"] = 0;
         kinds[active_ ? "(focus moves between controls)" : "(window never active: no focus moves)"] = 0;
         return kinds;
     }
@@ -608,6 +644,16 @@ class RandomSession {
             {"type a coefficient", 4, &RandomSession::typeCoefficient},
             {"set the coefficients", 3, &RandomSession::setCoefficients},
             {"restart on damaged data files", 1, &RandomSession::restart},
+            {"report as PDF", 1, &RandomSession::reportPdf},
+            {"data sheet", 1, &RandomSession::dataSheet},
+            {"export CSV or DXF", 1, &RandomSession::exportFile},
+            {"design search", 1, &RandomSession::designSearch},
+            {"tolerance grade", 1, &RandomSession::toleranceGrade},
+            {"recent file", 1, &RandomSession::recentFile},
+            {"title block", 1, &RandomSession::titleBlock},
+            {"turns, Tab, Ctrl+S, report", 1, &RandomSession::turnsTabSaveReport},
+            {"store, change, recall", 1, &RandomSession::storeChangeRecall},
+            {"full-width digits then calculate", 1, &RandomSession::fullWidthDigits},
         };
         return list;
     }
@@ -677,7 +723,14 @@ class RandomSession {
             return;
         }
         const std::optional<QStringList> wrong = ResultsDisagreeing(*main_, kCheckCaptions, rodAngle_);
-        if (!wrong) {
+        // A derived angle or moment that is no number shows as an empty box, which no
+        // calculation reads back.
+        const bool emptyResult =
+            std::any_of(InputControls().begin(), InputControls().end(),
+                        [&now](const QString& name) { return now.shown.at(name).isEmpty(); });
+        if (!wrong && emptyResult) {
+            calculated_.reset();
+        } else if (!wrong) {
             fail("the inputs of a calculation without error do not read as a case");
         } else {
             for (const QString& line : *wrong) fail("shown: " + line.toStdString());
@@ -755,6 +808,7 @@ class RandomSession {
         kinds_ = KindIndex{};
         coefficients_ = CoefficientRecord{};
         main_ = std::make_unique<Tf_vek>(materials_, kinds_, coefficients_, dialogs_, folder_.path());
+        main_->setSettings(settings_);
         dataMake_ = new Tdata_make(materials_, dialogs_, main_.get());
         keisuu_ = new Tkeisuu_make(coefficients_, dialogs_, folder_.path(), main_.get());
         printPage_ = new Tprinform(materials_, dialogs_, main_.get());
@@ -870,13 +924,29 @@ class RandomSession {
         calculated_.reset();
         const Bytes table = MaterialBytes(materials_);
         if (dialogs_.errors.size() != errorsBefore || table != listedTable_) return;
+        // On a damaged table the wire list, refilled after the calculation, may show
+        // another diameter than the one calculated (an open fault, counted in the
+        // summary): nothing on screen is then checked against it.
+        try {
+            if (ParseNumber(mainChild<QComboBox>(QStringLiteral("ComboBox6"))->currentText().toStdString()) !=
+                main_->cases()[0].wireDia) {
+                ++wireListMoved_;
+                return;
+            }
+        } catch (const CommandError&) {
+            ++wireListMoved_;
+            return;
+        }
         calculated_ = SnapshotOf(*main_);
         calculatedTable_ = table;
     }
     void diameterSwitch() {
         QTest::mouseClick(mainChild<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     }
-    void angleLoadSwitch() { menuItem("dlcheng")->trigger(); }
+    void angleLoadSwitch() {
+        menuItem("dlcheng")->trigger();
+        calculated_.reset();  // the shown numbers are now read the other way round
+    }
     void switchUnit() { menuItem(main_->unitSystem() == UnitSystem::SI ? "UnitKgf" : "UnitSI")->trigger(); }
 
     void toggleCheckBox() {
@@ -995,13 +1065,17 @@ class RandomSession {
 
     // The first min(size, 6944) bytes of a readable file replace the table's; a file
     // that cannot be read changes nothing and is reported.
-    void readCaseFileNamed(const QString& name) {
+    void readCaseFileNamed(const QString& name, QAction* command = nullptr) {
         detail_ += " " + QFileInfo(name).fileName().toStdString();
         const Bytes before = CaseBytes(main_->cases());
         const std::optional<Bytes> file = name.isEmpty() ? std::nullopt : FileBytes(name);
         const int errors = static_cast<int>(dialogs_.errors.size());
-        if (!name.isEmpty()) dialogs_.openNames.push_back(name);
-        menuItem("Edit2")->trigger();
+        if (command != nullptr) {
+            command->trigger();  // a recent file: no dialog
+        } else {
+            if (!name.isEmpty()) dialogs_.openNames.push_back(name);
+            menuItem("Edit2")->trigger();
+        }
         calculated_.reset();  // the window shows the case read, with the results it holds
         const Bytes after = CaseBytes(main_->cases());
         if (file) {
@@ -1074,6 +1148,264 @@ class RandomSession {
         if (closed && unsaved && answer < 2) fail("the window closed although the question was not answered");
         if (!closed && !unsaved) fail("the window stayed open with nothing unsaved");
         if (closed) activate();
+    }
+
+    // ---- printouts and exports ---------------------------------------------------------
+
+    // The next modal dialog is handled by `handle` once it is up; nothing is done when
+    // the command ends without one.
+    void onModal(std::function<void(QWidget*)> handle) {
+        auto pending = std::make_shared<bool>(true);
+        pendingModal_ = pending;
+        QTimer::singleShot(0, [pending, handle] {
+            if (!*pending) return;
+            *pending = false;
+            if (QWidget* modal = QApplication::activeModalWidget()) handle(modal);
+        });
+    }
+    void endModal() {
+        if (pendingModal_) *pendingModal_ = false;
+        if (QApplication::activeWindow() != main_.get()) activate();
+    }
+
+    // The title block: typed key by key, then confirmed or cancelled.
+    void fillTitleBlock(QWidget* modal) {
+        auto* dialog = qobject_cast<TitleBlockDialog*>(modal);
+        if (dialog == nullptr) {
+            fail("the title block was not asked for with its dialog");
+            modal->close();
+            return;
+        }
+        for (const char* name : {"productEdit", "drawingNoEdit", "designerEdit", "dateEdit"})
+            if (chance(50))
+                TypeOver(dialog->findChild<QLineEdit*>(QString::fromLatin1(name)),
+                         pick({QStringLiteral("試作ばね"), QStringLiteral("ＴＳ－００４２"), QString(),
+                               QStringLiteral("山田　太郎"), QStringLiteral("2026-12-08"),
+                               QStringLiteral("ｺｲﾙ 12.5"), QStringLiteral("😀 ばね")}));
+        if (chance(85))
+            dialog->accept();
+        else
+            dialog->reject();
+    }
+
+    void titleBlock() {
+        onModal([this](QWidget* modal) { fillTitleBlock(modal); });
+        menuItem("ReportTitle")->trigger();
+        endModal();
+    }
+
+    // "計算書 PDF 出力" into the scratch folder: every result it prints follows from the
+    // inputs it prints.
+    void reportPdf() {
+        const QString name = path(QStringLiteral("report.pdf"));
+        QFile::remove(name);
+        const auto errors = dialogs_.errors.size();
+        dialogs_.saveNames.push_back(name);
+        onModal([this](QWidget* modal) { fillTitleBlock(modal); });
+        menuItem("ReportPdf")->trigger();
+        endModal();
+        if (dialogs_.errors.size() != errors || !QFileInfo::exists(name)) return;
+        ++printoutsChecked_;
+        for (const QString& line : printed::ReportDisagreeing(pdf_tools::PdfText(name), materials_))
+            fail("report: " + line.toStdString());
+    }
+
+    // "要目表印刷": the page's table and labels follow from the inputs they print. The
+    // sheet says neither the input mode nor the load direction: the window does.
+    void dataSheet() {
+        const bool momentsGiven = !mainChild(QStringLiteral("Edit4"))->isEnabled();
+        const bool outward = mainChild<QCheckBox>(QStringLiteral("soto"))->isChecked();
+        double angle = 0;
+        try {
+            angle = ParseNumber(mainChild(QStringLiteral("Edit5"))->text().toStdString());
+        } catch (const CommandError&) {
+        }
+        onModal([=, this](QWidget* modal) {
+            if (modal != printPage_) {
+                fail("the data sheet did not come up");
+            } else if (MaterialBytes(materials_) == listedTable_) {
+                ++printoutsChecked_;
+                for (const QString& line :
+                     printed::DataSheetDisagreeing(*modal, materials_, momentsGiven, outward, angle))
+                    fail("data sheet: " + line.toStdString());
+            }
+            static_cast<QDialog*>(modal)->reject();
+        });
+        menuItem("N5")->trigger();
+        endModal();
+    }
+
+    void exportFile() {
+        const bool csv = chance(50);
+        const QString name = chance(15) ? path(QStringLiteral("plainfile/x.out"))
+                                        : path(csv ? QStringLiteral("履歴.csv") : QStringLiteral("ばね.dxf"));
+        detail_ = csv ? " CSV" : " DXF";
+        QFile::remove(name);
+        const auto errors = dialogs_.errors.size();
+        dialogs_.saveNames.push_back(name);
+        menuItem(csv ? "CsvExport" : "DxfExport")->trigger();
+        const std::optional<Bytes> written = FileBytes(name);
+        if ((dialogs_.errors.size() == errors) != written.has_value())
+            fail("an export reported no error without a file, or an error with one");
+        if (!csv || !written) return;
+        // A line for each stored case, and none for the others.
+        const QByteArray text(reinterpret_cast<const char*>(written->data()),
+                              static_cast<qsizetype>(written->size()));
+        for (int slot = 1; slot <= kHistorySlots; ++slot)
+            if (text.contains("\r\n" + QByteArray::number(slot) + ',') != (main_->cases()[slot].used == 1))
+                fail("the CSV's line of slot " + std::to_string(slot) + " does not follow the slot");
+    }
+
+    // "設計探索": search (or cancel it), sort, apply a row or close.
+    void designSearch() {
+        menuItem("designSearchItem")->trigger();
+        DesignSearchWindow* search = main_->designSearchWindow();
+        if (search == nullptr) return fail("no design search window");
+        const auto button = [search](const char* name) {
+            return search->findChild<QPushButton*>(QString::fromLatin1(name));
+        };
+        if (chance(40)) QTest::mouseClick(button("fromCaseButton"), Qt::LeftButton);
+        if (chance(40)) {
+            const QString box = pick({QStringLiteral("moment2Edit"), QStringLiteral("angle2Edit"),
+                                      QStringLiteral("toleranceEdit"), QStringLiteral("arm1Edit"),
+                                      QStringLiteral("stepEdit")});
+            detail_ += " " + box.toStdString();
+            typeInto(search->findChild<QLineEdit*>(box),
+                     chance(70) ? QString::number(1 + rng_() % 60) : HostileText(rng_));
+        }
+        QTest::mouseClick(button("searchButton"), Qt::LeftButton);
+        if (chance(20)) QTest::mouseClick(button("cancelButton"), Qt::LeftButton);
+        if (!QTest::qWaitFor([search] { return !search->searchRunning(); }, 120000))
+            return fail("the search did not end");
+        auto* table = search->findChild<QTableWidget*>(QStringLiteral("resultTable"));
+        detail_ += " " + std::to_string(table->rowCount()) + " rows";
+        if (table->rowCount() > 0 && chance(50)) {
+            const int column = static_cast<int>(rng_() % table->columnCount());
+            QTest::mouseClick(table->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                              QPoint(table->horizontalHeader()->sectionViewportPosition(column) + 4, 4));
+        }
+        if (table->rowCount() > 0 && chance(70)) {
+            table->setCurrentCell(static_cast<int>(rng_() % table->rowCount()), 1);
+            const auto errors = dialogs_.errors.size();
+            QTest::mouseClick(button("applyButton"), Qt::LeftButton);
+            // The applied spring is calculated: the window shows its results.
+            noteCalculation(errors);
+            rodAngle_.reset();
+        } else if (chance(50)) {
+            search->close();
+        }
+        activate();
+    }
+
+    void toleranceGrade() {
+        auto* grade = main_->characteristicPage()->findChild<QComboBox*>(QStringLiteral("GradeBox"));
+        grade->setCurrentIndex(static_cast<int>(rng_() % grade->count()));
+    }
+
+    // ファイル → 最近使ったファイル: a file read or saved before, which may be gone.
+    void recentFile() {
+        const QList<QAction*> recent =
+            main_->menuBar()->findChildren<QAction*>(QRegularExpression(QStringLiteral("^RecentFile\\d+$")));
+        if (recent.isEmpty()) return;
+        QAction* item = recent[static_cast<int>(rng_() % recent.size())];
+        const QString name = item->data().toString();
+        if (chance(20)) QFile::remove(name);
+        dialogs_.answeredPaths << name;
+        if (!QFileInfo(name).isFile()) {
+            const auto informations = dialogs_.informations.size();
+            const Bytes before = CaseBytes(main_->cases());
+            item->trigger();
+            if (dialogs_.informations.size() != informations + 1 || CaseBytes(main_->cases()) != before)
+                fail("a recent file that is gone was read or not reported");
+            return;
+        }
+        readCaseFileNamed(name, item);
+    }
+
+    // Issue sequences: a changed turns left with Tab, saved with Ctrl+S and reported;
+    // the saved current case holds the results of its own inputs.
+    void turnsTabSaveReport() {
+        activate();
+        const bool keys = active_ && QApplication::activeWindow() == main_.get();
+        if (chance(60)) typeSpring();
+        QLineEdit* turns = mainChild(QStringLiteral("Edit19"));
+        if (keys) turns->setFocus(Qt::MouseFocusReason);
+        typeInto(turns, QString::number(1 + rng_() % 80 / 8.0));
+        if (keys) QTest::keyClick(turns, Qt::Key_Tab);
+        const QString name = path(QStringLiteral("sequence.nbd"));
+        const auto errors = dialogs_.errors.size();
+        dialogs_.saveNames.push_back(name);
+        if (keys) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus != nullptr ? focus : main_.get(), Qt::Key_S, Qt::ControlModifier);
+            if (dialogs_.errors.size() == errors && !dialogs_.saveNames.empty())
+                return fail("Ctrl+S did not ask for a file name");
+        } else {
+            menuItem("N3")->trigger();
+        }
+        if (dialogs_.errors.size() == errors) {
+            const std::optional<Bytes> file = FileBytes(name);
+            if (!file || file->size() != kCaseTableSize) return fail("Ctrl+S wrote no case file");
+            const DesignCase saved = DecodeDesignCase(file->data());
+            try {
+                const DesignCase fresh = EvaluateDesign(saved, materials_).design;
+                if (std::memcmp(&fresh.springConst, &saved.springConst, sizeof(double)) != 0 ||
+                    std::memcmp(&fresh.stress2, &saved.stress2, sizeof(double)) != 0 ||
+                    fresh.lifeClass != saved.lifeClass)
+                    fail("the saved current case holds results of other inputs");
+            } catch (const CommandError&) {
+            }
+        }
+        reportPdf();
+    }
+
+    // A spring typed as a designer would, key by key, and calculated.
+    void typeSpring() {
+        const auto number = [this](int from, int to) {
+            return QString::number(from + rng_() % (to - from + 1));
+        };
+        const bool anglesGiven = mainChild(QStringLiteral("Edit4"))->isEnabled();
+        const std::pair<const char*, QString> boxes[] = {
+            {"Edit18", number(4, 30)},
+            {"Edit12", number(5, 40)},
+            {"Edit13", number(5, 40)},
+            {anglesGiven ? "Edit4" : "Edit6", number(1, 20)},
+            {anglesGiven ? "Edit5" : "Edit7", number(21, 60)},
+        };
+        for (const auto& [name, text] : boxes) TypeOver(mainChild(QString::fromLatin1(name)), text);
+        calculate();
+    }
+
+    // A case stored, another calculated, the first recalled: the window shows the first
+    // again, captions included.
+    void storeChangeRecall() {
+        calculate();
+        store();
+        if (chance(50))
+            chooseListEntry();
+        else
+            typeMainBox();
+        calculate();
+        recall();
+    }
+
+    // A number typed in full-width digits, key by key (one input-method commit per
+    // character), then "計算": the box holds its half-width digits and the results follow.
+    void fullWidthDigits() {
+        const QString name =
+            pick({QStringLiteral("Edit18"), QStringLiteral("Edit19"), QStringLiteral("Edit4"),
+                  QStringLiteral("Edit5"), QStringLiteral("Edit12")});
+        QLineEdit* box = mainChild(name);
+        if (!box->isEnabled()) return;
+        const QString half = QString::number(1 + rng_() % 400 / 8.0);
+        QString full;
+        for (const QChar ch : half) full += ch == u'.' ? QChar(u'．') : QChar(ch.unicode() - u'0' + u'０');
+        detail_ = " " + name.toStdString();
+        if (active_) box->setFocus(Qt::MouseFocusReason);
+        typeInto(box, full);
+        if (box->text() != half)
+            fail("'" + full.toStdString() + "' typed shows '" + box->text().toStdString() + "'");
+        calculate();
     }
 
     // ---- material editor ---------------------------------------------------------------
@@ -1266,6 +1598,7 @@ class RandomSession {
     KindIndex kinds_{};
     CoefficientRecord coefficients_{};
     CheckingDialogs dialogs_;
+    Settings settings_{QDir(folder_.path()).filePath(QStringLiteral("settings.ini"))};
     std::unique_ptr<Tf_vek> main_;
     Tdata_make* dataMake_ = nullptr;
     Tkeisuu_make* keisuu_ = nullptr;
@@ -1284,10 +1617,13 @@ class RandomSession {
     };
     std::map<int, Stored> stored_;
     std::optional<double> rodAngle_;  // the φ2 shown before the last calculation
+    std::shared_ptr<bool> pendingModal_;
 
     int index_ = 0;
     int failures_ = 0;
     int calculationsChecked_ = 0;
+    int printoutsChecked_ = 0;
+    int wireListMoved_ = 0;
     std::string current_;
     std::string detail_;
     std::deque<std::string> recent_;
