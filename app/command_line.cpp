@@ -49,7 +49,7 @@ constexpr const char* kProgram = "torsion-spring";
 const char* const kUsage =
     "使い方:\n"
     "  torsion-spring [CASES.nbd]                    ウィンドウで起動 (ケースファイルを開く)\n"
-    "  torsion-spring --calc IN.csv [-o OUT.csv]\n"
+    "  torsion-spring --calc IN.csv [-o OUT.csv] [--grade 1|2|3] [--inertia J] [--frequency Hz]\n"
     "      設計を 1 行ずつ計算 (IN が - なら標準入力)\n"
     "  torsion-spring --csv CASES.nbd [-o OUT.csv] [--units kgf|si]\n"
     "      ケースファイルの履歴を CSV に (UTF-8, BOM 付き)\n"
@@ -60,7 +60,7 @@ const char* const kUsage =
     "      ケース N のばねの 3D モデルを STEP (AP214, mm) か STL (バイナリ) に\n"
     "  torsion-spring --report CASES.nbd [--slot N] -o REPORT.pdf [--units kgf|si]\n"
     "                 [--product 品名] [--drawing-no 図番] [--designer 設計者] [--date 日付]\n"
-    "                 [--grade 1|2|3]   (公差の等級, 既定 2)\n"
+    "                 [--grade 1|2|3] [--inertia J] [--frequency Hz]\n"
     "      ケース N の計算書を PDF に (A4)\n"
     "  torsion-spring --search --moment2 M --angle2 φ [--angle1 φ] [--tolerance %] [--arm1 a] [--arm2 a]\n"
     "                 [--outward 0|1] [--left-hand 0|1] [--turns-min n] [--turns-max n] [--turns-fraction "
@@ -74,10 +74,15 @@ const char* const kUsage =
     "  --materials PATH   材料表 (既定: ユーザーのデータフォルダーの zaidat.dst、\n"
     "                     なければプログラムのフォルダーの zaidat.dst)\n"
     "  -o PATH            出力ファイル (--calc と --csv では既定または - で標準出力)\n"
+    "  --grade 1|2|3      公差の等級 (既定 2): ばらつきの見込み\n"
+    "  --inertia J        腕 2 が動かす部品の慣性モーメント [kg·mm²] (既定: ばね単体)\n"
+    "  --frequency Hz     運転周波数: 固有振動数との比\n"
     "--calc の入力列:\n"
     "  symbol,wire_dia,dia_mode,coil_dia,turns,arm1,arm2,load_mode,value1,value2,outward,left_hand\n"
     "  dia_mode: inner|mean|outer   load_mode: angle (value1,value2 = φ1,φ2 [度]) | moment (M1,M2 [kgf·mm])\n"
     "  outward, left_hand: 0|1. 結果は mm, 度, kgf·mm, kgf/mm² で、最後の列は失敗した行のエラー。\n"
+    "  k_min, k_max, moment2_min, moment2_max: 等級の公差ですべて不利な側のばらつき。natural_freq: 固有\n"
+    "  振動数 [Hz]、freq_ratio: 運転周波数との比、standard_wire: JIS 標準線径なら 1。データがなければ空。\n"
     "終了コード: 0 成功, 1 失敗した行あり, 2 コマンドラインまたはファイルの誤り\n";
 
 // The cycles of each life class, longest first, as its label says.
@@ -88,7 +93,8 @@ const std::vector<std::string> kCommands = {"--calc", "--csv",  "--dxf", "--repo
                                             "--help", "--step", "--stl", "--version"};
 const std::vector<std::string> kValueOptions = {
     "--calc", "--csv", "--dxf", "--report", "--materials", "-o", "--slot", "--units", "--product",
-    "--drawing-no", "--designer", "--date", "--grade", "--step", "--stl", "--state",
+    "--drawing-no", "--designer", "--date", "--grade", "--step", "--stl", "--state", "--inertia",
+    "--frequency",
     // design search
     "--moment2", "--angle2", "--angle1", "--tolerance", "--arm1", "--arm2", "--outward", "--left-hand",
     "--turns-min", "--turns-max", "--turns-fraction", "--any-turns", "--outer-max", "--guide-rod-min",
@@ -211,9 +217,36 @@ class Output {
     std::ofstream device_;
 };
 
+// The tolerance grade of --grade (2 when not given).
+int GradeOption(const Options& options) {
+    const std::string gradeText = options.value("--grade").value_or(std::to_string(kDefaultToleranceGrade));
+    int grade = 0;
+    try {
+        grade = ParseInteger(gradeText);
+    } catch (const CommandError&) {
+    }
+    if (grade < 1 || grade > kToleranceGrades) throw UsageError("--grade は 1 から 3 です: " + gradeText);
+    return grade;
+}
+
+// J of --inertia (kg·mm², 0 or more) and the operating frequency of --frequency (Hz, above 0).
+DynamicsInputs DynamicsOption(const Options& options) {
+    DynamicsInputs in;
+    if (const std::optional<std::string> text = options.value("--inertia")) {
+        in.inertia = ParseNumber(*text);
+        if (!(in.inertia >= 0)) throw UsageError("--inertia は 0 以上の数です: " + *text);
+    }
+    if (const std::optional<std::string> text = options.value("--frequency")) {
+        in.frequency = ParseNumber(*text);
+        if (!(in.frequency > 0)) throw UsageError("--frequency は正の数です: " + *text);
+    }
+    return in;
+}
+
 int RunCalc(const Options& options) {
+    const BatchOptions batch{GradeOption(options), DynamicsOption(options)};
     const MaterialData materials = LoadMaterials(options);
-    BatchCalculator calculator(*materials.table, materials.kinds, materials.symbols);
+    BatchCalculator calculator(*materials.table, materials.kinds, materials.symbols, batch);
     std::ifstream file;
     if (options.input != "-") {
         file.open(options.input, std::ios::binary);
@@ -312,22 +345,16 @@ int RunReport(const Options& options) {
     const bool known = c.materialNo >= 0 && c.materialNo < static_cast<int>(materials.symbols.size());
     const std::string symbol =
         known ? materials.symbols[static_cast<std::size_t>(c.materialNo)] : std::string();
-    const std::string gradeText = options.value("--grade").value_or(std::to_string(kDefaultToleranceGrade));
-    int grade = 0;
-    try {
-        grade = ParseInteger(gradeText);
-    } catch (const CommandError&) {
-    }
-    if (grade < 1 || grade > kToleranceGrades) throw UsageError("--grade は 1 から 3 です: " + gradeText);
     // The slot's inputs evaluated afresh: a file written by an older version may pair
     // them with results of other inputs. The coil diameters are read back as the window
     // reads them: the one of the slot's diameter mode, the other two from it and d (a
     // slot stored before its first calculation holds others).
     DesignCase inputs = c;
     DeriveCoilDiameters(inputs, c.diaMode == 0 ? c.innerDia : c.diaMode == 2 ? c.outerDia : c.meanDia);
+    const EvaluationOptions evaluation{GradeOption(options), DynamicsOption(options)};
     WriteReportPdf(QString::fromStdString(*out),
-                   MakeReportData(EvaluateDesign(inputs, *materials.table), *materials.table, symbol, unit,
-                                  title, grade));
+                   MakeReportData(EvaluateDesign(inputs, *materials.table, evaluation), *materials.table, symbol,
+                                  unit, title));
     return 0;
 }
 

@@ -1,5 +1,6 @@
-// Speed of the characteristic page's core: tolerance lookups, loaded geometry and the
-// texts of the whole page for one calculated case.
+// Speed of the characteristic page's core: tolerance lookups, loaded geometry, the wire
+// lookups, the variation and natural frequency, and the texts of the whole page for one
+// calculated case.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -7,6 +8,8 @@
 #include "core/calc/calculation.h"
 #include "core/tolerances/characteristic_sheet.h"
 #include "core/tolerances/tolerance_table.h"
+#include "core/tolerances/variation.h"
+#include "core/tolerances/wire_table.h"
 
 using namespace torsion;
 
@@ -44,6 +47,27 @@ void BM_ToleranceLookups(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ToleranceLookups);
+
+// The four wire lookups of one case (tolerance, out-of-roundness, tensile strength by the
+// next larger standard diameter, standard diameter) for a diameter between standard sizes.
+void BM_WireLookups(benchmark::State& state) {
+    const auto rows = BuiltInWireRows();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WireDiameterTolerance(rows, "SWP-B", 0.95));
+        benchmark::DoNotOptimize(WireOutOfRoundness(rows, "SWP-B", 0.95));
+        benchmark::DoNotOptimize(JisTensileStrength(rows, "SWP-B", 0.95));
+        benchmark::DoNotOptimize(StandardWireDiameter(rows, "SWP-B", 0.95));
+    }
+}
+BENCHMARK(BM_WireLookups);
+
+// Variation, wire and natural frequency of one case (what an evaluation adds for a grade).
+void BM_ManufacturingCheck(benchmark::State& state) {
+    const auto table = BenchTable();
+    const DesignCase c = CalculatedCase(*table, 5);
+    for (auto _ : state) benchmark::DoNotOptimize(ManufacturingCheckOf(c, *table, 2, {5, 50}));
+}
+BENCHMARK(BM_ManufacturingCheck);
 
 // The whole page for the default case (turns 1.3, no published β2) and for 5 turns.
 void BM_CharacteristicSheet(benchmark::State& state) {

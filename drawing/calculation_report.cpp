@@ -326,11 +326,11 @@ void Trace(Page& page, PageFrame& f) {
 }  // namespace
 
 ReportData MakeReportData(const Evaluation& e, const MaterialTable& table, const std::string& symbol,
-                          UnitSystem unit, const TitleBlock& title, int grade) {
+                          UnitSystem unit, const TitleBlock& title) {
     const DesignCase& c = e.design;
     ReportData r;
-    r.grade = grade;
-    CharacteristicSheet sheet = BuildCharacteristicSheet(c, table, grade, unit);
+    r.grade = e.manufacturing ? e.manufacturing->grade : kDefaultToleranceGrade;
+    CharacteristicSheet sheet = BuildCharacteristicSheet(e, table, unit);
     r.characteristic = std::move(sheet.lines);
     r.plot = sheet.plot;
     r.title = title;

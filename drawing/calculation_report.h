@@ -30,10 +30,11 @@ struct ReportData {
 };
 
 // Everything the report shows of an evaluated case; symbol is its material symbol in
-// UTF-8, grade the tolerance grade (1..3).
+// UTF-8. The tolerances, the variation, the wire and the natural frequency are those of
+// the evaluation's manufacturing check (grade 2 and the spring alone when it has none).
 ReportData MakeReportData(const torsion::Evaluation& e, const torsion::MaterialTable& table,
                           const std::string& symbol, torsion::UnitSystem unit,
-                          const torsion::TitleBlock& title, int grade = torsion::kDefaultToleranceGrade);
+                          const torsion::TitleBlock& title);
 
 // Paints the report on device, which is set to A4 portrait: the case and the drawings
 // on the first page, the trace and the tolerances from the second. Returns false when

@@ -16,60 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "tools/generator_text.h"
 #include "tools/shift_jis.h"
 
 namespace {
 
 using Fields = std::vector<std::string>;
-
-// One CSV record: fields separated by commas, a field in double quotes may hold commas
-// and doubled quotes.
-Fields SplitCsvLine(const std::string& line, int lineNo) {
-    Fields fields;
-    std::string field;
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char ch = line[i];
-        if (quoted) {
-            if (ch == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (ch == '"') {
-                quoted = false;
-            } else {
-                field += ch;
-            }
-        } else if (ch == '"' && field.empty()) {
-            quoted = true;
-        } else if (ch == ',') {
-            fields.push_back(field);
-            field.clear();
-        } else {
-            field += ch;
-        }
-    }
-    if (quoted) throw std::runtime_error("line " + std::to_string(lineNo) + ": unterminated quote");
-    fields.push_back(field);
-    return fields;
-}
-
-// A C++ string literal; every byte outside printable ASCII as a three-digit octal escape.
-std::string Literal(const std::string& bytes) {
-    std::string out = "\"";
-    for (const unsigned char ch : bytes) {
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += static_cast<char>(ch);
-        } else if (ch >= 0x20 && ch < 0x7f) {
-            out += static_cast<char>(ch);
-        } else {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\%03o", ch);
-            out += buf;
-        }
-    }
-    return out + "\"";
-}
 
 std::string Number(const std::string& text, int lineNo, const char* what) {
     if (text.empty()) return "kNoNumber";
@@ -173,8 +125,9 @@ std::string RowLine(const Fields& f, int lineNo) {
     std::ostringstream out;
     out << "    {ToleranceTable::" << entry->second.first << ", " << grade << ", "
         << Bound(f[kLower], f[kLowerInc], lineNo) << ", " << Bound(f[kUpper], f[kUpperInc], lineNo) << ", "
-        << percent << ", " << minAbs << ", " << value << ", RowKind::" << kind << ", " << Literal(f[kSources])
-        << ", " << Literal(ToShiftJis(f[kMatch])) << ", " << Literal(f[kMatch]) << "},\n";
+        << percent << ", " << minAbs << ", " << value << ", RowKind::" << kind << ", "
+        << CppLiteral(f[kSources]) << ", " << CppLiteral(ToShiftJis(f[kMatch])) << ", "
+        << CppLiteral(f[kMatch]) << "},\n";
     return out.str();
 }
 
@@ -189,7 +142,7 @@ std::string Generate(const std::string& path) {
         ++lineNo;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
-        const Fields f = SplitCsvLine(line, lineNo);
+        const Fields f = SplitCsvRecord(line, lineNo);
         if (f.size() != 17)
             throw std::runtime_error("line " + std::to_string(lineNo) + ": expected 17 fields");
         if (lineNo == 1) {

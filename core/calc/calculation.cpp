@@ -77,7 +77,35 @@ OutwardLever OutwardLeverOf(const DesignCase& c) {
     return {arm, Sqrt(Add(Mul(arm, arm), Div(Mul(outer, outer), 4)))};
 }
 
+// The arithmetic of the calculation, which ends the command on a fault, and plain
+// arithmetic, which lets NaN and infinity through for the caller to judge.
+struct CheckedArithmetic {
+    static Real Add(Real a, Real b) { return torsion::Add(a, b); }
+    static Real Mul(Real a, Real b) { return torsion::Mul(a, b); }
+    static Real Div(Real a, Real b) { return torsion::Div(a, b); }
+};
+struct PlainArithmetic {
+    static Real Add(Real a, Real b) { return a + b; }
+    static Real Mul(Real a, Real b) { return a * b; }
+    static Real Div(Real a, Real b) { return a / b; }
+};
+
+// k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) / g in kgf·mm/度.
+template <typename A>
+Real Rate(Real youngModulus, Real d, Real meanDia, Real turns, Real arm1, Real arm2) {
+    const Real d4 = A::Mul(A::Mul(A::Mul(d, d), d), d);
+    const Real coil = A::Add(A::Mul(A::Mul(kCoilTerm, meanDia), turns), A::Mul(kArmTerm, A::Add(arm1, arm2)));
+    return A::Div(A::Div(A::Mul(youngModulus, d4), coil), kGravity);
+}
+
 }  // namespace
+
+double SpringRate(double youngModulus, double wireDia, double meanDia, double turns, double arm1,
+                  double arm2) {
+    const double rate =
+        static_cast<double>(Rate<PlainArithmetic>(youngModulus, wireDia, meanDia, turns, arm1, arm2));
+    return std::isfinite(rate) ? rate : std::nan("");
+}
 
 void InitCurrentCase(DesignCase& c) {
     c.used = 1;
@@ -179,9 +207,7 @@ void CalculateCase(DesignCase& c, const MaterialTable& table) {
     const Real arm2 = c.arm2;
 
     // 1. spring constant
-    const Real d4 = Mul(Mul(Mul(d, d), d), d);
-    const Real coil = Add(Mul(Mul(kCoilTerm, meanDia), c.calcTurns), Mul(kArmTerm, Add(arm1, arm2)));
-    Store(c.springConst, Div(Div(Mul(youngModulus, d4), coil), kGravity));
+    Store(c.springConst, Rate<CheckedArithmetic>(youngModulus, d, meanDia, c.calcTurns, arm1, arm2));
 
     // 2. spring index, 3. stress correction factor
     Store(c.springIndex, Div(meanDia, d));

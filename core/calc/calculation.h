@@ -65,6 +65,12 @@ inline constexpr long double kGuideRodMargin = 0.9L;
 // CalculateCase: all results of the case from its inputs and the material table.
 void CalculateCase(DesignCase& c, const MaterialTable& table);
 
+// The rate formula of CalculateCase: k in kgf·mm/度 of a spring of Young's modulus E
+// (N/mm²), wire diameter d, mean coil diameter D, turns N and arms a1, a2 (mm); NaN where
+// the formula has no finite value (a zero divisor, an overflow).
+double SpringRate(double youngModulus, double wireDia, double meanDia, double turns, double arm1,
+                  double arm2);
+
 // CheckCase: the lines for the message list. error = true means red lines; otherwise
 // the single line "Calculation Success!" in the normal colour.
 struct CheckResult {

@@ -4,15 +4,17 @@
 
 namespace torsion {
 
-Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table) {
+Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
+                          const EvaluationOptions& options) {
     DesignCase c = inputs;
     CalculateCase(c, table);
-    Evaluation e = EvaluationOf(c, table);
+    Evaluation e = EvaluationOf(c, table, options);
     e.guideRodAngle = inputs.angle2;
     return e;
 }
 
-Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table) {
+Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table,
+                        const EvaluationOptions& options) {
     Evaluation e;
     e.design = calculated;
     e.stressRatio = CaseStressCoefficients(calculated, table);
@@ -24,6 +26,8 @@ Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table
         c.inputMode == 1 || c.outward != 0
             ? c.angle2
             : static_cast<double>((c.innerDia - c.guideRodDia / kGuideRodMargin) * 360 * c.turns / c.meanDia);
+    if (options.grade && *options.grade >= 1 && *options.grade <= kToleranceGrades)
+        e.manufacturing = ManufacturingCheckOf(e.design, table, *options.grade, options.dynamics);
     return e;
 }
 

@@ -5,11 +5,22 @@
 // it was not computed from.
 #pragma once
 
+#include <optional>
+
 #include "core/calc/calculation.h"
 #include "core/calc/design_case.h"
 #include "core/materials/material_table.h"
+#include "core/tolerances/variation.h"
 
 namespace torsion {
+
+// What an evaluation looks at besides the calculation: with a tolerance grade (1..3), the
+// variation of the characteristic, the wire and the natural frequency (with the J and
+// operating frequency given).
+struct EvaluationOptions {
+    std::optional<int> grade;
+    DynamicsInputs dynamics;
+};
 
 struct Evaluation {
     // The inputs with every result, the recommended values (maxAngle, maxMoment,
@@ -20,16 +31,20 @@ struct Evaluation {
     // The φ2 the guide-rod formula took: with moments given, the angle the case held
     // before the calculation derived the angles from the moments.
     double guideRodAngle = 0;
+    // Filled when a grade was asked for (and it is 1..3).
+    std::optional<ManufacturingCheck> manufacturing;
 };
 
 // Calculates a copy of the inputs and evaluates it. A fault of the arithmetic throws
 // CommandError.
-Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table);
+Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
+                          const EvaluationOptions& options = {});
 
 // The evaluation of a case whose results are already calculated (a case just calculated
 // in place, a recalled slot, a case from a file): nothing is calculated again. With
 // moments given, guideRodAngle is the angle from which guideRodDia follows.
-Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table);
+Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table,
+                        const EvaluationOptions& options = {});
 
 // True when two cases have the same inputs: material, wire and coil diameters, turns,
 // arms, flags, the input mode and the operating point that mode gives.

@@ -1,6 +1,7 @@
 // Designs given as comma-separated rows, calculated as the main window does.
 #include "core/design/batch_calculation.h"
 
+#include <cmath>
 #include <istream>
 #include <limits>
 #include <ostream>
@@ -63,6 +64,13 @@ constexpr std::string_view kResultColumns[] = {"inner_dia[mm]",
                                                "guide_rod_dia[mm]",
                                                "life_class",
                                                "life",
+                                               "k_min[kgf*mm/deg]",
+                                               "k_max[kgf*mm/deg]",
+                                               "moment2_min[kgf*mm]",
+                                               "moment2_max[kgf*mm]",
+                                               "natural_freq[Hz]",
+                                               "freq_ratio",
+                                               "standard_wire",
                                                "checks",
                                                "error"};
 constexpr std::size_t kResultCount = std::size(kResultColumns);
@@ -70,8 +78,8 @@ constexpr std::size_t kResultCount = std::size(kResultColumns);
 }  // namespace
 
 BatchCalculator::BatchCalculator(const MaterialTable& table, const KindIndex& index,
-                                 std::vector<std::string> symbols)
-    : table_(table), index_(index) {
+                                 std::vector<std::string> symbols, BatchOptions options)
+    : table_(table), index_(index), options_(options) {
     // Only records that the lists offer can be chosen; the first of equal symbols wins,
     // as it comes first in its list.
     for (int n = 0; n < kMaterialRecords && n < static_cast<int>(symbols.size()); ++n) {
@@ -126,11 +134,14 @@ BatchDesign BatchCalculator::DesignOf(const std::vector<std::string_view>& field
 }
 
 BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
-    BatchResult r{design.start, {}};
+    BatchResult r{design.start, {}, std::nullopt};
     ReadDiameters(r.c, table_, index_, design.inputs);
     ReadOperatingInputs(r.c, design.inputs);
-    Evaluation e = EvaluateDesign(r.c, table_);
-    if (r.c.inputMode != 1) {
+    // The manufacturing check of the options goes with the evaluation that is kept.
+    const EvaluationOptions checked{options_.grade, options_.dynamics};
+    const bool anglesGiven = r.c.inputMode == 1;
+    Evaluation e = EvaluateDesign(r.c, table_, anglesGiven ? checked : EvaluationOptions{});
+    if (!anglesGiven) {
         // The window's angle boxes now show the angles of the moments; the next "計算"
         // reads them back, so the guide rod follows the moments.
         WindowInputs again = design.inputs;
@@ -139,10 +150,11 @@ BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
         r.c = e.design;
         ReadDiameters(r.c, table_, index_, again);
         ReadOperatingInputs(r.c, again);
-        e = EvaluateDesign(r.c, table_);
+        e = EvaluateDesign(r.c, table_, checked);
     }
     r.c = e.design;
     r.checks = std::move(e.checks);
+    r.manufacturing = std::move(e.manufacturing);
     return r;
 }
 
@@ -177,6 +189,18 @@ bool BatchCalculator::CalculateLine(std::string_view line, std::string& out) {
         out += std::to_string(c.lifeClass);
         out += ',';
         out += LifeLabel(c.lifeClass);
+        out += ',';
+        // A grade outside 1..3 has no check: its fields stay empty.
+        const ManufacturingCheck m = r.manufacturing.value_or(ManufacturingCheck{});
+        const CharacteristicVariation& v = m.variation;
+        for (double value :
+             {v.rateWorst.low, v.rateWorst.high, v.moments[1].worst.low, v.moments[1].worst.high,
+              m.dynamics.naturalFrequency, m.dynamics.frequencyRatio}) {
+            if (std::isfinite(value)) AppendRoundTrip(out, value);
+            out += ',';
+        }
+        if (m.wire.standard.state != StandardWireState::Unknown)
+            out += m.wire.standard.state == StandardWireState::Standard ? '1' : '0';
         out += ',';
         std::string checks;
         for (const std::string& text : r.checks.lines) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -15,6 +16,8 @@
 #include "core/calc/design_case.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
+#include "core/tolerances/tolerance_table.h"
+#include "core/tolerances/variation.h"
 
 namespace torsion {
 
@@ -36,13 +39,23 @@ struct BatchDesign {
 struct BatchResult {
     DesignCase c;
     CheckResult checks;
+    std::optional<ManufacturingCheck> manufacturing;  // of the options' grade
+};
+
+// What every row is checked for besides the calculation: the tolerance grade of the
+// variation columns (k_min, k_max, the range of M2) and the J and operating frequency of
+// the natural-frequency columns.
+struct BatchOptions {
+    int grade = kDefaultToleranceGrade;
+    DynamicsInputs dynamics;
 };
 
 class BatchCalculator {
   public:
     // symbols holds the symbol of every record as the symbol list shows it (UTF-8),
     // indexed by record number; a row names its material by that text.
-    BatchCalculator(const MaterialTable& table, const KindIndex& index, std::vector<std::string> symbols);
+    BatchCalculator(const MaterialTable& table, const KindIndex& index, std::vector<std::string> symbols,
+                    BatchOptions options = {});
 
     // The window's inputs for the fields of a row; throws CommandError naming the fault.
     BatchDesign DesignOf(const std::vector<std::string_view>& fields) const;
@@ -53,14 +66,18 @@ class BatchCalculator {
     BatchResult Calculate(const BatchDesign& design) const;
 
     // The output heading (no line end) and one output line (with its "\n") per input
-    // line: the input fields, then the results, the checks and the error text.
-    // Returns false when the row failed; its result columns are then empty.
+    // line: the input fields, then the results, the variation of k and M2 (worst case),
+    // the natural frequency, its ratio to the operating frequency and the standard-wire
+    // flag (1, 0, or empty where the data does not say), the checks and the error text.
+    // A figure without data is an empty field. Returns false when the row failed; its
+    // result columns are then empty.
     static std::string OutputHeader();
     bool CalculateLine(std::string_view line, std::string& out);
 
   private:
     const MaterialTable& table_;
     const KindIndex& index_;
+    BatchOptions options_;
     std::unordered_map<std::string, int> recordBySymbol_;
     std::array<std::vector<std::string>, kMaterialRecords> diameterTexts_;
     std::vector<std::string_view> fields_;

@@ -12,8 +12,10 @@
 #include "core/base/unit_text.h"
 #include "core/base/units.h"
 #include "core/calc/design_case.h"
+#include "core/calc/evaluation.h"
 #include "core/materials/material_table.h"
 #include "core/tolerances/tolerance_table.h"
+#include "core/tolerances/variation.h"
 
 namespace torsion {
 
@@ -46,9 +48,18 @@ struct CharacteristicSheet {
     CharacteristicPlot plot;
 };
 
-// From the results of the last calculation held in c.
-CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const MaterialTable& table, int grade,
-                                             UnitSystem unit,
+// From an evaluation of a calculated case, for the grade of its manufacturing check (the
+// default grade, and the spring alone, when it has none).
+CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const MaterialTable& table, UnitSystem unit,
                                              std::span<const ToleranceRow> rows = BuiltInToleranceRows());
+// The same for the results of the last calculation held in c, evaluated for the grade
+// and the page's J and operating frequency.
+CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const MaterialTable& table, int grade,
+                                             UnitSystem unit, const DynamicsInputs& dynamics = {});
+
+// The lines of the variation, the wire and the dynamics (part of the sheet, after the
+// tolerances), appended to lines.
+void AppendManufacturingLines(std::vector<SheetLine>& lines, const ManufacturingCheck& check,
+                              UnitSystem unit);
 
 }  // namespace torsion

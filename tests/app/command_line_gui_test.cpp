@@ -159,6 +159,26 @@ TEST_F(CommandLineProgram, CalcWritesEveryRowAndFailsWhenOneFailed) {
     EXPECT_EQ(good.out.count('\n'), 2);
 }
 
+// The grade, J and operating frequency reach the variation and frequency columns.
+TEST_F(CommandLineProgram, CalcTakesGradeInertiaAndFrequency) {
+    const QByteArray row = "SWP-B,1,mean,10,5,15,20,angle,30,60,0,0\n";
+    const ProgramRun plain = RunProgram({"--calc", "-"}, row);
+    const ProgramRun driven =
+        RunProgram({"--calc", "-", "--grade", "1", "--inertia", "5", "--frequency", "50"}, row);
+    ASSERT_EQ(driven.exitCode, 0) << driven.err.toStdString();
+    const QStringList header = plain.out.section('\n', 0, 0).split(',');
+    const QStringList a = plain.out.section('\n', 1, 1).split(','),
+                      b = driven.out.section('\n', 1, 1).split(',');
+    auto at = [&](const QStringList& fields, const char* column) {
+        return fields.value(header.indexOf(column));
+    };
+    EXPECT_NE(at(a, "k_max[kgf*mm/deg]"), at(b, "k_max[kgf*mm/deg]"));  // grade 2 and grade 1
+    EXPECT_GT(at(a, "natural_freq[Hz]").toDouble(), 10 * at(b, "natural_freq[Hz]").toDouble());
+    EXPECT_EQ(at(a, "freq_ratio"), QString());
+    EXPECT_NEAR(at(b, "freq_ratio").toDouble(), at(b, "natural_freq[Hz]").toDouble() / 50, 1e-9);
+    EXPECT_EQ(at(b, "standard_wire"), QStringLiteral("1"));
+}
+
 TEST_F(CommandLineProgram, WrongCommandLinesAndFilesEndWithStatusTwo) {
     const QString in = write("in.csv", "SWP-B,1,mean,10,1.3,15,20,angle,30,35,0,0\n");
     struct Case {
@@ -174,6 +194,9 @@ TEST_F(CommandLineProgram, WrongCommandLinesAndFilesEndWithStatusTwo) {
          "ファイル " + dir.filePath("none.dst") + " は開けません"},
         {{"--calc", in, "-o", dir.filePath("no/such/out.csv")},
          "ファイル " + dir.filePath("no/such/out.csv") + " を作成できません"},
+        {{"--calc", in, "--grade", "4"}, "--grade は 1 から 3 です: 4"},
+        {{"--calc", in, "--inertia", "-1"}, "--inertia は 0 以上の数です: -1"},
+        {{"--calc", in, "--frequency", "0"}, "--frequency は正の数です: 0"},
     };
     for (const Case& c : cases) {
         const ProgramRun run = RunProgram(c.arguments);

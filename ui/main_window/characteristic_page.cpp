@@ -3,12 +3,17 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <cmath>
 
+#include "core/base/command_error.h"
+#include "core/base/number_text.h"
 #include "core/tolerances/characteristic_sheet.h"
 #include "drawing/torque_angle_diagram.h"
 #include "ui/common/image_control.h"
+#include "ui/common/number_box.h"
 
 using namespace torsion;
 
@@ -20,6 +25,19 @@ QString Q(const std::string& utf8) {
 
 constexpr int kRowHeight = 15;
 const QColor kHeadingColour(224, 224, 224);
+
+// The number of a box: NaN when empty, not a number or below min (or at it, when the
+// minimum itself is excluded).
+double BoxNumber(const QLineEdit* box, double min, bool minAllowed) {
+    const QString text = box->text().trimmed();
+    if (text.isEmpty()) return kNoNumber;
+    try {
+        const double value = ParseNumber(text.toStdString());
+        return (value > min || (minAllowed && value == min)) && std::isfinite(value) ? value : kNoNumber;
+    } catch (const CommandError&) {
+        return kNoNumber;  // the red text says the box is not used
+    }
+}
 
 }  // namespace
 
@@ -49,7 +67,7 @@ CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* 
 
     CharacteristicTable = new QTableWidget(0, 3, this);
     CharacteristicTable->setObjectName(QStringLiteral("CharacteristicTable"));
-    CharacteristicTable->setGeometry(396, 31, 392, 258);
+    CharacteristicTable->setGeometry(396, 31, 392, 232);
     CharacteristicTable->horizontalHeader()->hide();
     CharacteristicTable->verticalHeader()->hide();
     CharacteristicTable->verticalHeader()->setMinimumSectionSize(kRowHeight);
@@ -63,6 +81,62 @@ CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* 
     CharacteristicTable->setWordWrap(false);
 
     connect(GradeBox, &QComboBox::currentIndexChanged, this, [this](int index) { setGrade(index + 1); });
+
+    // J of the driven part and the operating frequency, under the table.
+    auto addBox = [this](const QString& name, const QString& caption, const QString& unit, int x, int width,
+                         const QString& tip) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(name + QStringLiteral("Label"));
+        label->move(x, 271);
+        label->adjustSize();
+        auto* box = new QLineEdit(this);
+        box->setObjectName(name);
+        box->setGeometry(x + label->width() + 4, 267, width, 21);
+        box->setToolTip(tip);
+        MakeNumberBox(box);
+        auto* unitLabel = new QLabel(unit, this);
+        unitLabel->move(box->geometry().right() + 4, 271);
+        unitLabel->adjustSize();
+        connect(box, &QLineEdit::editingFinished, this, &CharacteristicPage::DynamicsEdited);
+        return box;
+    };
+    InertiaBox = addBox(
+        QStringLiteral("InertiaBox"), QStringLiteral("駆動する部品の J"), QStringLiteral("kg･mm²"), 396, 56,
+        QStringLiteral("腕 2 が動かす部品の、コイル軸まわりの慣性モーメント。空欄ならばね単体"));
+    FrequencyBox = addBox(QStringLiteral("FrequencyBox"), QStringLiteral("運転周波数"), QStringLiteral("Hz"),
+                          620, 48, QStringLiteral("固有振動数と比べる運転の周波数。空欄なら比を示さない"));
+}
+
+DynamicsInputs CharacteristicPage::dynamics() const {
+    return {BoxNumber(InertiaBox, 0, true), BoxNumber(FrequencyBox, 0, false)};
+}
+
+QString CharacteristicPage::inertiaText() const {
+    return InertiaBox->text();
+}
+
+QString CharacteristicPage::frequencyText() const {
+    return FrequencyBox->text();
+}
+
+void CharacteristicPage::setDynamicsTexts(const QString& inertia, const QString& frequency) {
+    InertiaBox->setText(inertia);
+    FrequencyBox->setText(frequency);
+    DynamicsEdited();
+}
+
+void CharacteristicPage::DynamicsEdited() {
+    const DynamicsInputs in = dynamics();
+    // A text that is there but not used is shown in red.
+    auto mark = [](QLineEdit* box, double value) {
+        const bool unused = !box->text().trimmed().isEmpty() && std::isnan(value);
+        const QString style = unused ? QStringLiteral("color: red") : QString();
+        if (box->styleSheet() != style) box->setStyleSheet(style);
+    };
+    mark(InertiaBox, in.inertia);
+    mark(FrequencyBox, in.frequency);
+    if (hasCase_) Fill();
+    emit dynamicsChanged(InertiaBox->text(), FrequencyBox->text());
 }
 
 void CharacteristicPage::ShowCase(const DesignCase& c, UnitSystem unit) {
@@ -89,7 +163,8 @@ void CharacteristicPage::setGrade(int grade) {
 }
 
 void CharacteristicPage::Fill() {
-    const CharacteristicSheet sheet = BuildCharacteristicSheet(case_, materials_, grade_, unit_);
+    const CharacteristicSheet sheet =
+        BuildCharacteristicSheet(EvaluationOf(case_, materials_, {grade_, dynamics()}), materials_, unit_);
     DrawTorqueAngleDiagram(Image3->image(), sheet.plot, Q(MomentUnitText(unit_)));
     Image3->update();
 

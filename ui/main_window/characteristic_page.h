@@ -1,7 +1,8 @@
 // The third page of the main window, "＜　特性・公差　＞": the torque–angle diagram, the
-// tolerances of the chosen grade and the loaded geometry of the case last calculated or
-// recalled. It keeps its own copy of that case, so live updates of the current case do
-// not reach it and a change of grade or unit shows the same case again.
+// tolerances of the chosen grade, the variation they give, the wire, the natural frequency
+// with the J and operating frequency typed on the page, and the loaded geometry of the
+// case last calculated or recalled. It keeps its own copy of that case, so live updates of the current case
+// do not reach it and a change of grade or unit shows the same case again.
 #pragma once
 
 #include <QWidget>
@@ -9,8 +10,10 @@
 #include "core/base/units.h"
 #include "core/calc/design_case.h"
 #include "core/materials/material_table.h"
+#include "core/tolerances/variation.h"
 
 class QComboBox;
+class QLineEdit;
 class QTableWidget;
 class ImageControl;
 
@@ -27,15 +30,26 @@ class CharacteristicPage : public QWidget {
     int grade() const { return grade_; }
     void setGrade(int grade);
 
+    // J of the driven part (kg·mm²) and the operating frequency (Hz) as typed; an empty
+    // box is not given, and so is a text that is no number or out of range (the box then
+    // shows its text in red).
+    torsion::DynamicsInputs dynamics() const;
+    QString inertiaText() const;
+    QString frequencyText() const;
+    void setDynamicsTexts(const QString& inertia, const QString& frequency);
+
     ImageControl* image() const { return Image3; }
     QTableWidget* table() const { return CharacteristicTable; }
     bool hasCase() const { return hasCase_; }
 
   signals:
     void gradeChanged(int grade);
+    // After the user finished editing either box.
+    void dynamicsChanged(const QString& inertia, const QString& frequency);
 
   private:
     void Fill();
+    void DynamicsEdited();
 
     const torsion::MaterialTable& materials_;
     torsion::DesignCase case_{};
@@ -46,4 +60,6 @@ class CharacteristicPage : public QWidget {
     ImageControl* Image3 = nullptr;
     QComboBox* GradeBox = nullptr;
     QTableWidget* CharacteristicTable = nullptr;
+    QLineEdit* InertiaBox = nullptr;    // J of the driven part, kg･mm²
+    QLineEdit* FrequencyBox = nullptr;  // the operating frequency, Hz
 };

@@ -170,6 +170,8 @@ void Tf_vek::setSettings(Settings& settings) {
     }
     FillRecentFilesMenu();
     TabSheet3->setGrade(settings.toleranceGrade());
+    TabSheet3->setDynamicsTexts(settings.stringValue(QStringLiteral("Characteristic/inertia")),
+                                settings.stringValue(QStringLiteral("Characteristic/frequency")));
 }
 
 void Tf_vek::setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* printPage) {

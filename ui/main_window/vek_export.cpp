@@ -91,7 +91,10 @@ Evaluation Tf_vek::ExportEvaluation() {
     // Every print and export is one evaluation of the inputs shown. When the results on
     // screen came from other inputs the user is told which ones are printed.
     const DesignCase shown = ShownInputs();
-    Evaluation e = EvaluateDesign(shown, materials_);
+    const CharacteristicPage* page = characteristicPage();
+    const EvaluationOptions options{page != nullptr ? page->grade() : kDefaultToleranceGrade,
+                                    page != nullptr ? page->dynamics() : DynamicsInputs{}};
+    Evaluation e = EvaluateDesign(shown, materials_, options);
     if (!calculated_ || !SameInputs(*calculated_, shown))
         dialogs_.showInformation(this, QString::fromUtf8(kExportRecalculatedNote));
     return e;
@@ -101,12 +104,11 @@ ReportData Tf_vek::CurrentReport(const Evaluation& e) const {
     const DesignCase& c = e.design;
     const std::vector<std::string> symbols = MaterialSymbolsUtf8(materials_);
     const bool known = c.materialNo >= 0 && c.materialNo < static_cast<int>(symbols.size());
-    // The tolerances of the grade chosen on the characteristic page.
-    const int grade =
-        characteristicPage() != nullptr ? characteristicPage()->grade() : kDefaultToleranceGrade;
+    // The tolerances, variation and natural frequency are those of the evaluation, for the
+    // grade, J and operating frequency of the characteristic page (see ExportEvaluation).
     return MakeReportData(e, materials_,
                           known ? symbols[static_cast<std::size_t>(c.materialNo)] : std::string(),
-                          unitSystem(), reportTitle_.value_or(TitleBlock{}), grade);
+                          unitSystem(), reportTitle_.value_or(TitleBlock{}));
 }
 
 void Tf_vek::ReportTitleClick() {

@@ -250,6 +250,12 @@ void Tf_vek::BuildControls() {
     connect(TabSheet3, &CharacteristicPage::gradeChanged, this, [this](int grade) {
         if (settings_ != nullptr) settings_->setToleranceGrade(grade);
     });
+    connect(TabSheet3, &CharacteristicPage::dynamicsChanged, this,
+            [this](const QString& inertia, const QString& frequency) {
+                if (settings_ == nullptr) return;
+                settings_->setString(QStringLiteral("Characteristic/inertia"), inertia);
+                settings_->setString(QStringLiteral("Characteristic/frequency"), frequency);
+            });
 
     sg1 = new HistoryGrid(page1);
     sg1->setGeometry(0, 0, 795, 292);

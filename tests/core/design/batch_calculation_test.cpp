@@ -216,3 +216,38 @@ TEST_F(BatchTest, OverlongAndNonUtf8LinesAreFailedRows) {
 }
 
 }  // namespace
+
+// The columns of the variation, the natural frequency and the standard wire. Record 3 named
+// SWP-B (E = 200000) with the spring of tests/core/tolerances/variation_test.cpp, which
+// works it by hand with E = 206000: every k and M scales by 200/206, the relative changes
+// stay (+7.8850 % / −7.2709 % for k, M2 8.62939 / 4.45027 → ·200/206), f by √(200/206).
+TEST_F(BatchTest, VariationFrequencyAndStandardWireColumns) {
+    SetShortString((*table)[3].symbol, "SWP-B");
+    const double scale = 200.0 / 206;
+    const double k = 200000.0 / 196965 / kStandardGravity;
+    auto number = [&](const std::vector<std::string>& out, const char* column) {
+        return std::stod(out[Column(column)]);
+    };
+    const auto out = Output("SWX,1,mean,10,5,15,20,angle,30,60,0,0");
+    EXPECT_NEAR(number(out, "k_max[kgf*mm/deg]"), k * 1.078850, 1e-6);
+    EXPECT_NEAR(number(out, "k_min[kgf*mm/deg]"), k * (1 - 0.072709), 1e-6);
+    EXPECT_NEAR(number(out, "moment2_max[kgf*mm]"), 8.62939 * scale, 1e-5);
+    EXPECT_NEAR(number(out, "moment2_min[kgf*mm]"), 4.45027 * scale, 1e-5);
+    EXPECT_NEAR(number(out, "natural_freq[Hz]"), 334.686 * std::sqrt(scale), 2e-3);  // the spring alone
+    EXPECT_EQ(out[Column("freq_ratio")], "");
+    EXPECT_EQ(out[Column("standard_wire")], "1");
+
+    BatchCalculator driven(*table, index, symbols, {2, {5, 50}});
+    std::string line;
+    ASSERT_TRUE(driven.CalculateLine("SWX,1,mean,10,5,15,20,angle,30,60,0,0", line));
+    const std::vector<std::string> withJ = SplitCsvLine(line.substr(0, line.size() - 1));
+    EXPECT_NEAR(number(withJ, "natural_freq[Hz]"), 17.3999 * std::sqrt(scale), 1e-4);
+    EXPECT_NEAR(number(withJ, "freq_ratio"), 17.3999 * std::sqrt(scale) / 50, 1e-5);
+
+    // A material the wire data does not know, without a density: empty fields, never NaN.
+    const auto unknown = Output("SWA,1,mean,10,5,15,20,angle,30,60,0,0");
+    for (const char* column : {"k_min[kgf*mm/deg]", "k_max[kgf*mm/deg]", "moment2_min[kgf*mm]",
+                               "moment2_max[kgf*mm]", "natural_freq[Hz]", "standard_wire"})
+        EXPECT_EQ(unknown[Column(column)], "") << column;
+    EXPECT_EQ(unknown[Column("checks")], "Calculation Success!");
+}

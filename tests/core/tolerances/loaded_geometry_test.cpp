@@ -180,10 +180,21 @@ TEST(CharacteristicSheet, RandomCaseRecordsGiveTextsNotACrash) {
     for (int i = 0; i < 2000; ++i) {
         std::uint8_t bytes[kDesignCaseSize];
         for (std::uint8_t& b : bytes) b = static_cast<std::uint8_t>(byte(rng));
-        const DesignCase c = DecodeDesignCase(bytes);
-        const CharacteristicSheet sheet = BuildCharacteristicSheet(c, table, 1 + i % 3, UnitSystem::SI);
+        DesignCase c = DecodeDesignCase(bytes);
+        if (i % 2 == 0) c.materialNo = 0;  // the variation and the wire need a known material
+        const DynamicsInputs dynamics{i % 3 == 0 ? kNoNumber : c.reserved2,
+                                      i % 5 == 0 ? kNoNumber : c.reserved3};
+        const CharacteristicSheet sheet =
+            BuildCharacteristicSheet(c, table, 1 + i % 3, UnitSystem::SI, dynamics);
         ASSERT_GE(sheet.lines.size(), 15u);
-        for (const SheetLine& line : sheet.lines) ASSERT_FALSE(line.label.empty());
+        for (const SheetLine& line : sheet.lines) {
+            ASSERT_FALSE(line.label.empty());
+            // No number that is not one ever reaches a text.
+            for (const std::string& text :
+                 {line.value.text, line.value.tip, line.atMax.value_or(SheetCell{}).text})
+                for (const char* word : {"nan", "NaN", "inf", "Inf"})
+                    ASSERT_EQ(text.find(word), std::string::npos) << line.label << ": " << text;
+        }
     }
 }
 

@@ -117,3 +117,42 @@ TEST_F(CharacteristicPageTest, FollowsTheUnitAndCopiesTheDiagram) {
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
               page()->image()->image().convertToFormat(QImage::Format_RGB32));
 }
+
+// The variation, the wire and the natural frequency follow the grade and the J and
+// operating frequency typed on the page; the two boxes are kept in the settings.
+TEST_F(CharacteristicPageTest, VariationWireAndNaturalFrequency) {
+    app.enter("Edit19", QStringLiteral("5"));
+    // SWP-A of the test table (E = 200000, σB 2000), d = 1, D = 10, N = 5, a1 15, a2 20: the
+    // spring variation_test works by hand with E = 206000, so k and k/J scale by 200/206:
+    // alone f = 334.686·√(200/206) = 329.78 Hz; with J = 5: 17.3999·√(200/206) = 17.145 Hz.
+    app.calculate();
+    EXPECT_EQ(value(QStringLiteral("線径 ±Δd")), QStringLiteral("±0.01 mm → k +4.06 / -3.94 %"));
+    EXPECT_EQ(value(QStringLiteral("標準線径")), QStringLiteral("JIS 標準線径"));
+    EXPECT_EQ(value(QStringLiteral("引張強さ")),
+              QStringLiteral("JIS 2060〜2260 N/mm²（材料表 2000 N/mm²、JIS の範囲外）"));
+    EXPECT_EQ(value(QStringLiteral("駆動する部品の J")), QStringLiteral("なし（ばね単体）"));
+    EXPECT_EQ(value(QStringLiteral("固有振動数 f")), QStringLiteral("329.8 Hz"));
+    EXPECT_TRUE(tip(QStringLiteral("固有振動数 f")).contains(QStringLiteral("集中定数の近似")));
+    const QString grade2 = value(QStringLiteral("ばね定数 k"));
+    chooseGrade(1);
+    EXPECT_NE(value(QStringLiteral("ばね定数 k")), grade2);
+
+    app.enter("InertiaBox", QStringLiteral("5"));
+    app.enter("FrequencyBox", QStringLiteral("50"));
+    EXPECT_EQ(value(QStringLiteral("駆動する部品の J")), QStringLiteral("5 kg･mm²"));
+    EXPECT_EQ(value(QStringLiteral("固有振動数 f")), QStringLiteral("17.14 Hz"));
+    EXPECT_EQ(value(QStringLiteral("運転周波数との比")), QStringLiteral("f / 50 Hz = 0.343"));
+    EXPECT_EQ(app.settings.stringValue(QStringLiteral("Characteristic/inertia")), QStringLiteral("5"));
+
+    // A text that is no number is not used, and the box says so in red.
+    app.enter("InertiaBox", QStringLiteral("abc"));
+    EXPECT_EQ(value(QStringLiteral("固有振動数 f")), QStringLiteral("329.8 Hz"));
+    EXPECT_TRUE(app.find("InertiaBox")->styleSheet().contains(QStringLiteral("red")));
+    app.enter("InertiaBox", QStringLiteral("5"));
+    EXPECT_TRUE(app.find("InertiaBox")->styleSheet().isEmpty());
+
+    Tf_vek next(app.materials, app.kinds, app.coefficients, app.dialogs, app.folder.path());
+    next.setSettings(app.settings);
+    EXPECT_EQ(next.characteristicPage()->inertiaText(), QStringLiteral("5"));
+    EXPECT_EQ(next.characteristicPage()->dynamics().frequency, 50);
+}

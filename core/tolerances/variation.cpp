@@ -1,0 +1,290 @@
+#include "core/tolerances/variation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/base/number_text.h"
+#include "core/base/units.h"
+#include "core/calc/calculation.h"
+
+namespace torsion {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+double Finite(double x) {
+    return std::isfinite(x) ? x : kNoNumber;
+}
+
+// The rate formula around the case's dimensions: k(d, D, N) over the nominal k, minus 1.
+class RateModel {
+  public:
+    RateModel(const DesignCase& c, double youngModulus)
+        : e_(youngModulus), d_(c.wireDia), D_(c.meanDia), n_(c.calcTurns), a1_(c.arm1), a2_(c.arm2) {
+        nominal_ = SpringRate(e_, d_, D_, n_, a1_, a2_);
+    }
+    bool valid() const { return nominal_ > 0; }
+    double wire() const { return d_; }
+    double coil() const { return D_; }
+    double turns() const { return n_; }
+    // NaN where a dimension is not positive or the formula fails.
+    double Change(double d, double D, double n) const {
+        if (!(d > 0) || !(D > 0) || !(n > 0)) return kNoNumber;
+        return Finite(SpringRate(e_, d, D, n, a1_, a2_) / nominal_ - 1);
+    }
+
+  private:
+    double e_, d_, D_, n_, a1_, a2_;
+    double nominal_ = kNoNumber;
+};
+
+void SetTerm(VariationTerm& term, double up, double down) {
+    term.rateUp = up;
+    term.rateDown = down;
+    term.known = std::isfinite(up) && std::isfinite(down);
+}
+
+// The coil diameter tolerance on the diameter the drawing gives; with the mean diameter
+// typed the page shows both, and the larger one counts.
+ToleranceResult CoilTolerance(const DesignCase& c, int grade, std::span<const ToleranceRow> rows) {
+    const ToleranceResult inner = CoilDiameterTolerance(rows, grade, c.springIndex, c.innerDia);
+    const ToleranceResult outer = CoilDiameterTolerance(rows, grade, c.springIndex, c.outerDia);
+    if (c.diaMode == 0) return inner;
+    if (c.diaMode == 2) return outer;
+    if (inner.state == ToleranceState::Value && outer.state == ToleranceState::Value)
+        return inner.plusMinus > outer.plusMinus ? inner : outer;
+    return outer.state == ToleranceState::Value ? inner : outer;  // the one without a value
+}
+
+void FillMoment(MomentVariation& m, const CharacteristicVariation& v, double angle, double moment,
+                double kLow, double kHigh) {
+    m.nominal = moment;
+    m.angle = angle;
+    const double theta = v.freeAngle;
+    if (v.turns.known) m.zeroShift = Finite(v.rate * theta);
+    if (!std::isfinite(kLow) || !std::isfinite(kHigh) || !std::isfinite(angle) || !std::isfinite(moment))
+        return;
+    // Every combination of the rate's and the zero's ends; the extremes are the worst case.
+    const double ends[4] = {kLow * (angle - theta), kLow * (angle + theta), kHigh * (angle - theta),
+                            kHigh * (angle + theta)};
+    m.worst.low = Finite(*std::min_element(ends, ends + 4));
+    m.worst.high = Finite(*std::max_element(ends, ends + 4));
+    // Root-sum-square of each term's move of M, up and down.
+    const VariationTerm* terms[3] = {&v.wire, &v.coil, &v.turns};
+    double up2 = m.zeroShift * m.zeroShift, down2 = up2;
+    double spread[4];
+    double total = 0;
+    for (int i = 0; i < 3; ++i) {
+        const double a = moment * terms[i]->rateUp, b = moment * terms[i]->rateDown;
+        up2 += std::max(a, b) * std::max(a, b);
+        down2 += std::min(a, b) * std::min(a, b);
+        spread[i] = std::fabs(a - b) / 2;
+        total += spread[i];
+    }
+    spread[3] = std::fabs(m.zeroShift);
+    total += spread[3];
+    m.rss.high = Finite(moment + std::sqrt(up2));
+    m.rss.low = Finite(moment - std::sqrt(down2));
+    if (total > 0 && std::isfinite(total))
+        for (int i = 0; i < 4; ++i) m.share[static_cast<std::size_t>(i)] = spread[i] / total * 100;
+}
+
+bool WithinAllowed(const MomentVariation& m, const ValueRange& range) {
+    const double allowed = m.allowed.plusMinus / kStandardGravity;  // N·mm → kgf·mm
+    return range.high - m.nominal <= allowed && m.nominal - range.low <= allowed;
+}
+
+std::string Percent(double fraction) {
+    return FormatGeneral(fraction * 100, 3);
+}
+
+}  // namespace
+
+CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* material, int grade,
+                                    std::span<const ToleranceRow> toleranceRows,
+                                    std::span<const WireRow> wireRows) {
+    CharacteristicVariation v;
+    v.rate = c.springConst;
+    if (!material || !std::isfinite(v.rate) || !(v.rate > 0)) return v;
+    const RateModel model(c, material->youngModulus);
+    if (!model.valid()) return v;
+    v.valid = true;
+    const double d = model.wire(), D = model.coil(), N = model.turns();
+
+    const WireValue wire = WireDiameterTolerance(wireRows, ShortStringValue(material->symbol), d);
+    v.wire.row = wire.row;
+    if (wire.found) {
+        v.wire.plusMinus = wire.max;
+        SetTerm(v.wire, model.Change(d + wire.max, D, N), model.Change(d - wire.max, D, N));
+    }
+    const ToleranceResult coil = CoilTolerance(c, grade, toleranceRows);
+    v.coil.row = coil.row;
+    if (coil.state == ToleranceState::Value) {
+        v.coil.plusMinus = coil.plusMinus;
+        SetTerm(v.coil, model.Change(d, D - coil.plusMinus, N), model.Change(d, D + coil.plusMinus, N));
+    }
+    const ToleranceResult angle = FreeAngleTolerance(toleranceRows, grade, c.turns, c.springIndex);
+    v.turns.row = angle.row;
+    if (angle.state == ToleranceState::Value) {
+        v.freeAngle = angle.plusMinus;
+        v.turns.plusMinus = angle.plusMinus / 360;
+        SetTerm(v.turns, model.Change(d, D, N - v.turns.plusMinus),
+                model.Change(d, D, N + v.turns.plusMinus));
+    }
+    if (v.wire.known) v.wirePercent = std::max(v.wire.rateUp, -v.wire.rateDown) * 100;
+
+    const bool allKnown = v.wire.known && v.coil.known && v.turns.known;
+    double kLow = kNoNumber, kHigh = kNoNumber;
+    if (allKnown) {
+        kHigh = Finite(v.rate *
+                       (1 + model.Change(d + v.wire.plusMinus, D - v.coil.plusMinus, N - v.turns.plusMinus)));
+        kLow = Finite(v.rate *
+                      (1 + model.Change(d - v.wire.plusMinus, D + v.coil.plusMinus, N + v.turns.plusMinus)));
+        v.rateWorst = {kLow, kHigh};
+        const VariationTerm* terms[3] = {&v.wire, &v.coil, &v.turns};
+        double up2 = 0, down2 = 0;
+        for (const VariationTerm* t : terms) {
+            up2 += t->rateUp * t->rateUp;
+            down2 += t->rateDown * t->rateDown;
+        }
+        v.rateRss = {Finite(v.rate * (1 - std::sqrt(down2))), Finite(v.rate * (1 + std::sqrt(up2)))};
+    }
+    const double angles[2] = {c.angle1, c.angle2};
+    const double moments[2] = {c.moment1, c.moment2};
+    for (std::size_t i = 0; i < 2; ++i) {
+        MomentVariation& m = v.moments[i];
+        if (allKnown) {
+            FillMoment(m, v, angles[i], moments[i], kLow, kHigh);
+        } else {
+            m.nominal = moments[i];
+            m.angle = angles[i];
+            if (v.turns.known) m.zeroShift = Finite(v.rate * v.freeAngle);
+        }
+        m.allowed = MomentTolerance(toleranceRows, grade, c.turns, angles[i], v.rate * kStandardGravity);
+    }
+
+    if (!allKnown) {
+        v.verdict = VariationVerdict::NoTermData;
+    } else if (v.moments[0].allowed.state != ToleranceState::Value ||
+               v.moments[1].allowed.state != ToleranceState::Value) {
+        v.verdict = VariationVerdict::NoMomentTolerance;
+    } else {
+        bool wireAlone = false;
+        for (const MomentVariation& m : v.moments)
+            wireAlone = wireAlone ||
+                        std::fabs(m.nominal) * v.wirePercent / 100 > m.allowed.plusMinus / kStandardGravity;
+        const bool within = WithinAllowed(v.moments[0], v.moments[0].worst) &&
+                            WithinAllowed(v.moments[1], v.moments[1].worst);
+        const bool withinRss =
+            WithinAllowed(v.moments[0], v.moments[0].rss) && WithinAllowed(v.moments[1], v.moments[1].rss);
+        v.verdict = wireAlone   ? VariationVerdict::WireAlone
+                    : within    ? VariationVerdict::Within
+                    : withinRss ? VariationVerdict::WithinRss
+                                : VariationVerdict::Beyond;
+    }
+    return v;
+}
+
+std::string VariationVerdictText(const CharacteristicVariation& v) {
+    switch (v.verdict) {
+        case VariationVerdict::None:
+            return {};
+        case VariationVerdict::NoTermData: {
+            std::string missing;
+            if (!v.wire.known) missing += "線径";
+            if (!v.coil.known) missing += std::string(missing.empty() ? "" : "・") + "コイル径";
+            if (!v.turns.known) missing += std::string(missing.empty() ? "" : "・") + "自由角度";
+            return std::string(kWireNoValueText) + "（" + missing + "の許容差）";
+        }
+        case VariationVerdict::NoMomentTolerance:
+            return std::string(kWireNoValueText) + "（この巻数のばね特性の許容差）";
+        case VariationVerdict::Within:
+            return "公差内の見込み（すべて不利な側でも ±ΔM の内）";
+        case VariationVerdict::WithinRss:
+            return "二乗和では公差内、すべて不利な側では ±ΔM を超える";
+        case VariationVerdict::WireAlone:
+            return "線径の許容差だけで ±" + FormatGeneral(v.wirePercent, 2) + " %: この等級は難しい";
+        case VariationVerdict::Beyond: {
+            const MomentVariation& m = v.moments[1];
+            std::string text = "公差を超える見込み";
+            if (m.nominal == 0) return text;
+            text += "（M2 +" + Percent((m.worst.high - m.nominal) / std::fabs(m.nominal)) + " / " +
+                    Percent((m.worst.low - m.nominal) / std::fabs(m.nominal)) + " %、±ΔM は ±" +
+                    FormatGeneral(m.allowed.percent, 3) + " %";
+            const char* names[4] = {"線径", "コイル径", "巻数", "零点"};
+            const auto largest = std::max_element(m.share.begin(), m.share.end());
+            if (std::isfinite(*largest))
+                text += "。最大の寄与は" + std::string(names[largest - m.share.begin()]) + " " +
+                        FormatGeneral(*largest, 2) + " %";
+            return text + "）";
+        }
+    }
+    return {};
+}
+
+WireCheck WireCheckOf(const DesignCase& c, const MaterialRecord* material,
+                      std::span<const WireRow> wireRows) {
+    WireCheck w;
+    if (!material) {
+        w.standard.row = w.tensile.row = w.tolerance.row = w.roundness.row = "材料が材料表にない";
+        return w;
+    }
+    const std::string symbol = ShortStringValue(material->symbol);
+    const double d = c.wireDia;
+    w.standard = StandardWireDiameter(wireRows, symbol, d);
+    w.tensile = JisTensileStrength(wireRows, symbol, d);
+    w.tolerance = WireDiameterTolerance(wireRows, symbol, d);
+    w.roundness = WireOutOfRoundness(wireRows, symbol, d);
+    if (c.wireDiaIndex >= 0 && c.wireDiaIndex < UsableRowCount(*material)) {
+        const double strength = material->tensileStrength[static_cast<std::size_t>(c.wireDiaIndex)];
+        if (std::isfinite(strength) && strength > 0) w.tableStrength = strength;
+    }
+    return w;
+}
+
+SpringDynamics DynamicsOf(const DesignCase& c, double densityGPerCm3, const DynamicsInputs& in) {
+    SpringDynamics s;
+    const double k = c.springConst;  // kgf·mm/度
+    if (!std::isfinite(k) || !(k > 0)) return s;
+    s.valid = true;
+    s.rateNmmPerRad = Finite(k * kStandardGravity * 180 / kPi);
+    const double phi1 = c.angle1 * kPi / 180, phi2 = c.angle2 * kPi / 180;
+    s.energy = Finite(k * 180 / kPi * (phi2 * phi2 - phi1 * phi1) / 2);
+
+    const double d = c.wireDia, D = c.meanDia, N = c.turns, a2 = c.arm2;
+    if (std::isfinite(densityGPerCm3) && densityGPerCm3 > 0 && d > 0 && D > 0 && N >= 0 && a2 >= 0) {
+        const double linear = densityGPerCm3 * 1e-6 * kPi * d * d / 4;  // kg per mm of wire
+        s.coilInertia = Finite(linear * kPi * D * N * (D / 2) * (D / 2));
+        s.armInertia = Finite(linear * a2 * a2 * a2 / 3);
+        s.springInertia = Finite(s.coilInertia + s.armInertia);
+    }
+    s.driven = std::isfinite(in.inertia) && in.inertia >= 0;
+    s.totalInertia = Finite((s.driven ? in.inertia : 0) + s.springInertia / 3);
+    // k in N·mm/rad = 1e-3 N·m/rad and J in kg·mm² = 1e-6 kg·m²: ω² = 1e3·k/J in 1/s².
+    if (s.totalInertia > 0)
+        s.naturalFrequency = Finite(std::sqrt(1e3 * s.rateNmmPerRad / s.totalInertia) / (2 * kPi));
+    if (std::isfinite(in.frequency) && in.frequency > 0)
+        s.frequencyRatio = Finite(s.naturalFrequency / in.frequency);
+    return s;
+}
+
+ManufacturingCheck ManufacturingCheckOf(const DesignCase& c, const MaterialTable& table, int grade,
+                                        const DynamicsInputs& inputs,
+                                        std::span<const ToleranceRow> toleranceRows,
+                                        std::span<const WireRow> wireRows) {
+    ManufacturingCheck m;
+    m.grade = grade;
+    m.inputs = inputs;
+    const MaterialRecord* record = RecordOrNull(table, c.materialNo);
+    m.variation = VariationOf(c, record, grade, toleranceRows, wireRows);
+    m.wire = WireCheckOf(c, record, wireRows);
+    const DensityResult density = record ? WireDensity(toleranceRows, ShortStringValue(record->symbol),
+                                                       ShortStringValue(record->kindName))
+                                         : DensityResult{kNoNumber, "密度: 材料が材料表にない"};
+    m.densityRow = density.row;
+    m.dynamics = DynamicsOf(c, density.density, inputs);
+    return m;
+}
+
+}  // namespace torsion
