@@ -397,7 +397,7 @@ TEST_F(CommandLineProgram, ExtremeSizesAreExportedOrRefusedCleanly) {
             // The report evaluates the case again: a size whose arithmetic overflows is
             // refused with the calculation's message, anything else is written.
             if (report.exitCode == 0) {
-                EXPECT_EQ(pdf_tools::PageCount(dir.filePath("x.pdf")), 3);
+                EXPECT_EQ(pdf_tools::PageCount(dir.filePath("x.pdf")), pdf_tools::kReportPages);
             } else {
                 EXPECT_EQ(report.exitCode, 2);
                 EXPECT_TRUE(report.err.contains("浮動小数点数のオーバーフロー")) << report.err.toStdString();
@@ -427,7 +427,7 @@ TEST_F(CommandLineProgram, ReportIsWrittenWithoutADisplay) {
     const ProgramRun run = RunProgram({"--report", nbd, "--slot", "3", "-o", pdf, "--product", "ばね B",
                                        "--designer", "佐藤", "--date", "2026-01-02", "--units", "si"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(pdf_tools::PageCount(pdf), 3);
+    EXPECT_EQ(pdf_tools::PageCount(pdf), pdf_tools::kReportPages);
     const QString text = pdf_tools::PdfText(pdf);
     for (const QString t : {"ばね B", "佐藤", "2026-01-02", "エラー:ねじれ角度の順番が不適", "SWP-B", "N･mm"})
         EXPECT_TRUE(text.contains(t)) << t.toStdString();

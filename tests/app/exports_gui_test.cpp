@@ -84,10 +84,10 @@ TEST_F(Exports, DxfOfASpringThatCannotBeDrawnAsksForNoName) {
     }
 }
 
-// Checks a written report: three A4 pages, the Japanese font embedded, and the title
+// Checks a written report: its A4 pages, the Japanese font embedded, and the title
 // block, the checks and the trace's values as text.
 void ExpectReport(const QString& pdf, const QStringList& texts) {
-    EXPECT_EQ(pdf_tools::PageCount(pdf), 3);
+    EXPECT_EQ(pdf_tools::PageCount(pdf), pdf_tools::kReportPages);
     const QSizeF size = pdf_tools::PageSizePoints(pdf);
     EXPECT_NEAR(size.width(), 595.3, 0.5);
     EXPECT_NEAR(size.height(), 841.9, 0.5);
@@ -193,7 +193,7 @@ TEST_F(Exports, TitleBlockIsAskedOncePerRunAndItsFieldsKept) {
     });
     app.dialogs.saveNames = {app.path("second.pdf")};
     choose("ReportPdf");
-    EXPECT_EQ(pdf_tools::PageCount(app.path("second.pdf")), 3);
+    EXPECT_EQ(pdf_tools::PageCount(app.path("second.pdf")), pdf_tools::kReportPages);
     EXPECT_TRUE(pdf_tools::PdfText(app.path("second.pdf")).contains("2001-02-03"));
 }
 

@@ -38,6 +38,11 @@ inline QString PdfFonts(const QString& pdf) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// A calculation report's pages: the case and its drawings; the calculation step by step;
+// the tolerances, the variation, the wire and the natural frequency; the torque-angle
+// diagram.
+inline constexpr int kReportPages = 4;
+
 // Number of pages, or -1 when the file is not a readable PDF (yet).
 inline int PageCount(const QString& pdf) {
     const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(PdfInfo(pdf));
