@@ -353,8 +353,8 @@ int RunReport(const Options& options) {
     DeriveCoilDiameters(inputs, c.diaMode == 0 ? c.innerDia : c.diaMode == 2 ? c.outerDia : c.meanDia);
     const EvaluationOptions evaluation{GradeOption(options), DynamicsOption(options)};
     WriteReportPdf(QString::fromStdString(*out),
-                   MakeReportData(EvaluateDesign(inputs, *materials.table, evaluation), *materials.table, symbol,
-                                  unit, title));
+                   MakeReportData(EvaluateDesign(inputs, *materials.table, evaluation), *materials.table,
+                                  symbol, unit, title));
     return 0;
 }
 
