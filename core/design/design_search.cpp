@@ -1,4 +1,6 @@
-// Design search over the material table.
+// Design search over the material table: the checks of the inputs, the enumeration of
+// wire and coil diameters and turns, and the ranked list it keeps. The order of the list
+// is in search_ranking.cpp, the texts of the outcome in search_texts.cpp.
 #include "core/design/design_search.h"
 
 #include <algorithm>
@@ -173,20 +175,6 @@ DesignCase BaseCase(const SearchInputs& in) {
     c.outward = in.outward ? 1 : 0;
     c.leftHand = in.leftHand ? 1 : 0;
     return c;
-}
-
-double RankKey(const SearchCandidate& c, SearchRanking ranking) {
-    switch (ranking) {
-        case SearchRanking::WireVolume:
-            return c.wireVolume;
-        case SearchRanking::StressMargin:
-            return c.design.stress2 / c.design.allowStress;  // smaller ratio, larger margin
-        case SearchRanking::Life:
-            return c.design.lifeClass;
-        case SearchRanking::OuterDia:
-            return c.design.outerDia;
-    }
-    return 0;
 }
 
 class Searcher {
@@ -377,18 +365,6 @@ std::vector<int> SearchableRecords(const MaterialTable& table, const KindIndex& 
     return records;
 }
 
-bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b, SearchRanking ranking) {
-    const double ka = RankKey(a, ranking), kb = RankKey(b, ranking);
-    if (ka != kb) return ka < kb;
-    if (a.wireVolume != b.wireVolume) return a.wireVolume < b.wireVolume;
-    const DesignCase& x = a.design;
-    const DesignCase& y = b.design;
-    if (x.materialNo != y.materialNo) return x.materialNo < y.materialNo;
-    if (x.wireDiaIndex != y.wireDiaIndex) return x.wireDiaIndex < y.wireDiaIndex;
-    if (x.meanDia != y.meanDia) return x.meanDia < y.meanDia;
-    return x.turns < y.turns;
-}
-
 SearchInputs SearchInputsFromCase(const DesignCase& c) {
     SearchInputs in;
     in.moment2 = c.moment2;
@@ -411,191 +387,6 @@ SearchOutcome SearchDesigns(const SearchInputs& in, const MaterialTable& table, 
     Validate(in);
     Searcher searcher(in, table, index, progress);
     return searcher.Run();
-}
-
-std::string SearchExclusionText(SearchExclusion reason) {
-    switch (reason) {
-        case SearchExclusion::Torque:
-            return "巻数の範囲内で M2 が許容差に入らない";
-        case SearchExclusion::OuterDia:
-            return "外径が上限を超える";
-        case SearchExclusion::SpringIndex:
-            return "バネ指数が４～２２の外";
-        case SearchExclusion::Stress:
-            return "σ2 が許容応力を超える";
-        case SearchExclusion::GuideRod:
-            return "案内棒径が指定より小さい";
-        case SearchExclusion::Life:
-            return "期待寿命が指定に届かない";
-        case SearchExclusion::Fault:
-            return "計算できない（演算エラー）";
-        case SearchExclusion::Count:
-            break;
-    }
-    return std::string();
-}
-
-namespace {
-
-// 1234567 as "1,234,567".
-std::string Grouped(std::int64_t n) {
-    std::string digits = std::to_string(n < 0 ? -n : n);
-    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(static_cast<std::size_t>(i), ",");
-    return n < 0 ? "-" + digits : digits;
-}
-
-}  // namespace
-
-std::string SearchSummaryText(const SearchOutcome& o) {
-    std::string text = "調べた設計 " + Grouped(o.examined) + " 件（計算 " + Grouped(o.calculated) +
-                       " 件、トルク適合 " + Grouped(o.torqueMatched) + " 件）、条件を満たす設計 " +
-                       Grouped(o.feasible) + " 件";
-    if (o.cancelled) text += "（中止）";
-    return text;
-}
-
-std::string SearchNoneFeasibleText(const SearchOutcome& o) {
-    if (o.feasible > 0) return std::string();
-    // The torque decides which designs are looked at; when some give it, the other
-    // requirement that refused most of them is the one to relax.
-    SearchExclusion most = SearchExclusion::Torque;
-    std::int64_t count = o.examined;
-    std::int64_t of = o.examined;
-    if (o.torqueMatched > 0) {
-        count = -1;
-        of = o.torqueMatched;
-        for (int r = static_cast<int>(SearchExclusion::OuterDia); r < kSearchExclusions; ++r) {
-            if (o.excluded[static_cast<std::size_t>(r)] > count) {
-                count = o.excluded[static_cast<std::size_t>(r)];
-                most = static_cast<SearchExclusion>(r);
-            }
-        }
-    } else {
-        count = o.excluded[static_cast<int>(SearchExclusion::Torque)];
-    }
-    return "条件を満たすばねはありません。最も多く除外した条件：" + SearchExclusionText(most) + "（" +
-           Grouped(count) + " / " + Grouped(of) + " 件）";
-}
-
-std::string SearchColumnTitle(SearchColumn column, UnitSystem unit) {
-    switch (column) {
-        case SearchColumn::Symbol:
-            return "記号";
-        case SearchColumn::WireDia:
-            return "線径 d (mm)";
-        case SearchColumn::MeanDia:
-            return "平均径 D (mm)";
-        case SearchColumn::InnerDia:
-            return "内径 (mm)";
-        case SearchColumn::OuterDia:
-            return "外径 (mm)";
-        case SearchColumn::Turns:
-            return "巻数 N";
-        case SearchColumn::SpringConst:
-            return "ばね定数 (" + RateUnitText(unit) + ")";
-        case SearchColumn::Moment1:
-            return "M1 (" + MomentUnitText(unit) + ")";
-        case SearchColumn::Moment2:
-            return "M2 (" + MomentUnitText(unit) + ")";
-        case SearchColumn::Stress2:
-            return "σ2 (" + StressUnitText(unit) + ")";
-        case SearchColumn::AllowStress:
-            return "σa (" + StressUnitText(unit) + ")";
-        case SearchColumn::StressRatio:
-            return "σ2/σa";
-        case SearchColumn::Life:
-            return "期待寿命 (回)";
-        case SearchColumn::GuideRod:
-            return "案内棒径 (mm)";
-        case SearchColumn::WireLength:
-            return "線長 (mm)";
-        case SearchColumn::Count:
-            break;
-    }
-    return std::string();
-}
-
-double SearchCellValue(const SearchCandidate& c, SearchColumn column, UnitSystem unit) {
-    const DesignCase& d = c.design;
-    switch (column) {
-        case SearchColumn::Symbol:
-            return d.materialNo;
-        case SearchColumn::WireDia:
-            return d.wireDia;
-        case SearchColumn::MeanDia:
-            return d.meanDia;
-        case SearchColumn::InnerDia:
-            return d.innerDia;
-        case SearchColumn::OuterDia:
-            return d.outerDia;
-        case SearchColumn::Turns:
-            return d.turns;
-        case SearchColumn::SpringConst:
-            return ToShownUnit(d.springConst, unit);
-        case SearchColumn::Moment1:
-            return ToShownUnit(d.moment1, unit);
-        case SearchColumn::Moment2:
-            return ToShownUnit(d.moment2, unit);
-        case SearchColumn::Stress2:
-            return ToShownUnit(d.stress2, unit);
-        case SearchColumn::AllowStress:
-            return ToShownUnit(d.allowStress, unit);
-        case SearchColumn::StressRatio:
-            return d.stress2 / d.allowStress;
-        case SearchColumn::Life:
-            return d.lifeClass;
-        case SearchColumn::GuideRod:
-            return d.guideRodDia;
-        case SearchColumn::WireLength:
-            return c.wireLength;
-        case SearchColumn::Count:
-            break;
-    }
-    return 0;
-}
-
-std::string SearchCellText(const SearchCandidate& c, SearchColumn column, UnitSystem unit,
-                           const MaterialTable& table) {
-    const DesignCase& d = c.design;
-    switch (column) {
-        case SearchColumn::Symbol: {
-            const MaterialRecord* r = RecordOrNull(table, d.materialNo);
-            return r ? ShortStringValue(r->symbol) : std::string();
-        }
-        case SearchColumn::WireDia:
-        case SearchColumn::MeanDia:
-        case SearchColumn::InnerDia:
-        case SearchColumn::OuterDia:
-        case SearchColumn::Turns:
-            return FormatFull(SearchCellValue(c, column, unit));
-        case SearchColumn::Life:
-            return LifeLabel(d.lifeClass);
-        default:
-            return FormatShort(SearchCellValue(c, column, unit));
-    }
-}
-
-SearchApplyTexts SearchApplyTextsOf(const SearchCandidate& c) {
-    const DesignCase& d = c.design;
-    SearchApplyTexts t;
-    switch (d.diaMode) {
-        case 0:
-            t.coilDia = FormatFull(d.innerDia);
-            break;
-        case 2:
-            t.coilDia = FormatFull(d.outerDia);
-            break;
-        default:
-            t.coilDia = FormatFull(d.meanDia);
-            break;
-    }
-    t.turns = FormatFull(d.turns);
-    t.angle1 = FormatFull(d.angle1);
-    t.angle2 = FormatFull(d.angle2);
-    t.arm1 = FormatFull(d.arm1);
-    t.arm2 = FormatFull(d.arm2);
-    return t;
 }
 
 }  // namespace torsion

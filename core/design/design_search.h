@@ -78,6 +78,7 @@ using SearchProgress = std::function<bool(double done)>;
 SearchOutcome SearchDesigns(const SearchInputs& in, const MaterialTable& table, const KindIndex& index,
                             const SearchProgress& progress = {});
 
+// The order of the list (search_ranking.cpp).
 // True when a ranks before b under the ranking; ties go by wire volume, then by record,
 // row, mean diameter and turns, so no two different designs tie.
 bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b, SearchRanking ranking);
@@ -85,6 +86,7 @@ bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b, SearchRanki
 // The records a search may use: those the main window's lists can show.
 std::vector<int> SearchableRecords(const MaterialTable& table, const KindIndex& index);
 
+// The texts of the outcome (search_texts.cpp).
 // What the window shows about the outcome: the counts, and when nothing is feasible the
 // requirement that excluded most designs.
 std::string SearchExclusionText(SearchExclusion reason);
