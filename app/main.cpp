@@ -25,6 +25,7 @@
 #include "ui/editors/u_data_make.h"
 #include "ui/editors/u_keisuu_make.h"
 #include "ui/main_window/history_recovery.h"
+#include "ui/main_window/tool_windows.h"
 #include "ui/main_window/vek.h"
 #include "ui/print/prin.h"
 
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<Tdata_make> data_make;
     std::unique_ptr<Tkeisuu_make> keisuu_make;
     std::unique_ptr<Tprinform> prinform;
-    f_vek.setToolWindowMaker([&] {
+    f_vek.toolWindows().setMaker([&] {
         data_make = std::make_unique<Tdata_make>(materials, dialogs, &f_vek);
         data_make->setProgramFolder(appDir);
         keisuu_make = std::make_unique<Tkeisuu_make>(coefficients, dialogs, appDir, &f_vek);
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
     });
     WhenFirstPainted(&f_vek, [&f_vek, &caseFileName] {
         ReportStartupStep("first-paint");
-        f_vek.EnsureToolWindows();
+        f_vek.toolWindows().Ensure();
         // The recovery folder is looked at once the window is on the screen, so a
         // question about a history left by a crash stands over the window it concerns.
         f_vek.EnableRecovery(HistoryRecovery::DefaultFolder());

@@ -23,6 +23,7 @@
 #include "tests/support/pdf_tools.h"
 #include "tests/support/report_check.h"
 #include "tests/support/vek_test_app.h"
+#include "ui/main_window/exports.h"
 #include "ui/print/prin.h"
 
 using namespace torsion;
@@ -32,7 +33,7 @@ namespace {
 class ConsistentExports : public ::testing::Test {
   protected:
     void SetUp() override {
-        app.window->setReportTitleBlock({"品", "TS-1", "山田", "2026-12-08"});
+        app.window->exports().setTitleBlock({"品", "TS-1", "山田", "2026-12-08"});
         app.window->setToolWindows(nullptr, nullptr, &page);
         app.window->show();
         app.window->activateWindow();

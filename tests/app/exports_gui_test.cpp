@@ -15,6 +15,7 @@
 #include "tests/support/report_check.h"
 #include "tests/support/vek_test_app.h"
 #include "ui/main_window/characteristic_page.h"
+#include "ui/main_window/exports.h"
 #include "ui/main_window/title_block_dialog.h"
 
 using namespace torsion;
@@ -107,7 +108,7 @@ void ExpectReport(const QString& pdf, const QStringList& texts) {
 TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
     app.calculate();
     app.window->characteristicPage()->setGrade(3);
-    app.window->setReportTitleBlock({"トーションばね A", "TS-0042", "山田", "2026-12-08"});
+    app.window->exports().setTitleBlock({"トーションばね A", "TS-0042", "山田", "2026-12-08"});
     app.dialogs.saveNames = {app.path("report.pdf")};
     choose("ReportPdf");
     EXPECT_EQ(app.dialogs.saveInitialNames.last(), "TS-0042.pdf");
@@ -132,7 +133,7 @@ TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
               "");
 
     // The printer gets the same pages.
-    app.window->setPrinterChooser([&](QPrinter& printer) {
+    app.window->exports().setPrinterChooser([&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(app.path("printed.pdf"));
         return true;
@@ -161,8 +162,8 @@ TEST_F(Exports, TitleBlockIsAskedOncePerRunAndItsFieldsKept) {
     });
     choose("ReportPdf");  // the save dialog is then cancelled
     EXPECT_TRUE(asked);
-    ASSERT_TRUE(app.window->reportTitleBlock().has_value());
-    EXPECT_EQ(app.window->reportTitleBlock()->productName, "試作ばね");
+    ASSERT_TRUE(app.window->exports().titleBlock().has_value());
+    EXPECT_EQ(app.window->exports().titleBlock()->productName, "試作ばね");
     EXPECT_EQ(app.dialogs.saveInitialNames.last(), "試作ばね.pdf");
     // The next run asks again, proposing the kept fields and today's date.
     MainWindowApp next;
@@ -182,8 +183,8 @@ TEST_F(Exports, TitleBlockIsAskedOncePerRunAndItsFieldsKept) {
     });
     next.window->ReportPdfClick();
     EXPECT_TRUE(askedAgain);
-    ASSERT_TRUE(next.window->reportTitleBlock().has_value());
-    EXPECT_EQ(next.window->reportTitleBlock()->productName, "試作ばね");
+    ASSERT_TRUE(next.window->exports().titleBlock().has_value());
+    EXPECT_EQ(next.window->exports().titleBlock()->productName, "試作ばね");
 
     // Within the run the typed date stays; the second time nothing is asked: a dialog would be refused and
     // fail the test.

@@ -18,6 +18,7 @@
 
 #include "core/base/number_text.h"
 #include "drawing/japanese_font.h"
+#include "ui/common/box_style.h"
 #include "ui/common/data_files.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/number_box.h"
@@ -81,7 +82,7 @@ QLineEdit* AddEdit(QWidget* parent, const QString& name, int x, int y, int w, bo
     edit->setGeometry(x, y, w, 22);
     QPalette palette = edit->palette();
     // Aqua while a box takes input, white while it only shows a result.
-    palette.setColor(QPalette::Base, outputOnly ? QColor(255, 255, 255) : QColor(0, 255, 255));
+    palette.setColor(QPalette::Base, outputOnly ? kDisplayColour : kInputColour);
     edit->setPalette(palette);
     edit->setReadOnly(outputOnly);
     return edit;

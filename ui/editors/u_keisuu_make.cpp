@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "drawing/japanese_font.h"
+#include "ui/common/box_style.h"
 #include "ui/common/data_files.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/number_box.h"
@@ -78,7 +79,7 @@ void Tkeisuu_make::BuildControls() {
         edit->setGeometry(296, y, 104, 22);
         MakeNumberBox(edit);
         QPalette palette = edit->palette();
-        palette.setColor(QPalette::Base, QColor(0, 255, 255));
+        palette.setColor(QPalette::Base, kInputColour);
         edit->setPalette(palette);
         edits_[static_cast<std::size_t>(i)] = edit;
 

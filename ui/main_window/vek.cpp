@@ -36,9 +36,7 @@
 #include "core/calc/calculation.h"
 #include "core/calc/evaluation.h"
 #include "core/design/design_search.h"
-#include "core/files/case_file.h"
 #include "core/files/history_text.h"
-#include "core/files/recent_files.h"
 #include "core/materials/fatigue_life.h"
 #include "drawing/fatigue_diagram.h"
 #include "drawing/japanese_font.h"
@@ -48,14 +46,14 @@
 #include "ui/common/settings.h"
 #include "ui/common/sjis.h"
 #include "ui/common/window_text.h"
+#include "ui/main_window/case_files.h"
 #include "ui/main_window/characteristic_page.h"
-#include "ui/main_window/help_window.h"
+#include "ui/main_window/exports.h"
 #include "ui/main_window/history_grid.h"
-#include "ui/main_window/history_recovery.h"
 #include "ui/main_window/message_list.h"
 #include "ui/main_window/schematic.h"
 #include "ui/main_window/spring_3d_page.h"
-#include "ui/print/prin.h"
+#include "ui/main_window/tool_windows.h"
 #include "ui/print/window_print.h"
 #include "ui/search/design_search_window.h"
 
@@ -66,16 +64,6 @@ namespace {
 const QString kTitle = QStringLiteral("ねじりコイルばね設計計算");
 
 }  // namespace
-
-// The box colour for every colour group, so a disabled box shows it too.
-void SetBoxColour(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(group, QPalette::Base, colour);
-        p.setColor(group, QPalette::Button, colour);
-    }
-    w->setPalette(p);
-}
 
 Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& coefficients, Dialogs& dialogs,
                const QString& appDir, QWidget* parent)
@@ -91,6 +79,21 @@ Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& co
     BuildMenu();
     resize(823, 837);
     move(301, 76);
+    caseFiles_ = std::make_unique<CaseFiles>(
+        cases_, materials_, dialogs_, this, RecentFiles1,
+        CaseFiles::WindowHooks{[this] { ReadWindowToCase(); }, [this] { ShowRecalledCase(); },
+                               [this] { ShowHistoryRows(); },
+                               [this](const QString& name) { RecentFileClick(name); }});
+    exports_ = std::make_unique<Exports>(
+        cases_, materials_, calculated_, dialogs_, this,
+        Exports::WindowHooks{[this] { return ShownInputs(); },
+                             [this] {
+                                 const CharacteristicPage* page = characteristicPage();
+                                 return EvaluationOptions{
+                                     page != nullptr ? page->grade() : kDefaultToleranceGrade,
+                                     page != nullptr ? page->dynamics() : DynamicsInputs{}};
+                             }});
+    toolWindows_ = std::make_unique<ToolWindows>(this);
     FormCreate();
 }
 
@@ -113,40 +116,7 @@ void Tf_vek::FitToScreen(const QRect& available) {
 }
 
 void Tf_vek::EnableRecovery(const QString& folder) {
-    recovery_ = std::make_unique<HistoryRecovery>(folder);
-    for (const QString& left : recovery_->leftOver()) {
-        const bool restore = dialogs_.confirm(
-            this,
-            QStringLiteral("前回は履歴を保存しないまま終了しました（%1）。\nその履歴を復元しますか？\n\n%2")
-                .arg(HistoryRecovery::describe(left), QDir::toNativeSeparators(left)));
-        if (restore) {
-            bool read = false;
-            RunCommand(dialogs_, this, [&] {
-                ReadCaseFile(cases_, left.toStdString());
-                read = true;
-            });
-            if (!read) continue;
-            historyChanged_ = true;
-            for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
-            WriteRecovery();
-            HistoryRecovery::removeLeftOver(left);
-            break;  // older files are offered at the next start
-        }
-        HistoryRecovery::removeLeftOver(left);
-    }
-}
-
-void Tf_vek::WriteRecovery() {
-    if (recovery_ == nullptr) return;
-    try {
-        recovery_->write(cases_);
-    } catch (const CommandError& e) {
-        // Told once: the history itself is unharmed.
-        if (!recoveryFailureShown_)
-            dialogs_.showWarning(this,
-                                 QStringLiteral("履歴の控えを書けません: %1").arg(WindowText(e.message())));
-        recoveryFailureShown_ = true;
-    }
+    caseFiles_->EnableRecovery(folder);
 }
 
 void Tf_vek::setSettings(Settings& settings) {
@@ -163,28 +133,15 @@ void Tf_vek::setSettings(Settings& settings) {
             }
         }
     }
-    const QString lastFile = settings.lastCaseFile();
-    if (!lastFile.isEmpty()) {
-        lastCaseOpenName_ = lastFile;
-        lastCaseSaveName_ = lastFile;
-    }
-    FillRecentFilesMenu();
+    caseFiles_->setSettings(&settings);
+    exports_->setSettings(&settings);
     TabSheet3->setGrade(settings.toleranceGrade());
     TabSheet3->setDynamicsTexts(settings.stringValue(QStringLiteral("Characteristic/inertia")),
                                 settings.stringValue(QStringLiteral("Characteristic/frequency")));
 }
 
 void Tf_vek::setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* printPage) {
-    dataMake_ = dataMake;
-    keisuuMake_ = keisuuMake;
-    printPage_ = printPage;
-}
-
-void Tf_vek::EnsureToolWindows() {
-    if (!makeToolWindows_) return;
-    const auto make = std::move(makeToolWindows_);
-    makeToolWindows_ = nullptr;
-    make();
+    toolWindows_->set(dataMake, keisuuMake, printPage);
 }
 
 void Tf_vek::FormCreate() {
@@ -274,6 +231,14 @@ WindowInputs Tf_vek::CurrentWindowInputs() const {
     in.moment1Written = WrittenValueOf(Edit6);
     in.moment2Written = WrittenValueOf(Edit7);
     return in;
+}
+
+DesignCase Tf_vek::ShownInputs() const {
+    DesignCase c = cases_[0];
+    const WindowInputs in = CurrentWindowInputs();
+    ReadDiameters(c, materials_, kinds_, in);
+    ReadOperatingInputs(c, in);
+    return c;
 }
 
 void Tf_vek::ShowCase(int slot) {
@@ -590,8 +555,7 @@ void Tf_vek::help2Click() {
             throw CommandError(QStringLiteral("ヘルプファイル %1 が見つかりません").arg(path).toStdString());
         if (QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
         // No program opens documents on this desktop: the page opens in a window of its own.
-        if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
-        helpWindow_->showPage(path);
+        toolWindows_->ShowHelp(path);
     });
 }
 
@@ -618,20 +582,6 @@ void Tf_vek::Spring3dCopyClick() {
 
 namespace {
 
-const QString kCaseFileFilter = QStringLiteral("ねじりばねデーター|*.nbd");
-
-std::vector<std::string> ToStd(const QStringList& list) {
-    std::vector<std::string> out;
-    for (const QString& entry : list) out.push_back(entry.toStdString());
-    return out;
-}
-
-QStringList FromStd(const std::vector<std::string>& list) {
-    QStringList out;
-    for (const std::string& entry : list) out << QString::fromStdString(entry);
-    return out;
-}
-
 bool IsHistorySlot(int slot) {
     return slot >= 1 && slot <= kHistorySlots;
 }
@@ -651,10 +601,11 @@ int Tf_vek::HistorySlotNumber() const {
 }
 
 bool Tf_vek::historyUnsaved() const {
-    if (!historyChanged_) return false;
-    for (int slot = 1; slot <= kHistorySlots; ++slot)
-        if (cases_[static_cast<std::size_t>(slot)].used != 0) return true;
-    return false;
+    return caseFiles_->historyUnsaved();
+}
+
+void Tf_vek::ShowHistoryRows() {
+    for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
 }
 
 void Tf_vek::SpeedButton5Click() {
@@ -669,8 +620,7 @@ void Tf_vek::SpeedButton5Click() {
             return;
         CopyCase(cases_, 0, slot);
         sg1->FillHistoryRow(slot, cases_, materials_);
-        historyChanged_ = true;
-        WriteRecovery();
+        caseFiles_->CaseStored();
     });
 }
 
@@ -722,120 +672,20 @@ void Tf_vek::ShowRecommendedValues() {
     }
 }
 
-bool Tf_vek::HistoryMayBeReplaced() {
-    if (!historyUnsaved()) return true;
-    switch (dialogs_.askYesNoCancel(this, QStringLiteral("履歴が保存されていません。保存しますか？"))) {
-        case Dialogs::Answer::Yes:
-            return SaveCaseFile();
-        case Dialogs::Answer::No:
-            return true;
-        case Dialogs::Answer::Cancel:
-            break;
-    }
-    return false;
-}
-
-bool Tf_vek::ReadCaseFileChecked(const QString& name) {
-    lastCaseOpenName_ = name;
-    // A file that cannot be read ends the command here: table and grid stay as they were.
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(name.toStdString());
-    if (!LooksLikeCaseFile(bytes, materials_) &&
-        !dialogs_.confirm(
-            this,
-            QStringLiteral("ファイル %1 は履歴ファイルではない可能性があります。読み込みますか？").arg(name)))
-        return false;
-    const DesignCase shown = cases_[0];
-    OverlayCaseTable(cases_, bytes);
-    if (cases_[0].used == 0) {
-        // A file without a current case leaves the one shown as it is.
-        cases_[0] = shown;
-    } else {
-        // The window shows the file's current case, its diameter and input modes too, so
-        // the next "計算" calculates the spring shown; the case keeps the file's bytes.
-        const DesignCase read = cases_[0];
-        ShowRecalledCase();
-        cases_[0] = read;
-    }
-    for (int slot = 1; slot <= kHistorySlots; ++slot)
-        if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
-    RememberCaseFile(name);
-    WriteRecovery();
-    return true;
-}
-
 void Tf_vek::Edit2Click() {
-    if (!HistoryMayBeReplaced()) return;
-    RunCommand(dialogs_, this, [&] {
-        const QString name = dialogs_.openFileName(this, kCaseFileFilter, lastCaseOpenName_);
-        if (!name.isEmpty()) ReadCaseFileChecked(name);
-        for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
-    });
+    caseFiles_->ReadChosen();
 }
 
 void Tf_vek::ReadCaseFileNamed(const QString& name) {
-    if (!HistoryMayBeReplaced()) return;
-    RunCommand(dialogs_, this, [&] {
-        if (ReadCaseFileChecked(name))
-            for (int slot = 1; slot <= kHistorySlots; ++slot) sg1->FillHistoryRow(slot, cases_, materials_);
-    });
+    caseFiles_->ReadNamed(name);
 }
 
 void Tf_vek::RecentFileClick(const QString& name) {
-    if (!QFileInfo(name).isFile()) {
-        dialogs_.showInformation(
-            this, QStringLiteral("ファイル %1 が見つかりません。最近使ったファイルから外します。").arg(name));
-        if (settings_ != nullptr)
-            settings_->setRecentFiles(
-                FromStd(WithoutRecentFile(ToStd(settings_->recentFiles()), name.toStdString())));
-        FillRecentFilesMenu();
-        return;
-    }
-    ReadCaseFileNamed(name);
-}
-
-void Tf_vek::RememberCaseFile(const QString& name) {
-    if (settings_ == nullptr) return;
-    const QString path = QFileInfo(name).absoluteFilePath();
-    settings_->setLastCaseFile(path);
-    settings_->setRecentFiles(FromStd(WithRecentFile(ToStd(settings_->recentFiles()), path.toStdString())));
-    FillRecentFilesMenu();
-}
-
-void Tf_vek::FillRecentFilesMenu() {
-    RecentFiles1->clear();
-    const QStringList recent = settings_ != nullptr ? settings_->recentFiles() : QStringList();
-    for (int i = 0; i < recent.size(); ++i) {
-        const QString path = recent[i];
-        QAction* action = RecentFiles1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
-        action->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
-        action->setData(path);
-        connect(action, &QAction::triggered, this, [this, path] { RecentFileClick(path); });
-    }
-    RecentFiles1->setEnabled(!recent.isEmpty());
-}
-
-bool Tf_vek::SaveCaseFile() {
-    bool saved = false;
-    RunCommand(dialogs_, this, [&] {
-        // The file's current case is the inputs shown with their own results.
-        ReadWindowToCase();
-        cases_[0] = EvaluateDesign(cases_[0], materials_).design;
-        const QString name = dialogs_.saveFileName(this, kCaseFileFilter, lastCaseSaveName_);
-        if (name.isEmpty()) return;
-        lastCaseSaveName_ = name;
-        WriteCaseFile(cases_, name.toStdString());
-        historyChanged_ = false;
-        // Everything is in the saved file: nothing is left to recover.
-        if (recovery_ != nullptr) recovery_->discard();
-        saved = true;
-        RememberCaseFile(name);
-    });
-    return saved;
+    caseFiles_->ReadRecent(name);
 }
 
 void Tf_vek::N3Click() {
-    SaveCaseFile();
+    caseFiles_->Save();
 }
 
 void Tf_vek::N2Click() {
@@ -844,26 +694,16 @@ void Tf_vek::N2Click() {
 }
 
 void Tf_vek::closeEvent(QCloseEvent* event) {
-    if (!HistoryMayBeReplaced()) {
+    if (!caseFiles_->MayClose()) {
         event->ignore();
         return;
     }
-    // A clean close leaves nothing to recover.
-    if (recovery_ != nullptr) recovery_->discard();
     if (settings_ != nullptr) settings_->setWindowPosition(pos());
     QMainWindow::closeEvent(event);
 }
 
 void Tf_vek::N5Click() {
-    EnsureToolWindows();
-    auto* page = qobject_cast<Tprinform*>(printPage_);
-    if (page == nullptr) return;
-    bool filled = false;
-    RunCommand(dialogs_, this, [&] {
-        page->fillFrom(ExportEvaluation().design);
-        filled = true;
-    });
-    if (filled) page->exec();
+    toolWindows_->ShowPrintPage([this](Tprinform& page) { return exports_->FillDataSheet(page); });
 }
 
 void Tf_vek::N1Click() {
@@ -871,21 +711,54 @@ void Tf_vek::N1Click() {
 }
 
 void Tf_vek::N7Click() {
-    EnsureToolWindows();
-    if (dataMake_ != nullptr) dataMake_->exec();
+    toolWindows_->ShowDataMake();
 }
 
 void Tf_vek::N8Click() {
-    EnsureToolWindows();
-    if (keisuuMake_ != nullptr) keisuuMake_->exec();
+    toolWindows_->ShowKeisuuMake();
 }
 
 void Tf_vek::designSearchClick() {
-    // One window for the session: it keeps its inputs and results while hidden.
-    if (designSearch_ == nullptr) designSearch_ = new DesignSearchWindow(*this, dialogs_, this);
-    designSearch_->show();
-    designSearch_->raise();
-    designSearch_->activateWindow();
+    toolWindows_->ShowDesignSearch([this] {
+        auto* window = new DesignSearchWindow(materials_, kinds_, cases_[0], unitSystem_, dialogs_, this);
+        connect(window, &DesignSearchWindow::designChosen, this, &Tf_vek::ApplySearchResult);
+        connect(this, &Tf_vek::unitSystemChanged, window, &DesignSearchWindow::setUnitSystem);
+        return window;
+    });
+}
+
+void Tf_vek::CsvExportClick() {
+    exports_->Csv(unitSystem_);
+}
+
+void Tf_vek::DxfExportClick() {
+    exports_->Dxf();
+}
+
+void Tf_vek::ReportPdfClick() {
+    exports_->ReportPdf(unitSystem_);
+}
+
+void Tf_vek::ReportPrintClick() {
+    exports_->ReportPrint(unitSystem_);
+}
+
+void Tf_vek::ReportTitleClick() {
+    exports_->AskTitleBlock();
+}
+
+void Tf_vek::StepExportClick() {
+    exports_->Step([this] { return Spring3dExportShape(); });
+}
+
+void Tf_vek::StlExportClick() {
+    exports_->Stl([this] { return Spring3dExportShape(); });
+}
+
+// The 3D model of the case on the 3D page (last calculated or recalled) at the page's state.
+SpringShape Tf_vek::Spring3dExportShape() const {
+    if (!TabSheet4->hasCase()) throw CommandError("3D モデルは「計算」の後に出力できます");
+    return SpringShapeAt(TabSheet4->shownCase(), TabSheet4->state());
 }
 
 void Tf_vek::ApplySearchResult(const SearchCandidate& candidate) {

@@ -5,7 +5,6 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,7 +19,7 @@
 #include "core/materials/coefficients.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
-#include "core/report/report_text.h"
+#include "ui/common/box_style.h"
 #include "ui/common/dialogs.h"
 
 class Settings;
@@ -35,7 +34,6 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QMenuBar;
-class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
@@ -45,26 +43,14 @@ class QToolButton;
 class ImageControl;
 class HistoryGrid;
 class MessageListGrowth;
-class HelpWindow;
-class HistoryRecovery;
-class DesignSearchWindow;
+class CaseFiles;
+class Exports;
+class ToolWindows;
 namespace torsion {
 struct SearchCandidate;
 }
 class CharacteristicPage;
 class Spring3dPage;
-struct ReportData;
-
-// Input boxes accept input in aqua and only display in white.
-inline const QColor kInputColour(0, 255, 255);
-inline const QColor kDisplayColour(255, 255, 255);
-inline const QColor kMessageErrorColour(255, 0, 0);
-// Told before a print or export when the inputs shown are not those of the results shown.
-inline constexpr const char* kExportRecalculatedNote =
-    "入力欄の値は、画面の計算結果を出したときの値と異なります。"
-    "出力するのは入力欄の値で計算し直した結果です。";
-// Paints a box in its colour in every colour group, so a disabled box shows it too.
-void SetBoxColour(QWidget* w, const QColor& colour);
 
 class Tf_vek : public QMainWindow {
     Q_OBJECT
@@ -87,11 +73,12 @@ class Tf_vek : public QMainWindow {
     void setSettings(Settings& settings);
     Settings* settings() const { return settings_; }
 
+    // The units behind the menu: the case file, the exports and report, the tool windows.
+    CaseFiles& caseFiles() { return *caseFiles_; }
+    Exports& exports() { return *exports_; }
+    ToolWindows& toolWindows() { return *toolWindows_; }
     // The tool windows created after the main window; the menu handlers show them.
     void setToolWindows(QDialog* dataMake, QDialog* keisuuMake, QDialog* printPage);
-    // Or a function that creates them (and calls setToolWindows) when first needed.
-    void setToolWindowMaker(std::function<void()> make) { makeToolWindows_ = std::move(make); }
-    void EnsureToolWindows();
 
     // On a screen whose available area is smaller than the window, the window shrinks
     // to fit it and its content scrolls; on a larger screen nothing changes.
@@ -99,9 +86,6 @@ class Tf_vek : public QMainWindow {
     // Keeps a copy of the history in folder while the program runs and offers to
     // restore what a run that did not close left there.
     void EnableRecovery(const QString& folder);
-    QDialog* dataMakeWindow() const { return dataMake_; }
-    QDialog* keisuuMakeWindow() const { return keisuuMake_; }
-    QDialog* printPageWindow() const { return printPage_; }
 
     // Window side of the calculation. They throw CommandError; the handlers run them
     // inside RunCommand.
@@ -133,14 +117,6 @@ class Tf_vek : public QMainWindow {
     // "設計探索": puts a found design into the window as if typed (kind, symbol, wire
     // diameter, coil diameter, turns, angles, arms, flags; angle mode) and runs "計算".
     void ApplySearchResult(const torsion::SearchCandidate& candidate);
-    DesignSearchWindow* designSearchWindow() const { return designSearch_; }
-    // The title block of the calculation report, asked before the first report of a run
-    // and kept for the session; its fields but the date are proposed again next run.
-    const std::optional<torsion::TitleBlock>& reportTitleBlock() const { return reportTitle_; }
-    void setReportTitleBlock(const torsion::TitleBlock& title) { reportTitle_ = title; }
-    // Chooses the printer of the printed report (by default the print dialog); false
-    // cancels the print.
-    void setPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }
 
     // The unit in which moments, stresses and rates are shown and typed (kgf by default).
     torsion::UnitSystem unitSystem() const { return unitSystem_; }
@@ -220,26 +196,14 @@ class Tf_vek : public QMainWindow {
     void ShowRecalledCase();
     // The captions of the recommended values of slot 0 after "計算" or a recall.
     void ShowRecommendedValues();
-    bool SaveCaseFile();
-    // Asks the close question when the history holds unsaved cases; false to stop.
-    bool HistoryMayBeReplaced();
-    // Reads a chosen case file after the checks; false when nothing was read.
-    bool ReadCaseFileChecked(const QString& name);
-    // Writes the history to the recovery file after a change.
-    void WriteRecovery();
+    void ShowHistoryRows();
     void ApplyUnitSystem(torsion::UnitSystem unit);
     void ShowValue(QLineEdit* box, double kgfValue);
     std::optional<torsion::WrittenValue> WrittenValueOf(QLineEdit* box) const;
     void SetMomentCaption(double maxMoment, bool applied);
-    void RememberCaseFile(const QString& name);
-    void FillRecentFilesMenu();
-    bool EnsureReportTitle(bool ask);
     // What the input controls hold, and those inputs read into a copy of the current case.
     torsion::WindowInputs CurrentWindowInputs() const;
     torsion::DesignCase ShownInputs() const;
-    // The one evaluation behind every print and export: the inputs shown, calculated.
-    torsion::Evaluation ExportEvaluation();
-    ReportData CurrentReport(const torsion::Evaluation& e) const;
 
     torsion::MaterialTable& materials_;
     torsion::KindIndex& kinds_;
@@ -250,12 +214,9 @@ class Tf_vek : public QMainWindow {
     torsion::CaseTable cases_{};
     // The case whose results the window shows (last "計算", recall or "適用").
     std::optional<torsion::DesignCase> calculated_;
-
-    std::function<void()> makeToolWindows_;
-    QDialog* dataMake_ = nullptr;
-    QDialog* keisuuMake_ = nullptr;
-    QDialog* printPage_ = nullptr;
-    DesignSearchWindow* designSearch_ = nullptr;
+    std::unique_ptr<CaseFiles> caseFiles_;
+    std::unique_ptr<Exports> exports_;
+    std::unique_ptr<ToolWindows> toolWindows_;
 
     torsion::UnitSystem unitSystem_ = torsion::UnitSystem::Kgf;
     // What the window last wrote into the boxes of moments, stresses and the rate, and
@@ -263,19 +224,6 @@ class Tf_vek : public QMainWindow {
     std::map<QLineEdit*, torsion::WrittenValue> writtenValues_;
     std::optional<double> captionMoment_;
     bool captionApplied_ = false;
-    bool historyChanged_ = false;
-    HelpWindow* helpWindow_ = nullptr;
-    std::unique_ptr<HistoryRecovery> recovery_;
-    bool recoveryFailureShown_ = false;
-    QString lastCaseOpenName_;
-    QString lastCaseSaveName_ = QStringLiteral("nspring.nbd");
-    QString lastCsvName_ = QStringLiteral("履歴.csv");
-    QString lastDxfName_ = QStringLiteral("ばね.dxf");
-    QString lastStepName_ = QStringLiteral("ばね.step");
-    QString lastStlName_ = QStringLiteral("ばね.stl");
-    QString lastReportName_;
-    std::optional<torsion::TitleBlock> reportTitle_;
-    std::function<bool(QPrinter&)> choosePrinter_;
 
     // Controls, named as their objectName; docs/architecture.md has the glossary.
     // Input items ("入力項目").

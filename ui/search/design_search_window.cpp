@@ -26,11 +26,11 @@
 #include "core/base/unit_text.h"
 #include "core/materials/fatigue_life.h"
 #include "drawing/japanese_font.h"
+#include "ui/common/box_style.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/number_box.h"
 #include "ui/common/sjis.h"
 #include "ui/common/window_text.h"
-#include "ui/main_window/vek.h"
 
 using namespace torsion;
 
@@ -85,8 +85,10 @@ struct DesignSearchWindow::Job {
     std::atomic<int> progress{0};
 };
 
-DesignSearchWindow::DesignSearchWindow(Tf_vek& main, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), main_(main), dialogs_(dialogs), unit_(main.unitSystem()) {
+DesignSearchWindow::DesignSearchWindow(const MaterialTable& table, const KindIndex& kinds,
+                                       const DesignCase& current, UnitSystem unit, Dialogs& dialogs,
+                                       QWidget* parent)
+    : QDialog(parent), table_(table), kinds_(kinds), current_(current), dialogs_(dialogs), unit_(unit) {
     setObjectName(QStringLiteral("design_search"));
     setWindowTitle(QStringLiteral("設計探索"));
     setFont(JapaneseFont());
@@ -95,7 +97,6 @@ DesignSearchWindow::DesignSearchWindow(Tf_vek& main, Dialogs& dialogs, QWidget* 
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(50);
     connect(progressTimer_, &QTimer::timeout, this, &DesignSearchWindow::ShowProgress);
-    connect(&main_, &Tf_vek::unitSystemChanged, this, &DesignSearchWindow::UnitChanged);
     FillFromCurrentCase();
 }
 
@@ -268,8 +269,8 @@ void DesignSearchWindow::BuildControls() {
 
 void DesignSearchWindow::FillMaterialTree() {
     materialTree->clear();
-    const MaterialTable& table = main_.materials();
-    const KindIndex& index = main_.kinds();
+    const MaterialTable& table = table_;
+    const KindIndex& index = kinds_;
     const std::vector<int> searchable = SearchableRecords(table, index);
     for (const KindEntry& kind : KindListEntries(index, table)) {
         auto* kindItem = new QTreeWidgetItem(materialTree, {FromSjis(kind.nameSjis)});
@@ -289,7 +290,7 @@ void DesignSearchWindow::FillMaterialTree() {
 }
 
 void DesignSearchWindow::FillFromCurrentCase() {
-    const SearchInputs in = SearchInputsFromCase(main_.cases()[0]);
+    const SearchInputs in = SearchInputsFromCase(current_);
     moment2Edit->setText(WindowText(FormatShownShort(in.moment2, unit_)));
     angle2Edit->setText(FullNumberText(in.angle2));
     toleranceEdit->setText(FullNumberText(in.tolerancePct));
@@ -327,7 +328,7 @@ SearchInputs DesignSearchWindow::ReadInputs() const {
     in.guideRodMin = NumberOrZero(guideRodEdit);
     in.coilDiaStep = number(stepEdit);
     // The coil diameter is typed in the mode the main window uses now.
-    in.diaMode = main_.cases()[0].diaMode;
+    in.diaMode = current_.diaMode;
     if (in.diaMode < 0 || in.diaMode > 2) in.diaMode = 1;
     for (int k = 0; k < materialTree->topLevelItemCount(); ++k) {
         const QTreeWidgetItem* kind = materialTree->topLevelItem(k);
@@ -350,8 +351,8 @@ void DesignSearchWindow::searchClick() {
         read = true;
     });
     if (!read) return;
-    job->table = main_.materials();
-    job->index = main_.kinds();
+    job->table = table_;
+    job->index = kinds_;
     job_ = job;
     worker_ = QThread::create([job] {
         try {
@@ -407,7 +408,7 @@ void DesignSearchWindow::FillResults() {
     for (int col = 0; col < kSearchColumns; ++col)
         titles << WindowText(SearchColumnTitle(static_cast<SearchColumn>(col), unit_));
     resultTable->setHorizontalHeaderLabels(titles);
-    const MaterialTable& table = main_.materials();
+    const MaterialTable& table = table_;
     for (int row = 0; row < static_cast<int>(outcome_.best.size()); ++row) {
         const SearchCandidate& c = outcome_.best[static_cast<std::size_t>(row)];
         auto* rank = new NumberItem(QString::number(row + 1), row);
@@ -446,17 +447,20 @@ const SearchCandidate* DesignSearchWindow::candidateAt(int row) const {
 void DesignSearchWindow::ApplyRow(int row) {
     const SearchCandidate* candidate = candidateAt(row);
     if (candidate == nullptr) return;
-    main_.ApplySearchResult(*candidate);
-    StepAsideFromMainWindow();
+    emit designChosen(*candidate);
+    StepAsideFromParent();
 }
 
-void DesignSearchWindow::StepAsideFromMainWindow() {
-    // The applied spring is shown in the main window: the list moves beside it where the
-    // screen has room, and otherwise steps back (it keeps its results for the menu).
-    const QRect mainFrame = main_.frameGeometry();
+void DesignSearchWindow::StepAsideFromParent() {
+    // The applied spring is shown in the window this one was opened from: the list moves
+    // beside it where the screen has room, and otherwise steps back (it keeps its results
+    // for the menu).
+    const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (owner == nullptr) return;
+    const QRect mainFrame = owner->frameGeometry();
     const QRect frame = frameGeometry();
     if (!isVisible() || !frame.intersects(mainFrame)) return;
-    const QScreen* screen = main_.screen();
+    const QScreen* screen = owner->screen();
     const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
     const int top =
         std::clamp(mainFrame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height()));
@@ -474,7 +478,7 @@ void DesignSearchWindow::applyClick() {
     ApplyRow(resultTable->currentRow());
 }
 
-void DesignSearchWindow::UnitChanged(UnitSystem unit) {
+void DesignSearchWindow::setUnitSystem(UnitSystem unit) {
     if (unit == unit_) return;
     // The typed requirement keeps its value in the new unit; a text that is no number
     // yet stays as typed.

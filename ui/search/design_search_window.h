@@ -1,6 +1,6 @@
 // "設計探索": the window of the design search. It reads the requirement, the space and
 // the choices, runs the core search on a second thread (progress and cancel when it
-// takes a while), lists the best designs and puts the chosen one into the main window.
+// takes a while), lists the best designs and tells which one the user chose.
 #pragma once
 
 #include <QDialog>
@@ -9,7 +9,10 @@
 #include <memory>
 
 #include "core/base/units.h"
+#include "core/calc/design_case.h"
 #include "core/design/design_search.h"
+#include "core/materials/material_selection.h"
+#include "core/materials/material_table.h"
 
 class QCheckBox;
 class QComboBox;
@@ -24,15 +27,18 @@ class QThread;
 class QTimer;
 class QTreeWidget;
 class Dialogs;
-class Tf_vek;
 
 class DesignSearchWindow : public QDialog {
     Q_OBJECT
   public:
-    DesignSearchWindow(Tf_vek& main, Dialogs& dialogs, QWidget* parent = nullptr);
+    // table, kinds and current are the main window's: read when the window fills its
+    // inputs and starts a search, never written. unit is the unit moments are shown in.
+    DesignSearchWindow(const torsion::MaterialTable& table, const torsion::KindIndex& kinds,
+                       const torsion::DesignCase& current, torsion::UnitSystem unit, Dialogs& dialogs,
+                       QWidget* parent = nullptr);
     ~DesignSearchWindow() override;
 
-    // Fills the inputs from the main window's current case and material lists.
+    // Fills the inputs from the current case and the material lists.
     void FillFromCurrentCase();
     bool searchRunning() const { return worker_ != nullptr; }
     const torsion::SearchOutcome& outcome() const { return outcome_; }
@@ -40,10 +46,16 @@ class DesignSearchWindow : public QDialog {
     // first column is the rank; the columns of SearchColumn follow it.
     const torsion::SearchCandidate* candidateAt(int row) const;
 
+  signals:
+    // A listed design chosen with "適用" or a double click.
+    void designChosen(const torsion::SearchCandidate& candidate);
+
   public slots:
     void searchClick();
     void cancelClick();
     void applyClick();
+    // Moments follow the unit of the main window.
+    void setUnitSystem(torsion::UnitSystem unit);
 
   private:
     struct Job;
@@ -54,10 +66,12 @@ class DesignSearchWindow : public QDialog {
     void ShowProgress();
     void FillResults();
     void ApplyRow(int row);
-    void StepAsideFromMainWindow();
-    void UnitChanged(torsion::UnitSystem unit);
+    // After "適用": moves out from over the window it was opened from.
+    void StepAsideFromParent();
 
-    Tf_vek& main_;
+    const torsion::MaterialTable& table_;
+    const torsion::KindIndex& kinds_;
+    const torsion::DesignCase& current_;
     Dialogs& dialogs_;
     torsion::UnitSystem unit_;
     torsion::SearchOutcome outcome_;

@@ -22,6 +22,7 @@
 #include "tests/support/vek_test_app.h"
 #include "ui/common/first_paint.h"
 #include "ui/common/image_control.h"
+#include "ui/main_window/tool_windows.h"
 
 namespace {
 
@@ -455,12 +456,12 @@ TEST(MainWindowStartup, ToolWindowsAreMadeOnceByTheFirstMenuItemThatNeedsThem) {
     Tf_vek& w = *app.window;
     int made = 0;
     QDialog* dataMake = nullptr;
-    w.setToolWindowMaker([&] {
+    w.toolWindows().setMaker([&] {
         ++made;
         dataMake = new QDialog(&w);
         w.setToolWindows(dataMake, new QDialog(&w), nullptr);
     });
-    EXPECT_EQ(w.dataMakeWindow(), nullptr);
+    EXPECT_EQ(w.toolWindows().dataMake(), nullptr);
     int shown = 0;
     // Closes each modal window as soon as it is up, counting them.
     auto closeNext = [&] {
@@ -474,11 +475,11 @@ TEST(MainWindowStartup, ToolWindowsAreMadeOnceByTheFirstMenuItemThatNeedsThem) {
     closeNext();
     w.findChild<QAction*>(QStringLiteral("N7"))->trigger();
     EXPECT_EQ(made, 1);
-    EXPECT_EQ(w.dataMakeWindow(), dataMake);
+    EXPECT_EQ(w.toolWindows().dataMake(), dataMake);
     EXPECT_EQ(shown, 1) << "the material editor opens at the first choice, not the second";
     closeNext();
     w.findChild<QAction*>(QStringLiteral("N8"))->trigger();
-    w.EnsureToolWindows();
+    w.toolWindows().Ensure();
     EXPECT_EQ(made, 1);
     EXPECT_EQ(shown, 2);
 }

@@ -14,6 +14,7 @@
 #include "core/calc/calculation.h"
 #include "core/materials/fatigue_life.h"
 #include "tests/support/vek_test_app.h"
+#include "ui/main_window/tool_windows.h"
 #include "ui/search/design_search_window.h"
 
 using namespace torsion;
@@ -24,7 +25,7 @@ class DesignSearchWindowTest : public ::testing::Test {
   protected:
     DesignSearchWindow* Open() {
         app.window->findChild<QAction*>(QStringLiteral("designSearchItem"))->trigger();
-        return app.window->designSearchWindow();
+        return app.window->toolWindows().designSearch();
     }
     template <typename T = QLineEdit>
     T* In(DesignSearchWindow* w, const char* name) {
@@ -199,7 +200,7 @@ TEST(DesignSearchPicture, WritesThePictureWhenAsked) {
         std::make_unique<Tf_vek>(app.materials, app.kinds, app.coefficients, app.dialogs, app.folder.path());
     app.calculate();
     app.window->findChild<QAction*>(QStringLiteral("designSearchItem"))->trigger();
-    DesignSearchWindow* w = app.window->designSearchWindow();
+    DesignSearchWindow* w = app.window->toolWindows().designSearch();
     w->findChild<QLineEdit*>(QStringLiteral("outerDiaMaxEdit"))->setText(QStringLiteral("14"));
     w->searchClick();
     ASSERT_TRUE(QTest::qWaitFor([w] { return !w->searchRunning(); }, 60000));

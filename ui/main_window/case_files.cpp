@@ -1,0 +1,228 @@
+#include "ui/main_window/case_files.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "core/base/command_error.h"
+#include "core/base/file_io.h"
+#include "core/calc/evaluation.h"
+#include "core/files/case_file.h"
+#include "core/files/recent_files.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/settings.h"
+#include "ui/common/window_text.h"
+#include "ui/main_window/history_recovery.h"
+
+namespace {
+
+const QString kCaseFileFilter = QStringLiteral("ねじりばねデーター|*.nbd");
+
+std::vector<std::string> ToStd(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const QString& entry : list) out.push_back(entry.toStdString());
+    return out;
+}
+
+QStringList FromStd(const std::vector<std::string>& list) {
+    QStringList out;
+    for (const std::string& entry : list) out << QString::fromStdString(entry);
+    return out;
+}
+
+}  // namespace
+
+CaseFiles::CaseFiles(torsion::CaseTable& cases, const torsion::MaterialTable& materials, Dialogs& dialogs,
+                     QWidget* window, QMenu* recentMenu, WindowHooks hooks)
+    : cases_(cases),
+      materials_(materials),
+      dialogs_(dialogs),
+      window_(window),
+      recentMenu_(recentMenu),
+      hooks_(std::move(hooks)) {}
+
+CaseFiles::~CaseFiles() = default;
+
+void CaseFiles::setSettings(Settings* settings) {
+    settings_ = settings;
+    const QString lastFile = settings != nullptr ? settings->lastCaseFile() : QString();
+    if (!lastFile.isEmpty()) {
+        lastOpenName_ = lastFile;
+        lastSaveName_ = lastFile;
+    }
+    FillRecentMenu();
+}
+
+void CaseFiles::EnableRecovery(const QString& folder) {
+    recovery_ = std::make_unique<HistoryRecovery>(folder);
+    for (const QString& left : recovery_->leftOver()) {
+        const bool restore = dialogs_.confirm(
+            window_,
+            QStringLiteral("前回は履歴を保存しないまま終了しました（%1）。\nその履歴を復元しますか？\n\n%2")
+                .arg(HistoryRecovery::describe(left), QDir::toNativeSeparators(left)));
+        if (restore) {
+            bool read = false;
+            RunCommand(dialogs_, window_, [&] {
+                torsion::ReadCaseFile(cases_, left.toStdString());
+                read = true;
+            });
+            if (!read) continue;
+            historyChanged_ = true;
+            hooks_.showHistory();
+            WriteRecovery();
+            HistoryRecovery::removeLeftOver(left);
+            break;  // older files are offered at the next start
+        }
+        HistoryRecovery::removeLeftOver(left);
+    }
+}
+
+void CaseFiles::WriteRecovery() {
+    if (recovery_ == nullptr) return;
+    // Not through RunCommand: a failed copy is a warning, told once (the history itself
+    // is unharmed), and the command that changed the history has succeeded.
+    try {
+        recovery_->write(cases_);
+    } catch (const torsion::CommandError& e) {
+        if (!recoveryFailureShown_)
+            dialogs_.showWarning(window_,
+                                 QStringLiteral("履歴の控えを書けません: %1").arg(WindowText(e.message())));
+        recoveryFailureShown_ = true;
+    }
+}
+
+bool CaseFiles::historyUnsaved() const {
+    if (!historyChanged_) return false;
+    for (int slot = 1; slot <= torsion::kHistorySlots; ++slot)
+        if (cases_[static_cast<std::size_t>(slot)].used != 0) return true;
+    return false;
+}
+
+void CaseFiles::CaseStored() {
+    historyChanged_ = true;
+    WriteRecovery();
+}
+
+bool CaseFiles::HistoryMayBeReplaced() {
+    if (!historyUnsaved()) return true;
+    switch (dialogs_.askYesNoCancel(window_, QStringLiteral("履歴が保存されていません。保存しますか？"))) {
+        case Dialogs::Answer::Yes:
+            return Save();
+        case Dialogs::Answer::No:
+            return true;
+        case Dialogs::Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool CaseFiles::ReadChecked(const QString& name) {
+    lastOpenName_ = name;
+    // A file that cannot be read ends the command here: table and grid stay as they were.
+    const std::vector<std::uint8_t> bytes = torsion::ReadWholeFile(name.toStdString());
+    if (!torsion::LooksLikeCaseFile(bytes, materials_) &&
+        !dialogs_.confirm(
+            window_,
+            QStringLiteral("ファイル %1 は履歴ファイルではない可能性があります。読み込みますか？").arg(name)))
+        return false;
+    const torsion::DesignCase shown = cases_[0];
+    torsion::OverlayCaseTable(cases_, bytes);
+    if (cases_[0].used == 0) {
+        // A file without a current case leaves the one shown as it is.
+        cases_[0] = shown;
+    } else {
+        // The window shows the file's current case, its diameter and input modes too, so
+        // the next "計算" calculates the spring shown; the case keeps the file's bytes.
+        const torsion::DesignCase read = cases_[0];
+        hooks_.showCurrentCase();
+        cases_[0] = read;
+    }
+    for (int slot = 1; slot <= torsion::kHistorySlots; ++slot)
+        if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
+    Remember(name);
+    WriteRecovery();
+    return true;
+}
+
+void CaseFiles::ReadChosen() {
+    if (!HistoryMayBeReplaced()) return;
+    RunCommand(dialogs_, window_, [&] {
+        const QString name = dialogs_.openFileName(window_, kCaseFileFilter, lastOpenName_);
+        if (!name.isEmpty()) ReadChecked(name);
+        hooks_.showHistory();
+    });
+}
+
+void CaseFiles::ReadNamed(const QString& name) {
+    if (!HistoryMayBeReplaced()) return;
+    RunCommand(dialogs_, window_, [&] {
+        if (ReadChecked(name)) hooks_.showHistory();
+    });
+}
+
+void CaseFiles::ReadRecent(const QString& name) {
+    if (!QFileInfo(name).isFile()) {
+        dialogs_.showInformation(
+            window_,
+            QStringLiteral("ファイル %1 が見つかりません。最近使ったファイルから外します。").arg(name));
+        if (settings_ != nullptr)
+            settings_->setRecentFiles(
+                FromStd(torsion::WithoutRecentFile(ToStd(settings_->recentFiles()), name.toStdString())));
+        FillRecentMenu();
+        return;
+    }
+    ReadNamed(name);
+}
+
+void CaseFiles::Remember(const QString& name) {
+    if (settings_ == nullptr) return;
+    const QString path = QFileInfo(name).absoluteFilePath();
+    settings_->setLastCaseFile(path);
+    settings_->setRecentFiles(
+        FromStd(torsion::WithRecentFile(ToStd(settings_->recentFiles()), path.toStdString())));
+    FillRecentMenu();
+}
+
+void CaseFiles::FillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList recent = settings_ != nullptr ? settings_->recentFiles() : QStringList();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        action->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+        action->setData(path);
+        QObject::connect(action, &QAction::triggered, window_,
+                         [this, path] { hooks_.recentFileChosen(path); });
+    }
+    recentMenu_->setEnabled(!recent.isEmpty());
+}
+
+bool CaseFiles::Save() {
+    bool saved = false;
+    RunCommand(dialogs_, window_, [&] {
+        // The file's current case is the inputs shown with their own results.
+        hooks_.readWindowToCase();
+        cases_[0] = torsion::EvaluateDesign(cases_[0], materials_).design;
+        const QString name = dialogs_.saveFileName(window_, kCaseFileFilter, lastSaveName_);
+        if (name.isEmpty()) return;
+        lastSaveName_ = name;
+        torsion::WriteCaseFile(cases_, name.toStdString());
+        historyChanged_ = false;
+        // Everything is in the saved file: nothing is left to recover.
+        if (recovery_ != nullptr) recovery_->discard();
+        saved = true;
+        Remember(name);
+    });
+    return saved;
+}
+
+bool CaseFiles::MayClose() {
+    if (!HistoryMayBeReplaced()) return false;
+    if (recovery_ != nullptr) recovery_->discard();
+    return true;
+}
