@@ -10,6 +10,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/geometry/spring_outline.h"
+
 namespace {
 
 const QColor kBlue(0, 0, 255);
@@ -23,16 +25,7 @@ int RoundPixel(double value) {
     return static_cast<int>(std::nearbyint(std::clamp(value, -kLimit, kLimit)));
 }
 
-struct World {
-    double x, y;
-};
-
-World Plus(World a, World b) {
-    return {a.x + b.x, a.y + b.y};
-}
-World Minus(World a, World b) {
-    return {a.x - b.x, a.y - b.y};
-}
+using World = torsion::OutlinePoint;
 
 QPoint ToPixel(const SpringView& view, World p) {
     return {RoundPixel(view.PixelX(p.x)), RoundPixel(view.PixelY(p.y))};
@@ -109,16 +102,6 @@ SpringView SpringViewFor(int width, int height, double d, double D, double N, do
     return view;
 }
 
-std::int64_t LastLoopIndex(double N) {
-    if (std::isnan(N)) return -1;
-    // Far beyond this every fraction is zero and the loops are thinned out anyway.
-    constexpr double kLargest = 4.0e18;
-    const double whole = std::trunc(std::clamp(N, -kLargest, kLargest));
-    const double fraction = N - whole;
-    const auto i = static_cast<std::int64_t>(whole);
-    return fraction < 0.25 ? i - 1 : i;
-}
-
 double Arm2TurnDegrees(double N) {
     if (!std::isfinite(N)) return 0.0;
     return 360.0 * (N - std::trunc(N));
@@ -139,76 +122,41 @@ PixelArc ArcThrough(const PixelBox& box, QPoint start, QPoint end) {
     return arc;
 }
 
-SpringGeometry SpringGeometryFor(int width, int height, double d, double D, double N, double a1, double a2) {
-    SpringGeometry g;
-    if (!AllFinite({d, D, N, a1, a2}) || d <= 0 || D <= 0 || N < 0 || a1 < 0 || a2 < 0) return g;
+SpringPicture SpringPictureFor(int width, int height, double d, double D, double N, double a1, double a2) {
+    SpringPicture g;
+    if (!torsion::SpringSizesDrawable(d, D, N, a1, a2)) return g;
     g.view = SpringViewFor(width, height, d, D, N, a1, a2);
     const SpringView& v = g.view;
     if (!AllFinite({v.spanW, v.spanH, v.cx, v.s, v.xmin, v.ymin, v.viewH}) || v.s <= 0) return g;
     g.drawable = true;
 
-    const double r = d / 2.0;
-    const double innerRadius = (D - d) / 2.0;
-    const double outerRadius = (D + d) / 2.0;
-    const double t = std::sqrt(outerRadius * outerRadius - innerRadius * innerRadius);
-    const double alpha = std::atan(r / D);
-    const World slant{r * std::cos(alpha), r * std::sin(alpha)};
-
+    const torsion::SpringFigure f = torsion::SpringFigureFor(d, D, N, a1, a2);
+    const double r = f.wireRadius;
     // Side view: the first loop's top wire centre is the origin.
-    const World p0{0, 0};
-    const World p1 = slant;
-    const World p2{-slant.x, -slant.y};
-    const World p3{r, -D};
-    const World p4 = Minus(p3, slant);
-    const World p5 = Plus(p3, slant);
-    const World towardNext{r, 0};
-
-    const std::int64_t last = LastLoopIndex(N);
-    for (std::int64_t k : LoopsToDraw(last, width)) {
-        const World shift{static_cast<double>(k) * d, 0};
-        const World g0 = Plus(p0, shift), g1 = Plus(p1, shift), g2 = Plus(p2, shift);
-        const World g3 = Plus(p3, shift), g4 = Plus(p4, shift), g5 = Plus(p5, shift);
-        const bool isLast = k == last;
+    for (std::int64_t k : LoopsToDraw(f.lastLoop, width)) {
+        const torsion::SpringFigure::Loop l = f.LoopAt(k);
         SpringLoop loop;
         loop.index = k;
-        loop.leftEdge = QLine(ToPixel(v, g2), ToPixel(v, g4));
-        loop.top =
-            ArcThrough(CircleBox(v, g0, r), ToPixel(v, isLast ? g1 : Plus(g0, towardNext)), ToPixel(v, g2));
-        loop.bottom =
-            ArcThrough(CircleBox(v, g3, r), ToPixel(v, g4), ToPixel(v, isLast ? g5 : Plus(g3, towardNext)));
+        loop.leftEdge = QLine(ToPixel(v, l.topLeft), ToPixel(v, l.bottomLeft));
+        loop.top = ArcThrough(CircleBox(v, l.top, r), ToPixel(v, l.arcStart), ToPixel(v, l.topLeft));
+        loop.bottom = ArcThrough(CircleBox(v, l.bottom, r), ToPixel(v, l.bottomLeft), ToPixel(v, l.arcEnd));
         g.loops.push_back(loop);
-        if (isLast) g.closingEdge = QLine(ToPixel(v, g1), ToPixel(v, g5));
+        if (l.closed) g.closingEdge = QLine(ToPixel(v, l.topRight), ToPixel(v, l.bottomRight));
     }
 
     // End view about E; arm 2 turned by the fraction of a turn.
-    const World centre{-D - v.m, -D / 2.0};
-    const double theta = 2.0 * std::numbers::pi * (N - std::trunc(N));
-    const auto turned = [&](World q) {
-        return World{q.x * std::cos(theta) - q.y * std::sin(theta),
-                     q.y * std::cos(theta) + q.x * std::sin(theta)};
-    };
-    const auto arm2Point = [&](World q) { return ToPixel(v, Plus(centre, turned(q))); };
-    const auto arm1Point = [&](World q) { return ToPixel(v, Plus(centre, q)); };
-    const QPoint q1 = arm2Point({0, -outerRadius});
-    const QPoint q2 = arm2Point({a2, -outerRadius});
-    const QPoint q3 = arm2Point({a2, -innerRadius});
-    const QPoint q4 = arm2Point({0, -innerRadius});
-    const QPoint q5 = arm2Point({t, -innerRadius});
-    const QPoint q6 = arm1Point({0, -outerRadius});
-    const QPoint q7 = arm1Point({-a1, -outerRadius});
-    const QPoint q8 = arm1Point({-a1, -innerRadius});
-    const QPoint q9 = arm1Point({-t, -innerRadius});
-
-    g.innerCircle = CircleBox(v, centre, innerRadius);
-    const PixelBox outerBox = CircleBox(v, centre, outerRadius);
-    g.outerArc = ArcThrough(outerBox, q5, q1);
-    if (a2 != 0) {
-        g.arm2Outline = std::array<QPoint, 4>{q1, q2, q3, q4};
+    std::array<QPoint, 9> q;
+    for (std::size_t i = 0; i < q.size(); ++i) q[i] = ToPixel(v, f.q[i]);
+    g.innerCircle = CircleBox(v, f.endCentre, f.innerRadius);
+    const PixelBox outerBox = CircleBox(v, f.endCentre, f.outerRadius);
+    g.outerArc = ArcThrough(outerBox, q[4], q[0]);
+    if (f.arm2) {
+        g.arm2Outline = std::array<QPoint, 4>{q[0], q[1], q[2], q[3]};
     } else {
         g.outerCircle = outerBox;
-        g.endStroke = QLine(q1, q4);
+        g.endStroke = QLine(q[0], q[3]);
     }
-    if (a1 != 0) g.arm1Outline = std::array<QPoint, 4>{q6, q7, q8, q9};
+    if (f.arm1) g.arm1Outline = std::array<QPoint, 4>{q[5], q[6], q[7], q[8]};
     return g;
 }
 
@@ -224,7 +172,7 @@ void DrawSpring(QPainter& painter, int width, int height, double d, double D, do
     painter.setBrush(kWhite);
     painter.setPen(QPen(kBlue, 1, Qt::SolidLine));
 
-    const SpringGeometry g = SpringGeometryFor(width, height, d, D, N, a1, a2);
+    const SpringPicture g = SpringPictureFor(width, height, d, D, N, a1, a2);
     if (!g.drawable) return;
     const auto drawArc = [&](const PixelArc& arc) {
         painter.drawArc(ToRect(arc.box), arc.startAngle16, arc.spanAngle16);

@@ -1,5 +1,6 @@
 // Scale drawing of the spring (end view and side view) for the second page of the
-// main window, from d, D, N, a1, a2 in mm.
+// main window, from d, D, N, a1, a2 in mm: the spring figure of the core mapped to
+// pixels.
 #pragma once
 
 #include <QImage>
@@ -28,9 +29,8 @@ struct SpringView {
 };
 SpringView SpringViewFor(int width, int height, double d, double D, double N, double a1, double a2);
 
-// Index of the last side-view loop: loops 0..K are drawn, none when K < 0. A fraction
-// of a turn below a quarter gets no loop of its own.
-std::int64_t LastLoopIndex(double N);
+// Which loops the side view has and where loops and arms lie are the figure's rules in
+// core/geometry/spring_outline.h (torsion::LastLoopIndex, torsion::SpringFigureFor).
 // Turn of arm 2 about the coil centre in the end view, in degrees (0 <= turn < 360).
 double Arm2TurnDegrees(double N);
 
@@ -60,7 +60,7 @@ struct SpringLoop {
 };
 
 // Everything DrawSpring draws, in pixels, in drawing order.
-struct SpringGeometry {
+struct SpringPicture {
     bool drawable = false;  // false: the image stays white
     SpringView view;
     // Side view. Loops closer than a pixel are thinned out to at most one per pixel
@@ -75,7 +75,7 @@ struct SpringGeometry {
     std::optional<QLine> endStroke;                    // ... and the stroke Q1 -> Q4
     std::optional<std::array<QPoint, 4>> arm1Outline;  // Q6 Q7 Q8 Q9, when a1 != 0
 };
-SpringGeometry SpringGeometryFor(int width, int height, double d, double D, double N, double a1, double a2);
+SpringPicture SpringPictureFor(int width, int height, double d, double D, double N, double a1, double a2);
 
 // Clears image and draws the spring into it. Values that cannot be drawn (zero,
 // negative or not finite sizes) leave the image white; loops closer than a pixel are

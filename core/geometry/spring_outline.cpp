@@ -1,4 +1,4 @@
-// The spring drawing in millimetres.
+// The spring figure and its outline in millimetres.
 #include "core/geometry/spring_outline.h"
 
 #include <algorithm>
@@ -11,9 +11,7 @@ namespace torsion {
 
 namespace {
 
-struct Point {
-    double x, y;
-};
+using Point = OutlinePoint;
 Point operator+(Point a, Point b) {
     return {a.x + b.x, a.y + b.y};
 }
@@ -41,70 +39,111 @@ double DegreesOf(Point centre, Point p) {
 
 }  // namespace
 
-SpringOutline SpringOutlineFor(double d, double D, double N, double a1, double a2) {
+bool SpringSizesDrawable(double d, double D, double N, double a1, double a2) {
     const bool finite =
         std::isfinite(d) && std::isfinite(D) && std::isfinite(N) && std::isfinite(a1) && std::isfinite(a2);
-    if (!finite || d <= 0 || D <= 0 || N < 0 || a1 < 0 || a2 < 0)
-        throw CommandError("この寸法のばねは図にできません");
-    if (N + 1 > static_cast<double>(kMaxOutlineLoops))
-        throw CommandError("巻数が多すぎて図にできません（" + std::to_string(kMaxOutlineLoops) + " 巻まで）");
+    return finite && d > 0 && D > 0 && N >= 0 && a1 >= 0 && a2 >= 0;
+}
 
-    SpringOutline o;
+std::int64_t LastLoopIndex(double N) {
+    if (std::isnan(N)) return -1;
+    // Far beyond this every fraction is zero and the loops are thinned out anyway.
+    constexpr double kLargest = 4.0e18;
+    const double whole = std::trunc(std::clamp(N, -kLargest, kLargest));
+    const double fraction = N - whole;
+    const auto i = static_cast<std::int64_t>(whole);
+    return fraction < 0.25 ? i - 1 : i;
+}
+
+SpringFigure SpringFigureFor(double d, double D, double N, double a1, double a2) {
+    SpringFigure f;
+    f.wireDia = d;
+    f.meanDia = D;
     const double r = d / 2;
     const double ri = (D - d) / 2;
     const double ro = (D + d) / 2;
+    f.wireRadius = r;
+    f.innerRadius = ri;
+    f.outerRadius = ro;
+    f.slantRadians = std::atan(r / D);
+    f.slant = {r * std::cos(f.slantRadians), r * std::sin(f.slantRadians)};
+    f.lastLoop = LastLoopIndex(N);
+
+    f.reach = std::max({a1, a2, ro});
+    const Point e{-D - f.reach, -D / 2};
+    f.endCentre = e;
     const double t = std::sqrt(ro * ro - ri * ri);
-    const double alpha = std::atan(r / D);
-    const double alphaDegrees = alpha * 180.0 / std::numbers::pi;
-    const Point slant{r * std::cos(alpha), r * std::sin(alpha)};
-
-    // Side view: loops 0..K, one closely wound loop per turn.
-    const double whole = std::trunc(N);
-    const long long last = static_cast<long long>(whole) - (N - whole < 0.25 ? 1 : 0);
-    for (long long k = 0; k <= last; ++k) {
-        const Point shift{static_cast<double>(k) * d, 0};
-        const Point g0 = shift, g1 = slant + shift, g2 = shift - slant;
-        const Point g3 = Point{r, -D} + shift, g4 = g3 - slant, g5 = g3 + slant;
-        const bool isLast = k == last;
-        o.lines.push_back({g2.x, g2.y, g4.x, g4.y});
-        o.arcs.push_back({g0.x, g0.y, r, isLast ? alphaDegrees : 0.0, 180.0 + alphaDegrees});
-        o.arcs.push_back({g3.x, g3.y, r, 180.0 + alphaDegrees, isLast ? alphaDegrees : 0.0});
-        if (isLast) o.lines.push_back({g1.x, g1.y, g5.x, g5.y});
-    }
-    const double sideRight = static_cast<double>(std::max(last, 0LL) + 1) * d;
-    const double overhang = std::max(d, 0.1 * D);
-    o.centreLines.push_back({-r - overhang, -D / 2, sideRight + overhang, -D / 2});
-
-    // End view about E, left of the side view; arm 2 turned by the fraction of a turn.
-    const double reach = std::max({a1, a2, ro});
-    const Point e{-D - reach, -D / 2};
-    const double theta = 2.0 * std::numbers::pi * (N - whole);
+    const double theta = 2.0 * std::numbers::pi * (N - std::trunc(N));
     const auto turned = [&](Point q) {
         return e + Point{q.x * std::cos(theta) - q.y * std::sin(theta),
                          q.y * std::cos(theta) + q.x * std::sin(theta)};
     };
-    const Point q1 = turned({0, -ro}), q2 = turned({a2, -ro}), q3 = turned({a2, -ri}), q4 = turned({0, -ri});
-    const Point q5 = turned({t, -ri});
-    const Point q6 = e + Point{0, -ro}, q7 = e + Point{-a1, -ro}, q8 = e + Point{-a1, -ri},
-                q9 = e + Point{-t, -ri};
+    f.q = {turned({0, -ro}),  turned({a2, -ro}),   turned({a2, -ri}),   turned({0, -ri}),  turned({t, -ri}),
+           e + Point{0, -ro}, e + Point{-a1, -ro}, e + Point{-a1, -ri}, e + Point{-t, -ri}};
+    f.arm1 = a1 != 0;
+    f.arm2 = a2 != 0;
+    return f;
+}
 
-    o.circles.push_back({e.x, e.y, ri});
-    if (a2 != 0) {
-        o.arcs.push_back({e.x, e.y, ro, DegreesOf(e, q5), DegreesOf(e, q1)});
+SpringFigure::Loop SpringFigure::LoopAt(std::int64_t k) const {
+    const double r = wireRadius;
+    const Point shift{static_cast<double>(k) * wireDia, 0};
+    Loop loop;
+    loop.top = shift;
+    loop.topRight = slant + shift;
+    loop.topLeft = shift - slant;
+    loop.bottom = Point{r, -meanDia} + shift;
+    loop.bottomLeft = loop.bottom - slant;
+    loop.bottomRight = loop.bottom + slant;
+    loop.closed = k == lastLoop;
+    loop.arcStart = loop.closed ? loop.topRight : loop.top + Point{r, 0};
+    loop.arcEnd = loop.closed ? loop.bottomRight : loop.bottom + Point{r, 0};
+    return loop;
+}
+
+SpringOutline SpringOutlineFor(double d, double D, double N, double a1, double a2) {
+    if (!SpringSizesDrawable(d, D, N, a1, a2)) throw CommandError("この寸法のばねは図にできません");
+    if (N + 1 > static_cast<double>(kMaxOutlineLoops))
+        throw CommandError("巻数が多すぎて図にできません（" + std::to_string(kMaxOutlineLoops) + " 巻まで）");
+
+    const SpringFigure f = SpringFigureFor(d, D, N, a1, a2);
+    SpringOutline o;
+    const double r = f.wireRadius;
+    const double alphaDegrees = f.slantRadians * 180.0 / std::numbers::pi;
+
+    // Side view: loops 0..K, one closely wound loop per turn.
+    for (long long k = 0; k <= f.lastLoop; ++k) {
+        const SpringFigure::Loop g = f.LoopAt(k);
+        const double arcEnd = g.closed ? alphaDegrees : 0.0;
+        o.lines.push_back({g.topLeft.x, g.topLeft.y, g.bottomLeft.x, g.bottomLeft.y});
+        o.arcs.push_back({g.top.x, g.top.y, r, arcEnd, 180.0 + alphaDegrees});
+        o.arcs.push_back({g.bottom.x, g.bottom.y, r, 180.0 + alphaDegrees, arcEnd});
+        if (g.closed) o.lines.push_back({g.topRight.x, g.topRight.y, g.bottomRight.x, g.bottomRight.y});
+    }
+    const double sideRight = static_cast<double>(std::max<long long>(f.lastLoop, 0LL) + 1) * d;
+    const double overhang = std::max(d, 0.1 * D);
+    o.centreLines.push_back({-r - overhang, -D / 2, sideRight + overhang, -D / 2});
+
+    // End view about E, left of the side view; arm 2 turned by the fraction of a turn.
+    const Point e = f.endCentre;
+    const auto& [q1, q2, q3, q4, q5, q6, q7, q8, q9] = f.q;
+    o.circles.push_back({e.x, e.y, f.innerRadius});
+    if (f.arm2) {
+        o.arcs.push_back({e.x, e.y, f.outerRadius, DegreesOf(e, q5), DegreesOf(e, q1)});
         o.lines.push_back({q1.x, q1.y, q2.x, q2.y});
         o.lines.push_back({q2.x, q2.y, q3.x, q3.y});
         o.lines.push_back({q3.x, q3.y, q4.x, q4.y});
     } else {
         // Without arm 2 the ring is whole, with a stroke where the wire ends.
-        o.circles.push_back({e.x, e.y, ro});
+        o.circles.push_back({e.x, e.y, f.outerRadius});
         o.lines.push_back({q1.x, q1.y, q4.x, q4.y});
     }
-    if (a1 != 0) {
+    if (f.arm1) {
         o.lines.push_back({q6.x, q6.y, q7.x, q7.y});
         o.lines.push_back({q7.x, q7.y, q8.x, q8.y});
         o.lines.push_back({q8.x, q8.y, q9.x, q9.y});
     }
-    const double cross = ro + overhang;
+    const double cross = f.outerRadius + overhang;
     o.centreLines.push_back({e.x - cross, e.y, e.x + cross, e.y});
     o.centreLines.push_back({e.x, e.y - cross, e.x, e.y + cross});
     if (!FitsDrawingFile(o)) throw CommandError("この寸法のばねは図にできません");

@@ -1,13 +1,66 @@
-// The spring drawing in millimetres (x to the right, y upwards), as lines, arcs and
-// circles for drawing files: the side view with the first loop's top wire centre at the
-// origin and the end view to its left, the same figures the window draws in pixels,
-// plus the centre lines of both views. Plain C++, no drawing library.
+// The spring drawing in millimetres (x to the right, y upwards): the figure's rules,
+// which loops the side view has, where each loop and each arm lies, shared by the
+// window's drawing and the drawing files; and the outline for drawing files as lines,
+// arcs and circles: the side view with the first loop's top wire centre at the origin
+// and the end view to its left, plus the centre lines of both views. Plain C++, no
+// drawing library.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace torsion {
+
+struct OutlinePoint {
+    double x, y;
+};
+
+// True for sizes a spring figure can be made of: all finite, d and D positive, N and
+// the arms not negative.
+bool SpringSizesDrawable(double d, double D, double N, double a1, double a2);
+
+// Index of the last side-view loop: loops 0..K are drawn, none when K < 0. A fraction
+// of a turn below a quarter gets no loop of its own.
+std::int64_t LastLoopIndex(double N);
+
+// The points of the figure of a spring of wire diameter d, mean diameter D, N turns and
+// arms a1, a2 (sizes for which SpringSizesDrawable holds).
+struct SpringFigure {
+    double wireRadius = 0, innerRadius = 0, outerRadius = 0;
+    // The wire leans by this angle from one loop to the next; slant is r·(cos, sin) of it.
+    double slantRadians = 0;
+    OutlinePoint slant{};
+    double wireDia = 0, meanDia = 0;
+    std::int64_t lastLoop = -1;
+    // Side-view loop k, one wire diameter right of loop k - 1: top and bottom wire
+    // centre and the wire's edges beside them. Every loop has its left edge G2 -> G4;
+    // only the last is closed by the edge G1 -> G5, and its wire arcs end there, the
+    // others' at the point right of the wire centre (arcStart, arcEnd).
+    struct Loop {
+        OutlinePoint top;          // G0
+        OutlinePoint topRight;     // G1
+        OutlinePoint topLeft;      // G2
+        OutlinePoint bottom;       // G3
+        OutlinePoint bottomLeft;   // G4
+        OutlinePoint bottomRight;  // G5
+        bool closed = false;
+        OutlinePoint arcStart;  // top arc: from here counter-clockwise to G2
+        OutlinePoint arcEnd;    // bottom arc: from G4 counter-clockwise to here
+    };
+    Loop LoopAt(std::int64_t k) const;
+    // End view about endCentre, as far left of the side view as reach (the longer arm,
+    // at least the outer radius); arm 2 is turned by the fraction of a turn.
+    double reach = 0;
+    OutlinePoint endCentre{};
+    // Q1..Q9: arm 2's outline Q1 Q2 Q3 Q4 and the start Q5 of the outer arc to Q1, arm
+    // 1's outline Q6 Q7 Q8 Q9. An arm of length 0 is not drawn: without arm 2 the ring
+    // is whole, with a stroke Q1 -> Q4 where the wire ends.
+    std::array<OutlinePoint, 9> q{};
+    bool arm1 = false, arm2 = false;
+};
+SpringFigure SpringFigureFor(double d, double D, double N, double a1, double a2);
 
 struct OutlineLine {
     double x1, y1, x2, y2;

@@ -8,6 +8,7 @@
 #include <limits>
 #include <numbers>
 
+#include "core/geometry/spring_outline.h"
 #include "drawing/spring_drawing.h"
 
 namespace {
@@ -19,8 +20,8 @@ constexpr int W = kSpringImageWidth;
 constexpr int H = kSpringImageHeight;
 
 // The sizes of a new case: d = 1, D = 10, N = 1.3, a1 = 15, a2 = 20.
-SpringGeometry StartUp() {
-    return SpringGeometryFor(W, H, 1, 10, 1.3, 15, 20);
+SpringPicture StartUp() {
+    return SpringPictureFor(W, H, 1, 10, 1.3, 15, 20);
 }
 
 QImage Spring(double d, double D, double N, double a1, double a2) {
@@ -70,7 +71,7 @@ TEST(SpringView, ReachIsTheLongerArmOrTheOuterRadius) {
 }
 
 TEST(SpringView, ShortArmsLetTheRingSetTheHeightWithFivePercentMargins) {
-    const SpringGeometry g = SpringGeometryFor(W, H, 1, 10, 1.3, 2, 3);
+    const SpringPicture g = SpringPictureFor(W, H, 1, 10, 1.3, 2, 3);
     ASSERT_TRUE(g.drawable);
     // Height bound: the ring is 2m high, the view 2.2m, so 0.1m = 12.77 px above and below.
     const PixelBox ring = g.outerArc.box;
@@ -79,7 +80,7 @@ TEST(SpringView, ShortArmsLetTheRingSetTheHeightWithFivePercentMargins) {
 }
 
 TEST(SpringView, LongCoilIsWidthBoundAndCentredVertically) {
-    const SpringGeometry g = SpringGeometryFor(W, H, 1, 10, 100, 20, 20);
+    const SpringPicture g = SpringPictureFor(W, H, 1, 10, 100, 20, 20);
     ASSERT_TRUE(g.drawable);
     EXPECT_LT(g.view.s, H / g.view.spanH);
     EXPECT_DOUBLE_EQ(g.view.s, W / g.view.spanW);
@@ -90,15 +91,15 @@ TEST(SpringView, LongCoilIsWidthBoundAndCentredVertically) {
 }
 
 TEST(SpringLoops, AQuarterTurnOrMoreGetsItsOwnLoop) {
-    EXPECT_EQ(LastLoopIndex(5.0), 4);
-    EXPECT_EQ(LastLoopIndex(5.2), 4);
-    EXPECT_EQ(LastLoopIndex(5.25), 5);
-    EXPECT_EQ(LastLoopIndex(5.8), 5);
-    EXPECT_EQ(LastLoopIndex(0.2), -1);
-    EXPECT_EQ(LastLoopIndex(std::numeric_limits<double>::quiet_NaN()), -1);
+    EXPECT_EQ(torsion::LastLoopIndex(5.0), 4);
+    EXPECT_EQ(torsion::LastLoopIndex(5.2), 4);
+    EXPECT_EQ(torsion::LastLoopIndex(5.25), 5);
+    EXPECT_EQ(torsion::LastLoopIndex(5.8), 5);
+    EXPECT_EQ(torsion::LastLoopIndex(0.2), -1);
+    EXPECT_EQ(torsion::LastLoopIndex(std::numeric_limits<double>::quiet_NaN()), -1);
     for (const auto& [N, loops] :
          {std::pair{5.0, 5u}, {5.2, 5u}, {5.25, 6u}, {5.8, 6u}, {1.3, 2u}, {30.0, 30u}}) {
-        const SpringGeometry g = SpringGeometryFor(W, H, 1, 10, N, 15, 20);
+        const SpringPicture g = SpringPictureFor(W, H, 1, 10, N, 15, 20);
         ASSERT_EQ(g.loops.size(), loops) << N;
         EXPECT_EQ(g.loops.back().index, static_cast<std::int64_t>(loops) - 1);
         ASSERT_TRUE(g.closingEdge) << N;
@@ -106,7 +107,7 @@ TEST(SpringLoops, AQuarterTurnOrMoreGetsItsOwnLoop) {
 }
 
 TEST(SpringLoops, LoopsStepOneWireDiameterAndOnlyTheLastIsClosed) {
-    const SpringGeometry g = StartUp();
+    const SpringPicture g = StartUp();
     ASSERT_EQ(g.loops.size(), 2u);
     const double step = 1 * g.view.s;  // d in pixels
     EXPECT_NEAR(g.loops[1].leftEdge.x1() - g.loops[0].leftEdge.x1(), step, 1.0);
@@ -128,7 +129,7 @@ TEST(SpringLoops, LoopsStepOneWireDiameterAndOnlyTheLastIsClosed) {
 }
 
 TEST(SpringLoops, BelowAQuarterTurnThereIsNoLoopAndNoClosingEdge) {
-    const SpringGeometry g = SpringGeometryFor(W, H, 1, 10, 0.2, 15, 20);
+    const SpringPicture g = SpringPictureFor(W, H, 1, 10, 0.2, 15, 20);
     ASSERT_TRUE(g.drawable);
     EXPECT_TRUE(g.loops.empty());
     EXPECT_FALSE(g.closingEdge);
@@ -137,11 +138,11 @@ TEST(SpringLoops, BelowAQuarterTurnThereIsNoLoopAndNoClosingEdge) {
 
 TEST(SpringLoops, HugeTurnCountsAreThinnedToOneLoopPerPixelColumn) {
     for (double N : {1e6, 1e12, 1e300}) {
-        const SpringGeometry g = SpringGeometryFor(W, H, 1, 10, N, 15, 20);
+        const SpringPicture g = SpringPictureFor(W, H, 1, 10, N, 15, 20);
         ASSERT_TRUE(g.drawable) << N;
         EXPECT_LE(g.loops.size(), static_cast<std::size_t>(W) + 1) << N;
         EXPECT_EQ(g.loops.front().index, 0);
-        EXPECT_EQ(g.loops.back().index, LastLoopIndex(N));
+        EXPECT_EQ(g.loops.back().index, torsion::LastLoopIndex(N));
         EXPECT_TRUE(g.closingEdge);
         // Neighbouring loops drawn are at most a pixel apart: nothing that could be
         // told apart is left out.
@@ -149,7 +150,7 @@ TEST(SpringLoops, HugeTurnCountsAreThinnedToOneLoopPerPixelColumn) {
             ASSERT_LE(g.loops[i].leftEdge.x1() - g.loops[i - 1].leftEdge.x1(), 1) << N << " loop " << i;
     }
     // Just below the cap every loop is drawn.
-    EXPECT_EQ(SpringGeometryFor(W, H, 1, 10, W + 0.5, 15, 20).loops.size(), static_cast<std::size_t>(W) + 1);
+    EXPECT_EQ(SpringPictureFor(W, H, 1, 10, W + 0.5, 15, 20).loops.size(), static_cast<std::size_t>(W) + 1);
 }
 
 TEST(SpringArcs, AnglesAreCounterClockwiseOnScreen) {
@@ -168,7 +169,7 @@ TEST(SpringArcs, AnglesAreCounterClockwiseOnScreen) {
 }
 
 TEST(SpringEndView, ArmTwoIsTurnedByTheFractionOfATurn) {
-    const SpringGeometry g = StartUp();
+    const SpringPicture g = StartUp();
     ASSERT_TRUE(g.arm1Outline && g.arm2Outline);
     const QPoint centre = BoxCentre(g.innerCircle);
     const QPoint q1 = (*g.arm2Outline)[0], q6 = (*g.arm1Outline)[0];
@@ -185,7 +186,7 @@ TEST(SpringEndView, ArmTwoIsTurnedByTheFractionOfATurn) {
 }
 
 TEST(SpringEndView, IntegralTurnsLeaveBothArmsOnOneTangent) {
-    const SpringGeometry g = SpringGeometryFor(W, H, 1, 10, 4, 15, 20);
+    const SpringPicture g = SpringPictureFor(W, H, 1, 10, 4, 15, 20);
     ASSERT_TRUE(g.arm1Outline && g.arm2Outline);
     const auto& arm1 = *g.arm1Outline;
     const auto& arm2 = *g.arm2Outline;
@@ -198,14 +199,14 @@ TEST(SpringEndView, IntegralTurnsLeaveBothArmsOnOneTangent) {
 }
 
 TEST(SpringEndView, NoArmTwoDrawsTheFullRingAndARadialEndStroke) {
-    const SpringGeometry g = SpringGeometryFor(W, H, 1, 10, 1.3, 15, 0);
+    const SpringPicture g = SpringPictureFor(W, H, 1, 10, 1.3, 15, 0);
     EXPECT_FALSE(g.arm2Outline);
     ASSERT_TRUE(g.outerCircle && g.endStroke);
     EXPECT_EQ(*g.outerCircle, g.outerArc.box);
     EXPECT_TRUE(g.arm1Outline);
     // The stroke marks the wire end where arm 2 would leave the ring: from Q1 on the
     // outer circle to Q4 on the inner one, one wire thickness long.
-    const SpringGeometry withArm = SpringGeometryFor(W, H, 1, 10, 1.3, 15, 14);
+    const SpringPicture withArm = SpringPictureFor(W, H, 1, 10, 1.3, 15, 14);
     ASSERT_TRUE(withArm.arm2Outline);
     EXPECT_EQ(g.endStroke->p1(), (*withArm.arm2Outline)[0]);
     EXPECT_EQ(g.endStroke->p2(), (*withArm.arm2Outline)[3]);
@@ -213,7 +214,7 @@ TEST(SpringEndView, NoArmTwoDrawsTheFullRingAndARadialEndStroke) {
 }
 
 TEST(SpringEndView, NoArmOneDrawsNothingForIt) {
-    const SpringGeometry g = SpringGeometryFor(W, H, 1, 10, 1.3, 0, 20);
+    const SpringPicture g = SpringPictureFor(W, H, 1, 10, 1.3, 0, 20);
     EXPECT_FALSE(g.arm1Outline);
     EXPECT_TRUE(g.arm2Outline);
     EXPECT_FALSE(g.outerCircle);
@@ -224,7 +225,7 @@ TEST(SpringImage, PaintsBothViewsInBlueOnWhite) {
     const QImage image = Spring(1, 10, 1.3, 15, 20);
     EXPECT_EQ(CountColour(image, qRgb(255, 0, 0)), 0);
     EXPECT_EQ(CountColour(image, kWhite) + CountColour(image, kBlue), W * H) << "only blue and white";
-    const SpringGeometry g = StartUp();
+    const SpringPicture g = StartUp();
     // A loop edge, midway.
     const QLine edge = g.loops[0].leftEdge;
     EXPECT_TRUE(BlueNear(image, (edge.p1() + edge.p2()) / 2));
@@ -242,7 +243,7 @@ TEST(SpringImage, PaintsBothViewsInBlueOnWhite) {
 
 TEST(SpringImage, NoArmTwoRingCoversTheArcAndKeepsTheInnerCircle) {
     const QImage image = Spring(1, 10, 1.3, 15, 0);
-    const SpringGeometry g = SpringGeometryFor(W, H, 1, 10, 1.3, 15, 0);
+    const SpringPicture g = SpringPictureFor(W, H, 1, 10, 1.3, 15, 0);
     const PixelBox outer = *g.outerCircle;
     const PixelBox inner = g.innerCircle;
     // Both circles are closed: their bottom points are painted too.

@@ -60,7 +60,8 @@ class MainWindowApp {
     // writeTable false leaves zaidat.dst out of the program folder.
     explicit MainWindowApp(bool writeTable = true) {
         if (writeTable) {
-            WriteFileReplacing(path("zaidat.dst").toStdString(), EncodeMaterialTable(TestMaterialTable()));
+            torsion::WriteFileReplacing(path("zaidat.dst").toStdString(),
+                                        torsion::EncodeMaterialTable(TestMaterialTable()));
         }
         window = std::make_unique<Tf_vek>(materials, kinds, coefficients, dialogs, folder.path());
         window->setSettings(settings);
