@@ -19,6 +19,7 @@
 #include "tests/support/vek_test_app.h"
 #include "ui/editors/u_data_make.h"
 #include "ui/editors/u_keisuu_make.h"
+#include "ui/main_window/tool_windows.h"
 #include "ui/search/design_search_window.h"
 
 using namespace torsion;
@@ -57,7 +58,7 @@ TEST(NumberBoxes, FullWidthDigitsTypedKeyByKeyStayInOrderInEveryWindow) {
     for (QLineEdit* box :
          {coefficients.findChild<QLineEdit*>(QStringLiteral("Edit1")),
           materials.findChild<QLineEdit*>(QStringLiteral("Edit3")),
-          app.window->designSearchWindow()->findChild<QLineEdit*>(QStringLiteral("angle2Edit"))}) {
+          app.window->toolWindows().designSearch()->findChild<QLineEdit*>(QStringLiteral("angle2Edit"))}) {
         TypeOver(box, QStringLiteral("０．８５"));
         EXPECT_EQ(box->text(), QStringLiteral("0.85")) << box->window()->objectName().toStdString();
     }

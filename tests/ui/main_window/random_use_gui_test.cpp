@@ -64,8 +64,10 @@
 #include "ui/editors/u_data_make.h"
 #include "ui/editors/u_keisuu_make.h"
 #include "ui/main_window/characteristic_page.h"
+#include "ui/main_window/exports.h"
 #include "ui/main_window/history_grid.h"
 #include "ui/main_window/title_block_dialog.h"
+#include "ui/main_window/tool_windows.h"
 #include "ui/main_window/vek.h"
 #include "ui/print/prin.h"
 #include "ui/print/window_print.h"
@@ -1261,7 +1263,7 @@ class RandomSession {
     // "設計探索": search (or cancel it), sort, apply a row or close.
     void designSearch() {
         menuItem("designSearchItem")->trigger();
-        DesignSearchWindow* search = main_->designSearchWindow();
+        DesignSearchWindow* search = main_->toolWindows().designSearch();
         if (search == nullptr) return fail("no design search window");
         const auto button = [search](const char* name) {
             return search->findChild<QPushButton*>(QString::fromLatin1(name));
