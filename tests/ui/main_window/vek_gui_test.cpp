@@ -24,6 +24,8 @@
 #include "ui/common/image_control.h"
 #include "ui/main_window/tool_windows.h"
 
+using namespace torsion;
+
 namespace {
 
 QColor Base(QWidget* w) {
@@ -509,5 +511,3 @@ TEST(MainWindowStartup, FirstPaintRunsItsFunctionOnceAfterTheWindowIsPainted) {
 }
 
 #include "vek_gui_test.moc"
-
-using namespace torsion;
