@@ -45,7 +45,9 @@ TEST_P(SpringStates, StatesFollowTheLoadedGeometry) {
         const SpringShape s = SpringShapeAt(c, kStates[i]);
         const LoadedState loaded = LoadedStateAt(c, angles[i]);
         EXPECT_NEAR(s.bodyLength, i == 0 ? c.wireDia * (c.turns + 1) : loaded.bodyLength, 1e-9);
-        if (i > 0) EXPECT_NEAR(s.coilDia, c.meanDia - loaded.diameterReductionExact, 1e-9);
+        if (i > 0) {
+            EXPECT_NEAR(s.coilDia, c.meanDia - loaded.diameterReductionExact, 1e-9);
+        }
         const double expected = 360 * (c.turns - std::trunc(c.turns)) + (c.outward ? -1 : 1) * angles[i];
         const double diff = Wrap360(ArmAngle(s) - expected + 180) - 180;
         EXPECT_NEAR(diff, 0, 1e-9);

@@ -128,8 +128,11 @@ TEST_F(UserTablesTest, CoefficientButtonWritesWhereTheLineSays) {
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
         EXPECT_EQ(Bytes(target), EncodeCoefficients(coefficients));
         EXPECT_EQ(coefficients.values[0], 72.5);
-        if (row.writesUser) EXPECT_EQ(Bytes(programFile), CoefficientBytes(80));
-        if (!row.writesUser) EXPECT_FALSE(QFileInfo::exists(user));
+        if (row.writesUser) {
+            EXPECT_EQ(Bytes(programFile), CoefficientBytes(80));
+        } else {
+            EXPECT_FALSE(QFileInfo::exists(user));
+        }
         EXPECT_EQ(line->text(), QStringLiteral("ファイル: ") + target);
     }
 }
@@ -167,8 +170,11 @@ TEST_F(UserTablesTest, MaterialEditorSavesTheTableInUseWhereTheLineSays) {
         EXPECT_EQ(dialogs.saveInitialNames, QStringList{target});
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
         EXPECT_EQ(Bytes(target), EncodeMaterialTable(table));
-        if (row.writesUser) EXPECT_EQ(Bytes(programFile), original);
-        if (!row.writesUser) EXPECT_FALSE(QFileInfo::exists(user));
+        if (row.writesUser) {
+            EXPECT_EQ(Bytes(programFile), original);
+        } else {
+            EXPECT_FALSE(QFileInfo::exists(user));
+        }
         ASSERT_EQ(dialogs.informations.size(), 1);
         EXPECT_EQ(dialogs.informations[0].contains(target), row.writesUser);
         EXPECT_EQ(line->text(), QStringLiteral("ファイル: ") + target);
