@@ -81,7 +81,9 @@ TEST(HistoryGridLayout, DesignSizeColumnsAndBehaviour) {
              metrics.horizontalAdvance(QString::fromStdString(HistoryUnits(UnitSystem::SI)[column]))});
         EXPECT_GE(grid.columnWidth(c), widths[c]) << "column " << c;
         EXPECT_GE(grid.columnWidth(c), needed + 4) << "column " << c;
-        if (needed + 4 <= widths[c]) EXPECT_EQ(grid.columnWidth(c), widths[c]) << "column " << c;
+        if (needed + 4 <= widths[c]) {
+            EXPECT_EQ(grid.columnWidth(c), widths[c]) << "column " << c;
+        }
     }
     EXPECT_EQ(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_EQ(grid.selectionMode(), QAbstractItemView::SingleSelection);

@@ -104,7 +104,7 @@ TEST(Keys, AltAndALetterOpenTheMenus) {
         QTest::keyClick(app.window.get(), key, Qt::AltModifier);
         EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000)) << name;
         menu->close();
-        QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
+        EXPECT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000)) << name;
     }
 }
 
