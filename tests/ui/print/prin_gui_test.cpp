@@ -57,7 +57,9 @@ TEST_F(PrinformTest, TableAndLabelsShowTheDataSheetTexts) {
         const DataSheetRow& row = texts.rows[static_cast<std::size_t>(r - 1)];
         EXPECT_EQ(cell(r, 1), QString::fromStdString(row.item)) << r;
         EXPECT_EQ(cell(r, 2), QString::fromStdString(row.unit)) << r;
-        if (r > 1) EXPECT_EQ(cell(r, 3), QString::fromStdString(row.value)) << r;
+        if (r > 1) {
+            EXPECT_EQ(cell(r, 3), QString::fromStdString(row.value)) << r;
+        }
     }
     EXPECT_EQ(cell(1, 3), QStringLiteral("ピアノ線"));  // the Shift-JIS symbol, decoded
     EXPECT_EQ(cell(8, 3), QStringLiteral("98.07"));
