@@ -1,8 +1,10 @@
-// What the data generators share: reading one record of a data file and writing a text
-// as a C++ string literal.
+// What the data generators share: reading one record of a data file, writing a text as a
+// C++ string literal, and the main of a generator.
 #pragma once
 
 #include <cstdio>
+#include <fstream>
+#include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -54,4 +56,29 @@ inline std::string CppLiteral(const std::string& bytes) {
         }
     }
     return out + "\"";
+}
+
+// The main of a generator `name` <input> <output>: generate(input) written whole to a
+// temporary name first, so an interrupted build leaves no half table. Exit 1 with
+// "name: reason" on a faulty input, 2 on a wrong command line.
+template <typename Generate>
+int RunGenerator(const char* name, const char* inputKind, int argc, char** argv, Generate generate) {
+    if (argc != 3) {
+        std::cerr << "usage: " << name << " <" << inputKind << "> <output .inc>\n";
+        return 2;
+    }
+    try {
+        const std::string text = generate(argv[1]);
+        const std::string temporary = std::string(argv[2]) + ".tmp";
+        {
+            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+            out << text;
+            if (!out) throw std::runtime_error("cannot write " + temporary);
+        }
+        if (std::rename(temporary.c_str(), argv[2]) != 0) throw std::runtime_error("cannot rename to output");
+    } catch (const std::exception& e) {
+        std::cerr << name << ": " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
 }

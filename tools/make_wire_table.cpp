@@ -264,23 +264,5 @@ std::string Generate(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: make_wire_table <wire_tolerances.csv> <output .inc>\n";
-        return 2;
-    }
-    try {
-        const std::string text = Generate(argv[1]);
-        // Written whole to a temporary name first, so an interrupted build leaves no half table.
-        const std::string temporary = std::string(argv[2]) + ".tmp";
-        {
-            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-            out << text;
-            if (!out) throw std::runtime_error("cannot write " + temporary);
-        }
-        if (std::rename(temporary.c_str(), argv[2]) != 0) throw std::runtime_error("cannot rename to output");
-    } catch (const std::exception& e) {
-        std::cerr << "make_wire_table: " << e.what() << '\n';
-        return 1;
-    }
-    return 0;
+    return RunGenerator("make_wire_table", "wire_tolerances.csv", argc, argv, Generate);
 }
