@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -21,8 +23,8 @@
 #include <string>
 #include <vector>
 
-#include "app/spring_3d_command.h"
 #include "cad/spring_dxf.h"
+#include "cad/spring_stl.h"
 #include "core/base/command_error.h"
 #include "core/base/file_io.h"
 #include "core/base/number_text.h"
@@ -32,6 +34,7 @@
 #include "core/design/search_export.h"
 #include "core/files/case_file.h"
 #include "core/files/history_csv.h"
+#include "core/geometry/spring_3d.h"
 #include "core/geometry/spring_outline.h"
 #include "core/materials/fatigue_life.h"
 #include "core/materials/material_selection.h"
@@ -39,6 +42,7 @@
 #include "drawing/calculation_report.h"
 #include "ui/common/data_files.h"
 #include "ui/common/sjis.h"
+#include "ui/common/step_module.h"
 
 using namespace torsion;
 
@@ -178,10 +182,8 @@ MaterialData LoadMaterials(const Options& options) {
     const std::size_t size = LoadMaterialTable(*data.table, path);
     // A damaged table is named, as the window names it; the command goes on with what
     // was read.
-    const std::string problem = MaterialTableProblem(*data.table, size);
-    if (!problem.empty())
-        std::cerr << kProgram << ": 警告: ファイル " << path << " は材料データーとして正しくありません。"
-                  << problem << "。読み取れた内容で続けます。\n";
+    const std::string warning = MaterialTableWarning(path, *data.table, size);
+    if (!warning.empty()) std::cerr << kProgram << ": 警告: " << warning << "\n";
     data.kinds = BuildKindIndex(*data.table);
     data.symbols = MaterialSymbolsUtf8(*data.table);
     return data;
@@ -284,35 +286,46 @@ int SlotOption(const Options& options) {
     return slot;
 }
 
-// The case file, whole: the window reads a file of another size after asking, the
-// command line cannot ask and refuses it.
-std::unique_ptr<CaseTable> ReadCases(const std::string& path) {
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+// The case file of a command, read by one reader for every command that takes one:
+// the whole table, and for a command about one case the slot of --slot, which must be
+// in use. The window reads a file of another size after asking; the command line
+// cannot ask and refuses it.
+struct CaseFileInput {
+    std::unique_ptr<CaseTable> cases = std::make_unique<CaseTable>();
+    int slot = 0;
+    const DesignCase& slotCase() const { return (*cases)[static_cast<std::size_t>(slot)]; }
+};
+
+CaseFileInput ReadCaseFileInput(const Options& options, bool oneCase) {
+    CaseFileInput in;
+    if (oneCase) in.slot = SlotOption(options);
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(options.input);
     if (bytes.size() != kCaseTableSize)
-        throw CommandError("ファイル " + path + " はケースファイルではありません（大きさが " +
+        throw CommandError("ファイル " + options.input + " はケースファイルではありません（大きさが " +
                            std::to_string(bytes.size()) + " バイト、正しくは " +
                            std::to_string(kCaseTableSize) + " バイト）");
-    auto cases = std::make_unique<CaseTable>();
-    OverlayCaseTable(*cases, bytes);
-    return cases;
+    OverlayCaseTable(*in.cases, bytes);
+    if (oneCase && in.slotCase().used != 1)
+        throw CommandError("ケース " + std::to_string(in.slot) + " は空です");
+    return in;
 }
 
-// The case of --slot, which must hold one.
-const DesignCase& UsedCase(const CaseTable& cases, int slot) {
-    const DesignCase& c = cases[static_cast<std::size_t>(slot)];
-    if (c.used != 1) throw CommandError("ケース " + std::to_string(slot) + " は空です");
-    return c;
+// The file of -o, which a command that writes a file needs.
+std::string RequiredOutput(const Options& options) {
+    const std::optional<std::string> out = options.value("-o");
+    if (!out || *out == "-") throw UsageError(options.command + " には -o で出力ファイルを指定します");
+    return *out;
 }
 
 int RunCsv(const Options& options) {
     const UnitSystem unit = UnitOption(options);
     const MaterialData materials = LoadMaterials(options);
-    const auto cases = ReadCases(options.input);
+    const CaseFileInput in = ReadCaseFileInput(options, false);
     const std::optional<std::string> out = options.value("-o");
     if (out && *out != "-") {
-        WriteHistoryCsv(*out, *cases, materials.symbols, unit);
+        WriteHistoryCsv(*out, *in.cases, materials.symbols, unit);
     } else {
-        std::cout << HistoryCsvText(*cases, materials.symbols, unit);
+        std::cout << HistoryCsvText(*in.cases, materials.symbols, unit);
         std::cout.flush();
         if (!std::cout) ThrowCannotCreate("-");
     }
@@ -320,23 +333,45 @@ int RunCsv(const Options& options) {
 }
 
 int RunDxf(const Options& options) {
-    const std::optional<std::string> out = options.value("-o");
-    if (!out || *out == "-") throw UsageError("--dxf には -o で出力ファイルを指定します");
-    const int slot = SlotOption(options);
-    const auto cases = ReadCases(options.input);
-    const DesignCase& c = UsedCase(*cases, slot);
-    WriteSpringDxf(*out, SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2));
+    const std::string out = RequiredOutput(options);
+    const CaseFileInput in = ReadCaseFileInput(options, true);
+    const DesignCase& c = in.slotCase();
+    WriteSpringDxf(out, SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2));
+    return 0;
+}
+
+SpringState StateOption(const Options& options) {
+    const std::string text = options.value("--state").value_or("free");
+    if (text == "free") return SpringState::Free;
+    if (text == "1") return SpringState::Angle1;
+    if (text == "2") return SpringState::Angle2;
+    if (text == "max") return SpringState::MaxAngle;
+    throw UsageError("--state は free, 1, 2, max のどれかです: " + text);
+}
+
+// --step and --stl: the spring of the slot at the state of --state.
+int RunSpring3d(const Options& options) {
+    const std::string out = RequiredOutput(options);
+    const SpringState state = StateOption(options);
+    const CaseFileInput in = ReadCaseFileInput(options, true);
+    const SpringShape shape = SpringShapeAt(in.slotCase(), state);
+    if (options.command == "--stl") {
+        WriteSpringStl(out, shape);
+    } else {
+        WriteSpringStepFile(
+            QString::fromStdString(out), shape,
+            {options.value("--product").value_or(""), options.value("--drawing-no").value_or(""),
+             options.value("--designer").value_or("")});
+    }
     return 0;
 }
 
 int RunReport(const Options& options) {
-    const std::optional<std::string> out = options.value("-o");
-    if (!out || *out == "-") throw UsageError("--report には -o で出力ファイルを指定します");
+    const std::string out = RequiredOutput(options);
     const UnitSystem unit = UnitOption(options);
-    const int slot = SlotOption(options);
     const MaterialData materials = LoadMaterials(options);
-    const auto cases = ReadCases(options.input);
-    const DesignCase& c = UsedCase(*cases, slot);
+    const CaseFileInput in = ReadCaseFileInput(options, true);
+    const DesignCase& c = in.slotCase();
     TitleBlock title;
     title.productName = options.value("--product").value_or("");
     title.drawingNo = options.value("--drawing-no").value_or("");
@@ -352,7 +387,7 @@ int RunReport(const Options& options) {
     DesignCase inputs = c;
     DeriveCoilDiameters(inputs, c.diaMode == 0 ? c.innerDia : c.diaMode == 2 ? c.outerDia : c.meanDia);
     const EvaluationOptions evaluation{GradeOption(options), DynamicsOption(options)};
-    WriteReportPdf(QString::fromStdString(*out),
+    WriteReportPdf(QString::fromStdString(out),
                    MakeReportData(EvaluateDesign(inputs, *materials.table, evaluation), *materials.table,
                                   symbol, unit, title));
     return 0;
@@ -478,6 +513,30 @@ int RefuseUnknownArguments(int argc, char** argv) {
     return 2;
 }
 
+bool ScreenNamed() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && *platform != '\0') {
+        // The first platform of the list, without its options.
+        const std::string first(platform, std::strcspn(platform, ":;"));
+        return first != "xcb" || set("DISPLAY");
+    }
+    return set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+int RefuseWithoutScreen() {
+    std::string commands;
+    for (const std::string& command : kCommands)
+        if (command != "--help" && command != "--version")
+            commands += (commands.empty() ? "" : ", ") + command;
+    std::cerr << kProgram << ": ウィンドウには画面 (ディスプレイ) が必要です。画面なしで使えるのは "
+              << commands << " です (" << kProgram << " --help)\n";
+    return 2;
+}
+
 int RunCommandLine(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     // An interrupted command leaves no half-written file behind.
@@ -506,11 +565,7 @@ int RunCommandLine(int argc, char** argv) {
         if (options.command == "--csv") return RunCsv(options);
         if (options.command == "--dxf") return RunDxf(options);
         if (options.command == "--search") return RunSearch(options);
-        if (options.command == "--step" || options.command == "--stl") try {
-                return RunSpring3dCommand(options.command, options.input, options.values);
-            } catch (const std::invalid_argument& e) {
-                throw UsageError(e.what());
-            }
+        if (options.command == "--step" || options.command == "--stl") return RunSpring3d(options);
         throw UsageError("コマンド " + options.command + " はありません");
     } catch (const UsageError& e) {
         std::cerr << kProgram << ": " << e.what() << "\n" << kHelpPointer;

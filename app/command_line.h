@@ -18,6 +18,15 @@ std::optional<std::string> CaseFileToOpen(int argc, char** argv);
 // returns the exit status 2. Touches no window and no display.
 int RefuseUnknownArguments(int argc, char** argv);
 
+// Whether the environment gives the window somewhere to show: a display for the
+// platform Qt will choose, or a platform named that needs none (offscreen). A display
+// named that cannot be reached is found only when the window program connects to it.
+bool ScreenNamed();
+
+// For a window program without a screen: one line on the standard error saying so and
+// naming the commands that work without one; returns the exit status 2.
+int RefuseWithoutScreen();
+
 // Runs the command the arguments name and returns the exit status: 0 when everything
 // succeeded, 1 when some rows of a calculation failed, 2 for a wrong command line or
 // a file that cannot be read or written. Messages go to the standard error.

@@ -1,15 +1,18 @@
 // Program start: the application, the shared data, the main window and its tool
 // windows, then the event loop until the main window closes.
 #include <fontconfig/fontconfig.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QScreen>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/startup_hooks.h"
@@ -31,6 +34,36 @@
 
 using namespace torsion;
 
+namespace {
+
+// What Qt says while the window program connects to the screen, held back: when the
+// connection fails, the user gets one line instead of the platform plugin's messages
+// and an abort; when it works, the messages are passed on.
+struct HeldMessage {
+    QtMsgType type;
+    QString text;
+};
+std::vector<HeldMessage> gHeldMessages;
+QtMessageHandler gPassOn = nullptr;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) ::_exit(RefuseWithoutScreen());
+    gHeldMessages.push_back({type, text});
+}
+
+void PassHeldMessagesOn() {
+    qInstallMessageHandler(gPassOn);
+    for (const HeldMessage& m : gHeldMessages) {
+        if (gPassOn != nullptr)
+            gPassOn(m.type, QMessageLogContext(), m.text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(m.text));
+    }
+    gHeldMessages.clear();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     // Batch work and exports run without any window. Otherwise the window starts, with
     // no argument or with one case file to open; any other argument ends the program
@@ -38,12 +71,15 @@ int main(int argc, char** argv) {
     if (IsCommandLineRun(argc, argv)) return RunCommandLine(argc, argv);
     const std::optional<std::string> caseFile = CaseFileToOpen(argc, argv);
     if (argc > 1 && !caseFile) return RefuseUnknownArguments(argc, argv);
+    if (!ScreenNamed()) return RefuseWithoutScreen();
     ReportStartupStep("process");
     // Reading the font configuration is one of the longest steps of the start-up and
     // the first text of the window waits for it; it runs beside the connection to the
     // display, which does not need it.
     std::thread fontConfiguration([] { FcInit(); });
+    gPassOn = qInstallMessageHandler(HoldMessage);
     QApplication app(argc, argv);
+    PassHeldMessagesOn();
     fontConfiguration.join();
     ReportStartupStep("application");
     InstallQtJapanese(app);

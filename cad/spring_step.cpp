@@ -182,11 +182,7 @@ void WriteSpringStep(const std::string& path, const SpringShape& shape, const St
     if (writer.Transfer(solid, STEPControl_ManifoldSolidBrep) != IFSelect_RetDone)
         throw CommandError(kCannotModel);
     SetHeader(writer, shape, title);
-    const std::string temp = path + ".~part";
-    if (writer.Write(temp.c_str()) != IFSelect_RetDone || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        ThrowCannotCreate(path);
-    }
+    if (writer.Write(path.c_str()) != IFSelect_RetDone) ThrowCannotCreate(path);
 }
 
 }  // namespace torsion

@@ -17,9 +17,11 @@ struct StepTitle {
     std::string designer;     // 設計者
 };
 
-// Writes the solid to path (a temporary file beside it, then renamed over it). Throws
-// CommandError "このばねは 3D モデルにできません" when the kernel cannot build a valid
-// solid, and the usual message when the file cannot be written; no file is left then.
+// Writes the solid into the file at path as it stands; the program hands it the
+// temporary file of a ReplacingFile (ui/common/step_module.cpp), which takes the
+// user's name once it is complete. Throws CommandError "このばねは 3D モデルにできません"
+// when the kernel cannot build a valid solid, and the usual message when the file
+// cannot be written.
 void WriteSpringStep(const std::string& path, const SpringShape& shape, const StepTitle& title);
 
 // The entry the program looks up in the loaded library: WriteSpringStep with the

@@ -214,7 +214,19 @@ std::string MaterialTableReport(const MaterialTable& table, std::size_t fileSize
     const std::vector<std::string> problems = MaterialTableProblems(table, fileSize);
     std::string text;
     for (std::size_t i = 0; i < problems.size() && i < kShown; ++i) text += problems[i] + "。\n";
-    if (problems.size() > kShown) text += "ほか " + std::to_string(problems.size() - kShown) + " 件。\n";
+    if (problems.size() > kShown) {
+        // The broken records among the others, by number, so that every one is named.
+        std::string others;
+        const std::string shown = text;
+        for (int n = 0; n < kMaterialRecords; ++n) {
+            const std::string number = "データーNo " + std::to_string(n) + " の";
+            if (!MaterialRecordProblem(table[static_cast<std::size_t>(n)]).empty() &&
+                shown.find(number) == std::string::npos)
+                others += (others.empty() ? "" : ", ") + std::to_string(n);
+        }
+        text += "ほか " + std::to_string(problems.size() - kShown) + " 件" +
+                (others.empty() ? "" : "（データーNo " + others + "）") + "。\n";
+    }
     std::string leftOut;
     for (int n = 0; n < kMaterialRecords; ++n) {
         const MaterialRecord& r = table[static_cast<std::size_t>(n)];
@@ -223,6 +235,13 @@ std::string MaterialTableReport(const MaterialTable& table, std::size_t fileSize
     }
     if (!leftOut.empty()) text += "データーNo " + leftOut + " は材料の一覧から外しました。\n";
     return text;
+}
+
+std::string MaterialTableWarning(const std::string& path, const MaterialTable& table, std::size_t fileSize) {
+    const std::string report = MaterialTableReport(table, fileSize);
+    if (report.empty()) return report;
+    return "ファイル " + path + " は材料データーとして正しくありません。\n" + report +
+           "読み取れた内容で続けます。";
 }
 
 std::string MaterialTableProblem(const MaterialTable& table, std::size_t fileSize) {

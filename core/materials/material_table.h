@@ -86,10 +86,14 @@ bool MaterialRecordListable(const MaterialRecord& r);
 // record ("データーNo n の" and its problem), then the first kind number left out
 // before one in use (counting only sound records). Empty for a sound table.
 std::vector<std::string> MaterialTableProblems(const MaterialTable& table, std::size_t fileSize);
-// The body of the start-up warning: the first five problems, one line each ending in
-// "。", the count of the others, and the records left out of the lists (a kind number
-// 0..9 and a problem). Empty for a sound table.
+// The body of the warning: the first five problems, one line each ending in "。", the
+// count of the others with the broken records among them, and the records left out of
+// the lists (a kind number 0..9 and a problem). Empty for a sound table.
 std::string MaterialTableReport(const MaterialTable& table, std::size_t fileSize);
+// The warning about a table read from path, as the window shows it at start-up and the
+// command line writes it: the file named, the report, and that what was read is used.
+// Empty for a sound table.
+std::string MaterialTableWarning(const std::string& path, const MaterialTable& table, std::size_t fileSize);
 // The first of MaterialTableProblems, or empty.
 std::string MaterialTableProblem(const MaterialTable& table, std::size_t fileSize);
 

@@ -7,7 +7,9 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cfloat>
+#include <csignal>
 #include <cstring>
 #include <memory>
 
@@ -68,7 +70,7 @@ TEST(CommandLine3d, StepAndStlOfASlotAtAState) {
     const Row wrong[] = {
         {{"--step", nbd, "--state", "3", "-o", step}, "--state は free, 1, 2, max のどれかです: 3"},
         {{"--stl", nbd}, "--stl には -o で出力ファイルを指定します"},
-        {{"--step", nbd, "--slot", "4", "-o", dir.filePath("e.step")}, "この寸法のばねは 3D にできません"},
+        {{"--step", nbd, "--slot", "4", "-o", dir.filePath("e.step")}, "ケース 4 は空です"},
     };
     for (const Row& r : wrong) {
         const ProgramRun run = RunProgram(r.arguments);
@@ -76,6 +78,37 @@ TEST(CommandLine3d, StepAndStlOfASlotAtAState) {
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(r.message))) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("e.step")));
+}
+
+// An interrupted STEP export keeps the old file and leaves no temporary file behind.
+TEST(CommandLine3d, SignalsLeaveTheOldModel) {
+    QTemporaryDir dir;
+    auto cases = std::make_unique<CaseTable>();
+    InitCurrentCase((*cases)[0]);
+    (*cases)[0].turns = 200;  // the most turns modelled: a solid that takes the kernel a while
+    const QString nbd = dir.filePath("cases.nbd"), step = dir.filePath("s.step");
+    WriteCaseFile(*cases, nbd.toStdString());
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        SCOPED_TRACE(status);
+        QFile old(step);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        QProcess p;
+        p.start(QStringLiteral(TS_PROGRAM), {"--step", nbd, "-o", step});
+        ASSERT_TRUE(p.waitForStarted());
+        const auto files = [&] { return QDir(dir.path()).entryList(QDir::Files); };
+        for (int wait = 0; wait < 3000 && files().size() < 3; ++wait) QTest::qWait(10);
+        ASSERT_EQ(files().size(), 3) << "the temporary file is there while the model is made";
+        ::kill(static_cast<pid_t>(p.processId()), signal);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), status);
+        EXPECT_EQ(files(), (QStringList{"cases.nbd", "s.step"}));
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "old");
+        old.close();
+    }
 }
 
 // Extreme finite sizes: a model is written whole or refused with a message, never a crash,

@@ -335,6 +335,8 @@ TEST_F(CommandLineProgram, CsvAndDxfExportACaseFile) {
 TEST_F(CommandLineProgram, WrongCaseFilesAndEmptySlotsAreRefused) {
     auto cases = std::make_unique<CaseTable>();
     InitCurrentCase((*cases)[0]);
+    (*cases)[5] = (*cases)[0];  // numbers, but not in use
+    (*cases)[5].used = 0;
     const QString nbd = dir.filePath("cases.nbd");
     WriteCaseFile(*cases, nbd.toStdString());
     const QString out = dir.filePath("out");
@@ -342,17 +344,21 @@ TEST_F(CommandLineProgram, WrongCaseFilesAndEmptySlotsAreRefused) {
         QStringList arguments;
         QString message;
     };
+    // Every command that reads a case file says the same.
     std::vector<Case> refused;
     for (int size : {0, 3000, 13888}) {
         const QString name = write(QString("size%1.nbd").arg(size), QByteArray(size, '\1'));
         const QString message = "ファイル " + name + " はケースファイルではありません（大きさが " +
                                 QString::number(size) + " バイト、正しくは 6944 バイト）";
         refused.push_back({{"--csv", name}, message});
-        refused.push_back({{"--report", name, "-o", out}, message});
-        refused.push_back({{"--dxf", name, "-o", out}, message});
+        for (const char* command : {"--report", "--dxf", "--step", "--stl"})
+            refused.push_back({{command, name, "-o", out}, message});
     }
-    refused.push_back({{"--report", nbd, "--slot", "4", "-o", out}, "ケース 4 は空です"});
-    refused.push_back({{"--dxf", nbd, "--slot", "4", "-o", out}, "ケース 4 は空です"});
+    for (const char* command : {"--report", "--dxf", "--step", "--stl"}) {
+        for (const char* slot : {"4", "5"})
+            refused.push_back(
+                {{command, nbd, "--slot", slot, "-o", out}, QString("ケース %1 は空です").arg(slot)});
+    }
     for (const Case& c : refused) {
         const ProgramRun run = RunProgram(c.arguments);
         EXPECT_EQ(run.exitCode, 2) << c.arguments.join(' ').toStdString();

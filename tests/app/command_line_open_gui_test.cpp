@@ -24,9 +24,13 @@ class DesktopRun : public ::testing::Test {
     QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     QString userData() const { return path(QStringLiteral("data/torsion-spring/torsion-spring")); }
 
-    void start(QProcess& p, const QStringList& arguments, bool quitAfterStart) {
+    // screen: the variables that name the screen ("NAME=value"), the others removed.
+    void start(QProcess& p, const QStringList& arguments, bool quitAfterStart,
+               const QStringList& screen = {QStringLiteral("QT_QPA_PLATFORM=offscreen")}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+        for (const QString& variable : screen)
+            env.insert(variable.section('=', 0, 0), variable.section('=', 1));
         if (quitAfterStart) env.insert(QStringLiteral("TS_QUIT_AFTER_START"), QStringLiteral("1"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
@@ -113,6 +117,31 @@ TEST_F(DesktopRun, CommandLineDefaultTableIsTheUsersCopyFirst) {
     QByteArray out;
     EXPECT_EQ(run({QStringLiteral("--calc"), designs}, &out), 0);
     EXPECT_TRUE(out.contains("\nOWN-1,1,")) << out.toStdString();
+}
+
+// Without a screen the window program ends at once with status 2 and one line, with a
+// file to open or without, whether no display is named or the one named cannot be
+// reached; no signal ends it and it leaves no core file.
+TEST_F(DesktopRun, WithoutAScreenTheWindowEndsWithOneLine) {
+    const QString file = path(QStringLiteral("cases.nbd"));
+    WriteCaseFile(CaseTable{}, file.toStdString());
+    const QStringList screens[] = {{}, {"DISPLAY=:97"}, {"QT_QPA_PLATFORM=xcb", "DISPLAY=:97"}};
+    for (const QStringList& screen : screens) {
+        for (const QStringList& arguments : {QStringList{file}, QStringList{}}) {
+            SCOPED_TRACE((screen.join(' ') + " " + arguments.join(' ')).toStdString());
+            QProcess program;
+            start(program, arguments, false, screen);
+            ASSERT_TRUE(program.waitForFinished(60000));
+            EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(program.exitCode(), 2);
+            const QString err = QString::fromUtf8(program.readAllStandardError());
+            EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+            EXPECT_TRUE(err.contains(QStringLiteral("画面")) && err.contains("--calc") &&
+                        err.contains("--stl"))
+                << err.toStdString();
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("core*")}, QDir::Files), QStringList());
 }
 
 // What the start-up calls for that file asks what "読み取り" asks: about unsaved

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/base/command_error.h"
+#include "core/base/file_io.h"
 
 using namespace torsion;
 
@@ -38,6 +39,15 @@ WriteSpringStepEntry LoadEntry() {
 
 void WriteSpringStepFile(const QString& path, const SpringShape& shape, const StepTitle& title) {
     const WriteSpringStepEntry write = LoadEntry();
+    // The one replacing write of every file: the kernel writes the temporary file, which
+    // replaces the old one once complete and goes when the command is interrupted.
+    ReplacingFile file(path.toStdString());
     std::string message;
-    if (!write(path.toStdString().c_str(), &shape, &title, &message)) throw CommandError(message);
+    if (!write(file.temporaryPath().c_str(), &shape, &title, &message)) {
+        // The temporary name means nothing to the user: the file asked for is named.
+        if (message == FillMessage(message_text::kCannotCreate, file.temporaryPath()))
+            ThrowCannotCreate(path.toStdString());
+        throw CommandError(message);
+    }
+    file.Commit();
 }

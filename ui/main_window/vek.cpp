@@ -158,12 +158,8 @@ void Tf_vek::FormCreate() {
         const std::size_t size = LoadMaterialTable(materials_, tablePath.toStdString());
         tableLoaded = true;
         // A damaged table is named once; start-up goes on with the sound records.
-        const std::string report = MaterialTableReport(materials_, size);
-        if (!report.empty()) {
-            dialogs_.showWarning(this, QStringLiteral("ファイル %1 は材料データーとして正しくありません。\n%2"
-                                                      "読み取れた内容で続けます。")
-                                           .arg(tablePath, WindowText(report)));
-        }
+        const std::string warning = MaterialTableWarning(tablePath.toStdString(), materials_, size);
+        if (!warning.empty()) dialogs_.showWarning(this, WindowText(warning));
     });
     // The history grid shows its headings and slot numbers whatever fails below.
     sg1->setRowCount(kHistorySlots + 2);

@@ -348,9 +348,24 @@ TEST(MaterialTableProblem, NamesTheFirstBrokenRule) {
     const std::string report = MaterialTableReport(noise, bytes.size());
     const std::size_t problems = MaterialTableProblems(noise, bytes.size()).size();
     ASSERT_GT(problems, 5u);
-    EXPECT_NE(report.find("。\nほか " + std::to_string(problems - 5) + " 件。\n"), std::string::npos)
+    EXPECT_NE(report.find("。\nほか " + std::to_string(problems - 5) + " 件（データーNo "), std::string::npos)
         << report;
+    // The warning names the file and every broken record: in a line of its own or among the others.
+    const std::string warning = MaterialTableWarning("/x/zaidat.dst", noise, bytes.size());
+    EXPECT_EQ(warning, "ファイル /x/zaidat.dst は材料データーとして正しくありません。\n" + report +
+                           "読み取れた内容で続けます。");
+    const std::string others = "件（データーNo ";
+    const std::size_t from = warning.find(others) + others.size();
+    const std::string listed = ", " + warning.substr(from, warning.find("）", from) - from) + ",";
+    for (int n = 0; n < kMaterialRecords; ++n) {
+        if (MaterialRecordProblem(noise[static_cast<std::size_t>(n)]).empty()) continue;
+        EXPECT_TRUE(warning.find("データーNo " + std::to_string(n) + " の") != std::string::npos ||
+                    listed.find(", " + std::to_string(n) + ",") != std::string::npos)
+            << n << "\n"
+            << warning;
+    }
     EXPECT_EQ(MaterialTableReport(sound, 52080), "");
+    EXPECT_EQ(MaterialTableWarning("/x/zaidat.dst", sound, 52080), "");
 
     // A record without a symbol may keep zero moduli (an empty record).
     MaterialTable empty = sound;
