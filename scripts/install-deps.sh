@@ -7,7 +7,7 @@ packages=(
   clang libclang-rt-dev clang-format git
   qt6-base-dev qt6-translations-l10n libgl1-mesa-dev libfontconfig-dev libdxflib-dev
   libocct-data-exchange-dev libocct-modeling-algorithms-dev libocct-modeling-data-dev libocct-foundation-dev
-  libtbb-dev
+  libtbb-dev nlohmann-json3-dev
   fonts-ipafont-gothic
   xvfb xauth imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils

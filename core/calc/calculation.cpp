@@ -7,6 +7,7 @@
 
 #include "core/base/command_error.h"
 #include "core/base/number_text.h"
+#include "core/calc/checked_arithmetic.h"
 #include "core/materials/fatigue_life.h"
 
 namespace torsion {
@@ -23,40 +24,12 @@ constexpr Real kNewtonToKgfExact = kNewtonToKgfExtended;
 constexpr Real kFatigueGravity = 9.8L;
 constexpr Real kStressTolerance = 0.0005L;
 
-// Arithmetic that reports what the hardware would only flag: a result that became NaN
-// or infinite from ordinary operands is a fault of the command, not a value to store.
-Real Checked(Real result, Real a, Real b) {
-    if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) ThrowInvalidOperation();
-    if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) ThrowOverflow();
-    return result;
-}
-Real Add(Real a, Real b) {
-    return Checked(a + b, a, b);
-}
-Real Sub(Real a, Real b) {
-    return Checked(a - b, a, b);
-}
-Real Mul(Real a, Real b) {
-    return Checked(a * b, a, b);
-}
-Real Div(Real a, Real b) {
-    if (b == 0 && !std::isnan(a)) {
-        if (a == 0) ThrowInvalidOperation();
-        ThrowDivisionByZero();
-    }
-    return Checked(a / b, a, b);
-}
-Real Sqrt(Real a) {
-    if (a < 0) ThrowInvalidOperation();
-    return std::sqrt(a);
-}
-
-// Narrows to the stored double; a finite value beyond its range is an overflow.
-void Store(double& field, Real value) {
-    const double narrowed = static_cast<double>(value);
-    if (std::isinf(narrowed) && std::isfinite(value)) ThrowOverflow();
-    field = narrowed;
-}
+using checked::Add;
+using checked::Div;
+using checked::Mul;
+using checked::Sqrt;
+using checked::Store;
+using checked::Sub;
 
 // Wire diameter of row `row` of record `recordNo`; 0 when the row or record does not
 // exist, so that an empty or foreign choice never reads outside the table.
@@ -80,9 +53,9 @@ OutwardLever OutwardLeverOf(const DesignCase& c) {
 // The arithmetic of the calculation, which ends the command on a fault, and plain
 // arithmetic, which lets NaN and infinity through for the caller to judge.
 struct CheckedArithmetic {
-    static Real Add(Real a, Real b) { return torsion::Add(a, b); }
-    static Real Mul(Real a, Real b) { return torsion::Mul(a, b); }
-    static Real Div(Real a, Real b) { return torsion::Div(a, b); }
+    static Real Add(Real a, Real b) { return checked::Add(a, b); }
+    static Real Mul(Real a, Real b) { return checked::Mul(a, b); }
+    static Real Div(Real a, Real b) { return checked::Div(a, b); }
 };
 struct PlainArithmetic {
     static Real Add(Real a, Real b) { return a + b; }
@@ -196,11 +169,12 @@ void ReadOperatingInputs(DesignCase& c, const WindowInputs& in) {
     c.leftHand = in.leftHand ? 1 : 0;
 }
 
-void CalculateCase(DesignCase& c, const MaterialTable& table) {
+void CalculateCase(DesignCase& c, const MaterialTable& table, double youngRatio) {
     // An unknown material has no modulus and no allowable stress; it goes through the
     // formulas as zeros and ends in their arithmetic checks, never in a table read.
     const MaterialRecord* material = RecordOrNull(table, c.materialNo);
-    const Real youngModulus = material ? material->youngModulus : 0.0;
+    // Times 1 at room temperature, which leaves the modulus exactly as the table holds it.
+    const Real youngModulus = Mul(material ? material->youngModulus : 0.0, youngRatio);
     const Real d = c.wireDia;
     const Real meanDia = c.meanDia;
     const Real arm1 = c.arm1;
@@ -259,6 +233,15 @@ void CalculateCase(DesignCase& c, const MaterialTable& table) {
         Store(c.stress1, outwardStress(c.moment1));
         Store(c.stress2, outwardStress(c.moment2));
     }
+}
+
+double AppliedStressFactor(const DesignCase& c) {
+    if (c.outward == 0) return 1;
+    // The lever of OutwardLeverOf in plain arithmetic: a case from a file may have none.
+    const Real arm = std::max<Real>(c.arm1, c.arm2);
+    const Real radius = std::sqrt(arm * arm + Real(c.outerDia) * c.outerDia / 4);
+    const Real factor = (Real(c.meanDia) / 2 + radius) / radius * c.stressFactor;
+    return std::isfinite(factor) ? static_cast<double>(factor) : std::nan("");
 }
 
 CheckResult CheckCase(const DesignCase& c) {

@@ -62,8 +62,13 @@ inline constexpr double kRateArmTerm = 389;
 // The guide rod's share of the loaded inner diameter (and of Di when loaded outwards).
 inline constexpr long double kGuideRodMargin = 0.9L;
 
-// CalculateCase: all results of the case from its inputs and the material table.
-void CalculateCase(DesignCase& c, const MaterialTable& table);
+// CalculateCase: all results of the case from its inputs and the material table. youngRatio
+// scales the material's Young's modulus (the working temperature; 1 at room temperature).
+void CalculateCase(DesignCase& c, const MaterialTable& table, double youngRatio = 1);
+
+// What the bending stress of a calculated case is of 32·M/(π·d³): 1 when loaded inwards,
+// (D/2 + R)/R·κ when loaded outwards; NaN where the case has no finite factor.
+double AppliedStressFactor(const DesignCase& c);
 
 // The rate formula of CalculateCase: k in kgf·mm/度 of a spring of Young's modulus E
 // (N/mm²), wire diameter d, mean coil diameter D, turns N and arms a1, a2 (mm); NaN where

@@ -1,13 +1,48 @@
 #include "core/calc/evaluation.h"
 
+#include <cmath>
+#include <string>
+
 #include "core/materials/fatigue_life.h"
 
 namespace torsion {
 
+namespace {
+
+// The message list: the practice when it is not JIS, the working temperature when it is not
+// room temperature, then the checks of the case; a practice without a static limit has no
+// stress check. With the default options, exactly CheckCase's lines.
+CheckResult ChecksOf(const DesignCase& c, const DesignOptions& options, const PracticeOutcome& practice,
+                     const MaterialTable& table) {
+    CheckResult base = CheckCase(c);
+    if (IsDefault(options)) return base;
+    CheckResult out;
+    if (options.practice != Practice::Jis) out.lines.push_back(PracticeLine(options.practice));
+    const WorkingTemperature heat = WorkingTemperatureOf(table, c.materialNo, options.temperature);
+    out.lines.insert(out.lines.end(), heat.lines.begin(), heat.lines.end());
+    out.error = heat.overServiceLimit;
+    if (!practice.limitPublished) {
+        std::erase(base.lines, std::string(kStressOverError));
+        out.lines.emplace_back(kNoStaticLimitLine);
+    }
+    for (const std::string& line : base.lines) {
+        if (line == kCalculationSuccess) continue;
+        out.lines.push_back(line);
+        out.error = true;
+    }
+    if (!out.error) out.lines.emplace_back(kCalculationSuccess);
+    return out;
+}
+
+}  // namespace
+
 Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
                           const EvaluationOptions& options) {
+    const WorkingTemperature heat =
+        WorkingTemperatureOf(table, inputs.materialNo, options.design.temperature);
     DesignCase c = inputs;
-    CalculateCase(c, table);
+    CalculateCase(c, table, heat.youngRatio);
+    ApplyPractice(c, table, options.design.practice, heat.youngRatio);
     Evaluation e = EvaluationOf(c, table, options);
     e.guideRodAngle = inputs.angle2;
     return e;
@@ -19,7 +54,9 @@ Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table
     e.design = calculated;
     e.stressRatio = CaseStressCoefficients(calculated, table);
     e.design.lifeClass = EstimateLife(e.stressRatio.lower, e.stressRatio.upper);
-    e.checks = CheckCase(e.design);
+    e.designOptions = options.design;
+    e.practice = PracticeOutcomeOf(e.design, table, options.design.practice);
+    e.checks = ChecksOf(e.design, options.design, e.practice, table);
     // Dg = (Di − D·φ2/360/N)·0.9 solved for the φ2 it was given.
     const DesignCase& c = calculated;
     e.guideRodAngle =
@@ -29,6 +66,24 @@ Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table
     if (options.grade && *options.grade >= 1 && *options.grade <= kToleranceGrades)
         e.manufacturing = ManufacturingCheckOf(e.design, table, *options.grade, options.dynamics);
     return e;
+}
+
+PracticeComparison ComparePractices(const DesignCase& inputs, const MaterialTable& table,
+                                    const DesignOptions& options) {
+    PracticeComparison out;
+    out.chosen = options.practice;
+    for (const Practice p : kAllPractices) {
+        EvaluationOptions o;
+        o.design = options;
+        o.design.practice = p;
+        out.byPractice[static_cast<std::size_t>(p)] = EvaluateDesign(inputs, table, o);
+    }
+    return out;
+}
+
+double PercentDifference(double value, double reference) {
+    if (!std::isfinite(value) || !std::isfinite(reference) || reference == 0) return std::nan("");
+    return (value - reference) / reference * 100;
 }
 
 bool SameInputs(const DesignCase& a, const DesignCase& b) {

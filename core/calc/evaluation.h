@@ -5,21 +5,26 @@
 // it was not computed from.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "core/calc/calculation.h"
 #include "core/calc/design_case.h"
+#include "core/calc/design_options.h"
+#include "core/calc/practice.h"
 #include "core/materials/material_table.h"
 #include "core/tolerances/variation.h"
 
 namespace torsion {
 
-// What an evaluation looks at besides the calculation: with a tolerance grade (1..3), the
-// variation of the characteristic, the wire and the natural frequency (with the J and
-// operating frequency given).
+// What an evaluation looks at besides the calculation: the design's options (practice and
+// working temperature), and with a tolerance grade (1..3) the variation of the
+// characteristic, the wire and the natural frequency (with the J and operating frequency
+// given).
 struct EvaluationOptions {
     std::optional<int> grade;
     DynamicsInputs dynamics;
+    DesignOptions design;
 };
 
 struct Evaluation {
@@ -33,10 +38,15 @@ struct Evaluation {
     double guideRodAngle = 0;
     // Filled when a grade was asked for (and it is 1..3).
     std::optional<ManufacturingCheck> manufacturing;
+    // The options the case was evaluated with, and what its practice says beyond the record
+    // (correction factor applied, whether a static limit is published, safety factor, fatigue).
+    DesignOptions designOptions;
+    PracticeOutcome practice;
 };
 
-// Calculates a copy of the inputs and evaluates it. A fault of the arithmetic throws
-// CommandError.
+// Calculates a copy of the inputs by the options' practice at their working temperature and
+// evaluates it. With the default options this is the program's own calculation exactly. A
+// fault of the arithmetic, or a temperature beyond the data, throws CommandError.
 Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
                           const EvaluationOptions& options = {});
 
@@ -45,6 +55,18 @@ Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
 // moments given, guideRodAngle is the angle from which guideRodDia follows.
 Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table,
                         const EvaluationOptions& options = {});
+
+// The same inputs evaluated by every practice at the options' working temperature, in the
+// order of kAllPractices; chosen is the options' practice.
+struct PracticeComparison {
+    Practice chosen = Practice::Jis;
+    std::array<Evaluation, kPractices> byPractice;
+    const Evaluation& of(Practice p) const { return byPractice[static_cast<std::size_t>(p)]; }
+};
+PracticeComparison ComparePractices(const DesignCase& inputs, const MaterialTable& table,
+                                    const DesignOptions& options);
+// (value − reference) / reference in %; NaN where it has no value.
+double PercentDifference(double value, double reference);
 
 // True when two cases have the same inputs: material, wire and coil diameters, turns,
 // arms, flags, the input mode and the operating point that mode gives.

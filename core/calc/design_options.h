@@ -1,0 +1,56 @@
+// What a design needs beyond its 224-byte case record: the practice it is computed by and
+// the working temperature. Each slot of the case table has one beside its record. The
+// defaults reproduce the record's own calculation exactly, so a case file (.nbd) is a
+// design file whose options are all at their defaults. An option added later gets a
+// default that leaves the calculation as it is.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/calc/design_case.h"
+
+namespace torsion {
+
+// The practice the drawing names: JIS B 2704 (the program's own formulas), EN 13906-3, or
+// the US practice (SMI handbook).
+enum class Practice : std::uint8_t { Jis, En, Us };
+inline constexpr int kPractices = 3;
+inline constexpr std::array<Practice, kPractices> kAllPractices{Practice::Jis, Practice::En, Practice::Us};
+
+// The temperature at which the material table's moduli hold, °C.
+inline constexpr double kRoomTemperature = 20;
+
+struct DesignOptions {
+    Practice practice = Practice::Jis;
+    double temperature = kRoomTemperature;  // working temperature, °C
+
+    friend bool operator==(const DesignOptions&, const DesignOptions&) = default;
+};
+
+using DesignOptionsTable = std::array<DesignOptions, kCaseSlots>;
+
+inline bool IsDefault(const DesignOptions& o) {
+    return o == DesignOptions{};
+}
+
+// The name the user reads: "JIS B 2704", "EN 13906-3", "米国 SMI".
+std::string_view PracticeName(Practice p);
+// The word of files and the command line: "jis", "en", "us".
+std::string_view PracticeKey(Practice p);
+// The practice of a word of PracticeKey; nullopt for any other text.
+std::optional<Practice> PracticeFromKey(std::string_view key);
+
+// The working temperatures a design may name, °C: from absolute zero to a bound far above
+// every published row.
+inline constexpr double kLowestTemperature = -273.15;
+inline constexpr double kHighestTemperature = 10000;
+inline constexpr const char* kTemperatureRangeText = "-273.15〜10000";
+inline bool TemperatureAllowed(double t) {
+    return t >= kLowestTemperature && t <= kHighestTemperature;
+}
+
+}  // namespace torsion

@@ -1,0 +1,275 @@
+// The design practices and the working temperature.
+#include "core/calc/practice.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "core/base/command_error.h"
+#include "core/base/number_text.h"
+#include "core/base/units.h"
+#include "core/calc/calculation.h"
+#include "core/calc/checked_arithmetic.h"
+#include "core/materials/fatigue_life.h"
+#include "core/materials/practice_data.h"
+
+namespace torsion {
+
+namespace {
+
+using checked::Add;
+using checked::Div;
+using checked::Mul;
+using checked::Real;
+using checked::Store;
+using checked::Sub;
+
+constexpr Real kPi = std::numbers::pi_v<long double>;
+// EN: 64·180/π (the 3667 of the JIS form written exactly); US: the empirical 10.8 per turn.
+constexpr Real kEnCoilTerm = 64 * 180 / kPi;
+constexpr Real kUsCoilTerm = 10.8L;
+
+std::string SymbolOf(const MaterialTable& table, int materialNo) {
+    const MaterialRecord* r = RecordOrNull(table, materialNo);
+    return r ? ShortStringValue(r->symbol) : std::string();
+}
+
+// The symbol in a message: itself when it is plain ASCII, otherwise "この材料".
+std::string SymbolText(const std::string& symbol) {
+    for (const char ch : symbol)
+        if (static_cast<unsigned char>(ch) >= 0x80 || static_cast<unsigned char>(ch) < 0x20)
+            return "この材料";
+    return symbol.empty() ? "この材料" : symbol;
+}
+
+// The tensile strength of the case's wire row, N/mm²; nullopt where the case names none.
+std::optional<Real> TensileStrengthOf(const DesignCase& c, const MaterialTable& table) {
+    const MaterialRecord* r = RecordOrNull(table, c.materialNo);
+    if (!r || c.wireDiaIndex < 0 || c.wireDiaIndex >= kMaterialRows) return std::nullopt;
+    const Real s = r->tensileStrength[static_cast<std::size_t>(c.wireDiaIndex)];
+    if (!std::isfinite(s) || !(s > 0)) return std::nullopt;
+    return s;
+}
+
+Real SectionModulus(Real d) {
+    return Div(Mul(Mul(Mul(kPi, d), d), d), 32);
+}
+
+}  // namespace
+
+WorkingTemperature WorkingTemperatureOf(const MaterialTable& table, int materialNo, double temperature) {
+    WorkingTemperature w;
+    if (temperature == kRoomTemperature) return w;
+    const std::string t = FormatShort(temperature);
+    if (!TemperatureAllowed(temperature))
+        throw CommandError("使用温度 " + t + "℃ は範囲外です (" + kTemperatureRangeText + "℃)");
+    const std::string symbol = SymbolOf(table, materialNo);
+    const YoungRatioLookup found = YoungModulusRatio(BuiltInPracticeRows(), symbol, temperature);
+    if (!found.ratio) {
+        if (found.family)
+            throw CommandError("使用温度 " + t + "℃ の縦弾性係数はデータがありません (" + SymbolText(symbol) +
+                               " は " + FormatShort(found.lastTemperature) + "℃ まで)");
+        throw CommandError("使用温度 " + t + "℃ の " + SymbolText(symbol) +
+                           " の縦弾性係数はデータがありません");
+    }
+    w.youngRatio = *found.ratio;
+    if (temperature < kRoomTemperature)
+        w.lines.push_back("使用温度 " + t + "℃: 室温より低い温度では縦弾性係数を補正しません");
+    else
+        w.lines.push_back("使用温度 " + t + "℃: 縦弾性係数 ×" + FormatGeneral(w.youngRatio, 4));
+    if (const auto limit = ServiceTemperatureLimit(BuiltInPracticeRows(), symbol);
+        limit && temperature > *limit) {
+        w.overServiceLimit = true;
+        w.lines.push_back("エラー:使用温度が " + SymbolText(symbol) + " の最高使用温度 " +
+                          FormatShort(*limit) + "℃ を超えています (へたりが急に増えます)");
+    }
+    return w;
+}
+
+double LegTurns(Practice p, double arm, double meanDia) {
+    const Real l = arm, D = meanDia;
+    if (p != Practice::En) return static_cast<double>(Div(l, Mul(Mul(3, kPi), D)));
+    // (4·(l/D)² − 1) / (12π·l/D): a tangential leg; an arm inside the coil adds nothing.
+    if (!(l > Div(D, 2))) return 0;
+    const Real x = Div(l, D);
+    return static_cast<double>(Div(Sub(Mul(Mul(4, x), x), 1), Mul(Mul(12, kPi), x)));
+}
+
+double PracticeRate(Practice p, double youngModulus, double wireDia, double meanDia, double turns,
+                    double arm1, double arm2) {
+    const Real d = wireDia, D = meanDia;
+    const Real ed4 = Mul(youngModulus, Mul(Mul(Mul(d, d), d), d));
+    Real rate = 0;
+    switch (p) {
+        case Practice::Jis:
+            rate = Div(ed4, Add(Mul(Mul(kRateCoilTerm, D), turns), Mul(kRateArmTerm, Add(arm1, arm2))));
+            break;
+        case Practice::En: {
+            const Real n = Add(Add(turns, LegTurns(p, arm1, meanDia)), LegTurns(p, arm2, meanDia));
+            rate = Div(ed4, Mul(Mul(kEnCoilTerm, D), n));
+            break;
+        }
+        case Practice::Us: {
+            const Real n = Add(Add(turns, LegTurns(p, arm1, meanDia)), LegTurns(p, arm2, meanDia));
+            rate = Div(Div(ed4, Mul(Mul(kUsCoilTerm, D), n)), 360);
+            break;
+        }
+    }
+    return static_cast<double>(rate);
+}
+
+double CorrectionFactor(Practice p, double springIndex) {
+    const Real c = springIndex;
+    if (p == Practice::En) return static_cast<double>(Div(Add(c, 0.07L), Sub(c, 0.75L)));
+    // κ and Ki are one formula: (4c² − c − 1) / (4c·(c − 1)).
+    return static_cast<double>(Div(Sub(Sub(Mul(Mul(4, c), c), c), 1), Mul(Mul(4, c), Sub(c, 1))));
+}
+
+bool CorrectionApplies(Practice p, bool opening) {
+    return p == Practice::Us || (p == Practice::En && opening);
+}
+
+std::optional<double> StaticLimitRatio(Practice p, std::string_view symbolSjis) {
+    if (p == Practice::Jis) return std::nullopt;
+    const auto percent = StaticLimitPercent(BuiltInPracticeRows(), PracticeKey(p), symbolSjis);
+    if (!percent) return std::nullopt;
+    return *percent / 100;
+}
+
+FatigueVerdict UsFatigueVerdict(std::string_view symbolSjis, double stress1, double stress2,
+                                double tensileStrength) {
+    FatigueVerdict v;
+    const std::vector<FatigueStrengthRow> rows = UsFatigueStrengths(BuiltInPracticeRows(), symbolSjis);
+    if (rows.empty()) return v;
+    v.kind = FatigueVerdict::Kind::SafetyFactor;
+    const double sut = tensileStrength;
+    const double amplitude = (stress2 - stress1) / 2, mean = (stress2 + stress1) / 2;
+    for (const FatigueStrengthRow& row : rows) {
+        const double sr = row.percent / 100 * sut;
+        const double se = (sr / 2) / (1 - sr / (2 * sut));
+        double safety = std::numeric_limits<double>::infinity();
+        if (amplitude > 0) {
+            const double r = amplitude / mean;
+            safety = (r * se * sut / (r * sut + se)) / amplitude;
+        }
+        v.points.push_back({row.cycles, row.percent, se, safety});
+    }
+    return v;
+}
+
+std::string FatigueVerdictText(const FatigueVerdict& v) {
+    switch (v.kind) {
+        case FatigueVerdict::Kind::LifeClass:
+            return LifeLabel(v.lifeClass);
+        case FatigueVerdict::Kind::NotPublished:
+            return std::string(kNoPublishedValue);
+        case FatigueVerdict::Kind::SafetyFactor:
+            break;
+    }
+    std::string text;
+    // Longest life first, as the life labels read.
+    for (auto it = v.points.rbegin(); it != v.points.rend(); ++it) {
+        if (!text.empty()) text += " / ";
+        const int exponent = static_cast<int>(std::lround(std::log10(it->cycles)));
+        text += "10^" + std::to_string(exponent) + "回 nf=";
+        text += std::isinf(it->safety)      ? std::string("∞")
+                : std::isfinite(it->safety) ? FormatGeneral(it->safety, 3)
+                                            : std::string("—");
+    }
+    return text;
+}
+
+void ApplyPractice(DesignCase& c, const MaterialTable& table, Practice p, double youngRatio) {
+    if (p == Practice::Jis) return;
+    const MaterialRecord* material = RecordOrNull(table, c.materialNo);
+    const Real youngModulus = Mul(material ? material->youngModulus : 0.0, youngRatio);
+    const Real d = c.wireDia;
+
+    Store(c.springConst, Div(PracticeRate(p, static_cast<double>(youngModulus), c.wireDia, c.meanDia,
+                                          c.calcTurns, c.arm1, c.arm2),
+                             kStandardGravityExtended));
+    Store(c.stressFactor, CorrectionFactor(p, c.springIndex));
+    const Real applied = CorrectionApplies(p, c.outward != 0) ? Real(c.stressFactor) : Real(1);
+
+    const auto ratio = StaticLimitRatio(p, material ? ShortStringValue(material->symbol) : std::string());
+    const auto strength = TensileStrengthOf(c, table);
+    if (ratio && strength) {
+        Store(c.allowStress, Mul(Mul(*ratio, *strength), kNewtonToKgfExtended));
+        Store(c.maxMoment, Div(Mul(c.allowStress, SectionModulus(d)), applied));
+        Store(c.maxAngle, Div(c.maxMoment, c.springConst));
+    } else {
+        c.allowStress = 0;
+        c.maxMoment = 0;
+        c.maxAngle = 0;
+    }
+
+    if (c.inputMode == 1) {
+        Store(c.moment1, Mul(c.angle1, c.springConst));
+        Store(c.moment2, Mul(c.angle2, c.springConst));
+    } else {
+        Store(c.angle1, Div(c.moment1, c.springConst));
+        Store(c.angle2, Div(c.moment2, c.springConst));
+    }
+    const Real section = SectionModulus(d);
+    Store(c.stress1, Mul(Div(c.moment1, section), applied));
+    Store(c.stress2, Mul(Div(c.moment2, section), applied));
+}
+
+PracticeOutcome PracticeOutcomeOf(const DesignCase& calculated, const MaterialTable& table, Practice p) {
+    const DesignCase& c = calculated;
+    PracticeOutcome o;
+    o.practice = p;
+    o.factor = c.stressFactor;
+    const MaterialRecord* material = RecordOrNull(table, c.materialNo);
+    const std::string symbol = material ? ShortStringValue(material->symbol) : std::string();
+    const auto strength = TensileStrengthOf(c, table);
+    if (p == Practice::Jis) {
+        o.appliedFactor = AppliedStressFactor(c);
+        o.fatigue.kind = FatigueVerdict::Kind::LifeClass;
+        o.fatigue.lifeClass = c.lifeClass;
+    } else {
+        o.appliedFactor = CorrectionApplies(p, c.outward != 0) ? c.stressFactor : 1;
+        o.limitPublished = StaticLimitRatio(p, symbol) && strength;
+        if (p == Practice::Us && strength)
+            o.fatigue = UsFatigueVerdict(symbol, c.stress1 * kStandardGravity, c.stress2 * kStandardGravity,
+                                         static_cast<double>(*strength));
+    }
+    o.safetyFactor = o.limitPublished ? c.allowStress / c.stress2 : std::nan("");
+    return o;
+}
+
+std::string PracticeLine(Practice p) {
+    return "設計基準: " + std::string(PracticeName(p));
+}
+
+std::string_view PracticeName(Practice p) {
+    switch (p) {
+        case Practice::En:
+            return "EN 13906-3";
+        case Practice::Us:
+            return "米国 SMI";
+        case Practice::Jis:
+            break;
+    }
+    return "JIS B 2704";
+}
+
+std::string_view PracticeKey(Practice p) {
+    switch (p) {
+        case Practice::En:
+            return "en";
+        case Practice::Us:
+            return "us";
+        case Practice::Jis:
+            break;
+    }
+    return "jis";
+}
+
+std::optional<Practice> PracticeFromKey(std::string_view key) {
+    for (const Practice p : kAllPractices)
+        if (PracticeKey(p) == key) return p;
+    return std::nullopt;
+}
+
+}  // namespace torsion
