@@ -22,6 +22,10 @@ namespace torsion {
 // characteristic, the wire and the natural frequency (with the J and operating frequency
 // given).
 struct EvaluationOptions {
+    EvaluationOptions() = default;
+    EvaluationOptions(std::optional<int> grade_, DynamicsInputs dynamics_ = {}, DesignOptions design_ = {})
+        : grade(grade_), dynamics(dynamics_), design(design_) {}
+
     std::optional<int> grade;
     DynamicsInputs dynamics;
     DesignOptions design;

@@ -138,7 +138,7 @@ BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
     ReadDiameters(r.c, table_, index_, design.inputs);
     ReadOperatingInputs(r.c, design.inputs);
     // The manufacturing check of the options goes with the evaluation that is kept.
-    const EvaluationOptions checked{options_.grade, options_.dynamics, {}};
+    const EvaluationOptions checked{options_.grade, options_.dynamics};
     const bool anglesGiven = r.c.inputMode == 1;
     Evaluation e = EvaluateDesign(r.c, table_, anglesGiven ? checked : EvaluationOptions{});
     if (!anglesGiven) {

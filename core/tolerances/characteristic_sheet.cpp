@@ -210,7 +210,7 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
 
 CharacteristicSheet BuildCharacteristicSheet(const DesignCase& c, const MaterialTable& table, int grade,
                                              UnitSystem unit, const DynamicsInputs& dynamics) {
-    return BuildCharacteristicSheet(EvaluationOf(c, table, {grade, dynamics, {}}), table, unit);
+    return BuildCharacteristicSheet(EvaluationOf(c, table, {grade, dynamics}), table, unit);
 }
 
 CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const MaterialTable& table, UnitSystem unit,
