@@ -1,5 +1,6 @@
-// The program without a window. Calculation and CSV need no display at all; the PDF
-// report paints with Qt's drawing on an offscreen platform.
+// The program without a window: the batch calculation, the exports of the export table
+// and the design search. None needs a display; the exports run on Qt's offscreen
+// platform, since the report paints with Qt's drawing.
 #include "app/command_line.h"
 
 #include <QCoreApplication>
@@ -23,8 +24,6 @@
 #include <string>
 #include <vector>
 
-#include "cad/spring_dxf.h"
-#include "cad/spring_stl.h"
 #include "core/base/command_error.h"
 #include "core/base/file_io.h"
 #include "core/base/number_text.h"
@@ -33,16 +32,13 @@
 #include "core/design/design_search.h"
 #include "core/design/search_export.h"
 #include "core/files/case_file.h"
-#include "core/files/history_csv.h"
 #include "core/geometry/spring_3d.h"
-#include "core/geometry/spring_outline.h"
 #include "core/materials/fatigue_life.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
-#include "drawing/calculation_report.h"
 #include "ui/common/data_files.h"
 #include "ui/common/sjis.h"
-#include "ui/common/step_module.h"
+#include "ui/main_window/export_table.h"
 
 using namespace torsion;
 
@@ -50,22 +46,13 @@ namespace {
 
 constexpr const char* kProgram = "torsion-spring";
 
-const char* const kUsage =
+// The usage: the window, --calc, then the exports of the export table, then the rest.
+const char* const kUsageStart =
     "使い方:\n"
     "  torsion-spring [CASES.nbd]                    ウィンドウで起動 (ケースファイルを開く)\n"
     "  torsion-spring --calc IN.csv [-o OUT.csv] [--grade 1|2|3] [--inertia J] [--frequency Hz]\n"
-    "      設計を 1 行ずつ計算 (IN が - なら標準入力)\n"
-    "  torsion-spring --csv CASES.nbd [-o OUT.csv] [--units kgf|si]\n"
-    "      ケースファイルの履歴を CSV に (UTF-8, BOM 付き)\n"
-    "  torsion-spring --dxf CASES.nbd [--slot N] -o OUT.dxf\n"
-    "      ケース N (既定 0: 現在のケース) のばね形状を DXF に (1:1, mm)\n"
-    "  torsion-spring --step|--stl CASES.nbd [--slot N] [--state free|1|2|max] -o OUT\n"
-    "                 [--product 品名] [--drawing-no 図番] [--designer 設計者]   (--step のみ)\n"
-    "      ケース N のばねの 3D モデルを STEP (AP214, mm) か STL (バイナリ) に\n"
-    "  torsion-spring --report CASES.nbd [--slot N] -o REPORT.pdf [--units kgf|si]\n"
-    "                 [--product 品名] [--drawing-no 図番] [--designer 設計者] [--date 日付]\n"
-    "                 [--grade 1|2|3] [--inertia J] [--frequency Hz]\n"
-    "      ケース N の計算書を PDF に (A4)\n"
+    "      設計を 1 行ずつ計算 (IN が - なら標準入力)\n";
+const char* const kUsageEnd =
     "  torsion-spring --search --moment2 M --angle2 φ [--angle1 φ] [--tolerance %] [--arm1 a] [--arm2 a]\n"
     "                 [--outward 0|1] [--left-hand 0|1] [--turns-min n] [--turns-max n] [--turns-fraction "
     "f]\n"
@@ -89,20 +76,43 @@ const char* const kUsage =
     "  振動数 [Hz]、freq_ratio: 運転周波数との比、standard_wire: JIS 標準線径なら 1。データがなければ空。\n"
     "終了コード: 0 成功, 1 失敗した行あり, 2 コマンドラインまたはファイルの誤り\n";
 
+std::string Usage() {
+    std::string usage = kUsageStart;
+    for (const ExportFormat& format : ExportFormats())
+        if (*format.command != '\0')
+            usage += std::string("  torsion-spring ") + format.command + " " + format.usage + "\n";
+    return usage + kUsageEnd;
+}
+
 // The cycles of each life class, longest first, as its label says.
 constexpr double kLifeCycles[] = {1e7, 1e6, 1e5, 6e4, 4e4, 3e4, 2e4, 1e4};
 static_assert(std::size(kLifeCycles) == kLifeClasses);
 
-const std::vector<std::string> kCommands = {"--calc", "--csv",  "--dxf", "--report", "--search",
-                                            "--help", "--step", "--stl", "--version"};
-const std::vector<std::string> kValueOptions = {
-    "--calc", "--csv", "--dxf", "--report", "--materials", "-o", "--slot", "--units", "--product",
-    "--drawing-no", "--designer", "--date", "--grade", "--step", "--stl", "--state", "--inertia",
-    "--frequency",
-    // design search
-    "--moment2", "--angle2", "--angle1", "--tolerance", "--arm1", "--arm2", "--outward", "--left-hand",
-    "--turns-min", "--turns-max", "--turns-fraction", "--any-turns", "--outer-max", "--guide-rod-min",
-    "--coil-step", "--dia-mode", "--symbols", "--life-min", "--keep", "--rank", "--format"};
+// The commands that take a file: the batch calculation and the exports of the export table.
+const std::vector<std::string> kFileCommands = [] {
+    std::vector<std::string> commands = {"--calc"};
+    for (const ExportFormat& format : ExportFormats())
+        if (*format.command != '\0') commands.emplace_back(format.command);
+    return commands;
+}();
+const std::vector<std::string> kCommands = [] {
+    std::vector<std::string> commands = kFileCommands;
+    commands.insert(commands.end(), {"--search", "--help", "--version"});
+    return commands;
+}();
+// The words that take a value.
+const std::vector<std::string> kValueOptions = [] {
+    std::vector<std::string> options = kFileCommands;
+    options.insert(
+        options.end(),
+        {"--materials", "-o", "--slot", "--units", "--product", "--drawing-no", "--designer", "--date",
+         "--grade", "--state", "--inertia", "--frequency",
+         // design search
+         "--moment2", "--angle2", "--angle1", "--tolerance", "--arm1", "--arm2", "--outward", "--left-hand",
+         "--turns-min", "--turns-max", "--turns-fraction", "--any-turns", "--outer-max", "--guide-rod-min",
+         "--coil-step", "--dia-mode", "--symbols", "--life-min", "--keep", "--rank", "--format"});
+    return options;
+}();
 
 class UsageError : public std::runtime_error {
   public:
@@ -310,36 +320,6 @@ CaseFileInput ReadCaseFileInput(const Options& options, bool oneCase) {
     return in;
 }
 
-// The file of -o, which a command that writes a file needs.
-std::string RequiredOutput(const Options& options) {
-    const std::optional<std::string> out = options.value("-o");
-    if (!out || *out == "-") throw UsageError(options.command + " には -o で出力ファイルを指定します");
-    return *out;
-}
-
-int RunCsv(const Options& options) {
-    const UnitSystem unit = UnitOption(options);
-    const MaterialData materials = LoadMaterials(options);
-    const CaseFileInput in = ReadCaseFileInput(options, false);
-    const std::optional<std::string> out = options.value("-o");
-    if (out && *out != "-") {
-        WriteHistoryCsv(*out, *in.cases, materials.symbols, unit);
-    } else {
-        std::cout << HistoryCsvText(*in.cases, materials.symbols, unit);
-        std::cout.flush();
-        if (!std::cout) ThrowCannotCreate("-");
-    }
-    return 0;
-}
-
-int RunDxf(const Options& options) {
-    const std::string out = RequiredOutput(options);
-    const CaseFileInput in = ReadCaseFileInput(options, true);
-    const DesignCase& c = in.slotCase();
-    WriteSpringDxf(out, SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2));
-    return 0;
-}
-
 SpringState StateOption(const Options& options) {
     const std::string text = options.value("--state").value_or("free");
     if (text == "free") return SpringState::Free;
@@ -349,47 +329,42 @@ SpringState StateOption(const Options& options) {
     throw UsageError("--state は free, 1, 2, max のどれかです: " + text);
 }
 
-// --step and --stl: the spring of the slot at the state of --state.
-int RunSpring3d(const Options& options) {
-    const std::string out = RequiredOutput(options);
-    const SpringState state = StateOption(options);
-    const CaseFileInput in = ReadCaseFileInput(options, true);
-    const SpringShape shape = SpringShapeAt(in.slotCase(), state);
-    if (options.command == "--stl") {
-        WriteSpringStl(out, shape);
-    } else {
-        WriteSpringStepFile(
-            QString::fromStdString(out), shape,
-            {options.value("--product").value_or(""), options.value("--drawing-no").value_or(""),
-             options.value("--designer").value_or("")});
-    }
-    return 0;
-}
-
-int RunReport(const Options& options) {
-    const std::string out = RequiredOutput(options);
-    const UnitSystem unit = UnitOption(options);
-    const MaterialData materials = LoadMaterials(options);
-    const CaseFileInput in = ReadCaseFileInput(options, true);
-    const DesignCase& c = in.slotCase();
+TitleBlock TitleOption(const Options& options) {
     TitleBlock title;
     title.productName = options.value("--product").value_or("");
     title.drawingNo = options.value("--drawing-no").value_or("");
     title.designer = options.value("--designer").value_or("");
     title.date = options.value("--date").value_or(QDate::currentDate().toString(Qt::ISODate).toStdString());
-    const bool known = c.materialNo >= 0 && c.materialNo < static_cast<int>(materials.symbols.size());
-    const std::string symbol =
-        known ? materials.symbols[static_cast<std::size_t>(c.materialNo)] : std::string();
+    return title;
+}
+
+// An export of the export table: the history of the case file, or the case of --slot
+// (at --state), written to -o by the row's writer.
+int RunExport(const ExportFormat& format, const Options& options) {
+    const std::string out = options.value("-o").value_or("-");
+    if (out == "-" && !format.standardOutput)
+        throw UsageError(options.command + " には -o で出力ファイルを指定します");
+    ExportSource source;
+    source.unit = UnitOption(options);
+    source.state = StateOption(options);
+    source.title = TitleOption(options);
+    const EvaluationOptions evaluation{GradeOption(options), DynamicsOption(options)};
+    const MaterialData materials = LoadMaterials(options);
+    const CaseFileInput in = ReadCaseFileInput(options, NeedsCalculatedCase(format));
+    source.cases = in.cases.get();
+    source.materials = materials.table.get();
+    source.design = in.slotCase();
     // The slot's inputs evaluated afresh: a file written by an older version may pair
     // them with results of other inputs. The coil diameters are read back as the window
     // reads them: the one of the slot's diameter mode, the other two from it and d (a
     // slot stored before its first calculation holds others).
-    DesignCase inputs = c;
-    DeriveCoilDiameters(inputs, c.diaMode == 0 ? c.innerDia : c.diaMode == 2 ? c.outerDia : c.meanDia);
-    const EvaluationOptions evaluation{GradeOption(options), DynamicsOption(options)};
-    WriteReportPdf(QString::fromStdString(out),
-                   MakeReportData(EvaluateDesign(inputs, *materials.table, evaluation), *materials.table,
-                                  symbol, unit, title));
+    source.evaluation = [&] {
+        DesignCase inputs = in.slotCase();
+        const DesignCase& c = in.slotCase();
+        DeriveCoilDiameters(inputs, c.diaMode == 0 ? c.innerDia : c.diaMode == 2 ? c.outerDia : c.meanDia);
+        return EvaluateDesign(inputs, *materials.table, evaluation);
+    };
+    format.prepare(source)({out});
     return 0;
 }
 
@@ -544,7 +519,7 @@ int RunCommandLine(int argc, char** argv) {
     try {
         const Options options = ParseOptions(argc, argv);
         if (options.command == "--help") {
-            std::cout << kUsage;
+            std::cout << Usage();
             return 0;
         }
         if (options.command == "--version") {
@@ -553,19 +528,16 @@ int RunCommandLine(int argc, char** argv) {
         }
         // Files beside the program and in the user's data folder are found through the
         // application object. The report paints text and drawings, which needs Qt's
-        // painting but never a display.
+        // painting but never a display; every export runs as the report does.
         SetProgramNames();
-        if (options.command == "--report") {
+        if (const ExportFormat* format = ExportFormatOfCommand(options.command)) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             QGuiApplication app(argc, argv);
-            return RunReport(options);
+            return RunExport(*format, options);
         }
         QCoreApplication app(argc, argv);
         if (options.command == "--calc") return RunCalc(options);
-        if (options.command == "--csv") return RunCsv(options);
-        if (options.command == "--dxf") return RunDxf(options);
         if (options.command == "--search") return RunSearch(options);
-        if (options.command == "--step" || options.command == "--stl") return RunSpring3d(options);
         throw UsageError("コマンド " + options.command + " はありません");
     } catch (const UsageError& e) {
         std::cerr << kProgram << ": " << e.what() << "\n" << kHelpPointer;

@@ -2,9 +2,12 @@
 // program run as a batch tool without any display.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cfloat>
@@ -18,6 +21,7 @@
 #include "tests/support/pdf_tools.h"
 #include "tests/support/report_check.h"
 #include "tests/support/vek_test_app.h"
+#include "ui/main_window/export_table.h"
 
 using namespace torsion;
 
@@ -209,6 +213,43 @@ TEST_F(CommandLineProgram, WrongCommandLinesAndFilesEndWithStatusTwo) {
     const ProgramRun version = RunProgram({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.out.startsWith("torsion-spring ")) << version.out.toStdString();
+}
+
+// The export table is what the file menu and the command line offer: the menu keeps
+// its captions in their order, each row is an item with the row's caption, and --help
+// names the commands of the rows that have one.
+TEST(ExportTable, RowsAreTheMenuItemsAndTheHelpCommands) {
+    MainWindowApp app;
+    const auto* file = app.window->findChild<QMenu*>(QStringLiteral("File1"));
+    ASSERT_NE(file, nullptr);
+    QStringList captions, exportItems;
+    for (const QAction* action : file->actions()) {
+        if (action->isSeparator()) continue;
+        captions << action->text();
+        if (!action->menu() &&
+            !QStringList{"Edit2", "N3", "N1", "ReportTitle"}.contains(action->objectName()))
+            exportItems << action->objectName();
+    }
+    EXPECT_EQ(captions, (QStringList{"読み取り", "保存", "要目表印刷", "画面印刷", "CSV 出力", "DXF 出力",
+                                     "3D モデル出力 (STEP)...", "3D モデル出力 (STL)...", "計算書 PDF 出力",
+                                     "計算書印刷", "計算書の表題欄...", "最近使ったファイル"}));
+    QStringList rows, commands{"--calc"};
+    for (const ExportFormat& format : ExportFormats()) {
+        rows << format.menuItem;
+        const auto* action = file->findChild<QAction*>(QString::fromUtf8(format.menuItem));
+        ASSERT_NE(action, nullptr) << format.menuItem;
+        EXPECT_EQ(action->text(), QString::fromUtf8(format.caption));
+        if (*format.command != '\0') commands << format.command;
+    }
+    EXPECT_EQ(exportItems, rows);
+    const ProgramRun help = RunProgram({"--help"});
+    QStringList helpCommands;
+    for (const QString& line : help.out.split('\n')) {
+        const QRegularExpressionMatch command =
+            QRegularExpression("^  torsion-spring (--[a-z]+)").match(line);
+        if (command.hasMatch()) helpCommands << command.captured(1);
+    }
+    EXPECT_EQ(helpCommands, (commands + QStringList{"--search", "--help"}));
 }
 
 // Words the program does not know end it at once with status 2, without a display,

@@ -181,7 +181,7 @@ TEST_F(Exports, TitleBlockIsAskedOncePerRunAndItsFieldsKept) {
                   QDate::currentDate().toString(Qt::ISODate));
         dialog->accept();
     });
-    next.window->ReportPdfClick();
+    next.window->findChild<QAction*>(QStringLiteral("ReportPdf"))->trigger();
     EXPECT_TRUE(askedAgain);
     ASSERT_TRUE(next.window->exports().titleBlock().has_value());
     EXPECT_EQ(next.window->exports().titleBlock()->productName, "試作ばね");

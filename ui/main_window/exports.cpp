@@ -4,19 +4,11 @@
 #include <QPrinter>
 #include <QString>
 
-#include "cad/spring_dxf.h"
-#include "cad/spring_stl.h"
 #include "core/calc/evaluation.h"
-#include "core/files/history_csv.h"
-#include "core/geometry/spring_outline.h"
 #include "drawing/calculation_report.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/settings.h"
-#include "ui/common/sjis.h"
-#include "ui/common/step_module.h"
 #include "ui/main_window/title_block_dialog.h"
-#include "ui/print/prin.h"
-#include "ui/print/window_print.h"
 
 using namespace torsion;
 
@@ -30,29 +22,7 @@ Exports::Exports(const CaseTable& cases, const MaterialTable& materials,
       window_(window),
       hooks_(std::move(hooks)) {}
 
-void Exports::Csv(UnitSystem unit) {
-    RunCommand(dialogs_, window_, [&] {
-        const QString name = dialogs_.saveFileName(window_, QStringLiteral("CSV|*.csv"), lastCsvName_);
-        if (name.isEmpty()) return;
-        lastCsvName_ = name;
-        WriteHistoryCsv(name.toStdString(), cases_, MaterialSymbolsUtf8(materials_), unit);
-    });
-}
-
-void Exports::Dxf() {
-    RunCommand(dialogs_, window_, [&] {
-        // The spring of the inputs shown; a size that cannot be drawn is reported before
-        // the dialog asks for a name.
-        const DesignCase c = Evaluate().design;
-        const SpringOutline outline = SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2);
-        const QString name = dialogs_.saveFileName(window_, QStringLiteral("DXF|*.dxf"), lastDxfName_);
-        if (name.isEmpty()) return;
-        lastDxfName_ = name;
-        WriteSpringDxf(name.toStdString(), outline);
-    });
-}
-
-// ---- calculation report ------------------------------------------------------------
+// ---- title block -------------------------------------------------------------------
 
 namespace {
 
@@ -96,80 +66,64 @@ Evaluation Exports::Evaluate() {
     return e;
 }
 
-bool Exports::FillDataSheet(Tprinform& page) {
-    bool filled = false;
-    RunCommand(dialogs_, window_, [&] {
-        page.fillFrom(Evaluate().design);
-        filled = true;
-    });
-    return filled;
-}
-
-ReportData Exports::CurrentReport(const Evaluation& e, UnitSystem unit) const {
-    const DesignCase& c = e.design;
-    const std::vector<std::string> symbols = MaterialSymbolsUtf8(materials_);
-    const bool known = c.materialNo >= 0 && c.materialNo < static_cast<int>(symbols.size());
-    // The tolerances, variation and natural frequency are those of the evaluation, for the
-    // grade, J and operating frequency of the characteristic page (see Evaluate).
-    return MakeReportData(e, materials_,
-                          known ? symbols[static_cast<std::size_t>(c.materialNo)] : std::string(), unit,
-                          title_.value_or(TitleBlock{}));
-}
-
 void Exports::AskTitleBlock() {
     EnsureTitle(true);
 }
 
-void Exports::ReportPdf(UnitSystem unit) {
-    RunCommand(dialogs_, window_, [&] {
-        if (!EnsureTitle(false)) return;
+// ---- one export --------------------------------------------------------------------
+
+ExportSource Exports::SourceFor(const ExportFormat& format) {
+    ExportSource source;
+    source.cases = &cases_;
+    source.materials = &materials_;
+    source.unit = hooks_.unit();
+    source.title = title_.value_or(TitleBlock{});
+    if (format.subject == ExportSubject::InputsShown) {
         const Evaluation e = Evaluate();
-        const QString proposed = lastReportName_.isEmpty() ? ReportFileName(*title_) : lastReportName_;
-        const QString name = dialogs_.saveFileName(window_, QString::fromUtf8(kPdfFilter), proposed);
-        if (name.isEmpty()) return;
-        lastReportName_ = name;
-        WriteReportPdf(name, CurrentReport(e, unit));
-    });
+        source.design = e.design;
+        source.evaluation = [e] { return e; };
+    } else if (format.subject == ExportSubject::ModelShown) {
+        std::tie(source.design, source.state) = hooks_.modelShown();
+    }
+    return source;
 }
 
-void Exports::ReportPrint(UnitSystem unit) {
-    RunCommand(dialogs_, window_, [&] {
-        if (!EnsureTitle(false)) return;
-        const Evaluation e = Evaluate();
-        QPrinter printer(QPrinter::HighResolution);
-        const bool chosen = choosePrinter_ ? choosePrinter_(printer) : [&] {
-            QPrintDialog dialog(&printer, window_);
-            dialog.setWindowTitle(QStringLiteral("計算書の印刷"));
-            return dialog.exec() == QDialog::Accepted;
-        }();
-        if (!chosen) return;
-        if (!PaintCalculationReport(printer, CurrentReport(e, unit)))
-            throw CommandError("計算書を印刷できません");
-    });
+bool Exports::ChoosePrinter(QPrinter& printer) {
+    if (choosePrinter_) return choosePrinter_(printer);
+    QPrintDialog dialog(&printer, window_);
+    dialog.setWindowTitle(QStringLiteral("計算書の印刷"));
+    return dialog.exec() == QDialog::Accepted;
 }
 
-// ---- 3D model ----------------------------------------------------------------------
-
-// A spring that cannot be modelled is reported before the dialog asks for a name.
-void Exports::Step(const std::function<SpringShape()>& shapeOf) {
+void Exports::Run(const ExportFormat& format) {
     RunCommand(dialogs_, window_, [&] {
-        const SpringShape shape = shapeOf();
-        const QString name =
-            dialogs_.saveFileName(window_, QStringLiteral("STEP|*.step;*.stp"), lastStepName_);
-        if (name.isEmpty()) return;
-        lastStepName_ = name;
-        if (!title_) title_ = StoredTitle(settings_);
-        const TitleBlock title = title_.value_or(TitleBlock{});
-        WriteSpringStepFile(name, shape, {title.productName, title.drawingNo, title.designer});
-    });
-}
-
-void Exports::Stl(const std::function<SpringShape()>& shapeOf) {
-    RunCommand(dialogs_, window_, [&] {
-        const SpringShape shape = shapeOf();
-        const QString name = dialogs_.saveFileName(window_, QStringLiteral("STL|*.stl"), lastStlName_);
-        if (name.isEmpty()) return;
-        lastStlName_ = name;
-        WriteSpringStl(name.toStdString(), shape);
+        if (format.title == ExportTitle::Asked && !EnsureTitle(false)) return;
+        if (format.title == ExportTitle::Header && !title_) title_ = StoredTitle(settings_);
+        const ExportWrite write = format.prepare(SourceFor(format));
+        switch (format.destination) {
+            case ExportDestination::File: {
+                const auto last = lastNames_.find(&format);
+                const QString proposed = last != lastNames_.end() ? last->second
+                                         : *format.fileName != '\0'
+                                             ? QString::fromUtf8(format.fileName)
+                                             : ReportFileName(title_.value_or(TitleBlock{}));
+                const QString name =
+                    dialogs_.saveFileName(window_, QString::fromUtf8(format.filter), proposed);
+                if (name.isEmpty()) return;
+                lastNames_[&format] = name;
+                write({name.toStdString()});
+                break;
+            }
+            case ExportDestination::Printer: {
+                QPrinter printer(QPrinter::HighResolution);
+                if (!ChoosePrinter(printer)) return;
+                write({.path = {}, .printer = &printer});
+                break;
+            }
+            case ExportDestination::PrintPage:
+                hooks_.showPrintPage(
+                    [&](Tprinform& page) { write({.path = {}, .printer = nullptr, .page = &page}); });
+                break;
+        }
     });
 }

@@ -1,30 +1,30 @@
-// The main window's exports and prints: the history as a CSV file, the spring drawing
-// as a DXF file, the spring in 3D as a STEP or STL file, the calculation report as a PDF
-// file or on a printer and the data sheet, with the file names each proposes, the
-// report's title block and the printer choice. Every print and export but the history
-// and the 3D model is one evaluation of the inputs shown. The main window's handlers
-// forward to it.
+// The main window's exports and prints, each a row of the export table
+// (ui/main_window/export_table.h): the data sheet, the history as CSV, the spring
+// drawing as DXF, the spring in 3D as STEP or STL, the calculation report as a PDF file
+// or on a printer. Here are what the window adds to a row: the file names proposed,
+// the report's title block, the printer choice, and the one evaluation of the inputs
+// shown behind every export of one case. The main window's menu runs it.
 #pragma once
 
 #include <QString>
 #include <functional>
+#include <map>
 #include <optional>
+#include <utility>
 
 #include "core/base/units.h"
 #include "core/calc/design_case.h"
 #include "core/calc/evaluation.h"
+#include "core/geometry/spring_3d.h"
 #include "core/materials/material_table.h"
 #include "core/report/report_text.h"
+#include "ui/main_window/export_table.h"
 
 class Dialogs;
 class QPrinter;
 class QWidget;
 class Settings;
 class Tprinform;
-struct ReportData;
-namespace torsion {
-struct SpringShape;
-}
 
 // Told before a print or export when the inputs shown are not those of the results shown.
 inline constexpr const char* kExportRecalculatedNote =
@@ -34,11 +34,16 @@ inline constexpr const char* kExportRecalculatedNote =
 class Exports {
   public:
     // What the unit asks of its window: the inputs the controls hold, read into a copy
-    // of the current case, and the options of the characteristic page (grade, J and
-    // operating frequency).
+    // of the current case; the options of the characteristic page (grade, J and
+    // operating frequency); the unit shown; the case of the 3D page at the page's state
+    // (it throws CommandError when there is none); and the data sheet page, shown once
+    // fill has filled it.
     struct WindowHooks {
         std::function<torsion::DesignCase()> shownInputs;
         std::function<torsion::EvaluationOptions()> options;
+        std::function<torsion::UnitSystem()> unit;
+        std::function<std::pair<torsion::DesignCase, torsion::SpringState>()> modelShown;
+        std::function<void(const std::function<void(Tprinform&)>& fill)> showPrintPage;
     };
     // calculated: the case whose results the window shows, if any.
     Exports(const torsion::CaseTable& cases, const torsion::MaterialTable& materials,
@@ -48,21 +53,14 @@ class Exports {
     // Where the title block is kept between runs; without it, only for this run.
     void setSettings(Settings* settings) { settings_ = settings; }
 
-    void Csv(torsion::UnitSystem unit);  // ファイル → CSV 出力
-    void Dxf();                          // ファイル → DXF 出力
-    // The report of the inputs shown, in unit.
-    void ReportPdf(torsion::UnitSystem unit);    // ファイル → 計算書 PDF 出力
-    void ReportPrint(torsion::UnitSystem unit);  // ファイル → 計算書印刷
-    void AskTitleBlock();                        // ファイル → 計算書の表題欄...
-    // ファイル → 要目表印刷: fills the data sheet page with the inputs shown; false when
-    // the evaluation failed (its error has been shown).
-    bool FillDataSheet(Tprinform& page);
-    // The 3D model shapeOf gives (it throws CommandError when there is none), with the
-    // title block in the STEP file's header.
-    void Step(const std::function<torsion::SpringShape()>& shapeOf);  // ファイル → 3D モデル出力 (STEP)
-    void Stl(const std::function<torsion::SpringShape()>& shapeOf);  // ファイル → 3D モデル出力 (STL)
+    // The export of the row, as its menu item runs it: the title block asked when the
+    // report needs it, the case evaluated or taken from the 3D page, a spring that
+    // cannot be exported reported, then the file name, the printer or the data sheet
+    // page, then the writer. Errors are shown, not thrown.
+    void Run(const ExportFormat& format);
+    void AskTitleBlock();  // ファイル → 計算書の表題欄...
 
-    // The one evaluation behind every print and export: the inputs shown, calculated.
+    // The one evaluation behind every export of one case: the inputs shown, calculated.
     // When the results on screen came from other inputs the user is told which ones are
     // printed. Throws CommandError.
     torsion::Evaluation Evaluate();
@@ -77,7 +75,8 @@ class Exports {
 
   private:
     bool EnsureTitle(bool ask);
-    ReportData CurrentReport(const torsion::Evaluation& e, torsion::UnitSystem unit) const;
+    ExportSource SourceFor(const ExportFormat& format);
+    bool ChoosePrinter(QPrinter& printer);
 
     const torsion::CaseTable& cases_;
     const torsion::MaterialTable& materials_;
@@ -86,11 +85,7 @@ class Exports {
     QWidget* window_;
     WindowHooks hooks_;
     Settings* settings_ = nullptr;
-    QString lastCsvName_ = QStringLiteral("履歴.csv");
-    QString lastDxfName_ = QStringLiteral("ばね.dxf");
-    QString lastStepName_ = QStringLiteral("ばね.step");
-    QString lastStlName_ = QStringLiteral("ばね.stl");
-    QString lastReportName_;
+    std::map<const ExportFormat*, QString> lastNames_;  // the file last written by each row
     std::optional<torsion::TitleBlock> title_;
     std::function<bool(QPrinter&)> choosePrinter_;
 };

@@ -92,6 +92,18 @@ Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& co
                                  return EvaluationOptions{
                                      page != nullptr ? page->grade() : kDefaultToleranceGrade,
                                      page != nullptr ? page->dynamics() : DynamicsInputs{}};
+                             },
+                             [this] { return unitSystem_; },
+                             [this] {
+                                 if (!TabSheet4->hasCase())
+                                     throw CommandError("3D モデルは「計算」の後に出力できます");
+                                 return std::pair(TabSheet4->shownCase(), TabSheet4->state());
+                             },
+                             [this](const std::function<void(Tprinform&)>& fill) {
+                                 toolWindows_->ShowPrintPage([&](Tprinform& page) {
+                                     fill(page);
+                                     return true;
+                                 });
                              }});
     toolWindows_ = std::make_unique<ToolWindows>(this);
     FormCreate();
@@ -699,7 +711,7 @@ void Tf_vek::closeEvent(QCloseEvent* event) {
 }
 
 void Tf_vek::N5Click() {
-    toolWindows_->ShowPrintPage([this](Tprinform& page) { return exports_->FillDataSheet(page); });
+    exports_->Run(*ExportFormatOfItem("N5"));
 }
 
 void Tf_vek::N1Click() {
@@ -723,38 +735,8 @@ void Tf_vek::designSearchClick() {
     });
 }
 
-void Tf_vek::CsvExportClick() {
-    exports_->Csv(unitSystem_);
-}
-
-void Tf_vek::DxfExportClick() {
-    exports_->Dxf();
-}
-
-void Tf_vek::ReportPdfClick() {
-    exports_->ReportPdf(unitSystem_);
-}
-
-void Tf_vek::ReportPrintClick() {
-    exports_->ReportPrint(unitSystem_);
-}
-
 void Tf_vek::ReportTitleClick() {
     exports_->AskTitleBlock();
-}
-
-void Tf_vek::StepExportClick() {
-    exports_->Step([this] { return Spring3dExportShape(); });
-}
-
-void Tf_vek::StlExportClick() {
-    exports_->Stl([this] { return Spring3dExportShape(); });
-}
-
-// The 3D model of the case on the 3D page (last calculated or recalled) at the page's state.
-SpringShape Tf_vek::Spring3dExportShape() const {
-    if (!TabSheet4->hasCase()) throw CommandError("3D モデルは「計算」の後に出力できます");
-    return SpringShapeAt(TabSheet4->shownCase(), TabSheet4->state());
 }
 
 void Tf_vek::ApplySearchResult(const SearchCandidate& candidate) {

@@ -169,15 +169,7 @@ class Tf_vek : public QMainWindow {
     void UnitSIClick();                         // 表示 → SI 単位
     void RecentFileClick(const QString& name);  // ファイル → 最近使ったファイル → name
 
-    // Exports: the history as CSV, the spring drawing as DXF, the calculation report.
-    void CsvExportClick();   // ファイル → CSV 出力
-    void DxfExportClick();   // ファイル → DXF 出力
-    void StepExportClick();  // ファイル → 3D モデル出力 (STEP)...
-    void StlExportClick();   // ファイル → 3D モデル出力 (STL)...
-    // The spring of the 3D page's case at the page's state, for the 3D exports.
-    torsion::SpringShape Spring3dExportShape() const;
-    void ReportPdfClick();    // ファイル → 計算書 PDF 出力
-    void ReportPrintClick();  // ファイル → 計算書印刷
+    // The other exports are rows of the export table, which the menu runs through exports().
     void ReportTitleClick();  // ファイル → 計算書の表題欄...
 
   protected:

@@ -24,6 +24,7 @@
 #include "ui/common/number_box.h"
 #include "ui/common/settings.h"
 #include "ui/main_window/characteristic_page.h"
+#include "ui/main_window/exports.h"
 #include "ui/main_window/history_grid.h"
 #include "ui/main_window/message_list.h"
 #include "ui/main_window/schematic.h"
@@ -312,24 +313,27 @@ void Tf_vek::BuildMenu() {
         return action;
     };
 
+    // The exports are rows of the export table: its caption and name, run by Exports.
+    auto addExport = [this](QMenu* menu, const ExportFormat& format) {
+        QAction* action = menu->addAction(QString::fromUtf8(format.caption));
+        action->setObjectName(QString::fromUtf8(format.menuItem));
+        connect(action, &QAction::triggered, this, [this, &format] { exports_->Run(format); });
+        return action;
+    };
+
     QMenu* file = addMenu(QStringLiteral("File1"), QStringLiteral("ファイル　"));
     // Standard shortcuts; the captions stay as they are.
     addItem(file, QStringLiteral("Edit2"), QStringLiteral("読み取り"), &Tf_vek::Edit2Click)
         ->setShortcut(QKeySequence::Open);
     addItem(file, QStringLiteral("N3"), QStringLiteral("保存"), &Tf_vek::N3Click)
         ->setShortcut(QKeySequence::Save);
-    addItem(file, QStringLiteral("N5"), QStringLiteral("要目表印刷"), &Tf_vek::N5Click)
-        ->setShortcut(QKeySequence::Print);
+    // The data sheet keeps its place among the prints, the other exports follow.
+    const ExportFormat& dataSheet = *ExportFormatOfItem("N5");
+    addExport(file, dataSheet)->setShortcut(QKeySequence::Print);
     addItem(file, QStringLiteral("N1"), QStringLiteral("画面印刷"), &Tf_vek::N1Click);
     file->addSeparator();
-    addItem(file, QStringLiteral("CsvExport"), QStringLiteral("CSV 出力"), &Tf_vek::CsvExportClick);
-    addItem(file, QStringLiteral("DxfExport"), QStringLiteral("DXF 出力"), &Tf_vek::DxfExportClick);
-    addItem(file, QStringLiteral("StepExport"), QStringLiteral("3D モデル出力 (STEP)..."),
-            &Tf_vek::StepExportClick);
-    addItem(file, QStringLiteral("StlExport"), QStringLiteral("3D モデル出力 (STL)..."),
-            &Tf_vek::StlExportClick);
-    addItem(file, QStringLiteral("ReportPdf"), QStringLiteral("計算書 PDF 出力"), &Tf_vek::ReportPdfClick);
-    addItem(file, QStringLiteral("ReportPrint"), QStringLiteral("計算書印刷"), &Tf_vek::ReportPrintClick);
+    for (const ExportFormat& format : ExportFormats())
+        if (&format != &dataSheet) addExport(file, format);
     addItem(file, QStringLiteral("ReportTitle"), QStringLiteral("計算書の表題欄..."),
             &Tf_vek::ReportTitleClick);
     file->addSeparator();

@@ -36,4 +36,4 @@ bool UsePrinterOrPdf(QPrinter& printer, const QPrinterInfo& defaultPrinter, Dial
 void PrintWindowOnDefaultPrinter(QWidget& window, ScaleMode mode, Dialogs& dialogs);
 
 inline const char* const kNoPrinterQuestion = "プリンターが設定されていません。PDF ファイルに保存しますか？";
-inline const char* const kPdfFilter = "PDF|*.pdf";
+inline constexpr const char* kPdfFilter = "PDF|*.pdf";
