@@ -124,10 +124,12 @@ bool IsDigit(char ch) {
 
 }  // namespace
 
-std::string FormatGeneral(double value, int precision) {
+namespace {
+
+// The general format with p = 1..17 digits; 16 and 17 only for FormatRoundTrip.
+std::string FormatDigits(double value, int p) {
     if (!std::isfinite(value)) return std::string();
     if (value == 0) return "0";
-    const int p = std::clamp(precision, 1, 15);
 
     SciDigits d = RoundSignificant(std::fabs(value), p);
     while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
@@ -159,6 +161,18 @@ std::string FormatGeneral(double value, int precision) {
         out += std::to_string(e - 1);
     }
     return out;
+}
+
+}  // namespace
+
+std::string FormatGeneral(double value, int precision) {
+    return FormatDigits(value, std::clamp(precision, 1, 15));
+}
+
+std::string FormatRoundTrip(double value) {
+    std::string text = FormatDigits(value, 15);
+    for (int p = 16; p <= 17 && !text.empty() && ParseNumber(text) != value; ++p) text = FormatDigits(value, p);
+    return text;
 }
 
 double ParseNumber(std::string_view text) {

@@ -19,6 +19,9 @@ inline std::string FormatFull(double value) {
 inline std::string FormatShort(double value) {
     return FormatGeneral(value, 4);
 }
+// The full format, with a 16th or 17th digit where 15 do not read back to the same
+// double: the text an input box shows for a number it is to give back unchanged.
+std::string FormatRoundTrip(double value);
 
 // Decimal input: blanks, optional sign, digits with an optional ".", optional
 // exponent, blanks. Anything else throws the not-a-float CommandError naming the

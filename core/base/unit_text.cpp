@@ -22,8 +22,14 @@ std::string FormatShownShort(double kgfValue, UnitSystem unit) {
     return FormatShort(ToShownUnit(kgfValue, unit));
 }
 
+std::string FormatShownExact(double kgfValue, UnitSystem unit) {
+    // In SI the full format: the converted value's last digits are noise of the
+    // conversion, and the box's written value gives back the kgf value itself.
+    return unit == UnitSystem::SI ? FormatFull(ToShownUnit(kgfValue, unit)) : FormatRoundTrip(kgfValue);
+}
+
 double ReadShownValue(const std::string& text, UnitSystem unit, const std::optional<WrittenValue>& written) {
-    if (written && written->text == text) return ParseNumber(FormatShort(written->kgf));
+    if (written && written->text == text) return written->exact ? written->kgf : ParseNumber(FormatShort(written->kgf));
     return FromShownUnit(ParseNumber(text), unit);
 }
 
@@ -32,6 +38,7 @@ std::optional<WrittenValue> ValueInOtherUnit(const std::string& text, UnitSystem
     double kgf = 0;
     if (written && written->text == text) {
         kgf = written->kgf;
+        if (written->exact) return WrittenValue{kgf, FormatShownExact(kgf, to), true};
     } else {
         try {
             kgf = FromShownUnit(ParseNumber(text), from);

@@ -18,10 +18,17 @@ std::string RateUnitText(UnitSystem unit);    // "kgf･mm/度" or "N･mm/度"
 std::string FormatShownShort(double kgfValue, UnitSystem unit);
 
 // What the window last wrote into a box of such a value: the value (kgf units) and the text.
+// An exact text reads back to the value itself (an input box the window filled); the
+// short text of a result reads as its kgf short text does.
 struct WrittenValue {
     double kgf = 0;
     std::string text;
+    bool exact = false;
 };
+
+// A value in the shown unit for a box that gives it back exactly (see WrittenValue):
+// kgf in a text that reads back to it (FormatRoundTrip), SI in the full format.
+std::string FormatShownExact(double kgfValue, UnitSystem unit);
 
 // The value (kgf units) of a box read by the window. While the box still shows the
 // text the window wrote, it stands for what the kgf text of that value reads as, so

@@ -198,7 +198,11 @@ void CalculateCase(DesignCase& c, const MaterialTable& table, double youngRatio)
     if (c.outward == 0) {
         Store(c.maxMoment, section);
         Store(c.maxAngle, Div(c.maxMoment, c.springConst));
-        const Real shrink = Div(Div(Mul(meanDia, c.angle2), 360), c.turns);
+        // The rod fits the coil wound to the φ2 of this calculation: with moments given,
+        // the angle step 6 derives from M2, not the one the case held before.
+        double rodAngle = c.angle2;
+        if (c.inputMode != 1) Store(rodAngle, Div(c.moment2, c.springConst));
+        const Real shrink = Div(Div(Mul(meanDia, rodAngle), 360), c.turns);
         Store(c.guideRodDia, Mul(Sub(c.innerDia, shrink), kGuideRodMargin));
     } else {
         const OutwardLever lever = OutwardLeverOf(c);
@@ -253,9 +257,14 @@ CheckResult CheckCase(const DesignCase& c) {
     // is not within the allowable one.
     if (!(c.stress2 <= static_cast<Real>(c.allowStress) + kStressTolerance))
         result.lines.emplace_back(kStressOverError);
+    if (c.turns <= 0) result.lines.emplace_back(kNoTurnsError);
     result.error = !result.lines.empty();
     if (!result.error) result.lines.emplace_back(kCalculationSuccess);
     return result;
+}
+
+bool SpringExists(const DesignCase& c) {
+    return c.wireDia > 0 && c.meanDia > c.wireDia && c.turns > 0;
 }
 
 StressCoefficients CaseStressCoefficients(const DesignCase& c, const MaterialTable& table) {

@@ -83,6 +83,9 @@ struct CheckResult {
     bool error = false;
 };
 CheckResult CheckCase(const DesignCase& c);
+// Whether the case is a spring that can be made: a wire, a coil wider than the wire and
+// turns. A case that is none has no results to show beside the lines of CheckCase.
+bool SpringExists(const DesignCase& c);
 
 // Stress coefficients σ/σB of a case (σ in kgf/mm^2 times 9.8 over σB in N/mm^2).
 // valid is false when the case names no usable tensile strength (material or row out
@@ -136,5 +139,7 @@ inline constexpr const char* kSpringIndexLowError = "エラー：バネ指数が
 inline constexpr const char* kSpringIndexHighError = "エラー：バネ指数が２２以上";
 inline constexpr const char* kAngleOrderError = "エラー:ねじれ角度の順番が不適";
 inline constexpr const char* kStressOverError = "エラー:ねじり応力オーバー";
+// After the four checks: turns below zero (zero turns end the calculation in a division).
+inline constexpr const char* kNoTurnsError = "エラー：巻き数が０以下";
 
 }  // namespace torsion

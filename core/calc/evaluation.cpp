@@ -43,9 +43,7 @@ Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
     DesignCase c = inputs;
     CalculateCase(c, table, heat.youngRatio);
     ApplyPractice(c, table, options.design.practice, heat.youngRatio);
-    Evaluation e = EvaluationOf(c, table, options);
-    e.guideRodAngle = inputs.angle2;
-    return e;
+    return EvaluationOf(c, table, options);
 }
 
 Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table,
@@ -57,12 +55,7 @@ Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table
     e.designOptions = options.design;
     e.practice = PracticeOutcomeOf(e.design, table, options.design.practice);
     e.checks = ChecksOf(e.design, options.design, e.practice, table);
-    // Dg = (Di − D·φ2/360/N)·0.9 solved for the φ2 it was given.
-    const DesignCase& c = calculated;
-    e.guideRodAngle =
-        c.inputMode == 1 || c.outward != 0
-            ? c.angle2
-            : static_cast<double>((c.innerDia - c.guideRodDia / kGuideRodMargin) * 360 * c.turns / c.meanDia);
+    e.exists = SpringExists(calculated);
     if (options.grade && *options.grade >= 1 && *options.grade <= kToleranceGrades)
         e.manufacturing = ManufacturingCheckOf(e.design, table, *options.grade, options.dynamics);
     return e;

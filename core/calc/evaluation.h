@@ -37,9 +37,9 @@ struct Evaluation {
     DesignCase design{};
     StressCoefficients stressRatio{};  // σ/σB at both operating points
     CheckResult checks;                // the message list's lines
-    // The φ2 the guide-rod formula took: with moments given, the angle the case held
-    // before the calculation derived the angles from the moments.
-    double guideRodAngle = 0;
+    // False for a spring that cannot be made (see SpringExists): its numbers are no
+    // results, and nothing shows them beside the checks' lines.
+    bool exists = true;
     // Filled when a grade was asked for (and it is 1..3).
     std::optional<ManufacturingCheck> manufacturing;
     // The options the case was evaluated with, and what its practice says beyond the record
@@ -55,8 +55,7 @@ Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
                           const EvaluationOptions& options = {});
 
 // The evaluation of a case whose results are already calculated (a case just calculated
-// in place, a recalled slot, a case from a file): nothing is calculated again. With
-// moments given, guideRodAngle is the angle from which guideRodDia follows.
+// in place, a recalled slot, a case from a file): nothing is calculated again.
 Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table,
                         const EvaluationOptions& options = {});
 

@@ -179,20 +179,20 @@ SearchApplyTexts SearchApplyTextsOf(const SearchCandidate& c) {
     SearchApplyTexts t;
     switch (d.diaMode) {
         case 0:
-            t.coilDia = FormatFull(d.innerDia);
+            t.coilDia = FormatRoundTrip(d.innerDia);
             break;
         case 2:
-            t.coilDia = FormatFull(d.outerDia);
+            t.coilDia = FormatRoundTrip(d.outerDia);
             break;
         default:
-            t.coilDia = FormatFull(d.meanDia);
+            t.coilDia = FormatRoundTrip(d.meanDia);
             break;
     }
-    t.turns = FormatFull(d.turns);
-    t.angle1 = FormatFull(d.angle1);
-    t.angle2 = FormatFull(d.angle2);
-    t.arm1 = FormatFull(d.arm1);
-    t.arm2 = FormatFull(d.arm2);
+    t.turns = FormatRoundTrip(d.turns);
+    t.angle1 = FormatRoundTrip(d.angle1);
+    t.angle2 = FormatRoundTrip(d.angle2);
+    t.arm1 = FormatRoundTrip(d.arm1);
+    t.arm2 = FormatRoundTrip(d.arm2);
     return t;
 }
 

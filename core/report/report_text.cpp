@@ -100,13 +100,13 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
                      Is("φmax", Value(c.maxAngle), deg)});
     const std::string margin = Value(static_cast<double>(kGuideRodMargin));
     if (!outward) {
-        // With moments given the formula takes the angle shown before the calculation.
+        // With moments given φ2 is the angle of M2 (step 6 below gives the same).
         steps.push_back(
             {"案内棒径",
              anglesGiven ? "Dg = (Di − D·φ2 / 360 / N) × " + margin
-                         : "Dg = (Di − D·φ2 / 360 / N) × " + margin + "　(φ2: 計算の前に表示されていた角度)",
+                         : "Dg = (Di − D·φ2 / 360 / N) × " + margin + "　(φ2 = M2 / k)",
              Join({Is("Di", Input(c.innerDia), mm), Is("D", Input(c.meanDia), mm),
-                   Is("φ2", Value(e.guideRodAngle), deg), Is("N", Input(c.turns))}),
+                   Is("φ2", Value(c.angle2), deg), Is("N", Input(c.turns))}),
              Is("Dg", Value(c.guideRodDia), mm)});
     } else {
         steps.push_back({"案内棒径（外方向）", "Dg = " + margin + " × Di", Is("Di", Input(c.innerDia), mm),

@@ -331,10 +331,9 @@ inline QStringList ReportDisagreeing(const QString& pdfText, const torsion::Mate
 
 // The lines naming each result of the data sheet page that does not follow from the
 // inputs it prints. The sheet does not print whether the angles or the moments were
-// given, nor the load direction: the window shown says (momentsGiven, outward). With
-// moments given the guide rod takes guideRodAngle, the φ2 the window showed.
+// given, nor the load direction: the window shown says (momentsGiven, outward).
 inline QStringList DataSheetDisagreeing(const QWidget& page, const torsion::MaterialTable& table,
-                                        bool momentsGiven, bool outward, double guideRodAngle) {
+                                        bool momentsGiven, bool outward) {
     using namespace torsion;
     const auto* sheet = page.findChild<QTableWidget*>(QStringLiteral("sg1"));
     const auto cell = [sheet](int row) {
@@ -382,7 +381,6 @@ inline QStringList DataSheetDisagreeing(const QWidget& page, const torsion::Mate
     base.used = 1;
     base.outward = outward ? 1 : 0;
     base.inputMode = momentsGiven ? 0 : 1;
-    if (momentsGiven) base.angle2 = guideRodAngle;
     // Di = D − d, as Do = D + d.
     const auto innerFollows = [](DesignCase& c) { c.innerDia = 2 * c.meanDia - c.outerDia; };
     for (Input& in : inputs) {

@@ -44,6 +44,6 @@ QString QtFilterFromPipes(const QString& pipes);
 // Runs a window command: a CommandError it throws goes to the standard error dialog.
 // This is the only place that catches CommandError in the windows.
 template <typename F>
-void RunCommand(Dialogs& dialogs, QWidget* parent, F&& command);
+bool RunCommand(Dialogs& dialogs, QWidget* parent, F&& command);
 
 #include "ui/common/run_command.inl"

@@ -4,10 +4,12 @@
 #include "core/base/command_error.h"
 
 template <typename F>
-void RunCommand(Dialogs& dialogs, QWidget* parent, F&& command) {
+bool RunCommand(Dialogs& dialogs, QWidget* parent, F&& command) {
     try {
         command();
+        return true;
     } catch (const torsion::CommandError& e) {
         dialogs.showError(parent, QString::fromStdString(e.message()));
+        return false;
     }
 }

@@ -65,12 +65,11 @@ void CaseFiles::EnableRecovery(const QString& folder) {
             QStringLiteral("前回は履歴を保存しないまま終了しました（%1）。\nその履歴を復元しますか？\n\n%2")
                 .arg(HistoryRecovery::describe(left), QDir::toNativeSeparators(left)));
         if (restore) {
-            bool read = false;
-            RunCommand(dialogs_, window_, [&] {
-                torsion::ReadCaseFile(cases_, left.toStdString());
-                read = true;
-            });
-            if (!read) continue;
+            const torsion::DesignCase shown = cases_[0];
+            if (!RunCommand(dialogs_, window_, [&] { torsion::ReadCaseFile(cases_, left.toStdString()); }))
+                continue;
+            // A restored history shows its current case as a read file does.
+            ShowReadCase(shown);
             historyChanged_ = true;
             hooks_.showHistory();
             WriteRecovery();
@@ -79,6 +78,19 @@ void CaseFiles::EnableRecovery(const QString& folder) {
         }
         HistoryRecovery::removeLeftOver(left);
     }
+}
+
+void CaseFiles::ShowReadCase(const torsion::DesignCase& shownBefore) {
+    if (cases_[0].used == 0) {
+        // A file without a current case leaves the one shown as it is.
+        cases_[0] = shownBefore;
+        return;
+    }
+    // The window shows the file's current case, its diameter and input modes too, so
+    // the next "計算" calculates the spring shown; the case keeps the file's bytes.
+    const torsion::DesignCase read = cases_[0];
+    hooks_.showCurrentCase();
+    cases_[0] = read;
 }
 
 void CaseFiles::WriteRecovery() {
@@ -131,16 +143,7 @@ bool CaseFiles::ReadChecked(const QString& name) {
         return false;
     const torsion::DesignCase shown = cases_[0];
     torsion::OverlayCaseTable(cases_, bytes);
-    if (cases_[0].used == 0) {
-        // A file without a current case leaves the one shown as it is.
-        cases_[0] = shown;
-    } else {
-        // The window shows the file's current case, its diameter and input modes too, so
-        // the next "計算" calculates the spring shown; the case keeps the file's bytes.
-        const torsion::DesignCase read = cases_[0];
-        hooks_.showCurrentCase();
-        cases_[0] = read;
-    }
+    ShowReadCase(shown);
     for (int slot = 1; slot <= torsion::kHistorySlots; ++slot)
         if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
     Remember(name);

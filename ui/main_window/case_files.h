@@ -61,6 +61,9 @@ class CaseFiles {
     bool HistoryMayBeReplaced();
     // Reads a chosen case file after the checks; false when nothing was read.
     bool ReadChecked(const QString& name);
+    // After a table was read over the history: the window shows its current case, or
+    // keeps shownBefore when the file has none.
+    void ShowReadCase(const torsion::DesignCase& shownBefore);
     // Writes the history to the recovery file after a change.
     void WriteRecovery();
     void Remember(const QString& name);

@@ -146,6 +146,14 @@ void CharacteristicPage::ShowCase(const DesignCase& c, UnitSystem unit) {
     Fill();
 }
 
+void CharacteristicPage::Clear() {
+    hasCase_ = false;
+    Image3->image().fill(Qt::white);
+    Image3->update();
+    CharacteristicTable->clearSpans();
+    CharacteristicTable->setRowCount(0);
+}
+
 void CharacteristicPage::setUnitSystem(UnitSystem unit) {
     unit_ = unit;
     if (hasCase_) Fill();

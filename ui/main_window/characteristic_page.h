@@ -24,6 +24,8 @@ class CharacteristicPage : public QWidget {
 
     // Shows a calculated case in the given unit.
     void ShowCase(const torsion::DesignCase& c, torsion::UnitSystem unit);
+    // Shows no case: an empty diagram and table.
+    void Clear();
     void setUnitSystem(torsion::UnitSystem unit);
 
     // Tolerance grade 1..3 (2 at start); other numbers are ignored.

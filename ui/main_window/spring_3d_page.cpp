@@ -47,6 +47,14 @@ void Spring3dPage::ShowCase(const DesignCase& c) {
     if (isVisible()) Rebuild();
 }
 
+void Spring3dPage::Clear() {
+    hasCase_ = false;
+    stale_ = false;
+    mesh_.reset();
+    problem_.clear();
+    Redraw();
+}
+
 SpringState Spring3dPage::state() const {
     return static_cast<SpringState>(StateBox->currentIndex());
 }

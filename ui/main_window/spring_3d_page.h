@@ -21,6 +21,8 @@ class Spring3dPage : public QWidget {
     explicit Spring3dPage(QWidget* parent = nullptr);
 
     void ShowCase(const torsion::DesignCase& c);
+    // Shows no spring.
+    void Clear();
     bool hasCase() const { return hasCase_; }
     const torsion::DesignCase& shownCase() const { return case_; }
     torsion::SpringState state() const;

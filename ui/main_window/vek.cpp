@@ -201,7 +201,7 @@ void Tf_vek::FormCreate() {
         }
         InitCurrentCase(cases_[0]);
         cases_[0].materialNo = startRecord;
-        ShowCase(0);
+        ShowEvaluation(EvaluationOf(cases_[0], materials_), ShowFrom::Defaults);
         ReadWindowToCase();
         InitHistoryGrid();
         gridFilled = true;
@@ -249,46 +249,108 @@ DesignCase Tf_vek::ShownInputs() const {
     return c;
 }
 
-void Tf_vek::ShowCase(int slot) {
-    if (slot < 0 || slot >= kCaseSlots) return;
-    const DesignCase& shown = cases_[slot];
+void Tf_vek::ShowCase() {
+    ShowEvaluation(EvaluationOf(cases_[0], materials_), ShowFrom::Calculation);
+}
 
+void Tf_vek::ShowEvaluation(const Evaluation& e, ShowFrom from) {
+    const DesignCase& shown = e.design;
     SelectMaterial(shown.materialNo);
     FillDiameterList(shown.materialNo);
     if (shown.wireDiaIndex >= 0 && shown.wireDiaIndex < ComboBox6->count()) {
         const QSignalBlocker block(ComboBox6);
         ComboBox6->setCurrentIndex(shown.wireDiaIndex);
     }
-
-    const Evaluation evaluation = EvaluationOf(shown, materials_);
-    const StressCoefficients& ratio = evaluation.stressRatio;
-    DrawFatigueDiagram(Image1->image(), ratio.valid, ratio.lower, ratio.upper);
-    Image1->update();
-    cases_[0].lifeClass = evaluation.design.lifeClass;
-
-    const CaseTexts texts = CaseDisplayTexts(shown, unitSystem_);
-    if (texts.diameterLabel) Label48->setText(WindowText(*texts.diameterLabel));
-    if (texts.coilDiaText) Edit18->setText(WindowText(*texts.coilDiaText));
-    Edit19->setText(WindowText(texts.turnsText));
-    Edit4->setText(WindowText(texts.angle1Text));
-    Edit5->setText(WindowText(texts.angle2Text));
-    ShowValue(Edit6, shown.moment1);
-    ShowValue(Edit7, shown.moment2);
-    ShowValue(Edit8, shown.springConst);
-    ShowValue(Edit9, shown.stress2);
-    ShowValue(Edit11, shown.allowStress);
-    Edit12->setText(WindowText(texts.arm1Text));
-    Edit13->setText(WindowText(texts.arm2Text));
-    // A case not yet calculated (no spring constant) has no life to show.
-    Edit10->setText(shown.springConst != 0 ? WindowText(LifeLabel(cases_[0].lifeClass)) : QString());
-    Label45->setText(WindowText(texts.guideRodCaption));
+    cases_[0].lifeClass = shown.lifeClass;
+    // A spring that cannot be made has no results: its boxes stay empty beside the lines
+    // of the checks. A case not yet calculated (no spring constant) has no life to show.
+    const bool results = e.exists || from == ShowFrom::Defaults;
+    // Input boxes show texts that read back to the case's numbers (a typed 231.54 stays
+    // 231.54), so the next "計算" calculates the same case; results are in short format.
+    const auto input = [&](QLineEdit* box, double value) { box->setText(WindowText(FormatRoundTrip(value))); };
+    const auto inputMoment = [&](QLineEdit* box, double kgf) {
+        WrittenValue value{kgf, FormatShownExact(kgf, unitSystem_), true};
+        box->setText(WindowText(value.text));
+        writtenValues_[box] = std::move(value);
+    };
+    if (const std::optional<ShownDiameter> diameter = ShownCoilDiameter(shown)) {
+        Label48->setText(WindowText(diameter->label));
+        input(Edit18, shown.diaMode == 0 ? shown.innerDia : shown.diaMode == 1 ? shown.meanDia : shown.outerDia);
+    }
+    input(Edit19, shown.turns);
+    if (shown.inputMode != 0) {
+        input(Edit4, shown.angle1);
+        input(Edit5, shown.angle2);
+    } else {
+        inputMoment(Edit6, shown.moment1);
+        inputMoment(Edit7, shown.moment2);
+    }
+    input(Edit12, shown.arm1);
+    input(Edit13, shown.arm2);
     soto->setChecked(shown.outward != 0);
     hidari->setChecked(shown.leftHand != 0);
     ApplyInputMode();
+    if (shown.meanDia != 0 && shown.wireDia != 0 && std::isfinite(shown.meanDia / shown.wireDia))
+        Label28->setText(WindowText("バネ指数=" + FormatGeneral(shown.meanDia / shown.wireDia, 3)));
+    if (!results) {
+        ClearResults();
+        CheckCase(e.checks);
+        return;
+    }
+
+    const StressCoefficients& ratio = e.stressRatio;
+    DrawFatigueDiagram(Image1->image(), ratio.valid, ratio.lower, ratio.upper);
+    Image1->update();
+    if (shown.inputMode != 0) {
+        ShowValue(Edit6, shown.moment1);
+        ShowValue(Edit7, shown.moment2);
+    } else {
+        Edit4->setText(WindowText(FormatShort(shown.angle1)));
+        Edit5->setText(WindowText(FormatShort(shown.angle2)));
+    }
+    ShowValue(Edit8, shown.springConst);
+    ShowValue(Edit9, shown.stress2);
+    ShowValue(Edit11, shown.allowStress);
+    Edit10->setText(shown.springConst != 0 ? WindowText(LifeLabel(shown.lifeClass)) : QString());
+    Label45->setText(WindowText(CaseDisplayTexts(shown).guideRodCaption));
+    if (from == ShowFrom::Defaults) return;
+
+    CheckCase(e.checks);
+    // The recommended values of the case shown; out of the recommended range they stay.
+    if (SpringIndexInRecommendedRange(shown.springIndex)) {
+        Label30->setText(WindowText(MaxAngleCaption(shown.maxAngle)));
+        SetMomentCaption(shown.maxMoment, captionApplied_);
+    }
+    DrawSpring(Image2->image(), shown.wireDia, shown.meanDia, shown.turns, shown.arm1, shown.arm2);
+    Image2->update();
+    TabSheet3->ShowCase(shown, unitSystem_);
+    TabSheet4->ShowCase(shown);
+    calculated_ = cases_[0];
 }
 
-void Tf_vek::CheckCase() {
-    const CheckResult result = torsion::CheckCase(cases_[0]);
+void Tf_vek::ClearResults() {
+    DrawFatigueDiagram(Image1->image(), false, 0, 0);
+    Image1->update();
+    QList<QLineEdit*> boxes = {Edit8, Edit9, Edit11, Edit10};
+    boxes << (cases_[0].inputMode != 0 ? QList<QLineEdit*>{Edit6, Edit7} : QList<QLineEdit*>{Edit4, Edit5});
+    for (QLineEdit* box : boxes) {
+        box->clear();
+        writtenValues_.erase(box);
+    }
+    // The captions keep their names and lose their values.
+    Label30->setText(QStringLiteral("最大角度="));
+    captionMoment_.reset();
+    Label56->setText(QStringLiteral("最大トルク="));
+    Label45->setText(QStringLiteral("案内棒径="));
+    ListBox1->clear();
+    Image2->image().fill(Qt::white);
+    Image2->update();
+    TabSheet3->Clear();
+    TabSheet4->Clear();
+    calculated_.reset();
+}
+
+void Tf_vek::CheckCase(const CheckResult& result) {
     ListBox1->clear();
     QPalette p = ListBox1->palette();
     p.setColor(QPalette::Text, result.error ? kMessageErrorColour : palette().color(QPalette::WindowText));
@@ -299,7 +361,7 @@ void Tf_vek::CheckCase() {
 void Tf_vek::UpdateRecommended() {
     ReadWindowToCase();
     DesignCase& current = cases_[0];
-    CalculateCase(current, materials_);
+    current = EvaluateDesign(current, materials_).design;
     if (!SpringIndexInRecommendedRange(current.springIndex)) {
         ListBox1->clear();
         QPalette p = ListBox1->palette();
@@ -436,18 +498,14 @@ void Tf_vek::InitHistoryGrid() {
 // ---- handlers ---------------------------------------------------------------------
 
 void Tf_vek::BitBtn2Click() {
-    RunCommand(dialogs_, this, [&] {
+    const bool done = RunCommand(dialogs_, this, [&] {
         ReadWindowToCase();
-        CalculateCase(cases_[0], materials_);
-        ShowCase(0);
-        calculated_ = cases_[0];
-        CheckCase();
-        ShowRecommendedValues();
-        const DesignCase& c = cases_[0];
-        DrawSpring(Image2->image(), c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2);
-        Image2->update();
-        ShowCharacteristics();
+        const Evaluation evaluation = EvaluateDesign(cases_[0], materials_);
+        cases_[0] = evaluation.design;
+        ShowEvaluation(evaluation, ShowFrom::Calculation);
     });
+    // A calculation that ended in an error leaves no results of another case on screen.
+    if (!done) ClearResults();
 }
 
 void Tf_vek::BitBtn1Click() {
@@ -540,7 +598,7 @@ void Tf_vek::SpeedButton7Click() {
         DesignCase& c = cases_[0];
         Edit5->setText(ShortNumberText(c.maxAngle));
         ReadWindowToCase();
-        CalculateCase(c, materials_);
+        c = EvaluateDesign(c, materials_).design;
         c.appliedMaxAngle = c.maxAngle;
     });
 }
@@ -550,7 +608,7 @@ void Tf_vek::SpeedButton1Click() {
         DesignCase& c = cases_[0];
         ShowValue(Edit7, c.maxMoment);
         ReadWindowToCase();
-        CalculateCase(c, materials_);
+        c = EvaluateDesign(c, materials_).design;
         c.appliedMaxAngle = c.maxAngle;
         SetMomentCaption(c.maxMoment, true);
     });
@@ -569,13 +627,6 @@ void Tf_vek::help2Click() {
 
 void Tf_vek::N4Click() {
     RunCommand(dialogs_, this, [&] { QGuiApplication::clipboard()->setImage(Image1->image()); });
-}
-
-// The characteristic page shows the case just calculated or recalled; live updates of
-// the current case leave it alone.
-void Tf_vek::ShowCharacteristics() {
-    TabSheet3->ShowCase(cases_[0], unitSystem_);
-    TabSheet4->ShowCase(cases_[0]);
 }
 
 void Tf_vek::CharacteristicGraphCopyClick() {
@@ -656,28 +707,10 @@ void Tf_vek::sg1Click() {
 }
 
 void Tf_vek::ShowRecalledCase() {
-    ShowCase(0);
-    calculated_ = cases_[0];
-    ShowCharacteristics();
     // The case is not read back from the window: a foreign case may show boxes that hold
-    // no number. The moment caption takes its plain form; the spring index and the
-    // messages of the checks are the case's.
+    // no number. The moment caption takes its plain form.
     captionApplied_ = false;
-    ShowRecommendedValues();
-    CheckCase();
-    const DesignCase& c = cases_[0];
-    if (c.meanDia != 0 && c.wireDia != 0 && std::isfinite(c.meanDia / c.wireDia))
-        Label28->setText(WindowText("バネ指数=" + FormatGeneral(c.meanDia / c.wireDia, 3)));
-}
-
-void Tf_vek::ShowRecommendedValues() {
-    // The recommended values of the case shown, in the captions the live update writes
-    // (ShowCase has written the guide rod's); out of the recommended range they stay.
-    const DesignCase& c = cases_[0];
-    if (SpringIndexInRecommendedRange(c.springIndex)) {
-        Label30->setText(WindowText(MaxAngleCaption(c.maxAngle)));
-        SetMomentCaption(c.maxMoment, captionApplied_);
-    }
+    ShowCase();
 }
 
 void Tf_vek::Edit2Click() {

@@ -90,8 +90,10 @@ class Tf_vek : public QMainWindow {
     // Window side of the calculation. They throw CommandError; the handlers run them
     // inside RunCommand.
     void ReadWindowToCase();
-    void ShowCase(int slot);
-    void CheckCase();
+    // Shows slot 0 as it is stored (a recall, a file read, a restored history): every
+    // box, caption, message line, both pictures and the pages, through its evaluation.
+    void ShowCase();
+    void CheckCase(const torsion::CheckResult& result);
     void UpdateRecommended();
     void ApplyInputMode();
 
@@ -183,11 +185,15 @@ class Tf_vek : public QMainWindow {
     void DiameterCheck();
     void TurnsEntered();
     int HistorySlotNumber() const;
-    void ShowCharacteristics();
-    // Shows slot 0 after a recall: the case, its characteristics and recommended values.
+    // A calculated case (after "計算", a recall, a file read) shows everything; the
+    // defaults at start-up are not calculated: the boxes and the fatigue diagram only.
+    enum class ShowFrom { Calculation, Defaults };
+    // The one function that shows an evaluation of slot 0 in the window.
+    void ShowEvaluation(const torsion::Evaluation& e, ShowFrom from);
+    // Empties every result, recommended value, picture and page: no case's results are shown.
+    void ClearResults();
+    // Shows slot 0 after a recall; the moment caption takes its plain form.
     void ShowRecalledCase();
-    // The captions of the recommended values of slot 0 after "計算" or a recall.
-    void ShowRecommendedValues();
     void ShowHistoryRows();
     void ApplyUnitSystem(torsion::UnitSystem unit);
     void ShowValue(QLineEdit* box, double kgfValue);

@@ -525,8 +525,7 @@ TEST_F(HistoryWindowTest, ReadShowsTheFilesCurrentCaseAndCalculatesIt) {
     EXPECT_EQ(window->cases()[0].innerDia, 9);
     EXPECT_EQ(window->cases()[0].meanDia, 10);
     EXPECT_EQ(window->cases()[0].moment2, 2);
-    // With moments given the guide rod takes the φ2 the file's case showed.
-    EXPECT_EQ(ResultsDisagreeing(*window, true, 60.0), QStringList{});
+    EXPECT_EQ(ResultsDisagreeing(*window, true), QStringList{});
 }
 
 TEST_F(HistoryWindowTest, ShortLongAndZeroFiles) {

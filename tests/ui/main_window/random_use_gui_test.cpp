@@ -725,7 +725,7 @@ class RandomSession {
             calculated_.reset();
             return;
         }
-        const std::optional<QStringList> wrong = ResultsDisagreeing(*main_, kCheckCaptions, rodAngle_);
+        const std::optional<QStringList> wrong = ResultsDisagreeing(*main_, kCheckCaptions);
         // A derived angle or moment that is no number shows as an empty box, which no
         // calculation reads back.
         const bool emptyResult =
@@ -776,7 +776,6 @@ class RandomSession {
         if (differences.isEmpty()) {
             calculated_ = now;
             calculatedTable_ = was.table;
-            rodAngle_ = was.rodAngle;
         }
     }
 
@@ -908,17 +907,10 @@ class RandomSession {
 
     void calculate() {
         const auto errors = dialogs_.errors.size();
-        // With moments given the guide rod takes the φ2 shown before the calculation.
-        std::optional<double> angle;
-        try {
-            angle = ParseNumber(mainChild(QStringLiteral("Edit5"))->text().toStdString());
-        } catch (const CommandError&) {
-        }
         QTest::mouseClick(mainChild<QPushButton>(QStringLiteral("BitBtn2")), Qt::LeftButton);
         auto* list = mainChild<QListWidget>(QStringLiteral("ListBox1"));
         if (list->count() > 0 && main_->cases()[0].springConst != 0) ++calculationsChecked_;
         noteCalculation(errors);
-        rodAngle_ = angle;
     }
     // After a calculation without error the window shows it. Its lists are those of the
     // table at start-up: after the editor changed the table (a restart is asked for),
@@ -1005,7 +997,7 @@ class RandomSession {
         if (!slot) return;
         stored_.erase(*slot);
         if (calculated_ && slotBytes(*slot) == slotBytes(0))
-            stored_[*slot] = {SnapshotOf(*main_), slotBytes(*slot), MaterialBytes(materials_), rodAngle_};
+            stored_[*slot] = {SnapshotOf(*main_), slotBytes(*slot), MaterialBytes(materials_)};
     }
     void recall() {
         const std::optional<int> slot = shownSlot();
@@ -1219,18 +1211,13 @@ class RandomSession {
     void dataSheet() {
         const bool momentsGiven = !mainChild(QStringLiteral("Edit4"))->isEnabled();
         const bool outward = mainChild<QCheckBox>(QStringLiteral("soto"))->isChecked();
-        double angle = 0;
-        try {
-            angle = ParseNumber(mainChild(QStringLiteral("Edit5"))->text().toStdString());
-        } catch (const CommandError&) {
-        }
         onModal([=, this](QWidget* modal) {
             if (modal != printPage_) {
                 fail("the data sheet did not come up");
             } else if (MaterialBytes(materials_) == listedTable_) {
                 ++printoutsChecked_;
                 for (const QString& line :
-                     printed::DataSheetDisagreeing(*modal, materials_, momentsGiven, outward, angle))
+                     printed::DataSheetDisagreeing(*modal, materials_, momentsGiven, outward))
                     fail("data sheet: " + line.toStdString());
             }
             static_cast<QDialog*>(modal)->reject();
@@ -1294,7 +1281,6 @@ class RandomSession {
             QTest::mouseClick(button("applyButton"), Qt::LeftButton);
             // The applied spring is calculated: the window shows its results.
             noteCalculation(errors);
-            rodAngle_.reset();
         } else if (chance(50)) {
             search->close();
         }
@@ -1617,10 +1603,8 @@ class RandomSession {
         VisibleState view;  // the window when the slot was stored
         Bytes bytes;        // the slot's record then
         Bytes table;
-        std::optional<double> rodAngle;
     };
     std::map<int, Stored> stored_;
-    std::optional<double> rodAngle_;  // the φ2 shown before the last calculation
     std::shared_ptr<bool> pendingModal_;
 
     int index_ = 0;

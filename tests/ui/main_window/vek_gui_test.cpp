@@ -430,7 +430,7 @@ TEST(MainWindowMaterials, ShowingACaseWithForeignNumbersStaysInsideTheLists) {
     c.wireDiaIndex = 40;
     c.lifeClass = 12;
     c.diaMode = 7;
-    app.window->ShowCase(0);
+    app.window->ShowCase();
     auto* wires = app.find<QComboBox>("ComboBox6");
     EXPECT_LT(wires->currentIndex(), wires->count());
     EXPECT_EQ(app.caption("Label48"), QStringLiteral("平均径")) << "an unknown mode keeps the label";
