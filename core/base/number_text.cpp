@@ -171,7 +171,8 @@ std::string FormatGeneral(double value, int precision) {
 
 std::string FormatRoundTrip(double value) {
     std::string text = FormatDigits(value, 15);
-    for (int p = 16; p <= 17 && !text.empty() && ParseNumber(text) != value; ++p) text = FormatDigits(value, p);
+    for (int p = 16; p <= 17 && !text.empty() && ParseNumber(text) != value; ++p)
+        text = FormatDigits(value, p);
     return text;
 }
 

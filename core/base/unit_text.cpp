@@ -29,7 +29,8 @@ std::string FormatShownExact(double kgfValue, UnitSystem unit) {
 }
 
 double ReadShownValue(const std::string& text, UnitSystem unit, const std::optional<WrittenValue>& written) {
-    if (written && written->text == text) return written->exact ? written->kgf : ParseNumber(FormatShort(written->kgf));
+    if (written && written->text == text)
+        return written->exact ? written->kgf : ParseNumber(FormatShort(written->kgf));
     return FromShownUnit(ParseNumber(text), unit);
 }
 

@@ -137,21 +137,7 @@ BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
     BatchResult r{design.start, {}, std::nullopt};
     ReadDiameters(r.c, table_, index_, design.inputs);
     ReadOperatingInputs(r.c, design.inputs);
-    // The manufacturing check of the options goes with the evaluation that is kept.
-    const EvaluationOptions checked{options_.grade, options_.dynamics};
-    const bool anglesGiven = r.c.inputMode == 1;
-    Evaluation e = EvaluateDesign(r.c, table_, anglesGiven ? checked : EvaluationOptions{});
-    if (!anglesGiven) {
-        // The window's angle boxes now show the angles of the moments; the next "計算"
-        // reads them back, so the guide rod follows the moments.
-        WindowInputs again = design.inputs;
-        again.angle1Text = FormatShort(e.design.angle1);
-        again.angle2Text = FormatShort(e.design.angle2);
-        r.c = e.design;
-        ReadDiameters(r.c, table_, index_, again);
-        ReadOperatingInputs(r.c, again);
-        e = EvaluateDesign(r.c, table_, checked);
-    }
+    Evaluation e = EvaluateDesign(r.c, table_, EvaluationOptions{options_.grade, options_.dynamics});
     r.c = e.design;
     r.checks = std::move(e.checks);
     r.manufacturing = std::move(e.manufacturing);

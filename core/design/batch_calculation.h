@@ -59,10 +59,7 @@ class BatchCalculator {
 
     // The window's inputs for the fields of a row; throws CommandError naming the fault.
     BatchDesign DesignOf(const std::vector<std::string_view>& fields) const;
-    // Reads, calculates and checks a design as the "計算" command does. With moments
-    // given, it calculates a second time with the angle boxes showing the angles of the
-    // first, as the window does when "計算" is pressed again: the guide-rod diameter then
-    // follows the moments instead of the angles shown before.
+    // Reads, calculates and checks a design as the "計算" command does.
     BatchResult Calculate(const BatchDesign& design) const;
 
     // The output heading (no line end) and one output line (with its "\n") per input

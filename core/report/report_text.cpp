@@ -101,13 +101,12 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
     const std::string margin = Value(static_cast<double>(kGuideRodMargin));
     if (!outward) {
         // With moments given φ2 is the angle of M2 (step 6 below gives the same).
-        steps.push_back(
-            {"案内棒径",
-             anglesGiven ? "Dg = (Di − D·φ2 / 360 / N) × " + margin
-                         : "Dg = (Di − D·φ2 / 360 / N) × " + margin + "　(φ2 = M2 / k)",
-             Join({Is("Di", Input(c.innerDia), mm), Is("D", Input(c.meanDia), mm),
-                   Is("φ2", Value(c.angle2), deg), Is("N", Input(c.turns))}),
-             Is("Dg", Value(c.guideRodDia), mm)});
+        steps.push_back({"案内棒径",
+                         anglesGiven ? "Dg = (Di − D·φ2 / 360 / N) × " + margin
+                                     : "Dg = (Di − D·φ2 / 360 / N) × " + margin + "　(φ2 = M2 / k)",
+                         Join({Is("Di", Input(c.innerDia), mm), Is("D", Input(c.meanDia), mm),
+                               Is("φ2", Value(c.angle2), deg), Is("N", Input(c.turns))}),
+                         Is("Dg", Value(c.guideRodDia), mm)});
     } else {
         steps.push_back({"案内棒径（外方向）", "Dg = " + margin + " × Di", Is("Di", Input(c.innerDia), mm),
                          Is("Dg", Value(c.guideRodDia), mm)});

@@ -267,7 +267,9 @@ void Tf_vek::ShowEvaluation(const Evaluation& e, ShowFrom from) {
     const bool results = e.exists || from == ShowFrom::Defaults;
     // Input boxes show texts that read back to the case's numbers (a typed 231.54 stays
     // 231.54), so the next "計算" calculates the same case; results are in short format.
-    const auto input = [&](QLineEdit* box, double value) { box->setText(WindowText(FormatRoundTrip(value))); };
+    const auto input = [&](QLineEdit* box, double value) {
+        box->setText(WindowText(FormatRoundTrip(value)));
+    };
     const auto inputMoment = [&](QLineEdit* box, double kgf) {
         WrittenValue value{kgf, FormatShownExact(kgf, unitSystem_), true};
         box->setText(WindowText(value.text));
@@ -275,7 +277,9 @@ void Tf_vek::ShowEvaluation(const Evaluation& e, ShowFrom from) {
     };
     if (const std::optional<ShownDiameter> diameter = ShownCoilDiameter(shown)) {
         Label48->setText(WindowText(diameter->label));
-        input(Edit18, shown.diaMode == 0 ? shown.innerDia : shown.diaMode == 1 ? shown.meanDia : shown.outerDia);
+        input(Edit18, shown.diaMode == 0   ? shown.innerDia
+                      : shown.diaMode == 1 ? shown.meanDia
+                                           : shown.outerDia);
     }
     input(Edit19, shown.turns);
     if (shown.inputMode != 0) {

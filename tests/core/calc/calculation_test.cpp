@@ -169,19 +169,18 @@ TEST(CalculateCase, MomentModeComputesAnglesAndKeepsStressesFreeOfTheModulus) {
     EXPECT_NEAR(b.stress2, a.stress2 / 2, 1e-9);
 }
 
-TEST(CalculateCase, GuideRodUsesTheAngleHeldBeforeTheCalculation) {
+TEST(CalculateCase, GuideRodFollowsTheAngleOfThisCalculation) {
     const auto table = ExampleTable();
     DesignCase c = ExampleCase();
     c.inputMode = 0;
-    c.angle2 = 0;  // left from an earlier calculation
+    c.angle2 = 0;  // left from an earlier calculation: not used
     c.moment2 = 9.60335;
     CalculateCase(c, *table);
-    EXPECT_EQ(FormatFull(c.guideRodDia), "8.1");  // (9 - 0) * 0.9
-    CalculateCase(c, *table);                     // settles with the new angle
-    EXPECT_NEAR(c.guideRodDia, 7.65, 1e-5);
-    const double settled = c.guideRodDia;
+    EXPECT_NEAR(c.guideRodDia, 7.65, 1e-5);  // (9 - 10 * 90 / 360 / 5) * 0.9
+    EXPECT_NEAR(c.guideRodDia, (9 - 10 * c.angle2 / 360 / 5) * 0.9, 1e-12);
+    const double first = c.guideRodDia;
     CalculateCase(c, *table);
-    EXPECT_EQ(c.guideRodDia, settled);
+    EXPECT_EQ(c.guideRodDia, first);
 
     // Shrinks with the angle, grows with the turns; outward ignores both.
     DesignCase wide = ExampleCase(), manyTurns = ExampleCase(), outward = ExampleCase();
@@ -277,8 +276,9 @@ TEST(CalculateCase, ResultsBeyondTheDoubleRangeOverflow) {
     m.inputMode = 0;
     m.moment2 = 1e308;
     m.moment1 = 1;
-    EXPECT_EQ(CalcError(m, *table), kOverflow);  // the angle from M2 / k
-    EXPECT_NEAR(m.angle1, 1 / m.springConst, 1e-9);
+    EXPECT_EQ(CalcError(m, *table), kOverflow);  // the angle from M2 / k, for the guide rod
+    EXPECT_EQ(m.angle1, 45);                     // not reached
+    EXPECT_NEAR(m.maxAngle, m.maxMoment / m.springConst, 1e-9);
 }
 
 namespace {
@@ -286,6 +286,7 @@ namespace {
 DesignCase CheckedCase(double index, double angle1, double angle2, double allow, double stress2) {
     DesignCase c;
     c.springIndex = index;
+    c.turns = 1;
     c.angle1 = angle1;
     c.angle2 = angle2;
     c.allowStress = allow;

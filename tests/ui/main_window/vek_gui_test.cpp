@@ -18,8 +18,10 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QUrl>
+#include <random>
 
 #include "tests/support/vek_test_app.h"
+#include "tests/support/visible_state.h"
 #include "ui/common/first_paint.h"
 #include "ui/common/image_control.h"
 #include "ui/main_window/tool_windows.h"
@@ -253,14 +255,83 @@ TEST(MainWindowCalculate, SeveralFailedChecksListedInOrderInRed) {
     EXPECT_TRUE(app.messages().isEmpty());
 }
 
-TEST(MainWindowCalculate, ConversionErrorNamesTheTextAndKeepsTheWindow) {
+// A second "計算" shows what the first showed, typed inputs stay as typed, the guide rod
+// follows the moments of this calculation, and a recalled case calculates to its results.
+TEST(MainWindowCalculate, SecondPressShowsWhatTheFirstShowed) {
+    MainWindowApp app;
+    Tf_vek& w = *app.window;
+    std::mt19937 random(30);
+    const auto typed = [&](double low, double high) {
+        const double v = std::uniform_real_distribution<double>(low, high)(random);
+        return QString::number(v, 'g', std::uniform_int_distribution<int>(1, 6)(random));
+    };
+    for (int i = 0; i < 500; ++i) {
+        const bool momentsGiven = i % 2 == 1;
+        if ((w.cases()[0].inputMode == 0) != momentsGiven) w.dlchengClick();
+        app.find<QCheckBox>("hidari")->setChecked(i / 2 % 2 == 1);
+        app.find<QCheckBox>("soto")->setChecked(i % 7 == 0);
+        app.type("Edit18", typed(4, 30));
+        app.type("Edit19", typed(0.5, 20));
+        app.type("Edit12", typed(1, 40));
+        app.type("Edit13", typed(1, 40));
+        const QString first = typed(0, 90), second = typed(90, 400);
+        app.type(momentsGiven ? "Edit6" : "Edit4", first);
+        app.type(momentsGiven ? "Edit7" : "Edit5", second);
+        app.calculate();
+        const VisibleState once = SnapshotOf(w);
+        ASSERT_TRUE(app.dialogs.errors.isEmpty()) << i;
+        EXPECT_EQ(app.text(momentsGiven ? "Edit7" : "Edit5"), QString::number(second.toDouble(), 'g', 17))
+            << i;
+        EXPECT_EQ(ResultsDisagreeing(w), QStringList{}) << i;
+        app.calculate();
+        EXPECT_EQ(SnapshotOf(w), once) << i;
+        if (i % 50 == 0) {
+            w.findChild<QSpinBox*>(QStringLiteral("SpinEdit1"))->setValue(1);
+            app.click("SpeedButton5");
+            app.type("Edit19", QStringLiteral("99"));
+            app.click("SpeedButton6");
+            app.calculate();
+            EXPECT_EQ(SnapshotOf(w).shown, once.shown) << i;
+        }
+    }
+}
+
+// A spring that cannot be made shows its error lines and no results; a calculation that
+// ends in an error dialog leaves no results of the case before on screen.
+TEST(MainWindowCalculate, NoResultsWithoutASpring) {
+    MainWindowApp app;
+    app.calculate();
+    ASSERT_FALSE(app.text("Edit8").isEmpty());
+    app.type("Edit18", QStringLiteral("0.5"));  // a mean diameter below the wire
+    app.calculate();
+    EXPECT_TRUE(app.dialogs.errors.isEmpty());
+    EXPECT_TRUE(app.messages().contains(QStringLiteral("エラー：バネ指数が４以下")));
+    for (const char* box : {"Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11"})
+        EXPECT_EQ(app.text(box), QString()) << box;
+    EXPECT_EQ(app.caption("Label45"), QStringLiteral("案内棒径="));
+    EXPECT_FALSE(app.window->characteristicPage()->hasCase());
+    EXPECT_FALSE(app.window->spring3dPage()->hasCase());
+
+    app.type("Edit18", QStringLiteral("10"));
+    app.calculate();
+    ASSERT_FALSE(app.text("Edit8").isEmpty());
+    app.type("Edit19", QStringLiteral("0"));
+    app.calculate();
+    ASSERT_EQ(app.dialogs.errors, QStringList{QStringLiteral("0 による浮動小数点数除算")});
+    EXPECT_EQ(app.text("Edit8"), QString());
+    EXPECT_TRUE(app.messages().isEmpty());
+    EXPECT_EQ(app.text("Edit19"), QStringLiteral("0"));
+}
+
+TEST(MainWindowCalculate, ConversionErrorNamesTheTextAndLeavesNoResults) {
     MainWindowApp app;
     app.type("Edit4", QStringLiteral("31"));
     app.type("Edit12", QStringLiteral("1O"));
     app.calculate();
     ASSERT_EQ(app.dialogs.errors.size(), 1);
     EXPECT_EQ(app.dialogs.errors[0], QStringLiteral("'1O' は浮動小数点数ではありません"));
-    EXPECT_EQ(app.text("Edit8"), QStringLiteral("0")) << "the window is not rewritten";
+    EXPECT_EQ(app.text("Edit12"), QStringLiteral("1O")) << "the inputs stay as typed";
+    EXPECT_EQ(app.text("Edit8"), QString()) << "no results of another case";
     // Fields read before the bad box keep their new values, later ones their old.
     EXPECT_EQ(app.window->cases()[0].angle1, 31.0);
     EXPECT_EQ(app.window->cases()[0].arm2, 20.0);
