@@ -159,10 +159,15 @@ std::optional<std::string> ReadDiameters(DesignCase& c, const MaterialTable& tab
 void ReadOperatingInputs(DesignCase& c, const WindowInputs& in) {
     c.turns = ParseNumber(in.turnsText);
     c.calcTurns = c.turns;
-    c.angle1 = ParseNumber(in.angle1Text);
-    c.angle2 = ParseNumber(in.angle2Text);
-    c.moment1 = ReadShownValue(in.moment1Text, in.unit, in.moment1Written);
-    c.moment2 = ReadShownValue(in.moment2Text, in.unit, in.moment2Written);
+    // A derived pair left empty (no spring was shown) keeps what the case holds; the
+    // pair the user gives must hold numbers.
+    const bool anglesGiven = c.inputMode == 1;
+    if (anglesGiven || !in.angle1Text.empty()) c.angle1 = ParseNumber(in.angle1Text);
+    if (anglesGiven || !in.angle2Text.empty()) c.angle2 = ParseNumber(in.angle2Text);
+    if (!anglesGiven || !in.moment1Text.empty())
+        c.moment1 = ReadShownValue(in.moment1Text, in.unit, in.moment1Written);
+    if (!anglesGiven || !in.moment2Text.empty())
+        c.moment2 = ReadShownValue(in.moment2Text, in.unit, in.moment2Written);
     c.arm1 = ParseNumber(in.arm1Text);
     c.arm2 = ParseNumber(in.arm2Text);
     c.outward = in.outward ? 1 : 0;

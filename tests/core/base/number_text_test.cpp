@@ -204,6 +204,27 @@ TEST(FormatGeneral, AgreesWithExactExpansionOnRandomValues) {
     for (int i = 0; i < 5000; ++i) ExpectMatchesReference(everyday(rng), precision(rng));
 }
 
+TEST(FormatRoundTrip, ReadsBackToTheSameDoubleInTheShortestGeneralText) {
+    EXPECT_EQ(FormatRoundTrip(231.54), "231.54");
+    EXPECT_EQ(FormatRoundTrip(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(FormatRoundTrip(100), "100");
+    EXPECT_EQ(FormatRoundTrip(1e-5), "1E-5");
+    std::mt19937_64 rng(31);
+    for (int i = 0; i < 20000; ++i) {
+        double x;
+        do {
+            const std::uint64_t bits = rng();
+            std::memcpy(&x, &bits, sizeof x);
+        } while (!std::isfinite(x));
+        const std::string text = FormatRoundTrip(x);
+        ASSERT_EQ(ParseNumber(text), x) << text;
+        if (i % 2 == 0) continue;
+        // Never longer than needed: the 15-digit text when that reads back.
+        const std::string full = FormatFull(x);
+        if (ParseNumber(full) == x) ASSERT_EQ(text, full);
+    }
+}
+
 TEST(FormatGeneral, AgreesWithExactExpansionNearTies) {
     std::mt19937_64 rng(777);
     std::uniform_int_distribution<int> precision(1, 15);

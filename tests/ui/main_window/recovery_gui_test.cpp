@@ -17,6 +17,7 @@
 #include <iostream>
 
 #include "tests/support/vek_test_app.h"
+#include "tests/support/visible_state.h"
 #include "ui/main_window/history_recovery.h"
 
 using namespace torsion;
@@ -117,6 +118,42 @@ TEST(Recovery, AKilledProgramsHistoryIsRestoredByteForByte) {
     MainWindowApp third;
     third.window->EnableRecovery(HistoryRecovery::DefaultFolder());
     EXPECT_TRUE(third.dialogs.confirmations.isEmpty());
+    qunsetenv("XDG_DATA_HOME");
+}
+
+// A run that ends without closing (its recovery file left, as after a kill) is restored
+// in every diameter and input mode: the next "計算" shows what the last one showed.
+TEST(Recovery, ARestoredCaseCalculatesWhatItShowed) {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    for (int diaMode = 0; diaMode < 3; ++diaMode) {
+        for (const bool momentsGiven : {false, true}) {
+            VisibleState before;
+            {
+                MainWindowApp killed;
+                killed.window->EnableRecovery(HistoryRecovery::DefaultFolder());
+                while (killed.window->cases()[0].diaMode != diaMode) killed.click("BitBtn1");
+                if (momentsGiven) {
+                    killed.window->dlchengClick();
+                    killed.type("Edit6", QStringLiteral("2.5"));
+                    killed.type("Edit7", QStringLiteral("3.25"));
+                }
+                killed.type("Edit18", QStringLiteral("9.7"));
+                killed.calculate();
+                killed.click("SpeedButton5");
+                before = SnapshotOf(*killed.window);
+            }  // gone without closing
+            MainWindowApp next;
+            next.dialogs.confirmAnswers = {true};
+            next.window->EnableRecovery(HistoryRecovery::DefaultFolder());
+            ASSERT_EQ(next.dialogs.confirmations.size(), 1);
+            EXPECT_EQ(SnapshotOf(*next.window).shown.at(QStringLiteral("Label48")),
+                      before.shown.at(QStringLiteral("Label48")));
+            next.calculate();
+            EXPECT_EQ(SnapshotOf(*next.window).shown, before.shown) << diaMode << momentsGiven;
+            next.window->close();
+        }
+    }
     qunsetenv("XDG_DATA_HOME");
 }
 
