@@ -19,6 +19,7 @@
 #include "core/base/number_text.h"
 #include "drawing/japanese_font.h"
 #include "ui/common/box_style.h"
+#include "ui/common/control_table.h"
 #include "ui/common/data_files.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/number_box.h"
@@ -69,30 +70,80 @@ class CellDelegate : public QStyledItemDelegate {
     mutable QPointer<QWidget> openEditor_;
 };
 
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(x, y, w, 16);
-    return label;
-}
+enum class EditorControl { Caption, Box, NumberBox, ShownBox, Button, Spin, List };
+using enum EditorControl;
 
-QLineEdit* AddEdit(QWidget* parent, const QString& name, int x, int y, int w, bool outputOnly) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(x, y, w, 22);
-    QPalette palette = edit->palette();
-    // Aqua while a box takes input, white while it only shows a result.
-    palette.setColor(QPalette::Base, outputOnly ? kDisplayColour : kInputColour);
-    edit->setPalette(palette);
-    edit->setReadOnly(outputOnly);
-    return edit;
-}
+// The controls in the order they are made, with their places and sizes.
+constexpr ControlRow<EditorControl> kControls[] = {
+    {Caption, "", "Label7", {8, 12, 64, 16}, "データーNo"},
+    {ShownBox, "", "Edit7", {74, 8, 40, 22}, ""},
+    {Button, "", "BitBtn3", {120, 7, 32, 25}, "▲"},
+    {Button, "", "BitBtn4", {154, 7, 32, 25}, "▼"},
+    {Button, "", "BitBtn8", {196, 7, 56, 25}, "消去"},
+    {Button, "", "BitBtn1", {284, 7, 62, 25}, "load"},
+    {Button, "", "BitBtn2", {350, 7, 62, 25}, "save"},
+    {Caption, "", "Label1", {8, 44, 70, 16}, "材料の種類"},
+    {Box, "", "Edit1", {80, 40, 176, 22}, ""},
+    {Caption, "", "Label2", {264, 44, 76, 16}, "種類番号"},
+    {Spin, "", "SE1", {342, 40, 70, 22}, ""},
+    {Caption, "", "Label3", {8, 72, 70, 16}, "材料の記号"},
+    {Box, "", "Edit2", {80, 68, 176, 22}, ""},
+    {Caption, "", "Label9", {264, 72, 76, 16}, "種類別登録数"},
+    {ShownBox, "", "Edit9", {342, 68, 30, 22}, ""},
+    {Caption, "", "Label10", {376, 72, 40, 16}, "max=8"},
+    {Caption, "", "Label4", {8, 100, 70, 16}, "横弾性係数"},
+    {NumberBox, "", "Edit3", {80, 96, 120, 22}, ""},
+    {Caption, "", "Label5", {204, 100, 52, 16}, "N/mm^2"},
+    {Caption, "", "Label11", {264, 100, 76, 16}, "ねじり応力比"},
+    {NumberBox, "", "Edit10", {342, 96, 52, 22}, ""},
+    {Caption, "", "Label12", {398, 100, 16, 16}, "%"},
+    {Caption, "", "Label6", {8, 128, 70, 16}, "縦弾性係数"},
+    {NumberBox, "", "Edit5", {80, 124, 120, 22}, ""},
+    {Caption, "", "Label8", {204, 128, 52, 16}, "N/mm^2"},
+    {Caption, "", "Label13", {264, 128, 76, 16}, "曲げ応力比"},
+    {NumberBox, "", "Edit11", {342, 124, 52, 22}, ""},
+    {Caption, "", "Label14", {398, 128, 16, 16}, "%"},
+    {Caption, "", "Label15", {8, 156, 70, 16}, "コメント"},
+    {List, "", "ListBox1", {80, 152, 332, 50}, ""},
+    {Caption, "", "Label16", {8, 214, 70, 16}, "データーの数"},
+    {ShownBox, "", "Edit4", {80, 210, 40, 22}, ""},
+    {Button, "", "BitBtn6", {264, 209, 72, 25}, "行挿入"},
+    {Button, "", "BitBtn7", {340, 209, 72, 25}, "行削除"},
+    {Caption, "", "LabelFile", {8, 590, 408, 40}, ""},
+};
 
-QPushButton* AddButton(QWidget* parent, const QString& name, const QString& text, int x, int y, int w) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(x, y, w, 25);
-    return button;
+QWidget* MakeControl(const ControlRow<EditorControl>& row, QWidget* parent) {
+    const QString caption = QString::fromUtf8(row.caption);
+    QWidget* control = nullptr;
+    switch (row.type) {
+        case Caption:
+            control = new QLabel(caption, parent);
+            break;
+        case Button:
+            control = new QPushButton(caption, parent);
+            break;
+        case Spin:
+            control = new QSpinBox(parent);
+            break;
+        case List:
+            control = new QListWidget(parent);
+            break;
+        case Box:
+        case NumberBox:
+        case ShownBox: {
+            auto* edit = new QLineEdit(parent);
+            QPalette palette = edit->palette();
+            // Aqua while a box takes input, white while it only shows a result.
+            palette.setColor(QPalette::Base, row.type == ShownBox ? kDisplayColour : kInputColour);
+            edit->setPalette(palette);
+            edit->setReadOnly(row.type == ShownBox);
+            if (row.type == NumberBox) MakeNumberBox(edit);
+            control = edit;
+            break;
+        }
+    }
+    control->setGeometry(row.rect);
+    return control;
 }
 
 }  // namespace
@@ -109,65 +160,25 @@ Tdata_make::Tdata_make(MaterialTable& materials, Dialogs& dialogs, QWidget* pare
 
 void Tdata_make::BuildControls() {
     setFixedSize(424, 632);
-
-    AddLabel(this, QStringLiteral("Label7"), QStringLiteral("データーNo"), 8, 12, 64);
-    Edit7 = AddEdit(this, QStringLiteral("Edit7"), 74, 8, 40, true);
-    BitBtn3 = AddButton(this, QStringLiteral("BitBtn3"), QStringLiteral("▲"), 120, 7, 32);
-    BitBtn4 = AddButton(this, QStringLiteral("BitBtn4"), QStringLiteral("▼"), 154, 7, 32);
-    BitBtn8 = AddButton(this, QStringLiteral("BitBtn8"), QStringLiteral("消去"), 196, 7, 56);
-    BitBtn1 = AddButton(this, QStringLiteral("BitBtn1"), QStringLiteral("load"), 284, 7, 62);
-    BitBtn2 = AddButton(this, QStringLiteral("BitBtn2"), QStringLiteral("save"), 350, 7, 62);
-
-    AddLabel(this, QStringLiteral("Label1"), QStringLiteral("材料の種類"), 8, 44, 70);
-    Edit1 = AddEdit(this, QStringLiteral("Edit1"), 80, 40, 176, false);
-    AddLabel(this, QStringLiteral("Label2"), QStringLiteral("種類番号"), 264, 44, 76);
-    SE1 = new QSpinBox(this);
-    SE1->setObjectName(QStringLiteral("SE1"));
-    SE1->setGeometry(342, 40, 70, 22);
+    const ControlTable controls(this, kControls, MakeControl);
+    controls.Take(Edit7, "Edit7", BitBtn3, "BitBtn3", BitBtn4, "BitBtn4", BitBtn8, "BitBtn8", BitBtn1,
+                  "BitBtn1", BitBtn2, "BitBtn2", Edit1, "Edit1", SE1, "SE1", Edit2, "Edit2", Edit9, "Edit9",
+                  Edit3, "Edit3", Edit10, "Edit10", Edit5, "Edit5", Edit11, "Edit11", ListBox1, "ListBox1",
+                  Edit4, "Edit4", BitBtn6, "BitBtn6", BitBtn7, "BitBtn7", LabelFile, "LabelFile");
     SE1->setRange(0, kEmptyKindNo);
     // The kind number changes only with the arrows; typing into the box is refused.
     if (auto* spinText = SE1->findChild<QLineEdit*>()) spinText->setReadOnly(true);
-
-    AddLabel(this, QStringLiteral("Label3"), QStringLiteral("材料の記号"), 8, 72, 70);
-    Edit2 = AddEdit(this, QStringLiteral("Edit2"), 80, 68, 176, false);
-    AddLabel(this, QStringLiteral("Label9"), QStringLiteral("種類別登録数"), 264, 72, 76);
-    Edit9 = AddEdit(this, QStringLiteral("Edit9"), 342, 68, 30, true);
-    AddLabel(this, QStringLiteral("Label10"), QStringLiteral("max=8"), 376, 72, 40);
-
-    AddLabel(this, QStringLiteral("Label4"), QStringLiteral("横弾性係数"), 8, 100, 70);
-    Edit3 = AddEdit(this, QStringLiteral("Edit3"), 80, 96, 120, false);
-    AddLabel(this, QStringLiteral("Label5"), QStringLiteral("N/mm^2"), 204, 100, 52);
-    AddLabel(this, QStringLiteral("Label11"), QStringLiteral("ねじり応力比"), 264, 100, 76);
-    Edit10 = AddEdit(this, QStringLiteral("Edit10"), 342, 96, 52, false);
-    AddLabel(this, QStringLiteral("Label12"), QStringLiteral("%"), 398, 100, 16);
-
-    AddLabel(this, QStringLiteral("Label6"), QStringLiteral("縦弾性係数"), 8, 128, 70);
-    Edit5 = AddEdit(this, QStringLiteral("Edit5"), 80, 124, 120, false);
-    AddLabel(this, QStringLiteral("Label8"), QStringLiteral("N/mm^2"), 204, 128, 52);
-    AddLabel(this, QStringLiteral("Label13"), QStringLiteral("曲げ応力比"), 264, 128, 76);
-    Edit11 = AddEdit(this, QStringLiteral("Edit11"), 342, 124, 52, false);
-    for (QLineEdit* number : {Edit3, Edit10, Edit5, Edit11}) MakeNumberBox(number);
-    AddLabel(this, QStringLiteral("Label14"), QStringLiteral("%"), 398, 128, 16);
-
-    AddLabel(this, QStringLiteral("Label15"), QStringLiteral("コメント"), 8, 156, 70);
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(80, 152, 332, 50);
     ListBox1->setToolTip(QStringLiteral("ダブルクリックでクリアー"));
     ListBox1->viewport()->installEventFilter(this);
-
-    AddLabel(this, QStringLiteral("Label16"), QStringLiteral("データーの数"), 8, 214, 70);
-    Edit4 = AddEdit(this, QStringLiteral("Edit4"), 80, 210, 40, true);
-    BitBtn6 = AddButton(this, QStringLiteral("BitBtn6"), QStringLiteral("行挿入"), 264, 209, 72);
-    BitBtn7 = AddButton(this, QStringLiteral("BitBtn7"), QStringLiteral("行削除"), 340, 209, 72);
+    LabelFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     SG1 = new QTableWidget(kGridRows, kGridColumns, this);
     SG1->setObjectName(QStringLiteral("SG1"));
     SG1->setItemDelegate(new CellDelegate(SG1));
-    SG1->horizontalHeader()->hide();
-    SG1->verticalHeader()->hide();
-    SG1->horizontalHeader()->setMinimumSectionSize(8);
-    SG1->verticalHeader()->setMinimumSectionSize(8);
+    for (QHeaderView* header : {SG1->horizontalHeader(), SG1->verticalHeader()}) {
+        header->hide();
+        header->setMinimumSectionSize(8);
+    }
     SG1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SG1->verticalHeader()->setDefaultSectionSize(kRowHeight);
     for (int c = 0; c < kGridColumns; ++c) SG1->setColumnWidth(c, kColumnWidths[c]);
@@ -181,18 +192,12 @@ void Tdata_make::BuildControls() {
     SG1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SG1->setGeometry(8, 242, 408, 20 * 17 + 4);
 
-    LabelFile = new QLabel(this);
-    LabelFile->setObjectName(QStringLiteral("LabelFile"));
-    LabelFile->setGeometry(8, 590, 408, 40);
-    LabelFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
-    connect(BitBtn1, &QPushButton::clicked, this, &Tdata_make::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &Tdata_make::BitBtn2Click);
-    connect(BitBtn3, &QPushButton::clicked, this, &Tdata_make::BitBtn3Click);
-    connect(BitBtn4, &QPushButton::clicked, this, &Tdata_make::BitBtn4Click);
-    connect(BitBtn6, &QPushButton::clicked, this, &Tdata_make::BitBtn6Click);
-    connect(BitBtn7, &QPushButton::clicked, this, &Tdata_make::BitBtn7Click);
-    connect(BitBtn8, &QPushButton::clicked, this, &Tdata_make::BitBtn8Click);
+    const std::pair<QPushButton*, void (Tdata_make::*)()> clicks[] = {
+        {BitBtn1, &Tdata_make::BitBtn1Click}, {BitBtn2, &Tdata_make::BitBtn2Click},
+        {BitBtn3, &Tdata_make::BitBtn3Click}, {BitBtn4, &Tdata_make::BitBtn4Click},
+        {BitBtn6, &Tdata_make::BitBtn6Click}, {BitBtn7, &Tdata_make::BitBtn7Click},
+        {BitBtn8, &Tdata_make::BitBtn8Click}};
+    for (const auto& [button, slot] : clicks) connect(button, &QPushButton::clicked, this, slot);
     connect(SE1, &QSpinBox::valueChanged, this, &Tdata_make::SE1Change);
 }
 

@@ -1,4 +1,5 @@
 // The main window's controls and menu, placed at their fixed pixel positions.
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 
 #include "drawing/fatigue_diagram.h"
 #include "drawing/spring_drawing.h"
+#include "ui/common/control_table.h"
 #include "ui/common/image_control.h"
 #include "ui/common/number_box.h"
 #include "ui/common/settings.h"
@@ -35,40 +37,161 @@ using namespace torsion;
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
+enum class VekControl {
+    Group,
+    Caption,
+    InputBox,
+    DisplayBox,
+    Combo,
+    Check,
+    Arrow,
+    Button,
+    Image,
+    List,
+    Spin,
+    Pages,
+    Page
+};
+using Row = ControlRow<VekControl>;
+using enum VekControl;
 
-QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text,
-                    const QColor& colour) {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(name);
-    edit->setGeometry(geometry);
-    SetBoxColour(edit, colour);
-    MakeNumberBox(edit);
-    return edit;
-}
+// The controls in the order they are made (a parent before its children). A caption's
+// rectangle gives its place, and a width that it keeps for texts written later (0: its
+// text's); an image's gives its place and the size of its picture.
+constexpr Row kControls[] = {
+    {Group, "", "GroupBox1", {8, 8, 377, 321}, "入力項目"},
+    {Image, "GroupBox1", "Image5", {8, 16, kSchematicWidth, kSchematicHeight}, ""},
+    {InputBox, "GroupBox1", "Edit5", {64, 20, 65, 20}, "35"},
+    {Caption, "GroupBox1", "Label_angle2", {12, 23, 0, 0}, "角度(φ2)"},
+    {Caption, "GroupBox1", "Label_angle2_unit", {131, 23, 0, 0}, "度"},
+    {InputBox, "GroupBox1", "Edit4", {280, 20, 65, 20}, "30"},
+    {Caption, "GroupBox1", "Label_angle1", {228, 23, 0, 0}, "角度(φ1)"},
+    {Caption, "GroupBox1", "Label_angle1_unit", {347, 23, 0, 0}, "度"},
+    {DisplayBox, "GroupBox1", "Edit7", {24, 60, 65, 21}, "0"},
+    {Caption, "GroupBox1", "Label_moment2", {24, 45, 0, 0}, "荷重(M2)"},
+    {Caption, "GroupBox1", "Label_moment2_unit", {91, 64, 0, 0}, "kgf･mm"},
+    {DisplayBox, "GroupBox1", "Edit6", {296, 48, 65, 21}, "0"},
+    {Caption, "GroupBox1", "Label_moment1", {244, 52, 0, 0}, "荷重(M1)"},
+    {Caption, "GroupBox1", "Label_moment1_unit", {310, 70, 0, 0}, "kgf･mm"},
+    {Check, "GroupBox1", "soto", {14, 118, 59, 17}, "外方向"},
+    {Caption, "GroupBox1", "Label28", {280, 88, 90, 0}, "バネ指数"},
+    {Caption, "GroupBox1", "Label11", {280, 103, 0, 0}, "適正=4～22"},
+    {InputBox, "GroupBox1", "Edit13", {296, 136, 41, 21}, "20"},
+    {Caption, "GroupBox1", "Label_arm2", {250, 139, 0, 0}, "長さ(a2)"},
+    {Caption, "GroupBox1", "Label_arm2_unit", {339, 139, 0, 0}, "mm"},
+    {InputBox, "GroupBox1", "Edit12", {88, 176, 41, 21}, "15"},
+    {Caption, "GroupBox1", "Label_arm1", {42, 179, 0, 0}, "長さ(a1)"},
+    {Caption, "GroupBox1", "Label_arm1_unit", {131, 179, 0, 0}, "mm"},
+    {Button, "GroupBox1", "BitBtn1", {176, 190, 12, 12}, ""},
+    {Caption, "GroupBox1", "Label48", {192, 190, 46, 0}, "平均径"},
+    {InputBox, "GroupBox1", "Edit18", {240, 184, 41, 21}, "10"},
+    {Caption, "GroupBox1", "Label_coil_unit", {283, 187, 0, 0}, "mm"},
+    {Combo, "GroupBox1", "ComboBox5", {40, 224, 145, 19}, ""},
+    {Caption, "GroupBox1", "Label_kind", {8, 227, 0, 0}, "材料"},
+    {Combo, "GroupBox1", "ComboBox7", {40, 248, 145, 19}, ""},
+    {Caption, "GroupBox1", "Label_symbol", {8, 251, 0, 0}, "記号"},
+    {Combo, "GroupBox1", "ComboBox6", {56, 272, 73, 21}, ""},
+    {Caption, "GroupBox1", "Label_wire", {8, 276, 0, 0}, "線径"},
+    {Caption, "GroupBox1", "Label_wire_unit", {131, 276, 0, 0}, "mm"},
+    {InputBox, "GroupBox1", "Edit19", {56, 296, 73, 21}, "1.3"},
+    {Caption, "GroupBox1", "Label_turns", {8, 300, 0, 0}, "巻き数"},
+    {Check, "GroupBox1", "hidari", {136, 296, 57, 17}, "左巻き"},
+    {Group, "GroupBox1", "GroupBox5", {192, 238, 177, 75}, "推奨値"},
+    {Arrow, "GroupBox5", "SpeedButton7", {8, 19, 12, 12}, ""},
+    {Caption, "GroupBox5", "Label30", {24, 18, 150, 0}, "最大角度="},
+    {Arrow, "GroupBox5", "SpeedButton1", {8, 37, 12, 12}, ""},
+    {Caption, "GroupBox5", "Label56", {24, 36, 150, 0}, "最大荷重="},
+    {Caption, "GroupBox5", "Label45", {24, 54, 150, 0}, "案内棒径="},
+    {Group, "", "GroupBox2", {8, 336, 377, 121}, "計算結果"},
+    {DisplayBox, "GroupBox2", "Edit8", {72, 13, 73, 21}, ""},
+    {Caption, "GroupBox2", "Label_spring_const", {8, 17, 0, 0}, "バネ定数"},
+    {Caption, "GroupBox2", "Label_spring_const_unit", {148, 17, 0, 0}, "kgf･mm/度"},
+    {DisplayBox, "GroupBox2", "Edit9", {72, 37, 73, 21}, ""},
+    {Caption, "GroupBox2", "Label_stress", {8, 41, 0, 0}, "曲げ応力"},
+    {Caption, "GroupBox2", "Label_stress_unit", {148, 41, 0, 0}, "kgf/mm^2"},
+    {DisplayBox, "GroupBox2", "Edit11", {72, 61, 73, 21}, ""},
+    {Caption, "GroupBox2", "Label_allow", {8, 65, 0, 0}, "許容応力"},
+    {Caption, "GroupBox2", "Label_allow_unit", {148, 65, 0, 0}, "kgf/mm^2"},
+    {DisplayBox, "GroupBox2", "Edit10", {280, 13, 73, 21}, ""},
+    {Caption, "GroupBox2", "Label_life", {228, 17, 0, 0}, "期待寿命"},
+    {Caption, "GroupBox2", "Label_life_unit", {356, 17, 0, 0}, "回"},
+    {Button, "GroupBox2", "BitBtn2", {296, 56, 75, 25}, "計算"},
+    {List, "GroupBox2", "ListBox1", {8, 88, 265, 25}, ""},
+    {Spin, "GroupBox2", "SpinEdit1", {280, 88, 41, 26}, ""},
+    {Arrow, "GroupBox2", "SpeedButton6", {320, 88, 25, 25}, "▲"},
+    {Arrow, "GroupBox2", "SpeedButton5", {344, 88, 25, 25}, "▼"},
+    {Group, "", "GroupBox3", {392, 8, 417, 449}, "疲れ強さ線図"},
+    {Image, "GroupBox3", "Image1", {8, 16, kFatigueImageWidth, kFatigueImageHeight}, ""},
+    {Pages, "", "PageControl1", {8, 464, 801, 321}, ""},
+    {Page, "PageControl1", "TabSheet1", {}, "＜　計算結果の履歴　＞"},
+    {Page, "PageControl1", "TabSheet2", {}, "＜　　バネ形状　　＞"},
+    {Image, "TabSheet2", "Image2", {8, 8, kSpringImageWidth, kSpringImageHeight}, ""},
+};
 
-QComboBox* MakeCombo(QWidget* parent, const QString& name, const QRect& geometry) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(false);
-    combo->setGeometry(geometry);
-    SetBoxColour(combo, kInputColour);
-    return combo;
-}
-
-QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& text,
-                            const QRect& geometry) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(text);
-    button->setGeometry(geometry);
-    return button;
+QWidget* MakeControl(const Row& row, QWidget* parent) {
+    const QString caption = QString::fromUtf8(row.caption);
+    QWidget* control = nullptr;
+    switch (row.type) {
+        case Caption: {
+            auto* label = new QLabel(caption, parent);
+            label->move(row.rect.topLeft());
+            label->adjustSize();
+            // Captions rewritten with values get room for the longest text they show.
+            if (row.rect.width() > 0) label->resize(row.rect.width(), label->height());
+            return label;
+        }
+        case Image: {
+            auto* image = new ImageControl(row.rect.width(), row.rect.height(), parent);
+            image->move(row.rect.topLeft());
+            return image;
+        }
+        case Page: {
+            auto* page = new QWidget;
+            static_cast<QTabWidget*>(parent)->addTab(page, caption);
+            return page;
+        }
+        case InputBox:
+        case DisplayBox: {
+            auto* edit = new QLineEdit(caption, parent);
+            SetBoxColour(edit, row.type == InputBox ? kInputColour : kDisplayColour);
+            MakeNumberBox(edit);
+            control = edit;
+            break;
+        }
+        case Combo: {
+            auto* combo = new QComboBox(parent);
+            combo->setEditable(false);
+            SetBoxColour(combo, kInputColour);
+            control = combo;
+            break;
+        }
+        case Arrow: {
+            auto* arrow = new QToolButton(parent);
+            arrow->setText(caption);
+            control = arrow;
+            break;
+        }
+        case Group:
+            control = new QGroupBox(caption, parent);
+            break;
+        case Check:
+            control = new QCheckBox(caption, parent);
+            break;
+        case Button:
+            control = new QPushButton(caption, parent);
+            break;
+        case List:
+            control = new QListWidget(parent);
+            break;
+        case Spin:
+            control = new NumberSpinBox(parent);
+            break;
+        case Pages:
+            control = new QTabWidget(parent);
+            break;
+    }
+    control->setGeometry(row.rect);
+    return control;
 }
 
 // A right-pointing triangle of 8 x 8 pixels for the diameter switch.
@@ -98,151 +221,38 @@ void Tf_vek::BuildControls() {
     scroll->setWidget(central);
     setCentralWidget(scroll);
 
-    // ---- input items ------------------------------------------------------------
-    GroupBox1 = new QGroupBox(QStringLiteral("入力項目"), central);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(8, 8, 377, 321);
-    {
-        QPalette p = GroupBox1->palette();
-        p.setColor(QPalette::Window, QColor(200, 200, 200));
-        GroupBox1->setPalette(p);
-        GroupBox1->setAutoFillBackground(true);
-    }
-    Image5 = new ImageControl(kSchematicWidth, kSchematicHeight, GroupBox1);
-    Image5->setObjectName(QStringLiteral("Image5"));
-    Image5->move(8, 16);
+    const ControlTable controls(central, kControls, MakeControl);
+    controls.Take(GroupBox1, "GroupBox1", Image5, "Image5", Edit4, "Edit4", Edit5, "Edit5", Edit6, "Edit6",
+                  Edit7, "Edit7", Edit12, "Edit12", Edit13, "Edit13", BitBtn1, "BitBtn1", Label48, "Label48",
+                  Edit18, "Edit18", Edit19, "Edit19", ComboBox5, "ComboBox5", ComboBox7, "ComboBox7",
+                  ComboBox6, "ComboBox6", soto, "soto", hidari, "hidari", Label28, "Label28", Label11,
+                  "Label11", GroupBox5, "GroupBox5", Label30, "Label30", SpeedButton7, "SpeedButton7",
+                  Label56, "Label56", SpeedButton1, "SpeedButton1", Label45, "Label45", GroupBox2,
+                  "GroupBox2", Edit8, "Edit8", Edit9, "Edit9", Edit11, "Edit11", Edit10, "Edit10", BitBtn2,
+                  "BitBtn2", ListBox1, "ListBox1", SpinEdit1, "SpinEdit1", SpeedButton6, "SpeedButton6",
+                  SpeedButton5, "SpeedButton5", GroupBox3, "GroupBox3", Image1, "Image1", PageControl1,
+                  "PageControl1", Image2, "Image2");
+    QPalette grey = GroupBox1->palette(), darkRed = GroupBox5->palette();
+    grey.setColor(QPalette::Window, QColor(200, 200, 200));
+    darkRed.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    GroupBox1->setPalette(grey);
+    GroupBox1->setAutoFillBackground(true);
+    GroupBox5->setPalette(darkRed);
     Image5->setToolTip(QStringLiteral("変位荷重切替"));
     DrawSchematic(Image5->image());
-
-    QWidget* g1 = GroupBox1;
-    Edit5 = MakeEdit(g1, QStringLiteral("Edit5"), {64, 20, 65, 20}, QStringLiteral("35"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_angle2"), QStringLiteral("角度(φ2)"), 12, 23);
-    MakeLabel(g1, QStringLiteral("Label_angle2_unit"), QStringLiteral("度"), 131, 23);
-    Edit4 = MakeEdit(g1, QStringLiteral("Edit4"), {280, 20, 65, 20}, QStringLiteral("30"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_angle1"), QStringLiteral("角度(φ1)"), 228, 23);
-    MakeLabel(g1, QStringLiteral("Label_angle1_unit"), QStringLiteral("度"), 347, 23);
-    Edit7 = MakeEdit(g1, QStringLiteral("Edit7"), {24, 60, 65, 21}, QStringLiteral("0"), kDisplayColour);
-    MakeLabel(g1, QStringLiteral("Label_moment2"), QStringLiteral("荷重(M2)"), 24, 45);
-    MakeLabel(g1, QStringLiteral("Label_moment2_unit"), QStringLiteral("kgf･mm"), 91, 64);
-    Edit6 = MakeEdit(g1, QStringLiteral("Edit6"), {296, 48, 65, 21}, QStringLiteral("0"), kDisplayColour);
-    MakeLabel(g1, QStringLiteral("Label_moment1"), QStringLiteral("荷重(M1)"), 244, 52);
-    MakeLabel(g1, QStringLiteral("Label_moment1_unit"), QStringLiteral("kgf･mm"), 310, 70);
     Edit7->setEnabled(false);
     Edit6->setEnabled(false);
-
-    soto = new QCheckBox(QStringLiteral("外方向"), g1);
-    soto->setObjectName(QStringLiteral("soto"));
-    soto->setGeometry(14, 118, 59, 17);
-
-    Label28 = MakeLabel(g1, QStringLiteral("Label28"), QStringLiteral("バネ指数"), 280, 88);
-    Label11 = MakeLabel(g1, QStringLiteral("Label11"), QStringLiteral("適正=4～22"), 280, 103);
-
-    Edit13 = MakeEdit(g1, QStringLiteral("Edit13"), {296, 136, 41, 21}, QStringLiteral("20"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_arm2"), QStringLiteral("長さ(a2)"), 250, 139);
-    MakeLabel(g1, QStringLiteral("Label_arm2_unit"), QStringLiteral("mm"), 339, 139);
-    Edit12 = MakeEdit(g1, QStringLiteral("Edit12"), {88, 176, 41, 21}, QStringLiteral("15"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_arm1"), QStringLiteral("長さ(a1)"), 42, 179);
-    MakeLabel(g1, QStringLiteral("Label_arm1_unit"), QStringLiteral("mm"), 131, 179);
-
-    BitBtn1 = new QPushButton(g1);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(176, 190, 12, 12);
     BitBtn1->setToolTip(QStringLiteral("径切替"));
     // A small arrow, so the 12-pixel button reads as a button and not as a check box.
     BitBtn1->setIcon(QIcon(SmallArrow()));
     BitBtn1->setIconSize(QSize(8, 8));
-    Label48 = MakeLabel(g1, QStringLiteral("Label48"), QStringLiteral("平均径"), 192, 190);
-    Edit18 = MakeEdit(g1, QStringLiteral("Edit18"), {240, 184, 41, 21}, QStringLiteral("10"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_coil_unit"), QStringLiteral("mm"), 283, 187);
-
-    ComboBox5 = MakeCombo(g1, QStringLiteral("ComboBox5"), {40, 224, 145, 19});
-    MakeLabel(g1, QStringLiteral("Label_kind"), QStringLiteral("材料"), 8, 227);
-    ComboBox7 = MakeCombo(g1, QStringLiteral("ComboBox7"), {40, 248, 145, 19});
-    MakeLabel(g1, QStringLiteral("Label_symbol"), QStringLiteral("記号"), 8, 251);
-    ComboBox6 = MakeCombo(g1, QStringLiteral("ComboBox6"), {56, 272, 73, 21});
-    MakeLabel(g1, QStringLiteral("Label_wire"), QStringLiteral("線径"), 8, 276);
-    MakeLabel(g1, QStringLiteral("Label_wire_unit"), QStringLiteral("mm"), 131, 276);
-    Edit19 = MakeEdit(g1, QStringLiteral("Edit19"), {56, 296, 73, 21}, QStringLiteral("1.3"), kInputColour);
-    MakeLabel(g1, QStringLiteral("Label_turns"), QStringLiteral("巻き数"), 8, 300);
-    hidari = new QCheckBox(QStringLiteral("左巻き"), g1);
-    hidari->setObjectName(QStringLiteral("hidari"));
-    hidari->setGeometry(136, 296, 57, 17);
-
-    GroupBox5 = new QGroupBox(QStringLiteral("推奨値"), g1);
-    GroupBox5->setObjectName(QStringLiteral("GroupBox5"));
-    GroupBox5->setGeometry(192, 238, 177, 75);
-    {
-        QPalette p = GroupBox5->palette();
-        p.setColor(QPalette::WindowText, QColor(128, 0, 0));
-        GroupBox5->setPalette(p);
-    }
-    SpeedButton7 = MakeToolButton(GroupBox5, QStringLiteral("SpeedButton7"), QString(), {8, 19, 12, 12});
     SpeedButton7->setArrowType(Qt::LeftArrow);
-    Label30 = MakeLabel(GroupBox5, QStringLiteral("Label30"), QStringLiteral("最大角度="), 24, 18);
-    SpeedButton1 = MakeToolButton(GroupBox5, QStringLiteral("SpeedButton1"), QString(), {8, 37, 12, 12});
     SpeedButton1->setArrowType(Qt::LeftArrow);
-    Label56 = MakeLabel(GroupBox5, QStringLiteral("Label56"), QStringLiteral("最大荷重="), 24, 36);
-    Label45 = MakeLabel(GroupBox5, QStringLiteral("Label45"), QStringLiteral("案内棒径="), 24, 54);
-    // Captions rewritten with values get room for the longest text they show.
-    for (QLabel* label : {Label30, Label56, Label45}) label->resize(150, label->height());
-    Label28->resize(90, Label28->height());
-    Label48->resize(46, Label48->height());
-
-    // ---- results ----------------------------------------------------------------
-    GroupBox2 = new QGroupBox(QStringLiteral("計算結果"), central);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(8, 336, 377, 121);
-    QWidget* g2 = GroupBox2;
-    Edit8 = MakeEdit(g2, QStringLiteral("Edit8"), {72, 13, 73, 21}, QString(), kDisplayColour);
-    MakeLabel(g2, QStringLiteral("Label_spring_const"), QStringLiteral("バネ定数"), 8, 17);
-    MakeLabel(g2, QStringLiteral("Label_spring_const_unit"), QStringLiteral("kgf･mm/度"), 148, 17);
-    Edit9 = MakeEdit(g2, QStringLiteral("Edit9"), {72, 37, 73, 21}, QString(), kDisplayColour);
-    MakeLabel(g2, QStringLiteral("Label_stress"), QStringLiteral("曲げ応力"), 8, 41);
-    MakeLabel(g2, QStringLiteral("Label_stress_unit"), QStringLiteral("kgf/mm^2"), 148, 41);
-    Edit11 = MakeEdit(g2, QStringLiteral("Edit11"), {72, 61, 73, 21}, QString(), kDisplayColour);
-    MakeLabel(g2, QStringLiteral("Label_allow"), QStringLiteral("許容応力"), 8, 65);
-    MakeLabel(g2, QStringLiteral("Label_allow_unit"), QStringLiteral("kgf/mm^2"), 148, 65);
-    Edit10 = MakeEdit(g2, QStringLiteral("Edit10"), {280, 13, 73, 21}, QString(), kDisplayColour);
-    MakeLabel(g2, QStringLiteral("Label_life"), QStringLiteral("期待寿命"), 228, 17);
-    MakeLabel(g2, QStringLiteral("Label_life_unit"), QStringLiteral("回"), 356, 17);
-
-    BitBtn2 = new QPushButton(QStringLiteral("計算"), g2);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(296, 56, 75, 25);
-
-    ListBox1 = new QListWidget(g2);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(8, 88, 265, 25);
     messageGrowth_ = new MessageListGrowth(ListBox1, central);
-
-    SpinEdit1 = new NumberSpinBox(g2);
-    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
-    SpinEdit1->setGeometry(280, 88, 41, 26);
     SpinEdit1->setRange(1, 10);
     SpinEdit1->setValue(1);
     // A typed number outside the slots is pulled to the nearest end when the box is left.
     SpinEdit1->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    SpeedButton6 = MakeToolButton(g2, QStringLiteral("SpeedButton6"), QStringLiteral("▲"), {320, 88, 25, 25});
-    SpeedButton5 = MakeToolButton(g2, QStringLiteral("SpeedButton5"), QStringLiteral("▼"), {344, 88, 25, 25});
-
-    // ---- fatigue-strength diagram -------------------------------------------------
-    GroupBox3 = new QGroupBox(QStringLiteral("疲れ強さ線図"), central);
-    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    GroupBox3->setGeometry(392, 8, 417, 449);
-    Image1 = new ImageControl(kFatigueImageWidth, kFatigueImageHeight, GroupBox3);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(8, 16);
-
-    // ---- history and spring shape -------------------------------------------------
-    PageControl1 = new QTabWidget(central);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(8, 464, 801, 321);
-    auto* page1 = new QWidget;
-    page1->setObjectName(QStringLiteral("TabSheet1"));
-    auto* page2 = new QWidget;
-    page2->setObjectName(QStringLiteral("TabSheet2"));
-    PageControl1->addTab(page1, QStringLiteral("＜　計算結果の履歴　＞"));
-    PageControl1->addTab(page2, QStringLiteral("＜　　バネ形状　　＞"));
     TabSheet3 = new CharacteristicPage(materials_);
     PageControl1->addTab(TabSheet3, QStringLiteral("＜　特性・公差　＞"));
     TabSheet4 = new Spring3dPage;
@@ -257,15 +267,10 @@ void Tf_vek::BuildControls() {
                 settings_->setString(QStringLiteral("Characteristic/inertia"), inertia);
                 settings_->setString(QStringLiteral("Characteristic/frequency"), frequency);
             });
-
-    sg1 = new HistoryGrid(page1);
+    sg1 = new HistoryGrid(PageControl1->widget(0));
     sg1->setGeometry(0, 0, 795, 292);
-    Image2 = new ImageControl(kSpringImageWidth, kSpringImageHeight, page2);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->move(8, 8);
 
     // ---- wiring -------------------------------------------------------------------
-    connect(BitBtn2, &QPushButton::clicked, this, &Tf_vek::BitBtn2Click);
     // Ctrl+Return calculates from any box of the window.
     for (const QKeySequence& keys :
          {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
@@ -280,19 +285,22 @@ void Tf_vek::BuildControls() {
                               SpeedButton5, PageControl1, sg1};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
-    connect(BitBtn1, &QPushButton::clicked, this, &Tf_vek::BitBtn1Click);
+    const std::pair<QAbstractButton*, void (Tf_vek::*)()> clicks[] = {
+        {BitBtn2, &Tf_vek::BitBtn2Click},
+        {BitBtn1, &Tf_vek::BitBtn1Click},
+        {soto, &Tf_vek::sotoClick},
+        {SpeedButton7, &Tf_vek::SpeedButton7Click},
+        {SpeedButton1, &Tf_vek::SpeedButton1Click},
+        {SpeedButton5, &Tf_vek::SpeedButton5Click},
+        {SpeedButton6, &Tf_vek::SpeedButton6Click}};
+    for (const auto& [button, slot] : clicks) connect(button, &QAbstractButton::clicked, this, slot);
     connect(Edit18, &QLineEdit::returnPressed, this, &Tf_vek::Edit18KeyPress);
     connect(Edit19, &QLineEdit::returnPressed, this, &Tf_vek::Edit19KeyPress);
     Edit18->installEventFilter(this);
     Edit19->installEventFilter(this);
-    connect(soto, &QCheckBox::clicked, this, &Tf_vek::sotoClick);
     connect(ComboBox5, &QComboBox::currentIndexChanged, this, &Tf_vek::ComboBox5Change);
     connect(ComboBox7, &QComboBox::currentIndexChanged, this, &Tf_vek::ComboBox7Change);
     connect(ComboBox6, &QComboBox::currentIndexChanged, this, &Tf_vek::ComboBox6Change);
-    connect(SpeedButton7, &QToolButton::clicked, this, &Tf_vek::SpeedButton7Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &Tf_vek::SpeedButton1Click);
-    connect(SpeedButton5, &QToolButton::clicked, this, &Tf_vek::SpeedButton5Click);
-    connect(SpeedButton6, &QToolButton::clicked, this, &Tf_vek::SpeedButton6Click);
     connect(sg1, &HistoryGrid::currentCellChosen, this, &Tf_vek::sg1Click);
 }
 

@@ -27,6 +27,7 @@
 #include "core/materials/fatigue_life.h"
 #include "drawing/japanese_font.h"
 #include "ui/common/box_style.h"
+#include "ui/common/control_table.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/number_box.h"
 #include "ui/common/sjis.h"
@@ -56,13 +57,120 @@ class NumberItem : public QTableWidgetItem {
     }
 };
 
-QLineEdit* NumberEdit(const char* name, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setFixedWidth(80);
-    SetBoxColour(edit, kInputColour);
-    MakeNumberBox(edit);
-    return edit;
+enum class SearchControl { Group, Caption, Number, Spin, Check, Radio, Combo, Tree };
+using enum SearchControl;
+
+// The input controls in the order they are made. A group's rectangle gives the column of
+// the inputs it stands in (x) and its share of the column's height (height); the
+// rectangle of a control in a group gives its cell of the group's grid (column, row,
+// columns and rows it spans).
+constexpr ControlRow<SearchControl> kControls[] = {
+    {Group, "", "requirementGroup", {0, 0, 0, 0}, "要求"},
+    {Caption, "requirementGroup", "", {0, 0, 1, 1}, "トルク M2"},
+    {Number, "requirementGroup", "moment2Edit", {1, 0, 1, 1}, ""},
+    {Caption, "requirementGroup", "moment2Unit", {2, 0, 1, 1}, ""},
+    {Caption, "requirementGroup", "", {0, 1, 1, 1}, "ねじれ角 φ2"},
+    {Number, "requirementGroup", "angle2Edit", {1, 1, 1, 1}, ""},
+    {Caption, "requirementGroup", "", {2, 1, 1, 1}, "度"},
+    {Caption, "requirementGroup", "", {0, 2, 1, 1}, "M2 の許容差 ±"},
+    {Number, "requirementGroup", "toleranceEdit", {1, 2, 1, 1}, ""},
+    {Caption, "requirementGroup", "", {2, 2, 1, 1}, "%"},
+    {Caption, "requirementGroup", "", {0, 3, 1, 1}, "ねじれ角 φ1"},
+    {Number, "requirementGroup", "angle1Edit", {1, 3, 1, 1}, ""},
+    {Caption, "requirementGroup", "", {2, 3, 1, 1}, "度（M1 はばね定数から）"},
+    {Group, "", "armGroup", {0, 0, 0, 0}, "腕・方向"},
+    {Caption, "armGroup", "", {0, 0, 1, 1}, "腕の長さ a1"},
+    {Number, "armGroup", "arm1Edit", {1, 0, 1, 1}, ""},
+    {Caption, "armGroup", "", {2, 0, 1, 1}, "mm"},
+    {Caption, "armGroup", "", {0, 1, 1, 1}, "腕の長さ a2"},
+    {Number, "armGroup", "arm2Edit", {1, 1, 1, 1}, ""},
+    {Caption, "armGroup", "", {2, 1, 1, 1}, "mm"},
+    {Check, "armGroup", "outwardCheck", {0, 2, 1, 1}, "外向き荷重"},
+    {Check, "armGroup", "leftHandCheck", {1, 2, 1, 1}, "左巻き"},
+    {Group, "", "turnsGroup", {1, 0, 0, 0}, "巻数"},
+    {Radio, "turnsGroup", "wholeTurnsRadio", {0, 0, 3, 1}, "整数巻＋端数"},
+    {Radio, "turnsGroup", "anyTurnsRadio", {0, 1, 3, 1}, "任意の巻数（小数2桁）"},
+    {Caption, "turnsGroup", "", {0, 2, 1, 1}, "最小"},
+    {Spin, "turnsGroup", "turnsMinSpin", {1, 2, 1, 1}, ""},
+    {Caption, "turnsGroup", "", {2, 2, 1, 1}, "巻"},
+    {Caption, "turnsGroup", "", {0, 3, 1, 1}, "最大"},
+    {Spin, "turnsGroup", "turnsMaxSpin", {1, 3, 1, 1}, ""},
+    {Caption, "turnsGroup", "", {2, 3, 1, 1}, "巻"},
+    {Caption, "turnsGroup", "", {0, 4, 1, 1}, "端数（腕の間の角度）"},
+    {Number, "turnsGroup", "fractionEdit", {1, 4, 1, 1}, ""},
+    {Caption, "turnsGroup", "", {2, 4, 1, 1}, "巻"},
+    {Group, "", "coilGroup", {1, 0, 0, 0}, "コイル径"},
+    {Caption, "coilGroup", "", {0, 0, 1, 1}, "外径の上限"},
+    {Number, "coilGroup", "outerDiaMaxEdit", {1, 0, 1, 1}, ""},
+    {Caption, "coilGroup", "", {2, 0, 1, 1}, "mm（空欄は制限なし）"},
+    {Caption, "coilGroup", "", {0, 1, 1, 1}, "案内棒径"},
+    {Number, "coilGroup", "guideRodEdit", {1, 1, 1, 1}, ""},
+    {Caption, "coilGroup", "", {2, 1, 1, 1}, "mm 以上"},
+    {Caption, "coilGroup", "", {0, 2, 1, 1}, "コイル径の刻み"},
+    {Number, "coilGroup", "stepEdit", {1, 2, 1, 1}, ""},
+    {Caption, "coilGroup", "", {2, 2, 1, 1}, "mm"},
+    {Group, "", "materialGroup", {2, 0, 0, 1}, "材料"},
+    {Tree, "materialGroup", "materialTree", {0, 0, 1, 1}, ""},
+    {Group, "", "choiceGroup", {2, 0, 0, 0}, "条件・順位"},
+    {Caption, "choiceGroup", "", {0, 0, 1, 1}, "期待寿命"},
+    {Combo, "choiceGroup", "lifeCombo", {1, 0, 1, 1}, ""},
+    {Caption, "choiceGroup", "", {0, 1, 1, 1}, "順位"},
+    {Combo, "choiceGroup", "rankingCombo", {1, 1, 1, 1}, ""},
+};
+
+// Makes a control of a row: a group in its column of the inputs, anything else in its
+// cell of its group's grid.
+QWidget* MakeControl(const ControlRow<SearchControl>& row, QWidget* parent, QVBoxLayout* const columns[]) {
+    const QString caption = QString::fromUtf8(row.caption);
+    QWidget* control = nullptr;
+    switch (row.type) {
+        case Group:
+            control = new QGroupBox(caption, parent);
+            new QGridLayout(control);
+            columns[row.rect.x()]->addWidget(control, row.rect.height());
+            return control;
+        case Number: {
+            auto* edit = new QLineEdit(parent);
+            edit->setFixedWidth(80);
+            SetBoxColour(edit, kInputColour);
+            MakeNumberBox(edit);
+            control = edit;
+            break;
+        }
+        case Tree: {
+            auto* tree = new QTreeWidget(parent);
+            tree->setHeaderHidden(true);
+            control = tree;
+            break;
+        }
+        case Caption:
+            control = new QLabel(caption, parent);
+            break;
+        case Spin:
+            control = new NumberSpinBox(parent);
+            break;
+        case Check:
+            control = new QCheckBox(caption, parent);
+            break;
+        case Radio:
+            control = new QRadioButton(caption, parent);
+            break;
+        case Combo:
+            control = new QComboBox(parent);
+            break;
+    }
+    static_cast<QGridLayout*>(parent->layout())
+        ->addWidget(control, row.rect.y(), row.rect.x(), row.rect.height(), row.rect.width());
+    return control;
+}
+
+// A button of the row under the inputs; Enter in a box never presses it.
+QPushButton* AddButton(QWidget* window, QHBoxLayout* row, const char* name, const char* text) {
+    auto* button = new QPushButton(QString::fromUtf8(text), window);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
 }
 
 // An empty box means "no limit", which the search takes as 0.
@@ -112,122 +220,39 @@ void DesignSearchWindow::BuildControls() {
     auto* top = new QVBoxLayout(this);
     auto* inputs = new QHBoxLayout;
     top->addLayout(inputs);
-
-    auto* left = new QVBoxLayout;
-    inputs->addLayout(left);
-    auto addRow = [](QGridLayout* grid, int row, const QString& caption, QWidget* field,
-                     const QString& unit) {
-        grid->addWidget(new QLabel(caption), row, 0);
-        grid->addWidget(field, row, 1);
-        if (!unit.isEmpty()) grid->addWidget(new QLabel(unit), row, 2);
-    };
-
-    auto* requirement = new QGroupBox(QStringLiteral("要求"), this);
-    auto* req = new QGridLayout(requirement);
-    moment2Edit = NumberEdit("moment2Edit", requirement);
-    angle2Edit = NumberEdit("angle2Edit", requirement);
-    toleranceEdit = NumberEdit("toleranceEdit", requirement);
-    angle1Edit = NumberEdit("angle1Edit", requirement);
-    addRow(req, 0, QStringLiteral("トルク M2"), moment2Edit, QString());
-    moment2Unit = new QLabel(WindowText(MomentUnitText(unit_)), requirement);
-    moment2Unit->setObjectName(QStringLiteral("moment2Unit"));
-    req->addWidget(moment2Unit, 0, 2);
-    addRow(req, 1, QStringLiteral("ねじれ角 φ2"), angle2Edit, QStringLiteral("度"));
-    addRow(req, 2, QStringLiteral("M2 の許容差 ±"), toleranceEdit, QStringLiteral("%"));
-    addRow(req, 3, QStringLiteral("ねじれ角 φ1"), angle1Edit, QStringLiteral("度（M1 はばね定数から）"));
-    left->addWidget(requirement);
-
-    auto* arms = new QGroupBox(QStringLiteral("腕・方向"), this);
-    auto* armGrid = new QGridLayout(arms);
-    arm1Edit = NumberEdit("arm1Edit", arms);
-    arm2Edit = NumberEdit("arm2Edit", arms);
-    addRow(armGrid, 0, QStringLiteral("腕の長さ a1"), arm1Edit, QStringLiteral("mm"));
-    addRow(armGrid, 1, QStringLiteral("腕の長さ a2"), arm2Edit, QStringLiteral("mm"));
-    outwardCheck = new QCheckBox(QStringLiteral("外向き荷重"), arms);
-    outwardCheck->setObjectName(QStringLiteral("outwardCheck"));
-    leftHandCheck = new QCheckBox(QStringLiteral("左巻き"), arms);
-    leftHandCheck->setObjectName(QStringLiteral("leftHandCheck"));
-    armGrid->addWidget(outwardCheck, 2, 0);
-    armGrid->addWidget(leftHandCheck, 2, 1);
-    left->addWidget(arms);
-
-    auto* middle = new QVBoxLayout;
-    inputs->addLayout(middle);
-    auto* turns = new QGroupBox(QStringLiteral("巻数"), this);
-    auto* turnsGrid = new QGridLayout(turns);
-    wholeTurnsRadio = new QRadioButton(QStringLiteral("整数巻＋端数"), turns);
-    wholeTurnsRadio->setObjectName(QStringLiteral("wholeTurnsRadio"));
+    QVBoxLayout* const columns[] = {new QVBoxLayout, new QVBoxLayout, new QVBoxLayout};
+    for (int c = 0; c < 3; ++c) inputs->addLayout(columns[c], c == 2 ? 1 : 0);
+    const ControlTable controls(
+        this, kControls, [&](const auto& row, QWidget* parent) { return MakeControl(row, parent, columns); });
+    controls.Take(moment2Edit, "moment2Edit", moment2Unit, "moment2Unit", angle2Edit, "angle2Edit",
+                  toleranceEdit, "toleranceEdit", angle1Edit, "angle1Edit", arm1Edit, "arm1Edit", arm2Edit,
+                  "arm2Edit", outwardCheck, "outwardCheck", leftHandCheck, "leftHandCheck", wholeTurnsRadio,
+                  "wholeTurnsRadio", anyTurnsRadio, "anyTurnsRadio", turnsMinSpin, "turnsMinSpin",
+                  turnsMaxSpin, "turnsMaxSpin", fractionEdit, "fractionEdit", outerDiaMaxEdit,
+                  "outerDiaMaxEdit", guideRodEdit, "guideRodEdit", stepEdit, "stepEdit", materialTree,
+                  "materialTree", lifeCombo, "lifeCombo", rankingCombo, "rankingCombo");
+    moment2Unit->setText(WindowText(MomentUnitText(unit_)));
     wholeTurnsRadio->setChecked(true);
-    anyTurnsRadio = new QRadioButton(QStringLiteral("任意の巻数（小数2桁）"), turns);
-    anyTurnsRadio->setObjectName(QStringLiteral("anyTurnsRadio"));
-    turnsMinSpin = new NumberSpinBox(turns);
-    turnsMinSpin->setObjectName(QStringLiteral("turnsMinSpin"));
-    turnsMaxSpin = new NumberSpinBox(turns);
-    turnsMaxSpin->setObjectName(QStringLiteral("turnsMaxSpin"));
     for (QSpinBox* spin : {turnsMinSpin, turnsMaxSpin}) spin->setRange(0, 10000);
     turnsMinSpin->setValue(1);
     turnsMaxSpin->setValue(30);
-    fractionEdit = NumberEdit("fractionEdit", turns);
-    turnsGrid->addWidget(wholeTurnsRadio, 0, 0, 1, 3);
-    turnsGrid->addWidget(anyTurnsRadio, 1, 0, 1, 3);
-    addRow(turnsGrid, 2, QStringLiteral("最小"), turnsMinSpin, QStringLiteral("巻"));
-    addRow(turnsGrid, 3, QStringLiteral("最大"), turnsMaxSpin, QStringLiteral("巻"));
-    addRow(turnsGrid, 4, QStringLiteral("端数（腕の間の角度）"), fractionEdit, QStringLiteral("巻"));
     connect(anyTurnsRadio, &QRadioButton::toggled, fractionEdit, &QWidget::setDisabled);
-    middle->addWidget(turns);
-
-    auto* coil = new QGroupBox(QStringLiteral("コイル径"), this);
-    auto* coilGrid = new QGridLayout(coil);
-    outerDiaMaxEdit = NumberEdit("outerDiaMaxEdit", coil);
-    guideRodEdit = NumberEdit("guideRodEdit", coil);
-    stepEdit = NumberEdit("stepEdit", coil);
-    addRow(coilGrid, 0, QStringLiteral("外径の上限"), outerDiaMaxEdit,
-           QStringLiteral("mm（空欄は制限なし）"));
-    addRow(coilGrid, 1, QStringLiteral("案内棒径"), guideRodEdit, QStringLiteral("mm 以上"));
-    addRow(coilGrid, 2, QStringLiteral("コイル径の刻み"), stepEdit, QStringLiteral("mm"));
-    middle->addWidget(coil);
-
-    auto* right = new QVBoxLayout;
-    inputs->addLayout(right, 1);
-    auto* materials = new QGroupBox(QStringLiteral("材料"), this);
-    auto* materialBox = new QVBoxLayout(materials);
-    materialTree = new QTreeWidget(materials);
-    materialTree->setObjectName(QStringLiteral("materialTree"));
-    materialTree->setHeaderHidden(true);
-    materialBox->addWidget(materialTree);
-    right->addWidget(materials, 1);
-
-    auto* choices = new QGroupBox(QStringLiteral("条件・順位"), this);
-    auto* choiceGrid = new QGridLayout(choices);
-    lifeCombo = new QComboBox(choices);
-    lifeCombo->setObjectName(QStringLiteral("lifeCombo"));
     lifeCombo->addItem(QStringLiteral("指定なし"), kLifeClasses - 1);
     for (int lifeClass = 0; lifeClass < kLifeClasses - 1; ++lifeClass)
         lifeCombo->addItem(WindowText(LifeLabel(lifeClass)) + QStringLiteral("回以上"), lifeClass);
-    rankingCombo = new QComboBox(choices);
-    rankingCombo->setObjectName(QStringLiteral("rankingCombo"));
-    rankingCombo->addItem(QStringLiteral("線材の体積が小さい順"),
-                          static_cast<int>(SearchRanking::WireVolume));
-    rankingCombo->addItem(QStringLiteral("応力の余裕 σa/σ2 が大きい順"),
-                          static_cast<int>(SearchRanking::StressMargin));
-    rankingCombo->addItem(QStringLiteral("期待寿命が長い順"), static_cast<int>(SearchRanking::Life));
-    rankingCombo->addItem(QStringLiteral("外径が小さい順"), static_cast<int>(SearchRanking::OuterDia));
-    addRow(choiceGrid, 0, QStringLiteral("期待寿命"), lifeCombo, QString());
-    addRow(choiceGrid, 1, QStringLiteral("順位"), rankingCombo, QString());
-    right->addWidget(choices);
+    const std::pair<const char*, SearchRanking> rankings[] = {
+        {"線材の体積が小さい順", SearchRanking::WireVolume},
+        {"応力の余裕 σa/σ2 が大きい順", SearchRanking::StressMargin},
+        {"期待寿命が長い順", SearchRanking::Life},
+        {"外径が小さい順", SearchRanking::OuterDia}};
+    for (const auto& [text, ranking] : rankings)
+        rankingCombo->addItem(QString::fromUtf8(text), static_cast<int>(ranking));
 
     auto* buttons = new QHBoxLayout;
     top->addLayout(buttons);
-    auto button = [&](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-        return b;
-    };
-    fromCaseButton = button("fromCaseButton", QStringLiteral("現在の設計から"));
-    searchButton = button("searchButton", QStringLiteral("探索"));
-    cancelButton = button("cancelButton", QStringLiteral("中止"));
+    fromCaseButton = AddButton(this, buttons, "fromCaseButton", "現在の設計から");
+    searchButton = AddButton(this, buttons, "searchButton", "探索");
+    cancelButton = AddButton(this, buttons, "cancelButton", "中止");
     cancelButton->setEnabled(false);
     progressBar = new QProgressBar(this);
     progressBar->setObjectName(QStringLiteral("progressBar"));
@@ -235,8 +260,8 @@ void DesignSearchWindow::BuildControls() {
     progressBar->setVisible(false);
     buttons->addWidget(progressBar, 1);
     buttons->addStretch();
-    applyButton = button("applyButton", QStringLiteral("適用"));
-    closeButton = button("closeButton", QStringLiteral("閉じる"));
+    applyButton = AddButton(this, buttons, "applyButton", "適用");
+    closeButton = AddButton(this, buttons, "closeButton", "閉じる");
     connect(fromCaseButton, &QPushButton::clicked, this, &DesignSearchWindow::FillFromCurrentCase);
     connect(searchButton, &QPushButton::clicked, this, &DesignSearchWindow::searchClick);
     connect(cancelButton, &QPushButton::clicked, this, &DesignSearchWindow::cancelClick);
