@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "core/calc/calculation.h"
-#include "core/tolerances/characteristic_sheet.h"
+#include "core/report/characteristic_sheet.h"
 #include "core/tolerances/tolerance_table.h"
 #include "core/tolerances/variation.h"
 #include "core/tolerances/wire_table.h"

@@ -9,7 +9,7 @@
 
 #include "core/base/number_text.h"
 #include "core/calc/calculation.h"
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 
 using namespace torsion;
 

@@ -11,7 +11,7 @@
 #include <QString>
 #include <vector>
 
-#include "core/tolerances/characteristic_sheet.h"
+#include "core/report/characteristic_sheet.h"
 
 inline constexpr int kTorqueAngleImageWidth = 380;
 inline constexpr int kTorqueAngleImageHeight = 281;

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <span>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
 

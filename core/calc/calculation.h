@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/base/unit_text.h"
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
 

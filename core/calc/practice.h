@@ -1,7 +1,7 @@
 // The design practices as data and a few small functions: each practice's rate constant
 // and leg term, its stress correction factor and when it applies, its static limit and its
 // fatigue rule; and the working temperature's effect on Young's modulus. The one
-// evaluation (core/calc/evaluation.h) applies them; nothing else asks which practice it is.
+// evaluation (core/evaluation/evaluation.h) applies them; nothing else asks which practice it is.
 #pragma once
 
 #include <optional>
@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calc/design_case.h"
-#include "core/calc/design_options.h"
+#include "core/model/design_case.h"
+#include "core/model/design_options.h"
 #include "core/materials/material_table.h"
 
 namespace torsion {

@@ -9,7 +9,7 @@
 #include "core/base/command_error.h"
 #include "core/base/csv_text.h"
 #include "core/base/number_text.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "core/materials/fatigue_life.h"
 
 namespace torsion {

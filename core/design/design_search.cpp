@@ -12,7 +12,7 @@
 #include "core/base/number_text.h"
 #include "core/base/unit_text.h"
 #include "core/calc/calculation.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "core/materials/fatigue_life.h"
 
 namespace torsion {

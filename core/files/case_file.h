@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
 
 namespace torsion {

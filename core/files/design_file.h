@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calc/design_case.h"
-#include "core/calc/design_options.h"
+#include "core/model/design_case.h"
+#include "core/model/design_options.h"
 
 namespace torsion {
 

@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 
 namespace torsion {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
 
 namespace torsion {

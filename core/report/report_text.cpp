@@ -6,7 +6,7 @@
 
 #include "core/base/number_text.h"
 #include "core/calc/calculation.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "core/materials/fatigue_life.h"
 #include "core/materials/material_selection.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/base/units.h"
-#include "core/calc/design_case.h"
-#include "core/calc/evaluation.h"
+#include "core/model/design_case.h"
+#include "core/evaluation/evaluation.h"
 #include "core/materials/material_table.h"
 
 namespace torsion {

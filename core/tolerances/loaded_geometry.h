@@ -3,7 +3,7 @@
 // length and mass. All lengths in mm, angles in degrees, mass in g.
 #pragma once
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/tolerances/tolerance_table.h"
 
 namespace torsion {

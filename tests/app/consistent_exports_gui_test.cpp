@@ -15,7 +15,7 @@
 #include <functional>
 
 #include "core/base/number_text.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "core/design/design_search.h"
 #include "core/files/case_file.h"
 #include "tests/support/data_sheet_check.h"

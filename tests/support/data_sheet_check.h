@@ -8,7 +8,7 @@
 #include <QTableWidget>
 
 #include "core/calc/calculation.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "tests/support/report_check.h"
 #include "ui/common/sjis.h"
 

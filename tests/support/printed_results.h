@@ -18,7 +18,7 @@
 
 #include "core/base/command_error.h"
 #include "core/base/units.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "core/report/data_sheet.h"
 #include "tests/support/visible_state.h"
 #include "ui/common/sjis.h"

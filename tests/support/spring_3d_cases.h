@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 
 struct Spring3dRow {
     std::string name;

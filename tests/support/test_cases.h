@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "core/base/command_error.h"
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 
 // A case as a calculation could have left it, marked used. Its numbers exercise the
 // short format: 12345 and 9999.7 round to "1.235E4" and "1E4", 0.00005 gives "5E-5",

@@ -19,7 +19,7 @@
 
 #include "core/base/command_error.h"
 #include "core/base/unit_text.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "ui/main_window/history_grid.h"
 #include "ui/main_window/vek.h"
 

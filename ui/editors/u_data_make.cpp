@@ -25,7 +25,7 @@
 #include "ui/common/number_box.h"
 #include "ui/common/sjis.h"
 #include "ui/common/window_text.h"
-#include "ui/main_window/fixed_cells.h"
+#include "ui/common/fixed_cells.h"
 
 using namespace torsion;
 

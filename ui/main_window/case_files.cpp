@@ -10,7 +10,7 @@
 
 #include "core/base/command_error.h"
 #include "core/base/file_io.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "core/files/case_file.h"
 #include "core/files/recent_files.h"
 #include "ui/common/dialogs.h"

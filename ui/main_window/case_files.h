@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
 
 class Dialogs;

@@ -10,7 +10,7 @@
 
 #include "core/base/command_error.h"
 #include "core/base/number_text.h"
-#include "core/tolerances/characteristic_sheet.h"
+#include "core/report/characteristic_sheet.h"
 #include "drawing/torque_angle_diagram.h"
 #include "ui/common/image_control.h"
 #include "ui/common/number_box.h"

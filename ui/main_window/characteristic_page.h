@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "core/base/units.h"
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
 #include "core/tolerances/variation.h"
 

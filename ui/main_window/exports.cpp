@@ -4,7 +4,7 @@
 #include <QPrinter>
 #include <QString>
 
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "drawing/calculation_report.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/settings.h"

@@ -13,8 +13,8 @@
 #include <utility>
 
 #include "core/base/units.h"
-#include "core/calc/design_case.h"
-#include "core/calc/evaluation.h"
+#include "core/model/design_case.h"
+#include "core/evaluation/evaluation.h"
 #include "core/geometry/spring_3d.h"
 #include "core/materials/material_table.h"
 #include "core/report/report_text.h"

@@ -15,7 +15,7 @@
 #include "core/files/history_text.h"
 #include "ui/common/sjis.h"
 #include "ui/common/window_text.h"
-#include "ui/main_window/fixed_cells.h"
+#include "ui/common/fixed_cells.h"
 
 using namespace torsion;
 

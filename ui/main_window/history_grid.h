@@ -7,7 +7,7 @@
 class QPainter;
 
 #include "core/base/units.h"
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
 
 inline constexpr int kFixedHistoryRows = 2;

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 
 class HistoryRecovery {
   public:

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/geometry/spring_3d.h"
 #include "drawing/spring_3d_view.h"
 

@@ -34,7 +34,7 @@
 #include "core/base/file_io.h"
 #include "core/base/number_text.h"
 #include "core/calc/calculation.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "core/design/design_search.h"
 #include "core/files/history_text.h"
 #include "core/materials/fatigue_life.h"

@@ -9,7 +9,7 @@
 #include <QTableWidget>
 #include <array>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
 #include "ui/common/dialogs.h"
 

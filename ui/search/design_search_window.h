@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "core/base/units.h"
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/design/design_search.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"

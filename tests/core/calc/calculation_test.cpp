@@ -11,7 +11,7 @@
 
 #include "core/base/command_error.h"
 #include "core/base/number_text.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "core/materials/fatigue_life.h"
 #include "tests/support/material_tables.h"
 #include "tests/support/test_cases.h"

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "core/base/units.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "core/materials/practice_data.h"
 #include "tests/support/material_tables.h"
 #include "tests/support/test_cases.h"

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "core/tolerances/characteristic_sheet.h"
+#include "core/report/characteristic_sheet.h"
 
 using namespace torsion;
 

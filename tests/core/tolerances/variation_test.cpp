@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/calc/calculation.h"
-#include "core/tolerances/characteristic_sheet.h"
+#include "core/report/characteristic_sheet.h"
 
 using namespace torsion;
 

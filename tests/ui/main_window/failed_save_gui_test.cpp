@@ -24,7 +24,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/materials/coefficients.h"
 #include "core/materials/material_table.h"
 #include "tests/support/fake_dialogs.h"

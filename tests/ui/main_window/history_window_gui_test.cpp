@@ -23,7 +23,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "tests/support/fake_dialogs.h"
 #include "tests/support/test_cases.h"
 #include "tests/support/visible_state.h"

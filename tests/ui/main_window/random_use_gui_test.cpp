@@ -52,7 +52,7 @@
 #include <vector>
 
 #include "core/base/number_text.h"
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 #include "core/materials/coefficients.h"
 #include "core/materials/material_table.h"
 #include "tests/support/fake_dialogs.h"

@@ -1,4 +1,4 @@
-#include "core/tolerances/characteristic_sheet.h"
+#include "core/report/characteristic_sheet.h"
 
 #include <cmath>
 

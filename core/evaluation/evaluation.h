@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "core/calc/calculation.h"
-#include "core/calc/design_case.h"
-#include "core/calc/design_options.h"
+#include "core/model/design_case.h"
+#include "core/model/design_options.h"
 #include "core/calc/practice.h"
 #include "core/materials/material_table.h"
 #include "core/tolerances/variation.h"

@@ -1,4 +1,4 @@
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 
 #include <cmath>
 #include <string>

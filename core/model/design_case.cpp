@@ -1,5 +1,5 @@
 // Byte image of a design case and of the case table.
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 
 #include <algorithm>
 #include <cstring>

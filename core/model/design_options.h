@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/calc/design_case.h"
+#include "core/model/design_case.h"
 
 namespace torsion {
 

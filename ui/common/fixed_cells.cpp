@@ -1,4 +1,4 @@
-#include "ui/main_window/fixed_cells.h"
+#include "ui/common/fixed_cells.h"
 
 #include <QCoreApplication>
 #include <QEvent>
