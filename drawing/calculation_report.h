@@ -8,11 +8,11 @@
 #include <QString>
 
 #include "core/base/units.h"
-#include "core/model/design_case.h"
 #include "core/evaluation/evaluation.h"
 #include "core/materials/material_table.h"
-#include "core/report/report_text.h"
+#include "core/model/design_case.h"
 #include "core/report/characteristic_sheet.h"
+#include "core/report/report_text.h"
 #include "core/tolerances/tolerance_table.h"
 
 inline constexpr const char* kProgramTitle = "ねじりコイルばね設計計算";

@@ -8,10 +8,10 @@
 
 #include "core/base/command_error.h"
 #include "core/calc/calculation.h"
-#include "core/model/design_case.h"
 #include "core/files/history_text.h"
 #include "core/materials/fatigue_life.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 
 using namespace torsion;
 

@@ -15,18 +15,18 @@
 #include "cad/spring_dxf.h"
 #include "core/base/command_error.h"
 #include "core/calc/calculation.h"
-#include "core/model/design_case.h"
-#include "core/evaluation/evaluation.h"
 #include "core/design/design_search.h"
 #include "core/design/search_export.h"
+#include "core/evaluation/evaluation.h"
 #include "core/files/history_csv.h"
 #include "core/files/history_text.h"
 #include "core/geometry/spring_outline.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
+#include "core/report/characteristic_sheet.h"
 #include "core/report/data_sheet.h"
 #include "core/report/report_text.h"
-#include "core/report/characteristic_sheet.h"
 
 using namespace torsion;
 

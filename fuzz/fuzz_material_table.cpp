@@ -5,9 +5,9 @@
 #include <cstring>
 #include <span>
 
-#include "core/model/design_case.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 
 using namespace torsion;
 

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/materials/material_table.h"
 #include "core/model/design_case.h"
 #include "core/model/design_options.h"
-#include "core/materials/material_table.h"
 
 namespace torsion {
 

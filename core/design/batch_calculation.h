@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "core/calc/calculation.h"
-#include "core/model/design_case.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 #include "core/tolerances/tolerance_table.h"
 #include "core/tolerances/variation.h"
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "core/base/units.h"
-#include "core/model/design_case.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 
 namespace torsion {
 

@@ -9,10 +9,10 @@
 #include <optional>
 
 #include "core/calc/calculation.h"
-#include "core/model/design_case.h"
-#include "core/model/design_options.h"
 #include "core/calc/practice.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
+#include "core/model/design_options.h"
 #include "core/tolerances/variation.h"
 
 namespace torsion {

@@ -5,8 +5,8 @@
 #include <span>
 #include <string>
 
-#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 
 namespace torsion {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/base/units.h"
-#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 
 namespace torsion {
 

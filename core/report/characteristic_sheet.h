@@ -11,9 +11,9 @@
 
 #include "core/base/unit_text.h"
 #include "core/base/units.h"
-#include "core/model/design_case.h"
 #include "core/evaluation/evaluation.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 #include "core/tolerances/tolerance_table.h"
 #include "core/tolerances/variation.h"
 

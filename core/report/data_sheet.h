@@ -6,8 +6,8 @@
 #include <array>
 #include <string>
 
-#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 
 namespace torsion {
 

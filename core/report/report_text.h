@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/base/units.h"
-#include "core/model/design_case.h"
 #include "core/evaluation/evaluation.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 
 namespace torsion {
 

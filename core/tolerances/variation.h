@@ -11,8 +11,8 @@
 #include <span>
 #include <string>
 
-#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 #include "core/tolerances/tolerance_table.h"
 #include "core/tolerances/wire_table.h"
 

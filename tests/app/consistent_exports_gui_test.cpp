@@ -15,8 +15,8 @@
 #include <functional>
 
 #include "core/base/number_text.h"
-#include "core/evaluation/evaluation.h"
 #include "core/design/design_search.h"
+#include "core/evaluation/evaluation.h"
 #include "core/files/case_file.h"
 #include "tests/support/data_sheet_check.h"
 #include "tests/support/dxf_reader.h"

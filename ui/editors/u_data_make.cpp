@@ -22,10 +22,10 @@
 #include "ui/common/control_table.h"
 #include "ui/common/data_files.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/fixed_cells.h"
 #include "ui/common/number_box.h"
 #include "ui/common/sjis.h"
 #include "ui/common/window_text.h"
-#include "ui/common/fixed_cells.h"
 
 using namespace torsion;
 

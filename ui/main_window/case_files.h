@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 
 class Dialogs;
 class HistoryRecovery;

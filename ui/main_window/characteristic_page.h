@@ -8,8 +8,8 @@
 #include <QWidget>
 
 #include "core/base/units.h"
-#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 #include "core/tolerances/variation.h"
 
 class QComboBox;

@@ -10,10 +10,10 @@
 #include <string_view>
 
 #include "core/base/units.h"
-#include "core/model/design_case.h"
 #include "core/evaluation/evaluation.h"
 #include "core/geometry/spring_3d.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 #include "core/report/report_text.h"
 
 class QPrinter;

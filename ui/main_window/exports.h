@@ -13,10 +13,10 @@
 #include <utility>
 
 #include "core/base/units.h"
-#include "core/model/design_case.h"
 #include "core/evaluation/evaluation.h"
 #include "core/geometry/spring_3d.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 #include "core/report/report_text.h"
 #include "ui/main_window/export_table.h"
 

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "core/files/history_text.h"
+#include "ui/common/fixed_cells.h"
 #include "ui/common/sjis.h"
 #include "ui/common/window_text.h"
-#include "ui/common/fixed_cells.h"
 
 using namespace torsion;
 

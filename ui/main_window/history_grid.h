@@ -7,8 +7,8 @@
 class QPainter;
 
 #include "core/base/units.h"
-#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 
 inline constexpr int kFixedHistoryRows = 2;
 inline constexpr int kFixedHistoryColumns = 1;

@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "core/model/design_case.h"
 #include "core/geometry/spring_3d.h"
+#include "core/model/design_case.h"
 #include "drawing/spring_3d_view.h"
 
 class QComboBox;

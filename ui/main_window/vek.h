@@ -13,12 +13,12 @@
 #include "core/base/unit_text.h"
 #include "core/base/units.h"
 #include "core/calc/calculation.h"
-#include "core/model/design_case.h"
 #include "core/evaluation/evaluation.h"
 #include "core/geometry/spring_3d.h"
 #include "core/materials/coefficients.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 #include "ui/common/box_style.h"
 #include "ui/common/dialogs.h"
 

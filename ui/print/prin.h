@@ -9,8 +9,8 @@
 #include <QTableWidget>
 #include <array>
 
-#include "core/model/design_case.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 #include "ui/common/dialogs.h"
 
 class Tprinform : public QDialog {

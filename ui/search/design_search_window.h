@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "core/base/units.h"
-#include "core/model/design_case.h"
 #include "core/design/design_search.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 
 class QCheckBox;
 class QComboBox;

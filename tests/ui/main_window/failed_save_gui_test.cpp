@@ -24,9 +24,9 @@
 #include <optional>
 #include <vector>
 
-#include "core/model/design_case.h"
 #include "core/materials/coefficients.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 #include "tests/support/fake_dialogs.h"
 #include "ui/editors/u_data_make.h"
 #include "ui/editors/u_keisuu_make.h"

@@ -52,9 +52,9 @@
 #include <vector>
 
 #include "core/base/number_text.h"
-#include "core/model/design_case.h"
 #include "core/materials/coefficients.h"
 #include "core/materials/material_table.h"
+#include "core/model/design_case.h"
 #include "tests/support/fake_dialogs.h"
 #include "tests/support/pdf_tools.h"
 #include "tests/support/printed_results.h"
