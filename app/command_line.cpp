@@ -32,6 +32,7 @@
 #include "core/design/design_search.h"
 #include "core/design/search_export.h"
 #include "core/files/case_file.h"
+#include "core/files/design_file.h"
 #include "core/geometry/spring_3d.h"
 #include "core/materials/fatigue_life.h"
 #include "core/materials/material_selection.h"
@@ -49,9 +50,11 @@ constexpr const char* kProgram = "torsion-spring";
 // The usage: the window, --calc, then the exports of the export table, then the rest.
 const char* const kUsageStart =
     "使い方:\n"
-    "  torsion-spring [CASES.nbd]                    ウィンドウで起動 (ケースファイルを開く)\n"
+    "  torsion-spring [CASES.nbd|CASES.nbdx]         ウィンドウで起動 (ケースファイルを開く)\n"
     "  torsion-spring --calc IN.csv [-o OUT.csv] [--grade 1|2|3] [--inertia J] [--frequency Hz]\n"
-    "      設計を 1 行ずつ計算 (IN が - なら標準入力)\n";
+    "      設計を 1 行ずつ計算 (IN が - なら標準入力)\n"
+    "  torsion-spring --compare IN.csv [-o OUT.csv]\n"
+    "      --calc と同じ行を JIS, EN 13906-3, 米国 SMI の 3 つの設計基準で計算して 1 行ずつ並べる\n";
 const char* const kUsageEnd =
     "  torsion-spring --search --moment2 M --angle2 φ [--angle1 φ] [--tolerance %] [--arm1 a] [--arm2 a]\n"
     "                 [--outward 0|1] [--left-hand 0|1] [--turns-min n] [--turns-max n] [--turns-fraction "
@@ -68,8 +71,10 @@ const char* const kUsageEnd =
     "  --grade 1|2|3      公差の等級 (既定 2): ばらつきの見込み\n"
     "  --inertia J        腕 2 が動かす部品の慣性モーメント [kg·mm²] (既定: ばね単体)\n"
     "  --frequency Hz     運転周波数: 固有振動数との比\n"
+    "ケースファイル (CASES) は .nbd でも設計ファイル .nbdx でも読みます。\n"
     "--calc の入力列:\n"
     "  symbol,wire_dia,dia_mode,coil_dia,turns,arm1,arm2,load_mode,value1,value2,outward,left_hand\n"
+    "  [,standard[,temperature]]  standard: jis|en|us (空なら jis)  temperature: 使用温度 [℃] (空なら 20)\n"
     "  dia_mode: inner|mean|outer   load_mode: angle (value1,value2 = φ1,φ2 [度]) | moment (M1,M2 [kgf·mm])\n"
     "  outward, left_hand: 0|1. 結果は mm, 度, kgf·mm, kgf/mm² で、最後の列は失敗した行のエラー。\n"
     "  k_min, k_max, moment2_min, moment2_max: 等級の公差ですべて不利な側のばらつき。natural_freq: 固有\n"
@@ -90,7 +95,7 @@ static_assert(std::size(kLifeCycles) == kLifeClasses);
 
 // The commands that take a file: the batch calculation and the exports of the export table.
 const std::vector<std::string> kFileCommands = [] {
-    std::vector<std::string> commands = {"--calc"};
+    std::vector<std::string> commands = {"--calc", "--compare"};
     for (const ExportFormat& format : ExportFormats())
         if (*format.command != '\0') commands.emplace_back(format.command);
     return commands;
@@ -149,6 +154,7 @@ bool IsCaseFileArgument(const std::string& arg) {
         for (char& ch : suffix) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
         if (suffix == ".nbd") return true;
     }
+    if (IsDesignFileName(arg)) return true;
     std::error_code ignored;
     return std::filesystem::is_regular_file(arg, ignored);
 }
@@ -256,7 +262,7 @@ DynamicsInputs DynamicsOption(const Options& options) {
 }
 
 int RunCalc(const Options& options) {
-    const BatchOptions batch{GradeOption(options), DynamicsOption(options)};
+    const BatchOptions batch{GradeOption(options), DynamicsOption(options), options.command == "--compare"};
     const MaterialData materials = LoadMaterials(options);
     BatchCalculator calculator(*materials.table, materials.kinds, materials.symbols, batch);
     std::ifstream file;
@@ -302,19 +308,28 @@ int SlotOption(const Options& options) {
 // cannot ask and refuses it.
 struct CaseFileInput {
     std::unique_ptr<CaseTable> cases = std::make_unique<CaseTable>();
+    DesignOptionsTable options{};
     int slot = 0;
     const DesignCase& slotCase() const { return (*cases)[static_cast<std::size_t>(slot)]; }
+    const DesignOptions& slotOptions() const { return options[static_cast<std::size_t>(slot)]; }
 };
 
 CaseFileInput ReadCaseFileInput(const Options& options, bool oneCase) {
     CaseFileInput in;
     if (oneCase) in.slot = SlotOption(options);
     const std::vector<std::uint8_t> bytes = ReadWholeFile(options.input);
-    if (bytes.size() != kCaseTableSize)
+    // A design file by its name, or by its content under another name.
+    if (IsDesignFileName(options.input) ||
+        (bytes.size() != kCaseTableSize && !bytes.empty() && bytes[0] == '{')) {
+        DecodeDesignFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                         options.input, *in.cases, in.options);
+    } else if (bytes.size() != kCaseTableSize) {
         throw CommandError("ファイル " + options.input + " はケースファイルではありません（大きさが " +
                            std::to_string(bytes.size()) + " バイト、正しくは " +
                            std::to_string(kCaseTableSize) + " バイト）");
-    OverlayCaseTable(*in.cases, bytes);
+    } else {
+        OverlayCaseTable(*in.cases, bytes);
+    }
     if (oneCase && in.slotCase().used != 1)
         throw CommandError("ケース " + std::to_string(in.slot) + " は空です");
     return in;
@@ -348,9 +363,10 @@ int RunExport(const ExportFormat& format, const Options& options) {
     source.unit = UnitOption(options);
     source.state = StateOption(options);
     source.title = TitleOption(options);
-    const EvaluationOptions evaluation{GradeOption(options), DynamicsOption(options)};
     const MaterialData materials = LoadMaterials(options);
     const CaseFileInput in = ReadCaseFileInput(options, NeedsCalculatedCase(format));
+    // The slot's practice and working temperature come with it from a design file.
+    const EvaluationOptions evaluation{GradeOption(options), DynamicsOption(options), in.slotOptions()};
     source.cases = in.cases.get();
     source.materials = materials.table.get();
     source.design = in.slotCase();
@@ -536,7 +552,7 @@ int RunCommandLine(int argc, char** argv) {
             return RunExport(*format, options);
         }
         QCoreApplication app(argc, argv);
-        if (options.command == "--calc") return RunCalc(options);
+        if (options.command == "--calc" || options.command == "--compare") return RunCalc(options);
         if (options.command == "--search") return RunSearch(options);
         throw UsageError("コマンド " + options.command + " はありません");
     } catch (const UsageError& e) {

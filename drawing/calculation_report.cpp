@@ -321,6 +321,35 @@ void Trace(Page& page, PageFrame& f) {
     DrawTorqueAngleDiagram(painter, QSize(kTorqueAngleImageWidth, kTorqueAngleImageHeight), r.plot,
                            Q(MomentUnitText(r.unit)));
     painter.restore();
+    y += 10 + diagramH + 4;
+
+    // The practices side by side: item, unit and a column per practice.
+    const ComparisonTexts& compared = r.comparison;
+    constexpr double kRow = 5.5;
+    const double itemW = 46, unitW = 20, cellW = (width - itemW - unitW) / kPractices;
+    if (y + 14 + kRow * static_cast<double>(compared.rows.size() + 1) > bottom) y = NextPage(page, f);
+    page.Font(10, true);
+    page.Pen(kRuleColour);
+    page.Text(0, y, width, 6, QStringLiteral("設計基準の比較"));
+    page.Font(8);
+    page.Text(0, y, width, 6, Q(compared.caption), Qt::AlignRight);
+    y += 7;
+    auto row = [&](const std::string& item, const std::string& unit, const auto& cells, bool bold) {
+        page.Font(bold ? 8.5 : 8, bold);
+        page.Pen(kRuleColour, 0.15);
+        page.Rect(0, y, width, kRow);
+        page.Text(1.5, y, itemW - 2, kRow, Q(item));
+        page.Line(itemW, y, itemW, y + kRow);
+        page.Text(itemW + 1, y, unitW - 2, kRow, Q(unit), Qt::AlignHCenter);
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const double x = itemW + unitW + cellW * static_cast<double>(i);
+            page.Line(x, y, x, y + kRow);
+            page.Text(x + 1, y, cellW - 2.5, kRow, Q(cells[i]), bold ? Qt::AlignHCenter : Qt::AlignRight);
+        }
+        y += kRow;
+    };
+    row("項目", "単位", compared.practices, true);
+    for (const ComparisonRow& line : compared.rows) row(line.item, line.unit, line.cells, false);
 }
 
 }  // namespace
@@ -337,6 +366,7 @@ ReportData MakeReportData(const Evaluation& e, const MaterialTable& table, const
     r.c = c;
     r.unit = unit;
     r.texts = CalculationReportTexts(e, table, symbol, unit);
+    r.comparison = PracticeComparisonTexts(ComparePractices(c, table, e.designOptions), unit);
     r.diagramPoint = e.stressRatio.valid;
     r.lower = e.stressRatio.lower;
     r.upper = e.stressRatio.upper;

@@ -12,6 +12,7 @@
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
 #include "core/report/characteristic_sheet.h"
+#include "core/report/comparison_text.h"
 #include "core/report/report_text.h"
 #include "core/tolerances/tolerance_table.h"
 
@@ -27,11 +28,14 @@ struct ReportData {
     int grade = torsion::kDefaultToleranceGrade;
     std::vector<torsion::SheetLine> characteristic;  // tolerances and loaded geometry
     torsion::CharacteristicPlot plot;                // the torque–angle diagram
+    torsion::ComparisonTexts comparison;             // the three practices side by side
 };
 
 // Everything the report shows of an evaluated case; symbol is its material symbol in
 // UTF-8. The tolerances, the variation, the wire and the natural frequency are those of
 // the evaluation's manufacturing check (grade 2 and the spring alone when it has none).
+// The practices side by side are the case's inputs evaluated by each practice at the
+// evaluation's working temperature.
 ReportData MakeReportData(const torsion::Evaluation& e, const torsion::MaterialTable& table,
                           const std::string& symbol, torsion::UnitSystem unit,
                           const torsion::TitleBlock& title);

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/base/command_error.h"
-#include "core/calc/evaluation.h"
+#include "core/evaluation/evaluation.h"
 #include "core/files/design_file.h"
 #include "core/materials/material_table.h"
 

@@ -238,6 +238,35 @@ PracticeOutcome PracticeOutcomeOf(const DesignCase& calculated, const MaterialTa
     return o;
 }
 
+std::string PracticeRateFormula(Practice p) {
+    switch (p) {
+        case Practice::En:
+            return "k = E·d⁴ / (3666.93·D·n),  n = N + Σ (4·(l/D)² − 1) / (12π·l/D)　(3666.93 = 64·180/π; l "
+                   "≤ D/2: 0)";
+        case Practice::Us:
+            return "k = E·d⁴ / (10.8·D·Na) / 360,  Na = N + (a1 + a2) / (3π·D)";
+        case Practice::Jis:
+            break;
+    }
+    return "k = E·d⁴ / (3667·D·N + 389·(a1 + a2))";
+}
+
+std::string PracticeFactorFormula(Practice p) {
+    return p == Practice::En ? "q = (c + 0.07) / (c − 0.75)" : "Ki = (4c² − c − 1) / (4c·(c − 1))";
+}
+
+std::string PracticeFactorRule(Practice p) {
+    switch (p) {
+        case Practice::En:
+            return "外方向 (開く向き) のとき q、閉じる向きは 1";
+        case Practice::Us:
+            return "常に Ki";
+        case Practice::Jis:
+            break;
+    }
+    return "外方向のとき (D/2 + R)/R·κ";
+}
+
 std::string PracticeLine(Practice p) {
     return "設計基準: " + std::string(PracticeName(p));
 }

@@ -85,6 +85,12 @@ void ApplyPractice(DesignCase& c, const MaterialTable& table, Practice p, double
 // The outcome of a case calculated by practice p.
 PracticeOutcome PracticeOutcomeOf(const DesignCase& calculated, const MaterialTable& table, Practice p);
 
+// The formulas of EN and US as the report's trace writes them (k in N·mm/度).
+std::string PracticeRateFormula(Practice p);
+std::string PracticeFactorFormula(Practice p);
+// When the practice applies its factor, in words.
+std::string PracticeFactorRule(Practice p);
+
 // The message list's line that names a practice other than JIS.
 std::string PracticeLine(Practice p);
 inline constexpr const char* kNoStaticLimitLine = "静的な許容応力: 規格値なし (応力の判定なし)";

@@ -1,6 +1,7 @@
 // Designs given as comma-separated rows, calculated as the main window does.
 #include "core/design/batch_calculation.h"
 
+#include <cctype>
 #include <cmath>
 #include <istream>
 #include <limits>
@@ -36,6 +37,23 @@ int LoadModeOf(std::string_view field) {
     if (s == "angle" || s == "角度") return 1;
     if (s == "moment" || s == "荷重") return 0;
     throw CommandError("入力の種類 '" + std::string(field) + "' は angle, moment のどちらでもありません");
+}
+
+Practice PracticeOf(std::string_view field) {
+    std::string s(Trimmed(field));
+    for (char& ch : s) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    if (s.empty()) return Practice::Jis;
+    if (const auto p = PracticeFromKey(s)) return *p;
+    throw CommandError("設計基準 '" + std::string(field) + "' は jis, en, us のどれでもありません");
+}
+
+double TemperatureOf(std::string_view field) {
+    if (Trimmed(field).empty()) return kRoomTemperature;
+    const double t = ParseNumber(field);
+    if (!TemperatureAllowed(t))
+        throw CommandError("使用温度 '" + std::string(field) + "' は範囲外です (" + kTemperatureRangeText +
+                           "℃)");
+    return t;
 }
 
 bool FlagOf(std::string_view field) {
@@ -75,6 +93,43 @@ constexpr std::string_view kResultColumns[] = {"inner_dia[mm]",
                                                "error"};
 constexpr std::size_t kResultCount = std::size(kResultColumns);
 
+// The columns of --compare after the input fields.
+constexpr std::string_view kCompareColumns[] = {"compared_standard",
+                                                "chosen",
+                                                "spring_const[kgf*mm/deg]",
+                                                "moment1[kgf*mm]",
+                                                "moment2[kgf*mm]",
+                                                "stress2[kgf/mm2]",
+                                                "stress_factor_applied",
+                                                "allow_stress[kgf/mm2]",
+                                                "max_angle[deg]",
+                                                "max_moment[kgf*mm]",
+                                                "safety_factor",
+                                                "fatigue",
+                                                "spring_const_diff[%]",
+                                                "moment2_diff[%]",
+                                                "stress2_diff[%]",
+                                                "allow_stress_diff[%]",
+                                                "max_angle_diff[%]",
+                                                "max_moment_diff[%]",
+                                                "checks",
+                                                "error"};
+constexpr std::size_t kCompareCount = std::size(kCompareColumns);
+
+void AppendNumberField(std::string& out, double value) {
+    if (std::isfinite(value)) AppendRoundTrip(out, value);
+    out += ',';
+}
+
+std::string JoinedChecks(const CheckResult& checks) {
+    std::string text;
+    for (const std::string& line : checks.lines) {
+        if (!text.empty()) text += " / ";
+        text += line;
+    }
+    return text;
+}
+
 }  // namespace
 
 BatchCalculator::BatchCalculator(const MaterialTable& table, const KindIndex& index,
@@ -90,9 +145,12 @@ BatchCalculator::BatchCalculator(const MaterialTable& table, const KindIndex& in
 }
 
 BatchDesign BatchCalculator::DesignOf(const std::vector<std::string_view>& fields) const {
-    if (fields.size() != kBatchInputColumns.size())
+    if (fields.size() < kBatchRequiredColumns)
         throw CommandError("列の数が " + std::to_string(fields.size()) + " です（" +
-                           std::to_string(kBatchInputColumns.size()) + " 列が必要です）");
+                           std::to_string(kBatchRequiredColumns) + " 列が必要です）");
+    if (fields.size() > kBatchInputColumns.size())
+        throw CommandError("列の数が " + std::to_string(fields.size()) + " です（" +
+                           std::to_string(kBatchInputColumns.size()) + " 列まで）");
     BatchDesign d;
     InitCurrentCase(d.start);
 
@@ -130,6 +188,8 @@ BatchDesign BatchCalculator::DesignOf(const std::vector<std::string_view>& field
     d.inputs.moment2Text = anglesGiven ? "0" : std::string(fields[9]);
     d.inputs.outward = FlagOf(fields[10]);
     d.inputs.leftHand = FlagOf(fields[11]);
+    if (fields.size() > 12) d.options.practice = PracticeOf(fields[12]);
+    if (fields.size() > 13) d.options.temperature = TemperatureOf(fields[13]);
     return d;
 }
 
@@ -137,7 +197,8 @@ BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
     BatchResult r{design.start, {}, std::nullopt};
     ReadDiameters(r.c, table_, index_, design.inputs);
     ReadOperatingInputs(r.c, design.inputs);
-    Evaluation e = EvaluateDesign(r.c, table_, EvaluationOptions{options_.grade, options_.dynamics});
+    Evaluation e =
+        EvaluateDesign(r.c, table_, EvaluationOptions{options_.grade, options_.dynamics, design.options});
     r.c = e.design;
     r.checks = std::move(e.checks);
     r.manufacturing = std::move(e.manufacturing);
@@ -188,16 +249,77 @@ bool BatchCalculator::CalculateLine(std::string_view line, std::string& out) {
         if (m.wire.standard.state != StandardWireState::Unknown)
             out += m.wire.standard.state == StandardWireState::Standard ? '1' : '0';
         out += ',';
-        std::string checks;
-        for (const std::string& text : r.checks.lines) {
-            if (!checks.empty()) checks += " / ";
-            checks += text;
-        }
-        AppendCsvField(out, checks);
+        AppendCsvField(out, JoinedChecks(r.checks));
         out += ",\n";
         return true;
     } catch (const CommandError& e) {
         out.append(kResultCount - 1, ',');
+        AppendCsvField(out, e.message());
+        out += '\n';
+        return false;
+    }
+}
+
+std::string BatchCalculator::CompareHeader() {
+    std::string header;
+    for (std::string_view column : kBatchInputColumns) {
+        header += column;
+        header += ',';
+    }
+    for (std::size_t i = 0; i < kCompareCount; ++i) {
+        header += kCompareColumns[i];
+        if (i + 1 < kCompareCount) header += ',';
+    }
+    return header;
+}
+
+std::size_t BatchCalculator::ColumnCount() const {
+    return kBatchInputColumns.size() + (options_.compare ? kCompareCount : kResultCount);
+}
+
+bool BatchCalculator::CompareLine(std::string_view line, std::string& out) {
+    SplitCsvLine(line, fields_, scratch_);
+    std::string inputs;
+    for (std::size_t i = 0; i < kBatchInputColumns.size(); ++i) {
+        if (i < fields_.size()) AppendCsvField(inputs, fields_[i]);
+        inputs += ',';
+    }
+    try {
+        const BatchDesign design = DesignOf(fields_);
+        const BatchResult r = Calculate(design);
+        const PracticeComparison compared = ComparePractices(r.c, table_, design.options);
+        const DesignCase& chosen = compared.of(compared.chosen).design;
+        const PracticeOutcome& chosenOutcome = compared.of(compared.chosen).practice;
+        std::string lines;
+        for (const Practice p : kAllPractices) {
+            const Evaluation& e = compared.of(p);
+            const DesignCase& c = e.design;
+            const bool limit = e.practice.limitPublished;
+            const bool bothLimits = limit && chosenOutcome.limitPublished;
+            const double nan = std::nan("");
+            lines += inputs;
+            lines += PracticeKey(p);
+            lines += ',';
+            lines += p == compared.chosen ? "1," : "0,";
+            for (double value : {c.springConst, c.moment1, c.moment2, c.stress2, e.practice.appliedFactor})
+                AppendNumberField(lines, value);
+            for (double value : {c.allowStress, c.maxAngle, c.maxMoment, e.practice.safetyFactor})
+                AppendNumberField(lines, limit ? value : nan);
+            AppendCsvField(lines, FatigueVerdictText(e.practice.fatigue));
+            lines += ',';
+            AppendNumberField(lines, PercentDifference(c.springConst, chosen.springConst));
+            AppendNumberField(lines, PercentDifference(c.moment2, chosen.moment2));
+            AppendNumberField(lines, PercentDifference(c.stress2, chosen.stress2));
+            for (auto field : {&DesignCase::allowStress, &DesignCase::maxAngle, &DesignCase::maxMoment})
+                AppendNumberField(lines, bothLimits ? PercentDifference(c.*field, chosen.*field) : nan);
+            AppendCsvField(lines, JoinedChecks(e.checks));
+            lines += ",\n";
+        }
+        out += lines;
+        return true;
+    } catch (const CommandError& e) {
+        out += inputs;
+        out.append(kCompareCount - 1, ',');
         AppendCsvField(out, e.message());
         out += '\n';
         return false;
@@ -236,8 +358,8 @@ class LineReader {
     std::string_view line_;
 };
 
-void AppendFailedRow(std::string& out, const std::string& message) {
-    out.append(kBatchInputColumns.size() + kResultCount - 1, ',');
+void AppendFailedRow(std::string& out, std::size_t columns, const std::string& message) {
+    out.append(columns - 1, ',');
     AppendCsvField(out, message);
     out += '\n';
 }
@@ -246,7 +368,7 @@ void AppendFailedRow(std::string& out, const std::string& message) {
 
 BatchSummary RunBatch(std::istream& in, std::ostream& out, BatchCalculator& calculator) {
     BatchSummary summary;
-    std::string buffer = BatchCalculator::OutputHeader() + "\n";
+    std::string buffer = calculator.Header() + "\n";
     LineReader lines(in);
     bool first = true;
     for (LineRead read; (read = lines.Next()) != LineRead::End;) {
@@ -256,7 +378,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, BatchCalculator& calc
         if (read == LineRead::TooLong) {
             ++summary.rows;
             ++summary.failed;
-            AppendFailedRow(buffer,
+            AppendFailedRow(buffer, calculator.ColumnCount(),
                             "行が長すぎます（" + std::to_string(kMaxBatchLineBytes) + " バイトまで）");
         } else {
             if (view.ends_with('\r')) view.remove_suffix(1);
@@ -267,8 +389,8 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, BatchCalculator& calc
             // Bytes that are not UTF-8 are not copied into the output.
             if (!IsUtf8(view)) {
                 ++summary.failed;
-                AppendFailedRow(buffer, "行に UTF-8 でない文字があります");
-            } else if (!calculator.CalculateLine(view, buffer)) {
+                AppendFailedRow(buffer, calculator.ColumnCount(), "行に UTF-8 でない文字があります");
+            } else if (!calculator.ProcessLine(view, buffer)) {
                 ++summary.failed;
             }
         }

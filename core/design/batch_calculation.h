@@ -16,6 +16,7 @@
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
+#include "core/model/design_options.h"
 #include "core/tolerances/tolerance_table.h"
 #include "core/tolerances/variation.h"
 
@@ -23,16 +24,20 @@ namespace torsion {
 
 // Input columns in their order. dia_mode: inner / mean / outer (or 内径 / 平均径 / 外径);
 // load_mode: angle / moment (or 角度 / 荷重): value1 and value2 are then φ1, φ2 in degrees
-// or M1, M2 in kgf·mm; outward and left_hand: 0 or 1.
-inline constexpr std::array<std::string_view, 12> kBatchInputColumns{
-    "symbol", "wire_dia",  "dia_mode", "coil_dia", "turns",   "arm1",
-    "arm2",   "load_mode", "value1",   "value2",   "outward", "left_hand"};
+// or M1, M2 in kgf·mm; outward and left_hand: 0 or 1. The last two may be left out:
+// standard jis / en / us (empty: jis) and temperature, the working temperature in °C
+// (empty: 20).
+inline constexpr std::array<std::string_view, 14> kBatchInputColumns{
+    "symbol",    "wire_dia", "dia_mode", "coil_dia", "turns",     "arm1",     "arm2",
+    "load_mode", "value1",   "value2",   "outward",  "left_hand", "standard", "temperature"};
+inline constexpr std::size_t kBatchRequiredColumns = 12;
 
 // What a row becomes before the calculation: the mode flags of the case and the texts
 // of the window's input controls.
 struct BatchDesign {
     DesignCase start;  // the new current case with diaMode and inputMode of the row
     WindowInputs inputs;
+    DesignOptions options;  // practice and working temperature
 };
 
 // The calculated case of a row and its check lines.
@@ -45,9 +50,11 @@ struct BatchResult {
 // What every row is checked for besides the calculation: the tolerance grade of the
 // variation columns (k_min, k_max, the range of M2) and the J and operating frequency of
 // the natural-frequency columns.
+// With compare, each row gives three lines, one per practice (CompareLine).
 struct BatchOptions {
     int grade = kDefaultToleranceGrade;
     DynamicsInputs dynamics;
+    bool compare = false;
 };
 
 class BatchCalculator {
@@ -70,6 +77,22 @@ class BatchCalculator {
     // result columns are then empty.
     static std::string OutputHeader();
     bool CalculateLine(std::string_view line, std::string& out);
+
+    // The three practices of a row side by side: one line per practice (with its "\n"):
+    // the input fields, the practice, whether it is the row's, the rate, M1, M2, σ2, the
+    // correction factor applied, the allowable stress, the largest angle and moment, the
+    // safety factor, the fatigue verdict, the difference of six of them to the row's
+    // practice in %, the checks and the error text. A value the practice does not publish
+    // is an empty field. A failed row gives one line with the error.
+    static std::string CompareHeader();
+    bool CompareLine(std::string_view line, std::string& out);
+
+    // The heading and the line(s) of a row of the options' kind, and the width of a line.
+    std::string Header() const { return options_.compare ? CompareHeader() : OutputHeader(); }
+    bool ProcessLine(std::string_view line, std::string& out) {
+        return options_.compare ? CompareLine(line, out) : CalculateLine(line, out);
+    }
+    std::size_t ColumnCount() const;
 
   private:
     const MaterialTable& table_;

@@ -6,6 +6,7 @@
 
 #include "core/base/number_text.h"
 #include "core/calc/calculation.h"
+#include "core/calc/practice.h"
 #include "core/evaluation/evaluation.h"
 #include "core/materials/fatigue_life.h"
 #include "core/materials/material_selection.h"
@@ -45,6 +46,65 @@ double YoungModulusOf(const DesignCase& c, const MaterialTable& table) {
     return r ? r->youngModulus : 0.0;
 }
 
+// The steps of EN and US practice after the correction factor: the static limit, the
+// largest moment and angle, the operating point, the stresses, the fatigue rule, the checks.
+void PracticeTrace(std::vector<TraceStep>& steps, const Evaluation& e, const MaterialTable& table,
+                   UnitSystem unit) {
+    const DesignCase& c = e.design;
+    const Practice p = e.designOptions.practice;
+    const std::string moment = MomentUnitName(unit), stress = StressUnitName(unit), rate = RateUnitName(unit);
+    const auto shown = [unit](double kgf) { return Value(ToShownUnit(kgf, unit)); };
+    const MaterialRecord* record = RecordOrNull(table, c.materialNo);
+    const bool rowKnown = record && c.wireDiaIndex >= 0 && c.wireDiaIndex < kMaterialRows;
+    const double strength =
+        rowKnown ? record->tensileStrength[static_cast<std::size_t>(c.wireDiaIndex)] : 0.0;
+    const std::optional<double> limit =
+        StaticLimitRatio(p, record ? ShortStringValue(record->symbol) : std::string());
+    const std::string applied =
+        Is("K'", Value(e.practice.appliedFactor)) + "　(" + PracticeFactorRule(p) + ")";
+    if (e.practice.limitPublished && limit) {
+        steps.push_back({"許容曲げ応力", "σa = " + Value(*limit) + "·σB　(σB: 線径の引張強さ)",
+                         Is("σB", Value(strength), "N/mm²"), Is("σa", shown(c.allowStress), stress)});
+        steps.push_back(
+            {"最大トルクと最大角度", "Mmax = π·σa·d³ / 32 / K',  φmax = Mmax / k",
+             Join({Is("σa", shown(c.allowStress), stress), Is("d", Input(c.wireDia), "mm"), applied,
+                   Is("k", shown(c.springConst), rate)}),
+             Join({Is("Mmax", shown(c.maxMoment), moment), Is("φmax", Value(c.maxAngle), "度")})});
+    } else {
+        steps.push_back(
+            {"許容曲げ応力", std::string(kNoPublishedValue), "", "σa: " + std::string(kNoPublishedValue)});
+    }
+    if (c.inputMode == 1) {
+        steps.push_back({"作動点のトルク", "M1 = φ1·k,  M2 = φ2·k",
+                         Join({Is("φ1", Input(c.angle1), "度"), Is("φ2", Input(c.angle2), "度"),
+                               Is("k", shown(c.springConst), rate)}),
+                         Join({Is("M1", shown(c.moment1), moment), Is("M2", shown(c.moment2), moment)})});
+    } else {
+        steps.push_back({"作動点の角度", "φ1 = M1 / k,  φ2 = M2 / k",
+                         Join({Is("M1", Input(ToShownUnit(c.moment1, unit)), moment),
+                               Is("M2", Input(ToShownUnit(c.moment2, unit)), moment),
+                               Is("k", shown(c.springConst), rate)}),
+                         Join({Is("φ1", Value(c.angle1), "度"), Is("φ2", Value(c.angle2), "度")})});
+    }
+    steps.push_back({"曲げ応力", "σi = K'·32·Mi / (π·d³)",
+                     Join({Is("M1", shown(c.moment1), moment), Is("M2", shown(c.moment2), moment),
+                           Is("d", Input(c.wireDia), "mm"), applied}),
+                     Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress)})});
+    std::string fatigueRule = std::string(kNoPublishedValue);
+    if (e.practice.fatigue.kind == FatigueVerdict::Kind::SafetyFactor)
+        fatigueRule = "Se = (Sr/2) / (1 − Sr/(2·σB)),  Sa = r·Se·σB / (r·σB + Se),  r = σa/σm,  nf = Sa / σa";
+    steps.push_back({"疲労", fatigueRule,
+                     Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress),
+                           Is("σB", Value(strength), "N/mm²")}),
+                     FatigueVerdictText(e.practice.fatigue)});
+    std::string verdict;
+    for (const std::string& line : e.checks.lines) verdict += (verdict.empty() ? "" : "  ") + line;
+    steps.push_back({"判定", "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa",
+                     Join({Is("c", Value(c.springIndex)), Is("φ1", Value(c.angle1), "度"),
+                           Is("φ2", Value(c.angle2), "度"), Is("σ2", shown(c.stress2), stress)}),
+                     e.checks.error ? verdict : "合格"});
+}
+
 }  // namespace
 
 std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable& table, UnitSystem unit) {
@@ -57,19 +117,37 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
     const auto shown = [unit](double kgf) { return Value(ToShownUnit(kgf, unit)); };
     const bool outward = c.outward != 0;
     const bool anglesGiven = c.inputMode == 1;
+    const Practice practice = e.designOptions.practice;
+    const bool jis = practice == Practice::Jis;
+    const double youngRatio =
+        WorkingTemperatureOf(table, c.materialNo, e.designOptions.temperature).youngRatio;
 
-    steps.push_back({"ばね定数",
-                     "k = E·d⁴ / (" + Value(kRateCoilTerm) + "·D·N + " + Value(kRateArmTerm) + "·(a1 + a2))" +
-                         (si ? "" : " × 1/" + Value(kStandardGravity)),
-                     Join({Is("E", Input(YoungModulusOf(c, table)), "N/mm²"), Is("d", Input(c.wireDia), mm),
-                           Is("D", Input(c.meanDia), mm), Is("N", Input(c.calcTurns)),
-                           Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm)}),
-                     Is("k", shown(c.springConst), rate)});
+    // At a working temperature other than room temperature E is the table's times its ratio.
+    std::vector<std::string> rateValues{Is("E", Input(YoungModulusOf(c, table)), "N/mm²")};
+    if (e.designOptions.temperature != kRoomTemperature)
+        rateValues.push_back(Is("E(T)/E", Value(youngRatio)) + " (" + Input(e.designOptions.temperature) +
+                             "℃)");
+    for (const std::string& v :
+         {Is("d", Input(c.wireDia), mm), Is("D", Input(c.meanDia), mm), Is("N", Input(c.calcTurns)),
+          Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm)})
+        rateValues.push_back(v);
+    const std::string modulus = e.designOptions.temperature != kRoomTemperature ? "E(T)" : "E";
+    steps.push_back({jis ? "ばね定数" : "ばね定数 (" + std::string(PracticeName(practice)) + ")",
+                     jis ? "k = " + modulus + "·d⁴ / (" + Value(kRateCoilTerm) + "·D·N + " +
+                               Value(kRateArmTerm) + "·(a1 + a2))" +
+                               (si ? "" : " × 1/" + Value(kStandardGravity))
+                         : PracticeRateFormula(practice) + (si ? "" : " × 1/" + Value(kStandardGravity)),
+                     Join(rateValues), Is("k", shown(c.springConst), rate)});
     steps.push_back({"ばね指数", "c = D / d",
                      Join({Is("D", Input(c.meanDia), mm), Is("d", Input(c.wireDia), mm)}),
                      Is("c", Value(c.springIndex))});
-    steps.push_back({"応力修正係数", "κ = (4c² − c − 1) / (4c) / (c − 1)", Is("c", Value(c.springIndex)),
-                     Is("κ", Value(c.stressFactor))});
+    steps.push_back({"応力修正係数",
+                     jis ? "κ = (4c² − c − 1) / (4c) / (c − 1)" : PracticeFactorFormula(practice),
+                     Is("c", Value(c.springIndex)), Is(jis ? "κ" : "K", Value(c.stressFactor))});
+    if (!jis) {
+        PracticeTrace(steps, e, table, unit);
+        return steps;
+    }
     const bool known = RecordOrNull(table, c.materialNo) != nullptr;
     const double bending = known ? AllowableBendingStress(table, c.materialNo, c.wireDia) : 0.0;
     steps.push_back({"許容曲げ応力",

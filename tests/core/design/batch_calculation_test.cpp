@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -249,4 +250,39 @@ TEST_F(BatchTest, VariationFrequencyAndStandardWireColumns) {
                                "moment2_max[kgf*mm]", "natural_freq[Hz]", "standard_wire"})
         EXPECT_EQ(unknown[Column(column)], "") << column;
     EXPECT_EQ(unknown[Column("checks")], "Calculation Success!");
+}
+
+TEST_F(BatchTest, StandardAndTemperatureColumnsAndTheThreePracticesSideBySide) {
+    const auto jis = Output("SWX,1,mean,10,5,10,10,angle,45,90,0,0");
+    const auto en = Output("SWX,1,mean,10,5,10,10,angle,45,90,0,0,EN,");
+    const auto warm = Output("SWX,1,mean,10,5,10,10,angle,45,90,0,0,,80");
+    const std::size_t rate = Column("spring_const[kgf*mm/deg]");
+    EXPECT_EQ(Output("SWX,1,mean,10,5,10,10,angle,45,90,0,0,jis,20")[rate], jis[rate]);
+    EXPECT_NE(en[rate], jis[rate]);
+    EXPECT_EQ(en[Column("standard")], "EN");
+    EXPECT_EQ(en[Column("checks")].rfind("設計基準: EN 13906-3", 0), 0u);
+    // The test wires have no symbol in the table: no family of the temperature data.
+    EXPECT_EQ(warm.back(), "使用温度 80℃ の この材料 の縦弾性係数はデータがありません");
+    EXPECT_EQ(Output("SWX,1,mean,10,5,10,10,angle,45,90,0,0,iso").back(),
+              "設計基準 'iso' は jis, en, us のどれでもありません");
+
+    BatchCalculator compare(*table, index, symbols, {.compare = true});
+    std::string out;
+    ASSERT_TRUE(compare.CompareLine("SWX,1,mean,10,5,10,10,angle,45,90,0,0,us", out));
+    std::istringstream lines(out);
+    const std::vector<std::string> header = SplitCsvLine(BatchCalculator::CompareHeader());
+    auto at = [&](const std::vector<std::string>& row, std::string_view name) {
+        return row[static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin())];
+    };
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(lines, line);) rows.push_back(SplitCsvLine(line));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(at(rows[0], "compared_standard"), "jis");
+    EXPECT_EQ(at(rows[2], "chosen"), "1");
+    EXPECT_EQ(at(rows[2], "spring_const_diff[%]"), "0");
+    EXPECT_NEAR(std::stod(at(rows[0], "spring_const_diff[%]")), 100 / (1 - 0.0569) - 100, 0.05);
+    // SWX names no wire of the US limits: no allowable stress, no fatigue strength.
+    EXPECT_EQ(at(rows[2], "allow_stress[kgf/mm2]"), "");
+    EXPECT_EQ(at(rows[2], "fatigue"), "規格値なし");
+    EXPECT_EQ(rows[0].size(), header.size());
 }

@@ -1,0 +1,90 @@
+// The texts of the practices side by side.
+#include "core/report/comparison_text.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/base/number_text.h"
+#include "core/base/unit_text.h"
+
+namespace torsion {
+
+namespace {
+
+std::string Percent(double value) {
+    if (!std::isfinite(value)) return {};
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%+.1f%%", value);
+    // "-0.0%" of a tiny negative difference reads as no difference.
+    return std::string(buf) == "-0.0%" ? "+0.0%" : buf;
+}
+
+}  // namespace
+
+std::string DesignOptionsCaption(const DesignOptions& options) {
+    return "設計基準: " + std::string(PracticeName(options.practice)) +
+           "　使用温度: " + FormatShort(options.temperature) + "℃";
+}
+
+ComparisonTexts PracticeComparisonTexts(const PracticeComparison& compared, UnitSystem unit) {
+    ComparisonTexts t;
+    const Evaluation& chosen = compared.of(compared.chosen);
+    t.caption = DesignOptionsCaption(chosen.designOptions);
+    for (const Practice p : kAllPractices)
+        t.practices[static_cast<std::size_t>(p)] =
+            std::string(PracticeName(p)) + (p == compared.chosen ? "（選択）" : "");
+
+    // A row of numbers: the value of each practice, with its difference to the chosen one.
+    // shown: whether the practice publishes the value; converted: in the shown unit.
+    auto numbers = [&](const std::string& item, const std::string& unitText, auto valueOf, auto shown,
+                       bool converted) {
+        ComparisonRow row{item, unitText, {}};
+        const double reference = valueOf(chosen);
+        for (const Practice p : kAllPractices) {
+            const Evaluation& e = compared.of(p);
+            std::string& cell = row.cells[static_cast<std::size_t>(p)];
+            if (!shown(e)) {
+                cell = kNoPublishedValue;
+                continue;
+            }
+            const double value = valueOf(e);
+            cell = converted ? FormatShownShort(value, unit) : FormatShort(value);
+            if (p != compared.chosen && shown(chosen)) {
+                const std::string difference = Percent(PercentDifference(value, reference));
+                if (!difference.empty()) cell += " (" + difference + ")";
+            }
+        }
+        t.rows.push_back(std::move(row));
+    };
+    auto always = [](const Evaluation&) { return true; };
+    auto limit = [](const Evaluation& e) { return e.practice.limitPublished; };
+    const std::string moment = MomentUnitText(unit), stress = StressUnitText(unit);
+    numbers(
+        "ばね定数", RateUnitText(unit), [](const Evaluation& e) { return e.design.springConst; }, always,
+        true);
+    numbers(
+        "M1", moment, [](const Evaluation& e) { return e.design.moment1; }, always, true);
+    numbers(
+        "M2", moment, [](const Evaluation& e) { return e.design.moment2; }, always, true);
+    numbers(
+        "応力修正係数 (σ2 に掛けた値)", "-", [](const Evaluation& e) { return e.practice.appliedFactor; },
+        always, false);
+    numbers(
+        "σ2", stress, [](const Evaluation& e) { return e.design.stress2; }, always, true);
+    numbers(
+        "許容応力", stress, [](const Evaluation& e) { return e.design.allowStress; }, limit, true);
+    numbers(
+        "最大角度", "度", [](const Evaluation& e) { return e.design.maxAngle; }, limit, false);
+    numbers(
+        "最大モーメント", moment, [](const Evaluation& e) { return e.design.maxMoment; }, limit, true);
+    numbers(
+        "安全率 (許容応力/σ2)", "-", [](const Evaluation& e) { return e.practice.safetyFactor; }, limit,
+        false);
+    ComparisonRow fatigue{"疲労", "-", {}};
+    for (const Practice p : kAllPractices)
+        fatigue.cells[static_cast<std::size_t>(p)] = FatigueVerdictText(compared.of(p).practice.fatigue);
+    t.rows.push_back(std::move(fatigue));
+    return t;
+}
+
+}  // namespace torsion

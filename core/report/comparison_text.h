@@ -1,0 +1,36 @@
+// The texts of the practices side by side: one row per item (rate, moments, stress with its
+// correction factor, allowable stress, largest angle and moment, safety factor, fatigue
+// verdict), one column per practice, each value of a practice other than the chosen one
+// with its difference to the chosen one in %. A value a practice does not publish reads
+// "規格値なし". The window's page, the report and their tests share these texts.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/base/units.h"
+#include "core/evaluation/evaluation.h"
+
+namespace torsion {
+
+struct ComparisonRow {
+    std::string item, unit;
+    std::array<std::string, kPractices> cells;
+};
+
+struct ComparisonTexts {
+    // "設計基準: JIS B 2704　使用温度: 20℃"
+    std::string caption;
+    std::array<std::string, kPractices> practices;  // the column headings, chosen one marked "（選択）"
+    std::vector<ComparisonRow> rows;
+};
+
+// Moments, stresses and rates in unit; numbers in the short format, differences with one
+// decimal and their sign.
+ComparisonTexts PracticeComparisonTexts(const PracticeComparison& compared, UnitSystem unit);
+
+// The caption of the options: practice and working temperature.
+std::string DesignOptionsCaption(const DesignOptions& options);
+
+}  // namespace torsion

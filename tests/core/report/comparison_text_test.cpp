@@ -1,0 +1,56 @@
+#include "core/report/comparison_text.h"
+
+#include <gtest/gtest.h>
+
+#include "core/base/unit_text.h"
+#include "core/materials/fatigue_life.h"
+#include "core/report/report_text.h"
+#include "tests/support/material_tables.h"
+
+using namespace torsion;
+
+namespace {
+
+TEST(ComparisonTexts, ValuesWithTheirDifferenceAndNoPublishedValueAndTheTraceOfThePractice) {
+    auto table = EmptyMaterialTable();
+    (*table)[0] = WireRecord({.kind = 0,
+                              .symbol = "C5191W",
+                              .youngModulus = 98000,
+                              .bendingRatio = 55,
+                              .diameter = {1.0},
+                              .tensileStrength = {800},
+                              .allowBending = {440}});
+    DesignCase c{};
+    c.used = 1;
+    c.wireDia = 1;
+    c.meanDia = 10;
+    c.innerDia = 9;
+    c.outerDia = 11;
+    c.diaMode = 1;
+    c.turns = c.calcTurns = 5;
+    c.arm1 = c.arm2 = 20;
+    c.inputMode = 1;
+    c.angle1 = 10;
+    c.angle2 = 20;
+    const PracticeComparison compared = ComparePractices(c, *table, {Practice::En, 20});
+    const ComparisonTexts t = PracticeComparisonTexts(compared, UnitSystem::SI);
+    EXPECT_EQ(t.caption, "設計基準: EN 13906-3　使用温度: 20℃");
+    EXPECT_EQ(t.practices[1], "EN 13906-3（選択）");
+    ASSERT_EQ(t.rows.size(), 10u);
+    EXPECT_EQ(t.rows[0].item, "ばね定数");
+    EXPECT_EQ(t.rows[0].cells[1].find('('), std::string::npos);  // the chosen one has no difference
+    EXPECT_NE(t.rows[0].cells[2].find("(-"), std::string::npos) << t.rows[0].cells[2];
+    // A bronze wire: EN's 70 % applies to every wire, US names none for it.
+    EXPECT_EQ(t.rows[5].item, "許容応力");
+    EXPECT_EQ(t.rows[5].cells[2], "規格値なし");
+    EXPECT_EQ(t.rows[5].cells[1], FormatShownShort(0.7 * 800 * kNewtonToKgf, UnitSystem::SI));
+    EXPECT_EQ(t.rows[9].cells,
+              (std::array<std::string, 3>{LifeLabel(compared.of(Practice::Jis).design.lifeClass),
+                                          "規格値なし", "規格値なし"}));
+
+    const std::vector<TraceStep> trace = CalculationTrace(compared.of(Practice::En), *table, UnitSystem::SI);
+    EXPECT_EQ(trace[0].title, "ばね定数 (EN 13906-3)");
+    EXPECT_EQ(trace.back().title, "判定");
+}
+
+}  // namespace
