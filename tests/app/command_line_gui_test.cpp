@@ -17,6 +17,7 @@
 #include "core/base/csv_text.h"
 #include "core/design/batch_calculation.h"
 #include "core/files/case_file.h"
+#include "core/files/design_file.h"
 #include "tests/support/dxf_reader.h"
 #include "tests/support/pdf_tools.h"
 #include "tests/support/report_check.h"
@@ -233,7 +234,7 @@ TEST(ExportTable, RowsAreTheMenuItemsAndTheHelpCommands) {
     EXPECT_EQ(captions, (QStringList{"読み取り", "保存", "要目表印刷", "画面印刷", "CSV 出力", "DXF 出力",
                                      "3D モデル出力 (STEP)...", "3D モデル出力 (STL)...", "計算書 PDF 出力",
                                      "計算書印刷", "計算書の表題欄...", "最近使ったファイル"}));
-    QStringList rows, commands{"--calc"};
+    QStringList rows, commands{"--calc", "--compare"};
     for (const ExportFormat& format : ExportFormats()) {
         rows << format.menuItem;
         const auto* action = file->findChild<QAction*>(QString::fromUtf8(format.menuItem));
@@ -369,6 +370,39 @@ TEST_F(CommandLineProgram, CsvAndDxfExportACaseFile) {
               "");
     EXPECT_EQ(RunProgram({"--dxf", nbd}).exitCode, 2);
     EXPECT_EQ(RunProgram({"--dxf", nbd, "--slot", "31", "-o", dir.filePath("t.dxf")}).exitCode, 2);
+}
+
+// A design file is read wherever a case file is, with each slot's practice and working
+// temperature; a damaged one is refused naming its first fault. --compare gives three lines
+// per row.
+TEST_F(CommandLineProgram, DesignFilesAndTheThreePracticesSideBySide) {
+    auto cases = std::make_unique<CaseTable>();
+    InitCurrentCase((*cases)[0]);
+    (*cases)[3] = (*cases)[0];
+    DesignOptionsTable options{};
+    options[3] = {Practice::Us, 100};
+    const QString nbdx = dir.filePath("cases.nbdx");
+    WriteDesignFile(nbdx.toStdString(), *cases, options);
+    const ProgramRun csv = RunProgram({"--csv", nbdx});
+    EXPECT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+    const ProgramRun report = RunProgram({"--report", nbdx, "--slot", "3", "-o", dir.filePath("r.pdf")});
+    EXPECT_EQ(report.exitCode, 0) << report.err.toStdString();
+    const QString text = pdf_tools::PdfText(dir.filePath("r.pdf"));
+    EXPECT_TRUE(text.contains(QStringLiteral("米国 SMI"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("使用温度: 100℃")));
+    write("bad.nbdx", "{\"format\": 1}");
+    const ProgramRun bad = RunProgram({"--dxf", dir.filePath("bad.nbdx"), "-o", dir.filePath("s.dxf")});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("は設計ファイルとして読めません: format が")))
+        << bad.err.toStdString();
+
+    const ProgramRun compare =
+        RunProgram({"--compare", "-"}, "SWP-B,1,mean,10,5,20,20,angle,30,90,0,0,en,20\n");
+    EXPECT_EQ(compare.exitCode, 0) << compare.err.toStdString();
+    const QStringList lines = compare.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0].toStdString(), BatchCalculator::CompareHeader());
+    EXPECT_TRUE(lines[2].contains(",en,1,")) << lines[2].toStdString();
 }
 
 // Case files of another size, unused slots and damaged tables are reported, never
