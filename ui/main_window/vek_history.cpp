@@ -1,6 +1,4 @@
 // The main window's history, case file, print, editor and search commands.
-#include "ui/main_window/vek.h"
-
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -55,6 +53,7 @@
 #include "ui/main_window/schematic.h"
 #include "ui/main_window/spring_3d_page.h"
 #include "ui/main_window/tool_windows.h"
+#include "ui/main_window/vek.h"
 #include "ui/print/window_print.h"
 #include "ui/search/design_search_window.h"
 

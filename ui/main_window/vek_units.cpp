@@ -1,7 +1,5 @@
 // The main window's shown unit: the boxes, captions and labels of moments, stresses and
 // rates in kgf or SI.
-#include "ui/main_window/vek.h"
-
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -56,6 +54,7 @@
 #include "ui/main_window/schematic.h"
 #include "ui/main_window/spring_3d_page.h"
 #include "ui/main_window/tool_windows.h"
+#include "ui/main_window/vek.h"
 #include "ui/print/window_print.h"
 #include "ui/search/design_search_window.h"
 
