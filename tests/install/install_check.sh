@@ -6,6 +6,12 @@ set -euo pipefail
 build=$1
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
+# The installed program runs with folders of its own: the user's recovery files and
+# settings are neither read (a left-over recovery file would stop it at its question)
+# nor changed.
+export HOME="$dest/home" XDG_DATA_HOME="$dest/home/data" XDG_CONFIG_HOME="$dest/home/config" \
+  XDG_CACHE_HOME="$dest/home/cache"
+mkdir -p "$HOME"
 DESTDIR="$dest" cmake --install "$build" >/dev/null
 prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
 root="$dest$prefix"

@@ -34,6 +34,7 @@ HistoryRecovery::HistoryRecovery(const QString& folder) : folder_(folder) {
     // A lock is stale only when its program no longer runs, however long it has run.
     lock_->setStaleLockTime(0);
     lock_->tryLock(0);
+    RemoveStaleLocks();
     // A file under this run's name was left by an earlier run with the same process
     // number: it keeps its content under a name of its own.
     if (QFileInfo::exists(path_)) {
@@ -44,6 +45,20 @@ HistoryRecovery::HistoryRecovery(const QString& folder) : folder_(folder) {
 }
 
 HistoryRecovery::~HistoryRecovery() = default;
+
+void HistoryRecovery::RemoveStaleLocks() const {
+    const QDir dir(folder_);
+    for (const QFileInfo& file : dir.entryInfoList({kPrefix + QStringLiteral("*") + kLockSuffix}, QDir::Files)) {
+        const QString lockPath = file.absoluteFilePath();
+        // A lock beside a recovery file goes with that file, once it is restored or declined.
+        if (QFileInfo::exists(lockPath.left(lockPath.size() - kLockSuffix.size()) + kCaseSuffix)) continue;
+        // Taking a lock whose program has ended and letting it go removes the file; a
+        // running program's lock cannot be taken and stays.
+        QLockFile lock(lockPath);
+        lock.setStaleLockTime(0);
+        if (lock.tryLock(0)) lock.unlock();
+    }
+}
 
 QString HistoryRecovery::DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);

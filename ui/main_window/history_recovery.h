@@ -1,7 +1,8 @@
 // A copy of the history kept on disk while the program runs, so that a crash, a kill
 // or a power cut loses no stored case. Each run writes its own recovery file in the
 // user's data folder and holds a lock beside it; a clean close removes both. A file
-// whose lock no running program holds was left by a run that did not close.
+// whose lock no running program holds was left by a run that did not close; a lock
+// without a file whose program has ended is removed at the next start.
 #pragma once
 
 #include <QLockFile>
@@ -38,6 +39,10 @@ class HistoryRecovery {
     QString path() const { return path_; }
 
   private:
+    // Removes the locks of runs that ended without a recovery file (killed before any
+    // change of the history, or after a save).
+    void RemoveStaleLocks() const;
+
     QString folder_;
     QString path_;
     std::unique_ptr<QLockFile> lock_;

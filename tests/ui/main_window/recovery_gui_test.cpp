@@ -16,6 +16,7 @@
 #include <csignal>
 #include <iostream>
 
+#include "core/files/case_file.h"
 #include "tests/support/vek_test_app.h"
 #include "tests/support/visible_state.h"
 #include "ui/main_window/history_recovery.h"
@@ -67,6 +68,15 @@ TEST(Child, Run) {
         expected.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
         expected.close();
         std::cout << "stored" << std::endl;
+        for (;;) QTest::qWait(1000);
+    }
+    if (mode == "idle") {
+        // Started, a case file read and nothing changed; the parent kills us.
+        app.window->EnableRecovery(HistoryRecovery::DefaultFolder());
+        app.dialogs.openNames.push_back(argument);
+        app.window->Edit2Click();
+        if (app.window->cases()[1].used != 1) std::cout << "not read" << std::endl;
+        std::cout << "started" << std::endl;
         for (;;) QTest::qWait(1000);
     }
     if (mode == "read") {
@@ -155,6 +165,38 @@ TEST(Recovery, ARestoredCaseCalculatesWhatItShowed) {
         }
     }
     qunsetenv("XDG_DATA_HOME");
+}
+
+TEST(Recovery, AKilledRunWithAHistoryJustReadLeavesNothingBehind) {
+    QTemporaryDir data;
+    const QString file = data.filePath(QStringLiteral("read.nbd"));
+    {
+        MainWindowApp writer;
+        writer.calculate();
+        writer.click("SpeedButton5");
+        WriteCaseFile(writer.window->cases(), file.toStdString());
+    }
+    std::unique_ptr<QProcess> child(StartChild(nullptr, "idle", data.path(), file));
+    ASSERT_TRUE(child->waitForStarted(10000));
+    QByteArray out;
+    while (!out.contains("started") && child->waitForReadyRead(30000)) out += child->readAllStandardOutput();
+    ASSERT_TRUE(out.contains("started")) << out.toStdString();
+    EXPECT_FALSE(out.contains("not read"));
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const QString folder = HistoryRecovery::DefaultFolder();
+    const QString lock = QDir(folder).filePath(QStringLiteral("recovery-%1.lock").arg(child->processId()));
+    ::kill(static_cast<pid_t>(child->processId()), SIGKILL);
+    ASSERT_TRUE(child->waitForFinished(10000));
+    EXPECT_TRUE(QFile::exists(lock)) << lock.toStdString();
+
+    // Nothing unsaved, nothing offered; the next start finds the lock of a program that
+    // no longer runs and removes it: its own lock is all that is left.
+    MainWindowApp next;
+    next.window->EnableRecovery(HistoryRecovery::DefaultFolder());
+    qunsetenv("XDG_DATA_HOME");
+    EXPECT_TRUE(next.dialogs.confirmations.isEmpty());
+    EXPECT_EQ(QDir(folder).entryList({QStringLiteral("recovery-*")}, QDir::Files),
+              QStringList{QStringLiteral("recovery-%1.lock").arg(QCoreApplication::applicationPid())});
 }
 
 TEST(NotAFile, ReadingOrSavingAFifoNeverHangs) {
