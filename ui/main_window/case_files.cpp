@@ -144,10 +144,15 @@ bool CaseFiles::ReadChecked(const QString& name) {
     const torsion::DesignCase shown = cases_[0];
     torsion::OverlayCaseTable(cases_, bytes);
     ShowReadCase(shown);
-    for (int slot = 1; slot <= torsion::kHistorySlots; ++slot)
-        if (cases_[static_cast<std::size_t>(slot)].used != 0) historyChanged_ = true;
     Remember(name);
-    WriteRecovery();
+    if (bytes.size() >= torsion::kCaseTableSize) {
+        // The history is the file's: nothing to save and nothing to recover until it changes.
+        historyChanged_ = false;
+        if (recovery_ != nullptr) recovery_->discard();
+    } else {
+        // A short file replaced only its first slots; the rest are as unsaved as before.
+        WriteRecovery();
+    }
     return true;
 }
 
@@ -215,6 +220,10 @@ bool CaseFiles::Save() {
         if (name.isEmpty()) return;
         lastSaveName_ = name;
         torsion::WriteCaseFile(cases_, name.toStdString());
+        // "読み取り" opens where the history was last saved (with the name last read, when
+        // that file lies there too).
+        if (QFileInfo(lastOpenName_).absolutePath() != QFileInfo(name).absolutePath())
+            lastOpenName_ = QFileInfo(name).absolutePath() + QLatin1Char('/');
         historyChanged_ = false;
         // Everything is in the saved file: nothing is left to recover.
         if (recovery_ != nullptr) recovery_->discard();

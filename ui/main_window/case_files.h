@@ -39,7 +39,8 @@ class CaseFiles {
     // restore what a run that did not close left there.
     void EnableRecovery(const QString& folder);
 
-    // True while history slots hold cases stored or read since the last successful save.
+    // True while history slots hold cases stored (or restored) since the last read of a
+    // whole case file or the last successful save.
     bool historyUnsaved() const;
     // A case was stored in a history slot.
     void CaseStored();

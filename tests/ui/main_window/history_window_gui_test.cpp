@@ -469,7 +469,8 @@ TEST_F(HistoryWindowTest, SavedFileReadsBackByteForByte) {
     readCaseFile("all.nbd");
     EXPECT_EQ(tableBytes(), saved);
     EXPECT_EQ(allRows(), rows);
-    EXPECT_EQ(dialogs.openInitialNames, QStringList({""}));
+    // No name yet; the folder the history was saved in.
+    EXPECT_EQ(dialogs.openInitialNames, QStringList({folder.path() + "/"}));
     EXPECT_EQ(dialogs.openFilters, QStringList({"ねじりばねデーター|*.nbd"}));
     readCaseFile("all.nbd");
     EXPECT_EQ(dialogs.openInitialNames.value(1), path("all.nbd"));
@@ -657,6 +658,23 @@ TEST_F(HistoryWindowTest, ClosingWithUnsavedHistoryAsks) {
     EXPECT_EQ(dialogs.questions.size(), 3);
 }
 
+TEST_F(HistoryWindowTest, ReadOpensWhereTheHistoryWasLastReadOrSaved) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    calculate();
+    store(1);
+    dialogs.saveNames.push_back(path("sub/saved.nbd"));
+    menu("N3");
+    menu("Edit2");  // cancelled
+    EXPECT_EQ(dialogs.openInitialNames.last(), path("sub/"));
+    // A file read elsewhere is proposed again; a save beside it keeps it proposed.
+    writeCaseFile("other.nbd", window->cases());
+    readCaseFile("other.nbd");
+    dialogs.saveNames.push_back(path("beside.nbd"));
+    menu("N3");
+    menu("Edit2");
+    EXPECT_EQ(dialogs.openInitialNames.last(), path("other.nbd"));
+}
+
 TEST_F(HistoryWindowTest, CloseQuestionFollowsStoresReadsAndSaves) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -664,19 +682,32 @@ TEST_F(HistoryWindowTest, CloseQuestionFollowsStoresReadsAndSaves) {
     calculate();  // calculating alone stores nothing
     EXPECT_FALSE(window->historyUnsaved());
 
-    // A read that brings a used slot counts as unsaved history; "no" closes.
+    // What was just read is saved in its file: reading again and closing ask nothing.
     CaseTable file{};
     file[0] = window->cases()[0];
     file[12] = FileCase(4);
     writeCaseFile("some.nbd", file);
     readCaseFile("some.nbd");
+    EXPECT_FALSE(window->historyUnsaved());
+    readCaseFile("some.nbd");
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_TRUE(window->close());
+
+    // A store after the read is a change: "no" closes.
+    window->show();
+    store(3);
     EXPECT_TRUE(window->historyUnsaved());
     dialogs.yesNoCancelAnswers.push_back(Dialogs::Answer::No);
     EXPECT_TRUE(window->close());
     EXPECT_EQ(dialogs.questions.size(), 1);
 
-    // A save that fails keeps the window open and the history unsaved.
+    // A short file replaces only its first slots: the others stay unsaved.
     window->show();
+    WriteBytes(path("first.nbd"), Bytes(224, 0));
+    readCaseFile("first.nbd");  // asked first, answered "no"
+    EXPECT_TRUE(window->historyUnsaved());
+
+    // A save that fails keeps the window open and the history unsaved.
     store(1);
     setText("Edit19", "x");
     dialogs.yesNoCancelAnswers.push_back(Dialogs::Answer::Yes);
@@ -690,5 +721,5 @@ TEST_F(HistoryWindowTest, CloseQuestionFollowsStoresReadsAndSaves) {
     readCaseFile("zero.nbd");  // asked first, since slot 1 is not saved
     EXPECT_FALSE(window->historyUnsaved());
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(dialogs.questions.size(), 3);
+    EXPECT_EQ(dialogs.questions.size(), 4);
 }
