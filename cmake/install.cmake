@@ -42,6 +42,7 @@ endforeach()
 install(FILES ${TS_DOC_BUILD}/torsion-spring.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${TS_DOC_BUILD}/ja/torsion-spring.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
 set(TS_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/torsion-spring)
-install(FILES ${CMAKE_SOURCE_DIR}/share/debian/copyright ${TS_DOC_BUILD}/changelog.Debian.gz
-              ${CMAKE_SOURCE_DIR}/data/SOURCES.md ${CMAKE_SOURCE_DIR}/data/tolerances.md
+# Every note on the data and its sources goes with the package (the README cites them).
+file(GLOB TS_DATA_NOTES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*.md)
+install(FILES ${CMAKE_SOURCE_DIR}/share/debian/copyright ${TS_DOC_BUILD}/changelog.Debian.gz ${TS_DATA_NOTES}
         DESTINATION ${TS_DOCDIR})

@@ -25,7 +25,20 @@ CoefficientRecord DecodeCoefficients(const std::uint8_t* in) {
     return record;
 }
 
+constexpr CoefficientRange kGuideRanges[kCoefficientCount] = {
+    {0, 100, true}, {0, 100, true}, {1, 25, false}, {0, 100, true}, {20, 35, true}, {20, 35, true}, {15, 25, true},
+};
+
 }  // namespace
+
+CoefficientRange CoefficientGuideRange(int index) {
+    return index >= 0 && index < kCoefficientCount ? kGuideRanges[index] : CoefficientRange{};
+}
+
+bool OutsideGuideRange(int index, double value) {
+    const CoefficientRange r = CoefficientGuideRange(index);
+    return !(value >= r.low && value <= r.high);
+}
 
 std::vector<std::uint8_t> EncodeCoefficients(const CoefficientRecord& record) {
     std::vector<std::uint8_t> bytes(kCoefficientRecordSize);

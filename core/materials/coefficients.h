@@ -20,6 +20,17 @@ struct CoefficientRecord {
     std::array<std::uint8_t, 676> reservedTail{};    // 60..735
 };
 
+// The range of usual values that the window's hint beside a coefficient gives: 20..35 for
+// "(20%～35%)", 1..25 for the hook factor's "（ 1..25 ）"; a hint of one percentage (80 %,
+// 15 %) bounds a share, 0..100. index 0..6; percentages are percent numbers.
+struct CoefficientRange {
+    double low = 0, high = 0;
+    bool percent = true;
+};
+CoefficientRange CoefficientGuideRange(int index);
+// True when value lies outside that range (a value that is not finite included).
+bool OutsideGuideRange(int index, double value);
+
 std::vector<std::uint8_t> EncodeCoefficients(const CoefficientRecord& record);  // 736 bytes
 // Copies the first min(bytes.size(), 736) bytes over the record's byte image.
 void OverlayCoefficients(CoefficientRecord& record, std::span<const std::uint8_t> bytes);

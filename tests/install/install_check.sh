@@ -28,6 +28,12 @@ desktop="$root/share/applications/torsion-spring.desktop"
 grep -qx 'Name\[ja\]=ねじりコイルばね設計計算' "$desktop" || { echo "menu entry lacks its Japanese name"; exit 1; }
 grep -qx "Exec=${folder#"$dest"}/torsion-spring %f" "$desktop" || { echo "menu entry does not start the program"; exit 1; }
 [ -s "$root/share/icons/hicolor/scalable/apps/torsion-spring.svg" ] || { echo "icon missing"; exit 1; }
+# Every note on the data that the README cites is in the documentation folder.
+notes=$(grep -oE 'data/[A-Za-z0-9_]+\.md' "$(dirname "$0")/../../README.md" | sed 's|^data/||' | sort -u)
+[ -n "$notes" ] || { echo "the README cites no data notes"; exit 1; }
+for f in $notes; do
+  [ -s "$root/share/doc/torsion-spring/$f" ] || { echo "data note $f missing from the documentation folder"; exit 1; }
+done
 # The installed program starts through its link, reads its folder's files and ends cleanly.
 QT_QPA_PLATFORM=offscreen TS_QUIT_AFTER_START=1 timeout 60 "$root/bin/torsion-spring"
 echo "install ok: $folder"

@@ -29,13 +29,20 @@ metainfo_name=io.github.torsion_spring.TorsionSpring.metainfo.xml
 has "${prefix}/share/metainfo/${metainfo_name//./\\.}"
 has "${prefix}/share/man/man1/torsion-spring\.1\.gz"
 has "${prefix}/share/man/ja/man1/torsion-spring\.1\.gz"
-for f in copyright changelog.Debian.gz SOURCES.md tolerances.md; do has "${prefix}/share/doc/torsion-spring/${f//./\\.}"; done
+# The documents, and every note on the data that the README cites.
+notes=$(grep -oE 'data/[A-Za-z0-9_]+\.md' "$(dirname "$0")/../../README.md" | sed 's|^data/||' | sort -u)
+[ -n "$notes" ] || { echo "the README cites no data notes"; exit 1; }
+for f in copyright changelog.Debian.gz $notes; do has "${prefix}/share/doc/torsion-spring/${f//./\\.}"; done
 grep -qE "^l.* ${prefix}/bin/torsion-spring -> \.\./lib/torsion-spring/torsion-spring\$" <<<"$listing" ||
   { echo "no link ${prefix}/bin/torsion-spring to the program"; exit 1; }
 
 # The menu entry starts the program in its installed folder.
 entry=$(mktemp -d)
 trap 'rm -rf "$entry"' EXIT
+# The packaged program runs with folders of its own, never the user's.
+export HOME="$entry/home" XDG_DATA_HOME="$entry/home/data" XDG_CONFIG_HOME="$entry/home/config" \
+  XDG_CACHE_HOME="$entry/home/cache"
+mkdir -p "$HOME"
 dpkg-deb -x "$deb" "$entry"
 desktop=$(find "$entry" -name torsion-spring.desktop)
 grep -qx "Exec=${folder#.}/torsion-spring %f" "$desktop" || { echo "menu entry does not start the packaged program"; exit 1; }

@@ -7,7 +7,10 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QStringList>
 
+#include "core/base/command_error.h"
+#include "core/base/number_text.h"
 #include "drawing/japanese_font.h"
 #include "ui/common/box_style.h"
 #include "ui/common/data_files.h"
@@ -86,6 +89,8 @@ void Tkeisuu_make::BuildControls() {
         auto* guide = new QLabel(QString::fromUtf8(kFields[i].guide), group);
         guide->setObjectName(QStringLiteral("GuideEdit") + number);
         guide->setGeometry(406, y + 3, 92, 16);
+        guides_[static_cast<std::size_t>(i)] = guide;
+        connect(edit, &QLineEdit::textChanged, this, [this, i] { MarkGuide(i); });
     }
 
     // The file is kept for other spring calculations; say so where the values are typed.
@@ -111,13 +116,49 @@ void Tkeisuu_make::FormCreate() {
             FullNumberText(coefficients_.values[static_cast<std::size_t>(i)]));
 }
 
+QString Tkeisuu_make::OutsideGuideText(int index, double value) {
+    const CoefficientRange r = CoefficientGuideRange(index);
+    const QString unit = r.percent ? QStringLiteral("%") : QString();
+    return QStringLiteral("「%1」の %2%3 は、目安（%4～%5%3）の外です。")
+        .arg(QString::fromUtf8(kFields[index].caption), FullNumberText(value), unit, FullNumberText(r.low),
+             FullNumberText(r.high));
+}
+
+void Tkeisuu_make::MarkGuide(int index) {
+    // The hint turns red while the typed value lies outside it.
+    bool outside = false;
+    try {
+        outside = OutsideGuideRange(index, ParseNumber(edits_[static_cast<std::size_t>(index)]->text().toStdString()));
+    } catch (const CommandError&) {
+        outside = false;  // not a number: "設定ボタン" says so
+    }
+    QLabel* guide = guides_[static_cast<std::size_t>(index)];
+    const QString style = outside ? QStringLiteral("color: red") : QString();
+    if (guide->styleSheet() != style) guide->setStyleSheet(style);
+    guide->setToolTip(outside ? QStringLiteral("目安の外の値です") : QString());
+}
+
 void Tkeisuu_make::BitBtn1Click() {
     RunCommand(dialogs_, this, [&] {
+        const CoefficientRecord before = coefficients_;
         // Each value is taken over as soon as it is read, so a bad field leaves the
         // ones before it changed in memory and the file as it was.
         for (int i = 0; i < kCoefficientCount; ++i)
             coefficients_.values[static_cast<std::size_t>(i)] =
                 ParseNumber(edits_[static_cast<std::size_t>(i)]->text().toStdString());
+        // A changed value outside its hint is saved only when the user says so; "no"
+        // leaves memory and file as they were.
+        QStringList outside;
+        for (int i = 0; i < kCoefficientCount; ++i) {
+            const double value = coefficients_.values[static_cast<std::size_t>(i)];
+            if (value != before.values[static_cast<std::size_t>(i)] && OutsideGuideRange(i, value))
+                outside << OutsideGuideText(i, value);
+        }
+        if (!outside.isEmpty() &&
+            !dialogs_.confirm(this, outside.join(u'\n') + QStringLiteral("\nこのまま保存しますか？"))) {
+            coefficients_ = before;
+            return;
+        }
         const QString path = coefficientFilePath();
         MakeFolderOf(path);
         SaveCoefficients(coefficients_, path.toStdString());

@@ -1,5 +1,6 @@
 // The coefficient window: shows the seven design coefficients of keisuu.dat and
-// takes changed values over into memory and into the file.
+// takes changed values over into memory and into the file, asking first when a changed
+// value lies outside the usual range its hint gives.
 #pragma once
 
 #include <QDialog>
@@ -32,6 +33,8 @@ class Tkeisuu_make : public QDialog {
     void BuildControls();
     void FormCreate();
     void ShowFilePlace();  // the line that names the file
+    void MarkGuide(int index);
+    static QString OutsideGuideText(int index, double value);
 
     torsion::CoefficientRecord& coefficients_;
     Dialogs& dialogs_;
@@ -41,6 +44,7 @@ class Tkeisuu_make : public QDialog {
     QGroupBox* GroupBox1 = nullptr;                               // "許容応力の設定": Edit1 .. Edit3
     QGroupBox* GroupBox2 = nullptr;                               // "初張力の設定": Edit4 .. Edit7
     std::array<QLineEdit*, torsion::kCoefficientCount> edits_{};  // Edit1 .. Edit7
+    std::array<QLabel*, torsion::kCoefficientCount> guides_{};    // GuideEdit1 .. GuideEdit7
     QPushButton* BitBtn1 = nullptr;                               // "設定ボタン"
     QLabel* LabelFile = nullptr;                                  // where keisuu.dat is written
 };

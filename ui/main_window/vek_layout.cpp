@@ -348,6 +348,12 @@ void Tf_vek::BuildMenu() {
     RecentFiles1 = file->addMenu(QStringLiteral("最近使ったファイル"));
     RecentFiles1->setObjectName(QStringLiteral("RecentFiles1"));
     RecentFiles1->setEnabled(false);
+    file->addSeparator();
+    // Closes the window as its close button does (asking first when the history is unsaved).
+    QAction* quit = file->addAction(QStringLiteral("終了"));
+    quit->setObjectName(QStringLiteral("QuitItem"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
     QMenu* edit = addMenu(QStringLiteral("Edit1"), QStringLiteral("編集　"));
     addItem(edit, QStringLiteral("N2"), QStringLiteral("全データーコピー"), &Tf_vek::N2Click);
     addItem(edit, QStringLiteral("N4"), QStringLiteral("寿命グラフコピー"), &Tf_vek::N4Click);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/base/byte_codec.h"
 #include "core/base/command_error.h"
 #include "tests/support/test_cases.h"
@@ -85,3 +87,21 @@ TEST(CoefficientFile, LoadSaveAndFailures) {
 }
 
 }  // namespace
+
+TEST(CoefficientGuide, RangesOfTheHints) {
+    struct Row {
+        int index;
+        double value;
+        bool outside;
+    };
+    const Row rows[] = {
+        {4, 16, true},   {4, 20, false}, {4, 35, false},  {4, 35.01, true}, {6, 14.9, true},
+        {6, 25, false},  {2, 1.25, false}, {2, 0.5, true}, {0, 80, false},   {0, 120, true},
+        {3, -1, true},   {5, std::nan(""), true},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(OutsideGuideRange(row.index, row.value), row.outside) << row.index << " " << row.value;
+    // The defaults of the program's own file lie inside.
+    const double defaults[kCoefficientCount] = {80, 80, 1.25, 15, 25, 25, 20};
+    for (int i = 0; i < kCoefficientCount; ++i) EXPECT_FALSE(OutsideGuideRange(i, defaults[i])) << i;
+}

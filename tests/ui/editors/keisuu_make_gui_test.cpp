@@ -148,6 +148,32 @@ TEST_F(KeisuuMakeTest, ABadFieldStopsThereWithTheEarlierFieldsTakenOverAndNoFile
     EXPECT_EQ(DoubleAt(saved, 44), 33.0);
 }
 
+TEST_F(KeisuuMakeTest, AChangedValueOutsideItsHintIsMarkedAndSavedOnlyWhenConfirmed) {
+    auto* guide = window->findChild<QLabel*>(QStringLiteral("GuideEdit5"));
+    EXPECT_TRUE(guide->styleSheet().isEmpty());
+    edit(5)->setText(QStringLiteral("16"));
+    EXPECT_EQ(guide->styleSheet(), QStringLiteral("color: red"));
+
+    dialogs.confirmAnswers = {false};
+    press();
+    ASSERT_EQ(dialogs.confirmations.size(), 1);
+    EXPECT_EQ(dialogs.confirmations[0],
+              QStringLiteral("「低温焼なまししたピアノ線の減少割合」の 16% は、目安（20～35%）の外です。\n"
+                             "このまま保存しますか？"));
+    EXPECT_EQ(coefficients.values[4], 27.5);
+    EXPECT_EQ(ReadFileBytes(filePath()), original);
+
+    // Yes saves it; values outside that were loaded so (fields 6 and 7) are not asked about.
+    dialogs.confirmAnswers = {true};
+    press();
+    EXPECT_EQ(dialogs.confirmations.size(), 2);
+    EXPECT_EQ(DoubleAt(ReadFileBytes(filePath()), 36), 16.0);
+    edit(5)->setText(QStringLiteral("30"));
+    EXPECT_TRUE(guide->styleSheet().isEmpty());
+    press();
+    EXPECT_EQ(dialogs.confirmations.size(), 2);
+}
+
 TEST(KeisuuMakeFolder, ASaveThatCannotCreateItsFileReportsThePath) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -143,6 +143,22 @@ TEST_F(ActiveMainWindow, StandardShortcutsKeepTheCaptions) {
     }
 }
 
+TEST_F(ActiveMainWindow, ControlQClosesTheWindowAskingAboutAnUnsavedHistory) {
+    auto* quit = app.window->findChild<QAction*>(QStringLiteral("QuitItem"));
+    ASSERT_NE(quit, nullptr);
+    EXPECT_EQ(quit->text(), QStringLiteral("終了"));
+    EXPECT_EQ(app.window->findChild<QMenu*>(QStringLiteral("File1"))->actions().last(), quit);
+    app.calculate();
+    app.click("SpeedButton5");
+    app.dialogs.yesNoCancelAnswers = {Dialogs::Answer::Cancel};
+    QTest::keyClick(app.find("Edit19"), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(app.dialogs.questions.size(), 1);
+    EXPECT_TRUE(app.window->isVisible());
+    app.dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
+    QTest::keyClick(app.find("Edit19"), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(app.window->isVisible());
+}
+
 TEST_F(ActiveMainWindow, ControlReturnCalculatesFromAnyBox) {
     for (const char* box : {"Edit12", "Edit18", "Edit4"}) {
         app.find("Edit8")->clear();
