@@ -171,6 +171,10 @@ bool IsProgramMessage(const QString& m, const MessageRules& rules) {
         QStringLiteral("^ファイル (.*) が見つかりません。最近使ったファイルから外します。$"), options);
     static const QRegularExpression foreignCases(
         QStringLiteral("^ファイル (.*) は履歴ファイルではない可能性があります。読み込みますか？$"), options);
+    // The coefficient editor's question about values outside their hints.
+    static const QRegularExpression outsideHint(
+        QStringLiteral("^(「[^」\n]+」の [^ \n]+ は、目安（[^）\n]+）の外です。\n)+このまま保存しますか？$"));
+    if (outsideHint.match(m).hasMatch()) return true;
     for (const QRegularExpression* typed : {&notFloat, &notInteger}) {
         const auto match = typed->match(m);
         if (!match.hasMatch()) continue;
@@ -1082,6 +1086,9 @@ class RandomSession {
                 std::copy_n(before.begin(), kDesignCaseSize, expected.begin());
             if (after != expected) fail("reading a case file did not copy it over the table");
             if (dialogs_.errors.size() != errors) fail("reading a readable case file reported an error");
+            // What was just read is in its file.
+            if (file->size() >= kCaseTableSize && main_->historyUnsaved())
+                fail("a history just read from a whole file counts as unsaved");
         } else {
             if (after != before) fail("a case file that could not be read changed the table");
             if (!name.isEmpty() && dialogs_.errors.size() != errors + 1)
@@ -1542,8 +1549,19 @@ class RandomSession {
         const QString file = path(QStringLiteral("keisuu.dat"));
         const std::optional<Bytes> before = FileBytes(file);
         const int errors = static_cast<int>(dialogs_.errors.size());
+        const Bytes memory = EncodeCoefficients(coefficients_);
+        const auto asked = dialogs_.confirmations.size();
+        const bool yes = chance(50);
+        dialogs_.confirmAnswers.push_back(yes);
         keisuu_->BitBtn1Click();
+        dialogs_.confirmAnswers.clear();
         const std::optional<Bytes> after = FileBytes(file);
+        if (dialogs_.confirmations.size() != asked && !yes) {
+            // A value outside its hint, declined: nothing changes.
+            if (after != before || EncodeCoefficients(coefficients_) != memory)
+                fail("a declined coefficient save changed the file or the values");
+            return;
+        }
         if (dialogs_.errors.size() == errors && after != EncodeCoefficients(coefficients_))
             fail("coefficients saved without error but the file differs");
         if (dialogs_.errors.size() != errors && after != before)
