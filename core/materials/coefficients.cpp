@@ -26,7 +26,8 @@ CoefficientRecord DecodeCoefficients(const std::uint8_t* in) {
 }
 
 constexpr CoefficientRange kGuideRanges[kCoefficientCount] = {
-    {0, 100, true}, {0, 100, true}, {1, 25, false}, {0, 100, true}, {20, 35, true}, {20, 35, true}, {15, 25, true},
+    {0, 100, true}, {0, 100, true}, {1, 25, false}, {0, 100, true},
+    {20, 35, true}, {20, 35, true}, {15, 25, true},
 };
 
 }  // namespace

@@ -128,7 +128,8 @@ void Tkeisuu_make::MarkGuide(int index) {
     // The hint turns red while the typed value lies outside it.
     bool outside = false;
     try {
-        outside = OutsideGuideRange(index, ParseNumber(edits_[static_cast<std::size_t>(index)]->text().toStdString()));
+        outside = OutsideGuideRange(
+            index, ParseNumber(edits_[static_cast<std::size_t>(index)]->text().toStdString()));
     } catch (const CommandError&) {
         outside = false;  // not a number: "設定ボタン" says so
     }

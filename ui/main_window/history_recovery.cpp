@@ -48,7 +48,8 @@ HistoryRecovery::~HistoryRecovery() = default;
 
 void HistoryRecovery::RemoveStaleLocks() const {
     const QDir dir(folder_);
-    for (const QFileInfo& file : dir.entryInfoList({kPrefix + QStringLiteral("*") + kLockSuffix}, QDir::Files)) {
+    for (const QFileInfo& file :
+         dir.entryInfoList({kPrefix + QStringLiteral("*") + kLockSuffix}, QDir::Files)) {
         const QString lockPath = file.absoluteFilePath();
         // A lock beside a recovery file goes with that file, once it is restored or declined.
         if (QFileInfo::exists(lockPath.left(lockPath.size() - kLockSuffix.size()) + kCaseSuffix)) continue;

@@ -95,9 +95,9 @@ TEST(CoefficientGuide, RangesOfTheHints) {
         bool outside;
     };
     const Row rows[] = {
-        {4, 16, true},   {4, 20, false}, {4, 35, false},  {4, 35.01, true}, {6, 14.9, true},
-        {6, 25, false},  {2, 1.25, false}, {2, 0.5, true}, {0, 80, false},   {0, 120, true},
-        {3, -1, true},   {5, std::nan(""), true},
+        {4, 16, true},   {4, 20, false}, {4, 35, false},   {4, 35.01, true},
+        {6, 14.9, true}, {6, 25, false}, {2, 1.25, false}, {2, 0.5, true},
+        {0, 80, false},  {0, 120, true}, {3, -1, true},    {5, std::nan(""), true},
     };
     for (const Row& row : rows)
         EXPECT_EQ(OutsideGuideRange(row.index, row.value), row.outside) << row.index << " " << row.value;
