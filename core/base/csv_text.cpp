@@ -75,6 +75,14 @@ void AppendRoundTrip(std::string& out, double value) {
     out.append(buffer, result.ptr);
 }
 
+std::string FifteenDigitText(double value) {
+    if (!std::isfinite(value)) return {};
+    char buffer[32];
+    // General format drops trailing zeros, as %g does.
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
 bool IsUtf8(std::string_view text) {
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();

@@ -24,6 +24,11 @@ void AppendCsvField(std::string& out, std::string_view field);
 void AppendRoundTrip(std::string& out, double value);
 std::string RoundTripText(double value);
 
+// The value to 15 significant digits without trailing zeros, as a spreadsheet shows it:
+// 23.2 for 23.200000000000003 (the double of 21.6 + 1.6); it reads back within one part in
+// 10^15 of value. The empty text for a value that is not finite.
+std::string FifteenDigitText(double value);
+
 // The byte-order mark that tells spreadsheet programs the text is UTF-8.
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 

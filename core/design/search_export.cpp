@@ -21,8 +21,9 @@ std::vector<Field> FieldsOf(const SearchCandidate& candidate, int rank,
     const DesignCase& d = candidate.design;
     const bool si = unit == UnitSystem::SI;
     const std::string moment = si ? "[N*mm]" : "[kgf*mm]", stress = si ? "[N/mm2]" : "[kgf/mm2]";
-    const auto number = [](double v) { return RoundTripText(v); };
-    const auto shown = [&](double kgf) { return RoundTripText(ToShownUnit(kgf, unit)); };
+    // Numbers as people write them: a diameter of 21.6 + 1.6 is 23.2, not 23.200000000000003.
+    const auto number = [](double v) { return FifteenDigitText(v); };
+    const auto shown = [&](double kgf) { return FifteenDigitText(ToShownUnit(kgf, unit)); };
     const bool known = d.materialNo >= 0 && d.materialNo < static_cast<int>(symbols.size());
     return {{"rank", std::to_string(rank), true},
             {"symbol", known ? symbols[static_cast<std::size_t>(d.materialNo)] : std::string(), false},

@@ -1,5 +1,5 @@
 // The ranked list of a design search for other programs: comma-separated lines or a
-// JSON document, every number at full precision.
+// JSON document, every number to 15 significant digits.
 #pragma once
 
 #include <string>

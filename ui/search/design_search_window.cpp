@@ -317,9 +317,14 @@ void DesignSearchWindow::FillMaterialTree() {
 void DesignSearchWindow::FillFromCurrentCase() {
     const SearchInputs in = SearchInputsFromCase(current_);
     moment2Edit->setText(WindowText(FormatShownShort(in.moment2, unit_)));
-    angle2Edit->setText(FullNumberText(in.angle2));
+    // Angles typed in the main window come as typed; angles it computed from moments as it
+    // shows them, in the short format.
+    const auto angleText = [this](double angle) {
+        return current_.inputMode == 1 ? FullNumberText(angle) : ShortNumberText(angle);
+    };
+    angle2Edit->setText(angleText(in.angle2));
     toleranceEdit->setText(FullNumberText(in.tolerancePct));
-    angle1Edit->setText(FullNumberText(in.angle1));
+    angle1Edit->setText(angleText(in.angle1));
     arm1Edit->setText(FullNumberText(in.arm1));
     arm2Edit->setText(FullNumberText(in.arm2));
     outwardCheck->setChecked(in.outward);

@@ -90,6 +90,18 @@ TEST_F(DesignSearchWindowTest, OpensOnceModelessWithTheCurrentCaseAndKeepsItsInp
     EXPECT_EQ(In(w, "angle2Edit")->text(), QStringLiteral("35"));
 }
 
+TEST_F(DesignSearchWindowTest, AnglesComputedFromMomentsComeInTheShortFormat) {
+    app.window->dlchengClick();  // moments given: φ1 and φ2 are computed
+    app.calculate();
+    const DesignCase& c = app.window->cases()[0];
+    ASSERT_EQ(c.inputMode, 0);
+    ASSERT_NE(FormatFull(c.angle2), FormatShort(c.angle2));  // a value with more than 4 digits
+    DesignSearchWindow* w = Open();
+    EXPECT_EQ(In(w, "angle2Edit")->text(), ShortNumberText(c.angle2));
+    EXPECT_EQ(In(w, "angle1Edit")->text(), ShortNumberText(c.angle1));
+    EXPECT_EQ(In(w, "angle2Edit")->text(), app.text("Edit5"));
+}
+
 TEST_F(DesignSearchWindowTest, EveryRowAppliedMakesTheMainWindowShowExactlyThatRow) {
     app.calculate();
     DesignSearchWindow* w = Open();
