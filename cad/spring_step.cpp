@@ -148,8 +148,8 @@ void SetHeader(STEPControl_Writer& writer, const SpringShape& s, const StepTitle
     header.SetOriginatingSystem(Text("torsion-spring"));
     header.SetAuthorisation(Text(""));
     std::string description = "torsion coil spring, d " + Number(s.wireDia) + " mm, D " + Number(s.coilDia) +
-                              " mm, " + Number(s.turns) + " turns, " + (s.leftHand ? "left" : "right") +
-                              " hand, close-wound";
+                              " mm mean (wire length kept), " + Number(s.turns) + " turns, " +
+                              (s.leftHand ? "left" : "right") + " hand, close-wound";
     if (s.stateAngle != 0) description += ", arm 2 turned " + Number(s.stateAngle) + " deg";
     if (!title.productName.empty()) description += "; 品名 " + title.productName;
     if (!title.drawingNo.empty()) description += "; 図番 " + title.drawingNo;

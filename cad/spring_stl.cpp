@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "core/base/file_io.h"
@@ -24,8 +25,13 @@ std::vector<std::uint8_t> SpringStlBytes(const SpringShape& shape) {
     const TriangleMesh mesh = SpringMesh(shape, kStlAround, kStlPerTurn);
     const auto count = static_cast<std::uint32_t>(mesh.triangles.size());
     std::vector<std::uint8_t> bytes(84 + 50 * static_cast<std::size_t>(count), 0);
-    const char header[] = "torsion coil spring, mm";
-    std::memcpy(bytes.data(), header, sizeof header - 1);
+    // The header names the sizes as the characteristic page does: D is the mean coil
+    // diameter at the state, the wire length kept.
+    char header[81];
+    const int length = std::snprintf(
+        header, sizeof header, "torsion coil spring, mm; d %.6g, D %.6g mean (wire length kept), %.6g turns",
+        shape.wireDia, shape.coilDia, shape.turns);
+    std::memcpy(bytes.data(), header, static_cast<std::size_t>(std::clamp(length, 0, 80)));
     std::memcpy(bytes.data() + 80, &count, 4);
     std::uint8_t* out = bytes.data() + 84;
     for (const auto& t : mesh.triangles) {

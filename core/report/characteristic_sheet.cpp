@@ -285,13 +285,24 @@ CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const Material
         sheet.lines.push_back(
             {std::move(label), {Mm(g.atAngle2.*field), tip}, SheetCell{Mm(g.atMaxAngle.*field), tip}, false});
     };
-    addPair("コイル径の減少 ΔD", &LoadedState::diameterReduction,
-            "ΔD = φ·D/(360·N)（線形の式）。線長一定の式 D·φ/(360·N + φ) では φ2 で " +
-                Mm(g.atAngle2.diameterReductionExact) + "、最大角度で " +
-                Mm(g.atMaxAngle.diameterReductionExact) + "。外方向では巻き戻り、径は増す");
-    addPair("負荷時の内径", &LoadedState::loadedInnerDia, "Di − ΔD、Di = " + Mm(c.innerDia));
+    // Two ways to the loaded coil diameter, each named: the standard's approximation, by
+    // which the loaded inner diameter and the guide-rod clearance are judged, and the
+    // geometry of the 3D model (its page, STEP and STL), which keeps the wire length.
+    addPair("ΔD（JIS の近似）", &LoadedState::diameterReduction,
+            "コイル径の減少 ΔD = φ·D/(360·N)、JIS の近似式。負荷時の内径と案内棒とのすきまはこの値による。"
+            "外方向では巻き戻り、径は増す");
+    addPair("ΔD（3D モデル）", &LoadedState::diameterReductionExact,
+            "コイル径の減少 ΔD = D·φ/(360·N + φ)、線長を一定に巻き込む形状。"
+            "3D 形状のページと STEP・STL のばねはこの径");
+    addPair("負荷時の内径（JIS の近似）", &LoadedState::loadedInnerDia, "Di − ΔD、Di = " + Mm(c.innerDia));
+    sheet.lines.push_back({"負荷時の平均径（3D モデル）",
+                           {Mm(c.meanDia - g.atAngle2.diameterReductionExact),
+                            "D − ΔD、D = " + Mm(c.meanDia) + "。STEP・STL に書くコイル径"},
+                           SheetCell{Mm(c.meanDia - g.atMaxAngle.diameterReductionExact),
+                                     "D − ΔD、D = " + Mm(c.meanDia) + "。STEP・STL に書くコイル径"},
+                           false});
     addPair("案内棒とのすきま", &LoadedState::guideRodClearance,
-            "負荷時の内径 − 推奨案内棒径 " + Mm(c.guideRodDia));
+            "負荷時の内径（JIS の近似）− 推奨案内棒径 " + Mm(c.guideRodDia));
     addPair("胴長", &LoadedState::bodyLength, "d·(N + 1 + φ/360)、密着巻");
     add("自由時の胴長", Mm(g.freeBodyLength), "d·(N + 1)、密着巻");
     add("線長", Mm(g.wireLength),

@@ -15,6 +15,7 @@
 
 #include "core/calc/calculation.h"
 #include "core/files/case_file.h"
+#include "core/geometry/spring_3d.h"
 
 using namespace torsion;
 
@@ -54,6 +55,11 @@ TEST(CommandLine3d, StepAndStlOfASlotAtAState) {
     EXPECT_TRUE(text.startsWith("ISO-10303-21;"));
     EXPECT_TRUE(text.contains(QStringLiteral("('山田')")));
     EXPECT_TRUE(text.contains("arm 2 turned 120 deg")) << "the state is in the description";
+    // The loaded coil diameter is named as the characteristic page names it: the mean
+    // diameter of the model, the wire length kept.
+    const QString loaded =
+        QString::asprintf("D %.6g", SpringShapeAt((*cases)[3], SpringState::MaxAngle).coilDia);
+    EXPECT_TRUE(text.contains(loaded + " mm mean (wire length kept)")) << loaded.toStdString();
 
     ASSERT_EQ(RunProgram({"--stl", nbd, "--slot", "3", "-o", stl}).exitCode, 0);
     QFile mesh(stl);
@@ -61,6 +67,10 @@ TEST(CommandLine3d, StepAndStlOfASlotAtAState) {
     const QByteArray bytes = mesh.readAll();
     quint32 count = 0;
     std::memcpy(&count, bytes.constData() + 80, 4);
+    EXPECT_TRUE(
+        bytes.left(80).contains(QString::asprintf("D %.6g mean (wire length kept)",
+                                                  SpringShapeAt((*cases)[3], SpringState::Free).coilDia)
+                                    .toLatin1()));
     EXPECT_EQ(bytes.size(), 84 + 50 * static_cast<qsizetype>(count));
 
     struct Row {
@@ -153,6 +163,10 @@ TEST(CommandLine3d, ExtremeSizesAreModelledOrRefusedCleanly) {
                 ASSERT_GE(bytes.size(), 84);
                 quint32 count = 0;
                 std::memcpy(&count, bytes.constData() + 80, 4);
+                EXPECT_TRUE(bytes.left(80).contains(
+                    QString::asprintf("D %.6g mean (wire length kept)",
+                                      SpringShapeAt((*cases)[3], SpringState::Free).coilDia)
+                        .toLatin1()));
                 EXPECT_EQ(bytes.size(), 84 + 50 * static_cast<qsizetype>(count));
                 EXPECT_GT(count, 0u);
             }

@@ -7,6 +7,8 @@
 #include <random>
 #include <string>
 
+#include "core/base/number_text.h"
+#include "core/geometry/spring_3d.h"
 #include "core/report/characteristic_sheet.h"
 
 using namespace torsion;
@@ -127,11 +129,24 @@ TEST(CharacteristicSheet, WorkedExampleTexts) {
         EXPECT_EQ(line->value.text, e.text) << e.label;
         EXPECT_FALSE(line->value.tip.empty()) << e.label;
     }
-    const SheetLine* reduction = FindLine(sheet, "コイル径の減少 ΔD");
+    const SheetLine* reduction = FindLine(sheet, "ΔD（JIS の近似）");
     ASSERT_NE(reduction, nullptr);
     EXPECT_EQ(reduction->value.text, "0.7479 mm");
     ASSERT_TRUE(reduction->atMax.has_value());
     EXPECT_EQ(reduction->atMax->text, "1.496 mm");
+    // The 3D model's ΔD, named as such, and its loaded mean diameter: the coil diameter
+    // of the model at φ2 and at the maximum angle, as STEP and STL write it.
+    const SheetLine* model = FindLine(sheet, "ΔD（3D モデル）");
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->value.text, "0.6958 mm");
+    const SheetLine* mean = FindLine(sheet, "負荷時の平均径（3D モデル）");
+    ASSERT_NE(mean, nullptr);
+    ASSERT_TRUE(mean->atMax.has_value());
+    EXPECT_EQ(mean->value.text,
+              FormatShort(SpringShapeAt(WorkedExample(), SpringState::Angle2).coilDia) + " mm");
+    EXPECT_EQ(mean->atMax->text,
+              FormatShort(SpringShapeAt(WorkedExample(), SpringState::MaxAngle).coilDia) + " mm");
+    EXPECT_NE(FindLine(sheet, "負荷時の内径（JIS の近似）"), nullptr);
     // The reference figure of grade 2 in kgf·mm stands in the tooltip only.
     EXPECT_NE(FindLine(sheet, "ばね特性 φ2=35°")->value.tip.find("±3.241 kgf･mm"), std::string::npos);
     EXPECT_EQ(sheet.plot.band, ToleranceState::NoPublishedValue);

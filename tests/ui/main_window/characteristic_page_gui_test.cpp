@@ -56,7 +56,7 @@ TEST_F(CharacteristicPageTest, ThirdPageFilledByCalculateWithTheRowOfEveryValue)
     EXPECT_EQ(value(QStringLiteral("コイル長さ")), QStringLiteral("2.3 mm　対象外（密着巻）"));
     EXPECT_EQ(value(QStringLiteral("腕の自由角度")), QStringLiteral("±10°"));
     EXPECT_FALSE(value(QStringLiteral("質量")).isEmpty());
-    EXPECT_FALSE(value(QStringLiteral("コイル径の減少 ΔD"), 2).isEmpty()) << "value at the maximum angle";
+    EXPECT_FALSE(value(QStringLiteral("ΔD（JIS の近似）"), 2).isEmpty()) << "value at the maximum angle";
 }
 
 TEST_F(CharacteristicPageTest, LiveUpdatesLeaveThePageRecallRefillsIt) {
