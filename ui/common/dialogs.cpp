@@ -19,27 +19,80 @@ QString QtFilterFromPipes(const QString& pipes) {
     return filters.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+// Characters of numbers, units and formulas: Latin letters, digits, Greek letters and
+// the signs between them; not spaces, not Japanese.
+bool IsUnitCharacter(QChar c) {
+    if (c.isSpace()) return false;
+    const char16_t u = c.unicode();
+    if (u < 0x0370) return true;                 // ASCII, Latin-1 (², °, µ, ·)
+    if (u >= 0x0370 && u < 0x0400) return true;  // Greek (φ, Δ)
+    if (u == 0xFF65 || u == 0x2212 || u == 0x2032 || u == 0x00B7) return true;  // ･ − ′ ·
+    return false;
+}
+
+constexpr int kLongestWholeRun = 24;  // longer runs are paths or lists, free to break
+const QChar kWordJoiner(0x2060);
+const QChar kNoBreakSpace(0x00A0);
+
+}  // namespace
+
+QString KeepNumbersAndUnitsWhole(const QString& message) {
+    QString out;
+    out.reserve(message.size() * 2);
+    qsizetype i = 0;
+    while (i < message.size()) {
+        if (!IsUnitCharacter(message[i])) {
+            // A space between a number and its unit: "0.9873 mm", "16 %".
+            const bool betweenNumberAndUnit = message[i] == u' ' && i > 0 && message[i - 1].isDigit() &&
+                                              i + 1 < message.size() && IsUnitCharacter(message[i + 1]) &&
+                                              !message[i + 1].isDigit();
+            out += betweenNumberAndUnit ? kNoBreakSpace : message[i];
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < message.size() && IsUnitCharacter(message[end])) ++end;
+        const bool whole = end - i <= kLongestWholeRun;
+        for (qsizetype k = i; k < end; ++k) {
+            // Letters and digits hold together by themselves; signs need the joiner.
+            if (whole && k > i && (!message[k - 1].isLetterOrNumber() || !message[k].isLetterOrNumber()))
+                out += kWordJoiner;
+            out += message[k];
+        }
+        // A unit that goes on in Japanese after a slash: "kgf･mm/度".
+        if (whole && end < message.size() && message[end - 1] == u'/' && !message[end].isSpace())
+            out += kWordJoiner;
+        i = end;
+    }
+    return out;
+}
+
 void QtDialogs::showError(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
+                    KeepNumbersAndUnitsWhole(message), QMessageBox::NoButton, parent);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
 
 void QtDialogs::showWarning(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("警告"), message, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("警告"), KeepNumbersAndUnitsWhole(message),
+                    QMessageBox::NoButton, parent);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
 
 void QtDialogs::showInformation(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("情報"), message, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("情報"), KeepNumbersAndUnitsWhole(message),
+                    QMessageBox::NoButton, parent);
     box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::AcceptRole);
     box.exec();
 }
 
 bool QtDialogs::confirm(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), message, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), KeepNumbersAndUnitsWhole(message),
+                    QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
     box.exec();
@@ -47,7 +100,8 @@ bool QtDialogs::confirm(QWidget* parent, const QString& message) {
 }
 
 Dialogs::Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), message, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), KeepNumbersAndUnitsWhole(message),
+                    QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
     QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);

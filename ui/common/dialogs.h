@@ -38,6 +38,12 @@ class QtDialogs : public Dialogs {
     QString saveFileName(QWidget* parent, const QString& filter, const QString& initialName) override;
 };
 
+// The text of a message box with its numbers and units kept whole on a line: a number
+// and the unit after it are joined by a no-break space, and a short run of letters,
+// digits and signs ("kgf･mm", "N/mm²", "φ·D/(360·N)") by word joiners, so the box
+// breaks Japanese lines only between words or characters. Longer runs (paths) may break.
+QString KeepNumbersAndUnitsWhole(const QString& message);
+
 // Converts a filter of the "名前|*.ext|名前|*.*" form to Qt's "名前 (*.ext);;名前 (*.*)".
 QString QtFilterFromPipes(const QString& pipes);
 

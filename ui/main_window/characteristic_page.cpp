@@ -1,11 +1,15 @@
 #include "ui/main_window/characteristic_page.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QResizeEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "core/base/command_error.h"
@@ -24,6 +28,10 @@ QString Q(const std::string& utf8) {
 }
 
 constexpr int kRowHeight = 15;
+// The table beside the diagram and the boxes under it, as placed on a page of the usual size.
+constexpr int kTableLeft = 396, kTableTop = 31, kTableWidth = 392;
+constexpr int kBoxesTop = 267;
+constexpr int kBoxesFromBottom = 29;
 const QColor kHeadingColour(224, 224, 224);
 
 // The number of a box: NaN when empty, not a number or below min (or at it, when the
@@ -67,14 +75,17 @@ CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* 
 
     CharacteristicTable = new QTableWidget(0, 3, this);
     CharacteristicTable->setObjectName(QStringLiteral("CharacteristicTable"));
-    CharacteristicTable->setGeometry(396, 31, 392, 232);
+    CharacteristicTable->setGeometry(kTableLeft, kTableTop, kTableWidth, kBoxesTop - 4 - kTableTop);
     CharacteristicTable->horizontalHeader()->hide();
     CharacteristicTable->verticalHeader()->hide();
     CharacteristicTable->verticalHeader()->setMinimumSectionSize(kRowHeight);
     CharacteristicTable->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    CharacteristicTable->setColumnWidth(0, 128);
-    CharacteristicTable->setColumnWidth(1, 130);
-    CharacteristicTable->horizontalHeader()->setStretchLastSection(true);
+    // Columns as wide as their texts (the table scrolls sideways when the page is narrower),
+    // widened to fill a larger page: a value is never cut.
+    CharacteristicTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    CharacteristicTable->setTextElideMode(Qt::ElideNone);
+    CharacteristicTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    CharacteristicTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     CharacteristicTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     CharacteristicTable->setSelectionMode(QAbstractItemView::NoSelection);
     CharacteristicTable->setFocusPolicy(Qt::NoFocus);
@@ -87,6 +98,7 @@ CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* 
                          const QString& tip) {
         auto* label = new QLabel(caption, this);
         label->setObjectName(name + QStringLiteral("Label"));
+        belowTable_.push_back(label);
         label->move(x, 271);
         label->adjustSize();
         auto* box = new QLineEdit(this);
@@ -94,7 +106,9 @@ CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* 
         box->setGeometry(x + label->width() + 4, 267, width, 21);
         box->setToolTip(tip);
         MakeNumberBox(box);
+        belowTable_.push_back(box);
         auto* unitLabel = new QLabel(unit, this);
+        belowTable_.push_back(unitLabel);
         unitLabel->move(box->geometry().right() + 4, 271);
         unitLabel->adjustSize();
         connect(box, &QLineEdit::editingFinished, this, &CharacteristicPage::DynamicsEdited);
@@ -105,6 +119,53 @@ CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* 
         QStringLiteral("腕 2 が動かす部品の、コイル軸まわりの慣性モーメント。空欄ならばね単体"));
     FrequencyBox = addBox(QStringLiteral("FrequencyBox"), QStringLiteral("運転周波数"), QStringLiteral("Hz"),
                           620, 48, QStringLiteral("固有振動数と比べる運転の周波数。空欄なら比を示さない"));
+}
+
+void CharacteristicPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The table takes the page's room; the J and frequency boxes stay under it.
+    const int boxesTop = std::max(kBoxesTop, height() - kBoxesFromBottom);
+    for (QWidget* w : belowTable_) w->move(w->x(), boxesTop + (w->inherits("QLineEdit") ? 0 : 4));
+    CharacteristicTable->setGeometry(kTableLeft, kTableTop, std::max(kTableWidth, width() - kTableLeft - 7),
+                                     boxesTop - 4 - kTableTop);
+    FitColumns();
+}
+
+void CharacteristicPage::FitColumns() {
+    QTableWidget* t = CharacteristicTable;
+    // The delegate's margins around a text, and a pixel to spare.
+    const int pad = 2 * (t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1) + 2;
+    int widths[3] = {0, 0, 0};
+    int twoColumns = 0, threeColumns = 0;
+    for (int row = 0; row < t->rowCount(); ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const QTableWidgetItem* item = t->item(row, column);
+            if (item == nullptr || item->text().isEmpty()) continue;
+            const int width = QFontMetrics(item->font()).horizontalAdvance(item->text()) + pad;
+            switch (t->columnSpan(row, column)) {
+                case 1:
+                    widths[column] = std::max(widths[column], width);
+                    break;
+                case 2:
+                    twoColumns = std::max(twoColumns, width);
+                    break;
+                default:
+                    threeColumns = std::max(threeColumns, width);
+                    break;
+            }
+        }
+    }
+    widths[2] += std::max(0, twoColumns - widths[1] - widths[2]);
+    widths[2] += std::max(0, threeColumns - widths[0] - widths[1] - widths[2]);
+    // A wider page shares its room between the two value columns.
+    const int room =
+        t->width() - 2 * t->frameWidth() - t->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, t);
+    const int spare = room - widths[0] - widths[1] - widths[2];
+    if (spare > 0) {
+        widths[1] += spare / 2;
+        widths[2] += spare - spare / 2;
+    }
+    for (int column = 0; column < 3; ++column) t->setColumnWidth(column, widths[column]);
 }
 
 DynamicsInputs CharacteristicPage::dynamics() const {
@@ -228,4 +289,5 @@ void CharacteristicPage::Fill() {
             span(row, 1, 2);
         }
     }
+    FitColumns();
 }

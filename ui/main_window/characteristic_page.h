@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "core/base/units.h"
 #include "core/materials/material_table.h"
@@ -49,8 +50,13 @@ class CharacteristicPage : public QWidget {
     // After the user finished editing either box.
     void dynamicsChanged(const QString& inertia, const QString& frequency);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void Fill();
+    // Every column as wide as its longest text; a wider table shares its room.
+    void FitColumns();
     void DynamicsEdited();
 
     const torsion::MaterialTable& materials_;
@@ -64,4 +70,5 @@ class CharacteristicPage : public QWidget {
     QTableWidget* CharacteristicTable = nullptr;
     QLineEdit* InertiaBox = nullptr;    // J of the driven part, kg･mm²
     QLineEdit* FrequencyBox = nullptr;  // the operating frequency, Hz
+    std::vector<QWidget*> belowTable_;  // the boxes and their captions
 };

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,6 +207,32 @@ QPixmap SmallArrow() {
     return pixmap;
 }
 
+// The size the main window opens with (Tf_vek's constructor).
+constexpr QSize kUsualWindowSize(823, 837);
+
+// Grows a widget by as much as its window is larger than usual; in a window of the
+// usual size (or smaller, where the content scrolls) it keeps its own size.
+class GrowWithWindow : public QObject {
+  public:
+    GrowWithWindow(QWidget* watched, QWidget* target, QSize usualWindow)
+        : QObject(watched), target_(target), normal_(target->size()), usual_(usualWindow) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) {
+            const QSize extra =
+                (static_cast<QWidget*>(watched)->window()->size() - usual_).expandedTo({0, 0});
+            target_->resize(normal_ + extra);
+        }
+        return false;
+    }
+
+  private:
+    QWidget* target_;
+    QSize normal_;
+    QSize usual_;
+};
+
 }  // namespace
 
 void Tf_vek::BuildControls() {
@@ -253,6 +280,8 @@ void Tf_vek::BuildControls() {
     SpinEdit1->setValue(1);
     // A typed number outside the slots is pulled to the nearest end when the box is left.
     SpinEdit1->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    // A larger window gives the pages its room (the characteristic table grows with it).
+    new GrowWithWindow(central, PageControl1, kUsualWindowSize);
     TabSheet3 = new CharacteristicPage(materials_);
     PageControl1->addTab(TabSheet3, QStringLiteral("＜　特性・公差　＞"));
     TabSheet4 = new Spring3dPage;

@@ -7,10 +7,13 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
+#include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "drawing/japanese_font.h"
 #include "tests/support/vek_test_app.h"
+#include "ui/common/dialogs.h"
 #include "ui/common/image_control.h"
 #include "ui/common/sjis.h"
 #include "ui/main_window/schematic.h"
@@ -113,4 +116,45 @@ TEST(Schematic, InputBoxesSitBesideTheirQuantities) {
     for (const char* name : {"Edit4", "Edit5", "Edit6", "Edit7", "Edit12", "Edit13", "Edit18"}) {
         EXPECT_GT(DistanceToBox(g.coilCentre, box(name)), g.coilRadius) << name;
     }
+}
+
+// A message box breaks its Japanese lines between words or characters, never inside a
+// number, its unit or a formula, at every width the box may have.
+TEST(MessageText, NumbersUnitsAndFormulasStayOnOneLine) {
+    const QStringList whole = {QStringLiteral("0.3428 kgf･mm/度"), QStringLiteral("123.4 N/mm²"),
+                               QStringLiteral("φ·D/(360·N)"), QStringLiteral("16%"), QStringLiteral("3D")};
+    const QString message = QStringLiteral("ばね定数は") + whole[0] + QStringLiteral("、曲げ応力は") +
+                            whole[1] + QStringLiteral("です。コイル径の減少は") + whole[2] +
+                            QStringLiteral("の近似で、値") + whole[3] + QStringLiteral("は目安の外、") +
+                            whole[4] + QStringLiteral("にできません。");
+    const QString shown = KeepNumbersAndUnitsWhole(message);
+    const QFont font = JapaneseFont();
+    const QFontMetrics metrics(font);
+    for (int width = 40; width <= 500; width += 3) {
+        QTextLayout layout(shown, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QStringList lines;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << shown.mid(line.textStart(), line.textLength())
+                         .remove(QChar(0x2060))
+                         .replace(QChar(0x00A0), u' ')
+                         .trimmed();
+        }
+        layout.endLayout();
+        EXPECT_EQ(lines.join(QString()).remove(u' '), QString(message).remove(u' ')) << width;
+        for (const QString& token : whole) {
+            if (metrics.horizontalAdvance(token) > width) continue;
+            EXPECT_TRUE(
+                std::any_of(lines.begin(), lines.end(), [&](const QString& l) { return l.contains(token); }))
+                << token.toStdString() << " broken at width " << width << ": "
+                << lines.join(u'|').toStdString();
+        }
+    }
+    // Long runs (a path) stay free to break.
+    const QString path = QStringLiteral("/home/user/designs/springs-2026/case.nbd");
+    EXPECT_EQ(KeepNumbersAndUnitsWhole(path), path);
 }

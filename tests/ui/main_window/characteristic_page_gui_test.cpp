@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -57,6 +59,39 @@ TEST_F(CharacteristicPageTest, ThirdPageFilledByCalculateWithTheRowOfEveryValue)
     EXPECT_EQ(value(QStringLiteral("腕の自由角度")), QStringLiteral("±10°"));
     EXPECT_FALSE(value(QStringLiteral("質量")).isEmpty());
     EXPECT_FALSE(value(QStringLiteral("ΔD（JIS の近似）"), 2).isEmpty()) << "value at the maximum angle";
+}
+
+// No value is cut: every text fits its cell (spanned cells included), the table scrolls
+// sideways when its texts are wider than the page, and it grows with the window.
+TEST_F(CharacteristicPageTest, EveryTextFitsItsCellAndTheTableGrowsWithTheWindow) {
+    app.window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app.window.get()));
+    app.find<QTabWidget>("PageControl1")->setCurrentWidget(page());
+    app.window->UnitSIClick();  // the longer unit texts
+    app.calculate();
+    const auto expectAllFit = [&](const char* when) {
+        for (int row = 0; row < table()->rowCount(); ++row)
+            for (int column = 0; column < 3; ++column) {
+                const QTableWidgetItem* item = table()->item(row, column);
+                if (item == nullptr) continue;
+                const int needed = QFontMetrics(item->font()).horizontalAdvance(item->text());
+                EXPECT_LE(needed, table()->visualItemRect(item).width() - 4)
+                    << when << ": " << item->text().toStdString();
+            }
+    };
+    expectAllFit("usual window");
+    const QRect usual = table()->geometry();
+    EXPECT_EQ(usual.topLeft(), QPoint(396, 31));
+    EXPECT_GT(table()->horizontalScrollBar()->maximum(), 0) << "the texts are wider than the usual page";
+
+    app.window->resize(app.window->size() + QSize(500, 300));
+    QTest::qWait(50);
+    EXPECT_EQ(table()->width(), usual.width() + 500);
+    EXPECT_EQ(table()->height(), usual.height() + 300);
+    EXPECT_EQ(table()->horizontalScrollBar()->maximum(), 0) << "everything shown at once";
+    expectAllFit("large window");
+    // The J and frequency boxes stay under the table.
+    EXPECT_GT(app.find("InertiaBox")->y(), table()->geometry().bottom());
 }
 
 TEST_F(CharacteristicPageTest, LiveUpdatesLeaveThePageRecallRefillsIt) {
