@@ -14,6 +14,7 @@
 #include "core/calc/calculation.h"
 #include "core/materials/fatigue_life.h"
 #include "tests/support/vek_test_app.h"
+#include "ui/common/window_text.h"
 #include "ui/main_window/tool_windows.h"
 #include "ui/search/design_search_window.h"
 
