@@ -31,7 +31,7 @@ constexpr int kRowHeight = 15;
 // The table beside the diagram and the boxes under it, as placed on a page of the usual size.
 constexpr int kTableLeft = 396, kTableTop = 31, kTableWidth = 392;
 constexpr int kBoxesTop = 267;
-constexpr int kBoxesFromBottom = 29;
+constexpr int kBoxesFromBottom = 27;
 const QColor kHeadingColour(224, 224, 224);
 
 // The number of a box: NaN when empty, not a number or below min (or at it, when the

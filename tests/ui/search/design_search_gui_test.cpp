@@ -92,7 +92,9 @@ TEST_F(DesignSearchWindowTest, OpensOnceModelessWithTheCurrentCaseAndKeepsItsInp
 }
 
 TEST_F(DesignSearchWindowTest, AnglesComputedFromMomentsComeInTheShortFormat) {
+    app.calculate();
     app.window->dlchengClick();  // moments given: φ1 and φ2 are computed
+    app.enter("Edit7", QStringLiteral("7"));
     app.calculate();
     const DesignCase& c = app.window->cases()[0];
     ASSERT_EQ(c.inputMode, 0);
