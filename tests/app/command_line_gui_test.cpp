@@ -228,12 +228,12 @@ TEST(ExportTable, RowsAreTheMenuItemsAndTheHelpCommands) {
         if (action->isSeparator()) continue;
         captions << action->text();
         if (!action->menu() &&
-            !QStringList{"Edit2", "N3", "N1", "ReportTitle"}.contains(action->objectName()))
+            !QStringList{"Edit2", "N3", "N1", "ReportTitle", "QuitItem"}.contains(action->objectName()))
             exportItems << action->objectName();
     }
     EXPECT_EQ(captions, (QStringList{"読み取り", "保存", "要目表印刷", "画面印刷", "CSV 出力", "DXF 出力",
                                      "3D モデル出力 (STEP)...", "3D モデル出力 (STL)...", "計算書 PDF 出力",
-                                     "計算書印刷", "計算書の表題欄...", "最近使ったファイル"}));
+                                     "計算書印刷", "計算書の表題欄...", "最近使ったファイル", "終了"}));
     QStringList rows, commands{"--calc", "--compare"};
     for (const ExportFormat& format : ExportFormats()) {
         rows << format.menuItem;

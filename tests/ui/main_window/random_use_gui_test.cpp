@@ -1551,7 +1551,8 @@ class RandomSession {
         const int errors = static_cast<int>(dialogs_.errors.size());
         const Bytes memory = EncodeCoefficients(coefficients_);
         const auto asked = dialogs_.confirmations.size();
-        const bool yes = chance(50);
+        // Yes and no by turns (not from the random sequence, which the other actions share).
+        const bool yes = ++coefficientSaves_ % 2 == 0;
         dialogs_.confirmAnswers.push_back(yes);
         keisuu_->BitBtn1Click();
         dialogs_.confirmAnswers.clear();
@@ -1597,6 +1598,7 @@ class RandomSession {
     }
 
     std::mt19937 rng_;
+    int coefficientSaves_ = 0;
     bool verbose_;
     QTemporaryDir folder_;
     QString dataDir_;
