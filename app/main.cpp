@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QScreen>
@@ -23,7 +24,7 @@
 #include "ui/common/data_files.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/first_paint.h"
-#include "ui/common/japanese_translation.h"
+#include "ui/common/language.h"
 #include "ui/common/settings.h"
 #include "ui/editors/u_data_make.h"
 #include "ui/editors/u_keisuu_make.h"
@@ -82,11 +83,14 @@ int main(int argc, char** argv) {
     PassHeldMessagesOn();
     fontConfiguration.join();
     ReportStartupStep("application");
-    InstallQtJapanese(app);
-    QApplication::setApplicationDisplayName(QStringLiteral("ねじりコイルばね設計計算"));
     // The settings file is <user configuration folder>/torsion-spring/torsion-spring.ini;
-    // the user's own tables are in the user's data folder under the same names.
+    // the user's own tables are in the user's data folder under the same names. The
+    // settings decide the language before any window shows a word.
     SetProgramNames();
+    Settings settings;
+    InstallLanguage(app, settings.language().value_or(LanguageOfEnvironment()),
+                    QCoreApplication::applicationDirPath());
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("main", "ねじりコイルばね設計計算"));
     QApplication::setFont(JapaneseFont(12));
     ReportStartupStep("fonts");
 
@@ -99,7 +103,6 @@ int main(int argc, char** argv) {
     // A relative name is taken from the working folder the program was started in.
     const QString caseFileName =
         caseFile ? QFileInfo(QString::fromLocal8Bit(*caseFile)).absoluteFilePath() : QString();
-    Settings settings;
     Tf_vek f_vek(materials, kinds, coefficients, dialogs, appDir);
     f_vek.setSettings(settings);
     f_vek.FitToScreen(f_vek.screen()->availableGeometry());

@@ -63,7 +63,8 @@ void MakeFolderOf(const QString& file) {
 
 QString DataFilePlaceText(const QString& readFrom, const QString& writeTo) {
     if (QFileInfo(readFrom).absoluteFilePath() == QFileInfo(writeTo).absoluteFilePath())
-        return QStringLiteral("ファイル: %1").arg(QDir::toNativeSeparators(writeTo));
-    return QStringLiteral("読み込み元: %1\n保存先: %2")
+        return QCoreApplication::translate("data_files", "ファイル: %1")
+            .arg(QDir::toNativeSeparators(writeTo));
+    return QCoreApplication::translate("data_files", "読み込み元: %1\n保存先: %2")
         .arg(QDir::toNativeSeparators(readFrom), QDir::toNativeSeparators(writeTo));
 }

@@ -1,6 +1,7 @@
 #include "ui/common/dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -77,34 +78,38 @@ void QtDialogs::showError(QWidget* parent, const QString& message) {
 }
 
 void QtDialogs::showWarning(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("警告"), KeepNumbersAndUnitsWhole(message),
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("dialogs", "警告"),
+                    KeepNumbersAndUnitsWhole(message), QMessageBox::NoButton, parent);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
 
 void QtDialogs::showInformation(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("情報"), KeepNumbersAndUnitsWhole(message),
-                    QMessageBox::NoButton, parent);
-    box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::Information, QCoreApplication::translate("dialogs", "情報"),
+                    KeepNumbersAndUnitsWhole(message), QMessageBox::NoButton, parent);
+    box.addButton(QCoreApplication::translate("dialogs", "はい(&Y)"), QMessageBox::AcceptRole);
     box.exec();
 }
 
 bool QtDialogs::confirm(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), KeepNumbersAndUnitsWhole(message),
-                    QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("dialogs", "確認"),
+                    KeepNumbersAndUnitsWhole(message), QMessageBox::NoButton, parent);
+    QPushButton* yes =
+        box.addButton(QCoreApplication::translate("dialogs", "はい(&Y)"), QMessageBox::YesRole);
+    box.addButton(QCoreApplication::translate("dialogs", "いいえ(&N)"), QMessageBox::NoRole);
     box.exec();
     return box.clickedButton() == yes;
 }
 
 Dialogs::Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), KeepNumbersAndUnitsWhole(message),
-                    QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("dialogs", "確認"),
+                    KeepNumbersAndUnitsWhole(message), QMessageBox::NoButton, parent);
+    QPushButton* yes =
+        box.addButton(QCoreApplication::translate("dialogs", "はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no =
+        box.addButton(QCoreApplication::translate("dialogs", "いいえ(&N)"), QMessageBox::NoRole);
+    QPushButton* cancel =
+        box.addButton(QCoreApplication::translate("dialogs", "キャンセル"), QMessageBox::RejectRole);
     box.setEscapeButton(cancel);
     box.exec();
     if (box.clickedButton() == yes) return Answer::Yes;

@@ -14,6 +14,7 @@ using namespace torsion;
 namespace {
 
 const QString kUnitKey = QStringLiteral("View/unit");
+const QString kLanguageKey = QStringLiteral("View/language");
 const QString kLastCaseFileKey = QStringLiteral("Files/lastCaseFile");
 const QString kRecentFileKey = QStringLiteral("Files/recent%1");  // 1..kMaxRecentFiles
 const QString kToleranceGradeKey = QStringLiteral("Characteristic/grade");
@@ -128,4 +129,12 @@ std::optional<QPoint> Settings::windowPosition() const {
 void Settings::setWindowPosition(const QPoint& position) {
     setInt(kWindowXKey, position.x());
     setInt(kWindowYKey, position.y());
+}
+
+std::optional<Language> Settings::language() const {
+    return LanguageOfCode(stringValue(kLanguageKey));
+}
+
+void Settings::setLanguage(Language language) {
+    setString(kLanguageKey, LanguageCode(language));
 }

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "core/base/units.h"
+#include "ui/common/language.h"
 
 class QSettings;
 
@@ -57,6 +58,10 @@ class Settings {
     // The tolerance grade (1..3) of the characteristic page; 2 when none was stored.
     int toleranceGrade() const;
     void setToleranceGrade(int grade);
+
+    // The language chosen in the menu "言語 / Language"; none when the locale decides.
+    std::optional<Language> language() const;
+    void setLanguage(Language language);
 
     // The main window's position (its frame's top left), if one was stored.
     std::optional<QPoint> windowPosition() const;

@@ -1,19 +1,21 @@
-// Texts of the core as texts of the controls: the core speaks UTF-8 and the program's
-// two number formats (core/base/number_text.h); the controls take QString.
+// Texts of the core as texts of the controls: the core speaks UTF-8 Japanese and the
+// program's two number formats (core/base/number_text.h); the controls take QString in
+// the program's language (a text the core marked with TS_TEXT is looked up in the catalogue).
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 
 #include "core/base/number_text.h"
 
 inline QString WindowText(const std::string& utf8) {
-    return QString::fromStdString(utf8);
+    return QCoreApplication::translate("torsion", utf8.c_str());
 }
 // A number in the full format (15 digits) or the short format (4 digits).
 inline QString FullNumberText(double value) {
-    return WindowText(torsion::FormatFull(value));
+    return QString::fromStdString(torsion::FormatFull(value));
 }
 inline QString ShortNumberText(double value) {
-    return WindowText(torsion::FormatShort(value));
+    return QString::fromStdString(torsion::FormatShort(value));
 }

@@ -1,6 +1,7 @@
 #include "ui/editors/u_data_make.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -32,9 +33,16 @@ using namespace torsion;
 namespace {
 
 const QString kTableName = QStringLiteral("zaidat.dst");
-const QString kTableFilter = QStringLiteral("材料のデーター|*.dst|すべてのファイル|*.*");
-const QString kRestartNotice = QStringLiteral("材料特性を変更した場合は、ソフトを一度終了して下さい！");
-const QString kEraseQuestion = QStringLiteral("本当に現在のデーターNo.の内容を消去");
+QString kTableFilter() {
+    return QCoreApplication::translate("u_data_make", "材料のデーター|*.dst|すべてのファイル|*.*");
+}
+QString kRestartNotice() {
+    return QCoreApplication::translate("u_data_make",
+                                       "材料特性を変更した場合は、ソフトを一度終了して下さい！");
+}
+QString kEraseQuestion() {
+    return QCoreApplication::translate("u_data_make", "本当に現在のデーターNo.の内容を消去");
+}
 
 constexpr int kColumnWidths[Tdata_make::kGridColumns] = {20, 54, 101, 100, 107};
 constexpr int kRowHeight = 20;
@@ -151,7 +159,7 @@ QWidget* MakeControl(const ControlRow<EditorControl>& row, QWidget* parent) {
 Tdata_make::Tdata_make(MaterialTable& materials, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), materials_(materials), dialogs_(dialogs) {
     setObjectName(QStringLiteral("data_make"));
-    setWindowTitle(QStringLiteral("材料編集"));
+    setWindowTitle(QCoreApplication::translate("u_data_make", "材料編集"));
     setFont(JapaneseFont());
     setModal(true);
     BuildControls();
@@ -168,7 +176,7 @@ void Tdata_make::BuildControls() {
     SE1->setRange(0, kEmptyKindNo);
     // The kind number changes only with the arrows; typing into the box is refused.
     if (auto* spinText = SE1->findChild<QLineEdit*>()) spinText->setReadOnly(true);
-    ListBox1->setToolTip(QStringLiteral("ダブルクリックでクリアー"));
+    ListBox1->setToolTip(QCoreApplication::translate("u_data_make", "ダブルクリックでクリアー"));
     ListBox1->viewport()->installEventFilter(this);
     LabelFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -208,8 +216,10 @@ void Tdata_make::FormCreate() {
     const QBrush headerBack = palette().brush(QPalette::Button);
     const QBrush headerText = palette().brush(QPalette::ButtonText);
     const QString fixedTexts[2][kGridColumns] = {
-        {QStringLiteral("No"), QStringLiteral("材料線径"), QStringLiteral("引張り強さ"),
-         QStringLiteral("許容ねじり応力"), QStringLiteral("許容曲げ応力")},
+        {QStringLiteral("No"), QCoreApplication::translate("u_data_make", "材料線径"),
+         QCoreApplication::translate("u_data_make", "引張り強さ"),
+         QCoreApplication::translate("u_data_make", "許容ねじり応力"),
+         QCoreApplication::translate("u_data_make", "許容曲げ応力")},
         {QString(), QStringLiteral("        mm"), QStringLiteral("           N/mm^2"),
          QStringLiteral("           N/mm^2"), QStringLiteral("           N/mm^2")}};
     for (int r = 0; r < kGridRows; ++r) {
@@ -393,7 +403,7 @@ void Tdata_make::BitBtn8Click() {
     RunCommand(dialogs_, this, [&] {
         // A text being typed into a cell ends as it would when the button takes the focus.
         static_cast<CellDelegate*>(SG1->itemDelegate())->finishEditing();
-        if (!dialogs_.confirm(this, kEraseQuestion)) return;
+        if (!dialogs_.confirm(this, kEraseQuestion())) return;
         EraseRecord();
         ShowMaterialRecord(editRecordNo_);
     });
@@ -402,7 +412,7 @@ void Tdata_make::BitBtn8Click() {
 void Tdata_make::BitBtn1Click() {
     RunCommand(dialogs_, this, [&] {
         static_cast<CellDelegate*>(SG1->itemDelegate())->finishEditing();
-        const QString path = dialogs_.openFileName(this, kTableFilter, lastOpenName_);
+        const QString path = dialogs_.openFileName(this, kTableFilter(), lastOpenName_);
         if (!path.isEmpty()) {
             lastOpenName_ = path;
             LoadMaterialTable(materials_, path.toStdString());
@@ -417,7 +427,7 @@ void Tdata_make::BitBtn2Click() {
     RunCommand(dialogs_, this, [&] {
         StoreMaterialRecord();
         NormaliseEmptyRecords(materials_);
-        const QString chosen = dialogs_.saveFileName(this, kTableFilter, lastSaveName_);
+        const QString chosen = dialogs_.saveFileName(this, kTableFilter(), lastSaveName_);
         if (!chosen.isEmpty()) {
             lastSaveName_ = chosen;
             QString path = chosen;
@@ -432,11 +442,12 @@ void Tdata_make::BitBtn2Click() {
             ShowFilePlace();
             if (path != chosen) {
                 dialogs_.showInformation(
-                    this, QStringLiteral("ファイル %1 に保存しました。\n%2").arg(path, kRestartNotice));
+                    this, QCoreApplication::translate("u_data_make", "ファイル %1 に保存しました。\n%2")
+                              .arg(path, kRestartNotice()));
                 return;
             }
         }
-        dialogs_.showInformation(this, kRestartNotice);
+        dialogs_.showInformation(this, kRestartNotice());
     });
 }
 
@@ -459,8 +470,8 @@ void Tdata_make::SE1Change(int value) {
     }
     Edit9->setText(QString::number(count));
     if (count > 8) {
-        ListBox1->addItem(QStringLiteral("種類番号＝ ") + QString::number(value) +
-                          QStringLiteral(" は８以上登録できません！"));
+        ListBox1->addItem(QCoreApplication::translate("u_data_make", "種類番号＝ ") + QString::number(value) +
+                          QCoreApplication::translate("u_data_make", " は８以上登録できません！"));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/editors/u_keisuu_make.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -48,7 +49,7 @@ Tkeisuu_make::Tkeisuu_make(CoefficientRecord& coefficients, Dialogs& dialogs, co
                            QWidget* parent)
     : QDialog(parent), coefficients_(coefficients), dialogs_(dialogs), appDir_(appDir) {
     setObjectName(QStringLiteral("keisuu_make"));
-    setWindowTitle(QStringLiteral("係数編集"));
+    setWindowTitle(QCoreApplication::translate("u_keisuu_make", "係数編集"));
     setFont(JapaneseFont());
     setModal(true);
     BuildControls();
@@ -61,10 +62,10 @@ QString Tkeisuu_make::coefficientFilePath() const {
 
 void Tkeisuu_make::BuildControls() {
     setFixedSize(520, 344);
-    GroupBox1 = new QGroupBox(QStringLiteral("許容応力の設定"), this);
+    GroupBox1 = new QGroupBox(QCoreApplication::translate("u_keisuu_make", "許容応力の設定"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 8, 504, kGroupTop + kFirstGroupSize * kRowPitch + 6);
-    GroupBox2 = new QGroupBox(QStringLiteral("初張力の設定"), this);
+    GroupBox2 = new QGroupBox(QCoreApplication::translate("u_keisuu_make", "初張力の設定"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(8, 124, 504, kGroupTop + (kCoefficientCount - kFirstGroupSize) * kRowPitch + 6);
 
@@ -94,11 +95,13 @@ void Tkeisuu_make::BuildControls() {
     }
 
     // The file is kept for other spring calculations; say so where the values are typed.
-    auto* unused = new QLabel(QStringLiteral("これらの値は、ねじりコイルばねの計算には使われません。"), this);
+    auto* unused = new QLabel(QCoreApplication::translate(
+                                  "u_keisuu_make", "これらの値は、ねじりコイルばねの計算には使われません。"),
+                              this);
     unused->setObjectName(QStringLiteral("UnusedNote"));
     unused->setGeometry(12, 270, 372, 20);
 
-    BitBtn1 = new QPushButton(QStringLiteral("設定ボタン"), this);
+    BitBtn1 = new QPushButton(QCoreApplication::translate("u_keisuu_make", "設定ボタン"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(392, 266, 120, 28);
     connect(BitBtn1, &QPushButton::clicked, this, &Tkeisuu_make::BitBtn1Click);

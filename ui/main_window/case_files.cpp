@@ -1,6 +1,7 @@
 #include "ui/main_window/case_files.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -20,7 +21,9 @@
 
 namespace {
 
-const QString kCaseFileFilter = QStringLiteral("ねじりばねデーター|*.nbd");
+QString kCaseFileFilter() {
+    return QCoreApplication::translate("case_files", "ねじりばねデーター|*.nbd");
+}
 
 std::vector<std::string> ToStd(const QStringList& list) {
     std::vector<std::string> out;
@@ -61,9 +64,10 @@ void CaseFiles::EnableRecovery(const QString& folder) {
     recovery_ = std::make_unique<HistoryRecovery>(folder);
     for (const QString& left : recovery_->leftOver()) {
         const bool restore = dialogs_.confirm(
-            window_,
-            QStringLiteral("前回は履歴を保存しないまま終了しました（%1）。\nその履歴を復元しますか？\n\n%2")
-                .arg(HistoryRecovery::describe(left), QDir::toNativeSeparators(left)));
+            window_, QCoreApplication::translate(
+                         "case_files",
+                         "前回は履歴を保存しないまま終了しました（%1）。\nその履歴を復元しますか？\n\n%2")
+                         .arg(HistoryRecovery::describe(left), QDir::toNativeSeparators(left)));
         if (restore) {
             const torsion::DesignCase shown = cases_[0];
             if (!RunCommand(dialogs_, window_, [&] { torsion::ReadCaseFile(cases_, left.toStdString()); }))
@@ -102,7 +106,8 @@ void CaseFiles::WriteRecovery() {
     } catch (const torsion::CommandError& e) {
         if (!recoveryFailureShown_)
             dialogs_.showWarning(window_,
-                                 QStringLiteral("履歴の控えを書けません: %1").arg(WindowText(e.message())));
+                                 QCoreApplication::translate("case_files", "履歴の控えを書けません: %1")
+                                     .arg(WindowText(e.message())));
         recoveryFailureShown_ = true;
     }
 }
@@ -121,7 +126,8 @@ void CaseFiles::CaseStored() {
 
 bool CaseFiles::HistoryMayBeReplaced() {
     if (!historyUnsaved()) return true;
-    switch (dialogs_.askYesNoCancel(window_, QStringLiteral("履歴が保存されていません。保存しますか？"))) {
+    switch (dialogs_.askYesNoCancel(
+        window_, QCoreApplication::translate("case_files", "履歴が保存されていません。保存しますか？"))) {
         case Dialogs::Answer::Yes:
             return Save();
         case Dialogs::Answer::No:
@@ -138,8 +144,9 @@ bool CaseFiles::ReadChecked(const QString& name) {
     const std::vector<std::uint8_t> bytes = torsion::ReadWholeFile(name.toStdString());
     if (!torsion::LooksLikeCaseFile(bytes, materials_) &&
         !dialogs_.confirm(
-            window_,
-            QStringLiteral("ファイル %1 は履歴ファイルではない可能性があります。読み込みますか？").arg(name)))
+            window_, QCoreApplication::translate(
+                         "case_files", "ファイル %1 は履歴ファイルではない可能性があります。読み込みますか？")
+                         .arg(name)))
         return false;
     const torsion::DesignCase shown = cases_[0];
     torsion::OverlayCaseTable(cases_, bytes);
@@ -159,7 +166,7 @@ bool CaseFiles::ReadChecked(const QString& name) {
 void CaseFiles::ReadChosen() {
     if (!HistoryMayBeReplaced()) return;
     RunCommand(dialogs_, window_, [&] {
-        const QString name = dialogs_.openFileName(window_, kCaseFileFilter, lastOpenName_);
+        const QString name = dialogs_.openFileName(window_, kCaseFileFilter(), lastOpenName_);
         if (!name.isEmpty()) ReadChecked(name);
         hooks_.showHistory();
     });
@@ -175,8 +182,9 @@ void CaseFiles::ReadNamed(const QString& name) {
 void CaseFiles::ReadRecent(const QString& name) {
     if (!QFileInfo(name).isFile()) {
         dialogs_.showInformation(
-            window_,
-            QStringLiteral("ファイル %1 が見つかりません。最近使ったファイルから外します。").arg(name));
+            window_, QCoreApplication::translate(
+                         "case_files", "ファイル %1 が見つかりません。最近使ったファイルから外します。")
+                         .arg(name));
         if (settings_ != nullptr)
             settings_->setRecentFiles(
                 FromStd(torsion::WithoutRecentFile(ToStd(settings_->recentFiles()), name.toStdString())));
@@ -216,7 +224,7 @@ bool CaseFiles::Save() {
         // The file's current case is the inputs shown with their own results.
         hooks_.readWindowToCase();
         cases_[0] = torsion::EvaluateDesign(cases_[0], materials_).design;
-        const QString name = dialogs_.saveFileName(window_, kCaseFileFilter, lastSaveName_);
+        const QString name = dialogs_.saveFileName(window_, kCaseFileFilter(), lastSaveName_);
         if (name.isEmpty()) return;
         lastSaveName_ = name;
         torsion::WriteCaseFile(cases_, name.toStdString());

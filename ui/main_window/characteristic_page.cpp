@@ -1,6 +1,7 @@
 #include "ui/main_window/characteristic_page.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
@@ -57,16 +58,19 @@ CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* 
     Image3->move(8, 8);
     Image3->image().fill(Qt::white);
 
-    auto* gradeLabel = new QLabel(QStringLiteral("公差の等級"), this);
+    auto* gradeLabel = new QLabel(QCoreApplication::translate("characteristic_page", "公差の等級"), this);
     gradeLabel->setObjectName(QStringLiteral("GradeLabel"));
     gradeLabel->move(396, 10);
     gradeLabel->adjustSize();
     GradeBox = new QComboBox(this);
     GradeBox->setObjectName(QStringLiteral("GradeBox"));
     GradeBox->setGeometry(470, 6, 60, 21);
-    for (int g = 1; g <= kToleranceGrades; ++g) GradeBox->addItem(QStringLiteral("%1級").arg(g));
+    for (int g = 1; g <= kToleranceGrades; ++g)
+        GradeBox->addItem(QCoreApplication::translate("characteristic_page", "%1級").arg(g));
     GradeBox->setCurrentIndex(grade_ - 1);
-    auto* hint = new QLabel(QStringLiteral("値の上にマウスを置くと、出典の表の行を表示します"), this);
+    auto* hint = new QLabel(QCoreApplication::translate("characteristic_page",
+                                                        "値の上にマウスを置くと、出典の表の行を表示します"),
+                            this);
     hint->setObjectName(QStringLiteral("SourceHint"));
     hint->setToolTip(Q("出典\n" + AllSourcesLegend()));
     // Two lines beside the grade, above the table.
@@ -115,10 +119,15 @@ CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* 
         return box;
     };
     InertiaBox = addBox(
-        QStringLiteral("InertiaBox"), QStringLiteral("駆動する部品の J"), QStringLiteral("kg･mm²"), 396, 56,
-        QStringLiteral("腕 2 が動かす部品の、コイル軸まわりの慣性モーメント。空欄ならばね単体"));
-    FrequencyBox = addBox(QStringLiteral("FrequencyBox"), QStringLiteral("運転周波数"), QStringLiteral("Hz"),
-                          620, 48, QStringLiteral("固有振動数と比べる運転の周波数。空欄なら比を示さない"));
+        QStringLiteral("InertiaBox"), QCoreApplication::translate("characteristic_page", "駆動する部品の J"),
+        QCoreApplication::translate("characteristic_page", "kg･mm²"), 396, 56,
+        QCoreApplication::translate("characteristic_page",
+                                    "腕 2 が動かす部品の、コイル軸まわりの慣性モーメント。空欄ならばね単体"));
+    FrequencyBox = addBox(QStringLiteral("FrequencyBox"),
+                          QCoreApplication::translate("characteristic_page", "運転周波数"),
+                          QStringLiteral("Hz"), 620, 48,
+                          QCoreApplication::translate(
+                              "characteristic_page", "固有振動数と比べる運転の周波数。空欄なら比を示さない"));
 }
 
 void CharacteristicPage::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,6 @@
 #include "ui/main_window/exports.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QString>
@@ -91,7 +92,7 @@ ExportSource Exports::SourceFor(const ExportFormat& format) {
 bool Exports::ChoosePrinter(QPrinter& printer) {
     if (choosePrinter_) return choosePrinter_(printer);
     QPrintDialog dialog(&printer, window_);
-    dialog.setWindowTitle(QStringLiteral("計算書の印刷"));
+    dialog.setWindowTitle(QCoreApplication::translate("exports", "計算書の印刷"));
     return dialog.exec() == QDialog::Accepted;
 }
 

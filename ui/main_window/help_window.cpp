@@ -1,5 +1,6 @@
 #include "ui/main_window/help_window.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
@@ -7,7 +8,7 @@
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("ヘルプ"));
+    setWindowTitle(QCoreApplication::translate("help_window", "ヘルプ"));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     // Links to other sites go to the desktop's browser when it has one.

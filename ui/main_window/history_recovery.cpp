@@ -71,11 +71,11 @@ QString HistoryRecovery::describe(const QString& path) {
     try {
         torsion::ReadCaseFile(cases, path.toStdString());
     } catch (const torsion::CommandError&) {
-        return QStringLiteral("%1 の記録").arg(time);
+        return QCoreApplication::translate("history_recovery", "%1 の記録").arg(time);
     }
     const auto stored = std::count_if(cases.begin() + 1, cases.end(),
                                       [](const torsion::DesignCase& c) { return c.used != 0; });
-    return QStringLiteral("%1 の記録、履歴 %2 件").arg(time).arg(stored);
+    return QCoreApplication::translate("history_recovery", "%1 の記録、履歴 %2 件").arg(time).arg(stored);
 }
 
 QStringList HistoryRecovery::leftOver() const {

@@ -1,6 +1,7 @@
 #include "ui/main_window/spring_3d_page.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,17 +23,19 @@ Spring3dPage::Spring3dPage(QWidget* parent) : QWidget(parent) {
     Image4->installEventFilter(this);
     Image4->setCursor(Qt::OpenHandCursor);
 
-    auto* stateLabel = new QLabel(QStringLiteral("状態"), this);
+    auto* stateLabel = new QLabel(QCoreApplication::translate("spring_3d_page", "状態"), this);
     stateLabel->setObjectName(QStringLiteral("StateLabel"));
     stateLabel->move(580, 10);
     stateLabel->adjustSize();
     StateBox = new QComboBox(this);
     StateBox->setObjectName(QStringLiteral("StateBox"));
     StateBox->setGeometry(620, 6, 100, 21);
-    StateBox->addItems(
-        {QStringLiteral("自由状態"), QStringLiteral("φ1"), QStringLiteral("φ2"), QStringLiteral("最大角度")});
+    StateBox->addItems({QCoreApplication::translate("spring_3d_page", "自由状態"), QStringLiteral("φ1"),
+                        QStringLiteral("φ2"), QCoreApplication::translate("spring_3d_page", "最大角度")});
     auto* hint =
-        new QLabel(QStringLiteral("ドラッグで回転\nホイールで拡大・縮小\nダブルクリックで元の向き"), this);
+        new QLabel(QCoreApplication::translate(
+                       "spring_3d_page", "ドラッグで回転\nホイールで拡大・縮小\nダブルクリックで元の向き"),
+                   this);
     hint->setObjectName(QStringLiteral("ViewHint"));
     hint->move(580, 40);
     hint->adjustSize();

@@ -1,5 +1,6 @@
 #include "ui/main_window/title_block_dialog.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -24,18 +25,23 @@ QLineEdit* AddField(QFormLayout* form, const QString& name, const QString& label
 
 TitleBlockDialog::TitleBlockDialog(const TitleBlock& title, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TitleBlockDialog"));
-    setWindowTitle(QStringLiteral("計算書の表題欄"));
+    setWindowTitle(QCoreApplication::translate("title_block_dialog", "計算書の表題欄"));
     setFont(JapaneseFont(12));
     auto* form = new QFormLayout(this);
-    productEdit_ = AddField(form, QStringLiteral("productEdit"), QStringLiteral("品名"), title.productName);
-    drawingNoEdit_ = AddField(form, QStringLiteral("drawingNoEdit"), QStringLiteral("図番"), title.drawingNo);
-    designerEdit_ = AddField(form, QStringLiteral("designerEdit"), QStringLiteral("設計者"), title.designer);
+    productEdit_ = AddField(form, QStringLiteral("productEdit"),
+                            QCoreApplication::translate("title_block_dialog", "品名"), title.productName);
+    drawingNoEdit_ = AddField(form, QStringLiteral("drawingNoEdit"),
+                              QCoreApplication::translate("title_block_dialog", "図番"), title.drawingNo);
+    designerEdit_ = AddField(form, QStringLiteral("designerEdit"),
+                             QCoreApplication::translate("title_block_dialog", "設計者"), title.designer);
     const std::string date =
         title.date.empty() ? QDate::currentDate().toString(Qt::ISODate).toStdString() : title.date;
-    dateEdit_ = AddField(form, QStringLiteral("dateEdit"), QStringLiteral("日付"), date);
+    dateEdit_ = AddField(form, QStringLiteral("dateEdit"),
+                         QCoreApplication::translate("title_block_dialog", "日付"), date);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("title_block_dialog", "キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -61,7 +62,9 @@ using namespace torsion;
 
 namespace {
 
-const QString kTitle = QStringLiteral("ねじりコイルばね設計計算");
+QString kTitle() {
+    return QCoreApplication::translate("vek", "ねじりコイルばね設計計算");
+}
 
 }  // namespace
 
@@ -145,6 +148,9 @@ void Tf_vek::setSettings(Settings& settings) {
             }
         }
     }
+    (settings.language().value_or(LanguageOfEnvironment()) == Language::English ? LanguageEnglish
+                                                                                : LanguageJapanese)
+        ->setChecked(true);
     caseFiles_->setSettings(&settings);
     exports_->setSettings(&settings);
     TabSheet3->setGrade(settings.toleranceGrade());
@@ -162,7 +168,7 @@ void Tf_vek::FormCreate() {
     if (QFileInfo(coefficientPath).isFile()) {
         RunCommand(dialogs_, this, [&] { LoadCoefficients(coefficients_, coefficientPath.toStdString()); });
     }
-    setWindowTitle(kTitle);
+    setWindowTitle(kTitle());
 
     bool tableLoaded = false;
     const QString tablePath = DataFileToRead(appDir_, QStringLiteral("zaidat.dst"));
@@ -342,10 +348,10 @@ void Tf_vek::ClearResults() {
         writtenValues_.erase(box);
     }
     // The captions keep their names and lose their values.
-    Label30->setText(QStringLiteral("最大角度="));
+    Label30->setText(QCoreApplication::translate("vek", "最大角度="));
     captionMoment_.reset();
-    Label56->setText(QStringLiteral("最大トルク="));
-    Label45->setText(QStringLiteral("案内棒径="));
+    Label56->setText(QCoreApplication::translate("vek", "最大トルク="));
+    Label45->setText(QCoreApplication::translate("vek", "案内棒径="));
     ListBox1->clear();
     Image2->image().fill(Qt::white);
     Image2->update();
@@ -554,7 +560,9 @@ void Tf_vek::help2Click() {
     RunCommand(dialogs_, this, [&] {
         const QString path = QDir(appDir_).filePath(QStringLiteral("help/helphelp.htm"));
         if (!QFileInfo(path).isFile())
-            throw CommandError(QStringLiteral("ヘルプファイル %1 が見つかりません").arg(path).toStdString());
+            throw CommandError(QCoreApplication::translate("vek", "ヘルプファイル %1 が見つかりません")
+                                   .arg(path)
+                                   .toStdString());
         if (QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
         // No program opens documents on this desktop: the page opens in a window of its own.
         toolWindows_->ShowHelp(path);

@@ -21,6 +21,7 @@
 #include "core/model/design_case.h"
 #include "ui/common/box_style.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/language.h"
 
 class Settings;
 
@@ -168,6 +169,7 @@ class Tf_vek : public QMainWindow {
 
     // The unit choice of "表示" and the recent case files of "ファイル".
     void UnitKgfClick();                        // 表示 → kgf 単位
+    void LanguageClick(Language language);      // 表示 → 言語 / Language → 日本語 or English
     void UnitSIClick();                         // 表示 → SI 単位
     void RecentFileClick(const QString& name);  // ファイル → 最近使ったファイル → name
 
@@ -274,6 +276,9 @@ class Tf_vek : public QMainWindow {
     // Menu.
     QMenuBar* MainMenu1 = nullptr;
     QMenu* RecentFiles1 = nullptr;  // ファイル → 最近使ったファイル
-    QAction* UnitKgf = nullptr;     // 表示 → kgf 単位
-    QAction* UnitSI = nullptr;      // 表示 → SI 単位
+    QMenu* Language1 = nullptr;     // 表示 → 言語 / Language
+    QAction* LanguageJapanese = nullptr;
+    QAction* LanguageEnglish = nullptr;
+    QAction* UnitKgf = nullptr;  // 表示 → kgf 単位
+    QAction* UnitSI = nullptr;   // 表示 → SI 単位
 };

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -97,7 +98,9 @@ void Tf_vek::SpeedButton5Click() {
         // A stored case is only replaced when the user says so.
         if (cases_[static_cast<std::size_t>(slot)].used != 0 &&
             !dialogs_.confirm(
-                this, QStringLiteral("番号 %1 には計算結果が記憶されています。上書きしますか？").arg(slot)))
+                this, QCoreApplication::translate("vek_history",
+                                                  "番号 %1 には計算結果が記憶されています。上書きしますか？")
+                          .arg(slot)))
             return;
         CopyCase(cases_, 0, slot);
         sg1->FillHistoryRow(slot, cases_, materials_);

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -60,77 +61,81 @@ using enum VekControl;
 // rectangle gives its place, and a width that it keeps for texts written later (0: its
 // text's); an image's gives its place and the size of its picture.
 constexpr Row kControls[] = {
-    {Group, "", "GroupBox1", {8, 8, 377, 321}, "入力項目"},
+    {Group, "", "GroupBox1", {8, 8, 377, 321}, QT_TRANSLATE_NOOP("vek_layout", "入力項目")},
     {Image, "GroupBox1", "Image5", {8, 16, kSchematicWidth, kSchematicHeight}, ""},
     {InputBox, "GroupBox1", "Edit5", {64, 20, 65, 20}, "35"},
-    {Caption, "GroupBox1", "Label_angle2", {12, 23, 0, 0}, "角度(φ2)"},
-    {Caption, "GroupBox1", "Label_angle2_unit", {131, 23, 0, 0}, "度"},
+    {Caption, "GroupBox1", "Label_angle2", {12, 23, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "角度(φ2)")},
+    {Caption, "GroupBox1", "Label_angle2_unit", {131, 23, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "度")},
     {InputBox, "GroupBox1", "Edit4", {280, 20, 65, 20}, "30"},
-    {Caption, "GroupBox1", "Label_angle1", {228, 23, 0, 0}, "角度(φ1)"},
-    {Caption, "GroupBox1", "Label_angle1_unit", {347, 23, 0, 0}, "度"},
+    {Caption, "GroupBox1", "Label_angle1", {228, 23, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "角度(φ1)")},
+    {Caption, "GroupBox1", "Label_angle1_unit", {347, 23, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "度")},
     {DisplayBox, "GroupBox1", "Edit7", {24, 60, 65, 21}, "0"},
-    {Caption, "GroupBox1", "Label_moment2", {24, 45, 0, 0}, "荷重(M2)"},
-    {Caption, "GroupBox1", "Label_moment2_unit", {91, 64, 0, 0}, "kgf･mm"},
+    {Caption, "GroupBox1", "Label_moment2", {24, 45, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "荷重(M2)")},
+    {Caption, "GroupBox1", "Label_moment2_unit", {91, 64, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "kgf･mm")},
     {DisplayBox, "GroupBox1", "Edit6", {296, 48, 65, 21}, "0"},
-    {Caption, "GroupBox1", "Label_moment1", {244, 52, 0, 0}, "荷重(M1)"},
-    {Caption, "GroupBox1", "Label_moment1_unit", {310, 70, 0, 0}, "kgf･mm"},
-    {Check, "GroupBox1", "soto", {14, 118, 59, 17}, "外方向"},
-    {Caption, "GroupBox1", "Label28", {280, 88, 90, 0}, "バネ指数"},
-    {Caption, "GroupBox1", "Label11", {280, 103, 0, 0}, "適正=4～22"},
+    {Caption, "GroupBox1", "Label_moment1", {244, 52, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "荷重(M1)")},
+    {Caption, "GroupBox1", "Label_moment1_unit", {310, 70, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "kgf･mm")},
+    {Check, "GroupBox1", "soto", {14, 118, 59, 17}, QT_TRANSLATE_NOOP("vek_layout", "外方向")},
+    {Caption, "GroupBox1", "Label28", {280, 88, 90, 0}, QT_TRANSLATE_NOOP("vek_layout", "バネ指数")},
+    {Caption, "GroupBox1", "Label11", {280, 103, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "適正=4～22")},
     {InputBox, "GroupBox1", "Edit13", {296, 136, 41, 21}, "20"},
-    {Caption, "GroupBox1", "Label_arm2", {250, 139, 0, 0}, "長さ(a2)"},
+    {Caption, "GroupBox1", "Label_arm2", {250, 139, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "長さ(a2)")},
     {Caption, "GroupBox1", "Label_arm2_unit", {339, 139, 0, 0}, "mm"},
     {InputBox, "GroupBox1", "Edit12", {88, 176, 41, 21}, "15"},
-    {Caption, "GroupBox1", "Label_arm1", {42, 179, 0, 0}, "長さ(a1)"},
+    {Caption, "GroupBox1", "Label_arm1", {42, 179, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "長さ(a1)")},
     {Caption, "GroupBox1", "Label_arm1_unit", {131, 179, 0, 0}, "mm"},
     {Button, "GroupBox1", "BitBtn1", {176, 190, 12, 12}, ""},
-    {Caption, "GroupBox1", "Label48", {192, 190, 46, 0}, "平均径"},
+    {Caption, "GroupBox1", "Label48", {192, 190, 46, 0}, QT_TRANSLATE_NOOP("vek_layout", "平均径")},
     {InputBox, "GroupBox1", "Edit18", {240, 184, 41, 21}, "10"},
     {Caption, "GroupBox1", "Label_coil_unit", {283, 187, 0, 0}, "mm"},
     {Combo, "GroupBox1", "ComboBox5", {40, 224, 145, 19}, ""},
-    {Caption, "GroupBox1", "Label_kind", {8, 227, 0, 0}, "材料"},
+    {Caption, "GroupBox1", "Label_kind", {8, 227, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "材料")},
     {Combo, "GroupBox1", "ComboBox7", {40, 248, 145, 19}, ""},
-    {Caption, "GroupBox1", "Label_symbol", {8, 251, 0, 0}, "記号"},
+    {Caption, "GroupBox1", "Label_symbol", {8, 251, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "記号")},
     {Combo, "GroupBox1", "ComboBox6", {56, 272, 73, 21}, ""},
-    {Caption, "GroupBox1", "Label_wire", {8, 276, 0, 0}, "線径"},
+    {Caption, "GroupBox1", "Label_wire", {8, 276, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "線径")},
     {Caption, "GroupBox1", "Label_wire_unit", {131, 276, 0, 0}, "mm"},
     {InputBox, "GroupBox1", "Edit19", {56, 296, 73, 21}, "1.3"},
-    {Caption, "GroupBox1", "Label_turns", {8, 300, 0, 0}, "巻き数"},
-    {Check, "GroupBox1", "hidari", {136, 296, 57, 17}, "左巻き"},
-    {Group, "GroupBox1", "GroupBox5", {192, 238, 177, 75}, "推奨値"},
+    {Caption, "GroupBox1", "Label_turns", {8, 300, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "巻き数")},
+    {Check, "GroupBox1", "hidari", {136, 296, 57, 17}, QT_TRANSLATE_NOOP("vek_layout", "左巻き")},
+    {Group, "GroupBox1", "GroupBox5", {192, 238, 177, 75}, QT_TRANSLATE_NOOP("vek_layout", "推奨値")},
     {Arrow, "GroupBox5", "SpeedButton7", {8, 19, 12, 12}, ""},
-    {Caption, "GroupBox5", "Label30", {24, 18, 150, 0}, "最大角度="},
+    {Caption, "GroupBox5", "Label30", {24, 18, 150, 0}, QT_TRANSLATE_NOOP("vek_layout", "最大角度=")},
     {Arrow, "GroupBox5", "SpeedButton1", {8, 37, 12, 12}, ""},
-    {Caption, "GroupBox5", "Label56", {24, 36, 150, 0}, "最大荷重="},
-    {Caption, "GroupBox5", "Label45", {24, 54, 150, 0}, "案内棒径="},
-    {Group, "", "GroupBox2", {8, 336, 377, 121}, "計算結果"},
+    {Caption, "GroupBox5", "Label56", {24, 36, 150, 0}, QT_TRANSLATE_NOOP("vek_layout", "最大荷重=")},
+    {Caption, "GroupBox5", "Label45", {24, 54, 150, 0}, QT_TRANSLATE_NOOP("vek_layout", "案内棒径=")},
+    {Group, "", "GroupBox2", {8, 336, 377, 121}, QT_TRANSLATE_NOOP("vek_layout", "計算結果")},
     {DisplayBox, "GroupBox2", "Edit8", {72, 13, 73, 21}, ""},
-    {Caption, "GroupBox2", "Label_spring_const", {8, 17, 0, 0}, "バネ定数"},
-    {Caption, "GroupBox2", "Label_spring_const_unit", {148, 17, 0, 0}, "kgf･mm/度"},
+    {Caption, "GroupBox2", "Label_spring_const", {8, 17, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "バネ定数")},
+    {Caption,
+     "GroupBox2",
+     "Label_spring_const_unit",
+     {148, 17, 0, 0},
+     QT_TRANSLATE_NOOP("vek_layout", "kgf･mm/度")},
     {DisplayBox, "GroupBox2", "Edit9", {72, 37, 73, 21}, ""},
-    {Caption, "GroupBox2", "Label_stress", {8, 41, 0, 0}, "曲げ応力"},
+    {Caption, "GroupBox2", "Label_stress", {8, 41, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "曲げ応力")},
     {Caption, "GroupBox2", "Label_stress_unit", {148, 41, 0, 0}, "kgf/mm^2"},
     {DisplayBox, "GroupBox2", "Edit11", {72, 61, 73, 21}, ""},
-    {Caption, "GroupBox2", "Label_allow", {8, 65, 0, 0}, "許容応力"},
+    {Caption, "GroupBox2", "Label_allow", {8, 65, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "許容応力")},
     {Caption, "GroupBox2", "Label_allow_unit", {148, 65, 0, 0}, "kgf/mm^2"},
     {DisplayBox, "GroupBox2", "Edit10", {280, 13, 73, 21}, ""},
-    {Caption, "GroupBox2", "Label_life", {228, 17, 0, 0}, "期待寿命"},
-    {Caption, "GroupBox2", "Label_life_unit", {356, 17, 0, 0}, "回"},
-    {Button, "GroupBox2", "BitBtn2", {296, 56, 75, 25}, "計算"},
+    {Caption, "GroupBox2", "Label_life", {228, 17, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "期待寿命")},
+    {Caption, "GroupBox2", "Label_life_unit", {356, 17, 0, 0}, QT_TRANSLATE_NOOP("vek_layout", "回")},
+    {Button, "GroupBox2", "BitBtn2", {296, 56, 75, 25}, QT_TRANSLATE_NOOP("vek_layout", "計算")},
     {List, "GroupBox2", "ListBox1", {8, 88, 265, 25}, ""},
     {Spin, "GroupBox2", "SpinEdit1", {280, 88, 41, 26}, ""},
     {Arrow, "GroupBox2", "SpeedButton6", {320, 88, 25, 25}, "▲"},
     {Arrow, "GroupBox2", "SpeedButton5", {344, 88, 25, 25}, "▼"},
-    {Group, "", "GroupBox3", {392, 8, 417, 449}, "疲れ強さ線図"},
+    {Group, "", "GroupBox3", {392, 8, 417, 449}, QT_TRANSLATE_NOOP("vek_layout", "疲れ強さ線図")},
     {Image, "GroupBox3", "Image1", {8, 16, kFatigueImageWidth, kFatigueImageHeight}, ""},
     {Pages, "", "PageControl1", {8, 464, 801, 321}, ""},
-    {Page, "PageControl1", "TabSheet1", {}, "＜　計算結果の履歴　＞"},
-    {Page, "PageControl1", "TabSheet2", {}, "＜　　バネ形状　　＞"},
+    {Page, "PageControl1", "TabSheet1", {}, QT_TRANSLATE_NOOP("vek_layout", "＜　計算結果の履歴　＞")},
+    {Page, "PageControl1", "TabSheet2", {}, QT_TRANSLATE_NOOP("vek_layout", "＜　　バネ形状　　＞")},
     {Image, "TabSheet2", "Image2", {8, 8, kSpringImageWidth, kSpringImageHeight}, ""},
 };
 
 QWidget* MakeControl(const Row& row, QWidget* parent) {
-    const QString caption = QString::fromUtf8(row.caption);
+    const QString caption = QCoreApplication::translate("vek_layout", row.caption);
     QWidget* control = nullptr;
     switch (row.type) {
         case Caption: {
@@ -265,11 +270,11 @@ void Tf_vek::BuildControls() {
     GroupBox1->setPalette(grey);
     GroupBox1->setAutoFillBackground(true);
     GroupBox5->setPalette(darkRed);
-    Image5->setToolTip(QStringLiteral("変位荷重切替"));
+    Image5->setToolTip(QCoreApplication::translate("vek_layout", "変位荷重切替"));
     DrawSchematic(Image5->image());
     Edit7->setEnabled(false);
     Edit6->setEnabled(false);
-    BitBtn1->setToolTip(QStringLiteral("径切替"));
+    BitBtn1->setToolTip(QCoreApplication::translate("vek_layout", "径切替"));
     // A small arrow, so the 12-pixel button reads as a button and not as a check box.
     BitBtn1->setIcon(QIcon(SmallArrow()));
     BitBtn1->setIconSize(QSize(8, 8));
@@ -283,9 +288,9 @@ void Tf_vek::BuildControls() {
     // A larger window gives the pages its room (the characteristic table grows with it).
     new GrowWithWindow(central, PageControl1, kUsualWindowSize);
     TabSheet3 = new CharacteristicPage(materials_);
-    PageControl1->addTab(TabSheet3, QStringLiteral("＜　特性・公差　＞"));
+    PageControl1->addTab(TabSheet3, QCoreApplication::translate("vek_layout", "＜　特性・公差　＞"));
     TabSheet4 = new Spring3dPage;
-    PageControl1->addTab(TabSheet4, QStringLiteral("＜　3D 形状　＞"));
+    PageControl1->addTab(TabSheet4, QCoreApplication::translate("vek_layout", "＜　3D 形状　＞"));
     connect(this, &Tf_vek::unitSystemChanged, TabSheet3, &CharacteristicPage::setUnitSystem);
     connect(TabSheet3, &CharacteristicPage::gradeChanged, this, [this](int grade) {
         if (settings_ != nullptr) settings_->setToleranceGrade(grade);
@@ -358,56 +363,84 @@ void Tf_vek::BuildMenu() {
         return action;
     };
 
-    QMenu* file = addMenu(QStringLiteral("File1"), QStringLiteral("ファイル　"));
+    QMenu* file = addMenu(QStringLiteral("File1"), QCoreApplication::translate("vek_layout", "ファイル　"));
     // Standard shortcuts; the captions stay as they are.
-    addItem(file, QStringLiteral("Edit2"), QStringLiteral("読み取り"), &Tf_vek::Edit2Click)
+    addItem(file, QStringLiteral("Edit2"), QCoreApplication::translate("vek_layout", "読み取り"),
+            &Tf_vek::Edit2Click)
         ->setShortcut(QKeySequence::Open);
-    addItem(file, QStringLiteral("N3"), QStringLiteral("保存"), &Tf_vek::N3Click)
+    addItem(file, QStringLiteral("N3"), QCoreApplication::translate("vek_layout", "保存"), &Tf_vek::N3Click)
         ->setShortcut(QKeySequence::Save);
     // The data sheet keeps its place among the prints, the other exports follow.
     const ExportFormat& dataSheet = *ExportFormatOfItem("N5");
     addExport(file, dataSheet)->setShortcut(QKeySequence::Print);
-    addItem(file, QStringLiteral("N1"), QStringLiteral("画面印刷"), &Tf_vek::N1Click);
+    addItem(file, QStringLiteral("N1"), QCoreApplication::translate("vek_layout", "画面印刷"),
+            &Tf_vek::N1Click);
     file->addSeparator();
     for (const ExportFormat& format : ExportFormats())
         if (&format != &dataSheet) addExport(file, format);
-    addItem(file, QStringLiteral("ReportTitle"), QStringLiteral("計算書の表題欄..."),
-            &Tf_vek::ReportTitleClick);
+    addItem(file, QStringLiteral("ReportTitle"),
+            QCoreApplication::translate("vek_layout", "計算書の表題欄..."), &Tf_vek::ReportTitleClick);
     file->addSeparator();
-    RecentFiles1 = file->addMenu(QStringLiteral("最近使ったファイル"));
+    RecentFiles1 = file->addMenu(QCoreApplication::translate("vek_layout", "最近使ったファイル"));
     RecentFiles1->setObjectName(QStringLiteral("RecentFiles1"));
     RecentFiles1->setEnabled(false);
     file->addSeparator();
     // Closes the window as its close button does (asking first when the history is unsaved).
-    QAction* quit = file->addAction(QStringLiteral("終了"));
+    QAction* quit = file->addAction(QCoreApplication::translate("vek_layout", "終了"));
     quit->setObjectName(QStringLiteral("QuitItem"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quit, &QAction::triggered, this, &QWidget::close);
-    QMenu* edit = addMenu(QStringLiteral("Edit1"), QStringLiteral("編集　"));
-    addItem(edit, QStringLiteral("N2"), QStringLiteral("全データーコピー"), &Tf_vek::N2Click);
-    addItem(edit, QStringLiteral("N4"), QStringLiteral("寿命グラフコピー"), &Tf_vek::N4Click);
-    addItem(edit, QStringLiteral("CharacteristicGraphCopy"), QStringLiteral("特性グラフコピー"),
+    QMenu* edit = addMenu(QStringLiteral("Edit1"), QCoreApplication::translate("vek_layout", "編集　"));
+    addItem(edit, QStringLiteral("N2"), QCoreApplication::translate("vek_layout", "全データーコピー"),
+            &Tf_vek::N2Click);
+    addItem(edit, QStringLiteral("N4"), QCoreApplication::translate("vek_layout", "寿命グラフコピー"),
+            &Tf_vek::N4Click);
+    addItem(edit, QStringLiteral("CharacteristicGraphCopy"),
+            QCoreApplication::translate("vek_layout", "特性グラフコピー"),
             &Tf_vek::CharacteristicGraphCopyClick);
-    addItem(edit, QStringLiteral("Spring3dCopy"), QStringLiteral("3D 図コピー"), &Tf_vek::Spring3dCopyClick);
-    QMenu* view = addMenu(QStringLiteral("View1"), QStringLiteral("表示　"));
-    addItem(view, QStringLiteral("dlcheng"), QStringLiteral("角度・荷重切替"), &Tf_vek::dlchengClick);
+    addItem(edit, QStringLiteral("Spring3dCopy"), QCoreApplication::translate("vek_layout", "3D 図コピー"),
+            &Tf_vek::Spring3dCopyClick);
+    QMenu* view = addMenu(QStringLiteral("View1"), QCoreApplication::translate("vek_layout", "表示　"));
+    addItem(view, QStringLiteral("dlcheng"), QCoreApplication::translate("vek_layout", "角度・荷重切替"),
+            &Tf_vek::dlchengClick);
     view->addSeparator();
     auto* units = new QActionGroup(this);
-    UnitKgf = addItem(view, QStringLiteral("UnitKgf"), QStringLiteral("kgf 単位"), &Tf_vek::UnitKgfClick);
-    UnitSI = addItem(view, QStringLiteral("UnitSI"), QStringLiteral("SI 単位 (N·mm, N/mm²)"),
-                     &Tf_vek::UnitSIClick);
+    UnitKgf = addItem(view, QStringLiteral("UnitKgf"), QCoreApplication::translate("vek_layout", "kgf 単位"),
+                      &Tf_vek::UnitKgfClick);
+    UnitSI =
+        addItem(view, QStringLiteral("UnitSI"),
+                QCoreApplication::translate("vek_layout", "SI 単位 (N·mm, N/mm²)"), &Tf_vek::UnitSIClick);
     for (QAction* unit : {UnitKgf, UnitSI}) {
         unit->setCheckable(true);
         units->addAction(unit);
     }
     UnitKgf->setChecked(true);
-    QMenu* tools = addMenu(QStringLiteral("Tool1"), QStringLiteral("ツール　"));
-    addItem(tools, QStringLiteral("N7"), QStringLiteral("材料編集"), &Tf_vek::N7Click);
-    addItem(tools, QStringLiteral("N8"), QStringLiteral("係数編集"), &Tf_vek::N8Click);
-    addItem(tools, QStringLiteral("designSearchItem"), QStringLiteral("設計探索"),
+    view->addSeparator();
+    // The same caption in both languages, so a user who cannot read the other finds it.
+    Language1 = view->addMenu(QStringLiteral("言語 / Language"));
+    Language1->setObjectName(QStringLiteral("Language1"));
+    auto* languages = new QActionGroup(this);
+    LanguageJapanese = Language1->addAction(QStringLiteral("日本語"));
+    LanguageJapanese->setObjectName(QStringLiteral("LanguageJapanese"));
+    LanguageEnglish = Language1->addAction(QStringLiteral("English"));
+    LanguageEnglish->setObjectName(QStringLiteral("LanguageEnglish"));
+    for (auto [action, language] :
+         {std::pair{LanguageJapanese, Language::Japanese}, std::pair{LanguageEnglish, Language::English}}) {
+        action->setCheckable(true);
+        languages->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language] { LanguageClick(language); });
+    }
+    LanguageJapanese->setChecked(true);
+    QMenu* tools = addMenu(QStringLiteral("Tool1"), QCoreApplication::translate("vek_layout", "ツール　"));
+    addItem(tools, QStringLiteral("N7"), QCoreApplication::translate("vek_layout", "材料編集"),
+            &Tf_vek::N7Click);
+    addItem(tools, QStringLiteral("N8"), QCoreApplication::translate("vek_layout", "係数編集"),
+            &Tf_vek::N8Click);
+    addItem(tools, QStringLiteral("designSearchItem"), QCoreApplication::translate("vek_layout", "設計探索"),
             &Tf_vek::designSearchClick);
-    QMenu* help = addMenu(QStringLiteral("Help1"), QStringLiteral("ヘルプ　"));
-    addItem(help, QStringLiteral("help2"), QStringLiteral("ヘルプ"), &Tf_vek::help2Click)
+    QMenu* help = addMenu(QStringLiteral("Help1"), QCoreApplication::translate("vek_layout", "ヘルプ　"));
+    addItem(help, QStringLiteral("help2"), QCoreApplication::translate("vek_layout", "ヘルプ"),
+            &Tf_vek::help2Click)
         ->setShortcut(QKeySequence(Qt::Key_F1));
 
     // Alt+letter opens a menu as the usual (F)(E)(V)(T)(H) would; the captions keep no mnemonic.

@@ -124,6 +124,17 @@ void Tf_vek::UnitKgfClick() {
     setUnitSystem(UnitSystem::Kgf);
 }
 
+void Tf_vek::LanguageClick(Language language) {
+    if (settings_ == nullptr) return;
+    const Language before = settings_->language().value_or(LanguageOfEnvironment());
+    settings_->setLanguage(language);
+    // The words are read once at start; both languages say so, whichever the user reads.
+    if (language != before)
+        dialogs_.showInformation(this,
+                                 QStringLiteral("言語は次回の起動から切り替わります。\n"
+                                                "The language changes when the program is started next."));
+}
+
 void Tf_vek::UnitSIClick() {
     setUnitSystem(UnitSystem::SI);
 }

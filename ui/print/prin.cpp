@@ -1,5 +1,6 @@
 #include "ui/print/prin.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
@@ -80,7 +81,7 @@ class DataSheetCellDelegate : public QStyledItemDelegate {
 Tprinform::Tprinform(const MaterialTable& materials, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), materials_(materials), dialogs_(dialogs) {
     setObjectName(QStringLiteral("prinform"));
-    setWindowTitle(QStringLiteral("要目表"));
+    setWindowTitle(QCoreApplication::translate("prin", "要目表"));
     setModal(true);
     setFixedSize(kPrinformWidth, kPrinformHeight);
     setFont(JapaneseFont(12));
@@ -90,7 +91,7 @@ Tprinform::Tprinform(const MaterialTable& materials, Dialogs& dialogs, QWidget* 
     setAutoFillBackground(true);
 
     // Created first so that it, not the table, has the focus when the page opens.
-    Button1 = new QPushButton(QStringLiteral("プリント"), this);
+    Button1 = new QPushButton(QCoreApplication::translate("prin", "プリント"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(24, 16, 75, 25);
     connect(Button1, &QPushButton::clicked, this, &Tprinform::Button1Click);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -198,7 +199,7 @@ DesignSearchWindow::DesignSearchWindow(const MaterialTable& table, const KindInd
                                        QWidget* parent)
     : QDialog(parent), table_(table), kinds_(kinds), current_(current), dialogs_(dialogs), unit_(unit) {
     setObjectName(QStringLiteral("design_search"));
-    setWindowTitle(QStringLiteral("設計探索"));
+    setWindowTitle(QCoreApplication::translate("design_search_window", "設計探索"));
     setFont(JapaneseFont());
     setModal(false);
     BuildControls();
@@ -237,9 +238,11 @@ void DesignSearchWindow::BuildControls() {
     turnsMinSpin->setValue(1);
     turnsMaxSpin->setValue(30);
     connect(anyTurnsRadio, &QRadioButton::toggled, fractionEdit, &QWidget::setDisabled);
-    lifeCombo->addItem(QStringLiteral("指定なし"), kLifeClasses - 1);
+    lifeCombo->addItem(QCoreApplication::translate("design_search_window", "指定なし"), kLifeClasses - 1);
     for (int lifeClass = 0; lifeClass < kLifeClasses - 1; ++lifeClass)
-        lifeCombo->addItem(WindowText(LifeLabel(lifeClass)) + QStringLiteral("回以上"), lifeClass);
+        lifeCombo->addItem(
+            WindowText(LifeLabel(lifeClass)) + QCoreApplication::translate("design_search_window", "回以上"),
+            lifeClass);
     const std::pair<const char*, SearchRanking> rankings[] = {
         {"線材の体積が小さい順", SearchRanking::WireVolume},
         {"応力の余裕 σa/σ2 が大きい順", SearchRanking::StressMargin},
@@ -434,7 +437,7 @@ void DesignSearchWindow::FillResults() {
     resultTable->setSortingEnabled(false);
     resultTable->clearContents();
     resultTable->setRowCount(static_cast<int>(outcome_.best.size()));
-    QStringList titles{QStringLiteral("順位")};
+    QStringList titles{QCoreApplication::translate("design_search_window", "順位")};
     for (int col = 0; col < kSearchColumns; ++col)
         titles << WindowText(SearchColumnTitle(static_cast<SearchColumn>(col), unit_));
     resultTable->setHorizontalHeaderLabels(titles);

@@ -1,0 +1,565 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>case_files</name>
+    <message>
+        <source>ねじりばねデーター|*.nbd</source>
+        <translation>Torsion spring data|*.nbd</translation>
+    </message>
+    <message>
+        <source>前回は履歴を保存しないまま終了しました（%1）。
+その履歴を復元しますか？
+
+%2</source>
+        <translation>The program ended last time without saving the history (%1).
+Restore that history?
+
+%2</translation>
+    </message>
+    <message>
+        <source>履歴の控えを書けません: %1</source>
+        <translation>Cannot write the backup of the history: %1</translation>
+    </message>
+    <message>
+        <source>履歴が保存されていません。保存しますか？</source>
+        <translation>The history has not been saved. Save it?</translation>
+    </message>
+    <message>
+        <source>ファイル %1 は履歴ファイルではない可能性があります。読み込みますか？</source>
+        <translation>File %1 may not be a history file. Read it?</translation>
+    </message>
+    <message>
+        <source>ファイル %1 が見つかりません。最近使ったファイルから外します。</source>
+        <translation>File %1 was not found. It is removed from the recent files.</translation>
+    </message>
+</context>
+<context>
+    <name>characteristic_page</name>
+    <message>
+        <source>公差の等級</source>
+        <translation>Tol. grade</translation>
+    </message>
+    <message>
+        <source>%1級</source>
+        <translation>Grade %1</translation>
+    </message>
+    <message>
+        <source>値の上にマウスを置くと、出典の表の行を表示します</source>
+        <translation>Hover over a value to see the row of the source table</translation>
+    </message>
+    <message>
+        <source>駆動する部品の J</source>
+        <translation>J of driven part</translation>
+    </message>
+    <message>
+        <source>kg･mm²</source>
+        <translation>kg･mm²</translation>
+    </message>
+    <message>
+        <source>腕 2 が動かす部品の、コイル軸まわりの慣性モーメント。空欄ならばね単体</source>
+        <translation>Moment of inertia about the coil axis of the part that leg 2 moves. Empty: the spring alone</translation>
+    </message>
+    <message>
+        <source>運転周波数</source>
+        <translation>Operating freq.</translation>
+    </message>
+    <message>
+        <source>固有振動数と比べる運転の周波数。空欄なら比を示さない</source>
+        <translation>Operating frequency compared with the natural frequency. Empty: no ratio shown</translation>
+    </message>
+</context>
+<context>
+    <name>data_files</name>
+    <message>
+        <source>ファイル: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>読み込み元: %1
+保存先: %2</source>
+        <translation>Read from: %1
+Saved to: %2</translation>
+    </message>
+</context>
+<context>
+    <name>design_search_window</name>
+    <message>
+        <source>設計探索</source>
+        <translation>Design search</translation>
+    </message>
+    <message>
+        <source>指定なし</source>
+        <translation>Any</translation>
+    </message>
+    <message>
+        <source>回以上</source>
+        <translation>cycles or more</translation>
+    </message>
+    <message>
+        <source>順位</source>
+        <translation>Rank</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs</name>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>情報</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>exports</name>
+    <message>
+        <source>計算書の印刷</source>
+        <translation>Print calculation report</translation>
+    </message>
+</context>
+<context>
+    <name>help_window</name>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>history_recovery</name>
+    <message>
+        <source>%1 の記録</source>
+        <translation>Record of %1</translation>
+    </message>
+    <message>
+        <source>%1 の記録、履歴 %2 件</source>
+        <translation>Record of %1, %2 history entries</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>ねじりコイルばね設計計算</source>
+        <translation>Torsion Spring Design</translation>
+    </message>
+</context>
+<context>
+    <name>prin</name>
+    <message>
+        <source>要目表</source>
+        <translation>Data sheet</translation>
+    </message>
+    <message>
+        <source>プリント</source>
+        <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>spring_3d_page</name>
+    <message>
+        <source>状態</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>自由状態</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>最大角度</source>
+        <translation>Max. angle</translation>
+    </message>
+    <message>
+        <source>ドラッグで回転
+ホイールで拡大・縮小
+ダブルクリックで元の向き</source>
+        <translation>Drag to rotate
+Wheel to zoom
+Double-click to reset</translation>
+    </message>
+</context>
+<context>
+    <name>title_block_dialog</name>
+    <message>
+        <source>計算書の表題欄</source>
+        <translation>Title block of the report</translation>
+    </message>
+    <message>
+        <source>品名</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>図番</source>
+        <translation>Drawing no.</translation>
+    </message>
+    <message>
+        <source>設計者</source>
+        <translation>Designer</translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>u_data_make</name>
+    <message>
+        <source>材料のデーター|*.dst|すべてのファイル|*.*</source>
+        <translation>Material data|*.dst|All files|*.*</translation>
+    </message>
+    <message>
+        <source>材料特性を変更した場合は、ソフトを一度終了して下さい！</source>
+        <translation>After changing material properties, please restart the program!</translation>
+    </message>
+    <message>
+        <source>本当に現在のデーターNo.の内容を消去</source>
+        <translation>Really erase the current data No.</translation>
+    </message>
+    <message>
+        <source>材料編集</source>
+        <translation>Materials</translation>
+    </message>
+    <message>
+        <source>ダブルクリックでクリアー</source>
+        <translation>Double-click clears</translation>
+    </message>
+    <message>
+        <source>材料線径</source>
+        <translation>Wire dia.</translation>
+    </message>
+    <message>
+        <source>引張り強さ</source>
+        <translation>Tensile strength</translation>
+    </message>
+    <message>
+        <source>許容ねじり応力</source>
+        <translation>Allow. torsion</translation>
+    </message>
+    <message>
+        <source>許容曲げ応力</source>
+        <translation>Allow. bending</translation>
+    </message>
+    <message>
+        <source>ファイル %1 に保存しました。
+%2</source>
+        <translation>Saved to file %1.
+%2</translation>
+    </message>
+    <message>
+        <source>種類番号＝ </source>
+        <translation>Kind No. = </translation>
+    </message>
+    <message>
+        <source> は８以上登録できません！</source>
+        <translation> cannot hold more than 8 records!</translation>
+    </message>
+</context>
+<context>
+    <name>u_keisuu_make</name>
+    <message>
+        <source>係数編集</source>
+        <translation>Coefficients</translation>
+    </message>
+    <message>
+        <source>許容応力の設定</source>
+        <translation>Allowable stress</translation>
+    </message>
+    <message>
+        <source>初張力の設定</source>
+        <translation>Initial tension</translation>
+    </message>
+    <message>
+        <source>これらの値は、ねじりコイルばねの計算には使われません。</source>
+        <translation>These values are not used in the torsion spring calculation.</translation>
+    </message>
+    <message>
+        <source>設定ボタン</source>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>vek</name>
+    <message>
+        <source>ねじりコイルばね設計計算</source>
+        <translation>Torsion Spring Design</translation>
+    </message>
+    <message>
+        <source>最大角度=</source>
+        <translation>Max. angle=</translation>
+    </message>
+    <message>
+        <source>最大トルク=</source>
+        <translation>Max. torque=</translation>
+    </message>
+    <message>
+        <source>案内棒径=</source>
+        <translation>Guide rod=</translation>
+    </message>
+    <message>
+        <source>ヘルプファイル %1 が見つかりません</source>
+        <translation>Help file %1 not found</translation>
+    </message>
+</context>
+<context>
+    <name>vek_history</name>
+    <message>
+        <source>番号 %1 には計算結果が記憶されています。上書きしますか？</source>
+        <translation>Slot %1 holds a stored result. Overwrite it?</translation>
+    </message>
+</context>
+<context>
+    <name>vek_layout</name>
+    <message>
+        <source>変位荷重切替</source>
+        <translation>Angles or moments given</translation>
+    </message>
+    <message>
+        <source>径切替</source>
+        <translation>Inner, mean or outer diameter</translation>
+    </message>
+    <message>
+        <source>＜&#x3000;特性・公差&#x3000;＞</source>
+        <translation>&lt;  Characteristics, tolerances  &gt;</translation>
+    </message>
+    <message>
+        <source>＜&#x3000;3D 形状&#x3000;＞</source>
+        <translation>&lt;  3D shape  &gt;</translation>
+    </message>
+    <message>
+        <source>ファイル&#x3000;</source>
+        <translation>File </translation>
+    </message>
+    <message>
+        <source>読み取り</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>画面印刷</source>
+        <translation>Print window</translation>
+    </message>
+    <message>
+        <source>計算書の表題欄...</source>
+        <translation>Report title block...</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>編集&#x3000;</source>
+        <translation>Edit </translation>
+    </message>
+    <message>
+        <source>全データーコピー</source>
+        <translation>Copy all data</translation>
+    </message>
+    <message>
+        <source>寿命グラフコピー</source>
+        <translation>Copy life diagram</translation>
+    </message>
+    <message>
+        <source>特性グラフコピー</source>
+        <translation>Copy characteristic diagram</translation>
+    </message>
+    <message>
+        <source>3D 図コピー</source>
+        <translation>Copy 3D view</translation>
+    </message>
+    <message>
+        <source>表示&#x3000;</source>
+        <translation>View </translation>
+    </message>
+    <message>
+        <source>角度・荷重切替</source>
+        <translation>Angles / moments given</translation>
+    </message>
+    <message>
+        <source>kgf 単位</source>
+        <translation>kgf units</translation>
+    </message>
+    <message>
+        <source>SI 単位 (N·mm, N/mm²)</source>
+        <translation>SI units (N·mm, N/mm²)</translation>
+    </message>
+    <message>
+        <source>ツール&#x3000;</source>
+        <translation>Tools </translation>
+    </message>
+    <message>
+        <source>材料編集</source>
+        <translation>Materials</translation>
+    </message>
+    <message>
+        <source>係数編集</source>
+        <translation>Coefficients</translation>
+    </message>
+    <message>
+        <source>設計探索</source>
+        <translation>Design search</translation>
+    </message>
+    <message>
+        <source>ヘルプ&#x3000;</source>
+        <translation>Help </translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>入力項目</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>角度(φ2)</source>
+        <translation>Ang. φ2</translation>
+    </message>
+    <message>
+        <source>度</source>
+        <translation>deg</translation>
+    </message>
+    <message>
+        <source>角度(φ1)</source>
+        <translation>Ang. φ1</translation>
+    </message>
+    <message>
+        <source>荷重(M2)</source>
+        <translation>Load M2</translation>
+    </message>
+    <message>
+        <source>kgf･mm</source>
+        <translation>kgf･mm</translation>
+    </message>
+    <message>
+        <source>荷重(M1)</source>
+        <translation>Load M1</translation>
+    </message>
+    <message>
+        <source>外方向</source>
+        <translation>Out</translation>
+    </message>
+    <message>
+        <source>バネ指数</source>
+        <translation>Spring index</translation>
+    </message>
+    <message>
+        <source>適正=4～22</source>
+        <translation>Good=4～22</translation>
+    </message>
+    <message>
+        <source>長さ(a2)</source>
+        <translation>Leg a2</translation>
+    </message>
+    <message>
+        <source>長さ(a1)</source>
+        <translation>Leg a1</translation>
+    </message>
+    <message>
+        <source>平均径</source>
+        <translation>Mean D</translation>
+    </message>
+    <message>
+        <source>材料</source>
+        <translation>Mat.</translation>
+    </message>
+    <message>
+        <source>記号</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>線径</source>
+        <translation>Wire d</translation>
+    </message>
+    <message>
+        <source>巻き数</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>左巻き</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>推奨値</source>
+        <translation>Recommended</translation>
+    </message>
+    <message>
+        <source>最大角度=</source>
+        <translation>Max. angle=</translation>
+    </message>
+    <message>
+        <source>最大荷重=</source>
+        <translation>Max. torque=</translation>
+    </message>
+    <message>
+        <source>案内棒径=</source>
+        <translation>Guide rod=</translation>
+    </message>
+    <message>
+        <source>計算結果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>バネ定数</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>kgf･mm/度</source>
+        <translation>kgf･mm/deg</translation>
+    </message>
+    <message>
+        <source>曲げ応力</source>
+        <translation>Stress</translation>
+    </message>
+    <message>
+        <source>許容応力</source>
+        <translation>Allowable</translation>
+    </message>
+    <message>
+        <source>期待寿命</source>
+        <translation>Life</translation>
+    </message>
+    <message>
+        <source>回</source>
+        <translation>cyc</translation>
+    </message>
+    <message>
+        <source>計算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>疲れ強さ線図</source>
+        <translation>Fatigue strength diagram</translation>
+    </message>
+    <message>
+        <source>＜&#x3000;計算結果の履歴&#x3000;＞</source>
+        <translation>&lt;  History of results  &gt;</translation>
+    </message>
+    <message>
+        <source>＜&#x3000;&#x3000;バネ形状&#x3000;&#x3000;＞</source>
+        <translation>&lt;  Spring shape  &gt;</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,141 @@
+// The windows in both languages: every caption fits its control at the window's fixed
+// sizes, the English catalogue is used when installed, and the menu remembers the choice.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTranslator>
+
+#include "tests/support/test_cases.h"
+#include "tests/support/vek_test_app.h"
+#include "ui/common/language.h"
+#include "ui/editors/u_data_make.h"
+#include "ui/editors/u_keisuu_make.h"
+#include "ui/print/prin.h"
+#include "ui/search/design_search_window.h"
+
+namespace {
+
+// The texts of a widget that must fit, with the room the widget gives them.
+QStringList Overflows(const QWidget& window) {
+    QStringList found;
+    const auto report = [&](const QWidget* w, const QString& text, int need, int room) {
+        if (need > room)
+            found
+                << QStringLiteral("%1 \"%2\": %3 px in %4 px").arg(w->objectName(), text).arg(need).arg(room);
+    };
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window)) continue;
+        const QFontMetrics metrics(w->font());
+        const auto widest = [&](const QString& text) {
+            int width = 0;
+            for (const QString& line : text.split(QLatin1Char('\n')))
+                width = std::max(width, metrics.horizontalAdvance(QString(line).remove(QLatin1Char('&'))));
+            return width;
+        };
+        if (const auto* label = qobject_cast<const QLabel*>(w);
+            label && !label->wordWrap() && label->pixmap().isNull() && w->parentWidget()) {
+            const QRect used(label->pos(), QSize(widest(label->text()), label->height()));
+            // Room: up to the parent's edge and up to the next control it would run into.
+            int room = label->parentWidget()->width() - label->x();
+            for (const QWidget* other :
+                 label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (other == label || qobject_cast<const QLabel*>(other) || !other->isVisibleTo(&window))
+                    continue;
+                const QRect g = other->geometry();
+                if (g.left() > label->x() && g.top() < used.bottom() && g.bottom() > used.top())
+                    room = std::min(room, g.left() - label->x());
+            }
+            report(label, label->text(), used.width(), room);
+        } else if (const auto* check = qobject_cast<const QCheckBox*>(w)) {
+            report(check, check->text(), widest(check->text()) + 18, check->width());
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w);
+                   button && !button->text().isEmpty()) {
+            report(button, button->text(), widest(button->text()) + 4, button->width());
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+            report(group, group->title(), widest(group->title()) + 16, group->width());
+        } else if (const auto* tabs = qobject_cast<const QTabWidget*>(w)) {
+            const QRect last = tabs->tabBar()->tabRect(tabs->count() - 1);
+            report(tabs, tabs->tabText(tabs->count() - 1), last.right(), tabs->width());
+        }
+    }
+    return found;
+}
+
+class Languages : public ::testing::TestWithParam<Language> {
+  protected:
+    void SetUp() override {
+        catalogue_ = LoadCatalogue(GetParam(), QStringLiteral(TS_DATA_DIR));
+        if (GetParam() == Language::English) {
+            ASSERT_NE(catalogue_, nullptr) << "torsion-spring_en.qm beside the program";
+            QCoreApplication::installTranslator(catalogue_.get());
+        }
+        app_ = std::make_unique<MainWindowApp>();
+    }
+    void TearDown() override {
+        app_.reset();
+        if (catalogue_) QCoreApplication::removeTranslator(catalogue_.get());
+    }
+    std::unique_ptr<QTranslator> catalogue_;
+    std::unique_ptr<MainWindowApp> app_;
+};
+
+TEST_P(Languages, EveryCaptionFitsItsControl) {
+    MainWindowApp& app = *app_;
+    Tf_vek& main = *app.window;
+    main.show();
+    app.calculate();
+    Tdata_make materials(app.materials, app.dialogs);
+    Tkeisuu_make coefficients(app.coefficients, app.dialogs, app.folder.path());
+    Tprinform dataSheet(app.materials, app.dialogs);
+    const torsion::DesignCase current = SampleCase();
+    DesignSearchWindow search(app.materials, app.kinds, current, torsion::UnitSystem::Kgf, app.dialogs);
+    auto* pages = main.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (int page = 1; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        EXPECT_EQ(Overflows(main).join(QLatin1Char('\n')).toStdString(), "") << "page " << page;
+    }
+    pages->setCurrentIndex(0);
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&main, &materials, &coefficients, &dataSheet, &search}) {
+        window->show();
+        EXPECT_EQ(Overflows(*window).join(QLatin1Char('\n')).toStdString(), "")
+            << window->objectName().toStdString();
+    }
+}
+
+TEST_P(Languages, TheWindowSpeaksTheLanguageOfTheCatalogue) {
+    const bool english = GetParam() == Language::English;
+    EXPECT_EQ(app_->window->windowTitle(),
+              english ? QStringLiteral("Torsion Spring Design") : QStringLiteral("ねじりコイルばね設計計算"));
+    EXPECT_EQ(app_->find<QPushButton>("BitBtn2")->text(),
+              english ? QStringLiteral("Calculate") : QStringLiteral("計算"));
+}
+
+INSTANTIATE_TEST_SUITE_P(JapaneseAndEnglish, Languages,
+                         ::testing::Values(Language::Japanese, Language::English));
+
+TEST(LanguageChoice, LocaleDecidesUnlessTheMenuChose) {
+    EXPECT_EQ(LanguageOfLocaleName(QStringLiteral("en_GB.UTF-8")), Language::English);
+    EXPECT_EQ(LanguageOfLocaleName(QStringLiteral("ja_JP.UTF-8")), Language::Japanese);
+    EXPECT_EQ(LanguageOfLocaleName(QStringLiteral("C.UTF-8")), Language::Japanese);
+
+    MainWindowApp app;
+    EXPECT_FALSE(app.settings.language());
+    app.find<QAction>("LanguageEnglish")->trigger();
+    EXPECT_EQ(app.settings.language(), Language::English);
+    EXPECT_EQ(app.dialogs.informations.size(), 1);  // takes effect at the next start
+    // The next window shows the stored choice checked.
+    Tf_vek next(app.materials, app.kinds, app.coefficients, app.dialogs, app.folder.path());
+    next.setSettings(app.settings);
+    EXPECT_TRUE(next.findChild<QAction*>(QStringLiteral("LanguageEnglish"))->isChecked());
+    app.settings.setString(QStringLiteral("View/language"), QStringLiteral("fr"));
+    EXPECT_FALSE(app.settings.language());  // an unknown code: the locale decides
+}
+
+}  // namespace
