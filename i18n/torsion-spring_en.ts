@@ -296,6 +296,20 @@ Double-click to reset</translation>
         <source>設定ボタン</source>
         <translation>Set</translation>
     </message>
+    <message>
+        <source>「%1」の %2%3 は、目安（%4～%5%3）の外です。</source>
+        <translation>%2%3 of &quot;%1&quot; is outside the usual range (%4～%5%3).</translation>
+    </message>
+    <message>
+        <source>目安の外の値です</source>
+        <translation>Value outside the usual range</translation>
+    </message>
+    <message>
+        <source>
+このまま保存しますか？</source>
+        <translation>
+Save anyway?</translation>
+    </message>
 </context>
 <context>
     <name>vek</name>
@@ -560,6 +574,10 @@ Double-click to reset</translation>
     <message>
         <source>＜&#x3000;&#x3000;バネ形状&#x3000;&#x3000;＞</source>
         <translation>&lt;  Spring shape  &gt;</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Quit</translation>
     </message>
 </context>
 </TS>

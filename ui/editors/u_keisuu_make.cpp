@@ -122,7 +122,7 @@ void Tkeisuu_make::FormCreate() {
 QString Tkeisuu_make::OutsideGuideText(int index, double value) {
     const CoefficientRange r = CoefficientGuideRange(index);
     const QString unit = r.percent ? QStringLiteral("%") : QString();
-    return QStringLiteral("「%1」の %2%3 は、目安（%4～%5%3）の外です。")
+    return QCoreApplication::translate("u_keisuu_make", "「%1」の %2%3 は、目安（%4～%5%3）の外です。")
         .arg(QString::fromUtf8(kFields[index].caption), FullNumberText(value), unit, FullNumberText(r.low),
              FullNumberText(r.high));
 }
@@ -139,7 +139,7 @@ void Tkeisuu_make::MarkGuide(int index) {
     QLabel* guide = guides_[static_cast<std::size_t>(index)];
     const QString style = outside ? QStringLiteral("color: red") : QString();
     if (guide->styleSheet() != style) guide->setStyleSheet(style);
-    guide->setToolTip(outside ? QStringLiteral("目安の外の値です") : QString());
+    guide->setToolTip(outside ? QCoreApplication::translate("u_keisuu_make", "目安の外の値です") : QString());
 }
 
 void Tkeisuu_make::BitBtn1Click() {
@@ -159,7 +159,8 @@ void Tkeisuu_make::BitBtn1Click() {
                 outside << OutsideGuideText(i, value);
         }
         if (!outside.isEmpty() &&
-            !dialogs_.confirm(this, outside.join(u'\n') + QStringLiteral("\nこのまま保存しますか？"))) {
+            !dialogs_.confirm(this, outside.join(u'\n') + QCoreApplication::translate(
+                                                              "u_keisuu_make", "\nこのまま保存しますか？"))) {
             coefficients_ = before;
             return;
         }
