@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "core/base/number_text.h"
 
@@ -156,6 +158,28 @@ Neighbours StandardNeighbours(std::span<const WireRow> rows, std::string_view sy
     return n;
 }
 
+// The rows of rows that name symbol, in their order: what every lookup of a symbol scans.
+// The last symbol's rows are kept (per thread), so a run of designs of one wire filters
+// the table once instead of matching every row's symbols in every lookup.
+std::span<const WireRow> RowsOfSymbol(std::span<const WireRow> rows, std::string_view symbol) {
+    struct Filtered {
+        const WireRow* table = nullptr;
+        std::size_t size = 0;
+        std::string symbol;
+        std::vector<WireRow> rows;
+    };
+    thread_local Filtered last;
+    if (last.table != rows.data() || last.size != rows.size() || last.symbol != symbol) {
+        last.table = rows.data();
+        last.size = rows.size();
+        last.symbol.assign(symbol);
+        last.rows.clear();
+        for (const WireRow& row : rows)
+            if (Matches(row, symbol)) last.rows.push_back(row);
+    }
+    return last.rows;
+}
+
 WireValue Lookup(std::span<const WireRow> rows, WireTable table, std::string_view symbol, double d) {
     WireValue v;
     if (!std::isfinite(d) || !(d > 0)) return v;
@@ -200,14 +224,15 @@ bool WireRangeContains(const RangeBound& lower, const RangeBound& upper, double 
 }
 
 WireValue WireDiameterTolerance(std::span<const WireRow> rows, std::string_view symbolSjis, double d) {
-    return Lookup(rows, WireTable::DiameterTolerance, symbolSjis, d);
+    return Lookup(RowsOfSymbol(rows, symbolSjis), WireTable::DiameterTolerance, symbolSjis, d);
 }
 
 WireValue WireOutOfRoundness(std::span<const WireRow> rows, std::string_view symbolSjis, double d) {
-    return Lookup(rows, WireTable::OutOfRoundness, symbolSjis, d);
+    return Lookup(RowsOfSymbol(rows, symbolSjis), WireTable::OutOfRoundness, symbolSjis, d);
 }
 
-WireValue JisTensileStrength(std::span<const WireRow> rows, std::string_view symbolSjis, double d) {
+WireValue JisTensileStrength(std::span<const WireRow> all, std::string_view symbolSjis, double d) {
+    const std::span<const WireRow> rows = RowsOfSymbol(all, symbolSjis);
     WireValue v;
     if (!std::isfinite(d) || !(d > 0)) return v;
     if (!HasRows(rows, WireTable::TensileStrength, symbolSjis)) {
@@ -235,7 +260,8 @@ WireValue JisTensileStrength(std::span<const WireRow> rows, std::string_view sym
     return v;
 }
 
-StandardWire StandardWireDiameter(std::span<const WireRow> rows, std::string_view symbolSjis, double d) {
+StandardWire StandardWireDiameter(std::span<const WireRow> all, std::string_view symbolSjis, double d) {
+    const std::span<const WireRow> rows = RowsOfSymbol(all, symbolSjis);
     StandardWire s;
     if (!std::isfinite(d) || !(d > 0)) return s;
     if (!HasRows(rows, WireTable::StandardDiameter, symbolSjis)) {
