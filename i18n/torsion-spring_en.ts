@@ -222,6 +222,169 @@ Double-click to reset</translation>
     </message>
 </context>
 <context>
+    <name>torsion</name>
+    <message>
+        <source>内径</source>
+        <translation>Inner D</translation>
+    </message>
+    <message>
+        <source>平均径</source>
+        <translation>Mean D</translation>
+    </message>
+    <message>
+        <source>外径</source>
+        <translation>Outer D</translation>
+    </message>
+    <message>
+        <source>エラー：バネ指数が範囲外</source>
+        <translation>Error: spring index out of range</translation>
+    </message>
+    <message>
+        <source>エラー：バネ指数が４以下</source>
+        <translation>Error: spring index 4 or less</translation>
+    </message>
+    <message>
+        <source>エラー：バネ指数が２２以上</source>
+        <translation>Error: spring index 22 or more</translation>
+    </message>
+    <message>
+        <source>エラー:ねじれ角度の順番が不適</source>
+        <translation>Error: angles in the wrong order</translation>
+    </message>
+    <message>
+        <source>エラー:ねじり応力オーバー</source>
+        <translation>Error: stress over the allowable</translation>
+    </message>
+    <message>
+        <source>エラー：巻き数が０以下</source>
+        <translation>Error: number of turns 0 or less</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>材質</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>線径</source>
+        <translation>Wire d</translation>
+    </message>
+    <message>
+        <source>ｺｲﾙ径</source>
+        <translation>Coil D</translation>
+    </message>
+    <message>
+        <source>巻数(N)</source>
+        <translation>Turns(N)</translation>
+    </message>
+    <message>
+        <source>腕長(a1)</source>
+        <translation>Leg(a1)</translation>
+    </message>
+    <message>
+        <source>腕長(a2)</source>
+        <translation>Leg(a2)</translation>
+    </message>
+    <message>
+        <source>荷重(M1)</source>
+        <translation>Load M1</translation>
+    </message>
+    <message>
+        <source>荷重(M2)</source>
+        <translation>Load M2</translation>
+    </message>
+    <message>
+        <source>角度(φ1)</source>
+        <translation>Ang. φ1</translation>
+    </message>
+    <message>
+        <source>角度(φ2)</source>
+        <translation>Ang. φ2</translation>
+    </message>
+    <message>
+        <source>ばね定数</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>曲げ応力</source>
+        <translation>Stress</translation>
+    </message>
+    <message>
+        <source>許容曲げ応力</source>
+        <translation>Allow. bending</translation>
+    </message>
+    <message>
+        <source>寿命</source>
+        <translation>Life</translation>
+    </message>
+    <message>
+        <source>単位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>巻</source>
+        <translation>turns</translation>
+    </message>
+    <message>
+        <source>kgf･mm</source>
+        <translation>kgf･mm</translation>
+    </message>
+    <message>
+        <source>度</source>
+        <translation>deg</translation>
+    </message>
+    <message>
+        <source>kgf･mm/度</source>
+        <translation>kgf･mm/deg</translation>
+    </message>
+    <message>
+        <source>回数</source>
+        <translation>cycles</translation>
+    </message>
+    <message>
+        <source>N･mm</source>
+        <translation>N･mm</translation>
+    </message>
+    <message>
+        <source>N･mm/度</source>
+        <translation>N･mm/deg</translation>
+    </message>
+    <message>
+        <source>1000万</source>
+        <translation>10M</translation>
+    </message>
+    <message>
+        <source>100万</source>
+        <translation>1M</translation>
+    </message>
+    <message>
+        <source>10万</source>
+        <translation>100k</translation>
+    </message>
+    <message>
+        <source>6万</source>
+        <translation>60k</translation>
+    </message>
+    <message>
+        <source>4万</source>
+        <translation>40k</translation>
+    </message>
+    <message>
+        <source>3万</source>
+        <translation>30k</translation>
+    </message>
+    <message>
+        <source>2万</source>
+        <translation>20k</translation>
+    </message>
+    <message>
+        <source>1万</source>
+        <translation>10k</translation>
+    </message>
+</context>
+<context>
     <name>u_data_make</name>
     <message>
         <source>材料のデーター|*.dst|すべてのファイル|*.*</source>

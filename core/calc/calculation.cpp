@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/base/catalogue_text.h"
 #include "core/base/command_error.h"
 #include "core/base/number_text.h"
 #include "core/calc/checked_arithmetic.h"
@@ -285,11 +286,11 @@ StressCoefficients CaseStressCoefficients(const DesignCase& c, const MaterialTab
 std::optional<ShownDiameter> ShownCoilDiameter(const DesignCase& c) {
     switch (c.diaMode) {
         case 0:
-            return ShownDiameter{"内径", FormatFull(c.innerDia)};
+            return ShownDiameter{TS_TEXT("内径"), FormatFull(c.innerDia)};
         case 1:
-            return ShownDiameter{"平均径", FormatFull(c.meanDia)};
+            return ShownDiameter{TS_TEXT("平均径"), FormatFull(c.meanDia)};
         case 2:
-            return ShownDiameter{"外径", FormatFull(c.outerDia)};
+            return ShownDiameter{TS_TEXT("外径"), FormatFull(c.outerDia)};
         default:
             return std::nullopt;
     }

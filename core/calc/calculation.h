@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/catalogue_text.h"
 #include "core/base/unit_text.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
@@ -132,14 +133,14 @@ std::string GuideRodCaption(double guideRodDia);                  // "案内棒�
 std::string AppliedMomentCaption(double maxMoment, UnitSystem unit = UnitSystem::Kgf);  // "最大=" ... "kgf"
 // True when the spring index is inside the live-update range 3..22.
 bool SpringIndexInRecommendedRange(double springIndex);
-inline constexpr const char* kSpringIndexRangeError = "エラー：バネ指数が範囲外";
+inline constexpr const char* kSpringIndexRangeError = TS_TEXT("エラー：バネ指数が範囲外");
 inline constexpr const char* kCalculationSuccess = "Calculation Success!";
 // The lines of CheckCase, in the order it tests them.
-inline constexpr const char* kSpringIndexLowError = "エラー：バネ指数が４以下";
-inline constexpr const char* kSpringIndexHighError = "エラー：バネ指数が２２以上";
-inline constexpr const char* kAngleOrderError = "エラー:ねじれ角度の順番が不適";
-inline constexpr const char* kStressOverError = "エラー:ねじり応力オーバー";
+inline constexpr const char* kSpringIndexLowError = TS_TEXT("エラー：バネ指数が４以下");
+inline constexpr const char* kSpringIndexHighError = TS_TEXT("エラー：バネ指数が２２以上");
+inline constexpr const char* kAngleOrderError = TS_TEXT("エラー:ねじれ角度の順番が不適");
+inline constexpr const char* kStressOverError = TS_TEXT("エラー:ねじり応力オーバー");
 // After the four checks: turns below zero (zero turns end the calculation in a division).
-inline constexpr const char* kNoTurnsError = "エラー：巻き数が０以下";
+inline constexpr const char* kNoTurnsError = TS_TEXT("エラー：巻き数が０以下");
 
 }  // namespace torsion

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/base/catalogue_text.h"
 #include "core/base/number_text.h"
 #include "core/materials/fatigue_life.h"
 
@@ -11,18 +12,44 @@ namespace torsion {
 
 const std::array<std::string, kHistoryColumns>& HistoryHeadings() {
     static const std::array<std::string, kHistoryColumns> headings{
-        "項目",     "材質",     "線径",     "ｺｲﾙ径",    "巻数(N)",  "腕長(a1)",     "腕長(a2)", "荷重(M1)",
-        "荷重(M2)", "角度(φ1)", "角度(φ2)", "ばね定数", "曲げ応力", "許容曲げ応力", "寿命"};
+        TS_TEXT("項目"),     TS_TEXT("材質"),         TS_TEXT("線径"),     TS_TEXT("ｺｲﾙ径"),
+        TS_TEXT("巻数(N)"),  TS_TEXT("腕長(a1)"),     TS_TEXT("腕長(a2)"), TS_TEXT("荷重(M1)"),
+        TS_TEXT("荷重(M2)"), TS_TEXT("角度(φ1)"),     TS_TEXT("角度(φ2)"), TS_TEXT("ばね定数"),
+        TS_TEXT("曲げ応力"), TS_TEXT("許容曲げ応力"), TS_TEXT("寿命")};
     return headings;
 }
 
 const std::array<std::string, kHistoryColumns>& HistoryUnits(UnitSystem unit) {
-    static const std::array<std::string, kHistoryColumns> kgfUnits{
-        "単位",   "",   "mm", "mm",        "巻",       "mm",       "mm",  "kgf･mm",
-        "kgf･mm", "度", "度", "kgf･mm/度", "kgf/mm^2", "kgf/mm^2", "回数"};
-    static const std::array<std::string, kHistoryColumns> siUnits{
-        "単位", "",   "mm", "mm",      "巻",     "mm",     "mm",  "N･mm",
-        "N･mm", "度", "度", "N･mm/度", "N/mm^2", "N/mm^2", "回数"};
+    static const std::array<std::string, kHistoryColumns> kgfUnits{TS_TEXT("単位"),
+                                                                   "",
+                                                                   "mm",
+                                                                   "mm",
+                                                                   TS_TEXT("巻"),
+                                                                   "mm",
+                                                                   "mm",
+                                                                   TS_TEXT("kgf･mm"),
+                                                                   TS_TEXT("kgf･mm"),
+                                                                   TS_TEXT("度"),
+                                                                   TS_TEXT("度"),
+                                                                   TS_TEXT("kgf･mm/度"),
+                                                                   "kgf/mm^2",
+                                                                   "kgf/mm^2",
+                                                                   TS_TEXT("回数")};
+    static const std::array<std::string, kHistoryColumns> siUnits{TS_TEXT("単位"),
+                                                                  "",
+                                                                  "mm",
+                                                                  "mm",
+                                                                  TS_TEXT("巻"),
+                                                                  "mm",
+                                                                  "mm",
+                                                                  TS_TEXT("N･mm"),
+                                                                  TS_TEXT("N･mm"),
+                                                                  TS_TEXT("度"),
+                                                                  TS_TEXT("度"),
+                                                                  TS_TEXT("N･mm/度"),
+                                                                  "N/mm^2",
+                                                                  "N/mm^2",
+                                                                  TS_TEXT("回数")};
     return unit == UnitSystem::SI ? siUnits : kgfUnits;
 }
 

@@ -1,6 +1,8 @@
 // Life class of an operating point in the fatigue-strength diagram.
 #include "core/materials/fatigue_life.h"
 
+#include "core/base/catalogue_text.h"
+
 namespace torsion {
 
 std::int32_t EstimateLife(double lower, double upper) {
@@ -15,11 +17,13 @@ std::int32_t EstimateLife(double lower, double upper) {
     return 7;
 }
 
+constexpr const char* kLifeLabels[kLifeClasses] = {TS_TEXT("1000万"), TS_TEXT("100万"), TS_TEXT("10万"),
+                                                   TS_TEXT("6万"),    TS_TEXT("4万"),   TS_TEXT("3万"),
+                                                   TS_TEXT("2万"),    TS_TEXT("1万")};
+
 std::string LifeLabel(std::int32_t lifeClass) {
-    static constexpr const char* kLabels[kLifeClasses] = {"1000万", "100万", "10万", "6万",
-                                                          "4万",    "3万",   "2万",  "1万"};
     if (lifeClass < 0 || lifeClass >= kLifeClasses) return std::string();
-    return kLabels[lifeClass];
+    return kLifeLabels[lifeClass];
 }
 
 }  // namespace torsion

@@ -23,7 +23,7 @@ for ts in "$src"/i18n/*.ts; do
     echo "$name: the entries above are not translated"
     bad=1
   fi
-  if grep -n '<name>torsion::' "$scratch/$name"; then
+  if grep -n -E '<name>(torsion::|std)' "$scratch/$name"; then
     echo "$name: a core text marked inside a class (the windows look in the context \"torsion\")"
     bad=1
   fi

@@ -115,6 +115,9 @@ TEST_P(Languages, TheWindowSpeaksTheLanguageOfTheCatalogue) {
               english ? QStringLiteral("Torsion Spring Design") : QStringLiteral("ねじりコイルばね設計計算"));
     EXPECT_EQ(app_->find<QPushButton>("BitBtn2")->text(),
               english ? QStringLiteral("Calculate") : QStringLiteral("計算"));
+    // A text of the core, through the same catalogue.
+    app_->calculate();
+    EXPECT_EQ(app_->caption("Label48"), english ? QStringLiteral("Mean D") : QStringLiteral("平均径"));
 }
 
 INSTANTIATE_TEST_SUITE_P(JapaneseAndEnglish, Languages,
