@@ -167,6 +167,18 @@ inline std::optional<QStringList> ResultsDisagreeing(Tf_vek& window, bool captio
         return std::nullopt;
     }
     const DesignCase& c = e.design;
+    if (!e.exists) {
+        // No spring: no result beside the lines of the checks (a live update after the
+        // calculation may have cleared them, or shows the range error).
+        QStringList wrong;
+        const char* pair[2][2] = {{"Edit6", "Edit7"}, {"Edit4", "Edit5"}};
+        for (const char* name :
+             {"Edit8", "Edit9", "Edit10", "Edit11", pair[c.inputMode == 0][0], pair[c.inputMode == 0][1]})
+            if (!at(name).isEmpty())
+                wrong << QString::fromLatin1(name) + QStringLiteral(" shows '") + at(name) +
+                             "' beside no spring";
+        return wrong;
+    }
     // In SI a moment box reads as a number rounded to the digits shown.
     const bool si = s.unit == UnitSystem::SI;
     const double slack = si ? 2e-3 : 1e-12;
