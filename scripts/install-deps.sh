@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config dpkg-dev file
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev clang-format git
-  qt6-base-dev qt6-translations-l10n libgl1-mesa-dev libfontconfig-dev libdxflib-dev
+  qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev libfontconfig-dev libdxflib-dev
   libocct-data-exchange-dev libocct-modeling-algorithms-dev libocct-modeling-data-dev libocct-foundation-dev
   libtbb-dev nlohmann-json3-dev
   fonts-ipafont-gothic
