@@ -46,7 +46,7 @@ mkdir -p "$HOME"
 dpkg-deb -x "$deb" "$entry"
 desktop=$(find "$entry" -name torsion-spring.desktop)
 grep -qx "Exec=${folder#.}/torsion-spring %f" "$desktop" || { echo "menu entry does not start the packaged program"; exit 1; }
-grep -qx "MimeType=application/x-torsion-spring-cases;" "$desktop" || { echo "menu entry does not declare the case files"; exit 1; }
+grep -qx "MimeType=application/x-torsion-spring-cases;application/x-torsion-spring-design;" "$desktop" || { echo "menu entry does not declare the case files"; exit 1; }
 root="$entry${prefix#.}"
 
 # The case-file type: *.nbd is application/x-torsion-spring-cases, named in Japanese too.
@@ -55,6 +55,7 @@ mkdir -p "$mime/packages"
 cp "$root/share/mime/packages/torsion-spring.xml" "$mime/packages/"
 update-mime-database "$mime" >/dev/null 2>&1
 grep -qx "50:application/x-torsion-spring-cases:\*\.nbd" "$mime/globs2" || { echo "*.nbd is not a case file"; exit 1; }
+grep -qx "50:application/x-torsion-spring-design:\*\.nbdx" "$mime/globs2" || { echo "*.nbdx is not a design file"; exit 1; }
 grep -q 'xml:lang="ja"' "$mime/packages/torsion-spring.xml" || { echo "the case-file type has no Japanese comment"; exit 1; }
 
 # The documents: machine-readable copyright naming the licence and the data's sources,
