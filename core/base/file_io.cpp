@@ -3,6 +3,7 @@
 #include "core/base/file_io.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -202,10 +203,16 @@ ReplacingFile::ReplacingFile(const std::string& path) : impl_(std::make_unique<I
         FileDescriptor probe(OpenRetrying(f.target.c_str(), O_PATH));
         if (probe.get() < 0 || !IsPlainFile(probe.get(), existing)) ThrowCannotCreate(path);
     }
+    // A signal between making the temporary file and naming it to the handler would leave
+    // the file behind: the two happen with the signals held back.
+    sigset_t all, before;
+    sigfillset(&all);
+    ::pthread_sigmask(SIG_BLOCK, &all, &before);
     FileDescriptor fd = CreateTemporaryBeside(f.target, f.temp);
+    if (fd.get() >= 0) f.slot = RegisterTemporary(f.temp);
+    ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
     if (fd.get() < 0) ThrowCannotCreate(path);
     f.fd = FileDescriptor(fd.release());
-    f.slot = RegisterTemporary(f.temp);
     // The replacement keeps the permissions of the file it replaces.
     if (exists) ::fchmod(f.fd.get(), existing.st_mode & 07777);
 }
