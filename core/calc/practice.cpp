@@ -55,6 +55,12 @@ Real SectionModulus(Real d) {
     return Div(Mul(Mul(Mul(kPi, d), d), d), 32);
 }
 
+// What the stresses of a case calculated by practice p are of 32·M/(π·d³).
+double AppliedFactorOf(const DesignCase& c, Practice p) {
+    if (p == Practice::Jis) return AppliedStressFactor(c);
+    return CorrectionApplies(p, c.outward != 0) ? c.stressFactor : 1;
+}
+
 }  // namespace
 
 WorkingTemperature WorkingTemperatureOf(const MaterialTable& table, int materialNo, double temperature) {
@@ -93,6 +99,131 @@ double LegTurns(Practice p, double arm, double meanDia) {
     if (!(l > Div(D, 2))) return 0;
     const Real x = Div(l, D);
     return static_cast<double>(Div(Sub(Mul(Mul(4, x), x), 1), Mul(Mul(12, kPi), x)));
+}
+
+double LegTurns(Practice p, LegShape shape, double arm, double meanDia) {
+    switch (shape) {
+        case LegShape::Tangential:
+        case LegShape::Axial:
+            return LegTurns(p, arm, meanDia);
+        case LegShape::Clamped:
+            return 0;
+        case LegShape::Radial:
+            break;
+    }
+    const Real l = arm, D = meanDia;
+    if (!(l > Div(D, 2))) return 0;
+    const Real b = Sub(l, Div(D, 2));
+    return static_cast<double>(Div(Mul(Mul(b, b), b), Mul(Mul(Mul(3, kPi), D), Mul(l, l))));
+}
+
+double PracticeRate(Practice p, double youngModulus, double wireDia, double meanDia, double turns,
+                    double arm1, double arm2, LegShape leg1, LegShape leg2) {
+    // A leg bent along the axis takes the tangential term (see LegTurns).
+    const auto tangentialTerm = [](LegShape s) { return s == LegShape::Tangential || s == LegShape::Axial; };
+    if (tangentialTerm(leg1) && tangentialTerm(leg2))
+        return PracticeRate(p, youngModulus, wireDia, meanDia, turns, arm1, arm2);
+    const Real d = wireDia, D = meanDia;
+    const Real ed4 = Mul(youngModulus, Mul(Mul(Mul(d, d), d), d));
+    const Real n = Add(Add(turns, LegTurns(p, leg1, arm1, meanDia)), LegTurns(p, leg2, arm2, meanDia));
+    switch (p) {
+        case Practice::Jis: {
+            // A tangential (or axial) leg keeps the 389 term of the program's formula.
+            Real denominator = Mul(Mul(kRateCoilTerm, D), turns);
+            for (const auto& [shape, arm] : {std::pair{leg1, arm1}, std::pair{leg2, arm2}})
+                denominator = Add(denominator, tangentialTerm(shape)
+                                                   ? Mul(kRateArmTerm, arm)
+                                                   : Mul(Mul(kRateCoilTerm, D), LegTurns(p, shape, arm, meanDia)));
+            return static_cast<double>(Div(ed4, denominator));
+        }
+        case Practice::En:
+            return static_cast<double>(Div(ed4, Mul(Mul(kEnCoilTerm, D), n)));
+        case Practice::Us:
+            break;
+    }
+    return static_cast<double>(Div(Div(ed4, Mul(Mul(kUsCoilTerm, D), n)), 360));
+}
+
+double BendFactor(double bendRadius, double wireDia) {
+    const Real x = Div(Mul(2, bendRadius), wireDia);
+    return static_cast<double>(Div(Add(x, 1.07L), Add(x, 0.25L)));
+}
+
+std::vector<LegBend> ApplyDesignOptions(DesignCase& c, const MaterialTable& table, const DesignOptions& o,
+                                        double youngRatio) {
+    ApplyPractice(c, table, o.practice, youngRatio);
+    std::vector<LegBend> bends;
+    const bool tangential =
+        o.legs[0].shape == LegShape::Tangential && o.legs[1].shape == LegShape::Tangential;
+    if (tangential) return bends;
+    const Real d = c.wireDia;
+    const Real section = SectionModulus(d);
+    const MaterialRecord* material = RecordOrNull(table, c.materialNo);
+    const Real youngModulus = Mul(material ? material->youngModulus : 0.0, youngRatio);
+    const double applied = AppliedFactorOf(c, o.practice);
+    // Radial and clamped legs change the rate; an axial leg keeps the tangential term.
+    const auto ownTerm = [](LegShape s) { return s == LegShape::Radial || s == LegShape::Clamped; };
+    if (ownTerm(o.legs[0].shape) || ownTerm(o.legs[1].shape))
+        Store(c.springConst, Div(PracticeRate(o.practice, static_cast<double>(youngModulus), c.wireDia,
+                                              c.meanDia, c.calcTurns, c.arm1, c.arm2, o.legs[0].shape,
+                                              o.legs[1].shape),
+                                 kStandardGravityExtended));
+    for (int leg = 1; leg <= 2; ++leg) {
+        const LegEnd& end = o.legs[static_cast<std::size_t>(leg - 1)];
+        if (!IsBent(end.shape)) continue;
+        LegBend b;
+        b.leg = leg;
+        b.radius = end.bendRadius;
+        b.factor = BendFactor(end.bendRadius, c.wireDia);
+        b.tooTight = end.bendRadius < c.wireDia;
+        b.tight = end.bendRadius < 1.5 * c.wireDia;
+        // The larger of the coil's factor and the bend's on the full moment is the safe side.
+        if (b.factor > applied && c.allowStress > 0) {
+            const Real bendMoment = Div(Mul(c.allowStress, section), b.factor);
+            if (bendMoment < Real(c.maxMoment)) Store(c.maxMoment, bendMoment);
+        }
+        bends.push_back(b);
+    }
+    if (c.allowStress > 0 || o.practice == Practice::Jis) Store(c.maxAngle, Div(c.maxMoment, c.springConst));
+    if (c.inputMode == 1) {
+        Store(c.moment1, Mul(c.angle1, c.springConst));
+        Store(c.moment2, Mul(c.angle2, c.springConst));
+    } else {
+        Store(c.angle1, Div(c.moment1, c.springConst));
+        Store(c.angle2, Div(c.moment2, c.springConst));
+    }
+    Store(c.stress1, Mul(Div(c.moment1, section), applied));
+    Store(c.stress2, Mul(Div(c.moment2, section), applied));
+    for (LegBend& b : bends) {
+        Store(b.stress, Mul(Div(c.moment2, section), b.factor));
+        b.over = c.allowStress > 0 && b.stress > c.allowStress;
+    }
+    return bends;
+}
+
+std::vector<std::string> LegLines(const DesignOptions& o, const std::vector<LegBend>& bends) {
+    std::vector<std::string> lines;
+    for (int leg = 1; leg <= 2; ++leg)
+        if (o.legs[static_cast<std::size_t>(leg - 1)].shape == LegShape::Axial)
+            lines.push_back("脚" + std::to_string(leg) +
+                            " (軸方向): 規格に項がないため接線方向の脚の項で計算しています");
+    for (const LegBend& b : bends) {
+        const std::string name = "脚" + std::to_string(b.leg);
+        lines.push_back(name + "の曲げ部: r=" + FormatShort(b.radius) + "mm q=" + FormatGeneral(b.factor, 4) +
+                        " σ=" + FormatShort(b.stress * kStandardGravity) + "N/mm²");
+        if (b.tooTight)
+            lines.push_back("エラー:" + name + "の曲げ半径 r が線径より小さい");
+        else if (b.tight)
+            lines.push_back("注意:" + name + "の曲げ半径 r は線径の1.5倍以上を推奨");
+        if (b.over) lines.push_back("エラー:" + name + "の曲げ部の応力オーバー");
+    }
+    return lines;
+}
+
+bool LegError(const std::vector<LegBend>& bends) {
+    for (const LegBend& b : bends)
+        if (b.tooTight || b.over) return true;
+    return false;
 }
 
 double PracticeRate(Practice p, double youngModulus, double wireDia, double meanDia, double turns,
@@ -293,6 +424,40 @@ std::string_view PracticeKey(Practice p) {
             break;
     }
     return "jis";
+}
+
+std::string_view LegShapeName(LegShape s) {
+    switch (s) {
+        case LegShape::Radial:
+            return "半径方向";
+        case LegShape::Axial:
+            return "軸方向";
+        case LegShape::Clamped:
+            return "固定";
+        case LegShape::Tangential:
+            break;
+    }
+    return "接線";
+}
+
+std::string_view LegShapeKey(LegShape s) {
+    switch (s) {
+        case LegShape::Radial:
+            return "radial";
+        case LegShape::Axial:
+            return "axial";
+        case LegShape::Clamped:
+            return "clamped";
+        case LegShape::Tangential:
+            break;
+    }
+    return "tangential";
+}
+
+std::optional<LegShape> LegShapeFromKey(std::string_view key) {
+    for (const LegShape s : kAllLegShapes)
+        if (LegShapeKey(s) == key) return s;
+    return std::nullopt;
 }
 
 std::optional<Practice> PracticeFromKey(std::string_view key) {

@@ -33,9 +33,30 @@ WorkingTemperature WorkingTemperatureOf(const MaterialTable& table, int material
 // coil diameter D, active turns N and arms a1, a2 (mm). Faults throw CommandError.
 double PracticeRate(Practice p, double youngModulus, double wireDia, double meanDia, double turns,
                     double arm1, double arm2);
+// The same with leg shapes. Two tangential legs give PracticeRate exactly (JIS: its 389 term);
+// otherwise the coil term times N plus the turns each leg adds.
+double PracticeRate(Practice p, double youngModulus, double wireDia, double meanDia, double turns,
+                    double arm1, double arm2, LegShape leg1, LegShape leg2);
 // Turns one straight arm adds: JIS and US l/(3πD); EN (tangential leg) l/(3πD) − D/(12πl),
 // nothing for an arm that does not reach beyond the coil (l ≤ D/2).
 double LegTurns(Practice p, double arm, double meanDia);
+// Turns a leg of a shape adds: tangential as above; radial b³/(3πD·l²) with b = l − D/2 (a
+// cantilever from the coil surface; 0 for l ≤ D/2); clamped 0. No practice publishes a term
+// for a leg bent along the axis: it takes the tangential term (its lever lies in the coil's
+// plane up to the bend), and the message list says so.
+double LegTurns(Practice p, LegShape shape, double arm, double meanDia);
+
+// The stress at the bend of a leg of inner radius r: q_leg = (2r/d + 1.07)/(2r/d + 0.25).
+double BendFactor(double bendRadius, double wireDia);
+struct LegBend {
+    int leg = 1;         // 1 or 2
+    double radius = 0;   // r, mm
+    double factor = 0;   // q_leg
+    double stress = 0;   // q_leg·32·M2/(π·d³), kgf/mm² as the record's stresses
+    bool tooTight = false;   // r < d
+    bool tight = false;      // r < 1.5·d
+    bool over = false;       // above the allowable stress
+};
 // The stress correction factor at spring index c: κ (JIS), q (EN), Ki (US).
 double CorrectionFactor(Practice p, double springIndex);
 // Whether EN and US apply their factor: EN when loaded to open, US always. (JIS: the
@@ -81,6 +102,17 @@ struct PracticeOutcome {
 // leaves the case as it is. Without a published limit the allowable stress and the largest
 // moment and angle are 0. Faults throw CommandError.
 void ApplyPractice(DesignCase& c, const MaterialTable& table, Practice p, double youngRatio);
+// ApplyPractice for the design's options: the practice, then the legs. With two tangential
+// legs exactly ApplyPractice. Another leg shape changes the rate (and with it the largest
+// angle and the operating point the input mode does not give); a bent leg lowers the largest
+// moment to allowable·πd³/(32·q_leg) where that is below the coil's. Returns the bends.
+std::vector<LegBend> ApplyDesignOptions(DesignCase& c, const MaterialTable& table, const DesignOptions& o,
+                                        double youngRatio);
+// The message lines of the legs: a leg bent along the axis (no published term), each bend's
+// stress, r < d (error), r < 1.5·d (warning), a bend above the allowable stress (error).
+std::vector<std::string> LegLines(const DesignOptions& o, const std::vector<LegBend>& bends);
+// True when one of the legs' lines is an error.
+bool LegError(const std::vector<LegBend>& bends);
 
 // The outcome of a case calculated by practice p.
 PracticeOutcome PracticeOutcomeOf(const DesignCase& calculated, const MaterialTable& table, Practice p);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "core/base/command_error.h"
+#include "core/base/number_text.h"
 #include "core/materials/fatigue_life.h"
 
 namespace torsion {
@@ -13,7 +15,7 @@ namespace {
 // room temperature, then the checks of the case; a practice without a static limit has no
 // stress check. With the default options, exactly CheckCase's lines.
 CheckResult ChecksOf(const DesignCase& c, const DesignOptions& options, const PracticeOutcome& practice,
-                     const MaterialTable& table) {
+                     const std::vector<LegBend>& bends, const MaterialTable& table) {
     CheckResult base = CheckCase(c);
     if (IsDefault(options)) return base;
     CheckResult out;
@@ -21,6 +23,9 @@ CheckResult ChecksOf(const DesignCase& c, const DesignOptions& options, const Pr
     const WorkingTemperature heat = WorkingTemperatureOf(table, c.materialNo, options.temperature);
     out.lines.insert(out.lines.end(), heat.lines.begin(), heat.lines.end());
     out.error = heat.overServiceLimit;
+    const std::vector<std::string> legs = LegLines(options, bends);
+    out.lines.insert(out.lines.end(), legs.begin(), legs.end());
+    out.error = out.error || LegError(bends);
     if (!practice.limitPublished) {
         std::erase(base.lines, std::string(kStressOverError));
         out.lines.emplace_back(kNoStaticLimitLine);
@@ -40,10 +45,18 @@ Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
                           const EvaluationOptions& options) {
     const WorkingTemperature heat =
         WorkingTemperatureOf(table, inputs.materialNo, options.design.temperature);
+    if (!PitchGapAllowed(options.design.pitchGap, inputs.meanDia))
+        throw CommandError("コイルのすき間 " + FormatShort(options.design.pitchGap) + "mm は 0〜" +
+                           FormatShort(inputs.meanDia) + "mm (平均径まで) で指定してください");
     DesignCase c = inputs;
     CalculateCase(c, table, heat.youngRatio);
-    ApplyPractice(c, table, options.design.practice, heat.youngRatio);
-    return EvaluationOf(c, table, options);
+    const std::vector<LegBend> bends = ApplyDesignOptions(c, table, options.design, heat.youngRatio);
+    Evaluation e = EvaluationOf(c, table, options);
+    if (!bends.empty()) {
+        e.bends = bends;
+        e.checks = ChecksOf(e.design, options.design, e.practice, e.bends, table);
+    }
+    return e;
 }
 
 Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table,
@@ -54,7 +67,7 @@ Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table
     e.design.lifeClass = EstimateLife(e.stressRatio.lower, e.stressRatio.upper);
     e.designOptions = options.design;
     e.practice = PracticeOutcomeOf(e.design, table, options.design.practice);
-    e.checks = ChecksOf(e.design, options.design, e.practice, table);
+    e.checks = ChecksOf(e.design, options.design, e.practice, e.bends, table);
     e.exists = SpringExists(calculated);
     if (options.grade && *options.grade >= 1 && *options.grade <= kToleranceGrades)
         e.manufacturing = ManufacturingCheckOf(e.design, table, *options.grade, options.dynamics);

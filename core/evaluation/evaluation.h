@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "core/calc/calculation.h"
 #include "core/calc/practice.h"
@@ -46,6 +47,8 @@ struct Evaluation {
     // (correction factor applied, whether a static limit is published, safety factor, fatigue).
     DesignOptions designOptions;
     PracticeOutcome practice;
+    // The bends of the legs bent out or along the axis, with their stress at M2.
+    std::vector<LegBend> bends;
 };
 
 // Calculates a copy of the inputs by the options' practice at their working temperature and

@@ -95,6 +95,17 @@ std::string EncodeDesignFile(const CaseTable& cases, const DesignOptionsTable& o
         entry["record"] = Hex(record, kDesignCaseSize);
         entry["practice"] = PracticeKey(options[slot].practice);
         entry["temperature_c"] = options[slot].temperature;
+        // Legs and pitch only where they differ from the record's own straight legs and touching coils.
+        for (std::size_t leg = 0; leg < 2; ++leg) {
+            const LegEnd& end = options[slot].legs[leg];
+            if (end == LegEnd{}) continue;
+            Json l;
+            l["shape"] = LegShapeKey(end.shape);
+            l["straight_mm"] = end.straightLength;
+            l["bend_r_mm"] = end.bendRadius;
+            entry[leg == 0 ? "leg1" : "leg2"] = std::move(l);
+        }
+        if (options[slot].pitchGap != 0) entry["pitch_gap_mm"] = options[slot].pitchGap;
         list.push_back(std::move(entry));
     }
     root["cases"] = std::move(list);
@@ -139,7 +150,8 @@ void DecodeDesignFile(std::string_view text, const std::string& path, CaseTable&
         const Json& entry = (*list)[slot];
         if (!entry.is_object()) fault(CaseField(slot, "") + " がオブジェクトではありません");
         for (const auto& [key, value] : entry.items())
-            if (key != "record" && key != "practice" && key != "temperature_c")
+            if (key != "record" && key != "practice" && key != "temperature_c" && key != "leg1" &&
+                key != "leg2" && key != "pitch_gap_mm")
                 fault(CaseField(slot, "") + " に知らない項目 " + key);
         const auto hex = entry.find("record");
         if (hex == entry.end() || !hex->is_string() ||
@@ -165,6 +177,36 @@ void DecodeDesignFile(std::string_view text, const std::string& path, CaseTable&
                 fault(CaseField(slot, "temperature_c") + " が " + kTemperatureRangeText +
                       " の数ではありません");
             o.temperature = t->get<double>();
+        }
+        for (std::size_t leg = 0; leg < 2; ++leg) {
+            const char* name = leg == 0 ? "leg1" : "leg2";
+            const auto l = entry.find(name);
+            if (l == entry.end()) continue;
+            const std::string field = CaseField(slot, name);
+            if (!l->is_object()) fault(field + " がオブジェクトではありません");
+            LegEnd& end = o.legs[leg];
+            for (const auto& [key, value] : l->items()) {
+                if (key == "shape") {
+                    const auto shape =
+                        value.is_string() ? LegShapeFromKey(value.get<std::string>()) : std::nullopt;
+                    if (!shape) fault(field + ".shape が tangential, radial, axial, clamped のどれでもありません");
+                    end.shape = *shape;
+                } else if (key == "straight_mm" || key == "bend_r_mm") {
+                    if (!value.is_number() || !std::isfinite(value.get<double>()) || value.get<double>() < 0 ||
+                        value.get<double>() > kMaxLegLength)
+                        fault(field + "." + key + " が 0〜" + FormatShort(kMaxLegLength) + " の数ではありません");
+                    (key == "straight_mm" ? end.straightLength : end.bendRadius) = value.get<double>();
+                } else {
+                    fault(field + " に知らない項目 " + key);
+                }
+            }
+        }
+        if (const auto g = entry.find("pitch_gap_mm"); g != entry.end()) {
+            if (!g->is_number() || !std::isfinite(g->get<double>()) || g->get<double>() < 0 ||
+                g->get<double>() > kMaxLegLength)
+                fault(CaseField(slot, "pitch_gap_mm") + " が 0〜" + FormatShort(kMaxLegLength) +
+                      " の数ではありません");
+            o.pitchGap = g->get<double>();
         }
     }
     cases = newCases;
@@ -212,6 +254,10 @@ std::vector<std::string> OptionsLostInCaseFile(const DesignOptionsTable& options
         std::string line = SlotName(slot) + ":";
         if (o.practice != defaults.practice) line += " 設計基準 " + std::string(PracticeName(o.practice));
         if (o.temperature != defaults.temperature) line += " 使用温度 " + FormatShort(o.temperature) + "℃";
+        for (std::size_t leg = 0; leg < 2; ++leg)
+            if (o.legs[leg] != LegEnd{})
+                line += " 脚" + std::to_string(leg + 1) + " " + std::string(LegShapeName(o.legs[leg].shape));
+        if (o.pitchGap != defaults.pitchGap) line += " コイルのすき間 " + FormatShort(o.pitchGap) + "mm";
         lines.push_back(line);
     }
     return lines;

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
+#include "core/base/command_error.h"
 #include "core/base/units.h"
 #include "core/evaluation/evaluation.h"
 #include "core/materials/practice_data.h"
@@ -188,3 +190,70 @@ TEST_F(WorkedExample, ComparisonAndLimitsPerMaterial) {
 }
 
 }  // namespace
+
+// Legs other than straight tangential ones, on the same example.
+DesignOptions WithLegs(Practice p, LegShape shape, double bendRadius = 1.5) {
+    DesignOptions o;
+    o.practice = p;
+    o.legs = {LegEnd{shape, 5, bendRadius}, LegEnd{shape, 5, bendRadius}};
+    return o;
+}
+
+TEST_F(WorkedExample, RadialAndClampedLegsGiveTheExampleRates) {
+    const struct {
+        LegShape shape;
+        double rate;
+    } rows[] = {{LegShape::Radial, 1.08471}, {LegShape::Clamped, 1.12353}, {LegShape::Tangential, 1.04074}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(LegShapeName(row.shape)));
+        EvaluationOptions o;
+        o.design = WithLegs(Practice::En, row.shape);
+        const Evaluation e = EvaluateDesign(inputs, *table, o);
+        EXPECT_NEAR(e.design.springConst * kG, row.rate, row.rate * 1e-3);
+        EXPECT_NEAR(e.design.moment2, 90 * e.design.springConst, 1e-9);
+    }
+}
+
+// By hand: JIS rate with two radial legs E·d⁴/(3667·D·N + 2·3667·D·b³/(3πD·l²)) = 1.084692,
+// M2 = 97.622 N·mm; r = 0.5: q_leg = 2.07/1.25 = 1.656, σ = 1.656·32·M2/π = 1646.7 N/mm² over
+// the allowable 1582 (an error), largest moment 1582·π/32/1.656 = 93.788 N·mm at 86.465°;
+// r = 1.2: q_leg = 1.30943, σ = 1302.1, below 1.5·d a warning only; largest moment 118.610.
+TEST_F(WorkedExample, BendStressAndRadiusAreCheckedByHand) {
+    EvaluationOptions o;
+    o.design = WithLegs(Practice::Jis, LegShape::Radial, 0.5);
+    Evaluation e = EvaluateDesign(inputs, *table, o);
+    ASSERT_EQ(e.bends.size(), 2u);
+    EXPECT_NEAR(e.bends[0].factor, 1.656, 1e-12);
+    EXPECT_NEAR(e.bends[1].stress * kG, 1646.68, 0.05);
+    EXPECT_NEAR(e.design.maxMoment * kG, 93.7877, 1e-3);
+    EXPECT_NEAR(e.design.maxAngle, 86.4649, 1e-3);
+    EXPECT_TRUE(e.bends[0].tooTight && e.bends[0].over);
+    const auto has = [&](const std::string& line) {
+        return std::find(e.checks.lines.begin(), e.checks.lines.end(), line) != e.checks.lines.end();
+    };
+    EXPECT_TRUE(has("エラー:脚1の曲げ半径 r が線径より小さい"));
+    EXPECT_TRUE(has("エラー:脚2の曲げ部の応力オーバー"));
+    EXPECT_FALSE(has("Calculation Success!"));
+
+    o.design = WithLegs(Practice::Jis, LegShape::Radial, 1.2);
+    e = EvaluateDesign(inputs, *table, o);
+    EXPECT_NEAR(e.bends[0].stress * kG, 1302.06, 0.05);
+    EXPECT_FALSE(e.bends[0].tooTight || e.bends[0].over);
+    EXPECT_TRUE(has("注意:脚1の曲げ半径 r は線径の1.5倍以上を推奨"));
+    EXPECT_TRUE(has("Calculation Success!"));
+    // Closing under JIS the coil's factor is 1, so the bend's sets the limit: 1582·π/32/1.30943.
+    EXPECT_NEAR(e.design.maxMoment * kG, 118.610, 1e-3);
+}
+
+TEST_F(WorkedExample, AnAxialLegIsNamedAndAGapBeyondTheCoilIsRefused) {
+    EvaluationOptions o;
+    o.design.legs[1] = {LegShape::Axial, 5, 2};
+    const Evaluation e = EvaluateDesign(inputs, *table, o);
+    EXPECT_EQ(e.checks.lines.front(), "脚2 (軸方向): 規格に項がないため接線方向の脚の項で計算しています");
+    EXPECT_EQ(e.design.springConst, Evaluate(Practice::Jis).design.springConst);
+    o.design = {};
+    o.design.pitchGap = 10.5;
+    EXPECT_THROW(EvaluateDesign(inputs, *table, o), CommandError);
+    o.design.pitchGap = -0.1;
+    EXPECT_THROW(EvaluateDesign(inputs, *table, o), CommandError);
+}

@@ -26,6 +26,8 @@ TEST(DesignFile, CaseFileToDesignFileAndBackIsByteIdenticalAndKeepsOptions) {
     ReadAnyCaseFile(dir.File("a.nbd"), read, options);
     EXPECT_EQ(options, DesignOptionsTable{});  // a case file has default options
     options[3] = {Practice::En, 120};
+    options[5].legs[1] = {LegShape::Radial, 4.5, 1.25};
+    options[5].pitchGap = 0.3;
     WriteDesignFile(dir.File("a.nbdx"), read, options);
 
     CaseTable again = RandomTable(8);
@@ -35,7 +37,8 @@ TEST(DesignFile, CaseFileToDesignFileAndBackIsByteIdenticalAndKeepsOptions) {
     WriteCaseFile(again, dir.File("b.nbd"));
     EXPECT_EQ(ReadBytes(dir.File("b.nbd")), ReadBytes(dir.File("a.nbd")));
     EXPECT_EQ(OptionsLostInCaseFile(options),
-              (std::vector<std::string>{"履歴 3: 設計基準 EN 13906-3 使用温度 120℃"}));
+              (std::vector<std::string>{"履歴 3: 設計基準 EN 13906-3 使用温度 120℃",
+                                        "履歴 5: 脚2 半径方向 コイルのすき間 0.3mm"}));
     // Found by its content under another name too.
     std::filesystem::copy_file(dir.File("a.nbdx"), dir.File("copy.bak"));
     ReadAnyCaseFile(dir.File("copy.bak"), again, againOptions);
