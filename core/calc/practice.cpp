@@ -131,9 +131,9 @@ double PracticeRate(Practice p, double youngModulus, double wireDia, double mean
             // A tangential (or axial) leg keeps the 389 term of the program's formula.
             Real denominator = Mul(Mul(kRateCoilTerm, D), turns);
             for (const auto& [shape, arm] : {std::pair{leg1, arm1}, std::pair{leg2, arm2}})
-                denominator = Add(denominator, tangentialTerm(shape)
-                                                   ? Mul(kRateArmTerm, arm)
-                                                   : Mul(Mul(kRateCoilTerm, D), LegTurns(p, shape, arm, meanDia)));
+                denominator = Add(denominator, tangentialTerm(shape) ? Mul(kRateArmTerm, arm)
+                                                                     : Mul(Mul(kRateCoilTerm, D),
+                                                                           LegTurns(p, shape, arm, meanDia)));
             return static_cast<double>(Div(ed4, denominator));
         }
         case Practice::En:
@@ -164,10 +164,10 @@ std::vector<LegBend> ApplyDesignOptions(DesignCase& c, const MaterialTable& tabl
     // Radial and clamped legs change the rate; an axial leg keeps the tangential term.
     const auto ownTerm = [](LegShape s) { return s == LegShape::Radial || s == LegShape::Clamped; };
     if (ownTerm(o.legs[0].shape) || ownTerm(o.legs[1].shape))
-        Store(c.springConst, Div(PracticeRate(o.practice, static_cast<double>(youngModulus), c.wireDia,
-                                              c.meanDia, c.calcTurns, c.arm1, c.arm2, o.legs[0].shape,
-                                              o.legs[1].shape),
-                                 kStandardGravityExtended));
+        Store(c.springConst,
+              Div(PracticeRate(o.practice, static_cast<double>(youngModulus), c.wireDia, c.meanDia,
+                               c.calcTurns, c.arm1, c.arm2, o.legs[0].shape, o.legs[1].shape),
+                  kStandardGravityExtended));
     for (int leg = 1; leg <= 2; ++leg) {
         const LegEnd& end = o.legs[static_cast<std::size_t>(leg - 1)];
         if (!IsBent(end.shape)) continue;

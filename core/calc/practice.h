@@ -49,13 +49,13 @@ double LegTurns(Practice p, LegShape shape, double arm, double meanDia);
 // The stress at the bend of a leg of inner radius r: q_leg = (2r/d + 1.07)/(2r/d + 0.25).
 double BendFactor(double bendRadius, double wireDia);
 struct LegBend {
-    int leg = 1;         // 1 or 2
-    double radius = 0;   // r, mm
-    double factor = 0;   // q_leg
-    double stress = 0;   // q_leg·32·M2/(π·d³), kgf/mm² as the record's stresses
-    bool tooTight = false;   // r < d
-    bool tight = false;      // r < 1.5·d
-    bool over = false;       // above the allowable stress
+    int leg = 1;            // 1 or 2
+    double radius = 0;      // r, mm
+    double factor = 0;      // q_leg
+    double stress = 0;      // q_leg·32·M2/(π·d³), kgf/mm² as the record's stresses
+    bool tooTight = false;  // r < d
+    bool tight = false;     // r < 1.5·d
+    bool over = false;      // above the allowable stress
 };
 // The stress correction factor at spring index c: κ (JIS), q (EN), Ki (US).
 double CorrectionFactor(Practice p, double springIndex);

@@ -45,7 +45,8 @@ Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
                           const EvaluationOptions& options) {
     const WorkingTemperature heat =
         WorkingTemperatureOf(table, inputs.materialNo, options.design.temperature);
-    if (!PitchGapAllowed(options.design.pitchGap, inputs.meanDia))
+    // Touching coils (0) are the record's own and hold for any diameter the record has.
+    if (options.design.pitchGap != 0 && !PitchGapAllowed(options.design.pitchGap, inputs.meanDia))
         throw CommandError("コイルのすき間 " + FormatShort(options.design.pitchGap) + "mm は 0〜" +
                            FormatShort(inputs.meanDia) + "mm (平均径まで) で指定してください");
     DesignCase c = inputs;

@@ -189,12 +189,14 @@ void DecodeDesignFile(std::string_view text, const std::string& path, CaseTable&
                 if (key == "shape") {
                     const auto shape =
                         value.is_string() ? LegShapeFromKey(value.get<std::string>()) : std::nullopt;
-                    if (!shape) fault(field + ".shape が tangential, radial, axial, clamped のどれでもありません");
+                    if (!shape)
+                        fault(field + ".shape が tangential, radial, axial, clamped のどれでもありません");
                     end.shape = *shape;
                 } else if (key == "straight_mm" || key == "bend_r_mm") {
-                    if (!value.is_number() || !std::isfinite(value.get<double>()) || value.get<double>() < 0 ||
-                        value.get<double>() > kMaxLegLength)
-                        fault(field + "." + key + " が 0〜" + FormatShort(kMaxLegLength) + " の数ではありません");
+                    if (!value.is_number() || !std::isfinite(value.get<double>()) ||
+                        value.get<double>() < 0 || value.get<double>() > kMaxLegLength)
+                        fault(field + "." + key + " が 0〜" + FormatShort(kMaxLegLength) +
+                              " の数ではありません");
                     (key == "straight_mm" ? end.straightLength : end.bendRadius) = value.get<double>();
                 } else {
                     fault(field + " に知らない項目 " + key);
