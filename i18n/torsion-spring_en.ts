@@ -383,6 +383,54 @@ Double-click to reset</translation>
         <source>1万</source>
         <translation>10k</translation>
     </message>
+    <message>
+        <source>脚1 (軸方向): 規格に項がないため接線方向の脚の項で計算しています</source>
+        <translation>Leg 1 (axial): no published term; calculated with the tangential leg term</translation>
+    </message>
+    <message>
+        <source>脚2 (軸方向): 規格に項がないため接線方向の脚の項で計算しています</source>
+        <translation>Leg 2 (axial): no published term; calculated with the tangential leg term</translation>
+    </message>
+    <message>
+        <source>エラー:脚1の曲げ半径 r が線径より小さい</source>
+        <translation>Error: leg 1 bend radius r below the wire diameter</translation>
+    </message>
+    <message>
+        <source>エラー:脚2の曲げ半径 r が線径より小さい</source>
+        <translation>Error: leg 2 bend radius r below the wire diameter</translation>
+    </message>
+    <message>
+        <source>注意:脚1の曲げ半径 r は線径の1.5倍以上を推奨</source>
+        <translation>Note: leg 1 bend radius r of 1.5 × wire diameter or more recommended</translation>
+    </message>
+    <message>
+        <source>注意:脚2の曲げ半径 r は線径の1.5倍以上を推奨</source>
+        <translation>Note: leg 2 bend radius r of 1.5 × wire diameter or more recommended</translation>
+    </message>
+    <message>
+        <source>エラー:脚1の曲げ部の応力オーバー</source>
+        <translation>Error: stress over the allowable at the bend of leg 1</translation>
+    </message>
+    <message>
+        <source>エラー:脚2の曲げ部の応力オーバー</source>
+        <translation>Error: stress over the allowable at the bend of leg 2</translation>
+    </message>
+    <message>
+        <source>接線</source>
+        <translation>Tangential</translation>
+    </message>
+    <message>
+        <source>半径方向</source>
+        <translation>Radial</translation>
+    </message>
+    <message>
+        <source>軸方向</source>
+        <translation>Axial</translation>
+    </message>
+    <message>
+        <source>固定</source>
+        <translation>Clamped</translation>
+    </message>
 </context>
 <context>
     <name>u_data_make</name>

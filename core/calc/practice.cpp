@@ -5,6 +5,7 @@
 #include <limits>
 #include <numbers>
 
+#include "core/base/catalogue_text.h"
 #include "core/base/command_error.h"
 #include "core/base/number_text.h"
 #include "core/base/units.h"
@@ -201,21 +202,31 @@ std::vector<LegBend> ApplyDesignOptions(DesignCase& c, const MaterialTable& tabl
     return bends;
 }
 
+// The fixed lines of each leg, in the catalogue (a line with numbers is composed).
+constexpr const char* kAxialLegLines[2] = {
+    TS_TEXT("脚1 (軸方向): 規格に項がないため接線方向の脚の項で計算しています"),
+    TS_TEXT("脚2 (軸方向): 規格に項がないため接線方向の脚の項で計算しています")};
+constexpr const char* kBendTooTightLines[2] = {TS_TEXT("エラー:脚1の曲げ半径 r が線径より小さい"),
+                                               TS_TEXT("エラー:脚2の曲げ半径 r が線径より小さい")};
+constexpr const char* kBendTightLines[2] = {TS_TEXT("注意:脚1の曲げ半径 r は線径の1.5倍以上を推奨"),
+                                            TS_TEXT("注意:脚2の曲げ半径 r は線径の1.5倍以上を推奨")};
+constexpr const char* kBendOverLines[2] = {TS_TEXT("エラー:脚1の曲げ部の応力オーバー"),
+                                           TS_TEXT("エラー:脚2の曲げ部の応力オーバー")};
+
 std::vector<std::string> LegLines(const DesignOptions& o, const std::vector<LegBend>& bends) {
     std::vector<std::string> lines;
-    for (int leg = 1; leg <= 2; ++leg)
-        if (o.legs[static_cast<std::size_t>(leg - 1)].shape == LegShape::Axial)
-            lines.push_back("脚" + std::to_string(leg) +
-                            " (軸方向): 規格に項がないため接線方向の脚の項で計算しています");
+    for (std::size_t leg = 0; leg < 2; ++leg)
+        if (o.legs[leg].shape == LegShape::Axial) lines.emplace_back(kAxialLegLines[leg]);
     for (const LegBend& b : bends) {
-        const std::string name = "脚" + std::to_string(b.leg);
-        lines.push_back(name + "の曲げ部: r=" + FormatShort(b.radius) + "mm q=" + FormatGeneral(b.factor, 4) +
+        const auto i = static_cast<std::size_t>(b.leg == 2);
+        lines.push_back("脚" + std::to_string(b.leg) + "の曲げ部: r=" + FormatShort(b.radius) +
+                        "mm q=" + FormatGeneral(b.factor, 4) +
                         " σ=" + FormatShort(b.stress * kStandardGravity) + "N/mm²");
         if (b.tooTight)
-            lines.push_back("エラー:" + name + "の曲げ半径 r が線径より小さい");
+            lines.emplace_back(kBendTooTightLines[i]);
         else if (b.tight)
-            lines.push_back("注意:" + name + "の曲げ半径 r は線径の1.5倍以上を推奨");
-        if (b.over) lines.push_back("エラー:" + name + "の曲げ部の応力オーバー");
+            lines.emplace_back(kBendTightLines[i]);
+        if (b.over) lines.emplace_back(kBendOverLines[i]);
     }
     return lines;
 }
@@ -426,18 +437,13 @@ std::string_view PracticeKey(Practice p) {
     return "jis";
 }
 
+// The names of the leg shapes in the order of LegShape, in the catalogue.
+constexpr const char* kLegShapeNames[kLegShapes] = {TS_TEXT("接線"), TS_TEXT("半径方向"), TS_TEXT("軸方向"),
+                                                    TS_TEXT("固定")};
+
 std::string_view LegShapeName(LegShape s) {
-    switch (s) {
-        case LegShape::Radial:
-            return "半径方向";
-        case LegShape::Axial:
-            return "軸方向";
-        case LegShape::Clamped:
-            return "固定";
-        case LegShape::Tangential:
-            break;
-    }
-    return "接線";
+    const auto i = static_cast<std::size_t>(s);
+    return i < std::size(kLegShapeNames) ? kLegShapeNames[i] : kLegShapeNames[0];
 }
 
 std::string_view LegShapeKey(LegShape s) {
