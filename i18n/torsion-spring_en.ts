@@ -195,6 +195,13 @@ Double-click to reset</translation>
     </message>
 </context>
 <context>
+    <name>step_module</name>
+    <message>
+        <source>3D モデル出力の部品 %1 を読み込めません (%2)</source>
+        <translation>Cannot load the 3D model export module %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>title_block_dialog</name>
     <message>
         <source>計算書の表題欄</source>
@@ -430,6 +437,102 @@ Double-click to reset</translation>
     <message>
         <source>固定</source>
         <translation>Clamped</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; は浮動小数点数ではありません</source>
+        <translation>&apos;%1&apos; is not a valid floating-point number</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; は整数ではありません</source>
+        <translation>&apos;%1&apos; is not a valid integer</translation>
+    </message>
+    <message>
+        <source>ファイル %1 は開けません</source>
+        <translation>Cannot open file %1</translation>
+    </message>
+    <message>
+        <source>ファイル %1 を作成できません</source>
+        <translation>Cannot create file %1</translation>
+    </message>
+    <message>
+        <source>0 による浮動小数点数除算</source>
+        <translation>Floating-point division by zero</translation>
+    </message>
+    <message>
+        <source>不正な浮動小数点数演算命令</source>
+        <translation>Invalid floating-point operation</translation>
+    </message>
+    <message>
+        <source>浮動小数点数のオーバーフロー</source>
+        <translation>Floating-point overflow</translation>
+    </message>
+    <message>
+        <source>案内棒径＝%1mm</source>
+        <translation>Guide rod dia.=%1mm</translation>
+    </message>
+    <message>
+        <source>バネ指数=%1</source>
+        <translation>Spring index=%1</translation>
+    </message>
+    <message>
+        <source>最大角度=%1度</source>
+        <translation>Max. angle=%1°</translation>
+    </message>
+    <message>
+        <source>最大トルク=%1%2</source>
+        <translation>Max. load=%1%2</translation>
+    </message>
+    <message>
+        <source>案内棒径=&#x3000;%1mm</source>
+        <translation>Guide rod dia.= %1mm</translation>
+    </message>
+    <message>
+        <source>最大=%1%2</source>
+        <translation>Max.=%1%2</translation>
+    </message>
+    <message>
+        <source>米国 SMI</source>
+        <translation>US SMI</translation>
+    </message>
+    <message>
+        <source>この材料</source>
+        <translation>this material</translation>
+    </message>
+    <message>
+        <source>使用温度 %1℃ は範囲外です (%2℃)</source>
+        <translation>Working temperature %1℃ is out of range (%2℃)</translation>
+    </message>
+    <message>
+        <source>使用温度 %1℃ の縦弾性係数はデータがありません (%2 は %3℃ まで)</source>
+        <translation>No Young&apos;s modulus data for a working temperature of %1℃ (%2 has data up to %3℃)</translation>
+    </message>
+    <message>
+        <source>使用温度 %1℃ の %2 の縦弾性係数はデータがありません</source>
+        <translation>No Young&apos;s modulus data for %2 at a working temperature of %1℃</translation>
+    </message>
+    <message>
+        <source>使用温度 %1℃: 室温より低い温度では縦弾性係数を補正しません</source>
+        <translation>Working temperature %1℃: Young&apos;s modulus is not corrected below room temperature</translation>
+    </message>
+    <message>
+        <source>使用温度 %1℃: 縦弾性係数 ×%2</source>
+        <translation>Working temperature %1℃: Young&apos;s modulus ×%2</translation>
+    </message>
+    <message>
+        <source>エラー:使用温度が %1 の最高使用温度 %2℃ を超えています (へたりが急に増えます)</source>
+        <translation>Error: working temperature above the maximum service temperature of %1, %2℃ (relaxation rises steeply)</translation>
+    </message>
+    <message>
+        <source>設計基準: %1</source>
+        <translation>Design practice: %1</translation>
+    </message>
+    <message>
+        <source>規格値なし</source>
+        <translation>not published</translation>
+    </message>
+    <message>
+        <source>静的な許容応力: 規格値なし (応力の判定なし)</source>
+        <translation>Static allowable stress: not published (stress not checked)</translation>
     </message>
 </context>
 <context>
@@ -789,6 +892,21 @@ Save anyway?</translation>
     <message>
         <source>終了</source>
         <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>window_print</name>
+    <message>
+        <source>プリンター %1 で印刷を開始できません</source>
+        <translation>Cannot start printing on printer %1</translation>
+    </message>
+    <message>
+        <source>ウィンドウの画像を取得できません</source>
+        <translation>Cannot capture the window image</translation>
+    </message>
+    <message>
+        <source>プリンター %1 の印刷を完了できません</source>
+        <translation>Cannot finish printing on printer %1</translation>
     </message>
 </context>
 </TS>

@@ -2,33 +2,26 @@
 
 namespace torsion {
 
-std::string FillMessage(std::string_view pattern, std::string_view argument) {
-    std::string out(pattern);
-    const auto pos = out.find("%s");
-    if (pos != std::string::npos) out.replace(pos, 2, argument);
-    return out;
-}
-
 void ThrowNotFloat(std::string_view text) {
-    throw CommandError(FillMessage(message_text::kNotFloat, text));
+    throw CommandError({kNotFloatMessage, {std::string(text)}});
 }
 void ThrowNotInteger(std::string_view text) {
-    throw CommandError(FillMessage(message_text::kNotInteger, text));
+    throw CommandError({kNotIntegerMessage, {std::string(text)}});
 }
 void ThrowCannotOpen(std::string_view path) {
-    throw CommandError(FillMessage(message_text::kCannotOpen, path));
+    throw CommandError({kCannotOpenMessage, {std::string(path)}});
 }
 void ThrowCannotCreate(std::string_view path) {
-    throw CommandError(FillMessage(message_text::kCannotCreate, path));
+    throw CommandError({kCannotCreateMessage, {std::string(path)}});
 }
 void ThrowDivisionByZero() {
-    throw CommandError(message_text::kDivisionByZero);
+    throw CommandError(kDivisionByZeroMessage);
 }
 void ThrowInvalidOperation() {
-    throw CommandError(message_text::kInvalidOperation);
+    throw CommandError(kInvalidOperationMessage);
 }
 void ThrowOverflow() {
-    throw CommandError(message_text::kOverflow);
+    throw CommandError(kOverflowMessage);
 }
 
 }  // namespace torsion

@@ -144,8 +144,8 @@ void DeriveCoilDiameters(DesignCase& c, double typed) {
     }
 }
 
-std::optional<std::string> ReadDiameters(DesignCase& c, const MaterialTable& table, const KindIndex& index,
-                                         const WindowInputs& in) {
+std::optional<ComposedText> ReadDiameters(DesignCase& c, const MaterialTable& table, const KindIndex& index,
+                                          const WindowInputs& in) {
     c.materialNo = MaterialNoAt(index, in.kindPos, in.symbolPos);
     c.wireDiaIndex = in.diameterPos;
     c.wireDia = ListedWireDiameter(table, c.materialNo, c.wireDiaIndex);
@@ -154,7 +154,7 @@ std::optional<std::string> ReadDiameters(DesignCase& c, const MaterialTable& tab
 
     c.wireDia = ParseNumber(in.wireDiaText);
     if (c.meanDia == 0) return std::nullopt;
-    return "バネ指数=" + FormatGeneral(static_cast<double>(Div(c.meanDia, c.wireDia)), 3);
+    return SpringIndexCaption(static_cast<double>(Div(c.meanDia, c.wireDia)));
 }
 
 void ReadOperatingInputs(DesignCase& c, const WindowInputs& in) {
@@ -319,21 +319,25 @@ CaseTexts CaseDisplayTexts(const DesignCase& c, UnitSystem unit) {
     t.arm1Text = FormatShort(c.arm1);
     t.arm2Text = FormatShort(c.arm2);
     t.lifeText = LifeLabel(c.lifeClass);
-    t.guideRodCaption = "案内棒径＝" + FormatShort(c.guideRodDia) + "mm";
+    t.guideRodCaption = {TS_TEXT("案内棒径＝%1mm"), {FormatShort(c.guideRodDia)}};
     return t;
 }
 
-std::string MaxAngleCaption(double maxAngle) {
-    return "最大角度=" + FormatShort(maxAngle) + "度";
+ComposedText SpringIndexCaption(double springIndex) {
+    return {TS_TEXT("バネ指数=%1"), {FormatGeneral(springIndex, 3)}};
 }
-std::string MaxTorqueCaption(double maxMoment, UnitSystem unit) {
-    return "最大トルク=" + FormatShownShort(maxMoment, unit) + MomentUnitText(unit);
+ComposedText MaxAngleCaption(double maxAngle) {
+    return {TS_TEXT("最大角度=%1度"), {FormatShort(maxAngle)}};
 }
-std::string GuideRodCaption(double guideRodDia) {
-    return "案内棒径=　" + FormatShort(guideRodDia) + "mm";
+ComposedText MaxTorqueCaption(double maxMoment, UnitSystem unit) {
+    return {TS_TEXT("最大トルク=%1%2"), {FormatShownShort(maxMoment, unit), MomentUnitText(unit)}};
 }
-std::string AppliedMomentCaption(double maxMoment, UnitSystem unit) {
-    return "最大=" + FormatShownShort(maxMoment, unit) + (unit == UnitSystem::SI ? "N･mm" : "kgf");
+ComposedText GuideRodCaption(double guideRodDia) {
+    return {TS_TEXT("案内棒径=　%1mm"), {FormatShort(guideRodDia)}};
+}
+ComposedText AppliedMomentCaption(double maxMoment, UnitSystem unit) {
+    return {TS_TEXT("最大=%1%2"),
+            {FormatShownShort(maxMoment, unit), std::string(unit == UnitSystem::SI ? "N･mm" : "kgf")}};
 }
 
 bool SpringIndexInRecommendedRange(double springIndex) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/base/catalogue_text.h"
+#include "core/base/composed_text.h"
 #include "core/base/unit_text.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
@@ -47,8 +48,8 @@ struct WindowInputs {
 // of the spring-index label ("バネ指数=" + D/d in 3 digits), or nullopt when meanDia is 0
 // (the caption then stays). Throws a conversion error at the first bad text, and the
 // division error when the typed wire diameter is 0 under a non-zero mean diameter.
-std::optional<std::string> ReadDiameters(DesignCase& c, const MaterialTable& table, const KindIndex& index,
-                                         const WindowInputs& in);
+std::optional<ComposedText> ReadDiameters(DesignCase& c, const MaterialTable& table, const KindIndex& index,
+                                          const WindowInputs& in);
 // Step 4 of ReadDiameters: the coil diameter typed in the case's diaMode (inner,
 // mean, outer) gives all three, with the wire diameter the case holds; another
 // diaMode leaves them as they are.
@@ -80,7 +81,7 @@ double SpringRate(double youngModulus, double wireDia, double meanDia, double tu
 // CheckCase: the lines for the message list. error = true means red lines; otherwise
 // the single line "Calculation Success!" in the normal colour.
 struct CheckResult {
-    std::vector<std::string> lines;
+    std::vector<ComposedText> lines;
     bool error = false;
 };
 CheckResult CheckCase(const DesignCase& c);
@@ -120,17 +121,18 @@ struct CaseTexts {
     std::string springConstText, stress2Text, allowStressText;     // short format
     std::string arm1Text, arm2Text;                                // short format
     std::string lifeText;                                          // life label
-    std::string guideRodCaption;                                   // "案内棒径＝" + short + "mm"
+    ComposedText guideRodCaption;                                  // "案内棒径＝" + short + "mm"
 };
 CaseTexts CaseDisplayTexts(const DesignCase& c, UnitSystem unit = UnitSystem::Kgf);
 
 // Recommended-values captions of the live update (short format).
-std::string MaxAngleCaption(double maxAngle);  // "最大角度=" ... "度"
+ComposedText SpringIndexCaption(double springIndex);  // "バネ指数=" ... (3 digits)
+ComposedText MaxAngleCaption(double maxAngle);        // "最大角度=" ... "度"
 // The moment captions in the shown unit; in SI the applied one ends in "N･mm".
-std::string MaxTorqueCaption(double maxMoment,
-                             UnitSystem unit = UnitSystem::Kgf);  // "最大トルク=" ... "kgf･mm"
-std::string GuideRodCaption(double guideRodDia);                  // "案内棒径=　" ... "mm"
-std::string AppliedMomentCaption(double maxMoment, UnitSystem unit = UnitSystem::Kgf);  // "最大=" ... "kgf"
+ComposedText MaxTorqueCaption(double maxMoment,
+                              UnitSystem unit = UnitSystem::Kgf);  // "最大トルク=" ... "kgf･mm"
+ComposedText GuideRodCaption(double guideRodDia);                  // "案内棒径=　" ... "mm"
+ComposedText AppliedMomentCaption(double maxMoment, UnitSystem unit = UnitSystem::Kgf);  // "最大=" ... "kgf"
 // True when the spring index is inside the live-update range 3..22.
 bool SpringIndexInRecommendedRange(double springIndex);
 inline constexpr const char* kSpringIndexRangeError = TS_TEXT("エラー：バネ指数が範囲外");

@@ -35,12 +35,15 @@ std::string SymbolOf(const MaterialTable& table, int materialNo) {
     return r ? ShortStringValue(r->symbol) : std::string();
 }
 
+constexpr const char* kUsPracticeName = TS_TEXT("米国 SMI");
+
 // The symbol in a message: itself when it is plain ASCII, otherwise "この材料".
-std::string SymbolText(const std::string& symbol) {
+ComposedText SymbolText(const std::string& symbol) {
     for (const char ch : symbol)
         if (static_cast<unsigned char>(ch) >= 0x80 || static_cast<unsigned char>(ch) < 0x20)
-            return "この材料";
-    return symbol.empty() ? "この材料" : symbol;
+            return TS_TEXT("この材料");
+    if (symbol.empty()) return TS_TEXT("この材料");
+    return symbol;
 }
 
 // The tensile strength of the case's wire row, N/mm²; nullopt where the case names none.
@@ -69,26 +72,28 @@ WorkingTemperature WorkingTemperatureOf(const MaterialTable& table, int material
     if (temperature == kRoomTemperature) return w;
     const std::string t = FormatShort(temperature);
     if (!TemperatureAllowed(temperature))
-        throw CommandError("使用温度 " + t + "℃ は範囲外です (" + kTemperatureRangeText + "℃)");
+        throw CommandError(
+            {TS_TEXT("使用温度 %1℃ は範囲外です (%2℃)"), {t, std::string(kTemperatureRangeText)}});
     const std::string symbol = SymbolOf(table, materialNo);
     const YoungRatioLookup found = YoungModulusRatio(BuiltInPracticeRows(), symbol, temperature);
     if (!found.ratio) {
         if (found.family)
-            throw CommandError("使用温度 " + t + "℃ の縦弾性係数はデータがありません (" + SymbolText(symbol) +
-                               " は " + FormatShort(found.lastTemperature) + "℃ まで)");
-        throw CommandError("使用温度 " + t + "℃ の " + SymbolText(symbol) +
-                           " の縦弾性係数はデータがありません");
+            throw CommandError({TS_TEXT("使用温度 %1℃ の縦弾性係数はデータがありません (%2 は %3℃ まで)"),
+                                {t, SymbolText(symbol), FormatShort(found.lastTemperature)}});
+        throw CommandError(
+            {TS_TEXT("使用温度 %1℃ の %2 の縦弾性係数はデータがありません"), {t, SymbolText(symbol)}});
     }
     w.youngRatio = *found.ratio;
     if (temperature < kRoomTemperature)
-        w.lines.push_back("使用温度 " + t + "℃: 室温より低い温度では縦弾性係数を補正しません");
+        w.lines.push_back({TS_TEXT("使用温度 %1℃: 室温より低い温度では縦弾性係数を補正しません"), {t}});
     else
-        w.lines.push_back("使用温度 " + t + "℃: 縦弾性係数 ×" + FormatGeneral(w.youngRatio, 4));
+        w.lines.push_back({TS_TEXT("使用温度 %1℃: 縦弾性係数 ×%2"), {t, FormatGeneral(w.youngRatio, 4)}});
     if (const auto limit = ServiceTemperatureLimit(BuiltInPracticeRows(), symbol);
         limit && temperature > *limit) {
         w.overServiceLimit = true;
-        w.lines.push_back("エラー:使用温度が " + SymbolText(symbol) + " の最高使用温度 " +
-                          FormatShort(*limit) + "℃ を超えています (へたりが急に増えます)");
+        w.lines.push_back(
+            {TS_TEXT("エラー:使用温度が %1 の最高使用温度 %2℃ を超えています (へたりが急に増えます)"),
+             {SymbolText(symbol), FormatShort(*limit)}});
     }
     return w;
 }
@@ -409,8 +414,9 @@ std::string PracticeFactorRule(Practice p) {
     return "外方向のとき (D/2 + R)/R·κ";
 }
 
-std::string PracticeLine(Practice p) {
-    return "設計基準: " + std::string(PracticeName(p));
+ComposedText PracticeLine(Practice p) {
+    // The names are literals (PracticeName), so the catalogue finds "米国 SMI" by its text.
+    return {TS_TEXT("設計基準: %1"), {ComposedText(PracticeName(p).data())}};
 }
 
 std::string_view PracticeName(Practice p) {
@@ -418,7 +424,7 @@ std::string_view PracticeName(Practice p) {
         case Practice::En:
             return "EN 13906-3";
         case Practice::Us:
-            return "米国 SMI";
+            return kUsPracticeName;
         case Practice::Jis:
             break;
     }

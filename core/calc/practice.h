@@ -9,13 +9,16 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/catalogue_text.h"
+#include "core/base/composed_text.h"
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
 #include "core/model/design_options.h"
 
 namespace torsion {
 
-inline constexpr std::string_view kNoPublishedValue = "規格値なし";
+inline constexpr const char* kNoPublishedText = TS_TEXT("規格値なし");
+inline constexpr std::string_view kNoPublishedValue = kNoPublishedText;
 
 // Young's modulus at the working temperature over the table's, and the message lines it
 // brings: the correction made, a temperature below room (no correction), a temperature
@@ -24,7 +27,7 @@ inline constexpr std::string_view kNoPublishedValue = "規格値なし";
 // for a temperature outside the allowed range.
 struct WorkingTemperature {
     double youngRatio = 1;
-    std::vector<std::string> lines;
+    std::vector<ComposedText> lines;
     bool overServiceLimit = false;
 };
 WorkingTemperature WorkingTemperatureOf(const MaterialTable& table, int materialNo, double temperature);
@@ -124,7 +127,7 @@ std::string PracticeFactorFormula(Practice p);
 std::string PracticeFactorRule(Practice p);
 
 // The message list's line that names a practice other than JIS.
-std::string PracticeLine(Practice p);
-inline constexpr const char* kNoStaticLimitLine = "静的な許容応力: 規格値なし (応力の判定なし)";
+ComposedText PracticeLine(Practice p);
+inline constexpr const char* kNoStaticLimitLine = TS_TEXT("静的な許容応力: 規格値なし (応力の判定なし)");
 
 }  // namespace torsion

@@ -122,12 +122,7 @@ void AppendNumberField(std::string& out, double value) {
 }
 
 std::string JoinedChecks(const CheckResult& checks) {
-    std::string text;
-    for (const std::string& line : checks.lines) {
-        if (!text.empty()) text += " / ";
-        text += line;
-    }
-    return text;
+    return JoinedJapanese(checks.lines, " / ");
 }
 
 }  // namespace

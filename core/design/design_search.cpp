@@ -297,7 +297,7 @@ class Searcher {
         };
         const CheckResult& check = e.checks;
         if (check.error) {
-            for (const std::string& line : check.lines) {
+            for (const ComposedText& line : check.lines) {
                 if (line == kSpringIndexLowError || line == kSpringIndexHighError)
                     exclude(SearchExclusion::SpringIndex);
                 if (line == kStressOverError) exclude(SearchExclusion::Stress);

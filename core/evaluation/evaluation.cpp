@@ -27,10 +27,10 @@ CheckResult ChecksOf(const DesignCase& c, const DesignOptions& options, const Pr
     out.lines.insert(out.lines.end(), legs.begin(), legs.end());
     out.error = out.error || LegError(bends);
     if (!practice.limitPublished) {
-        std::erase(base.lines, std::string(kStressOverError));
+        std::erase(base.lines, ComposedText(kStressOverError));
         out.lines.emplace_back(kNoStaticLimitLine);
     }
-    for (const std::string& line : base.lines) {
+    for (const ComposedText& line : base.lines) {
         if (line == kCalculationSuccess) continue;
         out.lines.push_back(line);
         out.error = true;

@@ -98,7 +98,8 @@ void PracticeTrace(std::vector<TraceStep>& steps, const Evaluation& e, const Mat
                            Is("σB", Value(strength), "N/mm²")}),
                      FatigueVerdictText(e.practice.fatigue)});
     std::string verdict;
-    for (const std::string& line : e.checks.lines) verdict += (verdict.empty() ? "" : "  ") + line;
+    for (const ComposedText& line : e.checks.lines)
+        verdict += (verdict.empty() ? "" : "  ") + line.Japanese();
     steps.push_back({"判定", "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa",
                      Join({Is("c", Value(c.springIndex)), Is("φ1", Value(c.angle1), "度"),
                            Is("φ2", Value(c.angle2), "度"), Is("σ2", shown(c.stress2), stress)}),
@@ -232,7 +233,7 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
                      : "σB がないため求まりません"});
     const CheckResult& checks = e.checks;
     std::string verdict;
-    for (const std::string& line : checks.lines) verdict += (verdict.empty() ? "" : "  ") + line;
+    for (const ComposedText& line : checks.lines) verdict += (verdict.empty() ? "" : "  ") + line.Japanese();
     steps.push_back(
         {"判定",
          "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa　(σ2 が σa を 0.0005 kgf/mm² まで超えるのは丸めの差として許す)",
@@ -287,7 +288,7 @@ ReportTexts CalculationReportTexts(const Evaluation& e, const MaterialTable& tab
                      {"最大トルク", moment, shown(c.maxMoment)},
                      {"案内棒径", "mm", Value(c.guideRodDia)}};
 
-    t.checks = e.checks.lines;
+    for (const ComposedText& line : e.checks.lines) t.checks.push_back(line.Japanese());
     t.checksFailed = e.checks.error;
     t.trace = CalculationTrace(e, table, unit);
     return t;

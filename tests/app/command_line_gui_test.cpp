@@ -95,7 +95,8 @@ TEST(CommandLineWindow, RowsGiveTheWindowsResultsExactly) {
         EXPECT_EQ(c.materialNo, shown.materialNo);
         EXPECT_EQ(c.lifeClass, shown.lifeClass);
         QStringList messages;
-        for (const std::string& line : batch.checks.lines) messages << QString::fromStdString(line);
+        for (const ComposedText& line : batch.checks.lines)
+            messages << QString::fromStdString(line.Japanese());
         EXPECT_EQ(messages, app.messages());
     }
 }

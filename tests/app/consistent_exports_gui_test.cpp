@@ -191,7 +191,7 @@ TEST_F(ConsistentExports, RecommendedValuesFollowARecallAndAnApply) {
     candidate.design.diaMode = 1;
     app.window->ApplySearchResult(candidate);
     const DesignCase& c = app.window->cases()[0];
-    EXPECT_EQ(app.caption("Label30"), QString::fromStdString(MaxAngleCaption(c.maxAngle)));
+    EXPECT_EQ(app.caption("Label30"), QString::fromStdString(MaxAngleCaption(c.maxAngle).Japanese()));
     EXPECT_TRUE(app.caption("Label45").endsWith(QString::fromStdString(FormatShort(c.guideRodDia) + "mm")));
     EXPECT_EQ(app.messages(), QStringList{"Calculation Success!"});
 }

@@ -288,8 +288,8 @@ inline QStringList ReportDisagreeing(const QString& pdfText, const torsion::Mate
     results.push_back({QStringLiteral("判定"), said, 0, nullptr, [](const Evaluation& e) {
                            if (!e.checks.error) return QStringLiteral("合格");
                            QString lines;
-                           for (const std::string& line : e.checks.lines)
-                               lines += QString::fromStdString(line);
+                           for (const ComposedText& line : e.checks.lines)
+                               lines += QString::fromStdString(line.Japanese());
                            return lines;
                        }});
 

@@ -212,7 +212,7 @@ inline std::optional<QStringList> ResultsDisagreeing(Tf_vek& window, bool captio
         expect("Label45", c.guideRodDia);
     }
     QStringList lines;
-    for (const std::string& line : e.checks.lines) lines << QString::fromStdString(line);
+    for (const ComposedText& line : e.checks.lines) lines << QString::fromStdString(line.Japanese());
     // A live update after the calculation clears the list, or out of the recommended
     // range shows only that.
     const QStringList live = SpringIndexInRecommendedRange(c.springIndex)

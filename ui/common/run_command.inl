@@ -1,9 +1,8 @@
 // Implementation of RunCommand (included by dialogs.h).
 #pragma once
 
-#include <QCoreApplication>
-
 #include "core/base/command_error.h"
+#include "ui/common/window_text.h"
 
 template <typename F>
 bool RunCommand(Dialogs& dialogs, QWidget* parent, F&& command) {
@@ -11,8 +10,8 @@ bool RunCommand(Dialogs& dialogs, QWidget* parent, F&& command) {
         command();
         return true;
     } catch (const torsion::CommandError& e) {
-        // A message the core marked as a whole text is shown in the program's language.
-        dialogs.showError(parent, QCoreApplication::translate("torsion", e.message().c_str()));
+        // The message in the program's language: its pattern looked up, its arguments as they are.
+        dialogs.showError(parent, WindowText(e.text()));
         return false;
     }
 }

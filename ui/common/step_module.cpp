@@ -30,8 +30,10 @@ WriteSpringStepEntry LoadEntry() {
     if (library.load())
         entry = reinterpret_cast<WriteSpringStepEntry>(library.resolve(kWriteSpringStepEntry));
     if (entry == nullptr)
-        throw CommandError("3D モデル出力の部品 " + path.toStdString() + " を読み込めません (" +
-                           library.errorString().toStdString() + ")");
+        throw CommandError(
+            QCoreApplication::translate("step_module", "3D モデル出力の部品 %1 を読み込めません (%2)")
+                .arg(path, library.errorString())
+                .toStdString());
     return entry;
 }
 
@@ -45,7 +47,7 @@ void WriteSpringStepFile(const QString& path, const SpringShape& shape, const St
     std::string message;
     if (!write(file.temporaryPath().c_str(), &shape, &title, &message)) {
         // The temporary name means nothing to the user: the file asked for is named.
-        if (message == FillMessage(message_text::kCannotCreate, file.temporaryPath()))
+        if (message == ComposedText(kCannotCreateMessage, {file.temporaryPath()}).Japanese())
             ThrowCannotCreate(path.toStdString());
         throw CommandError(message);
     }

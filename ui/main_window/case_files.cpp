@@ -107,7 +107,7 @@ void CaseFiles::WriteRecovery() {
         if (!recoveryFailureShown_)
             dialogs_.showWarning(window_,
                                  QCoreApplication::translate("case_files", "履歴の控えを書けません: %1")
-                                     .arg(WindowText(e.message())));
+                                     .arg(WindowText(e.text())));
         recoveryFailureShown_ = true;
     }
 }

@@ -11,6 +11,7 @@
 
 #include "core/base/command_error.h"
 #include "ui/common/image_control.h"
+#include "ui/common/window_text.h"
 
 using namespace torsion;
 
@@ -91,7 +92,7 @@ void Spring3dPage::Rebuild() {
         try {
             mesh_ = Spring3dViewMesh(SpringShapeAt(case_, state()));
         } catch (const CommandError& e) {
-            problem_ = QString::fromStdString(e.message());
+            problem_ = WindowText(e.text());
         }
     }
     Redraw();

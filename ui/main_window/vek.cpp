@@ -301,7 +301,7 @@ void Tf_vek::ShowEvaluation(const Evaluation& e, ShowFrom from) {
     hidari->setChecked(shown.leftHand != 0);
     ApplyInputMode();
     if (shown.meanDia != 0 && shown.wireDia != 0 && std::isfinite(shown.meanDia / shown.wireDia))
-        Label28->setText(WindowText("バネ指数=" + FormatGeneral(shown.meanDia / shown.wireDia, 3)));
+        Label28->setText(WindowText(SpringIndexCaption(shown.meanDia / shown.wireDia)));
     if (!results) {
         ClearResults();
         CheckCase(e.checks);
@@ -365,7 +365,7 @@ void Tf_vek::CheckCase(const CheckResult& result) {
     QPalette p = ListBox1->palette();
     p.setColor(QPalette::Text, result.error ? kMessageErrorColour : palette().color(QPalette::WindowText));
     ListBox1->setPalette(p);
-    for (const std::string& line : result.lines) ListBox1->addItem(WindowText(line));
+    for (const ComposedText& line : result.lines) ListBox1->addItem(WindowText(line));
 }
 
 void Tf_vek::UpdateRecommended() {

@@ -1,5 +1,6 @@
 #include "ui/print/window_print.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QPainter>
 #include <QPixmap>
@@ -11,9 +12,11 @@ using namespace torsion;
 
 namespace {
 
-constexpr const char* kCannotStart = "プリンター %s で印刷を開始できません";
-constexpr const char* kCannotGrab = "ウィンドウの画像を取得できません";
-constexpr const char* kCannotFinish = "プリンター %s の印刷を完了できません";
+constexpr const char* kCannotStart =
+    QT_TRANSLATE_NOOP("window_print", "プリンター %1 で印刷を開始できません");
+constexpr const char* kCannotGrab = QT_TRANSLATE_NOOP("window_print", "ウィンドウの画像を取得できません");
+constexpr const char* kCannotFinish =
+    QT_TRANSLATE_NOOP("window_print", "プリンター %1 の印刷を完了できません");
 
 QString PrinterLabel(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) return printer.outputFileName();
@@ -21,7 +24,8 @@ QString PrinterLabel(const QPrinter& printer) {
 }
 
 [[noreturn]] void ThrowPrinterError(const char* pattern, const QPrinter& printer) {
-    throw CommandError(FillMessage(pattern, PrinterLabel(printer).toStdString()));
+    throw CommandError(
+        QCoreApplication::translate("window_print", pattern).arg(PrinterLabel(printer)).toStdString());
 }
 
 int ToPixels(std::int64_t v) {
@@ -79,7 +83,8 @@ void PrintWindowImage(QWidget& window, ScaleMode mode, QPrinter& printer) {
     // Taken after the job is open so that the picture shows the window as it is when
     // the page is drawn (a pressed button has already taken the focus by then).
     const QPixmap picture = ClientArea(window).grab();
-    if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) throw CommandError(kCannotGrab);
+    if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
+        throw CommandError(QCoreApplication::translate("window_print", kCannotGrab).toStdString());
 
     // A grab on a high-density screen has more pixels than the window: size by the
     // window's own pixels.

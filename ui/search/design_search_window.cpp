@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "core/base/command_error.h"
@@ -189,7 +190,7 @@ struct DesignSearchWindow::Job {
     MaterialTable table{};
     KindIndex index{};
     SearchOutcome outcome;
-    std::string error;
+    std::optional<CommandError> error;
     std::atomic<bool> cancel{false};
     std::atomic<int> progress{0};
 };
@@ -394,7 +395,7 @@ void DesignSearchWindow::searchClick() {
                 return !job->cancel;
             });
         } catch (const CommandError& e) {
-            job->error = e.message();
+            job->error = e;
         }
     });
     connect(worker_, &QThread::finished, this, &DesignSearchWindow::SearchFinished);
@@ -425,8 +426,8 @@ void DesignSearchWindow::SearchFinished() {
     searchButton->setEnabled(true);
     cancelButton->setEnabled(false);
     const std::shared_ptr<Job> job = std::move(job_);
-    if (!job->error.empty()) {
-        RunCommand(dialogs_, this, [&] { throw CommandError(job->error); });
+    if (job->error) {
+        RunCommand(dialogs_, this, [&] { throw *job->error; });
         return;
     }
     outcome_ = std::move(job->outcome);

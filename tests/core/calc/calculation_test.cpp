@@ -296,7 +296,7 @@ DesignCase CheckedCase(double index, double angle1, double angle2, double allow,
 
 struct CheckRow {
     double index, angle1, angle2, allow, stress2;
-    std::vector<std::string> lines;
+    std::vector<ComposedText> lines;
 };
 void PrintTo(const CheckRow& r, std::ostream* os) {
     *os << "index " << r.index << ", angles " << r.angle1 << "/" << r.angle2 << ", stress " << r.stress2
@@ -305,7 +305,7 @@ void PrintTo(const CheckRow& r, std::ostream* os) {
 
 class CheckLimits : public ::testing::TestWithParam<CheckRow> {};
 
-const std::vector<std::string> kSuccess{"Calculation Success!"};
+const std::vector<ComposedText> kSuccess{"Calculation Success!"};
 
 }  // namespace
 
@@ -340,7 +340,7 @@ TEST(CheckCase, MomentModeChecksTheComputedAngles) {
     c.angle1 = 0;
     c.angle2 = 90;
     CalculateCase(c, *table);
-    EXPECT_EQ(CheckCase(c).lines, std::vector<std::string>{"エラー:ねじれ角度の順番が不適"});
+    EXPECT_EQ(CheckCase(c).lines, std::vector<ComposedText>{"エラー:ねじれ角度の順番が不適"});
 }
 
 TEST(ReadDiameters, DerivesTheCoilDiametersByMode) {
@@ -605,7 +605,7 @@ TEST(EvaluationTest, ResultsLifeAndChecksBelongToTheGivenInputs) {
     EXPECT_DOUBLE_EQ(e.stressRatio.upper, alone.stress2 / 2000 * 9.8);
     EXPECT_EQ(e.design.lifeClass, EstimateLife(alone.stress1 / 2000 * 9.8, alone.stress2 / 2000 * 9.8));
     EXPECT_TRUE(e.checks.error);
-    EXPECT_EQ(e.checks.lines, std::vector<std::string>{kAngleOrderError});
+    EXPECT_EQ(e.checks.lines, std::vector<ComposedText>{kAngleOrderError});
     // A case already calculated is evaluated as it stands.
     EXPECT_EQ(EvaluationOf(alone, *table).design.lifeClass, e.design.lifeClass);
     DesignCase broken = ExampleCase();

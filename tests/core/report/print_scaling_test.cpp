@@ -37,13 +37,13 @@ TEST(MulDivRound, ZeroDivisorAndOverflowAreCommandErrors) {
         MulDivRound(10, 20, 0);
         FAIL() << "no error for a zero divisor";
     } catch (const CommandError& e) {
-        EXPECT_EQ(e.message(), std::string(message_text::kDivisionByZero));
+        EXPECT_EQ(e.message(), std::string(kDivisionByZeroMessage));
     }
     try {
         MulDivRound(std::numeric_limits<std::int64_t>::max(), 4, 3);
         FAIL() << "no error for a result beyond 64 bits";
     } catch (const CommandError& e) {
-        EXPECT_EQ(e.message(), std::string(message_text::kOverflow));
+        EXPECT_EQ(e.message(), std::string(kOverflowMessage));
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTranslator>
 
+#include "core/base/number_text.h"
 #include "tests/support/test_cases.h"
 #include "tests/support/vek_test_app.h"
 #include "ui/common/language.h"
@@ -115,9 +116,18 @@ TEST_P(Languages, TheWindowSpeaksTheLanguageOfTheCatalogue) {
               english ? QStringLiteral("Torsion Spring Design") : QStringLiteral("ねじりコイルばね設計計算"));
     EXPECT_EQ(app_->find<QPushButton>("BitBtn2")->text(),
               english ? QStringLiteral("Calculate") : QStringLiteral("計算"));
-    // A text of the core, through the same catalogue.
+    // Texts of the core, through the same catalogue: a caption, a composed caption whose
+    // number stays as the core wrote it, and a command's error with the typed text in it.
     app_->calculate();
     EXPECT_EQ(app_->caption("Label48"), english ? QStringLiteral("Mean D") : QStringLiteral("平均径"));
+    const QString angle = QString::fromStdString(torsion::FormatShort(app_->window->cases()[0].maxAngle));
+    EXPECT_EQ(app_->caption("Label30"),
+              (english ? QStringLiteral("Max. angle=%1°") : QStringLiteral("最大角度=%1度")).arg(angle));
+    app_->enter("Edit19", QStringLiteral("1O"));
+    app_->calculate();
+    EXPECT_EQ(app_->dialogs.errors.value(0), english
+                                                 ? QStringLiteral("'1O' is not a valid floating-point number")
+                                                 : QStringLiteral("'1O' は浮動小数点数ではありません"));
 }
 
 INSTANTIATE_TEST_SUITE_P(JapaneseAndEnglish, Languages,

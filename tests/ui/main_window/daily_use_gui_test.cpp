@@ -201,7 +201,7 @@ TEST(DamagedMaterialTable, RandomBytesStillGiveTheHistoryGridItsHeadings) {
     // No record of noise is offered, and "計算" names no invalid operation.
     EXPECT_EQ(app.find<QComboBox>("ComboBox6")->count(), 0);
     app.calculate();
-    EXPECT_FALSE(app.dialogs.errors.contains(QString::fromUtf8(message_text::kInvalidOperation)))
+    EXPECT_FALSE(app.dialogs.errors.contains(QString::fromUtf8(kInvalidOperationMessage)))
         << app.dialogs.errors.join(u'|').toStdString();
 }
 

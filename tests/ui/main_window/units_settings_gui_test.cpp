@@ -81,7 +81,8 @@ TEST_F(UnitsAndSettingsTest, SiShowsEveryMomentStressAndRateAndSwitchingBackChan
     EXPECT_EQ(app.text("Edit8"), QString::fromStdString(FormatShownShort(c.springConst, UnitSystem::SI)));
     EXPECT_EQ(app.text("Edit9"), QString::fromStdString(FormatShownShort(c.stress2, UnitSystem::SI)));
     EXPECT_EQ(app.text("Edit11"), QString::fromStdString(FormatShownShort(c.allowStress, UnitSystem::SI)));
-    EXPECT_EQ(app.caption("Label56"), QString::fromStdString(MaxTorqueCaption(c.maxMoment, UnitSystem::SI)));
+    EXPECT_EQ(app.caption("Label56"),
+              QString::fromStdString(MaxTorqueCaption(c.maxMoment, UnitSystem::SI).Japanese()));
     EXPECT_EQ(app.caption("Label_stress_unit"), QStringLiteral("N/mm^2"));
     EXPECT_EQ(app.caption("Label_spring_const_unit"), QStringLiteral("N･mm/度"));
     EXPECT_EQ(grid()->cellText(1, 7), QStringLiteral("N･mm"));

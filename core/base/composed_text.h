@@ -1,0 +1,61 @@
+// A text of the core in two parts: a catalogue pattern ("バネ指数=%1", marked TS_TEXT) and its
+// arguments (numbers, units, symbols, file names, or catalogue texts of their own). The core
+// writes it in Japanese (Japanese()); the Qt layer looks the pattern up in the reader's
+// language and fills in the same arguments (WindowText, ui/common/window_text.h), so the
+// numbers and units stay as they are and only the words change.
+#pragma once
+
+#include <initializer_list>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torsion {
+
+class ComposedText {
+  public:
+    ComposedText() = default;
+    // A catalogue text (marked TS_TEXT where it stands), possibly with %1..%9.
+    ComposedText(const char* pattern) : pattern_(pattern) {}
+    ComposedText(const char* pattern, std::initializer_list<ComposedText> arguments)
+        : pattern_(pattern), arguments_(arguments) {}
+    ComposedText(const char* pattern, std::vector<ComposedText> arguments)
+        : pattern_(pattern), arguments_(std::move(arguments)) {}
+    // A text the same in every language: a number, a unit, a symbol, a name the user typed.
+    ComposedText(std::string verbatim) : verbatim_(std::move(verbatim)) {}
+
+    bool IsVerbatim() const { return pattern_ == nullptr; }
+    const char* pattern() const { return pattern_; }
+    const std::string& verbatim() const { return verbatim_; }
+    const std::vector<ComposedText>& arguments() const { return arguments_; }
+
+    // The text as the core writes it (the Japanese of the pattern, arguments filled in).
+    std::string Japanese() const;
+    bool empty() const { return Japanese().empty(); }
+
+    // Texts are equal when they read the same in Japanese.
+    friend bool operator==(const ComposedText& a, const ComposedText& b) {
+        return a.Japanese() == b.Japanese();
+    }
+    friend bool operator==(const ComposedText& a, std::string_view b) { return a.Japanese() == b; }
+    friend bool operator==(const ComposedText& a, const std::string& b) { return a.Japanese() == b; }
+    friend bool operator==(const ComposedText& a, const char* b) { return a.Japanese() == b; }
+
+  private:
+    const char* pattern_ = nullptr;
+    std::string verbatim_;
+    std::vector<ComposedText> arguments_;
+};
+
+// The Japanese text (for test messages).
+std::ostream& operator<<(std::ostream& out, const ComposedText& text);
+
+// The pattern with %1..%9 replaced by the arguments in one pass (an argument's own "%1" stays
+// as it is); a "%" without the number of a given argument stays as it is.
+std::string FillPattern(std::string_view pattern, const std::vector<std::string>& arguments);
+
+// The texts one after another, each in Japanese, separated by separator.
+std::string JoinedJapanese(const std::vector<ComposedText>& texts, std::string_view separator);
+
+}  // namespace torsion
