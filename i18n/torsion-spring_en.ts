@@ -534,6 +534,10 @@ Double-click to reset</translation>
         <source>静的な許容応力: 規格値なし (応力の判定なし)</source>
         <translation>Static allowable stress: not published (stress not checked)</translation>
     </message>
+    <message>
+        <source>脚%1の曲げ部: r=%2mm q=%3 σ=%4N/mm²</source>
+        <translation>Leg %1 bend: r=%2mm q=%3 σ=%4N/mm²</translation>
+    </message>
 </context>
 <context>
     <name>u_data_make</name>

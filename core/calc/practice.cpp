@@ -218,15 +218,15 @@ constexpr const char* kBendTightLines[2] = {TS_TEXT("注意:脚1の曲げ半径 
 constexpr const char* kBendOverLines[2] = {TS_TEXT("エラー:脚1の曲げ部の応力オーバー"),
                                            TS_TEXT("エラー:脚2の曲げ部の応力オーバー")};
 
-std::vector<std::string> LegLines(const DesignOptions& o, const std::vector<LegBend>& bends) {
-    std::vector<std::string> lines;
+std::vector<ComposedText> LegLines(const DesignOptions& o, const std::vector<LegBend>& bends) {
+    std::vector<ComposedText> lines;
     for (std::size_t leg = 0; leg < 2; ++leg)
         if (o.legs[leg].shape == LegShape::Axial) lines.emplace_back(kAxialLegLines[leg]);
     for (const LegBend& b : bends) {
         const auto i = static_cast<std::size_t>(b.leg == 2);
-        lines.push_back("脚" + std::to_string(b.leg) + "の曲げ部: r=" + FormatShort(b.radius) +
-                        "mm q=" + FormatGeneral(b.factor, 4) +
-                        " σ=" + FormatShort(b.stress * kStandardGravity) + "N/mm²");
+        lines.push_back({TS_TEXT("脚%1の曲げ部: r=%2mm q=%3 σ=%4N/mm²"),
+                         {std::to_string(b.leg), FormatShort(b.radius), FormatGeneral(b.factor, 4),
+                          FormatShort(b.stress * kStandardGravity)}});
         if (b.tooTight)
             lines.emplace_back(kBendTooTightLines[i]);
         else if (b.tight)

@@ -113,7 +113,7 @@ std::vector<LegBend> ApplyDesignOptions(DesignCase& c, const MaterialTable& tabl
                                         double youngRatio);
 // The message lines of the legs: a leg bent along the axis (no published term), each bend's
 // stress, r < d (error), r < 1.5·d (warning), a bend above the allowable stress (error).
-std::vector<std::string> LegLines(const DesignOptions& o, const std::vector<LegBend>& bends);
+std::vector<ComposedText> LegLines(const DesignOptions& o, const std::vector<LegBend>& bends);
 // True when one of the legs' lines is an error.
 bool LegError(const std::vector<LegBend>& bends);
 

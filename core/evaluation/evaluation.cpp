@@ -23,7 +23,7 @@ CheckResult ChecksOf(const DesignCase& c, const DesignOptions& options, const Pr
     const WorkingTemperature heat = WorkingTemperatureOf(table, c.materialNo, options.temperature);
     out.lines.insert(out.lines.end(), heat.lines.begin(), heat.lines.end());
     out.error = heat.overServiceLimit;
-    const std::vector<std::string> legs = LegLines(options, bends);
+    const std::vector<ComposedText> legs = LegLines(options, bends);
     out.lines.insert(out.lines.end(), legs.begin(), legs.end());
     out.error = out.error || LegError(bends);
     if (!practice.limitPublished) {
