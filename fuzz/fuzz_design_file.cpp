@@ -1,7 +1,7 @@
 // A design file (.nbdx) of any content: refused with a CommandError, or read; what is read
-// writes back to a file that reads as the same tables, and every used slot evaluates by
-// its own practice and working temperature (a fault of the arithmetic or a temperature
-// beyond the data is a CommandError, never a crash).
+// writes back to a file that reads as the same tables, and every used slot evaluates (as
+// stored and calculated afresh) by its own practice, working temperature, legs and coil gap (a fault of the
+// arithmetic or a temperature beyond the data is a CommandError, never a crash).
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -51,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         o.design = options[slot];
         try {
             (void)EvaluationOf(cases[slot], materials, o);
+            (void)EvaluateDesign(cases[slot], materials, o);
             (void)ComparePractices(cases[slot], materials, options[slot]);
         } catch (const CommandError&) {
         }

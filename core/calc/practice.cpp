@@ -155,15 +155,34 @@ double BendFactor(double bendRadius, double wireDia) {
     return static_cast<double>(Div(Add(x, 1.07L), Add(x, 0.25L)));
 }
 
-std::vector<LegBend> ApplyDesignOptions(DesignCase& c, const MaterialTable& table, const DesignOptions& o,
-                                        double youngRatio) {
-    ApplyPractice(c, table, o.practice, youngRatio);
+std::vector<LegBend> LegBendsOf(const DesignCase& c, const DesignOptions& o) {
     std::vector<LegBend> bends;
+    for (int leg = 1; leg <= 2; ++leg) {
+        const LegEnd& end = o.legs[static_cast<std::size_t>(leg - 1)];
+        if (!IsBent(end.shape)) continue;
+        LegBend b;
+        b.leg = leg;
+        b.radius = end.bendRadius;
+        // Plain arithmetic: a stored case of any numbers has bends, a number it cannot give is NaN.
+        const double x = 2 * end.bendRadius / c.wireDia;
+        b.factor = (x + 1.07) / (x + 0.25);
+        b.tooTight = end.bendRadius < c.wireDia;
+        b.tight = end.bendRadius < 1.5 * c.wireDia;
+        b.stress = c.moment2 / (std::numbers::pi * c.wireDia * c.wireDia * c.wireDia / 32) * b.factor;
+        if (!std::isfinite(b.factor) || !std::isfinite(b.stress)) b.factor = b.stress = std::nan("");
+        b.over = c.allowStress > 0 && b.stress > c.allowStress;
+        bends.push_back(b);
+    }
+    return bends;
+}
+
+void ApplyDesignOptions(DesignCase& c, const MaterialTable& table, const DesignOptions& o,
+                        double youngRatio) {
+    ApplyPractice(c, table, o.practice, youngRatio);
     const bool tangential =
         o.legs[0].shape == LegShape::Tangential && o.legs[1].shape == LegShape::Tangential;
-    if (tangential) return bends;
-    const Real d = c.wireDia;
-    const Real section = SectionModulus(d);
+    if (tangential) return;
+    const Real section = SectionModulus(c.wireDia);
     const MaterialRecord* material = RecordOrNull(table, c.materialNo);
     const Real youngModulus = Mul(material ? material->youngModulus : 0.0, youngRatio);
     const double applied = AppliedFactorOf(c, o.practice);
@@ -174,21 +193,14 @@ std::vector<LegBend> ApplyDesignOptions(DesignCase& c, const MaterialTable& tabl
               Div(PracticeRate(o.practice, static_cast<double>(youngModulus), c.wireDia, c.meanDia,
                                c.calcTurns, c.arm1, c.arm2, o.legs[0].shape, o.legs[1].shape),
                   kStandardGravityExtended));
-    for (int leg = 1; leg <= 2; ++leg) {
-        const LegEnd& end = o.legs[static_cast<std::size_t>(leg - 1)];
+    // The larger of the coil's factor and the bend's on the full moment is the safe side.
+    for (const LegEnd& end : o.legs) {
         if (!IsBent(end.shape)) continue;
-        LegBend b;
-        b.leg = leg;
-        b.radius = end.bendRadius;
-        b.factor = BendFactor(end.bendRadius, c.wireDia);
-        b.tooTight = end.bendRadius < c.wireDia;
-        b.tight = end.bendRadius < 1.5 * c.wireDia;
-        // The larger of the coil's factor and the bend's on the full moment is the safe side.
-        if (b.factor > applied && c.allowStress > 0) {
-            const Real bendMoment = Div(Mul(c.allowStress, section), b.factor);
+        const double factor = BendFactor(end.bendRadius, c.wireDia);
+        if (factor > applied && c.allowStress > 0) {
+            const Real bendMoment = Div(Mul(c.allowStress, section), factor);
             if (bendMoment < Real(c.maxMoment)) Store(c.maxMoment, bendMoment);
         }
-        bends.push_back(b);
     }
     if (c.allowStress > 0 || o.practice == Practice::Jis) Store(c.maxAngle, Div(c.maxMoment, c.springConst));
     if (c.inputMode == 1) {
@@ -200,11 +212,6 @@ std::vector<LegBend> ApplyDesignOptions(DesignCase& c, const MaterialTable& tabl
     }
     Store(c.stress1, Mul(Div(c.moment1, section), applied));
     Store(c.stress2, Mul(Div(c.moment2, section), applied));
-    for (LegBend& b : bends) {
-        Store(b.stress, Mul(Div(c.moment2, section), b.factor));
-        b.over = c.allowStress > 0 && b.stress > c.allowStress;
-    }
-    return bends;
 }
 
 // The fixed lines of each leg, in the catalogue (a line with numbers is composed).

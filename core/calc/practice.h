@@ -108,9 +108,11 @@ void ApplyPractice(DesignCase& c, const MaterialTable& table, Practice p, double
 // ApplyPractice for the design's options: the practice, then the legs. With two tangential
 // legs exactly ApplyPractice. Another leg shape changes the rate (and with it the largest
 // angle and the operating point the input mode does not give); a bent leg lowers the largest
-// moment to allowable·πd³/(32·q_leg) where that is below the coil's. Returns the bends.
-std::vector<LegBend> ApplyDesignOptions(DesignCase& c, const MaterialTable& table, const DesignOptions& o,
-                                        double youngRatio);
+// moment to allowable·πd³/(32·q_leg) where that is below the coil's.
+void ApplyDesignOptions(DesignCase& c, const MaterialTable& table, const DesignOptions& o, double youngRatio);
+// The bends of a calculated case's legs bent out or along the axis, with their stress at M2
+// (nothing is calculated again: a stored case gives the bends it was calculated with).
+std::vector<LegBend> LegBendsOf(const DesignCase& calculated, const DesignOptions& o);
 // The message lines of the legs: a leg bent along the axis (no published term), each bend's
 // stress, r < d (error), r < 1.5·d (warning), a bend above the allowable stress (error).
 std::vector<ComposedText> LegLines(const DesignOptions& o, const std::vector<LegBend>& bends);

@@ -51,13 +51,8 @@ Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
                            FormatShort(inputs.meanDia) + "mm (平均径まで) で指定してください");
     DesignCase c = inputs;
     CalculateCase(c, table, heat.youngRatio);
-    const std::vector<LegBend> bends = ApplyDesignOptions(c, table, options.design, heat.youngRatio);
-    Evaluation e = EvaluationOf(c, table, options);
-    if (!bends.empty()) {
-        e.bends = bends;
-        e.checks = ChecksOf(e.design, options.design, e.practice, e.bends, table);
-    }
-    return e;
+    ApplyDesignOptions(c, table, options.design, heat.youngRatio);
+    return EvaluationOf(c, table, options);
 }
 
 Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table,
@@ -68,6 +63,7 @@ Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table
     e.design.lifeClass = EstimateLife(e.stressRatio.lower, e.stressRatio.upper);
     e.designOptions = options.design;
     e.practice = PracticeOutcomeOf(e.design, table, options.design.practice);
+    e.bends = LegBendsOf(e.design, options.design);
     e.checks = ChecksOf(e.design, options.design, e.practice, e.bends, table);
     e.exists = SpringExists(calculated);
     if (options.grade && *options.grade >= 1 && *options.grade <= kToleranceGrades)

@@ -261,9 +261,10 @@ CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const Material
         const ToleranceResult t = CoilDiameterTolerance(rows, grade, c.springIndex, c.outerDia);
         add("コイル外径", ToleranceText(t, c.outerDia, 1, "mm"), t.row);
     }
-    const SpringGeometry g = LoadedSpringGeometry(c, density.density);
+    const double gap = e.designOptions.pitchGap;
+    const SpringGeometry g = LoadedSpringGeometry(c, density.density, gap);
     {
-        const ToleranceResult t = CoilLengthTolerance(rows, grade, c.springIndex, g.freeBodyLength, true);
+        const ToleranceResult t = CoilLengthTolerance(rows, grade, c.springIndex, g.freeBodyLength, gap == 0);
         const std::string length = Mm(g.freeBodyLength);
         std::string text = ToleranceText(t, g.freeBodyLength, 1, "mm");
         if (t.state == ToleranceState::NotApplicable && !length.empty()) text = length + "　" + text;
@@ -303,10 +304,19 @@ CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const Material
                            false});
     addPair("案内棒とのすきま", &LoadedState::guideRodClearance,
             "負荷時の内径（JIS の近似）− 推奨案内棒径 " + Mm(c.guideRodDia));
-    addPair("胴長", &LoadedState::bodyLength, "d·(N + 1 + φ/360)、密着巻");
-    add("自由時の胴長", Mm(g.freeBodyLength), "d·(N + 1)、密着巻");
-    add("線長", Mm(g.wireLength),
-        "π·D·N + a1 + a2。コイルをつる巻き線として数えると " + Mm(g.helixWireLength));
+    if (gap == 0) {
+        addPair("胴長", &LoadedState::bodyLength, "d·(N + 1 + φ/360)、密着巻");
+        add("自由時の胴長", Mm(g.freeBodyLength), "d·(N + 1)、密着巻");
+        add("線長", Mm(g.wireLength),
+            "π·D·N + a1 + a2。コイルをつる巻き線として数えると " + Mm(g.helixWireLength));
+    } else {
+        const std::string g0 = "コイルのすき間 g = " + Mm(gap);
+        addPair("胴長", &LoadedState::bodyLength, "d·(N + 1 + φ/360) + g·(N + φ/360)、" + g0);
+        add("自由時の胴長", Mm(g.freeBodyLength), "d·(N + 1) + g·N、" + g0);
+        add("線長", Mm(g.wireLength),
+            "N·√((π·D)² + g²) + a1 + a2、" + g0 + "。コイルをつる巻き線として数えると " +
+                Mm(g.helixWireLength));
+    }
     {
         const std::string mass = Num(g.mass);
         add("質量", std::isfinite(density.density) ? (mass.empty() ? mass : mass + " g") : "密度データなし",

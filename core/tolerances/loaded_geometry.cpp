@@ -14,7 +14,7 @@ double Finite(double x) {
 
 }  // namespace
 
-LoadedState LoadedStateAt(const DesignCase& c, double angleDeg) {
+LoadedState LoadedStateAt(const DesignCase& c, double angleDeg, double pitchGap) {
     LoadedState s;
     const double d = c.wireDia, D = c.meanDia, N = c.turns;
     if (!std::isfinite(angleDeg)) return s;
@@ -28,17 +28,26 @@ LoadedState LoadedStateAt(const DesignCase& c, double angleDeg) {
     s.loadedInnerDia = Finite(c.innerDia - s.diameterReduction);
     s.guideRodClearance = Finite(s.loadedInnerDia - c.guideRodDia);
     s.bodyLength = Finite(d * (N + 1 + turnsAdded));
+    // Each turn wound up adds a pitch d + g; touching coils add nothing to the record's length.
+    if (pitchGap != 0) s.bodyLength = Finite(s.bodyLength + pitchGap * (N + turnsAdded));
     return s;
 }
 
-SpringGeometry LoadedSpringGeometry(const DesignCase& c, double densityGPerCm3) {
+SpringGeometry LoadedSpringGeometry(const DesignCase& c, double densityGPerCm3, double pitchGap) {
     SpringGeometry g;
     const double d = c.wireDia, D = c.meanDia, N = c.turns;
-    g.atAngle2 = LoadedStateAt(c, c.angle2);
-    g.atMaxAngle = LoadedStateAt(c, c.maxAngle);
+    g.atAngle2 = LoadedStateAt(c, c.angle2, pitchGap);
+    g.atMaxAngle = LoadedStateAt(c, c.maxAngle, pitchGap);
     g.freeBodyLength = Finite(d * (N + 1));
     const double coil = kPi * D * N;
-    g.wireLength = Finite(coil + c.arm1 + c.arm2);
+    double wound = coil;
+    if (pitchGap != 0) {
+        // N pitches of d + g. The close-wound length π·D·N leaves the wire's own rise out;
+        // with a gap each turn rises by g beyond it: N·√((π·D)² + g²).
+        g.freeBodyLength = Finite(g.freeBodyLength + pitchGap * N);
+        wound = std::copysign(std::hypot(coil, pitchGap * N), coil);
+    }
+    g.wireLength = Finite(wound + c.arm1 + c.arm2);
     g.helixWireLength = Finite(std::hypot(g.freeBodyLength, coil) + c.arm1 + c.arm2);
     if (std::isfinite(densityGPerCm3) && densityGPerCm3 > 0) {
         g.density = densityGPerCm3;

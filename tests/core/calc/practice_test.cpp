@@ -244,6 +244,11 @@ TEST_F(WorkedExample, BendStressAndRadiusAreCheckedByHand) {
     EXPECT_TRUE(has("Calculation Success!"));
     // Closing under JIS the coil's factor is 1, so the bend's sets the limit: 1582·π/32/1.30943.
     EXPECT_NEAR(e.design.maxMoment * kG, 118.610, 1e-3);
+    // A stored case shows the bends and lines it was calculated with.
+    const Evaluation stored = EvaluationOf(e.design, *table, o);
+    EXPECT_EQ(stored.checks.lines, e.checks.lines);
+    ASSERT_EQ(stored.bends.size(), 2u);
+    EXPECT_DOUBLE_EQ(stored.bends[1].stress, e.bends[1].stress);
 }
 
 TEST_F(WorkedExample, AnAxialLegIsNamedAndAGapBeyondTheCoilIsRefused) {

@@ -153,6 +153,29 @@ TEST(CharacteristicSheet, WorkedExampleTexts) {
     EXPECT_DOUBLE_EQ(sheet.plot.beta2, 8);
 }
 
+// A gap g = 0.5 between the coils: L0 = d·(N + 1) + g·N = 2.95, at φ2 = 35° the body adds
+// (d + g)·35/360; the coil's wire N·√((π·D)² + g²) = 40.8459 and the mass with it; the page
+// gives the open-wound coil its JIS length tolerance.
+TEST(CharacteristicSheet, AGapBetweenCoilsLengthensBodyWireAndMass) {
+    const SpringGeometry closed = LoadedSpringGeometry(WorkedExample(), 7.85);
+    const SpringGeometry g = LoadedSpringGeometry(WorkedExample(), 7.85, 0.5);
+    EXPECT_NEAR(g.freeBodyLength, 2.95, 1e-12);
+    EXPECT_NEAR(g.atAngle2.bodyLength, 2.95 + 1.5 * 35 / 360, 1e-12);
+    EXPECT_NEAR(g.atMaxAngle.bodyLength, 2.95 + 1.5 * 70 / 360, 1e-12);
+    EXPECT_NEAR(g.wireLength, 80.8459, 5e-5);
+    EXPECT_NEAR(g.mass / closed.mass, g.wireLength / closed.wireLength, 1e-12);
+    EXPECT_EQ(g.atAngle2.diameterReduction, closed.atAngle2.diameterReduction);
+
+    DesignOptions options;
+    options.pitchGap = 0.5;
+    const MaterialTable table = PianoWireTable();
+    const CharacteristicSheet sheet = BuildCharacteristicSheet(
+        EvaluationOf(WorkedExample(), table, {2, {}, options}), table, UnitSystem::Kgf);
+    EXPECT_EQ(FindLine(sheet, "自由時の胴長")->value.text, "2.95 mm");
+    EXPECT_EQ(FindLine(sheet, "線長")->value.text, "80.85 mm");
+    EXPECT_EQ(FindLine(sheet, "コイル長さ")->value.text.find(kCloseWoundText), std::string::npos);
+}
+
 TEST(CharacteristicSheet, UnitsDiameterModeAndMissingDensity) {
     DesignCase c = WorkedExample();
     c.turns = 5;  // a published β2 of 10°
