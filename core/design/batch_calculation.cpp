@@ -56,6 +56,38 @@ double TemperatureOf(std::string_view field) {
     return t;
 }
 
+// "N 行目 列 name: what" (the row's line when it is known).
+CommandError ColumnError(long long line, std::string_view column, const std::string& what) {
+    return CommandError((line > 0 ? std::to_string(line) + " 行目 " : std::string()) + "列 " +
+                        std::string(column) + ": " + what);
+}
+
+LegShape LegShapeOf(std::string_view field, long long line, std::string_view column) {
+    std::string s(Trimmed(field));
+    for (char& ch : s) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    if (s.empty()) return LegShape::Tangential;
+    if (const auto shape = LegShapeFromKey(s)) return *shape;
+    throw ColumnError(
+        line, column,
+        "脚の形状 '" + std::string(field) + "' は tangential, radial, axial, clamped のどれでもありません");
+}
+
+// A length of the legs or the coils: empty is nullopt, otherwise 0 up to kMaxLegLength.
+std::optional<double> LengthOf(std::string_view field, long long line, std::string_view column) {
+    if (Trimmed(field).empty()) return std::nullopt;
+    double value = std::nan("");
+    try {
+        value = ParseNumber(field);
+    } catch (const CommandError& e) {
+        throw ColumnError(line, column, e.message());
+    }
+    if (!(value >= 0 && value <= kMaxLegLength))
+        throw ColumnError(
+            line, column,
+            "'" + std::string(field) + "' は 0〜" + FormatShort(kMaxLegLength) + " mm ではありません");
+    return value;
+}
+
 bool FlagOf(std::string_view field) {
     const std::string_view s = Trimmed(field);
     if (s == "0" || s.empty()) return false;
@@ -185,6 +217,23 @@ BatchDesign BatchCalculator::DesignOf(const std::vector<std::string_view>& field
     d.inputs.leftHand = FlagOf(fields[11]);
     if (fields.size() > 12) d.options.practice = PracticeOf(fields[12]);
     if (fields.size() > 13) d.options.temperature = TemperatureOf(fields[13]);
+    const auto field = [&](std::size_t i) { return i < fields.size() ? fields[i] : std::string_view(); };
+    for (std::size_t leg = 0; leg < 2; ++leg) {
+        LegEnd& end = d.options.legs[leg];
+        end.shape = LegShapeOf(field(14 + leg), line_, kBatchInputColumns[14 + leg]);
+        const std::string_view column = kBatchInputColumns[16 + leg];
+        const std::optional<double> radius = LengthOf(field(16 + leg), line_, column);
+        if (IsBent(end.shape) && !radius)
+            throw ColumnError(
+                line_, column,
+                "曲げた脚 (" + std::string(LegShapeKey(end.shape)) + ") には曲げ半径が必要です");
+        if (!IsBent(end.shape) && radius)
+            throw ColumnError(
+                line_, column,
+                "曲げのない脚 (" + std::string(LegShapeKey(end.shape)) + ") に曲げ半径は指定できません");
+        end.bendRadius = radius.value_or(0);
+    }
+    d.options.pitchGap = LengthOf(field(18), line_, "pitch_gap").value_or(0);
     return d;
 }
 
@@ -192,6 +241,10 @@ BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
     BatchResult r{design.start, {}, std::nullopt};
     ReadDiameters(r.c, table_, index_, design.inputs);
     ReadOperatingInputs(r.c, design.inputs);
+    if (design.options.pitchGap != 0 && !PitchGapAllowed(design.options.pitchGap, r.c.meanDia))
+        throw ColumnError(line_, "pitch_gap",
+                          "コイルのすき間 " + FormatShort(design.options.pitchGap) + "mm が平均径 " +
+                              FormatShort(r.c.meanDia) + "mm を超えます");
     Evaluation e =
         EvaluateDesign(r.c, table_, EvaluationOptions{options_.grade, options_.dynamics, design.options});
     r.c = e.design;
@@ -366,7 +419,9 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, BatchCalculator& calc
     std::string buffer = calculator.Header() + "\n";
     LineReader lines(in);
     bool first = true;
+    long long lineNo = 0;
     for (LineRead read; (read = lines.Next()) != LineRead::End;) {
+        calculator.AtLine(++lineNo);
         std::string_view view = lines.line();
         if (first && view.starts_with(kUtf8Bom)) view.remove_prefix(kUtf8Bom.size());
         first = false;

@@ -24,12 +24,15 @@ namespace torsion {
 
 // Input columns in their order. dia_mode: inner / mean / outer (or 内径 / 平均径 / 外径);
 // load_mode: angle / moment (or 角度 / 荷重): value1 and value2 are then φ1, φ2 in degrees
-// or M1, M2 in kgf·mm; outward and left_hand: 0 or 1. The last two may be left out:
-// standard jis / en / us (empty: jis) and temperature, the working temperature in °C
-// (empty: 20).
-inline constexpr std::array<std::string_view, 14> kBatchInputColumns{
+// or M1, M2 in kgf·mm; outward and left_hand: 0 or 1. The rest may be left out or empty:
+// standard jis / en / us (empty: jis), temperature, the working temperature in °C (empty:
+// 20), leg1 and leg2 tangential / radial / axial / clamped (empty: tangential), bend_r1 and
+// bend_r2 the inner bend radius of a radial or axial leg in mm (needed there, refused
+// elsewhere), pitch_gap the gap between coils in mm (empty: 0, touching).
+inline constexpr std::array<std::string_view, 19> kBatchInputColumns{
     "symbol",    "wire_dia", "dia_mode", "coil_dia", "turns",     "arm1",     "arm2",
-    "load_mode", "value1",   "value2",   "outward",  "left_hand", "standard", "temperature"};
+    "load_mode", "value1",   "value2",   "outward",  "left_hand", "standard", "temperature",
+    "leg1",      "leg2",     "bend_r1",  "bend_r2",  "pitch_gap"};
 inline constexpr std::size_t kBatchRequiredColumns = 12;
 
 // What a row becomes before the calculation: the mode flags of the case and the texts
@@ -37,7 +40,7 @@ inline constexpr std::size_t kBatchRequiredColumns = 12;
 struct BatchDesign {
     DesignCase start;  // the new current case with diaMode and inputMode of the row
     WindowInputs inputs;
-    DesignOptions options;  // practice and working temperature
+    DesignOptions options;  // practice, working temperature, legs and coil gap
 };
 
 // The calculated case of a row and its check lines.
@@ -78,6 +81,10 @@ class BatchCalculator {
     static std::string OutputHeader();
     bool CalculateLine(std::string_view line, std::string& out);
 
+    // The line of the input the next row comes from (1 = the first), named with the column
+    // in the message of a bad leg or gap field; 0 when it is not known.
+    void AtLine(long long line) { line_ = line; }
+
     // The three practices of a row side by side: one line per practice (with its "\n"):
     // the input fields, the practice, whether it is the row's, the rate, M1, M2, σ2, the
     // correction factor applied, the allowable stress, the largest angle and moment, the
@@ -98,6 +105,7 @@ class BatchCalculator {
     const MaterialTable& table_;
     const KindIndex& index_;
     BatchOptions options_;
+    long long line_ = 0;
     std::unordered_map<std::string, int> recordBySymbol_;
     std::array<std::vector<std::string>, kMaterialRecords> diameterTexts_;
     std::vector<std::string_view> fields_;

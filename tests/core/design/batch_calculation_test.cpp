@@ -286,3 +286,37 @@ TEST_F(BatchTest, StandardAndTemperatureColumnsAndTheThreePracticesSideBySide) {
     EXPECT_EQ(at(rows[2], "fatigue"), "規格値なし");
     EXPECT_EQ(rows[0].size(), header.size());
 }
+
+// The leg and gap columns: empty ones are today's row; radial legs stiffen the spring and
+// report their bends; a bad value fails its row naming the input line and the column.
+TEST_F(BatchTest, LegAndGapColumns) {
+    const std::string row = "SWX,1,mean,10,5,10,10,angle,45,90,0,0,,";
+    const std::size_t rate = Column("spring_const[kgf*mm/deg]");
+    const auto today = Output(row);
+    EXPECT_EQ(Output(row + ",,,,,")[rate], today[rate]);
+    const auto radial = Output(row + ",radial,Radial,1.5,1.5,");
+    EXPECT_GT(std::stod(radial[rate]), std::stod(today[rate]));
+    EXPECT_NE(radial[Column("checks")].find("脚2の曲げ部: r=1.5mm q=1.252"), std::string::npos);
+    const std::vector<std::string> fields = SplitCsvLine(row + ",clamped,axial,,3,0.4");
+    const BatchDesign gap = calculator->DesignOf({fields.begin(), fields.end()});
+    EXPECT_EQ(gap.options.legs[0].shape, LegShape::Clamped);
+    EXPECT_EQ(gap.options.legs[1].bendRadius, 3);
+    EXPECT_EQ(gap.options.pitchGap, 0.4);
+
+    std::istringstream in("# legs\n" + row + ",hooked\n" + row + ",radial\n" + row + ",,,2\n" + row +
+                          ",,,,,-1\n" + row + ",,,,,11\n" + row + ",,,,abc\n");
+    std::ostringstream out;
+    EXPECT_EQ(RunBatch(in, out, *calculator).failed, 6);
+    std::istringstream lines(out.str());
+    std::vector<std::string> errors;
+    for (std::string line; std::getline(lines, line);) errors.push_back(SplitCsvLine(line).back());
+    const std::vector<std::string> expected = {
+        "error",
+        "2 行目 列 leg1: 脚の形状 'hooked' は tangential, radial, axial, clamped のどれでもありません",
+        "3 行目 列 bend_r1: 曲げた脚 (radial) には曲げ半径が必要です",
+        "4 行目 列 bend_r1: 曲げのない脚 (tangential) に曲げ半径は指定できません",
+        "5 行目 列 pitch_gap: '-1' は 0〜1E5 mm ではありません",
+        "6 行目 列 pitch_gap: コイルのすき間 11mm が平均径 10mm を超えます",
+        "7 行目 列 bend_r2: 'abc' は浮動小数点数ではありません"};
+    EXPECT_EQ(errors, expected);
+}
