@@ -4,10 +4,6 @@
 <context>
     <name>case_files</name>
     <message>
-        <source>ねじりばねデーター|*.nbd</source>
-        <translation>Torsion spring data|*.nbd</translation>
-    </message>
-    <message>
         <source>前回は履歴を保存しないまま終了しました（%1）。
 その履歴を復元しますか？
 
@@ -32,6 +28,24 @@ Restore that history?
     <message>
         <source>ファイル %1 が見つかりません。最近使ったファイルから外します。</source>
         <translation>File %1 was not found. It is removed from the recent files.</translation>
+    </message>
+    <message>
+        <source>ねじりばねデーター|*.nbd;*.nbdx</source>
+        <translation>Torsion spring data|*.nbd;*.nbdx</translation>
+    </message>
+    <message>
+        <source>ねじりばねデーター|*.nbd|設計ファイル|*.nbdx</source>
+        <translation>Torsion spring data|*.nbd|Design file|*.nbdx</translation>
+    </message>
+    <message>
+        <source>ファイル %1 は記録だけのねじりばねデーター (.nbd) です。次の設定は保存されません:
+%2
+
+このまま保存しますか？（設定も残すには .nbdx で保存します）</source>
+        <translation>File %1 is torsion spring data (.nbd), which holds the records only. These settings are not saved:
+%2
+
+Save anyway? (Save as .nbdx to keep them.)</translation>
     </message>
 </context>
 <context>
@@ -158,6 +172,37 @@ Saved to: %2</translation>
     <message>
         <source>ねじりコイルばね設計計算</source>
         <translation>Torsion Spring Design</translation>
+    </message>
+</context>
+<context>
+    <name>practice_page</name>
+    <message>
+        <source>設計条件</source>
+        <translation>Design conditions</translation>
+    </message>
+    <message>
+        <source>設計基準</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>使用温度 (℃)</source>
+        <translation>Temp. (℃)</translation>
+    </message>
+    <message>
+        <source>縦弾性係数をこの温度の値にします。20℃以下は材料表の値のままです</source>
+        <translation>Young&apos;s modulus is taken at this temperature; at 20 ℃ and below the material table&apos;s value is used</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>単位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>（選択）</source>
+        <translation> (chosen)</translation>
     </message>
 </context>
 <context>
@@ -538,6 +583,30 @@ Double-click to reset</translation>
         <source>脚%1の曲げ部: r=%2mm q=%3 σ=%4N/mm²</source>
         <translation>Leg %1 bend: r=%2mm q=%3 σ=%4N/mm²</translation>
     </message>
+    <message>
+        <source>応力修正係数 (σ2 に掛けた値)</source>
+        <translation>Stress factor (applied to σ2)</translation>
+    </message>
+    <message>
+        <source>許容応力</source>
+        <translation>Allowable</translation>
+    </message>
+    <message>
+        <source>最大角度</source>
+        <translation>Max. angle</translation>
+    </message>
+    <message>
+        <source>最大モーメント</source>
+        <translation>Max. moment</translation>
+    </message>
+    <message>
+        <source>安全率 (許容応力/σ2)</source>
+        <translation>Safety factor (allowable/σ2)</translation>
+    </message>
+    <message>
+        <source>疲労</source>
+        <translation>Fatigue</translation>
+    </message>
 </context>
 <context>
     <name>u_data_make</name>
@@ -896,6 +965,10 @@ Save anyway?</translation>
     <message>
         <source>終了</source>
         <translation>Quit</translation>
+    </message>
+    <message>
+        <source>＜&#x3000;設計基準&#x3000;＞</source>
+        <translation>&lt;  Practices  &gt;</translation>
     </message>
 </context>
 <context>

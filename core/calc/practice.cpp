@@ -67,13 +67,27 @@ double AppliedFactorOf(const DesignCase& c, Practice p) {
 
 }  // namespace
 
+namespace {
+
+void CheckTemperatureAllowed(double temperature) {
+    if (!TemperatureAllowed(temperature))
+        throw CommandError({TS_TEXT("使用温度 %1℃ は範囲外です (%2℃)"),
+                            {FormatShort(temperature), std::string(kTemperatureRangeText)}});
+}
+
+}  // namespace
+
+double TemperatureOfText(const std::string& text) {
+    const double t = ParseNumber(text);
+    CheckTemperatureAllowed(t);
+    return t;
+}
+
 WorkingTemperature WorkingTemperatureOf(const MaterialTable& table, int materialNo, double temperature) {
     WorkingTemperature w;
     if (temperature == kRoomTemperature) return w;
     const std::string t = FormatShort(temperature);
-    if (!TemperatureAllowed(temperature))
-        throw CommandError(
-            {TS_TEXT("使用温度 %1℃ は範囲外です (%2℃)"), {t, std::string(kTemperatureRangeText)}});
+    CheckTemperatureAllowed(temperature);
     const std::string symbol = SymbolOf(table, materialNo);
     const YoungRatioLookup found = YoungModulusRatio(BuiltInPracticeRows(), symbol, temperature);
     if (!found.ratio) {

@@ -32,6 +32,10 @@ struct WorkingTemperature {
 };
 WorkingTemperature WorkingTemperatureOf(const MaterialTable& table, int materialNo, double temperature);
 
+// The working temperature of a typed text, °C. Throws CommandError for a text that is no
+// number (the number conversion's message) or a temperature outside the allowed range.
+double TemperatureOfText(const std::string& text);
+
 // The rate of a practice in N·mm/度 for Young's modulus E (N/mm²), wire diameter d, mean
 // coil diameter D, active turns N and arms a1, a2 (mm). Faults throw CommandError.
 double PracticeRate(Practice p, double youngModulus, double wireDia, double meanDia, double turns,

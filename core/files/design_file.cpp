@@ -219,26 +219,37 @@ bool IsDesignFileName(const std::string& path) {
     return EndsWithNoCase(path, ".nbdx");
 }
 
+bool IsDesignFileContent(const std::string& path, std::span<const std::uint8_t> bytes) {
+    if (IsDesignFileName(path)) return true;
+    if (EndsWithNoCase(path, ".nbd") || bytes.size() == kCaseTableSize) return false;
+    std::string_view start(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (start.starts_with("\xEF\xBB\xBF")) start.remove_prefix(3);
+    while (!start.empty() &&
+           (start.front() == ' ' || start.front() == '\n' || start.front() == '\r' || start.front() == '\t'))
+        start.remove_prefix(1);
+    return start.starts_with("{");
+}
+
+void OverlayAnyCaseFile(const std::string& path, std::span<const std::uint8_t> bytes, CaseTable& cases,
+                        DesignOptionsTable& options) {
+    if (IsDesignFileContent(path, bytes)) {
+        DecodeDesignFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path,
+                         cases, options);
+        return;
+    }
+    OverlayCaseTable(cases, bytes);
+    // The slots the bytes reach are the file's, with the options a case file implies.
+    const std::size_t reached =
+        (std::min(bytes.size(), kCaseTableSize) + kDesignCaseSize - 1) / kDesignCaseSize;
+    for (std::size_t slot = 0; slot < reached; ++slot) options[slot] = DesignOptions{};
+}
+
 void ReadAnyCaseFile(const std::string& path, CaseTable& cases, DesignOptionsTable& options) {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (!error && size > kMaxDesignFileBytes && IsDesignFileName(path))
         Refuse(path, "大きすぎます (" + std::to_string(kMaxDesignFileBytes) + " バイトまで)");
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
-    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    std::string_view start = text;
-    if (start.starts_with("\xEF\xBB\xBF")) start.remove_prefix(3);
-    while (!start.empty() &&
-           (start.front() == ' ' || start.front() == '\n' || start.front() == '\r' || start.front() == '\t'))
-        start.remove_prefix(1);
-    const bool sniffed =
-        !EndsWithNoCase(path, ".nbd") && start.starts_with("{") && bytes.size() != kCaseTableSize;
-    if (IsDesignFileName(path) || sniffed) {
-        DecodeDesignFile(text, path, cases, options);
-        return;
-    }
-    OverlayCaseTable(cases, bytes);
-    options = DesignOptionsTable{};
+    OverlayAnyCaseFile(path, ReadWholeFile(path), cases, options);
 }
 
 void WriteDesignFile(const std::string& path, const CaseTable& cases, const DesignOptionsTable& options) {

@@ -33,11 +33,20 @@ void DecodeDesignFile(std::string_view text, const std::string& path, CaseTable&
 // Whether a path names a design file by its name (.nbdx, any case).
 bool IsDesignFileName(const std::string& path);
 
-// Reads a case file of either kind: a design file when its name ends in .nbdx or its
-// content starts with "{"; otherwise the byte image of the case table (.nbd), which
-// copies min(file size, 6944) bytes over the table and sets every option to its default.
-// Throws "ファイル %s は開けません" when it cannot be read, or the design file's fault;
-// either way nothing changes.
+// Whether a file's bytes are a design file: its name ends in .nbdx, or it does not end in
+// .nbd, is not a whole case table long and its text starts with "{".
+bool IsDesignFileContent(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Reads the bytes of a case file of either kind (IsDesignFileContent): a design file, or
+// the byte image of the case table (.nbd), which copies min(size, 6944) bytes over the
+// table and sets the options of the slots it reaches to their defaults (a short file
+// leaves the other slots and their options as they are). Throws the design file's fault
+// and then changes nothing.
+void OverlayAnyCaseFile(const std::string& path, std::span<const std::uint8_t> bytes, CaseTable& cases,
+                        DesignOptionsTable& options);
+
+// Reads a case file of either kind from disk (OverlayAnyCaseFile). Throws "ファイル %s は
+// 開けません" when it cannot be read, or the design file's fault; either way nothing changes.
 void ReadAnyCaseFile(const std::string& path, CaseTable& cases, DesignOptionsTable& options);
 
 // Writes the design file safely; throws "ファイル %s を作成できません".

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/base/catalogue_text.h"
+#include "core/base/command_error.h"
 #include "core/base/number_text.h"
 #include "core/base/unit_text.h"
 
@@ -60,31 +62,45 @@ ComparisonTexts PracticeComparisonTexts(const PracticeComparison& compared, Unit
     auto limit = [](const Evaluation& e) { return e.practice.limitPublished; };
     const std::string moment = MomentUnitText(unit), stress = StressUnitText(unit);
     numbers(
-        "ばね定数", RateUnitText(unit), [](const Evaluation& e) { return e.design.springConst; }, always,
-        true);
+        TS_TEXT("ばね定数"), RateUnitText(unit), [](const Evaluation& e) { return e.design.springConst; },
+        always, true);
     numbers(
         "M1", moment, [](const Evaluation& e) { return e.design.moment1; }, always, true);
     numbers(
         "M2", moment, [](const Evaluation& e) { return e.design.moment2; }, always, true);
     numbers(
-        "応力修正係数 (σ2 に掛けた値)", "-", [](const Evaluation& e) { return e.practice.appliedFactor; },
-        always, false);
+        TS_TEXT("応力修正係数 (σ2 に掛けた値)"), "-",
+        [](const Evaluation& e) { return e.practice.appliedFactor; }, always, false);
     numbers(
         "σ2", stress, [](const Evaluation& e) { return e.design.stress2; }, always, true);
     numbers(
-        "許容応力", stress, [](const Evaluation& e) { return e.design.allowStress; }, limit, true);
+        TS_TEXT("許容応力"), stress, [](const Evaluation& e) { return e.design.allowStress; }, limit, true);
     numbers(
-        "最大角度", "度", [](const Evaluation& e) { return e.design.maxAngle; }, limit, false);
-    numbers(
-        "最大モーメント", moment, [](const Evaluation& e) { return e.design.maxMoment; }, limit, true);
-    numbers(
-        "安全率 (許容応力/σ2)", "-", [](const Evaluation& e) { return e.practice.safetyFactor; }, limit,
+        TS_TEXT("最大角度"), TS_TEXT("度"), [](const Evaluation& e) { return e.design.maxAngle; }, limit,
         false);
-    ComparisonRow fatigue{"疲労", "-", {}};
+    numbers(
+        TS_TEXT("最大モーメント"), moment, [](const Evaluation& e) { return e.design.maxMoment; }, limit,
+        true);
+    numbers(
+        TS_TEXT("安全率 (許容応力/σ2)"), "-", [](const Evaluation& e) { return e.practice.safetyFactor; },
+        limit, false);
+    ComparisonRow fatigue{TS_TEXT("疲労"), "-", {}};
     for (const Practice p : kAllPractices)
         fatigue.cells[static_cast<std::size_t>(p)] = FatigueVerdictText(compared.of(p).practice.fatigue);
     t.rows.push_back(std::move(fatigue));
     return t;
+}
+
+ComparisonTexts PracticeComparisonTextsOf(const DesignCase& inputs, const MaterialTable& table,
+                                          const DesignOptions& options, UnitSystem unit) {
+    try {
+        return PracticeComparisonTexts(ComparePractices(inputs, table, options), unit);
+    } catch (const CommandError& e) {
+        ComparisonTexts t;
+        t.caption = DesignOptionsCaption(options);
+        t.fault = e.message();
+        return t;
+    }
 }
 
 }  // namespace torsion

@@ -24,11 +24,20 @@ struct ComparisonTexts {
     std::string caption;
     std::array<std::string, kPractices> practices;  // the column headings, chosen one marked "（選択）"
     std::vector<ComparisonRow> rows;
+    // Why there are no rows: the message of a fault of the calculation (the window's page
+    // shows it in place of the table).
+    std::string fault;
 };
 
 // Moments, stresses and rates in unit; numbers in the short format, differences with one
 // decimal and their sign.
 ComparisonTexts PracticeComparisonTexts(const PracticeComparison& compared, UnitSystem unit);
+
+// The comparison of a case's inputs by every practice at the options' working temperature
+// (ComparePractices, then PracticeComparisonTexts); a fault of the calculation leaves the
+// rows empty and its message in fault.
+ComparisonTexts PracticeComparisonTextsOf(const DesignCase& inputs, const MaterialTable& table,
+                                          const DesignOptions& options, UnitSystem unit);
 
 // The caption of the options: practice and working temperature.
 std::string DesignOptionsCaption(const DesignOptions& options);

@@ -13,6 +13,7 @@
 #include "core/base/file_io.h"
 #include "core/evaluation/evaluation.h"
 #include "core/files/case_file.h"
+#include "core/files/design_file.h"
 #include "core/files/recent_files.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/settings.h"
@@ -21,8 +22,12 @@
 
 namespace {
 
-QString kCaseFileFilter() {
-    return QCoreApplication::translate("case_files", "ねじりばねデーター|*.nbd");
+// Either kind is read; "保存" writes the kind the name's ending says.
+QString kOpenFilter() {
+    return QCoreApplication::translate("case_files", "ねじりばねデーター|*.nbd;*.nbdx");
+}
+QString kSaveFilter() {
+    return QCoreApplication::translate("case_files", "ねじりばねデーター|*.nbd|設計ファイル|*.nbdx");
 }
 
 std::vector<std::string> ToStd(const QStringList& list) {
@@ -39,9 +44,11 @@ QStringList FromStd(const std::vector<std::string>& list) {
 
 }  // namespace
 
-CaseFiles::CaseFiles(torsion::CaseTable& cases, const torsion::MaterialTable& materials, Dialogs& dialogs,
-                     QWidget* window, QMenu* recentMenu, WindowHooks hooks)
+CaseFiles::CaseFiles(torsion::CaseTable& cases, torsion::DesignOptionsTable& options,
+                     const torsion::MaterialTable& materials, Dialogs& dialogs, QWidget* window,
+                     QMenu* recentMenu, WindowHooks hooks)
     : cases_(cases),
+      options_(options),
       materials_(materials),
       dialogs_(dialogs),
       window_(window),
@@ -70,8 +77,11 @@ void CaseFiles::EnableRecovery(const QString& folder) {
                          .arg(HistoryRecovery::describe(left), QDir::toNativeSeparators(left)));
         if (restore) {
             const torsion::DesignCase shown = cases_[0];
-            if (!RunCommand(dialogs_, window_, [&] { torsion::ReadCaseFile(cases_, left.toStdString()); }))
+            const torsion::DesignOptions shownOptions = options_[0];
+            if (!RunCommand(dialogs_, window_,
+                            [&] { torsion::ReadAnyCaseFile(left.toStdString(), cases_, options_); }))
                 continue;
+            if (cases_[0].used == 0) options_[0] = shownOptions;
             // A restored history shows its current case as a read file does.
             ShowReadCase(shown);
             historyChanged_ = true;
@@ -102,7 +112,7 @@ void CaseFiles::WriteRecovery() {
     // Not through RunCommand: a failed copy is a warning, told once (the history itself
     // is unharmed), and the command that changed the history has succeeded.
     try {
-        recovery_->write(cases_);
+        recovery_->write(cases_, options_);
     } catch (const torsion::CommandError& e) {
         if (!recoveryFailureShown_)
             dialogs_.showWarning(window_,
@@ -141,18 +151,30 @@ bool CaseFiles::HistoryMayBeReplaced() {
 bool CaseFiles::ReadChecked(const QString& name) {
     lastOpenName_ = name;
     // A file that cannot be read ends the command here: table and grid stay as they were.
-    const std::vector<std::uint8_t> bytes = torsion::ReadWholeFile(name.toStdString());
-    if (!torsion::LooksLikeCaseFile(bytes, materials_) &&
+    const std::string path = name.toStdString();
+    const std::vector<std::uint8_t> bytes = torsion::ReadWholeFile(path);
+    // Both kinds are read into copies first: a damaged design file is refused (its first
+    // fault named) with nothing changed, and the records of either kind are checked alike.
+    torsion::CaseTable readCases = cases_;
+    torsion::DesignOptionsTable readOptions = options_;
+    torsion::OverlayAnyCaseFile(path, bytes, readCases, readOptions);
+    const bool designFile = torsion::IsDesignFileContent(path, bytes);
+    const std::vector<std::uint8_t> records = designFile ? torsion::EncodeCaseTable(readCases) : bytes;
+    if (!torsion::LooksLikeCaseFile(records, materials_) &&
         !dialogs_.confirm(
             window_, QCoreApplication::translate(
                          "case_files", "ファイル %1 は履歴ファイルではない可能性があります。読み込みますか？")
                          .arg(name)))
         return false;
     const torsion::DesignCase shown = cases_[0];
-    torsion::OverlayCaseTable(cases_, bytes);
+    const torsion::DesignOptions shownOptions = options_[0];
+    cases_ = readCases;
+    options_ = readOptions;
+    // A file without a current case leaves the one shown with its options.
+    if (cases_[0].used == 0) options_[0] = shownOptions;
     ShowReadCase(shown);
     Remember(name);
-    if (bytes.size() >= torsion::kCaseTableSize) {
+    if (designFile || bytes.size() >= torsion::kCaseTableSize) {
         // The history is the file's: nothing to save and nothing to recover until it changes.
         historyChanged_ = false;
         if (recovery_ != nullptr) recovery_->discard();
@@ -166,7 +188,7 @@ bool CaseFiles::ReadChecked(const QString& name) {
 void CaseFiles::ReadChosen() {
     if (!HistoryMayBeReplaced()) return;
     RunCommand(dialogs_, window_, [&] {
-        const QString name = dialogs_.openFileName(window_, kCaseFileFilter(), lastOpenName_);
+        const QString name = dialogs_.openFileName(window_, kOpenFilter(), lastOpenName_);
         if (!name.isEmpty()) ReadChecked(name);
         hooks_.showHistory();
     });
@@ -223,11 +245,29 @@ bool CaseFiles::Save() {
     RunCommand(dialogs_, window_, [&] {
         // The file's current case is the inputs shown with their own results.
         hooks_.readWindowToCase();
-        cases_[0] = torsion::EvaluateDesign(cases_[0], materials_).design;
-        const QString name = dialogs_.saveFileName(window_, kCaseFileFilter(), lastSaveName_);
+        cases_[0] = torsion::EvaluateDesign(cases_[0], materials_, {std::nullopt, {}, options_[0]}).design;
+        const QString name = dialogs_.saveFileName(window_, kSaveFilter(), ProposedSaveName());
         if (name.isEmpty()) return;
+        if (torsion::IsDesignFileName(name.toStdString())) {
+            torsion::WriteDesignFile(name.toStdString(), cases_, options_);
+        } else {
+            // A case file keeps the records only: the user is told what it loses first.
+            const std::vector<std::string> lost = torsion::OptionsLostInCaseFile(options_);
+            if (!lost.empty()) {
+                QStringList lines;
+                for (const std::string& line : lost) lines << WindowText(line);
+                if (!dialogs_.confirm(window_,
+                                      QCoreApplication::translate(
+                                          "case_files",
+                                          "ファイル %1 は記録だけのねじりばねデーター (.nbd) "
+                                          "です。次の設定は保存されません:\n%2\n\n"
+                                          "このまま保存しますか？（設定も残すには .nbdx で保存します）")
+                                          .arg(name, lines.join(QLatin1Char('\n')))))
+                    return;
+            }
+            torsion::WriteCaseFile(cases_, name.toStdString());
+        }
         lastSaveName_ = name;
-        torsion::WriteCaseFile(cases_, name.toStdString());
         // "読み取り" opens where the history was last saved (with the name last read, when
         // that file lies there too).
         if (QFileInfo(lastOpenName_).absolutePath() != QFileInfo(name).absolutePath())
@@ -239,6 +279,14 @@ bool CaseFiles::Save() {
         Remember(name);
     });
     return saved;
+}
+
+QString CaseFiles::ProposedSaveName() const {
+    bool optionsSet = false;
+    for (const torsion::DesignOptions& o : options_) optionsSet = optionsSet || !torsion::IsDefault(o);
+    if (optionsSet && lastSaveName_.endsWith(QStringLiteral(".nbd"), Qt::CaseInsensitive))
+        return lastSaveName_ + QLatin1Char('x');
+    return lastSaveName_;
 }
 
 bool CaseFiles::MayClose() {

@@ -1,4 +1,5 @@
-// The main window's case file: reading and saving the history (.nbd), the recent files
+// The main window's case file: reading and saving the history as a case file (.nbd, the
+// records) or a design file (.nbdx, the records with their design options), the recent files
 // of "ファイル", the recovery copy kept while the program runs, and the flag that the
 // history holds cases not yet saved. The main window's handlers forward to it.
 #pragma once
@@ -9,6 +10,7 @@
 
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
+#include "core/model/design_options.h"
 
 class Dialogs;
 class HistoryRecovery;
@@ -27,8 +29,9 @@ class CaseFiles {
         std::function<void()> showHistory;
         std::function<void(const QString&)> recentFileChosen;
     };
-    CaseFiles(torsion::CaseTable& cases, const torsion::MaterialTable& materials, Dialogs& dialogs,
-              QWidget* window, QMenu* recentMenu, WindowHooks hooks);
+    CaseFiles(torsion::CaseTable& cases, torsion::DesignOptionsTable& options,
+              const torsion::MaterialTable& materials, Dialogs& dialogs, QWidget* window, QMenu* recentMenu,
+              WindowHooks hooks);
     ~CaseFiles();
     CaseFiles(const CaseFiles&) = delete;
     CaseFiles& operator=(const CaseFiles&) = delete;
@@ -51,7 +54,9 @@ class CaseFiles {
     void ReadNamed(const QString& name);
     // ファイル → 最近使ったファイル → name: a file that is gone leaves the list.
     void ReadRecent(const QString& name);
-    // ファイル → 保存; false when nothing was saved.
+    // ファイル → 保存: a name ending in .nbdx is written as a design file, any other as a case
+    // file, after the user has agreed to lose the design options it cannot hold; false when
+    // nothing was saved.
     bool Save();
     // The window closes: asks the close question when the history is unsaved; false to
     // stay open. A clean close leaves nothing to recover.
@@ -60,17 +65,21 @@ class CaseFiles {
   private:
     // Asks the close question when the history holds unsaved cases; false to stop.
     bool HistoryMayBeReplaced();
-    // Reads a chosen case file after the checks; false when nothing was read.
+    // Reads a chosen case file of either kind after the checks; false when nothing was read.
     bool ReadChecked(const QString& name);
     // After a table was read over the history: the window shows its current case, or
     // keeps shownBefore when the file has none.
     void ShowReadCase(const torsion::DesignCase& shownBefore);
+    // The name the save dialog proposes: the last one, as a design file when the history
+    // holds design options a case file cannot keep.
+    QString ProposedSaveName() const;
     // Writes the history to the recovery file after a change.
     void WriteRecovery();
     void Remember(const QString& name);
     void FillRecentMenu();
 
     torsion::CaseTable& cases_;
+    torsion::DesignOptionsTable& options_;
     const torsion::MaterialTable& materials_;
     Dialogs& dialogs_;
     QWidget* window_;

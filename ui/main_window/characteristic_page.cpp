@@ -209,8 +209,9 @@ void CharacteristicPage::DynamicsEdited() {
     emit dynamicsChanged(InertiaBox->text(), FrequencyBox->text());
 }
 
-void CharacteristicPage::ShowCase(const DesignCase& c, UnitSystem unit) {
+void CharacteristicPage::ShowCase(const DesignCase& c, const DesignOptions& options, UnitSystem unit) {
     case_ = c;
+    options_ = options;
     unit_ = unit;
     hasCase_ = true;
     Fill();
@@ -241,8 +242,8 @@ void CharacteristicPage::setGrade(int grade) {
 }
 
 void CharacteristicPage::Fill() {
-    const CharacteristicSheet sheet =
-        BuildCharacteristicSheet(EvaluationOf(case_, materials_, {grade_, dynamics()}), materials_, unit_);
+    const CharacteristicSheet sheet = BuildCharacteristicSheet(
+        EvaluationOf(case_, materials_, {grade_, dynamics(), options_}), materials_, unit_);
     DrawTorqueAngleDiagram(Image3->image(), sheet.plot, Q(MomentUnitText(unit_)));
     Image3->update();
 

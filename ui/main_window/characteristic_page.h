@@ -11,6 +11,7 @@
 #include "core/base/units.h"
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
+#include "core/model/design_options.h"
 #include "core/tolerances/variation.h"
 
 class QComboBox;
@@ -23,8 +24,9 @@ class CharacteristicPage : public QWidget {
   public:
     CharacteristicPage(const torsion::MaterialTable& materials, QWidget* parent = nullptr);
 
-    // Shows a calculated case in the given unit.
-    void ShowCase(const torsion::DesignCase& c, torsion::UnitSystem unit);
+    // Shows a calculated case with the options it was calculated with, in the given unit.
+    void ShowCase(const torsion::DesignCase& c, const torsion::DesignOptions& options,
+                  torsion::UnitSystem unit);
     // Shows no case: an empty diagram and table.
     void Clear();
     void setUnitSystem(torsion::UnitSystem unit);
@@ -61,6 +63,7 @@ class CharacteristicPage : public QWidget {
 
     const torsion::MaterialTable& materials_;
     torsion::DesignCase case_{};
+    torsion::DesignOptions options_{};
     torsion::UnitSystem unit_ = torsion::UnitSystem::Kgf;
     int grade_ = 2;
     bool hasCase_ = false;

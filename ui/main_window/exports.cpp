@@ -61,8 +61,9 @@ bool Exports::EnsureTitle(bool ask) {
 
 Evaluation Exports::Evaluate() {
     const DesignCase shown = hooks_.shownInputs();
-    Evaluation e = EvaluateDesign(shown, materials_, hooks_.options());
-    if (!calculated_ || !SameInputs(*calculated_, shown))
+    const EvaluationOptions options = hooks_.options();
+    Evaluation e = EvaluateDesign(shown, materials_, options);
+    if (!calculated_ || !SameInputs(*calculated_, shown) || options.design != hooks_.calculatedOptions())
         dialogs_.showInformation(window_, QString::fromUtf8(kExportRecalculatedNote));
     return e;
 }

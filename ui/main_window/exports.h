@@ -35,12 +35,14 @@ class Exports {
   public:
     // What the unit asks of its window: the inputs the controls hold, read into a copy
     // of the current case; the options of the characteristic page (grade, J and
-    // operating frequency); the unit shown; the case of the 3D page at the page's state
+    // operating frequency, with the design options shown); the design options of the results
+    // shown; the unit shown; the case of the 3D page at the page's state
     // (it throws CommandError when there is none); and the data sheet page, shown once
     // fill has filled it.
     struct WindowHooks {
         std::function<torsion::DesignCase()> shownInputs;
         std::function<torsion::EvaluationOptions()> options;
+        std::function<torsion::DesignOptions()> calculatedOptions;
         std::function<torsion::UnitSystem()> unit;
         std::function<std::pair<torsion::DesignCase, torsion::SpringState>()> modelShown;
         std::function<void(const std::function<void(Tprinform&)>& fill)> showPrintPage;

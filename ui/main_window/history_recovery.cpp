@@ -11,17 +11,20 @@
 #include "core/base/command_error.h"
 #include "core/base/file_io.h"
 #include "core/files/case_file.h"
+#include "core/files/design_file.h"
 
 using namespace torsion;
 
 namespace {
 
 const QString kPrefix = QStringLiteral("recovery-");
-const QString kCaseSuffix = QStringLiteral(".nbd");
+// This run writes a design file; an earlier version wrote case files, which are still offered.
+const QString kCaseSuffix = QStringLiteral(".nbdx");
+const QStringList kLeftOverPatterns = {QStringLiteral("recovery-*.nbdx"), QStringLiteral("recovery-*.nbd")};
 const QString kLockSuffix = QStringLiteral(".lock");
 
 QString LockPathOf(const QString& casePath) {
-    return casePath.left(casePath.size() - kCaseSuffix.size()) + kLockSuffix;
+    return casePath.left(casePath.lastIndexOf(QLatin1Char('.'))) + kLockSuffix;
 }
 
 }  // namespace
@@ -52,7 +55,9 @@ void HistoryRecovery::RemoveStaleLocks() const {
          dir.entryInfoList({kPrefix + QStringLiteral("*") + kLockSuffix}, QDir::Files)) {
         const QString lockPath = file.absoluteFilePath();
         // A lock beside a recovery file goes with that file, once it is restored or declined.
-        if (QFileInfo::exists(lockPath.left(lockPath.size() - kLockSuffix.size()) + kCaseSuffix)) continue;
+        const QString stem = lockPath.left(lockPath.size() - kLockSuffix.size());
+        if (QFileInfo::exists(stem + kCaseSuffix) || QFileInfo::exists(stem + QStringLiteral(".nbd")))
+            continue;
         // Taking a lock whose program has ended and letting it go removes the file; a
         // running program's lock cannot be taken and stays.
         QLockFile lock(lockPath);
@@ -68,8 +73,9 @@ QString HistoryRecovery::DefaultFolder() {
 QString HistoryRecovery::describe(const QString& path) {
     const QString time = QFileInfo(path).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
     torsion::CaseTable cases{};
+    torsion::DesignOptionsTable options{};
     try {
-        torsion::ReadCaseFile(cases, path.toStdString());
+        torsion::ReadAnyCaseFile(path.toStdString(), cases, options);
     } catch (const torsion::CommandError&) {
         return QCoreApplication::translate("history_recovery", "%1 の記録").arg(time);
     }
@@ -80,7 +86,7 @@ QString HistoryRecovery::describe(const QString& path) {
 
 QStringList HistoryRecovery::leftOver() const {
     const QDir dir(folder_);
-    QFileInfoList files = dir.entryInfoList({kPrefix + QStringLiteral("*") + kCaseSuffix}, QDir::Files);
+    QFileInfoList files = dir.entryInfoList(kLeftOverPatterns, QDir::Files);
     std::sort(files.begin(), files.end(),
               [](const QFileInfo& a, const QFileInfo& b) { return a.lastModified() > b.lastModified(); });
     QStringList paths;
@@ -99,8 +105,8 @@ void HistoryRecovery::removeLeftOver(const QString& path) {
     QFile::remove(LockPathOf(path));
 }
 
-void HistoryRecovery::write(const CaseTable& table) {
-    WriteFileReplacing(path_.toStdString(), EncodeCaseTable(table));
+void HistoryRecovery::write(const CaseTable& table, const DesignOptionsTable& options) {
+    WriteDesignFile(path_.toStdString(), table, options);
 }
 
 void HistoryRecovery::discard() {

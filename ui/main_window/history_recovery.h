@@ -1,7 +1,8 @@
 // A copy of the history kept on disk while the program runs, so that a crash, a kill
 // or a power cut loses no stored case. Each run writes its own recovery file in the
 // user's data folder and holds a lock beside it; a clean close removes both. A file
-// whose lock no running program holds was left by a run that did not close; a lock
+// whose lock no running program holds was left by a run that did not close (a design file,
+// or the case file an earlier version of the program wrote); a lock
 // without a file whose program has ended is removed at the next start.
 #pragma once
 
@@ -11,6 +12,7 @@
 #include <memory>
 
 #include "core/model/design_case.h"
+#include "core/model/design_options.h"
 
 class HistoryRecovery {
   public:
@@ -31,9 +33,9 @@ class HistoryRecovery {
     // Removes a left-over file once it has been restored or declined.
     static void removeLeftOver(const QString& path);
 
-    // Writes the whole table to this run's file with the safe replacing write;
-    // throws CommandError ("ファイル %s を作成できません").
-    void write(const torsion::CaseTable& table);
+    // Writes the whole table with its design options to this run's file (a design file)
+    // with the safe replacing write; throws CommandError ("ファイル %s を作成できません").
+    void write(const torsion::CaseTable& table, const torsion::DesignOptionsTable& options);
     // Removes this run's file: nothing is left to recover.
     void discard();
     QString path() const { return path_; }

@@ -35,6 +35,7 @@
 #include "core/base/file_io.h"
 #include "core/base/number_text.h"
 #include "core/calc/calculation.h"
+#include "core/calc/practice.h"
 #include "core/design/design_search.h"
 #include "core/evaluation/evaluation.h"
 #include "core/files/history_text.h"
@@ -52,6 +53,7 @@
 #include "ui/main_window/exports.h"
 #include "ui/main_window/history_grid.h"
 #include "ui/main_window/message_list.h"
+#include "ui/main_window/practice_page.h"
 #include "ui/main_window/schematic.h"
 #include "ui/main_window/spring_3d_page.h"
 #include "ui/main_window/tool_windows.h"
@@ -83,7 +85,7 @@ Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& co
     resize(823, 837);
     move(301, 76);
     caseFiles_ = std::make_unique<CaseFiles>(
-        cases_, materials_, dialogs_, this, RecentFiles1,
+        cases_, options_, materials_, dialogs_, this, RecentFiles1,
         CaseFiles::WindowHooks{[this] { ReadWindowToCase(); }, [this] { ShowRecalledCase(); },
                                [this] { ShowHistoryRows(); },
                                [this](const QString& name) { RecentFileClick(name); }});
@@ -94,9 +96,9 @@ Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& co
                                  const CharacteristicPage* page = characteristicPage();
                                  return EvaluationOptions{
                                      page != nullptr ? page->grade() : kDefaultToleranceGrade,
-                                     page != nullptr ? page->dynamics() : DynamicsInputs{}};
+                                     page != nullptr ? page->dynamics() : DynamicsInputs{}, ShownOptions()};
                              },
-                             [this] { return unitSystem_; },
+                             [this] { return calculatedOptions_; }, [this] { return unitSystem_; },
                              [this] {
                                  if (!TabSheet4->hasCase())
                                      throw CommandError("3D モデルは「計算」の後に出力できます");
@@ -223,6 +225,18 @@ void Tf_vek::ReadWindowToCase() {
     DesignCase& current = cases_[0];
     if (auto caption = ReadDiameters(current, materials_, kinds_, in)) Label28->setText(WindowText(*caption));
     ReadOperatingInputs(current, in);
+    options_[0] = ShownOptions();
+}
+
+DesignOptions Tf_vek::ShownOptions() const {
+    DesignOptions o;
+    o.practice = TabSheet5->practice();
+    o.temperature = TemperatureOfText(TabSheet5->temperatureText().toStdString());
+    return o;
+}
+
+EvaluationOptions Tf_vek::CurrentOptions() const {
+    return EvaluationOptions{std::nullopt, {}, options_[0]};
 }
 
 WindowInputs Tf_vek::CurrentWindowInputs() const {
@@ -256,7 +270,7 @@ DesignCase Tf_vek::ShownInputs() const {
 }
 
 void Tf_vek::ShowCase() {
-    ShowEvaluation(EvaluationOf(cases_[0], materials_), ShowFrom::Calculation);
+    ShowEvaluation(EvaluationOf(cases_[0], materials_, CurrentOptions()), ShowFrom::Calculation);
 }
 
 void Tf_vek::ShowEvaluation(const Evaluation& e, ShowFrom from) {
@@ -299,6 +313,7 @@ void Tf_vek::ShowEvaluation(const Evaluation& e, ShowFrom from) {
     input(Edit13, shown.arm2);
     soto->setChecked(shown.outward != 0);
     hidari->setChecked(shown.leftHand != 0);
+    TabSheet5->showOptions(e.designOptions);
     ApplyInputMode();
     if (shown.meanDia != 0 && shown.wireDia != 0 && std::isfinite(shown.meanDia / shown.wireDia))
         Label28->setText(WindowText(SpringIndexCaption(shown.meanDia / shown.wireDia)));
@@ -333,9 +348,11 @@ void Tf_vek::ShowEvaluation(const Evaluation& e, ShowFrom from) {
     }
     DrawSpring(Image2->image(), shown.wireDia, shown.meanDia, shown.turns, shown.arm1, shown.arm2);
     Image2->update();
-    TabSheet3->ShowCase(shown, unitSystem_);
+    TabSheet3->ShowCase(shown, e.designOptions, unitSystem_);
     TabSheet4->ShowCase(shown);
+    TabSheet5->ShowCase(shown, e.designOptions, unitSystem_);
     calculated_ = cases_[0];
+    calculatedOptions_ = e.designOptions;
 }
 
 void Tf_vek::ClearResults() {
@@ -357,6 +374,7 @@ void Tf_vek::ClearResults() {
     Image2->update();
     TabSheet3->Clear();
     TabSheet4->Clear();
+    TabSheet5->Clear();
     calculated_.reset();
 }
 
@@ -371,7 +389,7 @@ void Tf_vek::CheckCase(const CheckResult& result) {
 void Tf_vek::UpdateRecommended() {
     ReadWindowToCase();
     DesignCase& current = cases_[0];
-    current = EvaluateDesign(current, materials_).design;
+    current = EvaluateDesign(current, materials_, CurrentOptions()).design;
     if (!SpringIndexInRecommendedRange(current.springIndex)) {
         ListBox1->clear();
         QPalette p = ListBox1->palette();
@@ -442,7 +460,7 @@ void Tf_vek::InitHistoryGrid() {
 void Tf_vek::BitBtn2Click() {
     const bool done = RunCommand(dialogs_, this, [&] {
         ReadWindowToCase();
-        const Evaluation evaluation = EvaluateDesign(cases_[0], materials_);
+        const Evaluation evaluation = EvaluateDesign(cases_[0], materials_, CurrentOptions());
         cases_[0] = evaluation.design;
         ShowEvaluation(evaluation, ShowFrom::Calculation);
     });
@@ -512,6 +530,14 @@ void Tf_vek::sotoClick() {
     RunCommand(dialogs_, this, [&] { UpdateRecommended(); });
 }
 
+void Tf_vek::PracticeBoxChange() {
+    RunCommand(dialogs_, this, [&] { UpdateRecommended(); });
+}
+
+void Tf_vek::TemperatureBoxExit() {
+    RunCommand(dialogs_, this, [&] { UpdateRecommended(); });
+}
+
 void Tf_vek::ComboBox5Change(int index) {
     RunCommand(dialogs_, this, [&] {
         FillSymbolList(index);
@@ -540,7 +566,7 @@ void Tf_vek::SpeedButton7Click() {
         DesignCase& c = cases_[0];
         Edit5->setText(ShortNumberText(c.maxAngle));
         ReadWindowToCase();
-        c = EvaluateDesign(c, materials_).design;
+        c = EvaluateDesign(c, materials_, CurrentOptions()).design;
         c.appliedMaxAngle = c.maxAngle;
     });
 }
@@ -550,7 +576,7 @@ void Tf_vek::SpeedButton1Click() {
         DesignCase& c = cases_[0];
         ShowValue(Edit7, c.maxMoment);
         ReadWindowToCase();
-        c = EvaluateDesign(c, materials_).design;
+        c = EvaluateDesign(c, materials_, CurrentOptions()).design;
         c.appliedMaxAngle = c.maxAngle;
         SetMomentCaption(c.maxMoment, true);
     });

@@ -19,6 +19,7 @@
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
+#include "core/model/design_options.h"
 #include "ui/common/box_style.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/language.h"
@@ -52,6 +53,7 @@ struct SearchCandidate;
 }
 class CharacteristicPage;
 class Spring3dPage;
+class PracticePage;
 
 class Tf_vek : public QMainWindow {
     Q_OBJECT
@@ -62,6 +64,9 @@ class Tf_vek : public QMainWindow {
     ~Tf_vek() override;
 
     torsion::CaseTable& cases() { return cases_; }
+    // The design options beside each slot (practice and working temperature); slot 0's are
+    // those of the current case, read from the page "設計基準" with the other inputs.
+    torsion::DesignOptionsTable& options() { return options_; }
     torsion::MaterialTable& materials() { return materials_; }
     torsion::KindIndex& kinds() { return kinds_; }
     torsion::CoefficientRecord& coefficients() { return coefficients_; }
@@ -116,6 +121,8 @@ class Tf_vek : public QMainWindow {
     CharacteristicPage* characteristicPage() const { return TabSheet3; }
     // The page "＜　3D 形状　＞".
     Spring3dPage* spring3dPage() const { return TabSheet4; }
+    // The page "＜　設計基準　＞": the practice, the working temperature and the comparison.
+    PracticePage* practicePage() const { return TabSheet5; }
 
     // "設計探索": puts a found design into the window as if typed (kind, symbol, wire
     // diameter, coil diameter, turns, angles, arms, flags; angle mode) and runs "計算".
@@ -144,6 +151,8 @@ class Tf_vek : public QMainWindow {
     void Edit19KeyPress();                // Enter in the turns box
     void Edit19Exit();                    // leaving the turns box
     void sotoClick();                     // "外方向" ticked or cleared
+    void PracticeBoxChange();             // "設計基準" chosen
+    void TemperatureBoxExit();            // "使用温度 (℃)" typed: Enter or leaving the box
     void ComboBox5Change(int index);      // material kind chosen
     void ComboBox7Change(int index);      // material symbol chosen
     void ComboBox6Change(int index);      // wire diameter chosen
@@ -204,6 +213,10 @@ class Tf_vek : public QMainWindow {
     // What the input controls hold, and those inputs read into a copy of the current case.
     torsion::WindowInputs CurrentWindowInputs() const;
     torsion::DesignCase ShownInputs() const;
+    // The design options the page shows (throws CommandError for a temperature that is no
+    // number or out of range), and the evaluation options of the current case.
+    torsion::DesignOptions ShownOptions() const;
+    torsion::EvaluationOptions CurrentOptions() const;
 
     torsion::MaterialTable& materials_;
     torsion::KindIndex& kinds_;
@@ -212,8 +225,10 @@ class Tf_vek : public QMainWindow {
     QString appDir_;
     Settings* settings_ = nullptr;
     torsion::CaseTable cases_{};
+    torsion::DesignOptionsTable options_{};
     // The case whose results the window shows (last "計算", recall or "適用").
     std::optional<torsion::DesignCase> calculated_;
+    torsion::DesignOptions calculatedOptions_{};  // ... and the options it was calculated with
     std::unique_ptr<CaseFiles> caseFiles_;
     std::unique_ptr<Exports> exports_;
     std::unique_ptr<ToolWindows> toolWindows_;
@@ -273,6 +288,7 @@ class Tf_vek : public QMainWindow {
     ImageControl* Image2 = nullptr;           // the spring drawing
     CharacteristicPage* TabSheet3 = nullptr;  // "＜　特性・公差　＞"
     Spring3dPage* TabSheet4 = nullptr;        // "＜　3D 形状　＞"
+    PracticePage* TabSheet5 = nullptr;        // "＜　設計基準　＞"
     // Menu.
     QMenuBar* MainMenu1 = nullptr;
     QMenu* RecentFiles1 = nullptr;  // ファイル → 最近使ったファイル

@@ -51,6 +51,7 @@
 #include "ui/main_window/exports.h"
 #include "ui/main_window/history_grid.h"
 #include "ui/main_window/message_list.h"
+#include "ui/main_window/practice_page.h"
 #include "ui/main_window/schematic.h"
 #include "ui/main_window/spring_3d_page.h"
 #include "ui/main_window/tool_windows.h"
@@ -103,6 +104,7 @@ void Tf_vek::SpeedButton5Click() {
                           .arg(slot)))
             return;
         CopyCase(cases_, 0, slot);
+        options_[static_cast<std::size_t>(slot)] = options_[0];
         sg1->FillHistoryRow(slot, cases_, materials_);
         caseFiles_->CaseStored();
     });
@@ -113,6 +115,7 @@ void Tf_vek::SpeedButton6Click() {
         const int slot = HistorySlotNumber();
         if (!IsHistorySlot(slot) || cases_[static_cast<std::size_t>(slot)].used == 0) return;
         CopyCase(cases_, slot, 0);
+        options_[0] = options_[static_cast<std::size_t>(slot)];
         ShowRecalledCase();
     });
 }
@@ -122,6 +125,7 @@ void Tf_vek::sg1Click() {
         const int slot = sg1->currentRow() - 1;
         if (!IsHistorySlot(slot) || cases_[static_cast<std::size_t>(slot)].used != 1) return;
         CopyCase(cases_, slot, 0);
+        options_[0] = options_[static_cast<std::size_t>(slot)];
         const int entry = cases_[0].wireDiaIndex;
         if (entry >= 0 && entry < ComboBox6->count()) {
             const QSignalBlocker block(ComboBox6);
@@ -223,6 +227,8 @@ void Tf_vek::ApplySearchResult(const SearchCandidate& candidate) {
         Edit13->setText(WindowText(texts.arm2));
         soto->setChecked(design.outward != 0);
         hidari->setChecked(design.leftHand != 0);
+        // The search found the design by JIS at room temperature; it comes with those conditions.
+        TabSheet5->showOptions(DesignOptions{});
         typed = true;
         // The recommended values of the applied spring, by the live update.
         UpdateRecommended();

@@ -31,6 +31,7 @@
 #include "ui/main_window/exports.h"
 #include "ui/main_window/history_grid.h"
 #include "ui/main_window/message_list.h"
+#include "ui/main_window/practice_page.h"
 #include "ui/main_window/schematic.h"
 #include "ui/main_window/spring_3d_page.h"
 #include "ui/main_window/vek.h"
@@ -291,7 +292,14 @@ void Tf_vek::BuildControls() {
     PageControl1->addTab(TabSheet3, QCoreApplication::translate("vek_layout", "＜　特性・公差　＞"));
     TabSheet4 = new Spring3dPage;
     PageControl1->addTab(TabSheet4, QCoreApplication::translate("vek_layout", "＜　3D 形状　＞"));
+    // The design conditions and the practices side by side, on a page of their own so that
+    // nothing of the window moves.
+    TabSheet5 = new PracticePage(materials_);
+    PageControl1->addTab(TabSheet5, QCoreApplication::translate("vek_layout", "＜　設計基準　＞"));
     connect(this, &Tf_vek::unitSystemChanged, TabSheet3, &CharacteristicPage::setUnitSystem);
+    connect(this, &Tf_vek::unitSystemChanged, TabSheet5, &PracticePage::setUnitSystem);
+    connect(TabSheet5, &PracticePage::practiceChosen, this, &Tf_vek::PracticeBoxChange);
+    connect(TabSheet5, &PracticePage::temperatureEntered, this, &Tf_vek::TemperatureBoxExit);
     connect(TabSheet3, &CharacteristicPage::gradeChanged, this, [this](int grade) {
         if (settings_ != nullptr) settings_->setToleranceGrade(grade);
     });

@@ -404,7 +404,7 @@ TEST_F(HistoryWindowTest, ForeignSlotValuesAreShownRecalledAndCopiedSafely) {
 TEST_F(HistoryWindowTest, SaveRightAfterStartUpWritesCurrentCaseAndEmptySlots) {
     dialogs.saveNames.push_back(path("nspring.nbd"));
     menu("N3");
-    EXPECT_EQ(dialogs.saveFilters, QStringList({"ねじりばねデーター|*.nbd"}));
+    EXPECT_EQ(dialogs.saveFilters, QStringList({"ねじりばねデーター|*.nbd|設計ファイル|*.nbdx"}));
     EXPECT_EQ(dialogs.saveInitialNames, QStringList({"nspring.nbd"}));
     const Bytes bytes = FileBytes(path("nspring.nbd"));
     ASSERT_EQ(bytes.size(), 6944u);
@@ -471,7 +471,7 @@ TEST_F(HistoryWindowTest, SavedFileReadsBackByteForByte) {
     EXPECT_EQ(allRows(), rows);
     // No name yet; the folder the history was saved in.
     EXPECT_EQ(dialogs.openInitialNames, QStringList({folder.path() + "/"}));
-    EXPECT_EQ(dialogs.openFilters, QStringList({"ねじりばねデーター|*.nbd"}));
+    EXPECT_EQ(dialogs.openFilters, QStringList({"ねじりばねデーター|*.nbd;*.nbdx"}));
     readCaseFile("all.nbd");
     EXPECT_EQ(dialogs.openInitialNames.value(1), path("all.nbd"));
 }

@@ -122,7 +122,7 @@ TEST(MainWindowStartup, ShowsTheDefaultCaseWithMaterialListsAndRecommendedValues
     EXPECT_EQ(app.find<QSpinBox>("SpinEdit1")->maximum(), 30);
     EXPECT_EQ(app.find<QSpinBox>("SpinEdit1")->minimum(), 1);
     auto* pages = app.find<QTabWidget>("PageControl1");
-    ASSERT_EQ(pages->count(), 4);  // the third and fourth have their own tests
+    ASSERT_EQ(pages->count(), 5);  // the third to fifth have their own tests
     EXPECT_EQ(pages->tabText(0), QStringLiteral("＜　計算結果の履歴　＞"));
     EXPECT_EQ(pages->tabText(1), QStringLiteral("＜　　バネ形状　　＞"));
     EXPECT_EQ(w.cases()[0].used, 1);
