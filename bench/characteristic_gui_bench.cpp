@@ -43,7 +43,7 @@ void BM_CharacteristicPageFill(benchmark::State& state) {
                                  }()};
     int i = 0;
     for (auto _ : state) {
-        page->ShowCase(cases[i ^= 1], UnitSystem::Kgf);
+        page->ShowCase(cases[i ^= 1], {}, UnitSystem::Kgf);
         if (shown) QApplication::processEvents();
     }
     if (!data.dialogs.errors.isEmpty())

@@ -45,7 +45,7 @@ class CharacteristicPageTest : public ::testing::Test {
 
 TEST_F(CharacteristicPageTest, ThirdPageFilledByCalculateWithTheRowOfEveryValue) {
     auto* pages = app.find<QTabWidget>("PageControl1");
-    ASSERT_EQ(pages->count(), 4);
+    ASSERT_EQ(pages->count(), 5);
     EXPECT_EQ(pages->tabText(2), QStringLiteral("＜　特性・公差　＞"));
     EXPECT_EQ(pages->widget(2), page());
     EXPECT_EQ(table()->rowCount(), 0) << "nothing before the first calculation";
