@@ -34,7 +34,7 @@ class Spring3dPageTest : public ::testing::Test {
 
 TEST_F(Spring3dPageTest, FourthPageShowsTheCalculatedSpringInsideThePicture) {
     auto* pages = app.find<QTabWidget>("PageControl1");
-    ASSERT_EQ(pages->count(), 4);
+    ASSERT_EQ(pages->count(), 5);
     EXPECT_EQ(pages->tabText(3), QStringLiteral("＜　3D 形状　＞"));
     EXPECT_EQ(pages->widget(3), page());
     EXPECT_TRUE(page()->springBox().isEmpty()) << "nothing before the first calculation";
