@@ -229,7 +229,8 @@ void Tf_vek::ReadWindowToCase() {
 }
 
 DesignOptions Tf_vek::ShownOptions() const {
-    DesignOptions o;
+    // What the page does not show (a read file's leg shapes) stays the current case's.
+    DesignOptions o = options_[0];
     o.practice = TabSheet5->practice();
     o.temperature = TemperatureOfText(TabSheet5->temperatureText().toStdString());
     return o;
