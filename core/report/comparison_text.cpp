@@ -98,7 +98,7 @@ ComparisonTexts PracticeComparisonTextsOf(const DesignCase& inputs, const Materi
     } catch (const CommandError& e) {
         ComparisonTexts t;
         t.caption = DesignOptionsCaption(options);
-        t.fault = e.message();
+        t.fault = e.text();
         return t;
     }
 }

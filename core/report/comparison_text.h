@@ -6,9 +6,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/base/composed_text.h"
 #include "core/base/units.h"
 #include "core/evaluation/evaluation.h"
 
@@ -26,7 +28,7 @@ struct ComparisonTexts {
     std::vector<ComparisonRow> rows;
     // Why there are no rows: the message of a fault of the calculation (the window's page
     // shows it in place of the table).
-    std::string fault;
+    std::optional<ComposedText> fault;
 };
 
 // Moments, stresses and rates in unit; numbers in the short format, differences with one

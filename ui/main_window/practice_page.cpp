@@ -128,8 +128,9 @@ void PracticePage::resizeEvent(QResizeEvent* event) {
 
 void PracticePage::Fill() {
     const ComparisonTexts texts = PracticeComparisonTextsOf(case_, materials_, options_, unit_);
-    ComparisonCaption->setText(
-        WindowText(texts.fault.empty() ? texts.caption : texts.caption + "　" + texts.fault));
+    ComparisonCaption->setText(texts.fault ? WindowText(texts.caption) + QStringLiteral("　") +
+                                                 WindowText(*texts.fault)
+                                           : WindowText(texts.caption));
     QTableWidget* t = ComparisonTable;
     QStringList headings{QCoreApplication::translate("practice_page", "項目"),
                          QCoreApplication::translate("practice_page", "単位")};
