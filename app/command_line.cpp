@@ -201,7 +201,7 @@ MaterialData LoadMaterials(const Options& options) {
     const std::size_t size = LoadMaterialTable(*data.table, path);
     // A damaged table is named, as the window names it; the command goes on with what
     // was read.
-    const std::string warning = MaterialTableWarning(path, *data.table, size);
+    const std::string warning = MaterialTableWarning(path, *data.table, size).Japanese();
     if (!warning.empty()) std::cerr << kProgram << ": 警告: " << warning << "\n";
     data.kinds = BuildKindIndex(*data.table);
     data.symbols = MaterialSymbolsUtf8(*data.table);

@@ -92,7 +92,7 @@ void WriteSpringDxf(const std::string& path, const SpringOutline& outline) {
     // drawing limit would overrun them, and no CAD program could use it anyway.
     const Extents e = ExtentsOf(outline);
     const double reach = std::max({-e.minX, e.maxX, -e.minY, e.maxY});
-    if (!(reach <= kMaxOutlineCoordinate)) throw CommandError("この寸法のばねは図にできません");
+    if (!(reach <= kMaxOutlineCoordinate)) throw CommandError(TS_TEXT("この寸法のばねは図にできません"));
     ReplacingFile file(path);
     const std::string& temp = file.temporaryPath();
     {

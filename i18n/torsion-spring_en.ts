@@ -607,6 +607,228 @@ Double-click to reset</translation>
         <source>疲労</source>
         <translation>Fatigue</translation>
     </message>
+    <message>
+        <source>列の数が %1 です（%2 列が必要です）</source>
+        <translation>The row has %1 columns (%2 are needed)</translation>
+    </message>
+    <message>
+        <source>列の数が %1 です（%2 列まで）</source>
+        <translation>The row has %1 columns (at most %2)</translation>
+    </message>
+    <message>
+        <source>材料記号 &apos;%1&apos; は材料表にありません</source>
+        <translation>Material symbol &apos;%1&apos; is not in the material table</translation>
+    </message>
+    <message>
+        <source>線径 %1 は %2 の表にありません</source>
+        <translation>Wire diameter %1 is not in the table of %2</translation>
+    </message>
+    <message>
+        <source>径の種類 &apos;%1&apos; は inner, mean, outer のどれでもありません</source>
+        <translation>Diameter kind &apos;%1&apos; is none of inner, mean, outer</translation>
+    </message>
+    <message>
+        <source>入力の種類 &apos;%1&apos; は angle, moment のどちらでもありません</source>
+        <translation>Input kind &apos;%1&apos; is neither angle nor moment</translation>
+    </message>
+    <message>
+        <source>設計基準 &apos;%1&apos; は jis, en, us のどれでもありません</source>
+        <translation>Design practice &apos;%1&apos; is none of jis, en, us</translation>
+    </message>
+    <message>
+        <source>使用温度 &apos;%1&apos; は範囲外です (%2℃)</source>
+        <translation>Working temperature &apos;%1&apos; is out of range (%2℃)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; は 0 か 1 ではありません</source>
+        <translation>&apos;%1&apos; is neither 0 nor 1</translation>
+    </message>
+    <message>
+        <source>探索範囲が広すぎます（コイル径の刻みを大きくしてください）</source>
+        <translation>The search range is too wide (use a coarser coil diameter step)</translation>
+    </message>
+    <message>
+        <source>必要トルク M2 は正の数にしてください</source>
+        <translation>The required moment M2 must be positive</translation>
+    </message>
+    <message>
+        <source>ねじれ角 φ2 は正の数にしてください</source>
+        <translation>The angle of twist φ2 must be positive</translation>
+    </message>
+    <message>
+        <source>ねじれ角 φ1 が数ではありません</source>
+        <translation>The angle of twist φ1 is not a number</translation>
+    </message>
+    <message>
+        <source>ねじれ角 φ1 は φ2 以下にしてください</source>
+        <translation>The angle of twist φ1 must not exceed φ2</translation>
+    </message>
+    <message>
+        <source>M2 の許容差は 0 以上 100 未満の % で指定してください</source>
+        <translation>Give the tolerance of M2 in % from 0 to below 100</translation>
+    </message>
+    <message>
+        <source>腕の長さは 0 以上にしてください</source>
+        <translation>The leg lengths must be 0 or more</translation>
+    </message>
+    <message>
+        <source>巻数の範囲は 0 ≦ 最小 ≦ 最大 ≦ 10000 にしてください</source>
+        <translation>The range of turns must be 0 ≦ min. ≦ max. ≦ 10000</translation>
+    </message>
+    <message>
+        <source>巻数の端数は 0 以上 1 未満にしてください</source>
+        <translation>The fraction of a turn must be from 0 to below 1</translation>
+    </message>
+    <message>
+        <source>巻数が 0 です</source>
+        <translation>The number of turns is 0</translation>
+    </message>
+    <message>
+        <source>外径の上限は 0（制限なし）以上にしてください</source>
+        <translation>The largest outer diameter must be 0 (no limit) or more</translation>
+    </message>
+    <message>
+        <source>案内棒径は 0 以上にしてください</source>
+        <translation>The guide rod diameter must be 0 or more</translation>
+    </message>
+    <message>
+        <source>コイル径の刻みは 0.001 mm 以上 100 mm 以下にしてください</source>
+        <translation>The coil diameter step must be from 0.001 mm to 100 mm</translation>
+    </message>
+    <message>
+        <source>コイル径の指定方法が不正です</source>
+        <translation>The kind of coil diameter is invalid</translation>
+    </message>
+    <message>
+        <source>期待寿命の指定が不正です</source>
+        <translation>The expected life is invalid</translation>
+    </message>
+    <message>
+        <source>表示件数は 1 以上 100000 以下にしてください</source>
+        <translation>The number of designs shown must be from 1 to 100000</translation>
+    </message>
+    <message>
+        <source>材料表に探索できる材料がありません</source>
+        <translation>The material table has no material to search</translation>
+    </message>
+    <message>
+        <source>選んだ材料は材料表にありません</source>
+        <translation>The chosen materials are not in the material table</translation>
+    </message>
+    <message>
+        <source>選んだ材料には使える線径がありません</source>
+        <translation>The chosen materials have no usable wire diameter</translation>
+    </message>
+    <message>
+        <source>ファイル %1 は設計ファイルとして読めません: %2</source>
+        <translation>File %1 cannot be read as a design file: %2</translation>
+    </message>
+    <message>
+        <source>入れ子が深すぎます</source>
+        <translation>nested too deeply</translation>
+    </message>
+    <message>
+        <source>全体がオブジェクトではありません</source>
+        <translation>the whole is not an object</translation>
+    </message>
+    <message>
+        <source>version が整数ではありません</source>
+        <translation>version is not an integer</translation>
+    </message>
+    <message>
+        <source>cases が配列ではありません</source>
+        <translation>cases is not an array</translation>
+    </message>
+    <message>
+        <source>この寸法のばねは 3D にできません</source>
+        <translation>A spring of these sizes cannot be modelled in 3D</translation>
+    </message>
+    <message>
+        <source>この角度ではばねが巻き戻りきるので 3D にできません</source>
+        <translation>At this angle the spring unwinds completely and cannot be modelled in 3D</translation>
+    </message>
+    <message>
+        <source>巻数が多すぎて 3D にできません（%1 巻まで）</source>
+        <translation>Too many turns to model in 3D (at most %1 turns)</translation>
+    </message>
+    <message>
+        <source>この角度ではコイルの内径がなくなるので 3D にできません</source>
+        <translation>At this angle the coil has no inner diameter left and cannot be modelled in 3D</translation>
+    </message>
+    <message>
+        <source>この寸法のばねは図にできません</source>
+        <translation>A spring of these sizes cannot be drawn</translation>
+    </message>
+    <message>
+        <source>巻数が多すぎて図にできません（%1 巻まで）</source>
+        <translation>Too many turns to draw (at most %1 turns)</translation>
+    </message>
+    <message>
+        <source>種類番号 %1 が 0～10 の範囲外です</source>
+        <translation>kind No. %1 is outside 0～10</translation>
+    </message>
+    <message>
+        <source>縦弾性係数が正の数ではありません</source>
+        <translation>Young&apos;s modulus is not a positive number</translation>
+    </message>
+    <message>
+        <source>データーの数 %1 が 0～50 の範囲外です</source>
+        <translation>number of rows %1 is outside 0～50</translation>
+    </message>
+    <message>
+        <source>材料線径が %1 行目で正の昇順になっていません</source>
+        <translation>wire diameters are not positive and ascending at row %1</translation>
+    </message>
+    <message>
+        <source>強さ・許容応力が %1 行目で 0 以上の数ではありません</source>
+        <translation>strength or allowable stress is not a number of 0 or more at row %1</translation>
+    </message>
+    <message>
+        <source>横弾性係数が正の数ではありません</source>
+        <translation>shear modulus is not a positive number</translation>
+    </message>
+    <message>
+        <source>大きさが %1 バイトです（正しくは %2 バイト）</source>
+        <translation>The size is %1 bytes (should be %2 bytes)</translation>
+    </message>
+    <message>
+        <source>データーNo %1 の%2</source>
+        <translation>Data No. %1: %2</translation>
+    </message>
+    <message>
+        <source>種類番号 %1 の材料がないまま種類番号 %2 が使われています（種類番号は 0 から続けて付けてください）</source>
+        <translation>Kind No. %2 is used with no material of kind No. %1 (number the kinds from 0 without gaps)</translation>
+    </message>
+    <message>
+        <source>%1。
+</source>
+        <translation>%1.
+</translation>
+    </message>
+    <message>
+        <source>ほか %1 件。
+</source>
+        <translation>%1 more.
+</translation>
+    </message>
+    <message>
+        <source>ほか %1 件（データーNo %2）。
+</source>
+        <translation>%1 more (data No. %2).
+</translation>
+    </message>
+    <message>
+        <source>データーNo %1 は材料の一覧から外しました。
+</source>
+        <translation>Data No. %1 left out of the material lists.
+</translation>
+    </message>
+    <message>
+        <source>ファイル %1 は材料データーとして正しくありません。
+%2読み取れた内容で続けます。</source>
+        <translation>File %1 is not valid material data.
+%2Continuing with what could be read.</translation>
+    </message>
 </context>
 <context>
     <name>u_data_make</name>

@@ -23,12 +23,19 @@ std::string_view Trimmed(std::string_view s) {
     return s;
 }
 
+// The refusals of a row (the reader's language: ComposedText).
+constexpr const char* kTooFewColumns = TS_TEXT("列の数が %1 です（%2 列が必要です）");
+constexpr const char* kTooManyColumns = TS_TEXT("列の数が %1 です（%2 列まで）");
+constexpr const char* kUnknownSymbol = TS_TEXT("材料記号 '%1' は材料表にありません");
+constexpr const char* kUnknownWireDiameter = TS_TEXT("線径 %1 は %2 の表にありません");
+
 int DiameterModeOf(std::string_view field) {
     const std::string_view s = Trimmed(field);
     if (s == "inner" || s == "内径") return 0;
     if (s == "mean" || s == "平均径") return 1;
     if (s == "outer" || s == "外径") return 2;
-    throw CommandError("径の種類 '" + std::string(field) + "' は inner, mean, outer のどれでもありません");
+    throw CommandError(
+        {TS_TEXT("径の種類 '%1' は inner, mean, outer のどれでもありません"), {std::string(field)}});
 }
 
 // 1 when angles are given, 0 when moments are.
@@ -36,7 +43,8 @@ int LoadModeOf(std::string_view field) {
     const std::string_view s = Trimmed(field);
     if (s == "angle" || s == "角度") return 1;
     if (s == "moment" || s == "荷重") return 0;
-    throw CommandError("入力の種類 '" + std::string(field) + "' は angle, moment のどちらでもありません");
+    throw CommandError(
+        {TS_TEXT("入力の種類 '%1' は angle, moment のどちらでもありません"), {std::string(field)}});
 }
 
 Practice PracticeOf(std::string_view field) {
@@ -44,15 +52,15 @@ Practice PracticeOf(std::string_view field) {
     for (char& ch : s) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     if (s.empty()) return Practice::Jis;
     if (const auto p = PracticeFromKey(s)) return *p;
-    throw CommandError("設計基準 '" + std::string(field) + "' は jis, en, us のどれでもありません");
+    throw CommandError({TS_TEXT("設計基準 '%1' は jis, en, us のどれでもありません"), {std::string(field)}});
 }
 
 double TemperatureOf(std::string_view field) {
     if (Trimmed(field).empty()) return kRoomTemperature;
     const double t = ParseNumber(field);
     if (!TemperatureAllowed(t))
-        throw CommandError("使用温度 '" + std::string(field) + "' は範囲外です (" + kTemperatureRangeText +
-                           "℃)");
+        throw CommandError({TS_TEXT("使用温度 '%1' は範囲外です (%2℃)"),
+                            {std::string(field), std::string(kTemperatureRangeText)}});
     return t;
 }
 
@@ -92,7 +100,7 @@ bool FlagOf(std::string_view field) {
     const std::string_view s = Trimmed(field);
     if (s == "0" || s.empty()) return false;
     if (s == "1") return true;
-    throw CommandError("'" + std::string(field) + "' は 0 か 1 ではありません");
+    throw CommandError({TS_TEXT("'%1' は 0 か 1 ではありません"), {std::string(field)}});
 }
 
 // The columns after the input fields: the results of the case, all in the case's units.
@@ -173,17 +181,17 @@ BatchCalculator::BatchCalculator(const MaterialTable& table, const KindIndex& in
 
 BatchDesign BatchCalculator::DesignOf(const std::vector<std::string_view>& fields) const {
     if (fields.size() < kBatchRequiredColumns)
-        throw CommandError("列の数が " + std::to_string(fields.size()) + " です（" +
-                           std::to_string(kBatchRequiredColumns) + " 列が必要です）");
+        throw CommandError(
+            {kTooFewColumns, {std::to_string(fields.size()), std::to_string(kBatchRequiredColumns)}});
     if (fields.size() > kBatchInputColumns.size())
-        throw CommandError("列の数が " + std::to_string(fields.size()) + " です（" +
-                           std::to_string(kBatchInputColumns.size()) + " 列まで）");
+        throw CommandError(
+            {kTooManyColumns, {std::to_string(fields.size()), std::to_string(kBatchInputColumns.size())}});
     BatchDesign d;
     InitCurrentCase(d.start);
 
     const std::string symbol(Trimmed(fields[0]));
     const auto found = recordBySymbol_.find(symbol);
-    if (found == recordBySymbol_.end()) throw CommandError("材料記号 '" + symbol + "' は材料表にありません");
+    if (found == recordBySymbol_.end()) throw CommandError({kUnknownSymbol, {symbol}});
     const int recordNo = found->second;
     const MaterialSlot slot = *FindMaterialSlot(index_, recordNo);
     d.inputs.kindPos = slot.kind;
@@ -196,8 +204,7 @@ BatchDesign BatchCalculator::DesignOf(const std::vector<std::string_view>& field
     int row = -1;
     for (int i = 0; i < rows && row < 0; ++i)
         if (record.diameter[static_cast<std::size_t>(i)] == wireDia) row = i;
-    if (row < 0)
-        throw CommandError("線径 " + std::string(Trimmed(fields[1])) + " は " + symbol + " の表にありません");
+    if (row < 0) throw CommandError({kUnknownWireDiameter, {std::string(Trimmed(fields[1])), symbol}});
     d.inputs.diameterPos = row;
     d.inputs.wireDiaText = diameterTexts_[static_cast<std::size_t>(recordNo)][static_cast<std::size_t>(row)];
 

@@ -31,12 +31,12 @@ constexpr int kMaxKeep = 100000;
 constexpr double kMaxPairs = 2e8;
 constexpr std::int64_t kProgressEvery = 4096;
 
-[[noreturn]] void Refuse(const std::string& message) {
+[[noreturn]] void Refuse(const char* message) {
     throw CommandError(message);
 }
 
 [[noreturn]] void RefuseTooLarge() {
-    Refuse("探索範囲が広すぎます（コイル径の刻みを大きくしてください）");
+    Refuse(TS_TEXT("探索範囲が広すぎます（コイル径の刻みを大きくしてください）"));
 }
 
 bool Finite(double v) {
@@ -49,27 +49,30 @@ double AsTyped(double v) {
 }
 
 void Validate(const SearchInputs& in) {
-    if (!Finite(in.moment2) || in.moment2 <= 0) Refuse("必要トルク M2 は正の数にしてください");
-    if (!Finite(in.angle2) || in.angle2 <= 0) Refuse("ねじれ角 φ2 は正の数にしてください");
-    if (!Finite(in.angle1)) Refuse("ねじれ角 φ1 が数ではありません");
-    if (in.angle1 > in.angle2) Refuse("ねじれ角 φ1 は φ2 以下にしてください");
+    if (!Finite(in.moment2) || in.moment2 <= 0) Refuse(TS_TEXT("必要トルク M2 は正の数にしてください"));
+    if (!Finite(in.angle2) || in.angle2 <= 0) Refuse(TS_TEXT("ねじれ角 φ2 は正の数にしてください"));
+    if (!Finite(in.angle1)) Refuse(TS_TEXT("ねじれ角 φ1 が数ではありません"));
+    if (in.angle1 > in.angle2) Refuse(TS_TEXT("ねじれ角 φ1 は φ2 以下にしてください"));
     if (!Finite(in.tolerancePct) || in.tolerancePct < 0 || in.tolerancePct >= 100)
-        Refuse("M2 の許容差は 0 以上 100 未満の % で指定してください");
+        Refuse(TS_TEXT("M2 の許容差は 0 以上 100 未満の % で指定してください"));
     if (!Finite(in.arm1) || !Finite(in.arm2) || in.arm1 < 0 || in.arm2 < 0)
-        Refuse("腕の長さは 0 以上にしてください");
+        Refuse(TS_TEXT("腕の長さは 0 以上にしてください"));
     if (in.turnsMin < 0 || in.turnsMax > kMaxTurns || in.turnsMin > in.turnsMax)
-        Refuse("巻数の範囲は 0 ≦ 最小 ≦ 最大 ≦ 10000 にしてください");
+        Refuse(TS_TEXT("巻数の範囲は 0 ≦ 最小 ≦ 最大 ≦ 10000 にしてください"));
     if (!Finite(in.turnsFraction) || in.turnsFraction < 0 || in.turnsFraction >= 1)
-        Refuse("巻数の端数は 0 以上 1 未満にしてください");
-    if (!in.anyTurns && in.turnsMax + in.turnsFraction <= 0) Refuse("巻数が 0 です");
-    if (in.anyTurns && in.turnsMax <= 0) Refuse("巻数が 0 です");
-    if (!Finite(in.outerDiaMax) || in.outerDiaMax < 0) Refuse("外径の上限は 0（制限なし）以上にしてください");
-    if (!Finite(in.guideRodMin) || in.guideRodMin < 0) Refuse("案内棒径は 0 以上にしてください");
+        Refuse(TS_TEXT("巻数の端数は 0 以上 1 未満にしてください"));
+    if (!in.anyTurns && in.turnsMax + in.turnsFraction <= 0) Refuse(TS_TEXT("巻数が 0 です"));
+    if (in.anyTurns && in.turnsMax <= 0) Refuse(TS_TEXT("巻数が 0 です"));
+    if (!Finite(in.outerDiaMax) || in.outerDiaMax < 0)
+        Refuse(TS_TEXT("外径の上限は 0（制限なし）以上にしてください"));
+    if (!Finite(in.guideRodMin) || in.guideRodMin < 0) Refuse(TS_TEXT("案内棒径は 0 以上にしてください"));
     if (!Finite(in.coilDiaStep) || in.coilDiaStep < kMinStep || in.coilDiaStep > kMaxStep)
-        Refuse("コイル径の刻みは 0.001 mm 以上 100 mm 以下にしてください");
-    if (in.diaMode < 0 || in.diaMode > 2) Refuse("コイル径の指定方法が不正です");
-    if (in.lifeClassLimit < 0 || in.lifeClassLimit >= kLifeClasses) Refuse("期待寿命の指定が不正です");
-    if (in.keepBest < 1 || in.keepBest > kMaxKeep) Refuse("表示件数は 1 以上 100000 以下にしてください");
+        Refuse(TS_TEXT("コイル径の刻みは 0.001 mm 以上 100 mm 以下にしてください"));
+    if (in.diaMode < 0 || in.diaMode > 2) Refuse(TS_TEXT("コイル径の指定方法が不正です"));
+    if (in.lifeClassLimit < 0 || in.lifeClassLimit >= kLifeClasses)
+        Refuse(TS_TEXT("期待寿命の指定が不正です"));
+    if (in.keepBest < 1 || in.keepBest > kMaxKeep)
+        Refuse(TS_TEXT("表示件数は 1 以上 100000 以下にしてください"));
 }
 
 // The coil-diameter grid: typed value i·step, exactly the double nearest that decimal,
@@ -123,14 +126,14 @@ int ShownRow(const MaterialRecord& r, double d) {
 std::vector<WireRow> CollectRows(const SearchInputs& in, const MaterialTable& table, const KindIndex& index,
                                  const DiameterGrid& grid) {
     std::vector<int> records = SearchableRecords(table, index);
-    if (records.empty()) Refuse("材料表に探索できる材料がありません");
+    if (records.empty()) Refuse(TS_TEXT("材料表に探索できる材料がありません"));
     if (!in.materials.empty()) {
         std::vector<int> chosen;
         for (int r : in.materials)
             if (std::find(records.begin(), records.end(), r) != records.end()) chosen.push_back(r);
         std::sort(chosen.begin(), chosen.end());
         chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
-        if (chosen.empty()) Refuse("選んだ材料は材料表にありません");
+        if (chosen.empty()) Refuse(TS_TEXT("選んだ材料は材料表にありません"));
         records = std::move(chosen);
     }
     std::vector<WireRow> rows;
@@ -156,7 +159,7 @@ std::vector<WireRow> CollectRows(const SearchInputs& in, const MaterialTable& ta
             rows.push_back(w);
         }
     }
-    if (rows.empty()) Refuse("選んだ材料には使える線径がありません");
+    if (rows.empty()) Refuse(TS_TEXT("選んだ材料には使える線径がありません"));
     return rows;
 }
 

@@ -60,8 +60,8 @@ int NestingDepth(std::string_view text, int limit) {
     return deepest;
 }
 
-[[noreturn]] void Refuse(const std::string& path, const std::string& what) {
-    throw CommandError("ファイル " + path + " は設計ファイルとして読めません: " + what);
+[[noreturn]] void Refuse(const std::string& path, ComposedText what) {
+    throw CommandError({TS_TEXT("ファイル %1 は設計ファイルとして読めません: %2"), {path, std::move(what)}});
 }
 
 bool EndsWithNoCase(const std::string& path, std::string_view suffix) {
@@ -114,11 +114,11 @@ std::string EncodeDesignFile(const CaseTable& cases, const DesignOptionsTable& o
 
 void DecodeDesignFile(std::string_view text, const std::string& path, CaseTable& cases,
                       DesignOptionsTable& options) {
-    auto fault = [&path](const std::string& what) { Refuse(path, what); };
+    auto fault = [&path](ComposedText what) { Refuse(path, std::move(what)); };
     if (text.size() > kMaxDesignFileBytes)
         fault("大きすぎます (" + std::to_string(kMaxDesignFileBytes) + " バイトまで)");
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    if (NestingDepth(text, kMaxDesignFileDepth) > kMaxDesignFileDepth) fault("入れ子が深すぎます");
+    if (NestingDepth(text, kMaxDesignFileDepth) > kMaxDesignFileDepth) fault(TS_TEXT("入れ子が深すぎます"));
     Json root;
     try {
         root = Json::parse(text.begin(), text.end());
@@ -126,18 +126,19 @@ void DecodeDesignFile(std::string_view text, const std::string& path, CaseTable&
         const auto* parse = dynamic_cast<const Json::parse_error*>(&e);
         fault("JSON の誤り" + (parse ? " (" + std::to_string(parse->byte) + " バイト目)" : std::string()));
     }
-    if (!root.is_object()) fault("全体がオブジェクトではありません");
+    if (!root.is_object()) fault(TS_TEXT("全体がオブジェクトではありません"));
     for (const auto& [key, value] : root.items())
         if (key != "format" && key != "version" && key != "cases") fault("知らない項目 " + key);
     const auto format = root.find("format");
     if (format == root.end() || !format->is_string() || format->get<std::string>() != kDesignFileFormat)
         fault("format が " + std::string(kDesignFileFormat) + " ではありません");
     const auto version = root.find("version");
-    if (version == root.end() || !version->is_number_integer()) fault("version が整数ではありません");
+    if (version == root.end() || !version->is_number_integer())
+        fault(TS_TEXT("version が整数ではありません"));
     if (version->get<std::int64_t>() != kDesignFileVersion)
         fault("版 " + version->dump() + " は読めません (版 " + std::to_string(kDesignFileVersion) + " まで)");
     const auto list = root.find("cases");
-    if (list == root.end() || !list->is_array()) fault("cases が配列ではありません");
+    if (list == root.end() || !list->is_array()) fault(TS_TEXT("cases が配列ではありません"));
     if (list->size() != static_cast<std::size_t>(kCaseSlots))
         fault("cases が " + std::to_string(list->size()) + " 件です (" + std::to_string(kCaseSlots) +
               " 件が必要)");

@@ -78,7 +78,7 @@ SpringShape SpringShapeAt(const DesignCase& c, SpringState state) {
                         std::isfinite(c.arm2) && std::isfinite(angle);
     if (!finite || d <= 0 || D <= d || N <= 0 || c.arm1 < 0 || c.arm2 < 0 ||
         std::max({D, c.arm1, c.arm2}) > kMax3dSize)
-        throw CommandError("この寸法のばねは 3D にできません");
+        throw CommandError(TS_TEXT("この寸法のばねは 3D にできません"));
     SpringShape s;
     s.wireDia = d;
     s.pitch = d;
@@ -88,12 +88,13 @@ SpringShape SpringShapeAt(const DesignCase& c, SpringState state) {
     // Winding up (inward) adds turns; loaded outward the spring unwinds.
     s.stateAngle = c.outward != 0 ? -angle : angle;
     s.turns = N + s.stateAngle / 360;
-    if (!(s.turns > 0)) throw CommandError("この角度ではばねが巻き戻りきるので 3D にできません");
+    if (!(s.turns > 0)) throw CommandError(TS_TEXT("この角度ではばねが巻き戻りきるので 3D にできません"));
     if (s.turns > kMax3dTurns)
-        throw CommandError("巻数が多すぎて 3D にできません（" +
-                           std::to_string(static_cast<int>(kMax3dTurns)) + " 巻まで）");
+        throw CommandError({TS_TEXT("巻数が多すぎて 3D にできません（%1 巻まで）"),
+                            {std::to_string(static_cast<int>(kMax3dTurns))}});
     s.coilDia = D * N / s.turns;
-    if (!(s.coilDia > d)) throw CommandError("この角度ではコイルの内径がなくなるので 3D にできません");
+    if (!(s.coilDia > d))
+        throw CommandError(TS_TEXT("この角度ではコイルの内径がなくなるので 3D にできません"));
     s.bodyLength = s.pitch * s.turns + d;
     return s;
 }

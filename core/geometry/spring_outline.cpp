@@ -102,9 +102,10 @@ SpringFigure::Loop SpringFigure::LoopAt(std::int64_t k) const {
 }
 
 SpringOutline SpringOutlineFor(double d, double D, double N, double a1, double a2) {
-    if (!SpringSizesDrawable(d, D, N, a1, a2)) throw CommandError("この寸法のばねは図にできません");
+    if (!SpringSizesDrawable(d, D, N, a1, a2)) throw CommandError(TS_TEXT("この寸法のばねは図にできません"));
     if (N + 1 > static_cast<double>(kMaxOutlineLoops))
-        throw CommandError("巻数が多すぎて図にできません（" + std::to_string(kMaxOutlineLoops) + " 巻まで）");
+        throw CommandError(
+            {TS_TEXT("巻数が多すぎて図にできません（%1 巻まで）"), {std::to_string(kMaxOutlineLoops)}});
 
     const SpringFigure f = SpringFigureFor(d, D, N, a1, a2);
     SpringOutline o;
@@ -146,7 +147,7 @@ SpringOutline SpringOutlineFor(double d, double D, double N, double a1, double a
     const double cross = f.outerRadius + overhang;
     o.centreLines.push_back({e.x - cross, e.y, e.x + cross, e.y});
     o.centreLines.push_back({e.x, e.y - cross, e.x, e.y + cross});
-    if (!FitsDrawingFile(o)) throw CommandError("この寸法のばねは図にできません");
+    if (!FitsDrawingFile(o)) throw CommandError(TS_TEXT("この寸法のばねは図にできません"));
     return o;
 }
 

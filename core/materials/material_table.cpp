@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/base/byte_codec.h"
+#include "core/base/catalogue_text.h"
 #include "core/base/file_io.h"
 
 namespace torsion {
@@ -145,26 +146,31 @@ void SaveMaterialTable(const MaterialTable& table, const std::string& path) {
 
 namespace {
 
+// A line of the report: up to nine texts one after another.
+constexpr const char* kJoined[] = {"",         "%1",         "%1%2",         "%1%2%3",
+                                   "%1%2%3%4", "%1%2%3%4%5", "%1%2%3%4%5%6", "%1%2%3%4%5%6%7"};
+
 // The rules on what the calculation reads; the shear modulus is only stored and edited.
-std::string CalculationProblem(const MaterialRecord& r) {
+ComposedText CalculationProblem(const MaterialRecord& r) {
     if (r.kindNo < 0 || r.kindNo > kEmptyKindNo)
-        return "種類番号 " + std::to_string(r.kindNo) + " が 0～10 の範囲外です";
+        return {TS_TEXT("種類番号 %1 が 0～10 の範囲外です"), {std::to_string(r.kindNo)}};
     if (r.symbol[0] != 0 && (!std::isfinite(r.youngModulus) || r.youngModulus <= 0))
-        return "縦弾性係数が正の数ではありません";
+        return TS_TEXT("縦弾性係数が正の数ではありません");
     if (r.rowCount < 0 || r.rowCount > kMaterialRows)
-        return "データーの数 " + std::to_string(r.rowCount) + " が 0～50 の範囲外です";
+        return {TS_TEXT("データーの数 %1 が 0～50 の範囲外です"), {std::to_string(r.rowCount)}};
     for (int i = 0; i < r.rowCount; ++i) {
         const double d = r.diameter[static_cast<std::size_t>(i)];
         const bool ascending = i == 0 || d > r.diameter[static_cast<std::size_t>(i - 1)];
         if (!std::isfinite(d) || d <= 0 || !ascending)
-            return "材料線径が " + std::to_string(i + 1) + " 行目で正の昇順になっていません";
+            return {TS_TEXT("材料線径が %1 行目で正の昇順になっていません"), {std::to_string(i + 1)}};
     }
     // The strengths of the rows in use enter the allowable stress and the life.
     for (int i = 0; i < r.rowCount; ++i) {
         const auto row = static_cast<std::size_t>(i);
         for (const double v : {r.tensileStrength[row], r.allowTorsion[row], r.allowBending[row]}) {
             if (!std::isfinite(v) || v < 0)
-                return "強さ・許容応力が " + std::to_string(i + 1) + " 行目で 0 以上の数ではありません";
+                return {TS_TEXT("強さ・許容応力が %1 行目で 0 以上の数ではありません"),
+                        {std::to_string(i + 1)}};
         }
     }
     return {};
@@ -172,10 +178,10 @@ std::string CalculationProblem(const MaterialRecord& r) {
 
 }  // namespace
 
-std::string MaterialRecordProblem(const MaterialRecord& r) {
-    std::string problem = CalculationProblem(r);
+ComposedText MaterialRecordProblem(const MaterialRecord& r) {
+    ComposedText problem = CalculationProblem(r);
     if (problem.empty() && r.symbol[0] != 0 && (!std::isfinite(r.shearModulus) || r.shearModulus <= 0))
-        problem = "横弾性係数が正の数ではありません";
+        problem = TS_TEXT("横弾性係数が正の数ではありません");
     return problem;
 }
 
@@ -183,16 +189,17 @@ bool MaterialRecordListable(const MaterialRecord& r) {
     return r.kindNo >= 0 && r.kindNo < kEmptyKindNo && CalculationProblem(r).empty();
 }
 
-std::vector<std::string> MaterialTableProblems(const MaterialTable& table, std::size_t fileSize) {
-    std::vector<std::string> problems;
+std::vector<ComposedText> MaterialTableProblems(const MaterialTable& table, std::size_t fileSize) {
+    std::vector<ComposedText> problems;
     if (fileSize != kMaterialTableSize)
-        problems.push_back("大きさが " + std::to_string(fileSize) + " バイトです（正しくは " +
-                           std::to_string(kMaterialTableSize) + " バイト）");
+        problems.push_back({TS_TEXT("大きさが %1 バイトです（正しくは %2 バイト）"),
+                            {std::to_string(fileSize), std::to_string(kMaterialTableSize)}});
     std::array<bool, kEmptyKindNo> used{};  // kinds 0..9 of the records offered in the lists
     for (int n = 0; n < kMaterialRecords; ++n) {
         const MaterialRecord& r = table[static_cast<std::size_t>(n)];
-        const std::string problem = MaterialRecordProblem(r);
-        if (!problem.empty()) problems.push_back("データーNo " + std::to_string(n) + " の" + problem);
+        ComposedText problem = MaterialRecordProblem(r);
+        if (!problem.empty())
+            problems.push_back({TS_TEXT("データーNo %1 の%2"), {std::to_string(n), std::move(problem)}});
         if (MaterialRecordListable(r)) used[static_cast<std::size_t>(r.kindNo)] = true;
     }
     // The kind list shows the kinds in use one after another, and a list position is
@@ -200,32 +207,38 @@ std::vector<std::string> MaterialTableProblems(const MaterialTable& table, std::
     // the lists choose the wrong material.
     for (int k = 1; k < kEmptyKindNo; ++k) {
         if (used[static_cast<std::size_t>(k)] && !used[static_cast<std::size_t>(k - 1)]) {
-            problems.push_back("種類番号 " + std::to_string(k - 1) + " の材料がないまま種類番号 " +
-                               std::to_string(k) +
-                               " が使われています（種類番号は 0 から続けて付けてください）");
+            problems.push_back({TS_TEXT("種類番号 %1 の材料がないまま種類番号 %2 "
+                                        "が使われています（種類番号は 0 から続けて付けてください）"),
+                                {std::to_string(k - 1), std::to_string(k)}});
             break;
         }
     }
     return problems;
 }
 
-std::string MaterialTableReport(const MaterialTable& table, std::size_t fileSize) {
+ComposedText MaterialTableReport(const MaterialTable& table, std::size_t fileSize) {
     constexpr std::size_t kShown = 5;
-    const std::vector<std::string> problems = MaterialTableProblems(table, fileSize);
-    std::string text;
-    for (std::size_t i = 0; i < problems.size() && i < kShown; ++i) text += problems[i] + "。\n";
+    const std::vector<ComposedText> problems = MaterialTableProblems(table, fileSize);
+    std::vector<ComposedText> lines;
+    std::string shown;
+    for (std::size_t i = 0; i < problems.size() && i < kShown; ++i) {
+        lines.push_back({TS_TEXT("%1。\n"), {problems[i]}});
+        shown += problems[i].Japanese();
+    }
     if (problems.size() > kShown) {
         // The broken records among the others, by number, so that every one is named.
         std::string others;
-        const std::string shown = text;
         for (int n = 0; n < kMaterialRecords; ++n) {
             const std::string number = "データーNo " + std::to_string(n) + " の";
             if (!MaterialRecordProblem(table[static_cast<std::size_t>(n)]).empty() &&
                 shown.find(number) == std::string::npos)
                 others += (others.empty() ? "" : ", ") + std::to_string(n);
         }
-        text += "ほか " + std::to_string(problems.size() - kShown) + " 件" +
-                (others.empty() ? "" : "（データーNo " + others + "）") + "。\n";
+        const std::string more = std::to_string(problems.size() - kShown);
+        if (others.empty())
+            lines.push_back({TS_TEXT("ほか %1 件。\n"), {more}});
+        else
+            lines.push_back({TS_TEXT("ほか %1 件（データーNo %2）。\n"), {more, others}});
     }
     std::string leftOut;
     for (int n = 0; n < kMaterialRecords; ++n) {
@@ -233,20 +246,21 @@ std::string MaterialTableReport(const MaterialTable& table, std::size_t fileSize
         if (r.kindNo >= 0 && r.kindNo < kEmptyKindNo && !MaterialRecordListable(r))
             leftOut += (leftOut.empty() ? "" : ", ") + std::to_string(n);
     }
-    if (!leftOut.empty()) text += "データーNo " + leftOut + " は材料の一覧から外しました。\n";
-    return text;
+    if (!leftOut.empty())
+        lines.push_back({TS_TEXT("データーNo %1 は材料の一覧から外しました。\n"), {leftOut}});
+    return {kJoined[lines.size()], std::move(lines)};
 }
 
-std::string MaterialTableWarning(const std::string& path, const MaterialTable& table, std::size_t fileSize) {
-    const std::string report = MaterialTableReport(table, fileSize);
+ComposedText MaterialTableWarning(const std::string& path, const MaterialTable& table, std::size_t fileSize) {
+    ComposedText report = MaterialTableReport(table, fileSize);
     if (report.empty()) return report;
-    return "ファイル " + path + " は材料データーとして正しくありません。\n" + report +
-           "読み取れた内容で続けます。";
+    return {TS_TEXT("ファイル %1 は材料データーとして正しくありません。\n%2読み取れた内容で続けます。"),
+            {path, std::move(report)}};
 }
 
-std::string MaterialTableProblem(const MaterialTable& table, std::size_t fileSize) {
-    const std::vector<std::string> problems = MaterialTableProblems(table, fileSize);
-    return problems.empty() ? std::string() : problems.front();
+ComposedText MaterialTableProblem(const MaterialTable& table, std::size_t fileSize) {
+    const std::vector<ComposedText> problems = MaterialTableProblems(table, fileSize);
+    return problems.empty() ? ComposedText() : problems.front();
 }
 
 }  // namespace torsion

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/composed_text.h"
+
 namespace torsion {
 
 inline constexpr std::size_t kMaterialRecordSize = 1736;
@@ -75,7 +77,7 @@ void SaveMaterialTable(const MaterialTable& table, const std::string& path);
 // a symbol (finite and positive), the row count (0..50), the diameters of the rows in
 // use (finite, positive, ascending), their strengths (finite, not negative), and last
 // the shear modulus of a record that has a symbol (finite and positive).
-std::string MaterialRecordProblem(const MaterialRecord& r);
+ComposedText MaterialRecordProblem(const MaterialRecord& r);
 // Whether record r may be offered in the selection lists: a kind number 0..9 and no
 // broken rule on what the calculation reads (a bad shear modulus, which it never
 // reads, keeps a record in the lists).
@@ -85,16 +87,16 @@ bool MaterialRecordListable(const MaterialRecord& r);
 // program relies on, one Japanese sentence each: the file size, then each broken
 // record ("データーNo n の" and its problem), then the first kind number left out
 // before one in use (counting only sound records). Empty for a sound table.
-std::vector<std::string> MaterialTableProblems(const MaterialTable& table, std::size_t fileSize);
+std::vector<ComposedText> MaterialTableProblems(const MaterialTable& table, std::size_t fileSize);
 // The body of the warning: the first five problems, one line each ending in "。", the
 // count of the others with the broken records among them, and the records left out of
 // the lists (a kind number 0..9 and a problem). Empty for a sound table.
-std::string MaterialTableReport(const MaterialTable& table, std::size_t fileSize);
+ComposedText MaterialTableReport(const MaterialTable& table, std::size_t fileSize);
 // The warning about a table read from path, as the window shows it at start-up and the
 // command line writes it: the file named, the report, and that what was read is used.
 // Empty for a sound table.
-std::string MaterialTableWarning(const std::string& path, const MaterialTable& table, std::size_t fileSize);
+ComposedText MaterialTableWarning(const std::string& path, const MaterialTable& table, std::size_t fileSize);
 // The first of MaterialTableProblems, or empty.
-std::string MaterialTableProblem(const MaterialTable& table, std::size_t fileSize);
+ComposedText MaterialTableProblem(const MaterialTable& table, std::size_t fileSize);
 
 }  // namespace torsion

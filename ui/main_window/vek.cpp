@@ -178,7 +178,7 @@ void Tf_vek::FormCreate() {
         const std::size_t size = LoadMaterialTable(materials_, tablePath.toStdString());
         tableLoaded = true;
         // A damaged table is named once; start-up goes on with the sound records.
-        const std::string warning = MaterialTableWarning(tablePath.toStdString(), materials_, size);
+        const ComposedText warning = MaterialTableWarning(tablePath.toStdString(), materials_, size);
         if (!warning.empty()) dialogs_.showWarning(this, WindowText(warning));
     });
     // The history grid shows its headings and slot numbers whatever fails below.

@@ -330,9 +330,9 @@ TEST(MaterialTableProblem, NamesTheFirstBrokenRule) {
     broken[2].youngModulus = 1;
     broken[2].shearModulus = nan;  // listed all the same: the calculation never reads it
     EXPECT_EQ(MaterialTableProblems(broken, 52080),
-              (std::vector<std::string>{"データーNo 0 の材料線径が 2 行目で正の昇順になっていません",
-                                        "データーNo 1 の種類番号 77 が 0～10 の範囲外です",
-                                        "データーNo 2 の横弾性係数が正の数ではありません"}));
+              (std::vector<ComposedText>{"データーNo 0 の材料線径が 2 行目で正の昇順になっていません",
+                                         "データーNo 1 の種類番号 77 が 0～10 の範囲外です",
+                                         "データーNo 2 の横弾性係数が正の数ではありません"}));
     EXPECT_EQ(MaterialTableReport(broken, 100),
               "大きさが 100 バイトです（正しくは 52080 バイト）。\n"
               "データーNo 0 の材料線径が 2 行目で正の昇順になっていません。\n"
@@ -345,13 +345,13 @@ TEST(MaterialTableProblem, NamesTheFirstBrokenRule) {
     std::uint32_t x = 7;
     for (auto& b : bytes) b = static_cast<std::uint8_t>((x = x * 1103515245u + 12345u) >> 24);
     OverlayMaterialTable(noise, bytes);
-    const std::string report = MaterialTableReport(noise, bytes.size());
+    const std::string report = MaterialTableReport(noise, bytes.size()).Japanese();
     const std::size_t problems = MaterialTableProblems(noise, bytes.size()).size();
     ASSERT_GT(problems, 5u);
     EXPECT_NE(report.find("。\nほか " + std::to_string(problems - 5) + " 件（データーNo "), std::string::npos)
         << report;
     // The warning names the file and every broken record: in a line of its own or among the others.
-    const std::string warning = MaterialTableWarning("/x/zaidat.dst", noise, bytes.size());
+    const std::string warning = MaterialTableWarning("/x/zaidat.dst", noise, bytes.size()).Japanese();
     EXPECT_EQ(warning, "ファイル /x/zaidat.dst は材料データーとして正しくありません。\n" + report +
                            "読み取れた内容で続けます。");
     const std::string others = "件（データーNo ";
