@@ -373,6 +373,7 @@ int RunExport(const ExportFormat& format, const Options& options) {
     source.cases = in.cases.get();
     source.materials = materials.table.get();
     source.design = in.slotCase();
+    source.options = in.slotOptions();
     // The slot's inputs evaluated afresh: a file written by an older version may pair
     // them with results of other inputs. The coil diameters are read back as the window
     // reads them: the one of the slot's diameter mode, the other two from it and d (a

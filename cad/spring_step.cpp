@@ -9,6 +9,8 @@
 #include <BRepBuilderAPI_MakeWire.hxx>
 #include <BRepCheck_Analyzer.hxx>
 #include <BRepOffsetAPI_MakePipe.hxx>
+#include <BRep_Tool.hxx>
+#include <GC_MakeArcOfCircle.hxx>
 #include <GeomAPI_Interpolate.hxx>
 #include <Geom_BSplineCurve.hxx>
 #include <Geom_Circle.hxx>
@@ -37,6 +39,7 @@
 #include <cstdio>
 #include <gp_Ax2.hxx>
 #include <gp_Circ.hxx>
+#include <iterator>
 #include <mutex>
 #include <numbers>
 #include <vector>
@@ -87,27 +90,52 @@ TopoDS_Vertex Vertex(Point3 p) {
     return BRepBuilderAPI_MakeVertex(Pnt(p));
 }
 
+// The edge of a leg piece from vertex a to vertex b (the piece's own direction or the
+// reverse); a bend is the quarter circle through its middle.
+TopoDS_Edge LegEdge(const LegPiece& piece, const TopoDS_Vertex& a, const TopoDS_Vertex& b) {
+    if (!piece.arc) return BRepBuilderAPI_MakeEdge(a, b);
+    // The middle of the quarter: the centre plus the two radii, each by cos 45°.
+    const double c = std::cos(std::numbers::pi / 4);
+    const Point3 middle{piece.centre.x + c * (piece.from.x + piece.to.x - 2 * piece.centre.x),
+                        piece.centre.y + c * (piece.from.y + piece.to.y - 2 * piece.centre.y),
+                        piece.centre.z + c * (piece.from.z + piece.to.z - 2 * piece.centre.z)};
+    const GC_MakeArcOfCircle arc(BRep_Tool::Pnt(a), Pnt(middle), BRep_Tool::Pnt(b));
+    if (!arc.IsDone()) throw CommandError(kCannotModel);
+    return BRepBuilderAPI_MakeEdge(arc.Value(), a, b);
+}
+
 TopoDS_Shape SpringSolid(const SpringShape& s) {
     BRepBuilderAPI_MakeWire wire;
     const double sweep = CoilSweep(s);
     const TopoDS_Vertex coilStart = Vertex(CoilPoint(s, 0));
-    if (s.arm1 > 0) wire.Add(BRepBuilderAPI_MakeEdge(Vertex(Arm1End(s)), coilStart));
+    // Leg 1 from its end to the coil.
+    const std::vector<LegPiece> leg1 = LegPieces(s, 0);
+    TopoDS_Vertex from = leg1.empty() ? coilStart : Vertex(leg1.back().to);
+    for (auto piece = leg1.rbegin(); piece != leg1.rend(); ++piece) {
+        const TopoDS_Vertex to = std::next(piece) == leg1.rend() ? coilStart : Vertex(piece->from);
+        wire.Add(LegEdge(*piece, from, to));
+        from = to;
+    }
     // One edge a turn: short edges keep each swept face's approximation small.
     const int pieces = std::max(1, static_cast<int>(std::ceil(s.turns)));
-    TopoDS_Vertex from = coilStart;
     for (int i = 1; i <= pieces; ++i) {
         const double psi0 = sweep * (i - 1) / pieces, psi1 = i == pieces ? sweep : sweep * i / pieces;
         const TopoDS_Vertex to = Vertex(CoilPoint(s, psi1));
         wire.Add(CoilEdge(s, psi0, psi1, from, to));
         from = to;
     }
-    if (s.arm2 > 0) wire.Add(BRepBuilderAPI_MakeEdge(from, Vertex(Arm2End(s))));
+    for (const LegPiece& piece : LegPieces(s, 1)) {
+        const TopoDS_Vertex to = Vertex(piece.to);
+        wire.Add(LegEdge(piece, from, to));
+        from = to;
+    }
     if (!wire.IsDone()) throw CommandError(kCannotModel);
 
     // The wire's round section where the centre line starts, square to it.
-    const Point3 start = s.arm1 > 0 ? Arm1End(s) : CoilPoint(s, 0);
-    const Point3 along = s.arm1 > 0 ? Arm1Direction(s) : CoilDerivative(s, 0);
-    const gp_Dir direction = s.arm1 > 0 ? gp_Dir(-along.x, -along.y, -along.z) : gp_Dir(Vec(along));
+    const bool leg = !leg1.empty();
+    const Point3 start = leg ? Arm1End(s) : CoilPoint(s, 0);
+    const Point3 along = leg ? LegEndDirection(s, 0) : CoilDerivative(s, 0);
+    const gp_Dir direction = leg ? gp_Dir(-along.x, -along.y, -along.z) : gp_Dir(Vec(along));
     const gp_Circ section(gp_Ax2(Pnt(start), direction), s.wireDia / 2);
     const TopoDS_Wire sectionWire = BRepBuilderAPI_MakeWire(BRepBuilderAPI_MakeEdge(section));
     const TopoDS_Face disc = BRepBuilderAPI_MakeFace(sectionWire, Standard_True);
@@ -149,7 +177,8 @@ void SetHeader(STEPControl_Writer& writer, const SpringShape& s, const StepTitle
     header.SetAuthorisation(Text(""));
     std::string description = "torsion coil spring, d " + Number(s.wireDia) + " mm, D " + Number(s.coilDia) +
                               " mm mean (wire length kept), " + Number(s.turns) + " turns, " +
-                              (s.leftHand ? "left" : "right") + " hand, close-wound";
+                              (s.leftHand ? "left" : "right") + " hand, " +
+                              (s.pitch > s.wireDia ? "pitch " + Number(s.pitch) + " mm" : "close-wound");
     if (s.stateAngle != 0) description += ", arm 2 turned " + Number(s.stateAngle) + " deg";
     if (!title.productName.empty()) description += "; 品名 " + title.productName;
     if (!title.drawingNo.empty()) description += "; 図番 " + title.drawingNo;

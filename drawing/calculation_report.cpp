@@ -218,7 +218,7 @@ void Drawings(Page& page, double y, double width, const ReportData& r) {
     painter.setClipRect(QRect(0, 0, kSpringImageWidth * kFine, kSpringImageHeight * kFine));
     const DesignCase& c = r.c;
     DrawSpring(painter, kSpringImageWidth * kFine, kSpringImageHeight * kFine, c.wireDia, c.meanDia, c.turns,
-               c.arm1, c.arm2);
+               c.arm1, c.arm2, r.options);
     painter.restore();
     page.Pen(kRuleColour, 0.2);
     page.Rect(0, springTop + 7, width, width * kSpringImageHeight / kSpringImageWidth);
@@ -367,6 +367,7 @@ ReportData MakeReportData(const Evaluation& e, const MaterialTable& table, const
     r.unit = unit;
     r.texts = CalculationReportTexts(e, table, symbol, unit);
     r.comparison = PracticeComparisonTexts(ComparePractices(c, table, e.designOptions), unit);
+    r.options = e.designOptions;
     r.diagramPoint = e.stressRatio.valid;
     r.lower = e.stressRatio.lower;
     r.upper = e.stressRatio.upper;

@@ -21,6 +21,7 @@ inline constexpr const char* kProgramTitle = "ねじりコイルばね設計計�
 struct ReportData {
     torsion::TitleBlock title;
     torsion::DesignCase c;
+    torsion::DesignOptions options;  // the legs and the coil gap the spring drawing shows
     torsion::ReportTexts texts;
     torsion::UnitSystem unit = torsion::UnitSystem::Kgf;
     bool diagramPoint = false;  // the operating point can be marked

@@ -60,10 +60,57 @@ double MeetingAngle(double armDegrees, double meanRadius, double radius) {
     return armDegrees - std::asin(meanRadius / radius) * 180.0 / kPi;
 }
 
+// A radial arm's run from the coil and its bend radius, in picture pixels.
+constexpr double kRadialRun = 8;
+constexpr double kRadialBend = 10;
+
+void DrawLeg(QPainter& p, const SketchLeg& leg) {
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(leg.line);
+    if (leg.endCircle > 0) p.drawEllipse(leg.line.last(), leg.endCircle, leg.endCircle);
+    if (!leg.clamp.isEmpty()) {
+        p.setBrush(QBrush(kInk, Qt::BDiagPattern));
+        p.drawPolygon(leg.clamp);
+        p.setBrush(Qt::NoBrush);
+    }
+}
+
+// How far from the coil centre the long part of an arm of this shape lies.
+double ArmOffset(torsion::LegShape shape, double meanRadius) {
+    return shape == torsion::LegShape::Radial ? kRadialRun + kRadialBend : meanRadius;
+}
+
 constexpr double kArc1Radius = 100;
 constexpr double kArc2Radius = 75;
 
 }  // namespace
+
+SketchLeg SketchLegAt(QPointF centre, double meanRadius, double degrees, double length,
+                      torsion::LegShape shape) {
+    SketchLeg leg;
+    const QPointF v = Along(degrees), n = Across(degrees);
+    if (shape != torsion::LegShape::Radial) {
+        const QLineF arm = TangentArm(centre, meanRadius, degrees, length);
+        leg.line = QPolygonF({arm.p1(), arm.p2()});
+        if (shape == torsion::LegShape::Axial) leg.endCircle = 5;
+        if (shape == torsion::LegShape::Clamped) {
+            const QPointF a = arm.p1() + 6 * v, b = arm.p1() + 24 * v;
+            leg.clamp = QPolygonF({a - 7 * n, b - 7 * n, b + 7 * n, a + 7 * n});
+        }
+        return leg;
+    }
+    // Out of the ring along the radius of the arm's direction, a short run square to
+    // it, the bend, and the long part parallel to the radius to the arm's length.
+    const QPointF start = centre + meanRadius * v, bendStart = start + kRadialRun * n;
+    const QPointF bendCentre = bendStart + kRadialBend * v;
+    leg.line << start;
+    for (int i = 0; i <= 12; ++i) {
+        const double b = Radians(90.0 * i / 12);
+        leg.line << bendCentre - kRadialBend * std::cos(b) * v + kRadialBend * std::sin(b) * n;
+    }
+    leg.line << centre + (kRadialRun + kRadialBend) * n + length * v;
+    return leg;
+}
 
 DataSheetSketchGeometry DataSheetSketchLayout() {
     DataSheetSketchGeometry g;
@@ -109,8 +156,10 @@ DataSheetSketchGeometry DataSheetSketchLayout() {
     return g;
 }
 
-QImage DrawDataSheetSketch() {
+QImage DrawDataSheetSketch(std::array<torsion::LegShape, 2> legs) {
     const DataSheetSketchGeometry g = DataSheetSketchLayout();
+    const bool straight =
+        legs[0] == torsion::LegShape::Tangential && legs[1] == torsion::LegShape::Tangential;
     QImage image(kSketchWidth, kSketchHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
@@ -131,28 +180,44 @@ QImage DrawDataSheetSketch() {
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(g.coilCentre, g.outerRadius, g.outerRadius);
     p.drawEllipse(g.coilCentre, g.innerRadius, g.innerRadius);
-    p.drawLine(g.horizontalArm);
-    p.drawLine(g.slantingArm);
-
-    p.setPen(dashed);
-    p.drawLine(g.loadedArm1);
-    p.drawLine(g.loadedArm2);
+    const QPointF c = g.coilCentre;
+    const double rm = g.meanRadius;
+    QLineF horizontalExtension = g.horizontalExtensionOuter;
+    if (straight) {
+        p.drawLine(g.horizontalArm);
+        p.drawLine(g.slantingArm);
+        p.setPen(dashed);
+        p.drawLine(g.loadedArm1);
+        p.drawLine(g.loadedArm2);
+    } else {
+        const SketchLeg leg2 = SketchLegAt(c, rm, 180, g.horizontalArm.length(), legs[1]);
+        DrawLeg(p, leg2);
+        horizontalExtension.setP1({horizontalExtension.x1(), leg2.line.last().y() + 4 + leg2.endCircle});
+        DrawLeg(p, SketchLegAt(c, rm, g.slantDegrees, g.slantingArm.length(), legs[0]));
+        p.setPen(dashed);
+        // The loaded positions without the clamp, which stays where it holds the leg.
+        const torsion::LegShape loaded =
+            legs[0] == torsion::LegShape::Clamped ? torsion::LegShape::Tangential : legs[0];
+        DrawLeg(p, SketchLegAt(c, rm, g.loaded1Degrees, g.loadedArm1.length(), loaded));
+        DrawLeg(p, SketchLegAt(c, rm, g.loaded2Degrees, g.loadedArm2.length(), loaded));
+    }
 
     p.setPen(thin);
     p.setBrush(kInk);
-    p.drawLine(g.horizontalExtensionOuter);
+    p.drawLine(horizontalExtension);
     p.drawLine(g.horizontalExtensionCentre);
     DrawDimension(p, g.horizontalDimension);
     p.drawLine(g.slantingExtensionStart);
     p.drawLine(g.slantingExtensionEnd);
     DrawDimension(p, g.slantingDimension);
 
+    const double offset = ArmOffset(legs[0], g.meanRadius);
     DrawAngleArrow(p, g.coilCentre, g.angleArc1Radius,
-                   MeetingAngle(g.slantDegrees, g.meanRadius, g.angleArc1Radius),
-                   MeetingAngle(g.loaded1Degrees, g.meanRadius, g.angleArc1Radius));
+                   MeetingAngle(g.slantDegrees, offset, g.angleArc1Radius),
+                   MeetingAngle(g.loaded1Degrees, offset, g.angleArc1Radius));
     DrawAngleArrow(p, g.coilCentre, g.angleArc2Radius,
-                   MeetingAngle(g.slantDegrees, g.meanRadius, g.angleArc2Radius),
-                   MeetingAngle(g.loaded2Degrees, g.meanRadius, g.angleArc2Radius));
+                   MeetingAngle(g.slantDegrees, offset, g.angleArc2Radius),
+                   MeetingAngle(g.loaded2Degrees, offset, g.angleArc2Radius));
 
     p.setPen(load);
     const QPointF tip = g.loadArrow.p2();

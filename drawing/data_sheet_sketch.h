@@ -1,12 +1,18 @@
 // The sketch of the print page: an end view of a torsion spring with its arms, their
 // length dimensions, the loaded arm positions, the angle arrows, the load arrow and a
-// leader line to the coil. The value labels of the page are placed on it.
+// leader line to the coil. The value labels of the page are placed on it. Each arm is
+// drawn in its leg's shape: straight, radial (a short run and a bend before the long
+// part, which keeps the arm's length), axial (the wire end turned towards the reader)
+// or clamped (a clamp at its root).
 #pragma once
 
 #include <QImage>
 #include <QLineF>
 #include <QPointF>
 #include <QPolygonF>
+#include <array>
+
+#include "core/model/design_options.h"
 
 inline constexpr int kSketchWidth = 454;
 inline constexpr int kSketchHeight = 252;
@@ -33,5 +39,17 @@ struct DataSheetSketchGeometry {
 
 DataSheetSketchGeometry DataSheetSketchLayout();
 
-// The picture: blue line art on white, kSketchWidth x kSketchHeight.
-QImage DrawDataSheetSketch();
+// The picture: blue line art on white, kSketchWidth x kSketchHeight; the slanting arm
+// is leg 1, the horizontal arm leg 2. Straight legs give the sketch as it always was.
+QImage DrawDataSheetSketch(std::array<torsion::LegShape, 2> legs = {});
+
+// The outline of an arm of the sketch at `degrees` above the horizontal whose end lies
+// `length` along it from the coil centre, in the leg's shape: the points of its centre
+// line, and for an axial leg the end circle's radius (0 otherwise).
+struct SketchLeg {
+    QPolygonF line;
+    double endCircle = 0;
+    QPolygonF clamp;  // a clamped leg's clamp, empty otherwise
+};
+SketchLeg SketchLegAt(QPointF centre, double meanRadius, double degrees, double length,
+                      torsion::LegShape shape);

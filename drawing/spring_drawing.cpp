@@ -77,14 +77,17 @@ std::vector<std::int64_t> LoopsToDraw(std::int64_t lastIndex, int columns) {
 
 }  // namespace
 
-SpringView SpringViewFor(int width, int height, double d, double D, double N, double a1, double a2) {
+SpringView SpringViewFor(int width, int height, double d, double D, double N, double a1, double a2,
+                         const torsion::DesignOptions& options) {
     SpringView view;
-    const double outerRadius = (D + d) / 2.0;
-    view.m = a1 > a2 ? a1 : a2;
-    if (outerRadius > view.m) view.m = outerRadius;
-    view.spanW = 1.1 * ((N + 1.0) * d + D + 2.0 * view.m);
+    // The figure's reach and widths: with straight legs and touching coils the reach is
+    // the longer arm or the outer radius and the side view (N + 1)·d wide.
+    const torsion::SpringFigure f = torsion::SpringFigureFor(d, D, N, a1, a2, options);
+    view.m = f.reach;
+    const double sideWidth = f.bodyWidth + f.sideRight;
+    view.spanW = 1.1 * (sideWidth + D + 2.0 * view.m + f.sideLeft);
     view.spanH = 2.2 * view.m;
-    view.cx = ((N + 1.0) * d - D - 2.0 * view.m) / 2.0;
+    view.cx = (sideWidth - D - 2.0 * view.m - f.sideLeft) / 2.0;
     view.cy = -D / 2.0;
     const double sx = width / view.spanW;
     const double sy = height / view.spanH;
@@ -122,15 +125,16 @@ PixelArc ArcThrough(const PixelBox& box, QPoint start, QPoint end) {
     return arc;
 }
 
-SpringPicture SpringPictureFor(int width, int height, double d, double D, double N, double a1, double a2) {
+SpringPicture SpringPictureFor(int width, int height, double d, double D, double N, double a1, double a2,
+                               const torsion::DesignOptions& options) {
     SpringPicture g;
-    if (!torsion::SpringSizesDrawable(d, D, N, a1, a2)) return g;
-    g.view = SpringViewFor(width, height, d, D, N, a1, a2);
+    if (!torsion::SpringSizesDrawable(d, D, N, a1, a2, options)) return g;
+    g.view = SpringViewFor(width, height, d, D, N, a1, a2, options);
     const SpringView& v = g.view;
     if (!AllFinite({v.spanW, v.spanH, v.cx, v.s, v.xmin, v.ymin, v.viewH}) || v.s <= 0) return g;
     g.drawable = true;
 
-    const torsion::SpringFigure f = torsion::SpringFigureFor(d, D, N, a1, a2);
+    const torsion::SpringFigure f = torsion::SpringFigureFor(d, D, N, a1, a2, options);
     const double r = f.wireRadius;
     // Side view: the first loop's top wire centre is the origin.
     for (std::int64_t k : LoopsToDraw(f.lastLoop, width)) {
@@ -152,27 +156,43 @@ SpringPicture SpringPictureFor(int width, int height, double d, double D, double
     g.outerArc = ArcThrough(outerBox, q[4], q[0]);
     if (f.arm2) {
         g.arm2Outline = std::array<QPoint, 4>{q[0], q[1], q[2], q[3]};
-    } else {
+    } else if (f.ringWhole) {
         g.outerCircle = outerBox;
         g.endStroke = QLine(q[0], q[3]);
     }
     if (f.arm1) g.arm1Outline = std::array<QPoint, 4>{q[5], q[6], q[7], q[8]};
+    for (const torsion::LegFigure& leg : f.legs)
+        for (const torsion::OutlineItems* items : {&leg.endView, &leg.sideView}) {
+            for (const torsion::OutlineLine& l : items->lines)
+                g.legLines.emplace_back(ToPixel(v, {l.x1, l.y1}), ToPixel(v, {l.x2, l.y2}));
+            for (const torsion::OutlineArc& a : items->arcs) {
+                const double from = a.startDegrees * std::numbers::pi / 180.0;
+                const double to = a.endDegrees * std::numbers::pi / 180.0;
+                const World start{a.cx + a.radius * std::cos(from), a.cy + a.radius * std::sin(from)};
+                const World end{a.cx + a.radius * std::cos(to), a.cy + a.radius * std::sin(to)};
+                g.legArcs.push_back(
+                    ArcThrough(CircleBox(v, {a.cx, a.cy}, a.radius), ToPixel(v, start), ToPixel(v, end)));
+            }
+            for (const torsion::OutlineCircle& c : items->circles)
+                g.legCircles.push_back(CircleBox(v, {c.cx, c.cy}, c.radius));
+        }
     return g;
 }
 
-void DrawSpring(QImage& image, double d, double D, double N, double a1, double a2) {
+void DrawSpring(QImage& image, double d, double D, double N, double a1, double a2,
+                const torsion::DesignOptions& options) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    DrawSpring(painter, image.width(), image.height(), d, D, N, a1, a2);
+    DrawSpring(painter, image.width(), image.height(), d, D, N, a1, a2, options);
 }
 
-void DrawSpring(QPainter& painter, int width, int height, double d, double D, double N, double a1,
-                double a2) {
+void DrawSpring(QPainter& painter, int width, int height, double d, double D, double N, double a1, double a2,
+                const torsion::DesignOptions& options) {
     painter.fillRect(QRect(0, 0, width, height), kWhite);
     painter.setBrush(kWhite);
     painter.setPen(QPen(kBlue, 1, Qt::SolidLine));
 
-    const SpringPicture g = SpringPictureFor(width, height, d, D, N, a1, a2);
+    const SpringPicture g = SpringPictureFor(width, height, d, D, N, a1, a2, options);
     if (!g.drawable) return;
     const auto drawArc = [&](const PixelArc& arc) {
         painter.drawArc(ToRect(arc.box), arc.startAngle16, arc.spanAngle16);
@@ -194,4 +214,7 @@ void DrawSpring(QPainter& painter, int width, int height, double d, double D, do
     }
     if (g.endStroke) painter.drawLine(*g.endStroke);
     if (g.arm1Outline) painter.drawPolyline(g.arm1Outline->data(), 4);
+    for (const QLine& line : g.legLines) painter.drawLine(line);
+    for (const PixelArc& arc : g.legArcs) drawArc(arc);
+    for (const PixelBox& circle : g.legCircles) painter.drawEllipse(ToRect(circle));
 }

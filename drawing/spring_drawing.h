@@ -1,6 +1,6 @@
 // Scale drawing of the spring (end view and side view) for the second page of the
-// main window, from d, D, N, a1, a2 in mm: the spring figure of the core mapped to
-// pixels.
+// main window, from d, D, N, a1, a2 in mm and the legs and coil gap of the design's
+// options: the spring figure of the core mapped to pixels.
 #pragma once
 
 #include <QImage>
@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+#include "core/model/design_options.h"
 
 inline constexpr int kSpringImageWidth = 785;
 inline constexpr int kSpringImageHeight = 281;
@@ -27,7 +29,8 @@ struct SpringView {
     double PixelX(double x) const { return (x - xmin) * s; }
     double PixelY(double y) const { return (viewH - (y - ymin)) * s; }
 };
-SpringView SpringViewFor(int width, int height, double d, double D, double N, double a1, double a2);
+SpringView SpringViewFor(int width, int height, double d, double D, double N, double a1, double a2,
+                         const torsion::DesignOptions& options = {});
 
 // Which loops the side view has and where loops and arms lie are the figure's rules in
 // core/geometry/spring_outline.h (torsion::LastLoopIndex, torsion::SpringFigureFor).
@@ -74,13 +77,21 @@ struct SpringPicture {
     std::optional<PixelBox> outerCircle;               // when a2 == 0: the full ring ...
     std::optional<QLine> endStroke;                    // ... and the stroke Q1 -> Q4
     std::optional<std::array<QPoint, 4>> arm1Outline;  // Q6 Q7 Q8 Q9, when a1 != 0
+    // Bent legs in both views and the clamps of clamped legs, drawn last.
+    std::vector<QLine> legLines;
+    std::vector<PixelArc> legArcs;
+    std::vector<PixelBox> legCircles;
 };
-SpringPicture SpringPictureFor(int width, int height, double d, double D, double N, double a1, double a2);
+SpringPicture SpringPictureFor(int width, int height, double d, double D, double N, double a1, double a2,
+                               const torsion::DesignOptions& options = {});
 
 // Clears image and draws the spring into it. Values that cannot be drawn (zero,
 // negative or not finite sizes) leave the image white; loops closer than a pixel are
 // not drawn one by one.
-void DrawSpring(QImage& image, double d, double D, double N, double a1, double a2);
+// The legs and the coil gap are those of options (straight touching coils by default).
+void DrawSpring(QImage& image, double d, double D, double N, double a1, double a2,
+                const torsion::DesignOptions& options = {});
 // The same drawing on any painter, over a width x height area from its origin; the
 // report paints it as vectors on a larger area through a scaled painter.
-void DrawSpring(QPainter& painter, int width, int height, double d, double D, double N, double a1, double a2);
+void DrawSpring(QPainter& painter, int width, int height, double d, double D, double N, double a1, double a2,
+                const torsion::DesignOptions& options = {});

@@ -71,19 +71,24 @@ Point3 Mirrored(const SpringShape& s, Point3 p) {
 
 }  // namespace
 
-SpringShape SpringShapeAt(const DesignCase& c, SpringState state) {
+SpringShape SpringShapeAt(const DesignCase& c, SpringState state, const DesignOptions& options) {
     const double d = c.wireDia, D = c.meanDia, N = c.turns;
     const double angle = StateAngle(c, state);
+    const auto& legs = options.legs;
     const bool finite = std::isfinite(d) && std::isfinite(D) && std::isfinite(N) && std::isfinite(c.arm1) &&
-                        std::isfinite(c.arm2) && std::isfinite(angle);
-    if (!finite || d <= 0 || D <= d || N <= 0 || c.arm1 < 0 || c.arm2 < 0 ||
-        std::max({D, c.arm1, c.arm2}) > kMax3dSize)
+                        std::isfinite(c.arm2) && std::isfinite(angle) && std::isfinite(options.pitchGap);
+    if (!finite || d <= 0 || D <= d || N <= 0 || c.arm1 < 0 || c.arm2 < 0 || options.pitchGap < 0 ||
+        !LegSizesDrawable(legs[0]) || !LegSizesDrawable(legs[1]) ||
+        std::max({D, c.arm1, c.arm2, options.pitchGap, legs[0].straightLength, legs[0].bendRadius,
+                  legs[1].straightLength, legs[1].bendRadius}) > kMax3dSize)
         throw CommandError(TS_TEXT("この寸法のばねは 3D にできません"));
     SpringShape s;
     s.wireDia = d;
-    s.pitch = d;
-    s.arm1 = c.arm1;
-    s.arm2 = c.arm2;
+    s.pitch = d + options.pitchGap;
+    // The legs keep the free coil's shape under load.
+    s.legs = {LegPathFor(legs[0], c.arm1, d, D), LegPathFor(legs[1], c.arm2, d, D)};
+    s.arm1 = s.legs[0].run;
+    s.arm2 = s.legs[1].run;
     s.leftHand = c.leftHand != 0;
     // Winding up (inward) adds turns; loaded outward the spring unwinds.
     s.stateAngle = c.outward != 0 ? -angle : angle;
@@ -135,22 +140,97 @@ Point3 Arm2Direction(const SpringShape& s) {
     return Unit(CoilDerivative(s, CoilSweep(s)));
 }
 
+namespace {
+
+// Where leg k leaves the coil, its direction there and the direction it turns to.
+struct LegStart {
+    Point3 at, along, turn;
+};
+LegStart LegStartOf(const SpringShape& s, int leg) {
+    const double psi = leg == 0 ? 0.0 : CoilSweep(s);
+    LegStart start;
+    start.at = CoilPoint(s, psi);
+    start.along = leg == 0 ? Arm1Direction(s) : Arm2Direction(s);
+    const LegPath& path = s.legs[static_cast<std::size_t>(leg)];
+    if (path.turn == LegTurn::Outward)
+        start.turn = Unit({start.at.x, start.at.y, 0});
+    else if (path.turn == LegTurn::AlongAxis)
+        start.turn = {0, 0, leg == 0 ? -1.0 : 1.0};
+    return start;
+}
+
+}  // namespace
+
+std::vector<LegPiece> LegPieces(const SpringShape& s, int leg) {
+    const LegPath& path = s.legs[static_cast<std::size_t>(leg)];
+    const LegStart start = LegStartOf(s, leg);
+    const double run = leg == 0 ? s.arm1 : s.arm2;
+    std::vector<LegPiece> pieces;
+    const Point3 bendStart = start.at + run * start.along;
+    if (run > 0) pieces.push_back({start.at, bendStart});
+    if (!path.bent()) return pieces;
+    const Point3 centre = bendStart + path.bend * start.turn;
+    const Point3 bendEnd = centre + path.bend * start.along;
+    pieces.push_back({bendStart, bendEnd, true, centre});
+    if (path.after > 0) pieces.push_back({bendEnd, bendEnd + path.after * start.turn});
+    return pieces;
+}
+
+Point3 LegEndDirection(const SpringShape& s, int leg) {
+    const LegStart start = LegStartOf(s, leg);
+    return s.legs[static_cast<std::size_t>(leg)].bent() ? start.turn : start.along;
+}
+
 Point3 Arm1End(const SpringShape& s) {
-    return CoilPoint(s, 0) + s.arm1 * Arm1Direction(s);
+    if (!s.legs[0].bent()) return CoilPoint(s, 0) + s.arm1 * Arm1Direction(s);
+    return LegPieces(s, 0).back().to;
 }
 
 Point3 Arm2End(const SpringShape& s) {
-    return CoilPoint(s, CoilSweep(s)) + s.arm2 * Arm2Direction(s);
+    if (!s.legs[1].bent()) return CoilPoint(s, CoilSweep(s)) + s.arm2 * Arm2Direction(s);
+    return LegPieces(s, 1).back().to;
 }
+
+double CentreLineLength(const SpringShape& s) {
+    const int steps = std::max(4, static_cast<int>(std::ceil(s.turns * 256)));
+    double length = 0;
+    Point3 previous = CoilPoint(s, 0);
+    for (int i = 1; i <= steps; ++i) {
+        const Point3 p = CoilPoint(s, CoilSweep(s) * i / steps), v = p - previous;
+        length += std::sqrt(Dot(v, v));
+        previous = p;
+    }
+    return length + s.legs[0].length() + s.legs[1].length();
+}
+
+namespace {
+
+// The points of leg k's centre line from the coil outwards, the coil's own point left out.
+void AppendLegPoints(const SpringShape& s, int leg, int perTurn, std::vector<Point3>& points) {
+    const int arcSteps = std::max(3, perTurn / 4);
+    for (const LegPiece& piece : LegPieces(s, leg)) {
+        if (piece.arc) {
+            const Point3 a = piece.from - piece.centre, b = piece.to - piece.centre;
+            for (int i = 1; i < arcSteps; ++i) {
+                const double angle = kPi / 2 * i / arcSteps;
+                points.push_back(piece.centre + std::cos(angle) * a + std::sin(angle) * b);
+            }
+        }
+        points.push_back(piece.to);
+    }
+}
+
+}  // namespace
 
 std::vector<Point3> CentreLinePoints(const SpringShape& s, int perTurn) {
     std::vector<Point3> points;
     const int steps = std::max(2, static_cast<int>(std::ceil(s.turns * std::max(perTurn, 4))));
     points.reserve(static_cast<std::size_t>(steps) + 3);
-    if (s.arm1 > 0) points.push_back(Arm1End(s));
+    AppendLegPoints(s, 0, perTurn, points);
+    std::reverse(points.begin(), points.end());
     const double total = CoilSweep(s);
     for (int i = 0; i <= steps; ++i) points.push_back(CoilPoint(s, total * i / steps));
-    if (s.arm2 > 0) points.push_back(Arm2End(s));
+    AppendLegPoints(s, 1, perTurn, points);
     return points;
 }
 

@@ -76,14 +76,6 @@ ReadBack Read(const std::string& path) {
     return r;
 }
 
-double CentreLineLength(const SpringShape& s) {
-    const std::vector<Point3> line = CentreLinePoints(s, 256);
-    double length = 0;
-    for (std::size_t i = 1; i < line.size(); ++i)
-        length += std::hypot(line[i].x - line[i - 1].x, line[i].y - line[i - 1].y, line[i].z - line[i - 1].z);
-    return length;
-}
-
 double Wrap180(double degrees) {
     return std::remainder(degrees, 360.0);
 }

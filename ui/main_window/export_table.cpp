@@ -20,7 +20,9 @@ using namespace torsion;
 namespace {
 
 ExportWrite PrepareDataSheet(const ExportSource& source) {
-    return [design = source.design](const ExportTarget& target) { target.page->fillFrom(design); };
+    return [design = source.design, options = source.options](const ExportTarget& target) {
+        target.page->fillFrom(design, options);
+    };
 }
 
 ExportWrite PrepareCsv(const ExportSource& source) {
@@ -35,20 +37,20 @@ ExportWrite PrepareCsv(const ExportSource& source) {
 
 ExportWrite PrepareDxf(const ExportSource& source) {
     const DesignCase& c = source.design;
-    return [outline = SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2)](
+    return [outline = SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2, source.options)](
                const ExportTarget& target) { WriteSpringDxf(target.path, outline); };
 }
 
 ExportWrite PrepareStep(const ExportSource& source) {
     const TitleBlock& t = source.title;
-    return [shape = SpringShapeAt(source.design, source.state),
+    return [shape = SpringShapeAt(source.design, source.state, source.options),
             title = StepTitle{t.productName, t.drawingNo, t.designer}](const ExportTarget& target) {
         WriteSpringStepFile(QString::fromStdString(target.path), shape, title);
     };
 }
 
 ExportWrite PrepareStl(const ExportSource& source) {
-    return [shape = SpringShapeAt(source.design, source.state)](const ExportTarget& target) {
+    return [shape = SpringShapeAt(source.design, source.state, source.options)](const ExportTarget& target) {
         WriteSpringStl(target.path, shape);
     };
 }

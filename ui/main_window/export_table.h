@@ -14,6 +14,7 @@
 #include "core/geometry/spring_3d.h"
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
+#include "core/model/design_options.h"
 #include "core/report/report_text.h"
 
 class QPrinter;
@@ -46,6 +47,7 @@ struct ExportSource {
     const torsion::CaseTable* cases = nullptr;
     const torsion::MaterialTable* materials = nullptr;
     torsion::DesignCase design{};                     // the case of a one-case export
+    torsion::DesignOptions options{};                 // its options: the legs and the coil gap drawn
     std::function<torsion::Evaluation()> evaluation;  // that case evaluated
     torsion::SpringState state = torsion::SpringState::Free;
     torsion::UnitSystem unit = torsion::UnitSystem::Kgf;

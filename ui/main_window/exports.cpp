@@ -83,9 +83,10 @@ ExportSource Exports::SourceFor(const ExportFormat& format) {
     if (format.subject == ExportSubject::InputsShown) {
         const Evaluation e = Evaluate();
         source.design = e.design;
+        source.options = e.designOptions;
         source.evaluation = [e] { return e; };
     } else if (format.subject == ExportSubject::ModelShown) {
-        std::tie(source.design, source.state) = hooks_.modelShown();
+        std::tie(source.design, source.state, source.options) = hooks_.modelShown();
     }
     return source;
 }

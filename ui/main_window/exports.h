@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "core/base/units.h"
@@ -36,15 +37,16 @@ class Exports {
     // What the unit asks of its window: the inputs the controls hold, read into a copy
     // of the current case; the options of the characteristic page (grade, J and
     // operating frequency, with the design options shown); the design options of the results
-    // shown; the unit shown; the case of the 3D page at the page's state
-    // (it throws CommandError when there is none); and the data sheet page, shown once
+    // shown; the unit shown; the case of the 3D page at the page's state with its
+    // options (it throws CommandError when there is none); and the data sheet page, shown once
     // fill has filled it.
     struct WindowHooks {
         std::function<torsion::DesignCase()> shownInputs;
         std::function<torsion::EvaluationOptions()> options;
         std::function<torsion::DesignOptions()> calculatedOptions;
         std::function<torsion::UnitSystem()> unit;
-        std::function<std::pair<torsion::DesignCase, torsion::SpringState>()> modelShown;
+        std::function<std::tuple<torsion::DesignCase, torsion::SpringState, torsion::DesignOptions>()>
+            modelShown;
         std::function<void(const std::function<void(Tprinform&)>& fill)> showPrintPage;
     };
     // calculated: the case whose results the window shows, if any.

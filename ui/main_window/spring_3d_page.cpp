@@ -43,8 +43,9 @@ Spring3dPage::Spring3dPage(QWidget* parent) : QWidget(parent) {
     connect(StateBox, &QComboBox::currentIndexChanged, this, [this] { Rebuild(); });
 }
 
-void Spring3dPage::ShowCase(const DesignCase& c) {
+void Spring3dPage::ShowCase(const DesignCase& c, const DesignOptions& options) {
     case_ = c;
+    options_ = options;
     hasCase_ = true;
     stale_ = true;
     mesh_.reset();
@@ -90,7 +91,7 @@ void Spring3dPage::Rebuild() {
     problem_.clear();
     if (hasCase_) {
         try {
-            mesh_ = Spring3dViewMesh(SpringShapeAt(case_, state()));
+            mesh_ = Spring3dViewMesh(SpringShapeAt(case_, state(), options_));
         } catch (const CommandError& e) {
             problem_ = WindowText(e.text());
         }

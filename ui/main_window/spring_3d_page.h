@@ -9,6 +9,7 @@
 
 #include "core/geometry/spring_3d.h"
 #include "core/model/design_case.h"
+#include "core/model/design_options.h"
 #include "drawing/spring_3d_view.h"
 
 class QComboBox;
@@ -20,11 +21,13 @@ class Spring3dPage : public QWidget {
   public:
     explicit Spring3dPage(QWidget* parent = nullptr);
 
-    void ShowCase(const torsion::DesignCase& c);
+    // The case with the legs and the coil gap of its options.
+    void ShowCase(const torsion::DesignCase& c, const torsion::DesignOptions& options = {});
     // Shows no spring.
     void Clear();
     bool hasCase() const { return hasCase_; }
     const torsion::DesignCase& shownCase() const { return case_; }
+    const torsion::DesignOptions& shownOptions() const { return options_; }
     torsion::SpringState state() const;
     void setState(torsion::SpringState state);
     const Spring3dView& view() const { return view_; }
@@ -45,6 +48,7 @@ class Spring3dPage : public QWidget {
     void Redraw();
 
     torsion::DesignCase case_{};
+    torsion::DesignOptions options_{};
     bool hasCase_ = false;
     bool stale_ = false;
     std::optional<torsion::TriangleMesh> mesh_;

@@ -102,7 +102,8 @@ Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& co
                              [this] {
                                  if (!TabSheet4->hasCase())
                                      throw CommandError("3D モデルは「計算」の後に出力できます");
-                                 return std::pair(TabSheet4->shownCase(), TabSheet4->state());
+                                 return std::tuple(TabSheet4->shownCase(), TabSheet4->state(),
+                                                   TabSheet4->shownOptions());
                              },
                              [this](const std::function<void(Tprinform&)>& fill) {
                                  toolWindows_->ShowPrintPage([&](Tprinform& page) {
@@ -347,10 +348,11 @@ void Tf_vek::ShowEvaluation(const Evaluation& e, ShowFrom from) {
         Label30->setText(WindowText(MaxAngleCaption(shown.maxAngle)));
         SetMomentCaption(shown.maxMoment, captionApplied_);
     }
-    DrawSpring(Image2->image(), shown.wireDia, shown.meanDia, shown.turns, shown.arm1, shown.arm2);
+    DrawSpring(Image2->image(), shown.wireDia, shown.meanDia, shown.turns, shown.arm1, shown.arm2,
+               e.designOptions);
     Image2->update();
     TabSheet3->ShowCase(shown, e.designOptions, unitSystem_);
-    TabSheet4->ShowCase(shown);
+    TabSheet4->ShowCase(shown, e.designOptions);
     TabSheet5->ShowCase(shown, e.designOptions, unitSystem_);
     calculated_ = cases_[0];
     calculatedOptions_ = e.designOptions;

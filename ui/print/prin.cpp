@@ -157,7 +157,9 @@ void Tprinform::sg1Exit() {
     sg1->viewport()->update();
 }
 
-void Tprinform::fillFrom(const DesignCase& current) {
+void Tprinform::fillFrom(const DesignCase& current, const DesignOptions& options) {
+    Image1->setPixmap(
+        QPixmap::fromImage(DrawDataSheetSketch({options.legs[0].shape, options.legs[1].shape})));
     auto cell = [this](int row, int column, const QString& text) { sg1->item(row, column)->setText(text); };
     const DataSheetTexts texts = DataSheetTextsOf(current, materials_);
 

@@ -11,6 +11,7 @@
 
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
+#include "core/model/design_options.h"
 #include "ui/common/dialogs.h"
 
 class Tprinform : public QDialog {
@@ -20,7 +21,8 @@ class Tprinform : public QDialog {
 
     // Writes the current case into the table and the labels (the page is then shown
     // with exec()). Cells that are never written stay as they are.
-    void fillFrom(const torsion::DesignCase& current);
+    // The sketch draws the leg shapes of options.
+    void fillFrom(const torsion::DesignCase& current, const torsion::DesignOptions& options = {});
 
     // True once the table has lost the focus: a selected cell then paints like any
     // other, so a printed page shows no highlighted cell.
