@@ -23,7 +23,9 @@
 #include <sstream>
 
 #include "cad/spring_stl.h"
+#include "core/geometry/spring_outline.h"
 #include "core/tolerances/loaded_geometry.h"
+#include "tests/support/leg_cases.h"
 #include "tests/support/mesh_checks.h"
 #include "tests/support/spring_3d_cases.h"
 #include "tests/support/test_cases.h"
@@ -168,6 +170,46 @@ TEST_P(ExtremeSprings, ExportBothWays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Springs, ExtremeSprings, ::testing::ValuesIn(Spring3dRows()),
+                         [](const auto& info) { return info.param.name; });
+
+class StepLegs : public ::testing::TestWithParam<LegRow> {};
+
+// Every leg shape and a gap between coils: one valid solid with the swept wire's volume,
+// the legs' flat ends where the model and the drawing put them (0.01 mm), and the body as
+// long as the pitch makes it, the axial legs beyond.
+TEST_P(StepLegs, ReadBackMatchesTheDrawing) {
+    const DesignCase c = Spring3dCase(Spring3dRows()[0]);
+    const DesignOptions o = LegOptions(GetParam());
+    const SpringShape s = SpringShapeAt(c, SpringState::Free, o);
+    const SpringFigure f = SpringFigureFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2, o);
+    const std::string path = TempPath(GetParam().name + ".step");
+    Write(path, s);
+    const ReadBack r = Read(path);
+    std::filesystem::remove(path);
+    EXPECT_EQ(r.solids, 1);
+    EXPECT_TRUE(r.valid);
+    EXPECT_NEAR(r.volume / (kPi * s.wireDia * s.wireDia / 4 * CentreLineLength(s)), 1, 0.005);
+    ASSERT_EQ(r.flatEnds.size(), 2u);
+    const Point3 ends[] = {Arm1End(s), Arm2End(s)};
+    for (int k = 0; k < 2; ++k) {
+        const gp_Pnt end(ends[k].x, ends[k].y, ends[k].z);
+        const gp_Pnt found = r.flatEnds[0].first.Distance(end) < r.flatEnds[1].first.Distance(end)
+                                 ? r.flatEnds[0].first
+                                 : r.flatEnds[1].first;
+        EXPECT_LT(found.Distance(end), 0.01) << "leg " << k + 1;
+        const OutlinePoint drawn = f.legs[static_cast<std::size_t>(k)].end;
+        EXPECT_NEAR(found.X(), drawn.x - f.endCentre.x, 0.01) << "leg " << k + 1;
+        EXPECT_NEAR(found.Y(), drawn.y - f.endCentre.y, 0.01) << "leg " << k + 1;
+    }
+    double x0, y0, z0, x1, y1, z1;
+    r.box.Get(x0, y0, z0, x1, y1, z1);
+    const bool axial1 = s.legs[0].turn == LegTurn::AlongAxis, axial2 = s.legs[1].turn == LegTurn::AlongAxis;
+    const double bottom = axial1 ? ends[0].z : -s.wireDia / 2;
+    const double top = axial2 ? ends[1].z : s.bodyLength - s.wireDia / 2;
+    EXPECT_NEAR(z1 - z0, top - bottom, 0.05);
+}
+
+INSTANTIATE_TEST_SUITE_P(Legs, StepLegs, ::testing::ValuesIn(LegRows()),
                          [](const auto& info) { return info.param.name; });
 
 TEST(SpringStep, AFileThatCannotBeWrittenLeavesNothing) {
