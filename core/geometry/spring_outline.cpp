@@ -137,24 +137,25 @@ LegFigure LegFigureFor(const LegPath& path, double arm, double d, double D, cons
     return leg;
 }
 
-// How far a leg's end-view outline reaches from the coil centre in leg 1's frame.
+// How far a leg's end-view outline reaches from the coil centre in leg 1's frame; turned:
+// in any direction.
 double LegReach(const LegPath& path, double arm, double d, double D, bool turned) {
     const double r = d / 2, R = D / 2;
+    if (path.clamped) return std::max(arm, std::hypot(std::min(2.5 * d, arm), R + d));
     double x = arm, y = R + r;
     if (path.turn == LegTurn::Outward) {
         x = path.run + path.bend + r;
         y = std::max(y, R + path.bend + path.after);
     } else if (path.turn == LegTurn::AlongAxis) {
         x = path.endAlong() + r;
-    } else if (path.clamped) {
-        y = R + d;
     }
     return turned ? std::hypot(x, y) : std::max(x, y);
 }
 
-// The side view of a bent leg: a radial leg as the band its centre line covers across
-// the axis, an axial leg as the band along the axis out of the body; xAt gives the
-// side view's x of the wire at a height.
+// The side view of a bent leg: the band its centre line covers across the axis where it
+// leaves the coil (the whole of a radial leg, an axial leg's run and bend), and an axial
+// leg's band along the axis out of the body; xAt gives the side view's x of the wire at
+// a height.
 template <typename XAt>
 void SideViewOf(LegFigure& leg, const LegPlacement& place, double d, double D, double direction, XAt xAt) {
     const LegPath& path = leg.path;
@@ -174,7 +175,13 @@ void SideViewOf(LegFigure& leg, const LegPlacement& place, double d, double D, d
         s.lines.push_back({x + r, low, x + r, high});
         s.lines.push_back({x - r, leg.end.y, x + r, leg.end.y});
     } else if (path.turn == LegTurn::AlongAxis) {
-        const double y = leg.end.y, x0 = xAt(y), x1 = x0 + direction * (path.bend + path.after);
+        const double root = place.At({0, -R}).y, y = leg.end.y, x0 = xAt(root);
+        const double x1 = x0 + direction * (path.bend + path.after);
+        if (std::abs(y - root) > r) {
+            const double low = std::min(root, y), high = std::max(root, y);
+            s.lines.push_back({x0 - r, low, x0 - r, high});
+            s.lines.push_back({x0 + r, low, x0 + r, high});
+        }
         s.lines.push_back({x0, y + r, x1, y + r});
         s.lines.push_back({x0, y - r, x1, y - r});
         s.lines.push_back({x1, y - r, x1, y + r});

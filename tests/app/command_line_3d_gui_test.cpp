@@ -13,9 +13,15 @@
 #include <cstring>
 #include <memory>
 
+#include "cad/spring_dxf.h"
+#include "cad/spring_stl.h"
 #include "core/calc/calculation.h"
 #include "core/files/case_file.h"
+#include "core/files/design_file.h"
 #include "core/geometry/spring_3d.h"
+#include "core/geometry/spring_outline.h"
+#include "tests/support/dxf_reader.h"
+#include "tests/support/leg_cases.h"
 
 using namespace torsion;
 
@@ -88,6 +94,39 @@ TEST(CommandLine3d, StepAndStlOfASlotAtAState) {
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(r.message))) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("e.step")));
+}
+
+// A design file's legs and coil gap reach the drawing files: the STL is the model of the
+// options byte for byte, the STEP names the pitch, the DXF has the radial bend's arcs and
+// the axial leg's end circle.
+TEST(CommandLine3d, DesignFileLegsAreDrawn) {
+    QTemporaryDir dir;
+    auto cases = std::make_unique<CaseTable>();
+    InitCurrentCase((*cases)[2]);
+    DesignOptionsTable options{};
+    options[2] = LegOptions({"", LegShape::Radial, LegShape::Axial, 4, 1.5, 0.5});
+    const QString nbdx = dir.filePath("legs.nbdx");
+    QFile design(nbdx);
+    ASSERT_TRUE(design.open(QIODevice::WriteOnly));
+    design.write(QByteArray::fromStdString(EncodeDesignFile(*cases, options)));
+    design.close();
+    const auto written = [&](const QString& command) {
+        const QString out = dir.filePath("out." + command.mid(2));
+        const ProgramRun run = RunProgram({command, nbdx, "--slot", "2", "-o", out});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QFile file(out);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const std::vector<std::uint8_t> model =
+        SpringStlBytes(SpringShapeAt((*cases)[2], SpringState::Free, options[2]));
+    EXPECT_EQ(written("--stl"),
+              QByteArray(reinterpret_cast<const char*>(model.data()), static_cast<qsizetype>(model.size())));
+    EXPECT_TRUE(written("--step").contains("pitch 1.5 mm"));
+    written("--dxf");
+    const dxf_reader::Drawing drawing = dxf_reader::ReadDxf(dir.filePath("out.dxf").toStdString());
+    const SpringOutline straight = SpringOutlineFor(1, 10, (*cases)[2].turns, 15, 20);
+    EXPECT_EQ(drawing.Count("ARC", kOutlineLayer), static_cast<int>(straight.arcs.size()) + 2);
+    EXPECT_EQ(drawing.Count("CIRCLE", kOutlineLayer), static_cast<int>(straight.circles.size()) + 1);
 }
 
 // An interrupted STEP export keeps the old file and leaves no temporary file behind.
