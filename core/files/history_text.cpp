@@ -63,6 +63,13 @@ std::string ShortNumber(double value) {
 constexpr std::array<bool, 12> kInShownUnit{false, false, false, false, false, true,
                                             true,  false, false, true,  true,  true};
 
+// A control character of a cell (a symbol from a damaged table may hold a tab, a line
+// break or a NUL) would split the cell or end the text early: it is copied as a space.
+bool IsControl(char ch) {
+    const auto byte = static_cast<unsigned char>(ch);
+    return byte < 0x20 || byte == 0x7F;
+}
+
 }  // namespace
 
 HistoryRow HistoryRowTexts(const DesignCase& c, const MaterialTable& table, UnitSystem unit) {
@@ -100,7 +107,8 @@ std::string GridCopyText(const std::vector<std::vector<std::string>>& cells, int
         const std::vector<std::string>& line = cells[static_cast<std::size_t>(r)];
         for (int col = leftCol; col <= rightCol; ++col) {
             // A short row reads as empty cells rather than outside its storage.
-            if (col < static_cast<int>(line.size())) text += line[static_cast<std::size_t>(col)];
+            if (col < static_cast<int>(line.size()))
+                for (const char ch : line[static_cast<std::size_t>(col)]) text += IsControl(ch) ? ' ' : ch;
             text += (col < rightCol) ? "\t" : "\r\n";
         }
     }

@@ -36,7 +36,8 @@ HistoryRow HistoryRowTexts(const DesignCase& c, const MaterialTable& table,
 
 // Tab-separated text of cells[row][col] over the inclusive rectangle, CR LF after
 // every row; empty-range and clamping rules of the copy command. cells is rows of
-// equal length (the column count).
+// equal length (the column count). A control character inside a cell is copied as a
+// space, so that every row is one line of one field per cell.
 std::string GridCopyText(const std::vector<std::vector<std::string>>& cells, int leftCol, int topRow,
                          int rightCol, int bottomRow);
 

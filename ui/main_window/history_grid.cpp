@@ -329,5 +329,6 @@ void CopyGridToClipboard(QTableWidget& grid, int leftCol, int topRow, int rightC
         }
     }
     const std::string text = GridCopyText(cells, leftCol, topRow, rightCol, bottomRow);
-    QGuiApplication::clipboard()->setText(WindowText(text));
+    // The cells' own texts, already in the window's language: not looked up again.
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }

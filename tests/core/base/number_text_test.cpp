@@ -221,7 +221,9 @@ TEST(FormatRoundTrip, ReadsBackToTheSameDoubleInTheShortestGeneralText) {
         if (i % 2 == 0) continue;
         // Never longer than needed: the 15-digit text when that reads back.
         const std::string full = FormatFull(x);
-        if (ParseNumber(full) == x) ASSERT_EQ(text, full);
+        if (ParseNumber(full) == x) {
+            ASSERT_EQ(text, full);
+        }
     }
 }
 

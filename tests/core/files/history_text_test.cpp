@@ -186,4 +186,11 @@ TEST(GridCopyText, EmptyAndRaggedGrids) {
     EXPECT_EQ(GridCopyText(ragged, 0, 0, 2, 1), "a\tb\tc\r\nd\t\t\r\n");
 }
 
+// A symbol from a damaged table may hold any byte: the copy keeps one line per row and
+// one field per cell, and a NUL does not end it.
+TEST(GridCopyText, ControlCharactersOfACellBecomeSpaces) {
+    const std::vector<std::vector<std::string>> cells{{std::string("a\tb\r\nc\0d\x7f", 9), "e"}, {"f", "g"}};
+    EXPECT_EQ(GridCopyText(cells, 0, 0, 1, 1), std::string("a b  c d \te\r\nf\tg\r\n"));
+}
+
 }  // namespace

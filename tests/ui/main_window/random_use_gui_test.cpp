@@ -1121,8 +1121,13 @@ class RandomSession {
             menuItem("N2")->trigger();
             const QString text = QGuiApplication::clipboard()->text();
             auto* grid = mainChild<HistoryGrid>(QStringLiteral("sg1"));
-            if (text.count(QStringLiteral("\r\n")) != grid->rowCount())
+            QStringList lines = text.split(QStringLiteral("\r\n"));
+            if (lines.size() != grid->rowCount() + 1 || !lines.takeLast().isEmpty())
                 fail("the copied history does not have one line per grid row");
+            else if (std::any_of(lines.begin(), lines.end(), [grid](const QString& line) {
+                         return line.count(u'\t') != grid->columnCount() - 1;
+                     }))
+                fail("a line of the copied history does not have one field per grid column");
         } else {
             menuItem("N4")->trigger();
         }
