@@ -302,14 +302,27 @@ inline QStringList ReportDisagreeing(const QString& pdfText, const torsion::Mate
     const std::optional<QString> strengthText = first(life, QStringLiteral("σB"));
     const std::optional<Number> strength = strengthText ? FirstNumber(*strengthText, kReport) : std::nullopt;
     const bool noStrength = life->text.contains(QStringLiteral("求まりません"));
-    std::vector<int> records = RecordsNamed(table, symbol);
-    if (records.empty())
-        for (int n = 0; n < kMaterialRecords; ++n) records.push_back(n);
+    // A symbol of control characters or line breaks (a damaged table) reads as another
+    // text, which may name other records (the empty ones): then any record of the
+    // printed E is tried.
+    const auto ofPrintedE = [&](const std::vector<int>& from) {
+        std::vector<int> found;
+        for (const int n : from)
+            if (E &&
+                std::fabs(table[static_cast<std::size_t>(n)].youngModulus - E->value) <= E->half * (1 + 1e-9))
+                found.push_back(n);
+        return found;
+    };
+    std::vector<int> records = ofPrintedE(RecordsNamed(table, symbol));
+    if (records.empty()) {
+        std::vector<int> all(kMaterialRecords);
+        for (int n = 0; n < kMaterialRecords; ++n) all[static_cast<std::size_t>(n)] = n;
+        records = ofPrintedE(all);
+    }
     QStringList best = {QStringLiteral("no record of the table has the printed material (") + symbol + u')'};
     bool tried = false;
     for (const int n : records) {
         const MaterialRecord& r = table[static_cast<std::size_t>(n)];
-        if (!E || std::fabs(r.youngModulus - E->value) > E->half * (1 + 1e-9)) continue;
         base.materialNo = n;
         base.wireDiaIndex = -1;
         for (int row = 0; row < kMaterialRows && !noStrength; ++row) {
