@@ -170,9 +170,16 @@ std::string FormatGeneral(double value, int precision) {
 }
 
 std::string FormatRoundTrip(double value) {
+    // Near the largest double, 15 digits round up past it: that text overflows when read.
+    const auto readsBack = [value](const std::string& text) {
+        try {
+            return ParseNumber(text) == value;
+        } catch (const CommandError&) {
+            return false;
+        }
+    };
     std::string text = FormatDigits(value, 15);
-    for (int p = 16; p <= 17 && !text.empty() && ParseNumber(text) != value; ++p)
-        text = FormatDigits(value, p);
+    for (int p = 16; p <= 17 && !text.empty() && !readsBack(text); ++p) text = FormatDigits(value, p);
     return text;
 }
 

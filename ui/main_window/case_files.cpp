@@ -103,7 +103,12 @@ void CaseFiles::ShowReadCase(const torsion::DesignCase& shownBefore) {
     // The window shows the file's current case, its diameter and input modes too, so
     // the next "計算" calculates the spring shown; the case keeps the file's bytes.
     const torsion::DesignCase read = cases_[0];
-    hooks_.showCurrentCase();
+    try {
+        hooks_.showCurrentCase();
+    } catch (...) {
+        cases_[0] = read;  // a show that fails leaves the table as read
+        throw;
+    }
     cases_[0] = read;
 }
 

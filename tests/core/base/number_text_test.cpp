@@ -209,6 +209,8 @@ TEST(FormatRoundTrip, ReadsBackToTheSameDoubleInTheShortestGeneralText) {
     EXPECT_EQ(FormatRoundTrip(0.1 + 0.2), "0.30000000000000004");
     EXPECT_EQ(FormatRoundTrip(100), "100");
     EXPECT_EQ(FormatRoundTrip(1e-5), "1E-5");
+    // 15 digits of the largest double read as an overflow.
+    EXPECT_EQ(FormatRoundTrip(-std::numeric_limits<double>::max()), "-1.7976931348623157E308");
     std::mt19937_64 rng(31);
     for (int i = 0; i < 20000; ++i) {
         double x;
