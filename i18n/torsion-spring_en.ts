@@ -829,6 +829,10 @@ Double-click to reset</translation>
         <translation>File %1 is not valid material data.
 %2Continuing with what could be read.</translation>
     </message>
+    <message>
+        <source>コイルのすき間 %1mm は 0〜%2mm (平均径まで) で指定してください</source>
+        <translation>Coil gap %1mm: give 0 to %2mm (up to the mean diameter)</translation>
+    </message>
 </context>
 <context>
     <name>u_data_make</name>

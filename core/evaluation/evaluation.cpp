@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/base/catalogue_text.h"
 #include "core/base/command_error.h"
 #include "core/base/number_text.h"
 #include "core/materials/fatigue_life.h"
@@ -47,8 +48,8 @@ Evaluation EvaluateDesign(const DesignCase& inputs, const MaterialTable& table,
         WorkingTemperatureOf(table, inputs.materialNo, options.design.temperature);
     // Touching coils (0) are the record's own and hold for any diameter the record has.
     if (options.design.pitchGap != 0 && !PitchGapAllowed(options.design.pitchGap, inputs.meanDia))
-        throw CommandError("コイルのすき間 " + FormatShort(options.design.pitchGap) + "mm は 0〜" +
-                           FormatShort(inputs.meanDia) + "mm (平均径まで) で指定してください");
+        throw CommandError({TS_TEXT("コイルのすき間 %1mm は 0〜%2mm (平均径まで) で指定してください"),
+                            {FormatShort(options.design.pitchGap), FormatShort(inputs.meanDia)}});
     DesignCase c = inputs;
     CalculateCase(c, table, heat.youngRatio);
     ApplyDesignOptions(c, table, options.design, heat.youngRatio);

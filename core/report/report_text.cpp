@@ -46,6 +46,74 @@ double YoungModulusOf(const DesignCase& c, const MaterialTable& table) {
     return r ? r->youngModulus : 0.0;
 }
 
+// Whether a leg of the design takes a term of its own shape (radial, clamped) in the rate.
+bool LegsChangeTheRate(const DesignOptions& o) {
+    for (const LegEnd& end : o.legs)
+        if (end.shape == LegShape::Radial || end.shape == LegShape::Clamped) return true;
+    return false;
+}
+
+// The rate with legs of other shapes: the formula of the practice with the turns of each leg.
+TraceStep LegRateStep(const Evaluation& e, std::vector<std::string> values, const std::string& modulus,
+                      const std::string& toUnit, const std::string& result) {
+    const DesignCase& c = e.design;
+    const Practice p = e.designOptions.practice;
+    std::string formula;
+    switch (p) {
+        case Practice::Jis:
+            formula = "k = " + modulus +
+                      "·d⁴ / (3667·D·N + L1 + L2),  接線・軸方向の脚 Li = 389·ai、ほかの脚 Li = 3667·D·ni";
+            break;
+        case Practice::En:
+            formula = "k = " + modulus + "·d⁴ / (3666.93·D·n),  n = N + n1 + n2";
+            break;
+        case Practice::Us:
+            formula = "k = " + modulus + "·d⁴ / (10.8·D·Na) / 360,  Na = N + n1 + n2";
+            break;
+    }
+    formula += toUnit + "　(ni: 接線・軸方向 " +
+               std::string(p == Practice::En ? "(4·(l/D)² − 1) / (12π·l/D)" : "l / (3π·D)") +
+               "、半径方向 b³ / (3π·D·l²), b = l − D/2、固定 0; l = ai)";
+    const double arms[2] = {c.arm1, c.arm2};
+    for (std::size_t leg = 0; leg < 2; ++leg) {
+        const LegShape shape = e.designOptions.legs[leg].shape;
+        const std::string n = std::to_string(leg + 1);
+        values.push_back(Is("脚" + n, std::string(LegShapeName(shape))));
+        values.push_back(Is("n" + n, Value(LegTurns(p, shape, arms[leg], c.meanDia))));
+    }
+    return {p == Practice::Jis ? "ばね定数 (脚の形状)"
+                               : "ばね定数 (" + std::string(PracticeName(p)) + "、脚の形状)",
+            formula, Join(values), result};
+}
+
+// The note of the largest moment where a leg is bent.
+std::string BendMomentNote(const Evaluation& e) {
+    return e.bends.empty()
+               ? std::string()
+               : "　(曲げた脚: q_leg が応力修正係数より大きいとき π·σa·d³ / (32·q_leg) との小さいほう)";
+}
+
+// The checks of the bends in the verdict's formula.
+std::string BendCheckNote(const Evaluation& e) {
+    return e.bends.empty() ? std::string() : ",  σbi ≤ σa,  r ≥ d";
+}
+
+// The stress at each bend of a leg, after the stresses of the coil.
+void BendSteps(std::vector<TraceStep>& steps, const Evaluation& e, UnitSystem unit) {
+    const DesignCase& c = e.design;
+    const std::string moment = MomentUnitName(unit), stress = StressUnitName(unit);
+    const auto shown = [unit](double kgf) { return Value(ToShownUnit(kgf, unit)); };
+    for (const LegBend& b : e.bends) {
+        const std::string n = std::to_string(b.leg);
+        steps.push_back({"脚" + n + "の曲げ部",
+                         "q_leg = (2r/d + 1.07) / (2r/d + 0.25),  σb" + n +
+                             " = q_leg·32·M2 / (π·d³);  r ≥ d (1.5·d 以上を推奨)",
+                         Join({Is("r", Input(b.radius), "mm"), Is("d", Input(c.wireDia), "mm"),
+                               Is("M2", shown(c.moment2), moment), Is("σa", shown(c.allowStress), stress)}),
+                         Join({Is("q_leg", Value(b.factor)), Is("σb" + n, shown(b.stress), stress)})});
+    }
+}
+
 // The steps of EN and US practice after the correction factor: the static limit, the
 // largest moment and angle, the operating point, the stresses, the fatigue rule, the checks.
 void PracticeTrace(std::vector<TraceStep>& steps, const Evaluation& e, const MaterialTable& table,
@@ -66,7 +134,7 @@ void PracticeTrace(std::vector<TraceStep>& steps, const Evaluation& e, const Mat
         steps.push_back({"許容曲げ応力", "σa = " + Value(*limit) + "·σB　(σB: 線径の引張強さ)",
                          Is("σB", Value(strength), "N/mm²"), Is("σa", shown(c.allowStress), stress)});
         steps.push_back(
-            {"最大トルクと最大角度", "Mmax = π·σa·d³ / 32 / K',  φmax = Mmax / k",
+            {"最大トルクと最大角度", "Mmax = π·σa·d³ / 32 / K',  φmax = Mmax / k" + BendMomentNote(e),
              Join({Is("σa", shown(c.allowStress), stress), Is("d", Input(c.wireDia), "mm"), applied,
                    Is("k", shown(c.springConst), rate)}),
              Join({Is("Mmax", shown(c.maxMoment), moment), Is("φmax", Value(c.maxAngle), "度")})});
@@ -90,6 +158,7 @@ void PracticeTrace(std::vector<TraceStep>& steps, const Evaluation& e, const Mat
                      Join({Is("M1", shown(c.moment1), moment), Is("M2", shown(c.moment2), moment),
                            Is("d", Input(c.wireDia), "mm"), applied}),
                      Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress)})});
+    BendSteps(steps, e, unit);
     std::string fatigueRule = std::string(kNoPublishedValue);
     if (e.practice.fatigue.kind == FatigueVerdict::Kind::SafetyFactor)
         fatigueRule = "Se = (Sr/2) / (1 − Sr/(2·σB)),  Sa = r·Se·σB / (r·σB + Se),  r = σa/σm,  nf = Sa / σa";
@@ -100,7 +169,7 @@ void PracticeTrace(std::vector<TraceStep>& steps, const Evaluation& e, const Mat
     std::string verdict;
     for (const ComposedText& line : e.checks.lines)
         verdict += (verdict.empty() ? "" : "  ") + line.Japanese();
-    steps.push_back({"判定", "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa",
+    steps.push_back({"判定", "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa" + BendCheckNote(e),
                      Join({Is("c", Value(c.springIndex)), Is("φ1", Value(c.angle1), "度"),
                            Is("φ2", Value(c.angle2), "度"), Is("σ2", shown(c.stress2), stress)}),
                      e.checks.error ? verdict : "合格"});
@@ -133,12 +202,15 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
           Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm)})
         rateValues.push_back(v);
     const std::string modulus = e.designOptions.temperature != kRoomTemperature ? "E(T)" : "E";
-    steps.push_back({jis ? "ばね定数" : "ばね定数 (" + std::string(PracticeName(practice)) + ")",
-                     jis ? "k = " + modulus + "·d⁴ / (" + Value(kRateCoilTerm) + "·D·N + " +
-                               Value(kRateArmTerm) + "·(a1 + a2))" +
-                               (si ? "" : " × 1/" + Value(kStandardGravity))
-                         : PracticeRateFormula(practice) + (si ? "" : " × 1/" + Value(kStandardGravity)),
-                     Join(rateValues), Is("k", shown(c.springConst), rate)});
+    const std::string toUnit = si ? "" : " × 1/" + Value(kStandardGravity);
+    if (LegsChangeTheRate(e.designOptions))
+        steps.push_back(LegRateStep(e, rateValues, modulus, toUnit, Is("k", shown(c.springConst), rate)));
+    else
+        steps.push_back({jis ? "ばね定数" : "ばね定数 (" + std::string(PracticeName(practice)) + ")",
+                         jis ? "k = " + modulus + "·d⁴ / (" + Value(kRateCoilTerm) + "·D·N + " +
+                                   Value(kRateArmTerm) + "·(a1 + a2))" + toUnit
+                             : PracticeRateFormula(practice) + toUnit,
+                         Join(rateValues), Is("k", shown(c.springConst), rate)});
     steps.push_back({"ばね指数", "c = D / d",
                      Join({Is("D", Input(c.meanDia), mm), Is("d", Input(c.wireDia), mm)}),
                      Is("c", Value(c.springIndex))});
@@ -161,13 +233,14 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
     const double arm = std::max(c.arm1, c.arm2);
     const double radius = std::sqrt(arm * arm + c.outerDia * c.outerDia / 4);
     if (!outward) {
-        steps.push_back({"最大トルク", "Mmax = π·σa·d³ / 32　(π = 3.14159)",
+        steps.push_back({"最大トルク", "Mmax = π·σa·d³ / 32　(π = 3.14159)" + BendMomentNote(e),
                          Join({Is("σa", shown(c.allowStress), stress), Is("d", Input(c.wireDia), mm)}),
                          Is("Mmax", shown(c.maxMoment), moment)});
     } else {
         steps.push_back(
             {"最大トルク（外方向）",
-             "A = max(a1, a2),  R = √(A² + Do²/4),  Mmax = R·(π·σa·d³/32) / (D/2 + R) / κ　(π = 3.14159)",
+             "A = max(a1, a2),  R = √(A² + Do²/4),  Mmax = R·(π·σa·d³/32) / (D/2 + R) / κ　(π = 3.14159)" +
+                 BendMomentNote(e),
              Join({Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm), Is("Do", Input(c.outerDia), mm),
                    Is("D", Input(c.meanDia), mm), Is("σa", shown(c.allowStress), stress),
                    Is("d", Input(c.wireDia), mm), Is("κ", Value(c.stressFactor))}),
@@ -216,6 +289,7 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
                                    Is("R", Value(radius), mm), Is("κ", Value(c.stressFactor))}),
                          stresses});
     }
+    BendSteps(steps, e, unit);
     const StressCoefficients& ratio = e.stressRatio;
     const MaterialRecord* record = RecordOrNull(table, c.materialNo);
     const bool rowKnown = record && c.wireDiaIndex >= 0 && c.wireDiaIndex < kMaterialRows;
@@ -236,7 +310,8 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
     for (const ComposedText& line : checks.lines) verdict += (verdict.empty() ? "" : "  ") + line.Japanese();
     steps.push_back(
         {"判定",
-         "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa　(σ2 が σa を 0.0005 kgf/mm² まで超えるのは丸めの差として許す)",
+         "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa" + BendCheckNote(e) +
+             "　(σ2 が σa を 0.0005 kgf/mm² まで超えるのは丸めの差として許す)",
          Join({Is("c", Value(c.springIndex)), Is("φ1", Value(c.angle1), deg), Is("φ2", Value(c.angle2), deg),
                Is("σ2", shown(c.stress2), stress), Is("σa", shown(c.allowStress), stress)}),
          checks.error ? verdict : "合格"});
@@ -264,6 +339,18 @@ ReportTexts CalculationReportTexts(const Evaluation& e, const MaterialTable& tab
         {"荷重方向", "", c.outward ? "外方向" : "内方向"},
         {"巻き方向", "", c.leftHand ? "左" : "右"},
     };
+    // The legs and the coil gap where they are not the record's straight legs and touching coils.
+    for (std::size_t leg = 0; leg < 2; ++leg) {
+        const LegEnd& end = e.designOptions.legs[leg];
+        if (end == LegEnd{}) continue;
+        std::string text(LegShapeName(end.shape));
+        if (IsBent(end.shape))
+            text += "、まっすぐな長さ " + Input(end.straightLength) + " mm、曲げ半径 r " +
+                    Input(end.bendRadius) + " mm";
+        t.inputs.push_back({"脚" + std::to_string(leg + 1), "", text});
+    }
+    if (e.designOptions.pitchGap != 0)
+        t.inputs.push_back({"コイルのすき間 g", "mm", Input(e.designOptions.pitchGap)});
     const std::vector<ReportRow> angles = {
         {"ねじれ角度 φ1", "度", anglesGiven ? Input(c.angle1) : Value(c.angle1)},
         {"ねじれ角度 φ2", "度", anglesGiven ? Input(c.angle2) : Value(c.angle2)}};

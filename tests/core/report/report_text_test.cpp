@@ -209,3 +209,31 @@ TEST_F(ReportTextTest, EveryStepFollowsFromTheValuesItPrints) {
 }
 
 }  // namespace
+
+// A radial leg 1 bent at r = 1.2, a clamped leg 2 and a gap of 0.3: the inputs list them,
+// the rate and the bend follow from the values their steps print.
+TEST_F(ReportTextTest, LegsAndGapAreListedAndTheirStepsFollowFromTheirValues) {
+    EvaluationOptions o;
+    o.design.legs = {LegEnd{LegShape::Radial, 5, 1.2}, LegEnd{LegShape::Clamped, 0, 0}};
+    o.design.pitchGap = 0.3;
+    const ReportTexts t = CalculationReportTexts(EvaluateDesign(c, *table, o), *table, "SWX", UnitSystem::SI);
+    const auto row = [&](const std::string& item) {
+        const auto found =
+            std::find_if(t.inputs.begin(), t.inputs.end(), [&](auto& r) { return r.item == item; });
+        return found == t.inputs.end() ? std::string("none") : found->value;
+    };
+    EXPECT_EQ(row("脚1"), "半径方向、まっすぐな長さ 5 mm、曲げ半径 r 1.2 mm");
+    EXPECT_EQ(row("脚2"), "固定");
+    EXPECT_EQ(row("コイルのすき間 g"), "0.3");
+
+    const TraceStep& rate = Step(t.trace, "ばね定数 (脚の形状)");
+    PrintedValues k = Printed(rate.values);
+    EXPECT_NEAR(k["n1"], 125 / (3 * M_PI * 10 * 100), 1e-6);  // b = l − D/2 = 5
+    EXPECT_EQ(k["n2"], 0);
+    EXPECT_NEAR(Printed(rate.result)["k"], 200000 / (3667 * 10 * (5 + k["n1"])), 5e-6);
+    const TraceStep& bend = Step(t.trace, "脚1の曲げ部");
+    PrintedValues in = Printed(bend.values), out = Printed(bend.result);
+    EXPECT_NEAR(out["q_leg"], 3.47 / 2.65, 5e-6);
+    EXPECT_NEAR(out["σb1"], out["q_leg"] * 32 * in["M2"] / M_PI, out["σb1"] * 1e-5);  // 6 digits each
+    EXPECT_NE(Step(t.trace, "最大トルク").formula.find("q_leg"), std::string::npos);
+}
