@@ -833,6 +833,34 @@ Double-click to reset</translation>
         <source>コイルのすき間 %1mm は 0〜%2mm (平均径まで) で指定してください</source>
         <translation>Coil gap %1mm: give 0 to %2mm (up to the mean diameter)</translation>
     </message>
+    <message>
+        <source>曲げた脚 (%1) には曲げ半径が必要です</source>
+        <translation>a bent leg (%1) needs a bend radius</translation>
+    </message>
+    <message>
+        <source>曲げのない脚 (%1) に曲げ半径は指定できません</source>
+        <translation>a leg without a bend (%1) takes no bend radius</translation>
+    </message>
+    <message>
+        <source>コイルのすき間 %1mm が平均径 %2mm を超えます</source>
+        <translation>coil gap %1mm is beyond the mean diameter %2mm</translation>
+    </message>
+    <message>
+        <source>列 %1: %2</source>
+        <translation>column %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 行目 列 %2: %3</source>
+        <translation>line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>脚の形状 &apos;%1&apos; は tangential, radial, axial, clamped のどれでもありません</source>
+        <translation>leg shape &apos;%1&apos; is none of tangential, radial, axial, clamped</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; は 0〜%2 mm ではありません</source>
+        <translation>&apos;%1&apos; is not 0 to %2 mm</translation>
+    </message>
 </context>
 <context>
     <name>u_data_make</name>

@@ -28,6 +28,9 @@ constexpr const char* kTooFewColumns = TS_TEXT("列の数が %1 です（%2 列�
 constexpr const char* kTooManyColumns = TS_TEXT("列の数が %1 です（%2 列まで）");
 constexpr const char* kUnknownSymbol = TS_TEXT("材料記号 '%1' は材料表にありません");
 constexpr const char* kUnknownWireDiameter = TS_TEXT("線径 %1 は %2 の表にありません");
+constexpr const char* kBendRadiusNeeded = TS_TEXT("曲げた脚 (%1) には曲げ半径が必要です");
+constexpr const char* kBendRadiusRefused = TS_TEXT("曲げのない脚 (%1) に曲げ半径は指定できません");
+constexpr const char* kGapBeyondCoil = TS_TEXT("コイルのすき間 %1mm が平均径 %2mm を超えます");
 
 int DiameterModeOf(std::string_view field) {
     const std::string_view s = Trimmed(field);
@@ -65,9 +68,10 @@ double TemperatureOf(std::string_view field) {
 }
 
 // "N 行目 列 name: what" (the row's line when it is known).
-CommandError ColumnError(long long line, std::string_view column, const std::string& what) {
-    return CommandError((line > 0 ? std::to_string(line) + " 行目 " : std::string()) + "列 " +
-                        std::string(column) + ": " + what);
+CommandError ColumnError(long long line, std::string_view column, ComposedText what) {
+    if (line <= 0) return CommandError({TS_TEXT("列 %1: %2"), {std::string(column), std::move(what)}});
+    return CommandError(
+        {TS_TEXT("%1 行目 列 %2: %3"), {std::to_string(line), std::string(column), std::move(what)}});
 }
 
 LegShape LegShapeOf(std::string_view field, long long line, std::string_view column) {
@@ -75,9 +79,9 @@ LegShape LegShapeOf(std::string_view field, long long line, std::string_view col
     for (char& ch : s) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     if (s.empty()) return LegShape::Tangential;
     if (const auto shape = LegShapeFromKey(s)) return *shape;
-    throw ColumnError(
-        line, column,
-        "脚の形状 '" + std::string(field) + "' は tangential, radial, axial, clamped のどれでもありません");
+    throw ColumnError(line, column,
+                      {TS_TEXT("脚の形状 '%1' は tangential, radial, axial, clamped のどれでもありません"),
+                       {std::string(field)}});
 }
 
 // A length of the legs or the coils: empty is nullopt, otherwise 0 up to kMaxLegLength.
@@ -87,12 +91,12 @@ std::optional<double> LengthOf(std::string_view field, long long line, std::stri
     try {
         value = ParseNumber(field);
     } catch (const CommandError& e) {
-        throw ColumnError(line, column, e.message());
+        throw ColumnError(line, column, e.text());
     }
     if (!(value >= 0 && value <= kMaxLegLength))
         throw ColumnError(
             line, column,
-            "'" + std::string(field) + "' は 0〜" + FormatShort(kMaxLegLength) + " mm ではありません");
+            {TS_TEXT("'%1' は 0〜%2 mm ではありません"), {std::string(field), FormatShort(kMaxLegLength)}});
     return value;
 }
 
@@ -231,13 +235,9 @@ BatchDesign BatchCalculator::DesignOf(const std::vector<std::string_view>& field
         const std::string_view column = kBatchInputColumns[16 + leg];
         const std::optional<double> radius = LengthOf(field(16 + leg), line_, column);
         if (IsBent(end.shape) && !radius)
-            throw ColumnError(
-                line_, column,
-                "曲げた脚 (" + std::string(LegShapeKey(end.shape)) + ") には曲げ半径が必要です");
+            throw ColumnError(line_, column, {kBendRadiusNeeded, {std::string(LegShapeKey(end.shape))}});
         if (!IsBent(end.shape) && radius)
-            throw ColumnError(
-                line_, column,
-                "曲げのない脚 (" + std::string(LegShapeKey(end.shape)) + ") に曲げ半径は指定できません");
+            throw ColumnError(line_, column, {kBendRadiusRefused, {std::string(LegShapeKey(end.shape))}});
         end.bendRadius = radius.value_or(0);
     }
     d.options.pitchGap = LengthOf(field(18), line_, "pitch_gap").value_or(0);
@@ -250,8 +250,7 @@ BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
     ReadOperatingInputs(r.c, design.inputs);
     if (design.options.pitchGap != 0 && !PitchGapAllowed(design.options.pitchGap, r.c.meanDia))
         throw ColumnError(line_, "pitch_gap",
-                          "コイルのすき間 " + FormatShort(design.options.pitchGap) + "mm が平均径 " +
-                              FormatShort(r.c.meanDia) + "mm を超えます");
+                          {kGapBeyondCoil, {FormatShort(design.options.pitchGap), FormatShort(r.c.meanDia)}});
     Evaluation e =
         EvaluateDesign(r.c, table_, EvaluationOptions{options_.grade, options_.dynamics, design.options});
     r.c = e.design;
