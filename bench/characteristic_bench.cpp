@@ -61,13 +61,17 @@ void BM_WireLookups(benchmark::State& state) {
 }
 BENCHMARK(BM_WireLookups);
 
-// Variation, wire and natural frequency of one case (what an evaluation adds for a grade).
+// Variation, wire and natural frequency of one case (what an evaluation adds for a grade),
+// with the row texts the page shows (1) and with the numbers only, as --calc asks (0).
 void BM_ManufacturingCheck(benchmark::State& state) {
     const auto table = BenchTable();
     const DesignCase c = CalculatedCase(*table, 5);
-    for (auto _ : state) benchmark::DoNotOptimize(ManufacturingCheckOf(c, *table, 2, {5, 50}));
+    const RowTexts texts = state.range(0) ? RowTexts::Built : RowTexts::Skipped;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            ManufacturingCheckOf(c, *table, 2, {5, 50}, BuiltInToleranceRows(), BuiltInWireRows(), texts));
 }
-BENCHMARK(BM_ManufacturingCheck);
+BENCHMARK(BM_ManufacturingCheck)->Arg(1)->Arg(0);
 
 // The whole page for the default case (turns 1.3, no published β2) and for 5 turns.
 void BM_CharacteristicSheet(benchmark::State& state) {

@@ -251,8 +251,10 @@ BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
     if (design.options.pitchGap != 0 && !PitchGapAllowed(design.options.pitchGap, r.c.meanDia))
         throw ColumnError(line_, "pitch_gap",
                           {kGapBeyondCoil, {FormatShort(design.options.pitchGap), FormatShort(r.c.meanDia)}});
-    Evaluation e =
-        EvaluateDesign(r.c, table_, EvaluationOptions{options_.grade, options_.dynamics, design.options});
+    // The output has the check's numbers only: its row texts are not made.
+    EvaluationOptions evaluation{options_.grade, options_.dynamics, design.options};
+    evaluation.rowTexts = RowTexts::Skipped;
+    Evaluation e = EvaluateDesign(r.c, table_, evaluation);
     r.c = e.design;
     r.checks = std::move(e.checks);
     r.manufacturing = std::move(e.manufacturing);

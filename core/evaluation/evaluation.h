@@ -21,7 +21,8 @@ namespace torsion {
 // What an evaluation looks at besides the calculation: the design's options (practice and
 // working temperature), and with a tolerance grade (1..3) the variation of the
 // characteristic, the wire and the natural frequency (with the J and operating frequency
-// given).
+// given). A caller that prints numbers only (a batch of designs) skips the row texts of
+// the manufacturing check.
 struct EvaluationOptions {
     EvaluationOptions() = default;
     EvaluationOptions(std::optional<int> grade_, DynamicsInputs dynamics_ = {}, DesignOptions design_ = {})
@@ -30,6 +31,7 @@ struct EvaluationOptions {
     std::optional<int> grade;
     DynamicsInputs dynamics;
     DesignOptions design;
+    RowTexts rowTexts = RowTexts::Built;
 };
 
 struct Evaluation {

@@ -144,26 +144,35 @@ Lookup FindValue(std::span<const ToleranceRow> rows, ToleranceTable table, int g
     return {nullptr, FindRow(rows, table, grade, x, RowKind::NotPublished)};
 }
 
-ToleranceResult NoValue(std::string row) {
+// Sets a row text, made only when texts are built.
+template <class MakeText>
+void SetRow(std::string& row, RowTexts texts, MakeText make) {
+    if (texts == RowTexts::Built) row = make();
+}
+
+template <class MakeText>
+ToleranceResult NoValue(RowTexts texts, MakeText make) {
     ToleranceResult result;
     result.state = ToleranceState::NoPublishedValue;
-    result.row = std::move(row);
+    SetRow(result.row, texts, make);
     return result;
 }
 
 // ±max(percent·nominal, minimum) by the row of the table that holds x.
 ToleranceResult PercentRule(std::span<const ToleranceRow> rows, ToleranceTable table, int grade, double x,
-                            double nominal) {
+                            double nominal, RowTexts texts = RowTexts::Built) {
     if (!GradeValid(grade) || !std::isfinite(x) || !std::isfinite(nominal)) return {};
     const Lookup found = FindValue(rows, table, grade, x);
     if (!found.value)
-        return NoValue(found.published ? Describe(*found.published) : OutOfTable(table, grade, x));
+        return NoValue(texts, [&] {
+            return found.published ? Describe(*found.published) : OutOfTable(table, grade, x);
+        });
     const ToleranceRow& row = *found.value;
     ToleranceResult result;
     result.state = ToleranceState::Value;
     result.plusMinus = std::max(row.percent / 100 * std::fabs(nominal), row.minAbs);
     if (nominal != 0) result.percent = result.plusMinus / std::fabs(nominal) * 100;
-    result.row = Describe(row);
+    SetRow(result.row, texts, [&] { return Describe(row); });
     return result;
 }
 
@@ -180,13 +189,16 @@ bool RowRangeContains(const ToleranceRow& row, double x) {
     return true;
 }
 
-MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int grade, double turns) {
+MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int grade, double turns,
+                                     RowTexts texts) {
     MomentFactors factors;
     if (!GradeValid(grade) || !std::isfinite(turns)) return factors;
     const Lookup beta1 = FindValue(rows, ToleranceTable::MomentBeta1, grade, 0);
     if (!beta1.value) {
         factors.state = ToleranceState::NoPublishedValue;
-        factors.row = TableName(ToleranceTable::MomentBeta1) + " " + GradeText(grade) + ": 値がない";
+        SetRow(factors.row, texts, [&] {
+            return TableName(ToleranceTable::MomentBeta1) + " " + GradeText(grade) + ": 値がない";
+        });
         return factors;
     }
     factors.beta1 = beta1.value->value;
@@ -194,27 +206,29 @@ MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int gra
     if (beta2.value) {
         factors.state = ToleranceState::Value;
         factors.beta2 = beta2.value->value;
-        factors.row = Describe(*beta1.value) + "\n" + Describe(*beta2.value);
+        SetRow(factors.row, texts, [&] { return Describe(*beta1.value) + "\n" + Describe(*beta2.value); });
         return factors;
     }
     factors.state = ToleranceState::NoPublishedValue;
-    factors.row =
-        beta2.published ? Describe(*beta2.published) : OutOfTable(ToleranceTable::MomentBeta2, grade, turns);
-    if (const ToleranceRow* reference =
-            FindRow(rows, ToleranceTable::MomentBeta2, grade, turns, RowKind::Reference)) {
-        factors.beta2 = reference->value;
-        factors.row += "\n" + Describe(*reference);
-    }
+    const ToleranceRow* reference =
+        FindRow(rows, ToleranceTable::MomentBeta2, grade, turns, RowKind::Reference);
+    if (reference) factors.beta2 = reference->value;
+    SetRow(factors.row, texts, [&] {
+        std::string row = beta2.published ? Describe(*beta2.published)
+                                          : OutOfTable(ToleranceTable::MomentBeta2, grade, turns);
+        if (reference) row += "\n" + Describe(*reference);
+        return row;
+    });
     return factors;
 }
 
 ToleranceResult MomentTolerance(std::span<const ToleranceRow> rows, int grade, double turns, double angleDeg,
-                                double rateNmmPerDeg) {
+                                double rateNmmPerDeg, RowTexts texts) {
     if (!std::isfinite(angleDeg) || !std::isfinite(rateNmmPerDeg)) return {};
-    const MomentFactors factors = MomentToleranceFactors(rows, grade, turns);
+    MomentFactors factors = MomentToleranceFactors(rows, grade, turns, texts);
     ToleranceResult result;
     result.state = factors.state;
-    result.row = factors.row;
+    result.row = std::move(factors.row);
     const double angle = std::fabs(angleDeg);
     const double rate = std::fabs(rateNmmPerDeg);
     const double band = (angle * factors.beta1 + factors.beta2) * rate;  // NaN without β2
@@ -230,26 +244,30 @@ ToleranceResult MomentTolerance(std::span<const ToleranceRow> rows, int grade, d
 }
 
 ToleranceResult FreeAngleTolerance(std::span<const ToleranceRow> rows, int grade, double turns,
-                                   double springIndex) {
+                                   double springIndex, RowTexts texts) {
     if (!GradeValid(grade) || !std::isfinite(turns) || !std::isfinite(springIndex)) return {};
     if (springIndex < kFreeAngleIndexMin || springIndex > kFreeAngleIndexMax)
-        return NoValue(TableName(ToleranceTable::FreeAngle) + " " + GradeText(grade) +
-                       ": ばね指数 c=D/d=" + Num(springIndex) + " は表の適用範囲（" +
-                       Num(kFreeAngleIndexMin) + " ≤ D/d ≤ " + Num(kFreeAngleIndexMax) + "）の外");
+        return NoValue(texts, [&] {
+            return TableName(ToleranceTable::FreeAngle) + " " + GradeText(grade) +
+                   ": ばね指数 c=D/d=" + Num(springIndex) + " は表の適用範囲（" + Num(kFreeAngleIndexMin) +
+                   " ≤ D/d ≤ " + Num(kFreeAngleIndexMax) + "）の外";
+        });
     const Lookup found = FindValue(rows, ToleranceTable::FreeAngle, grade, turns);
     if (!found.value)
-        return NoValue(found.published ? Describe(*found.published)
-                                       : OutOfTable(ToleranceTable::FreeAngle, grade, turns));
+        return NoValue(texts, [&] {
+            return found.published ? Describe(*found.published)
+                                   : OutOfTable(ToleranceTable::FreeAngle, grade, turns);
+        });
     ToleranceResult result;
     result.state = ToleranceState::Value;
     result.plusMinus = found.value->value;
-    result.row = Describe(*found.value);
+    SetRow(result.row, texts, [&] { return Describe(*found.value); });
     return result;
 }
 
 ToleranceResult CoilDiameterTolerance(std::span<const ToleranceRow> rows, int grade, double springIndex,
-                                      double diameter) {
-    return PercentRule(rows, ToleranceTable::CoilDiameter, grade, springIndex, diameter);
+                                      double diameter, RowTexts texts) {
+    return PercentRule(rows, ToleranceTable::CoilDiameter, grade, springIndex, diameter, texts);
 }
 
 ToleranceResult CoilLengthTolerance(std::span<const ToleranceRow> rows, int grade, double springIndex,
@@ -270,7 +288,7 @@ ToleranceResult ArmLengthTolerance(std::span<const ToleranceRow> rows, int grade
 }
 
 DensityResult WireDensity(std::span<const ToleranceRow> rows, std::string_view symbolSjis,
-                          std::string_view kindNameSjis) {
+                          std::string_view kindNameSjis, RowTexts texts) {
     // Each word of a row's match list is tried as a symbol prefix in the first pass and
     // as the whole kind name in the second, so a symbol decides before its kind.
     for (int pass = 0; pass < 2; ++pass) {
@@ -283,13 +301,18 @@ DensityResult WireDensity(std::span<const ToleranceRow> rows, std::string_view s
                 words.remove_prefix(std::min(end + 1, words.size()));
                 if (word.empty()) continue;
                 const bool hit = pass == 0 ? symbolSjis.substr(0, word.size()) == word : kindNameSjis == word;
-                if (hit)
-                    return {row.value,
-                            "密度 " + ValueText(row) + "（" + row.matchText + "）" + SourcesText(row)};
+                if (!hit) continue;
+                DensityResult found{row.value, {}};
+                SetRow(found.row, texts, [&] {
+                    return "密度 " + ValueText(row) + "（" + row.matchText + "）" + SourcesText(row);
+                });
+                return found;
             }
         }
     }
-    return {kNoNumber, "密度: この材料の値はデータにない"};
+    DensityResult none;
+    SetRow(none.row, texts, [] { return std::string("密度: この材料の値はデータにない"); });
+    return none;
 }
 
 std::string SourceLegend(std::string_view text) {

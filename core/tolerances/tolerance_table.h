@@ -51,6 +51,11 @@ inline constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
 std::span<const ToleranceRow> BuiltInToleranceRows();
 
 inline constexpr int kToleranceGrades = 3;
+
+// Whether a lookup describes the row its value came from (the row texts below). The page
+// and the report show them; a batch of designs prints numbers only and skips them, since
+// writing the texts costs several times the lookup itself.
+enum class RowTexts { Built, Skipped };
 inline constexpr int kDefaultToleranceGrade = 2;
 
 enum class ToleranceState {
@@ -81,7 +86,7 @@ struct ToleranceResult {
 // β2 depends on the turns; for turns without a published β2 the result has no value
 // and, where the data gives a derived β2, that figure as reference.
 ToleranceResult MomentTolerance(std::span<const ToleranceRow> rows, int grade, double turns, double angleDeg,
-                                double rateNmmPerDeg);
+                                double rateNmmPerDeg, RowTexts texts = RowTexts::Built);
 // The two factors of ΔM, for drawing the band ±ΔM(φ): state Value (or NoPublishedValue
 // with a derived β2 as reference) with beta1 and beta2 set.
 struct MomentFactors {
@@ -90,18 +95,19 @@ struct MomentFactors {
     double beta2 = kNoNumber;  // degrees; the derived figure when state is NoPublishedValue
     std::string row;
 };
-MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int grade, double turns);
+MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int grade, double turns,
+                                     RowTexts texts = RowTexts::Built);
 
 // ± degrees of the free angle between the arms, by turns. The table is published for
 // spring indexes 4 ≤ D/d ≤ 22 only; outside them there is no value.
 inline constexpr double kFreeAngleIndexMin = 4;
 inline constexpr double kFreeAngleIndexMax = 22;
 ToleranceResult FreeAngleTolerance(std::span<const ToleranceRow> rows, int grade, double turns,
-                                   double springIndex);
+                                   double springIndex, RowTexts texts = RowTexts::Built);
 // ±max(percent·diameter, minimum) mm, by the spring index; diameter is the inner or
 // outer diameter the drawing gives.
 ToleranceResult CoilDiameterTolerance(std::span<const ToleranceRow> rows, int grade, double springIndex,
-                                      double diameter);
+                                      double diameter, RowTexts texts = RowTexts::Built);
 // Coil (body) length by the spring index; not applied to a close-wound spring.
 ToleranceResult CoilLengthTolerance(std::span<const ToleranceRow> rows, int grade, double springIndex,
                                     double length, bool closeWound);
@@ -116,7 +122,7 @@ struct DensityResult {
     std::string row;
 };
 DensityResult WireDensity(std::span<const ToleranceRow> rows, std::string_view symbolSjis,
-                          std::string_view kindNameSjis);
+                          std::string_view kindNameSjis, RowTexts texts = RowTexts::Built);
 
 // Whether x lies in the row's range, bounds inclusive or exclusive as the row says.
 bool RowRangeContains(const ToleranceRow& row, double x);

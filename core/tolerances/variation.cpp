@@ -47,9 +47,10 @@ void SetTerm(VariationTerm& term, double up, double down) {
 
 // The coil diameter tolerance on the diameter the drawing gives; with the mean diameter
 // typed the page shows both, and the larger one counts.
-ToleranceResult CoilTolerance(const DesignCase& c, int grade, std::span<const ToleranceRow> rows) {
-    const ToleranceResult inner = CoilDiameterTolerance(rows, grade, c.springIndex, c.innerDia);
-    const ToleranceResult outer = CoilDiameterTolerance(rows, grade, c.springIndex, c.outerDia);
+ToleranceResult CoilTolerance(const DesignCase& c, int grade, std::span<const ToleranceRow> rows,
+                              RowTexts texts) {
+    const ToleranceResult inner = CoilDiameterTolerance(rows, grade, c.springIndex, c.innerDia, texts);
+    const ToleranceResult outer = CoilDiameterTolerance(rows, grade, c.springIndex, c.outerDia, texts);
     if (c.diaMode == 0) return inner;
     if (c.diaMode == 2) return outer;
     if (inner.state == ToleranceState::Value && outer.state == ToleranceState::Value)
@@ -103,7 +104,7 @@ std::string Percent(double fraction) {
 
 CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* material, int grade,
                                     std::span<const ToleranceRow> toleranceRows,
-                                    std::span<const WireRow> wireRows) {
+                                    std::span<const WireRow> wireRows, RowTexts texts) {
     CharacteristicVariation v;
     v.rate = c.springConst;
     if (!material || !std::isfinite(v.rate) || !(v.rate > 0)) return v;
@@ -112,20 +113,20 @@ CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* m
     v.valid = true;
     const double d = model.wire(), D = model.coil(), N = model.turns();
 
-    const WireValue wire = WireDiameterTolerance(wireRows, ShortStringValue(material->symbol), d);
-    v.wire.row = wire.row;
+    WireValue wire = WireDiameterTolerance(wireRows, ShortStringValue(material->symbol), d, texts);
+    v.wire.row = std::move(wire.row);
     if (wire.found) {
         v.wire.plusMinus = wire.max;
         SetTerm(v.wire, model.Change(d + wire.max, D, N), model.Change(d - wire.max, D, N));
     }
-    const ToleranceResult coil = CoilTolerance(c, grade, toleranceRows);
-    v.coil.row = coil.row;
+    ToleranceResult coil = CoilTolerance(c, grade, toleranceRows, texts);
+    v.coil.row = std::move(coil.row);
     if (coil.state == ToleranceState::Value) {
         v.coil.plusMinus = coil.plusMinus;
         SetTerm(v.coil, model.Change(d, D - coil.plusMinus, N), model.Change(d, D + coil.plusMinus, N));
     }
-    const ToleranceResult angle = FreeAngleTolerance(toleranceRows, grade, c.turns, c.springIndex);
-    v.turns.row = angle.row;
+    ToleranceResult angle = FreeAngleTolerance(toleranceRows, grade, c.turns, c.springIndex, texts);
+    v.turns.row = std::move(angle.row);
     if (angle.state == ToleranceState::Value) {
         v.freeAngle = angle.plusMinus;
         v.turns.plusMinus = angle.plusMinus / 360;
@@ -161,7 +162,8 @@ CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* m
             m.angle = angles[i];
             if (v.turns.known) m.zeroShift = Finite(v.rate * v.freeAngle);
         }
-        m.allowed = MomentTolerance(toleranceRows, grade, c.turns, angles[i], v.rate * kStandardGravity);
+        m.allowed =
+            MomentTolerance(toleranceRows, grade, c.turns, angles[i], v.rate * kStandardGravity, texts);
     }
 
     if (!allKnown) {
@@ -223,19 +225,20 @@ std::string VariationVerdictText(const CharacteristicVariation& v) {
     return {};
 }
 
-WireCheck WireCheckOf(const DesignCase& c, const MaterialRecord* material,
-                      std::span<const WireRow> wireRows) {
+WireCheck WireCheckOf(const DesignCase& c, const MaterialRecord* material, std::span<const WireRow> wireRows,
+                      RowTexts texts) {
     WireCheck w;
     if (!material) {
-        w.standard.row = w.tensile.row = w.tolerance.row = w.roundness.row = "材料が材料表にない";
+        if (texts == RowTexts::Built)
+            w.standard.row = w.tensile.row = w.tolerance.row = w.roundness.row = "材料が材料表にない";
         return w;
     }
     const std::string symbol = ShortStringValue(material->symbol);
     const double d = c.wireDia;
-    w.standard = StandardWireDiameter(wireRows, symbol, d);
-    w.tensile = JisTensileStrength(wireRows, symbol, d);
-    w.tolerance = WireDiameterTolerance(wireRows, symbol, d);
-    w.roundness = WireOutOfRoundness(wireRows, symbol, d);
+    w.standard = StandardWireDiameter(wireRows, symbol, d, texts);
+    w.tensile = JisTensileStrength(wireRows, symbol, d, texts);
+    w.tolerance = WireDiameterTolerance(wireRows, symbol, d, texts);
+    w.roundness = WireOutOfRoundness(wireRows, symbol, d, texts);
     if (c.wireDiaIndex >= 0 && c.wireDiaIndex < UsableRowCount(*material)) {
         const double strength = material->tensileStrength[static_cast<std::size_t>(c.wireDiaIndex)];
         if (std::isfinite(strength) && strength > 0) w.tableStrength = strength;
@@ -272,17 +275,20 @@ SpringDynamics DynamicsOf(const DesignCase& c, double densityGPerCm3, const Dyna
 ManufacturingCheck ManufacturingCheckOf(const DesignCase& c, const MaterialTable& table, int grade,
                                         const DynamicsInputs& inputs,
                                         std::span<const ToleranceRow> toleranceRows,
-                                        std::span<const WireRow> wireRows) {
+                                        std::span<const WireRow> wireRows, RowTexts texts) {
     ManufacturingCheck m;
     m.grade = grade;
     m.inputs = inputs;
     const MaterialRecord* record = RecordOrNull(table, c.materialNo);
-    m.variation = VariationOf(c, record, grade, toleranceRows, wireRows);
-    m.wire = WireCheckOf(c, record, wireRows);
-    const DensityResult density = record ? WireDensity(toleranceRows, ShortStringValue(record->symbol),
-                                                       ShortStringValue(record->kindName))
-                                         : DensityResult{kNoNumber, "密度: 材料が材料表にない"};
-    m.densityRow = density.row;
+    m.variation = VariationOf(c, record, grade, toleranceRows, wireRows, texts);
+    m.wire = WireCheckOf(c, record, wireRows, texts);
+    DensityResult density{kNoNumber, {}};
+    if (record)
+        density = WireDensity(toleranceRows, ShortStringValue(record->symbol),
+                              ShortStringValue(record->kindName), texts);
+    else if (texts == RowTexts::Built)
+        density.row = "密度: 材料が材料表にない";
+    m.densityRow = std::move(density.row);
     m.dynamics = DynamicsOf(c, density.density, inputs);
     return m;
 }

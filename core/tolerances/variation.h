@@ -72,7 +72,8 @@ struct CharacteristicVariation {
 // grade (1..3).
 CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* material, int grade,
                                     std::span<const ToleranceRow> toleranceRows = BuiltInToleranceRows(),
-                                    std::span<const WireRow> wireRows = BuiltInWireRows());
+                                    std::span<const WireRow> wireRows = BuiltInWireRows(),
+                                    RowTexts texts = RowTexts::Built);
 
 // The verdict as one line of text; tolerance texts use kWireNoValueText where data is missing.
 std::string VariationVerdictText(const CharacteristicVariation& v);
@@ -87,7 +88,8 @@ struct WireCheck {
     double tableStrength = kNoNumber;  // the material table's tensile strength at d, N/mm²
 };
 WireCheck WireCheckOf(const DesignCase& c, const MaterialRecord* material,
-                      std::span<const WireRow> wireRows = BuiltInWireRows());
+                      std::span<const WireRow> wireRows = BuiltInWireRows(),
+                      RowTexts texts = RowTexts::Built);
 
 // What the page and the command line give for the dynamics: the moment of inertia J of
 // the part the moving arm drives and the operating frequency; NaN when not given.
@@ -126,6 +128,7 @@ struct ManufacturingCheck {
 ManufacturingCheck ManufacturingCheckOf(const DesignCase& c, const MaterialTable& table, int grade,
                                         const DynamicsInputs& inputs,
                                         std::span<const ToleranceRow> toleranceRows = BuiltInToleranceRows(),
-                                        std::span<const WireRow> wireRows = BuiltInWireRows());
+                                        std::span<const WireRow> wireRows = BuiltInWireRows(),
+                                        RowTexts texts = RowTexts::Built);
 
 }  // namespace torsion

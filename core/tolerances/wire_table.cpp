@@ -1,6 +1,7 @@
 #include "core/tolerances/wire_table.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -85,22 +86,25 @@ std::string Describe(const WireRow& row) {
     return text;
 }
 
-// The row of table for the symbol that holds x, a row with a value before a row that
-// says none was seen; nullptr when no row holds it.
-const WireRow* FindRow(std::span<const WireRow> rows, WireTable table, std::string_view symbol, double x) {
+// The rows of one symbol, table by table, in the data's order: what every lookup of the
+// symbol scans.
+struct SymbolRows {
+    std::array<std::vector<WireRow>, 5> tables;
+    std::vector<const WireRow*> standard;  // the standard diameters seen, smallest first
+    const WireRow* list = nullptr;         // the last of them in the data, for the list's names
+    std::span<const WireRow> of(WireTable table) const { return tables[static_cast<std::size_t>(table)]; }
+};
+
+// The row of a table's rows that holds x, a row with a value before a row that says none
+// was seen; nullptr when no row holds it.
+const WireRow* FindRow(std::span<const WireRow> rows, double x) {
     const WireRow* notFound = nullptr;
     for (const WireRow& row : rows) {
-        if (row.table != table || !WireRangeContains(row.lower, row.upper, x) || !Matches(row, symbol))
-            continue;
+        if (!WireRangeContains(row.lower, row.upper, x)) continue;
         if (row.found) return &row;
         if (!notFound) notFound = &row;
     }
     return notFound;
-}
-
-bool HasRows(std::span<const WireRow> rows, WireTable table, std::string_view symbol) {
-    return std::any_of(rows.begin(), rows.end(),
-                       [&](const WireRow& row) { return row.table == table && Matches(row, symbol); });
 }
 
 std::string NoData(WireTable table) {
@@ -108,10 +112,9 @@ std::string NoData(WireTable table) {
 }
 
 // The applicable diameters of the grade, when the data gives them and d lies outside.
-const WireRow* OutsideApplicable(std::span<const WireRow> rows, std::string_view symbol, double d) {
-    for (const WireRow& row : rows)
-        if (row.table == WireTable::ApplicableRange && row.found && Matches(row, symbol))
-            return WireRangeContains(row.lower, row.upper, d) ? nullptr : &row;
+const WireRow* OutsideApplicable(const SymbolRows& rows, double d) {
+    for (const WireRow& row : rows.of(WireTable::ApplicableRange))
+        if (row.found) return WireRangeContains(row.lower, row.upper, d) ? nullptr : &row;
     return nullptr;
 }
 
@@ -120,9 +123,9 @@ std::string OutsideText(const WireRow& row, double d) {
 }
 
 // Whether a band of unseen standard diameters reaches into the open interval (a, b).
-bool UnseenBetween(std::span<const WireRow> rows, std::string_view symbol, double a, double b) {
-    for (const WireRow& row : rows) {
-        if (row.table != WireTable::StandardDiameter || row.found || !Matches(row, symbol)) continue;
+bool UnseenBetween(const SymbolRows& rows, double a, double b) {
+    for (const WireRow& row : rows.of(WireTable::StandardDiameter)) {
+        if (row.found) continue;
         const double lo = row.lower.present ? row.lower.value : -INFINITY;
         const double hi = row.upper.present ? row.upper.value : INFINITY;
         if (lo < b && hi > a) return true;
@@ -138,59 +141,86 @@ struct Neighbours {
     const WireRow* row = nullptr;   // the row of d itself
     const WireRow* list = nullptr;  // a row of the grade's list, for its names and sources
 };
-Neighbours StandardNeighbours(std::span<const WireRow> rows, std::string_view symbol, double d) {
+Neighbours StandardNeighbours(const SymbolRows& rows, double d) {
     Neighbours n;
-    for (const WireRow& row : rows) {
-        if (row.table != WireTable::StandardDiameter || !row.found || !Matches(row, symbol)) continue;
-        const double p = row.lower.value;
-        n.list = &row;
-        if (Near(d, p)) {
-            n.exact = true;
-            n.row = &row;
-        } else if (p > d && !(p >= n.above)) {
-            n.above = p;
-        } else if (p < d && !(p <= n.below)) {
-            n.below = p;
-        }
+    n.list = rows.list;
+    const std::vector<const WireRow*>& sorted = rows.standard;
+    const auto at = std::lower_bound(sorted.begin(), sorted.end(), d,
+                                     [](const WireRow* row, double x) { return row->lower.value < x; });
+    // d itself within a billionth, on either side of where it would go; of equal
+    // diameters the last in the data.
+    const auto onD = [&](const WireRow* row) {
+        if (!Near(d, row->lower.value)) return false;
+        n.exact = true;
+        if (!n.row || row > n.row) n.row = row;
+        return true;
+    };
+    for (auto j = at; j != sorted.end(); ++j) {
+        if (onD(*j)) continue;
+        n.above = (*j)->lower.value;
+        break;
     }
-    if (!std::isnan(n.above) && UnseenBetween(rows, symbol, d, n.above)) n.above = kNoNumber;
-    if (!std::isnan(n.below) && UnseenBetween(rows, symbol, n.below, d)) n.below = kNoNumber;
+    for (auto j = at; j != sorted.begin();) {
+        --j;
+        if (onD(*j)) continue;
+        n.below = (*j)->lower.value;
+        break;
+    }
+    if (!std::isnan(n.above) && UnseenBetween(rows, d, n.above)) n.above = kNoNumber;
+    if (!std::isnan(n.below) && UnseenBetween(rows, n.below, d)) n.below = kNoNumber;
     return n;
 }
 
-// The rows of rows that name symbol, in their order: what every lookup of a symbol scans.
-// The last symbol's rows are kept (per thread), so a run of designs of one wire filters
-// the table once instead of matching every row's symbols in every lookup.
-std::span<const WireRow> RowsOfSymbol(std::span<const WireRow> rows, std::string_view symbol) {
+// The rows of rows that name symbol. The last symbol's rows are kept (per thread), so a
+// run of designs of one wire filters the table once instead of matching every row's
+// symbols in every lookup.
+const SymbolRows& RowsOfSymbol(std::span<const WireRow> rows, std::string_view symbol) {
     struct Filtered {
         const WireRow* table = nullptr;
         std::size_t size = 0;
         std::string symbol;
-        std::vector<WireRow> rows;
+        SymbolRows rows;
     };
     thread_local Filtered last;
     if (last.table != rows.data() || last.size != rows.size() || last.symbol != symbol) {
         last.table = rows.data();
         last.size = rows.size();
         last.symbol.assign(symbol);
-        last.rows.clear();
+        for (std::vector<WireRow>& table : last.rows.tables) table.clear();
         for (const WireRow& row : rows)
-            if (Matches(row, symbol)) last.rows.push_back(row);
+            if (Matches(row, symbol)) last.rows.tables[static_cast<std::size_t>(row.table)].push_back(row);
+        last.rows.standard.clear();
+        last.rows.list = nullptr;
+        for (const WireRow& row : last.rows.of(WireTable::StandardDiameter)) {
+            if (!row.found) continue;
+            last.rows.standard.push_back(&row);
+            last.rows.list = &row;
+        }
+        std::stable_sort(last.rows.standard.begin(), last.rows.standard.end(),
+                         [](const WireRow* a, const WireRow* b) { return a->lower.value < b->lower.value; });
     }
     return last.rows;
 }
 
-WireValue Lookup(std::span<const WireRow> rows, WireTable table, std::string_view symbol, double d) {
+// Sets a row text, made only when texts are built.
+template <class MakeText>
+void SetRow(std::string& row, RowTexts texts, MakeText make) {
+    if (texts == RowTexts::Built) row = make();
+}
+
+WireValue Lookup(const SymbolRows& rows, WireTable table, double d, RowTexts texts) {
     WireValue v;
     if (!std::isfinite(d) || !(d > 0)) return v;
-    const WireRow* row = FindRow(rows, table, symbol, d);
+    const WireRow* row = FindRow(rows.of(table), d);
     if (!row) {
-        v.row = HasRows(rows, table, symbol)
-                    ? std::string(TableName(table)) + ": 線径 " + Num(d) + " mm は表の範囲外"
-                    : NoData(table);
+        SetRow(v.row, texts, [&] {
+            return !rows.of(table).empty()
+                       ? std::string(TableName(table)) + ": 線径 " + Num(d) + " mm は表の範囲外"
+                       : NoData(table);
+        });
         return v;
     }
-    v.row = Describe(*row);
+    SetRow(v.row, texts, [&] { return Describe(*row); });
     if (!row->found) return v;
     v.found = true;
     v.min = row->valueMin;
@@ -223,75 +253,88 @@ bool WireRangeContains(const RangeBound& lower, const RangeBound& upper, double 
     return true;
 }
 
-WireValue WireDiameterTolerance(std::span<const WireRow> rows, std::string_view symbolSjis, double d) {
-    return Lookup(RowsOfSymbol(rows, symbolSjis), WireTable::DiameterTolerance, symbolSjis, d);
+WireValue WireDiameterTolerance(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                                RowTexts texts) {
+    return Lookup(RowsOfSymbol(rows, symbolSjis), WireTable::DiameterTolerance, d, texts);
 }
 
-WireValue WireOutOfRoundness(std::span<const WireRow> rows, std::string_view symbolSjis, double d) {
-    return Lookup(RowsOfSymbol(rows, symbolSjis), WireTable::OutOfRoundness, symbolSjis, d);
+WireValue WireOutOfRoundness(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                             RowTexts texts) {
+    return Lookup(RowsOfSymbol(rows, symbolSjis), WireTable::OutOfRoundness, d, texts);
 }
 
-WireValue JisTensileStrength(std::span<const WireRow> all, std::string_view symbolSjis, double d) {
-    const std::span<const WireRow> rows = RowsOfSymbol(all, symbolSjis);
+WireValue JisTensileStrength(std::span<const WireRow> all, std::string_view symbolSjis, double d,
+                             RowTexts texts) {
+    const SymbolRows& rows = RowsOfSymbol(all, symbolSjis);
     WireValue v;
     if (!std::isfinite(d) || !(d > 0)) return v;
-    if (!HasRows(rows, WireTable::TensileStrength, symbolSjis)) {
-        v.row = NoData(WireTable::TensileStrength);
+    if (rows.of(WireTable::TensileStrength).empty()) {
+        SetRow(v.row, texts, [] { return NoData(WireTable::TensileStrength); });
         return v;
     }
-    if (const WireRow* outside = OutsideApplicable(rows, symbolSjis, d)) {
-        v.row = OutsideText(*outside, d);
+    if (const WireRow* outside = OutsideApplicable(rows, d)) {
+        SetRow(v.row, texts, [&] { return OutsideText(*outside, d); });
         return v;
     }
     double at = d;
-    std::string how;
-    if (!FindRow(rows, WireTable::TensileStrength, symbolSjis, d)) {
+    if (!FindRow(rows.of(WireTable::TensileStrength), d)) {
         // Between standard diameters: the value of the next larger one.
-        const Neighbours n = StandardNeighbours(rows, symbolSjis, d);
+        const Neighbours n = StandardNeighbours(rows, d);
         if (std::isnan(n.above)) {
-            v.row = "引張強さ: 線径 " + Num(d) + " mm の次に大きい標準線径がデータから決まらない";
+            SetRow(v.row, texts, [&] {
+                return "引張強さ: 線径 " + Num(d) + " mm の次に大きい標準線径がデータから決まらない";
+            });
             return v;
         }
         at = n.above;
-        how = "\n線径 " + Num(d) + " mm は標準線径の間: 次に大きい標準線径 " + Num(at) + " mm の値";
     }
-    v = Lookup(rows, WireTable::TensileStrength, symbolSjis, at);
-    v.row += how;
+    v = Lookup(rows, WireTable::TensileStrength, at, texts);
+    if (at != d)
+        SetRow(v.row, texts, [&] {
+            return v.row + "\n線径 " + Num(d) + " mm は標準線径の間: 次に大きい標準線径 " + Num(at) +
+                   " mm の値";
+        });
     return v;
 }
 
-StandardWire StandardWireDiameter(std::span<const WireRow> all, std::string_view symbolSjis, double d) {
-    const std::span<const WireRow> rows = RowsOfSymbol(all, symbolSjis);
+StandardWire StandardWireDiameter(std::span<const WireRow> all, std::string_view symbolSjis, double d,
+                                  RowTexts texts) {
+    const SymbolRows& rows = RowsOfSymbol(all, symbolSjis);
     StandardWire s;
     if (!std::isfinite(d) || !(d > 0)) return s;
-    if (!HasRows(rows, WireTable::StandardDiameter, symbolSjis)) {
-        s.row = NoData(WireTable::StandardDiameter);
+    if (rows.of(WireTable::StandardDiameter).empty()) {
+        SetRow(s.row, texts, [] { return NoData(WireTable::StandardDiameter); });
         return s;
     }
-    if (const WireRow* outside = OutsideApplicable(rows, symbolSjis, d)) {
+    if (const WireRow* outside = OutsideApplicable(rows, d)) {
         s.state = StandardWireState::NotStandard;
-        s.row = OutsideText(*outside, d);
+        SetRow(s.row, texts, [&] { return OutsideText(*outside, d); });
         return s;
     }
-    const Neighbours n = StandardNeighbours(rows, symbolSjis, d);
+    const Neighbours n = StandardNeighbours(rows, d);
     if (n.exact) {
         s.state = StandardWireState::Standard;
-        s.row = Describe(*n.row);
+        SetRow(s.row, texts, [&] { return Describe(*n.row); });
         return s;
     }
-    if (const WireRow* unseen = FindRow(rows, WireTable::StandardDiameter, symbolSjis, d)) {
-        s.row = Describe(*unseen);  // inside a band whose diameters were not seen
+    if (const WireRow* unseen = FindRow(rows.of(WireTable::StandardDiameter), d)) {
+        SetRow(s.row, texts,
+               [&] { return Describe(*unseen); });  // inside a band whose diameters were not seen
         return s;
     }
     s.state = StandardWireState::NotStandard;
     s.below = n.below;
     s.above = n.above;
-    std::string near;
-    if (!std::isnan(n.below)) near = Num(n.below);
-    if (!std::isnan(n.above)) near += (near.empty() ? "" : " / ") + Num(n.above);
-    s.row = "標準線径 " + std::string(n.list ? n.list->grades : "") + ": 線径 " + Num(d) + " mm は一覧にない";
-    if (!near.empty()) s.row += "（近い標準線径 " + near + " mm）";
-    if (n.list) s.row += "［出典 " + std::string(n.list->sources) + "］";
+    SetRow(s.row, texts, [&] {
+        std::string near;
+        if (!std::isnan(n.below)) near = Num(n.below);
+        if (!std::isnan(n.above)) near += (near.empty() ? "" : " / ") + Num(n.above);
+        std::string row =
+            "標準線径 " + std::string(n.list ? n.list->grades : "") + ": 線径 " + Num(d) + " mm は一覧にない";
+        if (!near.empty()) row += "（近い標準線径 " + near + " mm）";
+        if (n.list) row += "［出典 " + std::string(n.list->sources) + "］";
+        return row;
+    });
     return s;
 }
 

@@ -49,12 +49,15 @@ struct WireValue {
 };
 
 // ±t of the wire diameter at d.
-WireValue WireDiameterTolerance(std::span<const WireRow> rows, std::string_view symbolSjis, double d);
+WireValue WireDiameterTolerance(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                                RowTexts texts = RowTexts::Built);
 // The largest difference of two diameters of one cross-section at d.
-WireValue WireOutOfRoundness(std::span<const WireRow> rows, std::string_view symbolSjis, double d);
+WireValue WireOutOfRoundness(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                             RowTexts texts = RowTexts::Built);
 // The tensile-strength range at d: the row of d, or for a diameter between standard
 // diameters the row of the next larger standard diameter, as the standards prescribe.
-WireValue JisTensileStrength(std::span<const WireRow> rows, std::string_view symbolSjis, double d);
+WireValue JisTensileStrength(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                             RowTexts texts = RowTexts::Built);
 
 enum class StandardWireState {
     Standard,     // d is a standard diameter of the grade
@@ -67,7 +70,8 @@ struct StandardWire {
     double above = kNoNumber;
     std::string row;
 };
-StandardWire StandardWireDiameter(std::span<const WireRow> rows, std::string_view symbolSjis, double d);
+StandardWire StandardWireDiameter(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                                  RowTexts texts = RowTexts::Built);
 
 // Whether x lies between the bounds, inclusive or exclusive as they say; a diameter
 // within a billionth of a bound counts as on it.

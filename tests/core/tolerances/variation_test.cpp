@@ -412,3 +412,74 @@ TEST(Variation, PartOfTheEvaluationWhenAGradeIsAskedFor) {
     EXPECT_DOUBLE_EQ(e.manufacturing->dynamics.frequencyRatio,
                      DynamicsOf(c, 7.85, {5, 50}).frequencyRatio);  // SWP: 7.85 g/cm³
 }
+
+namespace {
+
+// Every number and state of a check, in one list; NaN compared as NaN.
+std::vector<double> NumbersOf(const ManufacturingCheck& m) {
+    const CharacteristicVariation& v = m.variation;
+    std::vector<double> n{double(v.valid),  double(v.verdict), v.freeAngle,    v.rateWorst.low,
+                          v.rateWorst.high, v.rateRss.low,     v.rateRss.high, v.wirePercent};
+    for (const VariationTerm* t : {&v.wire, &v.coil, &v.turns})
+        n.insert(n.end(), {double(t->known), t->plusMinus, t->rateUp, t->rateDown});
+    for (const MomentVariation& mv : v.moments) {
+        n.insert(n.end(), {mv.worst.low, mv.worst.high, mv.rss.low, mv.rss.high, mv.zeroShift,
+                           double(mv.allowed.state), mv.allowed.plusMinus, mv.allowed.reference});
+        n.insert(n.end(), mv.share.begin(), mv.share.end());
+    }
+    const WireCheck& w = m.wire;
+    n.insert(n.end(), {double(w.standard.state), w.standard.below, w.standard.above, w.tableStrength});
+    for (const WireValue* x : {&w.tensile, &w.tolerance, &w.roundness})
+        n.insert(n.end(), {double(x->found), x->min, x->max});
+    n.insert(n.end(), {m.dynamics.naturalFrequency, m.dynamics.frequencyRatio, m.dynamics.springInertia});
+    return n;
+}
+
+std::vector<std::string> TextsOf(const ManufacturingCheck& m) {
+    const CharacteristicVariation& v = m.variation;
+    return {v.wire.row,
+            v.coil.row,
+            v.turns.row,
+            v.moments[0].allowed.row,
+            v.moments[1].allowed.row,
+            m.wire.standard.row,
+            m.wire.tensile.row,
+            m.wire.tolerance.row,
+            m.wire.roundness.row,
+            m.densityRow};
+}
+
+}  // namespace
+
+// What --calc prints comes from a check without its row texts: the numbers must be the
+// page's, for standard and in-between wires, a grade without data, a stainless wire, an
+// index outside the free-angle table and a material missing from the table.
+TEST(Variation, NumbersWithoutTheRowTexts) {
+    MaterialTable table{};
+    table[0] = Material("SWP-B", 206000, 1.0, 2260);
+    table[1] = Material("SUS304-WPB", 186000, 0.95, 2000);
+    table[2] = Material("SWOSC-V", 206000, 3.0, 1900);
+    const struct {
+        int material;
+        DesignCase c;
+    } cases[] = {{0, Spring(1.0, 10, 1, 5, 15, 20, 30, 60, 206000)},
+                 {0, Spring(0.95, 6, 0, 12.5, 10, 30, 10, 200, 206000)},
+                 {1, Spring(0.95, 30, 2, 2.2, 15, 20, 30, 60, 186000)},
+                 {2, Spring(3.0, 20, 1, 40, 15, 20, 3, 6, 206000)},
+                 {7, Spring(1.0, 10, 1, 5, 15, 20, 30, 60, 206000)}};
+    for (const auto& [material, spring] : cases) {
+        DesignCase c = spring;
+        c.materialNo = material;
+        for (int grade = 1; grade <= 3; ++grade) {
+            const ManufacturingCheck built = ManufacturingCheckOf(c, table, grade, {5, 50});
+            const ManufacturingCheck bare = ManufacturingCheckOf(
+                c, table, grade, {5, 50}, BuiltInToleranceRows(), BuiltInWireRows(), RowTexts::Skipped);
+            const std::vector<double> a = NumbersOf(built), b = NumbersOf(bare);
+            for (std::size_t i = 0; i < a.size(); ++i)
+                EXPECT_TRUE(a[i] == b[i] || (std::isnan(a[i]) && std::isnan(b[i])))
+                    << "material " << material << " grade " << grade << " number " << i;
+            EXPECT_NE(TextsOf(built), TextsOf(bare)) << "material " << material << ": the page has its texts";
+            for (const std::string& text : TextsOf(bare)) EXPECT_EQ(text, "");
+        }
+    }
+}
