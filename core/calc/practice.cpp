@@ -388,14 +388,14 @@ PracticeOutcome PracticeOutcomeOf(const DesignCase& calculated, const MaterialTa
     PracticeOutcome o;
     o.practice = p;
     o.factor = c.stressFactor;
-    const MaterialRecord* material = RecordOrNull(table, c.materialNo);
-    const std::string symbol = material ? ShortStringValue(material->symbol) : std::string();
-    const auto strength = TensileStrengthOf(c, table);
     if (p == Practice::Jis) {
         o.appliedFactor = AppliedStressFactor(c);
         o.fatigue.kind = FatigueVerdict::Kind::LifeClass;
         o.fatigue.lifeClass = c.lifeClass;
     } else {
+        const MaterialRecord* material = RecordOrNull(table, c.materialNo);
+        const std::string symbol = material ? ShortStringValue(material->symbol) : std::string();
+        const auto strength = TensileStrengthOf(c, table);
         o.appliedFactor = CorrectionApplies(p, c.outward != 0) ? c.stressFactor : 1;
         o.limitPublished = StaticLimitRatio(p, symbol) && strength;
         if (p == Practice::Us && strength)

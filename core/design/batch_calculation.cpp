@@ -294,7 +294,8 @@ bool BatchCalculator::CalculateLine(std::string_view line, std::string& out) {
         out += LifeLabel(c.lifeClass);
         out += ',';
         // A grade outside 1..3 has no check: its fields stay empty.
-        const ManufacturingCheck m = r.manufacturing.value_or(ManufacturingCheck{});
+        static const ManufacturingCheck kNoCheck;
+        const ManufacturingCheck& m = r.manufacturing ? *r.manufacturing : kNoCheck;
         const CharacteristicVariation& v = m.variation;
         for (double value :
              {v.rateWorst.low, v.rateWorst.high, v.moments[1].worst.low, v.moments[1].worst.high,

@@ -2,6 +2,8 @@
 #include "core/materials/material_selection.h"
 
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 
 #include "core/base/number_text.h"
 
@@ -156,8 +158,24 @@ double InterpolateLinear(const double* x, const double* y, int n, double v) {
 }
 
 double AllowableBendingStress(const MaterialTable& table, int recordNo, double d) {
-    const BendingTable bending = BuildBendingTable(table, recordNo);
-    return InterpolateLinear(bending.x.data(), bending.y.data(), bending.count, d);
+    // The last record's table is kept (per thread) with a copy of the record it was built
+    // from: a search or a batch asks for one record again and again, and a record edited
+    // since differs from the copy, so it is built afresh.
+    struct Last {
+        bool valid = false;
+        MaterialRecord record{};
+        BendingTable bending;
+    };
+    thread_local Last last;
+    const MaterialRecord* r = RecordOrNull(table, recordNo);
+    if (!r) return 0;  // an unknown record has an empty table
+    static_assert(std::is_trivially_copyable_v<MaterialRecord>);
+    if (!last.valid || std::memcmp(&last.record, r, sizeof(MaterialRecord)) != 0) {
+        last.bending = BuildBendingTable(table, recordNo);
+        std::memcpy(&last.record, r, sizeof(MaterialRecord));
+        last.valid = true;
+    }
+    return InterpolateLinear(last.bending.x.data(), last.bending.y.data(), last.bending.count, d);
 }
 
 }  // namespace torsion

@@ -1,6 +1,7 @@
 #include "core/tolerances/tolerance_table.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <vector>
@@ -10,6 +11,8 @@
 namespace torsion {
 
 namespace {
+
+constexpr std::size_t kToleranceTables = static_cast<std::size_t>(ToleranceTable::Density) + 1;
 
 const ToleranceRow kBuiltInRows[] = {
 #include "tolerance_rows.inc"
@@ -125,12 +128,34 @@ bool GradeValid(int grade) {
 
 // The row of the table for grade that holds x: a value row first, then a row that
 // marks the range as unpublished; nullptr outside every range.
+// The rows of one table, in the data's order. The last rows' tables are kept (per thread),
+// so the lookups of a run of designs do not pass over the other tables' rows each time.
+std::span<const ToleranceRow* const> RowsOfTable(std::span<const ToleranceRow> rows, ToleranceTable table) {
+    struct Indexed {
+        const ToleranceRow* data = nullptr;
+        std::size_t size = 0;
+        std::array<std::vector<const ToleranceRow*>, kToleranceTables> tables;
+    };
+    thread_local Indexed last;
+    if (last.data != rows.data() || last.size != rows.size()) {
+        last.data = rows.data();
+        last.size = rows.size();
+        for (auto& t : last.tables) t.clear();
+        for (const ToleranceRow& row : rows) {
+            const auto at = static_cast<std::size_t>(row.table);
+            if (at < last.tables.size()) last.tables[at].push_back(&row);
+        }
+    }
+    const auto at = static_cast<std::size_t>(table);
+    return at < last.tables.size() ? std::span<const ToleranceRow* const>(last.tables[at])
+                                   : std::span<const ToleranceRow* const>();
+}
+
 const ToleranceRow* FindRow(std::span<const ToleranceRow> rows, ToleranceTable table, int grade, double x,
                             RowKind kind) {
-    for (const ToleranceRow& row : rows)
-        if (row.table == table && (row.grade == grade || row.grade == 0) && row.kind == kind &&
-            RowRangeContains(row, x))
-            return &row;
+    for (const ToleranceRow* row : RowsOfTable(rows, table))
+        if ((row->grade == grade || row->grade == 0) && row->kind == kind && RowRangeContains(*row, x))
+            return row;
     return nullptr;
 }
 
@@ -287,32 +312,58 @@ ToleranceResult ArmLengthTolerance(std::span<const ToleranceRow> rows, int grade
     return PercentRule(rows, ToleranceTable::ArmLength, grade, wireDia, armLength);
 }
 
-DensityResult WireDensity(std::span<const ToleranceRow> rows, std::string_view symbolSjis,
-                          std::string_view kindNameSjis, RowTexts texts) {
-    // Each word of a row's match list is tried as a symbol prefix in the first pass and
-    // as the whole kind name in the second, so a symbol decides before its kind.
+namespace {
+
+// The density row of a wire: each word of a row's match list is tried as a symbol prefix in
+// the first pass and as the whole kind name in the second, so a symbol decides before its
+// kind; nullptr when no row matches.
+const ToleranceRow* DensityRow(std::span<const ToleranceRow> rows, std::string_view symbolSjis,
+                               std::string_view kindNameSjis) {
     for (int pass = 0; pass < 2; ++pass) {
-        for (const ToleranceRow& row : rows) {
-            if (row.table != ToleranceTable::Density || row.kind != RowKind::Value) continue;
-            std::string_view words = row.matchSjis;
+        for (const ToleranceRow* row : RowsOfTable(rows, ToleranceTable::Density)) {
+            if (row->kind != RowKind::Value) continue;
+            std::string_view words = row->matchSjis;
             while (!words.empty()) {
                 const std::size_t end = std::min(words.find(';'), words.size());
                 const std::string_view word = words.substr(0, end);
                 words.remove_prefix(std::min(end + 1, words.size()));
                 if (word.empty()) continue;
-                const bool hit = pass == 0 ? symbolSjis.substr(0, word.size()) == word : kindNameSjis == word;
-                if (!hit) continue;
-                DensityResult found{row.value, {}};
-                SetRow(found.row, texts, [&] {
-                    return "密度 " + ValueText(row) + "（" + row.matchText + "）" + SourcesText(row);
-                });
-                return found;
+                if (pass == 0 ? symbolSjis.substr(0, word.size()) == word : kindNameSjis == word) return row;
             }
         }
     }
-    DensityResult none;
-    SetRow(none.row, texts, [] { return std::string("密度: この材料の値はデータにない"); });
-    return none;
+    return nullptr;
+}
+
+}  // namespace
+
+DensityResult WireDensity(std::span<const ToleranceRow> rows, std::string_view symbolSjis,
+                          std::string_view kindNameSjis, RowTexts texts) {
+    // The last wire's row is kept (per thread): a run of designs asks for one wire again and again.
+    struct Last {
+        const ToleranceRow* data = nullptr;
+        std::size_t size = 0;
+        std::string symbol, kindName;
+        const ToleranceRow* row = nullptr;
+    };
+    thread_local Last last;
+    if (last.data != rows.data() || last.size != rows.size() || last.symbol != symbolSjis ||
+        last.kindName != kindNameSjis) {
+        last.data = rows.data();
+        last.size = rows.size();
+        last.symbol.assign(symbolSjis);
+        last.kindName.assign(kindNameSjis);
+        last.row = DensityRow(rows, symbolSjis, kindNameSjis);
+    }
+    DensityResult result;
+    if (const ToleranceRow* row = last.row) {
+        result.density = row->value;
+        SetRow(result.row, texts,
+               [&] { return "密度 " + ValueText(*row) + "（" + row->matchText + "）" + SourcesText(*row); });
+    } else {
+        SetRow(result.row, texts, [] { return std::string("密度: この材料の値はデータにない"); });
+    }
+    return result;
 }
 
 std::string SourceLegend(std::string_view text) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -90,21 +91,59 @@ std::string Describe(const WireRow& row) {
 // symbol scans.
 struct SymbolRows {
     std::array<std::vector<WireRow>, 5> tables;
+    // Per table, its rows by their lower bound when no two ranges overlap (they may share a
+    // bound); empty when they do, and the table is scanned in the data's order instead.
+    std::array<std::vector<const WireRow*>, 5> byLower;
     std::vector<const WireRow*> standard;  // the standard diameters seen, smallest first
+    std::vector<const WireRow*> unseen;    // the bands of standard diameters not seen
     const WireRow* list = nullptr;         // the last of them in the data, for the list's names
     std::span<const WireRow> of(WireTable table) const { return tables[static_cast<std::size_t>(table)]; }
 };
 
-// The row of a table's rows that holds x, a row with a value before a row that says none
-// was seen; nullptr when no row holds it.
-const WireRow* FindRow(std::span<const WireRow> rows, double x) {
+double LowerOf(const WireRow& row) {
+    return row.lower.present ? row.lower.value : -INFINITY;
+}
+
+double UpperOf(const WireRow& row) {
+    return row.upper.present ? row.upper.value : INFINITY;
+}
+
+// The rows of a table by their lower bound, or nothing when two of them overlap.
+std::vector<const WireRow*> SortedWhenDisjoint(const std::vector<WireRow>& rows) {
+    std::vector<const WireRow*> sorted;
+    for (const WireRow& row : rows) sorted.push_back(&row);
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const WireRow* a, const WireRow* b) { return LowerOf(*a) < LowerOf(*b); });
+    for (std::size_t i = 1; i < sorted.size(); ++i)
+        if (LowerOf(*sorted[i]) < UpperOf(*sorted[i - 1])) return {};
+    return sorted;
+}
+
+// The row of a table that holds x: of the rows that hold it (a diameter within a
+// billionth of a shared bound may lie in two), the first in the data with a value, else
+// the first that says none was seen; nullptr when no row holds it.
+const WireRow* FindRow(const SymbolRows& rows, WireTable table, double x) {
+    const WireRow* found = nullptr;
     const WireRow* notFound = nullptr;
-    for (const WireRow& row : rows) {
-        if (!WireRangeContains(row.lower, row.upper, x)) continue;
-        if (row.found) return &row;
-        if (!notFound) notFound = &row;
+    const auto consider = [&](const WireRow& row) {
+        if (!WireRangeContains(row.lower, row.upper, x)) return;
+        const WireRow*& first = row.found ? found : notFound;
+        if (!first || &row < first) first = &row;
+    };
+    const std::vector<const WireRow*>& sorted = rows.byLower[static_cast<std::size_t>(table)];
+    if (sorted.empty()) {
+        for (const WireRow& row : rows.of(table)) consider(row);
+    } else {
+        // The rows around the last one starting at or below x; only they can come within a
+        // billionth of it.
+        const auto after = std::upper_bound(sorted.begin(), sorted.end(), x,
+                                            [](double v, const WireRow* row) { return v < LowerOf(*row); });
+        const std::ptrdiff_t at = after - sorted.begin();
+        const std::ptrdiff_t first = std::max<std::ptrdiff_t>(0, at - 3);
+        const std::ptrdiff_t last = std::min<std::ptrdiff_t>(std::ssize(sorted), at + 2);
+        for (std::ptrdiff_t i = first; i < last; ++i) consider(*sorted[static_cast<std::size_t>(i)]);
     }
-    return notFound;
+    return found ? found : notFound;
 }
 
 std::string NoData(WireTable table) {
@@ -124,12 +163,8 @@ std::string OutsideText(const WireRow& row, double d) {
 
 // Whether a band of unseen standard diameters reaches into the open interval (a, b).
 bool UnseenBetween(const SymbolRows& rows, double a, double b) {
-    for (const WireRow& row : rows.of(WireTable::StandardDiameter)) {
-        if (row.found) continue;
-        const double lo = row.lower.present ? row.lower.value : -INFINITY;
-        const double hi = row.upper.present ? row.upper.value : INFINITY;
-        if (lo < b && hi > a) return true;
-    }
+    for (const WireRow* row : rows.unseen)
+        if (LowerOf(*row) < b && UpperOf(*row) > a) return true;
     return false;
 }
 
@@ -171,35 +206,44 @@ Neighbours StandardNeighbours(const SymbolRows& rows, double d) {
     return n;
 }
 
-// The rows of rows that name symbol. The last symbol's rows are kept (per thread), so a
-// run of designs of one wire filters the table once instead of matching every row's
-// symbols in every lookup.
+// The rows of rows that name symbol, filtered once per symbol instead of matching every
+// row's symbols in every lookup.
+SymbolRows Filter(std::span<const WireRow> rows, std::string_view symbol) {
+    SymbolRows out;
+    for (const WireRow& row : rows)
+        if (Matches(row, symbol)) out.tables[static_cast<std::size_t>(row.table)].push_back(row);
+    for (std::size_t t = 0; t < out.tables.size(); ++t) out.byLower[t] = SortedWhenDisjoint(out.tables[t]);
+    for (const WireRow& row : out.of(WireTable::StandardDiameter)) {
+        if (!row.found) {
+            out.unseen.push_back(&row);
+            continue;
+        }
+        out.standard.push_back(&row);
+        out.list = &row;
+    }
+    std::stable_sort(out.standard.begin(), out.standard.end(),
+                     [](const WireRow* a, const WireRow* b) { return a->lower.value < b->lower.value; });
+    return out;
+}
+
 const SymbolRows& RowsOfSymbol(std::span<const WireRow> rows, std::string_view symbol) {
     struct Filtered {
-        const WireRow* table = nullptr;
-        std::size_t size = 0;
+        const WireRow* table;
+        std::size_t size;
         std::string symbol;
         SymbolRows rows;
     };
-    thread_local Filtered last;
-    if (last.table != rows.data() || last.size != rows.size() || last.symbol != symbol) {
-        last.table = rows.data();
-        last.size = rows.size();
-        last.symbol.assign(symbol);
-        for (std::vector<WireRow>& table : last.rows.tables) table.clear();
-        for (const WireRow& row : rows)
-            if (Matches(row, symbol)) last.rows.tables[static_cast<std::size_t>(row.table)].push_back(row);
-        last.rows.standard.clear();
-        last.rows.list = nullptr;
-        for (const WireRow& row : last.rows.of(WireTable::StandardDiameter)) {
-            if (!row.found) continue;
-            last.rows.standard.push_back(&row);
-            last.rows.list = &row;
-        }
-        std::stable_sort(last.rows.standard.begin(), last.rows.standard.end(),
-                         [](const WireRow* a, const WireRow* b) { return a->lower.value < b->lower.value; });
-    }
-    return last.rows;
+    // Every symbol of a material table (30 at most) keeps its rows, per thread; a table of
+    // rows seen for the first time starts the list again.
+    thread_local std::vector<std::unique_ptr<Filtered>> kept;
+    for (const auto& f : kept)
+        if (f->symbol == symbol && f->table == rows.data() && f->size == rows.size()) return f->rows;
+    if (kept.size() >= 64 ||
+        (!kept.empty() && (kept[0]->table != rows.data() || kept[0]->size != rows.size())))
+        kept.clear();
+    kept.push_back(std::make_unique<Filtered>(Filtered{rows.data(), rows.size(), std::string(symbol), {}}));
+    kept.back()->rows = Filter(rows, symbol);
+    return kept.back()->rows;
 }
 
 // Sets a row text, made only when texts are built.
@@ -211,7 +255,7 @@ void SetRow(std::string& row, RowTexts texts, MakeText make) {
 WireValue Lookup(const SymbolRows& rows, WireTable table, double d, RowTexts texts) {
     WireValue v;
     if (!std::isfinite(d) || !(d > 0)) return v;
-    const WireRow* row = FindRow(rows.of(table), d);
+    const WireRow* row = FindRow(rows, table, d);
     if (!row) {
         SetRow(v.row, texts, [&] {
             return !rows.of(table).empty()
@@ -277,7 +321,7 @@ WireValue JisTensileStrength(std::span<const WireRow> all, std::string_view symb
         return v;
     }
     double at = d;
-    if (!FindRow(rows.of(WireTable::TensileStrength), d)) {
+    if (!FindRow(rows, WireTable::TensileStrength, d)) {
         // Between standard diameters: the value of the next larger one.
         const Neighbours n = StandardNeighbours(rows, d);
         if (std::isnan(n.above)) {
@@ -317,7 +361,7 @@ StandardWire StandardWireDiameter(std::span<const WireRow> all, std::string_view
         SetRow(s.row, texts, [&] { return Describe(*n.row); });
         return s;
     }
-    if (const WireRow* unseen = FindRow(rows.of(WireTable::StandardDiameter), d)) {
+    if (const WireRow* unseen = FindRow(rows, WireTable::StandardDiameter, d)) {
         SetRow(s.row, texts,
                [&] { return Describe(*unseen); });  // inside a band whose diameters were not seen
         return s;
