@@ -1,5 +1,6 @@
 // The 3D page's picture offscreen: one redraw of a 30-turn spring (what every step of a
-// drag costs) and the mesh the page builds when the case or the state changes.
+// drag costs) and the mesh the page builds when the case or the state changes, with
+// straight legs and with bent ones (leg 1 radial, leg 2 axial).
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -13,16 +14,20 @@ using namespace torsion;
 
 namespace {
 
-SpringShape BenchSpring(double turns) {
+// bent: leg 1 radial and leg 2 axial, straight length 4, bend radius 1.5.
+SpringShape BenchSpring(double turns, bool bent) {
     DesignCase c;
     InitCurrentCase(c);
     c.turns = c.calcTurns = turns;
-    return SpringShapeAt(c, SpringState::Free);
+    DesignOptions o;
+    if (bent) o.legs = {LegEnd{LegShape::Radial, 4, 1.5}, LegEnd{LegShape::Axial, 4, 1.5}};
+    return SpringShapeAt(c, SpringState::Free, o);
 }
 
-// Arg: turns.
+// Args: turns, bent legs (0 or 1).
 void BM_Spring3dRedraw(benchmark::State& state) {
-    const TriangleMesh mesh = Spring3dViewMesh(BenchSpring(static_cast<double>(state.range(0))));
+    const TriangleMesh mesh =
+        Spring3dViewMesh(BenchSpring(static_cast<double>(state.range(0)), state.range(1) != 0));
     QImage image(kSpring3dImageWidth, kSpring3dImageHeight, QImage::Format_RGB32);
     Spring3dView view;
     for (auto _ : state) {
@@ -31,13 +36,18 @@ void BM_Spring3dRedraw(benchmark::State& state) {
     }
     state.counters["triangles"] = static_cast<double>(mesh.triangles.size());
 }
-BENCHMARK(BM_Spring3dRedraw)->Arg(5)->Arg(30)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Spring3dRedraw)
+    ->Args({5, 0})
+    ->Args({5, 1})
+    ->Args({30, 0})
+    ->Args({30, 1})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_Spring3dViewMesh(benchmark::State& state) {
-    const SpringShape s = BenchSpring(static_cast<double>(state.range(0)));
+    const SpringShape s = BenchSpring(static_cast<double>(state.range(0)), state.range(1) != 0);
     for (auto _ : state) benchmark::DoNotOptimize(Spring3dViewMesh(s));
 }
-BENCHMARK(BM_Spring3dViewMesh)->Arg(30)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Spring3dViewMesh)->Args({30, 0})->Args({30, 1})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -144,8 +144,10 @@ SpringPicture SpringPictureFor(int width, int height, double d, double D, double
         loop.leftEdge = QLine(ToPixel(v, l.topLeft), ToPixel(v, l.bottomLeft));
         loop.top = ArcThrough(CircleBox(v, l.top, r), ToPixel(v, l.arcStart), ToPixel(v, l.topLeft));
         loop.bottom = ArcThrough(CircleBox(v, l.bottom, r), ToPixel(v, l.bottomLeft), ToPixel(v, l.arcEnd));
+        const QLine right(ToPixel(v, l.topRight), ToPixel(v, l.bottomRight));
+        if (l.closed && k != f.lastLoop) loop.rightEdge = right;
         g.loops.push_back(loop);
-        if (l.closed) g.closingEdge = QLine(ToPixel(v, l.topRight), ToPixel(v, l.bottomRight));
+        if (k == f.lastLoop) g.closingEdge = right;
     }
 
     // End view about E; arm 2 turned by the fraction of a turn.
@@ -202,6 +204,7 @@ void DrawSpring(QPainter& painter, int width, int height, double d, double D, do
         painter.drawLine(loop.leftEdge);
         drawArc(loop.top);
         drawArc(loop.bottom);
+        if (loop.rightEdge) painter.drawLine(*loop.rightEdge);
     }
     if (g.closingEdge) painter.drawLine(*g.closingEdge);
 

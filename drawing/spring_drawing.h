@@ -60,6 +60,7 @@ struct SpringLoop {
     QLine leftEdge;  // G2 -> G4
     PixelArc top;    // top wire circle
     PixelArc bottom;
+    std::optional<QLine> rightEdge;  // G1 -> G5 of a loop before the last, coils a gap apart
 };
 
 // Everything DrawSpring draws, in pixels, in drawing order.

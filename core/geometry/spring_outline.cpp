@@ -279,7 +279,8 @@ SpringFigure::Loop SpringFigure::LoopAt(std::int64_t k) const {
     loop.bottom = Point{r + (pitch - wireDia) / 2, -meanDia} + shift;
     loop.bottomLeft = loop.bottom - slant;
     loop.bottomRight = loop.bottom + slant;
-    loop.closed = k == lastLoop;
+    // Coils a gap apart show each loop's right edge; touching ones only the last.
+    loop.closed = k == lastLoop || pitch > wireDia;
     loop.arcStart = loop.closed ? loop.topRight : loop.top + Point{r, 0};
     loop.arcEnd = loop.closed ? loop.bottomRight : loop.bottom + Point{r, 0};
     return loop;

@@ -76,7 +76,8 @@ struct SpringFigure {
     std::int64_t lastLoop = -1;
     // Side-view loop k, one pitch right of loop k - 1: top and bottom wire
     // centre and the wire's edges beside them. Every loop has its left edge G2 -> G4;
-    // only the last is closed by the edge G1 -> G5, and its wire arcs end there, the
+    // only the last (every one when the coils stand a gap apart) is closed by the edge
+    // G1 -> G5, and its wire arcs end there, the
     // others' at the point right of the wire centre (arcStart, arcEnd).
     struct Loop {
         OutlinePoint top;          // G0

@@ -120,11 +120,13 @@ TEST(CoilGap, LoopsAndTurnsStandAPitchApart) {
                 1e-12);
     const SpringFigure f = SpringFigureFor(1, 10, 5.3, 15, 20, o);
     EXPECT_DOUBLE_EQ(f.LoopAt(2).top.x, 3.0);
+    EXPECT_TRUE(f.LoopAt(0).closed) << "coils a gap apart show every loop's right edge";
     EXPECT_DOUBLE_EQ(f.bodyWidth, 6.3 + 5.3 * 0.5);
     // Touching coils are the drawing as it always was, bit for bit.
     const SpringFigure touching = SpringFigureFor(1, 10, 5.3, 15, 20, DesignOptions{});
     EXPECT_EQ(touching.slantRadians, std::atan(0.5 / 10));
     EXPECT_EQ(touching.LoopAt(3).bottom.x, 3.5);
+    EXPECT_FALSE(touching.LoopAt(0).closed);
 }
 
 TEST(LegSizes, WhatCannotBeDrawnOrModelledIsRefused) {
