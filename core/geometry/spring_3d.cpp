@@ -207,7 +207,7 @@ namespace {
 
 // The points of leg k's centre line from the coil outwards, the coil's own point left out.
 void AppendLegPoints(const SpringShape& s, int leg, int perTurn, std::vector<Point3>& points) {
-    const int arcSteps = std::max(3, perTurn / 4);
+    const int arcSteps = std::max(3, perTurn / 6);
     for (const LegPiece& piece : LegPieces(s, leg)) {
         if (piece.arc) {
             const Point3 a = piece.from - piece.centre, b = piece.to - piece.centre;

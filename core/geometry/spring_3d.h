@@ -83,7 +83,7 @@ Point3 LegEndDirection(const SpringShape& s, int leg);
 double CentreLineLength(const SpringShape& s);
 
 // The wire's centre line as points: arm 1's end (when it has one), its bend, the coil at
-// perTurn points a turn, arm 2's bend and end. A bend, a quarter turn, gets perTurn/4
+// perTurn points a turn, arm 2's bend and end. A bend, a quarter turn, gets perTurn/6
 // pieces, at least three.
 std::vector<Point3> CentreLinePoints(const SpringShape& s, int perTurn);
 
