@@ -135,8 +135,9 @@ TEST(Spring3d, RefusesWhatCannotBeModelled) {
     }
 }
 
-// Records as a file or a calculation could leave them, sane and wild: each either gives
-// a closed mesh of finite points and an STL file of the right size, or the message.
+// Records and leg options as a file or a calculation could leave them, sane and wild:
+// each either gives a closed mesh of finite points and an STL file of the right size, or
+// the message; the drawing file's outline is made or refused with its message.
 TEST(Spring3d, RandomCasesModelOrRefuse) {
     std::mt19937_64 rng(24);
     std::uniform_real_distribution<double> unit(0, 1);
@@ -151,9 +152,18 @@ TEST(Spring3d, RandomCasesModelOrRefuse) {
         DesignCase c = Spring3dCase(row);
         c.angle1 = value(0, 720);
         c.maxAngle = value(0, 720);
+        // Legs of any shape, and a gap, as a design file could hold them.
+        DesignOptions o;
+        for (LegEnd& leg : o.legs) leg = {kAllLegShapes[rng() % kLegShapes], value(0, 20), value(0, 5)};
+        o.pitchGap = unit(rng) < 0.5 ? 0 : value(0, 2);
+        try {
+            SpringOutlineFor(c.wireDia, c.meanDia, c.turns, c.arm1, c.arm2, o);
+        } catch (const CommandError& e) {
+            EXPECT_NE(e.message().find("図にできません"), std::string::npos) << e.message();
+        }
         for (SpringState state : kStates) {
             try {
-                const SpringShape s = SpringShapeAt(c, state);
+                const SpringShape s = SpringShapeAt(c, state, o);
                 const std::vector<std::uint8_t> stl = SpringStlBytes(s);
                 std::uint32_t count = 0;
                 std::memcpy(&count, stl.data() + 80, 4);
