@@ -113,8 +113,8 @@ const std::vector<std::string> kValueOptions = [] {
     std::vector<std::string> options = kFileCommands;
     options.insert(
         options.end(),
-        {"--materials", "-o", "--slot", "--units", "--product", "--drawing-no", "--designer", "--date",
-         "--grade", "--state", "--inertia", "--frequency",
+        {"--materials", "-o", "--slot", "--units", "--lang", "--product", "--drawing-no", "--designer",
+         "--date", "--grade", "--state", "--inertia", "--frequency",
          // design search
          "--moment2", "--angle2", "--angle1", "--tolerance", "--arm1", "--arm2", "--outward", "--left-hand",
          "--turns-min", "--turns-max", "--turns-fraction", "--any-turns", "--outer-max", "--guide-rod-min",
@@ -356,6 +356,13 @@ TitleBlock TitleOption(const Options& options) {
     return title;
 }
 
+// The language of the report: --lang ja (the default) or en.
+Language LanguageOption(const Options& options) {
+    const std::string code = options.value("--lang").value_or("ja");
+    if (const auto language = LanguageOfCode(QString::fromStdString(code))) return *language;
+    throw UsageError("--lang は ja か en です: " + code);
+}
+
 // An export of the export table: the history of the case file, or the case of --slot
 // (at --state), written to -o by the row's writer.
 int RunExport(const ExportFormat& format, const Options& options) {
@@ -366,6 +373,7 @@ int RunExport(const ExportFormat& format, const Options& options) {
     source.unit = UnitOption(options);
     source.state = StateOption(options);
     source.title = TitleOption(options);
+    source.reportLanguage = LanguageOption(options);
     const MaterialData materials = LoadMaterials(options);
     const CaseFileInput in = ReadCaseFileInput(options, NeedsCalculatedCase(format));
     // The slot's practice and working temperature come with it from a design file.

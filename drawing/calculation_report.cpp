@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTranslator>
 #include <cstdio>
 #include <span>
 
@@ -17,6 +18,7 @@
 #include "core/calc/calculation.h"
 #include "drawing/fatigue_diagram.h"
 #include "drawing/japanese_font.h"
+#include "drawing/report_words.h"
 #include "drawing/spring_drawing.h"
 #include "drawing/torque_angle_diagram.h"
 
@@ -28,14 +30,38 @@ QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+// The report's words: those of the painter (context "calculation_report") and those of the
+// core (composed texts, context "torsion") in the report's language.
+class Words {
+  public:
+    explicit Words(const QTranslator* catalogue) : catalogue_(catalogue) {}
+    QString Look(const char* context, const char* text) const {
+        if (catalogue_ != nullptr) {
+            const QString found = catalogue_->translate(context, text);
+            if (!found.isEmpty()) return found;
+        }
+        return QString::fromUtf8(text);
+    }
+    QString operator()(const ComposedText& text) const {
+        return FilledText(text, [this](const char* pattern) { return Look("torsion", pattern); });
+    }
+
+  private:
+    const QTranslator* catalogue_;
+};
+
 const QColor kRuleColour(0, 0, 0);
 const QColor kErrorColour(255, 0, 0);
 
 // Painting in millimetres from the top left of the printable area.
 class Page {
   public:
-    Page(QPainter& painter, const QPagedPaintDevice& device)
-        : painter_(painter), unit_(device.logicalDpiX() / 25.4) {}
+    Page(QPainter& painter, const QPagedPaintDevice& device, const QTranslator* catalogue)
+        : painter_(painter), unit_(device.logicalDpiX() / 25.4), words_(catalogue) {}
+
+    // A word of the painter's own, and a text of the core, in the report's language.
+    QString W(const char* text) const { return words_.Look("calculation_report", text); }
+    QString T(const ComposedText& text) const { return words_(text); }
 
     double X(double mm) const { return mm * unit_; }
     QRectF Box(double x, double y, double w, double h) const { return QRectF(X(x), X(y), X(w), X(h)); }
@@ -71,6 +97,7 @@ class Page {
   private:
     QPainter& painter_;
     double unit_;  // device units per mm
+    Words words_;
 };
 
 // A table of item, unit and value rows with a heading; returns the height used.
@@ -89,9 +116,9 @@ double Table(Page& page, double x, double y, double w, const QString& heading,
         page.Rect(x, top, w, kRow);
         page.Line(x + itemW, top, x + itemW, top + kRow);
         page.Line(x + itemW + unitW, top, x + itemW + unitW, top + kRow);
-        page.Text(x + 1.5, top, itemW - 2, kRow, Q(rows[i].item));
-        page.Text(x + itemW + 1, top, unitW - 2, kRow, Q(rows[i].unit), Qt::AlignHCenter);
-        page.Text(x + itemW + unitW + 1, top, valueW - 2.5, kRow, Q(rows[i].value), Qt::AlignRight);
+        page.Text(x + 1.5, top, itemW - 2, kRow, page.T(rows[i].item));
+        page.Text(x + itemW + 1, top, unitW - 2, kRow, page.T(rows[i].unit), Qt::AlignHCenter);
+        page.Text(x + itemW + unitW + 1, top, valueW - 2.5, kRow, page.T(rows[i].value), Qt::AlignRight);
     }
     return 6.5 + kRow * static_cast<double>(rows.size());
 }
@@ -99,15 +126,16 @@ double Table(Page& page, double x, double y, double w, const QString& heading,
 void TitleArea(Page& page, const ReportData& r, double width) {
     page.Font(16, true);
     page.Pen(kRuleColour);
-    page.Text(0, 0, width, 9, QStringLiteral("計算書　ねじりコイルばね"));
+    page.Text(0, 0, width, 9, page.W(QT_TRANSLATE_NOOP("calculation_report", "計算書　ねじりコイルばね")));
     page.Font(8);
-    page.Text(0, 0, width, 9,
-              QStringLiteral("%1  %2").arg(QString::fromUtf8(kProgramTitle), QStringLiteral(TS_VERSION)),
+    page.Text(0, 0, width, 9, QStringLiteral("%1  %2").arg(page.W(kProgramTitle), QStringLiteral(TS_VERSION)),
               Qt::AlignRight);
 
     const QString cells[2][4] = {
-        {QStringLiteral("品名"), Q(r.title.productName), QStringLiteral("図番"), Q(r.title.drawingNo)},
-        {QStringLiteral("設計者"), Q(r.title.designer), QStringLiteral("日付"), Q(r.title.date)}};
+        {page.W(QT_TRANSLATE_NOOP("calculation_report", "品名")), Q(r.title.productName),
+         page.W(QT_TRANSLATE_NOOP("calculation_report", "図番")), Q(r.title.drawingNo)},
+        {page.W(QT_TRANSLATE_NOOP("calculation_report", "設計者")), Q(r.title.designer),
+         page.W(QT_TRANSLATE_NOOP("calculation_report", "日付")), Q(r.title.date)}};
     const double labelW = 18, valueW = width / 2 - labelW;
     page.Pen(kRuleColour, 0.3);
     for (int row = 0; row < 2; ++row) {
@@ -148,11 +176,12 @@ double NextPage(Page& page, PageFrame& f) {
     f.device.newPage();
     ++f.number;
     const TitleBlock& t = f.report.title;
-    const QString cells[4][2] = {{QStringLiteral("品名"), Q(t.productName)},
-                                 {QStringLiteral("図番"), Q(t.drawingNo)},
-                                 {QStringLiteral("設計者"), Q(t.designer)},
-                                 {QStringLiteral("日付"), Q(t.date)}};
-    const double cellW = f.width / 4, labelW = 13;
+    const QString cells[4][2] = {{page.W(QT_TRANSLATE_NOOP("calculation_report", "品名")), Q(t.productName)},
+                                 {page.W(QT_TRANSLATE_NOOP("calculation_report", "図番")), Q(t.drawingNo)},
+                                 {page.W(QT_TRANSLATE_NOOP("calculation_report", "設計者")), Q(t.designer)},
+                                 {page.W(QT_TRANSLATE_NOOP("calculation_report", "日付")), Q(t.date)}};
+    // English labels are longer than the two kanji of each Japanese one.
+    const double cellW = f.width / 4, labelW = f.report.words ? 17 : 13;
     page.Pen(kRuleColour, 0.3);
     for (int i = 0; i < 4; ++i) {
         page.Rect(cellW * i, 0, labelW, 6.5);
@@ -173,24 +202,27 @@ double ContentBottom(const PageFrame& f) {
 // The right column under the results: recommended values, checks and life.
 double ChecksArea(Page& page, double x, double y, double w, const ReportData& r) {
     const double top = y;
-    y += Table(page, x, y, w, QStringLiteral("推奨値"), r.texts.recommended) + 4;
+    y +=
+        Table(page, x, y, w, page.W(QT_TRANSLATE_NOOP("calculation_report", "推奨値")), r.texts.recommended) +
+        4;
     page.Font(10, true);
     page.Pen(kRuleColour);
-    page.Text(x, y, w, 6, QStringLiteral("判定"));
+    page.Text(x, y, w, 6, page.W(QT_TRANSLATE_NOOP("calculation_report", "判定")));
     y += 6.5;
     page.Font(9);
     page.Pen(r.texts.checksFailed ? kErrorColour : kRuleColour);
     if (!r.texts.checksFailed) {
-        page.Text(x, y, w, 5, QStringLiteral("合格"));
+        page.Text(x, y, w, 5, page.W(QT_TRANSLATE_NOOP("calculation_report", "合格")));
         y += 5;
     } else {
-        for (const std::string& line : r.texts.checks) {
-            page.Text(x, y, w, 5, Q(line));
+        for (const ComposedText& line : r.texts.checks) {
+            page.Text(x, y, w, 5, page.T(line));
             y += 5;
         }
     }
     page.Pen(kRuleColour);
-    page.Text(x, y + 1, w, 5, QStringLiteral("予想寿命　") + Q(r.texts.life) + QStringLiteral(" 回"));
+    page.Text(x, y + 1, w, 5,
+              page.W(QT_TRANSLATE_NOOP("calculation_report", "予想寿命　%1 回")).arg(page.T(r.texts.life)));
     return y + 6 - top;
 }
 
@@ -198,7 +230,7 @@ void Drawings(Page& page, double y, double width, const ReportData& r) {
     QPainter& painter = page.painter();
     page.Font(10, true);
     page.Pen(kRuleColour);
-    page.Text(0, y, 80, 6, QStringLiteral("疲れ強さ線図"));
+    page.Text(0, y, 80, 6, page.W(QT_TRANSLATE_NOOP("calculation_report", "疲れ強さ線図")));
     const double fatigueW = 80;
     painter.save();
     painter.translate(page.X(0), page.X(y + 7));
@@ -209,7 +241,7 @@ void Drawings(Page& page, double y, double width, const ReportData& r) {
     const double springTop = y + 7 + fatigueW * kFatigueImageHeight / kFatigueImageWidth + 4;
     page.Font(10, true);
     page.Pen(kRuleColour);
-    page.Text(0, springTop, width, 6, QStringLiteral("ばね形状"));
+    page.Text(0, springTop, width, 6, page.W(QT_TRANSLATE_NOOP("calculation_report", "ばね形状")));
     // Four drawing pixels to a window pixel, so the geometry is finer than on screen.
     constexpr int kFine = 4;
     painter.save();
@@ -231,10 +263,11 @@ void Trace(Page& page, PageFrame& f) {
     double y = NextPage(page, f);
     page.Font(14, true);
     page.Pen(kRuleColour);
-    page.Text(0, y, width, 8, QStringLiteral("計算の過程"));
+    page.Text(0, y, width, 8, page.W(QT_TRANSLATE_NOOP("calculation_report", "計算の過程")));
     page.Font(8);
     page.Text(0, y, width, 8,
-              QStringLiteral("長さ mm, 角度 度, モーメント %1, 応力 %2（材料表は N/mm²）")
+              page.W(QT_TRANSLATE_NOOP("calculation_report",
+                                       "長さ mm, 角度 度, モーメント %1, 応力 %2（材料表は N/mm²）"))
                   .arg(r.unit == UnitSystem::SI ? QStringLiteral("N･mm") : QStringLiteral("kgf･mm"),
                        r.unit == UnitSystem::SI ? QStringLiteral("N/mm²") : QStringLiteral("kgf/mm²")),
               Qt::AlignRight);
@@ -243,13 +276,20 @@ void Trace(Page& page, PageFrame& f) {
     for (const TraceStep& step : r.texts.trace) {
         if (y > bottom - 22) y = NextPage(page, f);
         page.Font(10, true);
-        page.Text(0, y, width, 6, QStringLiteral("%1. %2").arg(number++).arg(Q(step.title)));
+        page.Text(0, y, width, 6, QStringLiteral("%1. %2").arg(number++).arg(page.T(step.title)));
         y += 6;
         page.Font(9);
-        y += page.Paragraph(6, y, width - 6, QStringLiteral("式　　") + Q(step.formula)) + 0.8;
-        y += page.Paragraph(6, y, width - 6, QStringLiteral("代入　") + Q(step.values)) + 0.8;
+        y +=
+            page.Paragraph(6, y, width - 6,
+                           page.W(QT_TRANSLATE_NOOP("calculation_report", "式　　")) + page.T(step.formula)) +
+            0.8;
+        y += page.Paragraph(6, y, width - 6,
+                            page.W(QT_TRANSLATE_NOOP("calculation_report", "代入　")) + page.T(step.values)) +
+             0.8;
         page.Font(9, true);
-        y += page.Paragraph(6, y, width - 6, QStringLiteral("結果　") + Q(step.result)) + 3.5;
+        y += page.Paragraph(6, y, width - 6,
+                            page.W(QT_TRANSLATE_NOOP("calculation_report", "結果　")) + page.T(step.result)) +
+             3.5;
     }
 
     // The tolerances of the grade and the loaded geometry, label and value(s) per line.
@@ -261,7 +301,9 @@ void Trace(Page& page, PageFrame& f) {
         y += 2;
         page.Font(10, true);
         page.Pen(kRuleColour);
-        page.Text(0, y, width, 6, Q(line.label) + (continued ? QStringLiteral("（続き）") : QString()));
+        page.Text(0, y, width, 6,
+                  Q(line.label) +
+                      (continued ? page.W(QT_TRANSLATE_NOOP("calculation_report", "（続き）")) : QString()));
         y += 6.5;
         if (line.value.text.empty() && !line.atMax) return;
         page.Font(9, true);
@@ -313,7 +355,7 @@ void Trace(Page& page, PageFrame& f) {
     if (y + 10 + diagramH > bottom) y = NextPage(page, f);
     page.Font(10, true);
     page.Pen(kRuleColour);
-    page.Text(0, y + 3, width, 6, QStringLiteral("トルク–角度線図"));
+    page.Text(0, y + 3, width, 6, page.W(QT_TRANSLATE_NOOP("calculation_report", "トルク–角度線図")));
     QPainter& painter = page.painter();
     painter.save();
     painter.translate(page.X(0), page.X(y + 10));
@@ -330,7 +372,7 @@ void Trace(Page& page, PageFrame& f) {
     if (y + 14 + kRow * static_cast<double>(compared.rows.size() + 1) > bottom) y = NextPage(page, f);
     page.Font(10, true);
     page.Pen(kRuleColour);
-    page.Text(0, y, width, 6, QStringLiteral("設計基準の比較"));
+    page.Text(0, y, width, 6, page.W(QT_TRANSLATE_NOOP("calculation_report", "設計基準の比較")));
     page.Font(8);
     page.Text(0, y, width, 6, Q(compared.caption), Qt::AlignRight);
     y += 7;
@@ -386,13 +428,15 @@ int PaintPages(QPagedPaintDevice& device, const ReportData& report, int total) {
     const QRectF area = device.pageLayout().paintRect(QPageLayout::Millimeter);
     PageFrame frame{device, report, area.width(), area.height(), 1, total};
     const double width = frame.width;
-    Page page(painter, device);
+    Page page(painter, device, report.words.get());
 
     TitleArea(page, report, width);
     const double columnW = (width - 8) / 2;
-    const double inputsH = Table(page, 0, 28, columnW, QStringLiteral("入力"), report.texts.inputs);
+    const double inputsH = Table(
+        page, 0, 28, columnW, page.W(QT_TRANSLATE_NOOP("calculation_report", "入力")), report.texts.inputs);
     const double resultsH =
-        Table(page, columnW + 8, 28, columnW, QStringLiteral("計算結果"), report.texts.results);
+        Table(page, columnW + 8, 28, columnW, page.W(QT_TRANSLATE_NOOP("calculation_report", "計算結果")),
+              report.texts.results);
     const double below = 28 + std::max(inputsH, resultsH) + 5;
     ChecksArea(page, 88, below, width - 88, report);
     Drawings(page, below, width, report);

@@ -6,6 +6,8 @@
 
 #include <QPagedPaintDevice>
 #include <QString>
+#include <QTranslator>
+#include <memory>
 
 #include "core/base/units.h"
 #include "core/evaluation/evaluation.h"
@@ -16,7 +18,8 @@
 #include "core/report/report_text.h"
 #include "core/tolerances/tolerance_table.h"
 
-inline constexpr const char* kProgramTitle = "ねじりコイルばね設計計算";
+inline constexpr const char* kProgramTitle =
+    QT_TRANSLATE_NOOP("calculation_report", "ねじりコイルばね設計計算");
 
 struct ReportData {
     torsion::TitleBlock title;
@@ -30,6 +33,9 @@ struct ReportData {
     std::vector<torsion::SheetLine> characteristic;  // tolerances and loaded geometry
     torsion::CharacteristicPlot plot;                // the torque–angle diagram
     torsion::ComparisonTexts comparison;             // the three practices side by side
+    // The report's language: the catalogue of its words, null for Japanese (the texts as
+    // written). Numbers, units and formulas are the same in every language.
+    std::shared_ptr<const QTranslator> words;
 };
 
 // Everything the report shows of an evaluated case; symbol is its material symbol in

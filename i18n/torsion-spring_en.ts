@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>calculation_report</name>
+    <message>
+        <source>計算書&#x3000;ねじりコイルばね</source>
+        <translation>Calculation Report&#x3000;Torsion Spring</translation>
+    </message>
+    <message>
+        <source>品名</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>図番</source>
+        <translation>Dwg. no.</translation>
+    </message>
+    <message>
+        <source>設計者</source>
+        <translation>Designer</translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>推奨値</source>
+        <translation>Recommended</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <translation>Checks</translation>
+    </message>
+    <message>
+        <source>合格</source>
+        <translation>Passed</translation>
+    </message>
+    <message>
+        <source>予想寿命&#x3000;%1 回</source>
+        <translation>Expected life&#x3000;%1 cycles</translation>
+    </message>
+    <message>
+        <source>疲れ強さ線図</source>
+        <translation>Fatigue strength diagram</translation>
+    </message>
+    <message>
+        <source>ばね形状</source>
+        <translation>Spring shape</translation>
+    </message>
+    <message>
+        <source>計算の過程</source>
+        <translation>Calculation steps</translation>
+    </message>
+    <message>
+        <source>長さ mm, 角度 度, モーメント %1, 応力 %2（材料表は N/mm²）</source>
+        <translation>Lengths mm, angles deg, moments %1, stresses %2 (material table in N/mm²)</translation>
+    </message>
+    <message>
+        <source>式&#x3000;&#x3000;</source>
+        <translation>Formula&#x3000;</translation>
+    </message>
+    <message>
+        <source>代入&#x3000;</source>
+        <translation>Values&#x3000;</translation>
+    </message>
+    <message>
+        <source>結果&#x3000;</source>
+        <translation>Result&#x3000;</translation>
+    </message>
+    <message>
+        <source>（続き）</source>
+        <translation> (continued)</translation>
+    </message>
+    <message>
+        <source>トルク–角度線図</source>
+        <translation>Torque–angle diagram</translation>
+    </message>
+    <message>
+        <source>設計基準の比較</source>
+        <translation>Comparison of design practices</translation>
+    </message>
+    <message>
+        <source>入力</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>計算結果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>ねじりコイルばね設計計算</source>
+        <translation>Torsion Spring Design</translation>
+    </message>
+</context>
+<context>
     <name>case_files</name>
     <message>
         <source>前回は履歴を保存しないまま終了しました（%1）。
@@ -140,6 +231,13 @@ Saved to: %2</translation>
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>export_table</name>
+    <message>
+        <source>計算書の言語の表 %1 を読めません</source>
+        <translation>Cannot read the report&apos;s language catalogue %1</translation>
     </message>
 </context>
 <context>
@@ -860,6 +958,210 @@ Double-click to reset</translation>
     <message>
         <source>&apos;%1&apos; は 0〜%2 mm ではありません</source>
         <translation>&apos;%1&apos; is not 0 to %2 mm</translation>
+    </message>
+    <message>
+        <source>外方向 (開く向き) のとき q、閉じる向きは 1</source>
+        <translation>q when loaded outward (opening), 1 when closing</translation>
+    </message>
+    <message>
+        <source>常に Ki</source>
+        <translation>always Ki</translation>
+    </message>
+    <message>
+        <source>外方向のとき (D/2 + R)/R·κ</source>
+        <translation>(D/2 + R)/R·κ when loaded outward</translation>
+    </message>
+    <message>
+        <source>合格</source>
+        <translation>Passed</translation>
+    </message>
+    <message>
+        <source>σa = %1·σB&#x3000;(σB: 線径の引張強さ)</source>
+        <translation>σa = %1·σB&#x3000;(σB: tensile strength of the wire)</translation>
+    </message>
+    <message>
+        <source>最大トルクと最大角度</source>
+        <translation>Maximum moment and maximum angle</translation>
+    </message>
+    <message>
+        <source>作動点のトルク</source>
+        <translation>Moments at the working points</translation>
+    </message>
+    <message>
+        <source>作動点の角度</source>
+        <translation>Angles at the working points</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <translation>Checks</translation>
+    </message>
+    <message>
+        <source>ばね定数 (%1)</source>
+        <translation>Spring rate (%1)</translation>
+    </message>
+    <message>
+        <source>ばね指数</source>
+        <translation>Spring index</translation>
+    </message>
+    <message>
+        <source>応力修正係数</source>
+        <translation>Stress correction factor</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;(σb(d): 材料表の許容曲げ応力を線径 d で直線補間, N/mm²)</source>
+        <translation>%1&#x3000;(σb(d): allowable bending stress of the material table interpolated linearly at wire diameter d, N/mm²)</translation>
+    </message>
+    <message>
+        <source>最大トルク</source>
+        <translation>Maximum moment</translation>
+    </message>
+    <message>
+        <source>最大トルク（外方向）</source>
+        <translation>Maximum moment (loaded outward)</translation>
+    </message>
+    <message>
+        <source>案内棒径</source>
+        <translation>Guide rod diameter</translation>
+    </message>
+    <message>
+        <source>案内棒径（外方向）</source>
+        <translation>Guide rod diameter (loaded outward)</translation>
+    </message>
+    <message>
+        <source>曲げ応力（外方向）</source>
+        <translation>Bending stress (loaded outward)</translation>
+    </message>
+    <message>
+        <source>応力係数と寿命</source>
+        <translation>Stress ratios and life</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;(σB: 線径の引張強さ, N/mm²)</source>
+        <translation>%1&#x3000;(σB: tensile strength of the wire, N/mm²)</translation>
+    </message>
+    <message>
+        <source>寿命 = %1 回</source>
+        <translation>life = %1 cycles</translation>
+    </message>
+    <message>
+        <source>σB がないため求まりません</source>
+        <translation>not found: no σB</translation>
+    </message>
+    <message>
+        <source>4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa&#x3000;(σ2 が σa を 0.0005 kgf/mm² まで超えるのは丸めの差として許す)</source>
+        <translation>4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa&#x3000;(σ2 above σa by up to 0.0005 kgf/mm² is taken as rounding)</translation>
+    </message>
+    <message>
+        <source>4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa%1&#x3000;(σ2 が σa を 0.0005 kgf/mm² まで超えるのは丸めの差として許す)</source>
+        <translation>4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa%1&#x3000;(σ2 above σa by up to 0.0005 kgf/mm² is taken as rounding)</translation>
+    </message>
+    <message>
+        <source>線径 d</source>
+        <translation>Wire diameter d</translation>
+    </message>
+    <message>
+        <source>内径 Di</source>
+        <translation>Inner diameter Di</translation>
+    </message>
+    <message>
+        <source>内径 Di（入力）</source>
+        <translation>Inner diameter Di (input)</translation>
+    </message>
+    <message>
+        <source>平均径 D</source>
+        <translation>Mean diameter D</translation>
+    </message>
+    <message>
+        <source>平均径 D（入力）</source>
+        <translation>Mean diameter D (input)</translation>
+    </message>
+    <message>
+        <source>外径 Do</source>
+        <translation>Outer diameter Do</translation>
+    </message>
+    <message>
+        <source>外径 Do（入力）</source>
+        <translation>Outer diameter Do (input)</translation>
+    </message>
+    <message>
+        <source>巻数 N</source>
+        <translation>Active turns N</translation>
+    </message>
+    <message>
+        <source>腕長 a1</source>
+        <translation>Leg length a1</translation>
+    </message>
+    <message>
+        <source>腕長 a2</source>
+        <translation>Leg length a2</translation>
+    </message>
+    <message>
+        <source>荷重方向</source>
+        <translation>Load direction</translation>
+    </message>
+    <message>
+        <source>外方向</source>
+        <translation>outward</translation>
+    </message>
+    <message>
+        <source>内方向</source>
+        <translation>inward</translation>
+    </message>
+    <message>
+        <source>巻き方向</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>左</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>右</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>ねじれ角度 φ1</source>
+        <translation>Angle of twist φ1</translation>
+    </message>
+    <message>
+        <source>ねじれ角度 φ2</source>
+        <translation>Angle of twist φ2</translation>
+    </message>
+    <message>
+        <source>モーメント M1</source>
+        <translation>Moment M1</translation>
+    </message>
+    <message>
+        <source>モーメント M2</source>
+        <translation>Moment M2</translation>
+    </message>
+    <message>
+        <source>ばね定数 k</source>
+        <translation>Spring rate k</translation>
+    </message>
+    <message>
+        <source>ばね指数 c</source>
+        <translation>Spring index c</translation>
+    </message>
+    <message>
+        <source>応力修正係数 κ</source>
+        <translation>Stress correction factor κ</translation>
+    </message>
+    <message>
+        <source>曲げ応力 σ1</source>
+        <translation>Bending stress σ1</translation>
+    </message>
+    <message>
+        <source>曲げ応力 σ2</source>
+        <translation>Bending stress σ2</translation>
+    </message>
+    <message>
+        <source>許容曲げ応力 σa</source>
+        <translation>Allowable bending stress σa</translation>
+    </message>
+    <message>
+        <source>回</source>
+        <translation>cycles</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,22 @@ std::ostream& operator<<(std::ostream& out, const ComposedText& text) {
     return out << text.Japanese();
 }
 
+ComposedText Sequence(std::vector<ComposedText> parts) {
+    // Patterns that are not in the catalogue: every language reads them as they are.
+    static constexpr const char* kPatterns[] = {
+        "",           "%1",           "%1%2",           "%1%2%3",           "%1%2%3%4",
+        "%1%2%3%4%5", "%1%2%3%4%5%6", "%1%2%3%4%5%6%7", "%1%2%3%4%5%6%7%8", "%1%2%3%4%5%6%7%8%9"};
+    if (parts.size() <= 9) {
+        const char* pattern = kPatterns[parts.size()];
+        return {pattern, std::move(parts)};
+    }
+    std::vector<ComposedText> rest(std::make_move_iterator(parts.begin() + 8),
+                                   std::make_move_iterator(parts.end()));
+    parts.resize(8);
+    parts.push_back(Sequence(std::move(rest)));
+    return {kPatterns[9], std::move(parts)};
+}
+
 std::string JoinedJapanese(const std::vector<ComposedText>& texts, std::string_view separator) {
     std::string out;
     for (std::size_t i = 0; i < texts.size(); ++i) {

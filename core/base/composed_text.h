@@ -55,6 +55,9 @@ std::ostream& operator<<(std::ostream& out, const ComposedText& text);
 // as it is); a "%" without the number of a given argument stays as it is.
 std::string FillPattern(std::string_view pattern, const std::vector<std::string>& arguments);
 
+// The texts one after another, as one composed text (any number of them).
+ComposedText Sequence(std::vector<ComposedText> parts);
+
 // The texts one after another, each in Japanese, separated by separator.
 std::string JoinedJapanese(const std::vector<ComposedText>& texts, std::string_view separator);
 

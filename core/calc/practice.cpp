@@ -423,16 +423,16 @@ std::string PracticeFactorFormula(Practice p) {
     return p == Practice::En ? "q = (c + 0.07) / (c − 0.75)" : "Ki = (4c² − c − 1) / (4c·(c − 1))";
 }
 
-std::string PracticeFactorRule(Practice p) {
+const char* PracticeFactorRule(Practice p) {
     switch (p) {
         case Practice::En:
-            return "外方向 (開く向き) のとき q、閉じる向きは 1";
+            return TS_TEXT("外方向 (開く向き) のとき q、閉じる向きは 1");
         case Practice::Us:
-            return "常に Ki";
+            return TS_TEXT("常に Ki");
         case Practice::Jis:
             break;
     }
-    return "外方向のとき (D/2 + R)/R·κ";
+    return TS_TEXT("外方向のとき (D/2 + R)/R·κ");
 }
 
 ComposedText PracticeLine(Practice p) {

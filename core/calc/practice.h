@@ -130,7 +130,7 @@ PracticeOutcome PracticeOutcomeOf(const DesignCase& calculated, const MaterialTa
 std::string PracticeRateFormula(Practice p);
 std::string PracticeFactorFormula(Practice p);
 // When the practice applies its factor, in words.
-std::string PracticeFactorRule(Practice p);
+const char* PracticeFactorRule(Practice p);
 
 // The message list's line that names a practice other than JIS.
 ComposedText PracticeLine(Practice p);

@@ -21,9 +21,13 @@ constexpr const char* kLifeLabels[kLifeClasses] = {TS_TEXT("1000万"), TS_TEXT("
                                                    TS_TEXT("6万"),    TS_TEXT("4万"),   TS_TEXT("3万"),
                                                    TS_TEXT("2万"),    TS_TEXT("1万")};
 
-std::string LifeLabel(std::int32_t lifeClass) {
-    if (lifeClass < 0 || lifeClass >= kLifeClasses) return std::string();
+const char* LifeLabelText(std::int32_t lifeClass) {
+    if (lifeClass < 0 || lifeClass >= kLifeClasses) return "";
     return kLifeLabels[lifeClass];
+}
+
+std::string LifeLabel(std::int32_t lifeClass) {
+    return LifeLabelText(lifeClass);
 }
 
 }  // namespace torsion

@@ -18,5 +18,7 @@ std::int32_t EstimateLife(double lower, double upper);
 // "1000万", "100万", "10万", "6万", "4万", "3万", "2万", "1万" for classes 0..7;
 // the empty text for any other number.
 std::string LifeLabel(std::int32_t lifeClass);
+// The same as a catalogue text (static, marked TS_TEXT): "" outside 0..7.
+const char* LifeLabelText(std::int32_t lifeClass);
 
 }  // namespace torsion

@@ -21,14 +21,20 @@ std::string Value(double v) {
 std::string Input(double v) {
     return FormatFull(v);
 }
-// "name = value unit"
-std::string Is(const std::string& name, const std::string& value, const std::string& unit = "") {
-    return name + " = " + value + (unit.empty() ? "" : " " + unit);
+// "name = value unit": the name and the value as they are, the unit a catalogue text ("度")
+// or a symbol ("mm").
+ComposedText Is(const std::string& name, ComposedText value, ComposedText unit = std::string()) {
+    if (unit.empty()) return {"%1 = %2", {name, std::move(value)}};
+    return {"%1 = %2 %3", {name, std::move(value), std::move(unit)}};
 }
-std::string Join(const std::vector<std::string>& parts) {
-    std::string text;
-    for (const std::string& p : parts) text += (text.empty() ? "" : ",  ") + p;
-    return text;
+// The parts separated by ",  ".
+ComposedText Join(const std::vector<ComposedText>& parts) {
+    std::vector<ComposedText> spaced;
+    for (const ComposedText& p : parts) {
+        if (!spaced.empty()) spaced.emplace_back(std::string(",  "));
+        spaced.push_back(p);
+    }
+    return Sequence(std::move(spaced));
 }
 
 std::string MomentUnitName(UnitSystem unit) {
@@ -37,8 +43,20 @@ std::string MomentUnitName(UnitSystem unit) {
 std::string StressUnitName(UnitSystem unit) {
     return unit == UnitSystem::SI ? "N/mm²" : "kgf/mm²";
 }
-std::string RateUnitName(UnitSystem unit) {
-    return MomentUnitName(unit) + "/度";
+const char* RateUnitName(UnitSystem unit) {
+    return unit == UnitSystem::SI ? TS_TEXT("N･mm/度") : TS_TEXT("kgf･mm/度");
+}
+constexpr const char* kDegree = TS_TEXT("度");
+constexpr const char* kPassed = TS_TEXT("合格");
+
+// The check lines, two spaces apart.
+ComposedText Lines(const std::vector<ComposedText>& lines) {
+    std::vector<ComposedText> spaced;
+    for (const ComposedText& line : lines) {
+        if (!spaced.empty()) spaced.emplace_back(std::string("  "));
+        spaced.push_back(line);
+    }
+    return Sequence(std::move(spaced));
 }
 
 double YoungModulusOf(const DesignCase& c, const MaterialTable& table) {
@@ -54,8 +72,8 @@ bool LegsChangeTheRate(const DesignOptions& o) {
 }
 
 // The rate with legs of other shapes: the formula of the practice with the turns of each leg.
-TraceStep LegRateStep(const Evaluation& e, std::vector<std::string> values, const std::string& modulus,
-                      const std::string& toUnit, const std::string& result) {
+TraceStep LegRateStep(const Evaluation& e, std::vector<ComposedText> values, const std::string& modulus,
+                      const std::string& toUnit, const ComposedText& result) {
     const DesignCase& c = e.design;
     const Practice p = e.designOptions.practice;
     std::string formula;
@@ -120,7 +138,8 @@ void PracticeTrace(std::vector<TraceStep>& steps, const Evaluation& e, const Mat
                    UnitSystem unit) {
     const DesignCase& c = e.design;
     const Practice p = e.designOptions.practice;
-    const std::string moment = MomentUnitName(unit), stress = StressUnitName(unit), rate = RateUnitName(unit);
+    const std::string moment = MomentUnitName(unit), stress = StressUnitName(unit);
+    const char* const rate = RateUnitName(unit);
     const auto shown = [unit](double kgf) { return Value(ToShownUnit(kgf, unit)); };
     const MaterialRecord* record = RecordOrNull(table, c.materialNo);
     const bool rowKnown = record && c.wireDiaIndex >= 0 && c.wireDiaIndex < kMaterialRows;
@@ -128,51 +147,53 @@ void PracticeTrace(std::vector<TraceStep>& steps, const Evaluation& e, const Mat
         rowKnown ? record->tensileStrength[static_cast<std::size_t>(c.wireDiaIndex)] : 0.0;
     const std::optional<double> limit =
         StaticLimitRatio(p, record ? ShortStringValue(record->symbol) : std::string());
-    const std::string applied =
-        Is("K'", Value(e.practice.appliedFactor)) + "　(" + PracticeFactorRule(p) + ")";
+    const ComposedText applied =
+        ComposedText("%1　(%2)", {Is("K'", Value(e.practice.appliedFactor)), PracticeFactorRule(p)});
     if (e.practice.limitPublished && limit) {
-        steps.push_back({"許容曲げ応力", "σa = " + Value(*limit) + "·σB　(σB: 線径の引張強さ)",
-                         Is("σB", Value(strength), "N/mm²"), Is("σa", shown(c.allowStress), stress)});
+        steps.push_back({TS_TEXT("許容曲げ応力"),
+                         {TS_TEXT("σa = %1·σB　(σB: 線径の引張強さ)"), {Value(*limit)}},
+                         Is("σB", Value(strength), "N/mm²"),
+                         Is("σa", shown(c.allowStress), stress)});
         steps.push_back(
-            {"最大トルクと最大角度", "Mmax = π·σa·d³ / 32 / K',  φmax = Mmax / k" + BendMomentNote(e),
+            {TS_TEXT("最大トルクと最大角度"),
+             Sequence({std::string("Mmax = π·σa·d³ / 32 / K',  φmax = Mmax / k"), BendMomentNote(e)}),
              Join({Is("σa", shown(c.allowStress), stress), Is("d", Input(c.wireDia), "mm"), applied,
                    Is("k", shown(c.springConst), rate)}),
-             Join({Is("Mmax", shown(c.maxMoment), moment), Is("φmax", Value(c.maxAngle), "度")})});
+             Join({Is("Mmax", shown(c.maxMoment), moment), Is("φmax", Value(c.maxAngle), kDegree)})});
     } else {
         steps.push_back(
-            {"許容曲げ応力", std::string(kNoPublishedValue), "", "σa: " + std::string(kNoPublishedValue)});
+            {TS_TEXT("許容曲げ応力"), kNoPublishedText, std::string(), {"σa: %1", {kNoPublishedText}}});
     }
     if (c.inputMode == 1) {
-        steps.push_back({"作動点のトルク", "M1 = φ1·k,  M2 = φ2·k",
-                         Join({Is("φ1", Input(c.angle1), "度"), Is("φ2", Input(c.angle2), "度"),
+        steps.push_back({TS_TEXT("作動点のトルク"), "M1 = φ1·k,  M2 = φ2·k",
+                         Join({Is("φ1", Input(c.angle1), kDegree), Is("φ2", Input(c.angle2), kDegree),
                                Is("k", shown(c.springConst), rate)}),
                          Join({Is("M1", shown(c.moment1), moment), Is("M2", shown(c.moment2), moment)})});
     } else {
-        steps.push_back({"作動点の角度", "φ1 = M1 / k,  φ2 = M2 / k",
+        steps.push_back({TS_TEXT("作動点の角度"), "φ1 = M1 / k,  φ2 = M2 / k",
                          Join({Is("M1", Input(ToShownUnit(c.moment1, unit)), moment),
                                Is("M2", Input(ToShownUnit(c.moment2, unit)), moment),
                                Is("k", shown(c.springConst), rate)}),
-                         Join({Is("φ1", Value(c.angle1), "度"), Is("φ2", Value(c.angle2), "度")})});
+                         Join({Is("φ1", Value(c.angle1), kDegree), Is("φ2", Value(c.angle2), kDegree)})});
     }
-    steps.push_back({"曲げ応力", "σi = K'·32·Mi / (π·d³)",
+    steps.push_back({TS_TEXT("曲げ応力"), "σi = K'·32·Mi / (π·d³)",
                      Join({Is("M1", shown(c.moment1), moment), Is("M2", shown(c.moment2), moment),
                            Is("d", Input(c.wireDia), "mm"), applied}),
                      Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress)})});
     BendSteps(steps, e, unit);
-    std::string fatigueRule = std::string(kNoPublishedValue);
+    ComposedText fatigueRule = kNoPublishedText;
     if (e.practice.fatigue.kind == FatigueVerdict::Kind::SafetyFactor)
-        fatigueRule = "Se = (Sr/2) / (1 − Sr/(2·σB)),  Sa = r·Se·σB / (r·σB + Se),  r = σa/σm,  nf = Sa / σa";
-    steps.push_back({"疲労", fatigueRule,
+        fatigueRule = std::string(
+            "Se = (Sr/2) / (1 − Sr/(2·σB)),  Sa = r·Se·σB / (r·σB + Se),  r = σa/σm,  nf = Sa / σa");
+    steps.push_back({TS_TEXT("疲労"), fatigueRule,
                      Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress),
                            Is("σB", Value(strength), "N/mm²")}),
                      FatigueVerdictText(e.practice.fatigue)});
-    std::string verdict;
-    for (const ComposedText& line : e.checks.lines)
-        verdict += (verdict.empty() ? "" : "  ") + line.Japanese();
-    steps.push_back({"判定", "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa" + BendCheckNote(e),
-                     Join({Is("c", Value(c.springIndex)), Is("φ1", Value(c.angle1), "度"),
-                           Is("φ2", Value(c.angle2), "度"), Is("σ2", shown(c.stress2), stress)}),
-                     e.checks.error ? verdict : "合格"});
+    const ComposedText verdict = Lines(e.checks.lines);
+    steps.push_back({TS_TEXT("判定"), "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa" + BendCheckNote(e),
+                     Join({Is("c", Value(c.springIndex)), Is("φ1", Value(c.angle1), kDegree),
+                           Is("φ2", Value(c.angle2), kDegree), Is("σ2", shown(c.stress2), stress)}),
+                     e.checks.error ? verdict : ComposedText(kPassed)});
 }
 
 }  // namespace
@@ -182,8 +203,10 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
     std::vector<TraceStep> steps;
     const bool si = unit == UnitSystem::SI;
     // Moments, stresses and the rate in the unit of the report's first page.
-    const std::string moment = MomentUnitName(unit), stress = StressUnitName(unit), rate = RateUnitName(unit);
-    const std::string mm = "mm", deg = "度";
+    const std::string moment = MomentUnitName(unit), stress = StressUnitName(unit);
+    const char* const rate = RateUnitName(unit);
+    const std::string mm = "mm";
+    const char* const deg = kDegree;
     const auto shown = [unit](double kgf) { return Value(ToShownUnit(kgf, unit)); };
     const bool outward = c.outward != 0;
     const bool anglesGiven = c.inputMode == 1;
@@ -193,11 +216,11 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
         WorkingTemperatureOf(table, c.materialNo, e.designOptions.temperature).youngRatio;
 
     // At a working temperature other than room temperature E is the table's times its ratio.
-    std::vector<std::string> rateValues{Is("E", Input(YoungModulusOf(c, table)), "N/mm²")};
+    std::vector<ComposedText> rateValues{Is("E", Input(YoungModulusOf(c, table)), std::string("N/mm²"))};
     if (e.designOptions.temperature != kRoomTemperature)
-        rateValues.push_back(Is("E(T)/E", Value(youngRatio)) + " (" + Input(e.designOptions.temperature) +
-                             "℃)");
-    for (const std::string& v :
+        rateValues.push_back(
+            {"%1 (%2℃)", {Is("E(T)/E", Value(youngRatio)), Input(e.designOptions.temperature)}});
+    for (const ComposedText& v :
          {Is("d", Input(c.wireDia), mm), Is("D", Input(c.meanDia), mm), Is("N", Input(c.calcTurns)),
           Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm)})
         rateValues.push_back(v);
@@ -206,15 +229,17 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
     if (LegsChangeTheRate(e.designOptions))
         steps.push_back(LegRateStep(e, rateValues, modulus, toUnit, Is("k", shown(c.springConst), rate)));
     else
-        steps.push_back({jis ? "ばね定数" : "ばね定数 (" + std::string(PracticeName(practice)) + ")",
-                         jis ? "k = " + modulus + "·d⁴ / (" + Value(kRateCoilTerm) + "·D·N + " +
-                                   Value(kRateArmTerm) + "·(a1 + a2))" + toUnit
-                             : PracticeRateFormula(practice) + toUnit,
-                         Join(rateValues), Is("k", shown(c.springConst), rate)});
-    steps.push_back({"ばね指数", "c = D / d",
+        steps.push_back(
+            {jis ? ComposedText(TS_TEXT("ばね定数"))
+                 : ComposedText(TS_TEXT("ばね定数 (%1)"), {ComposedText(PracticeName(practice).data())}),
+             jis ? "k = " + modulus + "·d⁴ / (" + Value(kRateCoilTerm) + "·D·N + " + Value(kRateArmTerm) +
+                       "·(a1 + a2))" + toUnit
+                 : PracticeRateFormula(practice) + toUnit,
+             Join(rateValues), Is("k", shown(c.springConst), rate)});
+    steps.push_back({TS_TEXT("ばね指数"), std::string("c = D / d"),
                      Join({Is("D", Input(c.meanDia), mm), Is("d", Input(c.wireDia), mm)}),
                      Is("c", Value(c.springIndex))});
-    steps.push_back({"応力修正係数",
+    steps.push_back({TS_TEXT("応力修正係数"),
                      jis ? "κ = (4c² − c − 1) / (4c) / (c − 1)" : PracticeFactorFormula(practice),
                      Is("c", Value(c.springIndex)), Is(jis ? "κ" : "K", Value(c.stressFactor))});
     if (!jis) {
@@ -223,22 +248,22 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
     }
     const bool known = RecordOrNull(table, c.materialNo) != nullptr;
     const double bending = known ? AllowableBendingStress(table, c.materialNo, c.wireDia) : 0.0;
-    steps.push_back({"許容曲げ応力",
-                     std::string(si ? "σa = σb(d)" : "σa = σb(d) × 1/" + Value(kStandardGravity)) +
-                         "　(σb(d): 材料表の許容曲げ応力を線径 d で直線補間, N/mm²)",
-                     Join({Is("d", Input(c.wireDia), mm), Is("σb(d)", Value(bending), "N/mm²")}),
+    steps.push_back({TS_TEXT("許容曲げ応力"),
+                     {TS_TEXT("%1　(σb(d): 材料表の許容曲げ応力を線径 d で直線補間, N/mm²)"),
+                      {std::string(si ? "σa = σb(d)" : "σa = σb(d) × 1/" + Value(kStandardGravity))}},
+                     Join({Is("d", Input(c.wireDia), mm), Is("σb(d)", Value(bending), std::string("N/mm²"))}),
                      Is("σa", shown(c.allowStress), stress)});
 
     // The lever of the outward formulas.
     const double arm = std::max(c.arm1, c.arm2);
     const double radius = std::sqrt(arm * arm + c.outerDia * c.outerDia / 4);
     if (!outward) {
-        steps.push_back({"最大トルク", "Mmax = π·σa·d³ / 32　(π = 3.14159)" + BendMomentNote(e),
+        steps.push_back({TS_TEXT("最大トルク"), "Mmax = π·σa·d³ / 32　(π = 3.14159)" + BendMomentNote(e),
                          Join({Is("σa", shown(c.allowStress), stress), Is("d", Input(c.wireDia), mm)}),
                          Is("Mmax", shown(c.maxMoment), moment)});
     } else {
         steps.push_back(
-            {"最大トルク（外方向）",
+            {TS_TEXT("最大トルク（外方向）"),
              "A = max(a1, a2),  R = √(A² + Do²/4),  Mmax = R·(π·σa·d³/32) / (D/2 + R) / κ　(π = 3.14159)" +
                  BendMomentNote(e),
              Join({Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm), Is("Do", Input(c.outerDia), mm),
@@ -247,46 +272,46 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
              Join({Is("A", Value(arm), mm), Is("R", Value(radius), mm),
                    Is("Mmax", shown(c.maxMoment), moment)})});
     }
-    steps.push_back({"最大角度", "φmax = Mmax / k",
+    steps.push_back({TS_TEXT("最大角度"), "φmax = Mmax / k",
                      Join({Is("Mmax", shown(c.maxMoment), moment), Is("k", shown(c.springConst), rate)}),
                      Is("φmax", Value(c.maxAngle), deg)});
     const std::string margin = Value(static_cast<double>(kGuideRodMargin));
     if (!outward) {
         // With moments given φ2 is the angle of M2 (step 6 below gives the same).
-        steps.push_back({"案内棒径",
+        steps.push_back({TS_TEXT("案内棒径"),
                          anglesGiven ? "Dg = (Di − D·φ2 / 360 / N) × " + margin
                                      : "Dg = (Di − D·φ2 / 360 / N) × " + margin + "　(φ2 = M2 / k)",
                          Join({Is("Di", Input(c.innerDia), mm), Is("D", Input(c.meanDia), mm),
                                Is("φ2", Value(c.angle2), deg), Is("N", Input(c.turns))}),
                          Is("Dg", Value(c.guideRodDia), mm)});
     } else {
-        steps.push_back({"案内棒径（外方向）", "Dg = " + margin + " × Di", Is("Di", Input(c.innerDia), mm),
-                         Is("Dg", Value(c.guideRodDia), mm)});
+        steps.push_back({TS_TEXT("案内棒径（外方向）"), "Dg = " + margin + " × Di",
+                         Is("Di", Input(c.innerDia), mm), Is("Dg", Value(c.guideRodDia), mm)});
     }
     if (anglesGiven) {
-        steps.push_back({"作動点のトルク", "M1 = φ1·k,  M2 = φ2·k",
+        steps.push_back({TS_TEXT("作動点のトルク"), "M1 = φ1·k,  M2 = φ2·k",
                          Join({Is("φ1", Input(c.angle1), deg), Is("φ2", Input(c.angle2), deg),
                                Is("k", shown(c.springConst), rate)}),
                          Join({Is("M1", shown(c.moment1), moment), Is("M2", shown(c.moment2), moment)})});
     } else {
-        steps.push_back({"作動点の角度", "φ1 = M1 / k,  φ2 = M2 / k",
+        steps.push_back({TS_TEXT("作動点の角度"), "φ1 = M1 / k,  φ2 = M2 / k",
                          Join({Is("M1", Input(ToShownUnit(c.moment1, unit)), moment),
                                Is("M2", Input(ToShownUnit(c.moment2, unit)), moment),
                                Is("k", shown(c.springConst), rate)}),
                          Join({Is("φ1", Value(c.angle1), deg), Is("φ2", Value(c.angle2), deg)})});
     }
-    const std::string moments =
+    const ComposedText moments =
         Join({Is("M1", shown(c.moment1), moment), Is("M2", shown(c.moment2), moment)});
-    const std::string stresses =
+    const ComposedText stresses =
         Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress)});
     if (!outward) {
-        steps.push_back({"曲げ応力", "σi = 32·Mi / (π·d³)　(π = 3.14159)",
-                         moments + ",  " + Is("d", Input(c.wireDia), mm), stresses});
+        steps.push_back({TS_TEXT("曲げ応力"), "σi = 32·Mi / (π·d³)　(π = 3.14159)",
+                         Join({moments, Is("d", Input(c.wireDia), mm)}), stresses});
     } else {
-        steps.push_back({"曲げ応力（外方向）", "σi = 32·Mi / (π·d³) · (D/2 + R) / R · κ　(π = 3.14159)",
-                         moments + ",  " +
-                             Join({Is("d", Input(c.wireDia), mm), Is("D", Input(c.meanDia), mm),
-                                   Is("R", Value(radius), mm), Is("κ", Value(c.stressFactor))}),
+        steps.push_back({TS_TEXT("曲げ応力（外方向）"),
+                         "σi = 32·Mi / (π·d³) · (D/2 + R) / R · κ　(π = 3.14159)",
+                         Join({moments, Is("d", Input(c.wireDia), mm), Is("D", Input(c.meanDia), mm),
+                               Is("R", Value(radius), mm), Is("κ", Value(c.stressFactor))}),
                          stresses});
     }
     BendSteps(steps, e, unit);
@@ -297,24 +322,27 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
         rowKnown ? record->tensileStrength[static_cast<std::size_t>(c.wireDiaIndex)] : 0.0;
     // The fatigue diagram's ratio takes the stress in kgf/mm² times 9.8.
     const std::string ratioFactor = si ? "× 9.8 × 1/" + Value(kStandardGravity) : "× 9.8";
-    steps.push_back(
-        {"応力係数と寿命",
-         "r1 = σ1 / σB " + ratioFactor + ",  r2 = σ2 / σB " + ratioFactor + "　(σB: 線径の引張強さ, N/mm²)",
-         Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress),
-               Is("σB", Value(strength), "N/mm²")}),
-         ratio.valid ? Join({Is("r1", Value(ratio.lower)), Is("r2", Value(ratio.upper)),
-                             Is("寿命", LifeLabel(c.lifeClass), "回")})
-                     : "σB がないため求まりません"});
+    steps.push_back({TS_TEXT("応力係数と寿命"),
+                     {TS_TEXT("%1　(σB: 線径の引張強さ, N/mm²)"),
+                      {"r1 = σ1 / σB " + ratioFactor + ",  r2 = σ2 / σB " + ratioFactor}},
+                     Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress),
+                           Is("σB", Value(strength), "N/mm²")}),
+                     ratio.valid ? Join({Is("r1", Value(ratio.lower)),
+                                         Is("r2", Value(ratio.upper)),
+                                         {TS_TEXT("寿命 = %1 回"), {LifeLabelText(c.lifeClass)}}})
+                                 : ComposedText(TS_TEXT("σB がないため求まりません"))});
     const CheckResult& checks = e.checks;
-    std::string verdict;
-    for (const ComposedText& line : checks.lines) verdict += (verdict.empty() ? "" : "  ") + line.Japanese();
+    const ComposedText verdict = Lines(checks.lines);
     steps.push_back(
-        {"判定",
-         "4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa" + BendCheckNote(e) +
-             "　(σ2 が σa を 0.0005 kgf/mm² まで超えるのは丸めの差として許す)",
+        {TS_TEXT("判定"),
+         e.bends.empty() ? ComposedText(TS_TEXT("4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa　(σ2 が σa を 0.0005 kgf/mm² "
+                                                "まで超えるのは丸めの差として許す)"))
+                         : ComposedText(TS_TEXT("4 ≤ c ≤ 22,  φ1 ≤ φ2,  σ2 ≤ σa%1　(σ2 が σa を 0.0005 "
+                                                "kgf/mm² まで超えるのは丸めの差として許す)"),
+                                        {BendCheckNote(e)}),
          Join({Is("c", Value(c.springIndex)), Is("φ1", Value(c.angle1), deg), Is("φ2", Value(c.angle2), deg),
                Is("σ2", shown(c.stress2), stress), Is("σa", shown(c.allowStress), stress)}),
-         checks.error ? verdict : "合格"});
+         checks.error ? verdict : ComposedText(kPassed)});
     return steps;
 }
 
@@ -322,22 +350,27 @@ ReportTexts CalculationReportTexts(const Evaluation& e, const MaterialTable& tab
                                    UnitSystem unit) {
     const DesignCase& c = e.design;
     ReportTexts t;
-    const std::string moment = MomentUnitName(unit), stress = StressUnitName(unit), rate = RateUnitName(unit);
+    const std::string moment = MomentUnitName(unit), stress = StressUnitName(unit);
+    const char* const rate = RateUnitName(unit);
     const auto shown = [unit](double kgf) { return Value(ToShownUnit(kgf, unit)); };
-    const auto typed = [&](int mode) { return c.diaMode == mode ? "（入力）" : ""; };
+    // The diameter typed: its item marked "（入力）".
+    const auto typed = [&](int mode, const char* item, const char* itemTyped) {
+        return c.diaMode == mode ? itemTyped : item;
+    };
+    const std::string mm = "mm";
     const bool anglesGiven = c.inputMode == 1;
 
     t.inputs = {
-        {"材質", "", symbol},
-        {"線径 d", "mm", Input(c.wireDia)},
-        {std::string("内径 Di") + typed(0), "mm", Input(c.innerDia)},
-        {std::string("平均径 D") + typed(1), "mm", Input(c.meanDia)},
-        {std::string("外径 Do") + typed(2), "mm", Input(c.outerDia)},
-        {"巻数 N", "巻", Input(c.turns)},
-        {"腕長 a1", "mm", Input(c.arm1)},
-        {"腕長 a2", "mm", Input(c.arm2)},
-        {"荷重方向", "", c.outward ? "外方向" : "内方向"},
-        {"巻き方向", "", c.leftHand ? "左" : "右"},
+        {TS_TEXT("材質"), std::string(), symbol},
+        {TS_TEXT("線径 d"), mm, Input(c.wireDia)},
+        {typed(0, TS_TEXT("内径 Di"), TS_TEXT("内径 Di（入力）")), mm, Input(c.innerDia)},
+        {typed(1, TS_TEXT("平均径 D"), TS_TEXT("平均径 D（入力）")), mm, Input(c.meanDia)},
+        {typed(2, TS_TEXT("外径 Do"), TS_TEXT("外径 Do（入力）")), mm, Input(c.outerDia)},
+        {TS_TEXT("巻数 N"), TS_TEXT("巻"), Input(c.turns)},
+        {TS_TEXT("腕長 a1"), mm, Input(c.arm1)},
+        {TS_TEXT("腕長 a2"), mm, Input(c.arm2)},
+        {TS_TEXT("荷重方向"), std::string(), c.outward ? TS_TEXT("外方向") : TS_TEXT("内方向")},
+        {TS_TEXT("巻き方向"), std::string(), c.leftHand ? TS_TEXT("左") : TS_TEXT("右")},
     };
     // The legs and the coil gap where they are not the record's straight legs and touching coils.
     for (std::size_t leg = 0; leg < 2; ++leg) {
@@ -352,30 +385,35 @@ ReportTexts CalculationReportTexts(const Evaluation& e, const MaterialTable& tab
     if (e.designOptions.pitchGap != 0)
         t.inputs.push_back({"コイルのすき間 g", "mm", Input(e.designOptions.pitchGap)});
     const std::vector<ReportRow> angles = {
-        {"ねじれ角度 φ1", "度", anglesGiven ? Input(c.angle1) : Value(c.angle1)},
-        {"ねじれ角度 φ2", "度", anglesGiven ? Input(c.angle2) : Value(c.angle2)}};
+        {TS_TEXT("ねじれ角度 φ1"), kDegree, anglesGiven ? Input(c.angle1) : Value(c.angle1)},
+        {TS_TEXT("ねじれ角度 φ2"), kDegree, anglesGiven ? Input(c.angle2) : Value(c.angle2)}};
     const std::vector<ReportRow> moments = {
-        {"モーメント M1", moment, anglesGiven ? shown(c.moment1) : FormatFull(ToShownUnit(c.moment1, unit))},
-        {"モーメント M2", moment, anglesGiven ? shown(c.moment2) : FormatFull(ToShownUnit(c.moment2, unit))}};
+        {TS_TEXT("モーメント M1"), moment,
+         anglesGiven ? shown(c.moment1) : FormatFull(ToShownUnit(c.moment1, unit))},
+        {TS_TEXT("モーメント M2"), moment,
+         anglesGiven ? shown(c.moment2) : FormatFull(ToShownUnit(c.moment2, unit))}};
     const auto& given = anglesGiven ? angles : moments;
     const auto& computed = anglesGiven ? moments : angles;
     t.inputs.insert(t.inputs.end(), given.begin(), given.end());
 
     t.results = computed;
     const std::vector<ReportRow> more = {
-        {"ばね定数 k", rate, shown(c.springConst)},    {"ばね指数 c", "", Value(c.springIndex)},
-        {"応力修正係数 κ", "", Value(c.stressFactor)}, {"曲げ応力 σ1", stress, shown(c.stress1)},
-        {"曲げ応力 σ2", stress, shown(c.stress2)},     {"許容曲げ応力 σa", stress, shown(c.allowStress)},
+        {TS_TEXT("ばね定数 k"), rate, shown(c.springConst)},
+        {TS_TEXT("ばね指数 c"), std::string(), Value(c.springIndex)},
+        {TS_TEXT("応力修正係数 κ"), std::string(), Value(c.stressFactor)},
+        {TS_TEXT("曲げ応力 σ1"), stress, shown(c.stress1)},
+        {TS_TEXT("曲げ応力 σ2"), stress, shown(c.stress2)},
+        {TS_TEXT("許容曲げ応力 σa"), stress, shown(c.allowStress)},
     };
     t.results.insert(t.results.end(), more.begin(), more.end());
-    t.life = LifeLabel(c.lifeClass);
-    t.results.push_back({"寿命", "回", t.life});
+    t.life = LifeLabelText(c.lifeClass);
+    t.results.push_back({TS_TEXT("寿命"), TS_TEXT("回"), t.life});
 
-    t.recommended = {{"最大角度", "度", Value(c.maxAngle)},
-                     {"最大トルク", moment, shown(c.maxMoment)},
-                     {"案内棒径", "mm", Value(c.guideRodDia)}};
+    t.recommended = {{TS_TEXT("最大角度"), kDegree, Value(c.maxAngle)},
+                     {TS_TEXT("最大トルク"), moment, shown(c.maxMoment)},
+                     {TS_TEXT("案内棒径"), mm, Value(c.guideRodDia)}};
 
-    for (const ComposedText& line : e.checks.lines) t.checks.push_back(line.Japanese());
+    t.checks = e.checks.lines;
     t.checksFailed = e.checks.error;
     t.trace = CalculationTrace(e, table, unit);
     return t;

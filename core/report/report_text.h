@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/composed_text.h"
 #include "core/base/units.h"
 #include "core/evaluation/evaluation.h"
 #include "core/materials/material_table.h"
@@ -20,24 +21,26 @@ struct TitleBlock {
     std::string date;         // 日付
 };
 
+// The words of the report are composed texts (core/base/composed_text.h): Japanese() is the
+// report as it always read, the Qt layer shows them in the report's language.
 struct ReportRow {
-    std::string item, unit, value;
+    ComposedText item, unit, value;
 };
 
 struct TraceStep {
-    std::string title;    // what the step computes
-    std::string formula;  // with symbols
-    std::string values;   // the values put in
-    std::string result;   // symbol = value unit
+    ComposedText title;    // what the step computes
+    ComposedText formula;  // with symbols
+    ComposedText values;   // the values put in
+    ComposedText result;   // symbol = value unit
 };
 
 struct ReportTexts {
     std::vector<ReportRow> inputs;
     std::vector<ReportRow> results;
     std::vector<ReportRow> recommended;
-    std::vector<std::string> checks;  // CheckCase's lines
+    std::vector<ComposedText> checks;  // CheckCase's lines
     bool checksFailed = false;
-    std::string life;  // the life label
+    ComposedText life;  // the life label
     std::vector<TraceStep> trace;
 };
 

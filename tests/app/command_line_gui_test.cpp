@@ -525,6 +525,40 @@ TEST_F(CommandLineProgram, ReportIsWrittenWithoutADisplay) {
     }
     EXPECT_TRUE(report_check::InTable(report_check::LayoutText(pdf, 1, 1), "内径 Di").Agrees(9.8));
     EXPECT_EQ(RunProgram({"--report", nbd}).exitCode, 2);
+
+    // The same case in English: the words change, every number (with its decimal point and
+    // sign) and unit stays (a line may wrap elsewhere, so they are compared sorted); the life
+    // label counts the same cycles.
+    const auto numbers = [](QString text) {
+        static const QRegularExpression life(QStringLiteral("(\\d+)(?:(万)|(M|k)\\b)"));
+        static const QRegularExpression number(
+            QStringLiteral("-?\\d+(\\.\\d+)?(E-?\\d+)?|N･mm|kgf|(?<![A-Za-z])mm²?|℃"));
+        for (QRegularExpressionMatch m = life.match(text); m.hasMatch(); m = life.match(text)) {
+            const double unit = m.captured(2).isEmpty() ? (m.captured(3) == "M" ? 1e6 : 1e3) : 1e4;
+            text.replace(m.capturedStart(), m.capturedLength(),
+                         QString::number(m.captured(1).toDouble() * unit, 'f', 0) + QStringLiteral(" "));
+        }
+        QStringList found;
+        for (auto it = number.globalMatch(text); it.hasNext();) found << it.next().captured();
+        found.sort();
+        return found;
+    };
+    for (const QString slot : {"3", "5"}) {
+        SCOPED_TRACE(slot.toStdString());
+        const QString en = dir.filePath("en.pdf");
+        ASSERT_EQ(RunProgram({"--report", nbd, "--slot", slot, "-o", pdf, "--date", "2026-01-02"}).exitCode,
+                  0);
+        const ProgramRun english =
+            RunProgram({"--report", nbd, "--slot", slot, "-o", en, "--date", "2026-01-02", "--lang", "en"});
+        ASSERT_EQ(english.exitCode, 0) << english.err.toStdString();
+        const QString japaneseText = pdf_tools::PdfText(pdf), englishText = pdf_tools::PdfText(en);
+        for (const char* words :
+             {"Spring rate k", "Bending stress σ2", "Calculation steps", "Stress correction factor"})
+            EXPECT_TRUE(englishText.contains(QString::fromUtf8(words))) << words;
+        EXPECT_EQ(numbers(englishText).join(' ').toStdString(),
+                  numbers(japaneseText).join(' ').toStdString());
+    }
+    EXPECT_EQ(RunProgram({"--report", nbd, "--lang", "fr", "-o", pdf}).exitCode, 2);
 }
 
 TEST_F(CommandLineProgram, SearchPrintsTheRankedListAsCsvOrJson) {

@@ -1,6 +1,9 @@
 #include "ui/main_window/export_table.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QPrinter>
+#include <QTranslator>
 #include <iostream>
 #include <vector>
 
@@ -60,8 +63,20 @@ ReportData Report(const ExportSource& source) {
     const std::vector<std::string> symbols = MaterialSymbolsUtf8(*source.materials);
     const int n = e.design.materialNo;
     const bool known = n >= 0 && n < static_cast<int>(symbols.size());
-    return MakeReportData(e, *source.materials, known ? symbols[static_cast<std::size_t>(n)] : std::string(),
-                          source.unit, source.title);
+    ReportData report =
+        MakeReportData(e, *source.materials, known ? symbols[static_cast<std::size_t>(n)] : std::string(),
+                       source.unit, source.title);
+    if (source.reportLanguage != Language::Japanese) {
+        // The catalogue beside the program: without it there are no words to print.
+        const QString folder = QCoreApplication::applicationDirPath();
+        std::shared_ptr<const QTranslator> words = LoadCatalogue(source.reportLanguage, folder);
+        if (!words)
+            throw CommandError(QCoreApplication::translate("export_table", "計算書の言語の表 %1 を読めません")
+                                   .arg(QDir(folder).filePath(CatalogueFileName(source.reportLanguage)))
+                                   .toStdString());
+        report.words = std::move(words);
+    }
+    return report;
 }
 
 ExportWrite PrepareReportPdf(const ExportSource& source) {
@@ -100,7 +115,7 @@ constexpr ExportFormat kFormats[] = {
      "      ケース N のばねの 3D モデルを STL (バイナリ) に",
      false, ModelShown, File, None, PrepareStl},
     {"ReportPdf", "計算書 PDF 出力", kPdfFilter, "", "--report",
-     "CASES.nbd [--slot N] -o REPORT.pdf [--units kgf|si]\n"
+     "CASES.nbd [--slot N] -o REPORT.pdf [--units kgf|si] [--lang ja|en]\n"
      "                 [--product 品名] [--drawing-no 図番] [--designer 設計者] [--date 日付]\n"
      "                 [--grade 1|2|3] [--inertia J] [--frequency Hz]\n"
      "      ケース N の計算書を PDF に (A4)",

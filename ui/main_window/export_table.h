@@ -16,6 +16,7 @@
 #include "core/model/design_case.h"
 #include "core/model/design_options.h"
 #include "core/report/report_text.h"
+#include "ui/common/language.h"
 
 class QPrinter;
 class Tprinform;
@@ -52,6 +53,7 @@ struct ExportSource {
     torsion::SpringState state = torsion::SpringState::Free;
     torsion::UnitSystem unit = torsion::UnitSystem::Kgf;
     torsion::TitleBlock title;
+    Language reportLanguage = Language::Japanese;  // the words of the report
 };
 
 // Where the writer puts it: a file (path "-" is the standard output), a printer or the

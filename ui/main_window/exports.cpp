@@ -30,6 +30,12 @@ namespace {
 const QString kTitleKeys[] = {QStringLiteral("Report/product"), QStringLiteral("Report/drawingNo"),
                               QStringLiteral("Report/designer"), QStringLiteral("Report/date")};
 const QString kTitleEnteredKey = QStringLiteral("Report/titleEntered");
+const QString kReportLanguageKey = QStringLiteral("Report/language");
+
+Language StoredReportLanguage(const Settings* settings) {
+    if (settings == nullptr) return Language::Japanese;
+    return LanguageOfCode(settings->stringValue(kReportLanguageKey)).value_or(Language::Japanese);
+}
 
 std::optional<TitleBlock> StoredTitle(const Settings* settings) {
     if (settings == nullptr || settings->intValue(kTitleEnteredKey, 0, 0, 1) != 1) return std::nullopt;
@@ -52,10 +58,12 @@ bool Exports::EnsureTitle(bool ask) {
     if (title_ && !ask) return true;
     TitleBlock proposed = title_.value_or(StoredTitle(settings_).value_or(TitleBlock{}));
     if (!title_) proposed.date.clear();
-    TitleBlockDialog dialog(proposed, window_);
+    TitleBlockDialog dialog(proposed, reportLanguage_.value_or(StoredReportLanguage(settings_)), window_);
     if (dialog.exec() != QDialog::Accepted) return false;
     title_ = dialog.titleBlock();
+    reportLanguage_ = dialog.reportLanguage();
     StoreTitle(settings_, *title_);
+    if (settings_ != nullptr) settings_->setString(kReportLanguageKey, LanguageCode(*reportLanguage_));
     return true;
 }
 
@@ -80,6 +88,7 @@ ExportSource Exports::SourceFor(const ExportFormat& format) {
     source.materials = &materials_;
     source.unit = hooks_.unit();
     source.title = title_.value_or(TitleBlock{});
+    source.reportLanguage = reportLanguage_.value_or(StoredReportLanguage(settings_));
     if (format.subject == ExportSubject::InputsShown) {
         const Evaluation e = Evaluate();
         source.design = e.design;

@@ -91,5 +91,6 @@ class Exports {
     Settings* settings_ = nullptr;
     std::map<const ExportFormat*, QString> lastNames_;  // the file last written by each row
     std::optional<torsion::TitleBlock> title_;
+    std::optional<Language> reportLanguage_;  // chosen in the title-block dialog this run
     std::function<bool(QPrinter&)> choosePrinter_;
 };

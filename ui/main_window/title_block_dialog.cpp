@@ -1,5 +1,6 @@
 #include "ui/main_window/title_block_dialog.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDialogButtonBox>
@@ -23,7 +24,8 @@ QLineEdit* AddField(QFormLayout* form, const QString& name, const QString& label
 
 }  // namespace
 
-TitleBlockDialog::TitleBlockDialog(const TitleBlock& title, QWidget* parent) : QDialog(parent) {
+TitleBlockDialog::TitleBlockDialog(const TitleBlock& title, Language language, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("TitleBlockDialog"));
     setWindowTitle(QCoreApplication::translate("title_block_dialog", "計算書の表題欄"));
     setFont(JapaneseFont(12));
@@ -38,6 +40,13 @@ TitleBlockDialog::TitleBlockDialog(const TitleBlock& title, QWidget* parent) : Q
         title.date.empty() ? QDate::currentDate().toString(Qt::ISODate).toStdString() : title.date;
     dateEdit_ = AddField(form, QStringLiteral("dateEdit"),
                          QCoreApplication::translate("title_block_dialog", "日付"), date);
+    // The report's words: each language named in itself, so either reader finds his own.
+    languageBox_ = new QComboBox;
+    languageBox_->setObjectName(QStringLiteral("languageBox"));
+    languageBox_->addItem(QStringLiteral("日本語"), LanguageCode(Language::Japanese));
+    languageBox_->addItem(QStringLiteral("English"), LanguageCode(Language::English));
+    languageBox_->setCurrentIndex(language == Language::English ? 1 : 0);
+    form->addRow(QStringLiteral("言語 / Language"), languageBox_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)
@@ -45,6 +54,10 @@ TitleBlockDialog::TitleBlockDialog(const TitleBlock& title, QWidget* parent) : Q
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
+}
+
+Language TitleBlockDialog::reportLanguage() const {
+    return LanguageOfCode(languageBox_->currentData().toString()).value_or(Language::Japanese);
 }
 
 TitleBlock TitleBlockDialog::titleBlock() const {

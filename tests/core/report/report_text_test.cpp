@@ -81,7 +81,7 @@ TEST_F(ReportTextTest, TraceShowsFormulaValuesAndResultOfEachStep) {
     EXPECT_EQ(Step(trace, "判定").result, "合格");
     // No constant of the program's own stands in a formula.
     for (const TraceStep& step : trace)
-        EXPECT_EQ(step.formula.find("0.1019"), std::string::npos) << step.formula;
+        EXPECT_EQ(step.formula.Japanese().find("0.1019"), std::string::npos) << step.formula;
 }
 
 TEST_F(ReportTextTest, SiTraceIsInNewtons) {
@@ -90,7 +90,8 @@ TEST_F(ReportTextTest, SiTraceIsInNewtons) {
     EXPECT_EQ(Step(trace, "ばね定数").result, "k = 1.04641 N･mm/度");
     EXPECT_EQ(Step(trace, "許容曲げ応力").result, "σa = 1500 N/mm²");
     EXPECT_EQ(Step(trace, "作動点のトルク").result, "M1 = 47.0884 N･mm,  M2 = 94.1767 N･mm");
-    for (const TraceStep& step : trace) EXPECT_EQ(step.result.find("kgf"), std::string::npos) << step.result;
+    for (const TraceStep& step : trace)
+        EXPECT_EQ(step.result.Japanese().find("kgf"), std::string::npos) << step.result;
 }
 
 TEST_F(ReportTextTest, OutwardMomentsAndFailedChecksChangeTheSteps) {
@@ -102,8 +103,9 @@ TEST_F(ReportTextTest, OutwardMomentsAndFailedChecksChangeTheSteps) {
     EXPECT_EQ(Step(trace, "最大トルク（外方向）").result,
               "A = 10 mm,  R = 11.4127 mm,  Mmax = 9.66343 kgf･mm");
     EXPECT_EQ(Step(trace, "案内棒径（外方向）").result, "Dg = 8.1 mm");
-    EXPECT_TRUE(
-        Step(trace, "作動点の角度").values.starts_with("M1 = 20 kgf･mm,  M2 = 10 kgf･mm,  k = 0.106704"));
+    EXPECT_TRUE(Step(trace, "作動点の角度")
+                    .values.Japanese()
+                    .starts_with("M1 = 20 kgf･mm,  M2 = 10 kgf･mm,  k = 0.106704"));
     // M1 > M2 turns the angles round, and σ2 = 158 kgf/mm² is over σa = 153.
     EXPECT_EQ(Step(trace, "判定").result, "エラー:ねじれ角度の順番が不適  エラー:ねじり応力オーバー");
 }
@@ -125,7 +127,7 @@ TEST_F(ReportTextTest, TablesFollowTheUnitAndMarkTheTypedDiameter) {
     EXPECT_EQ(row(si, "モーメント M2").value, "94.1767");
     EXPECT_EQ(row(si, "曲げ応力 σ2").unit, "N/mm²");
     EXPECT_EQ(row(si, "ねじれ角度 φ2").value, "90");
-    EXPECT_EQ(si.checks, std::vector<std::string>{"Calculation Success!"});
+    EXPECT_EQ(si.checks, std::vector<ComposedText>{"Calculation Success!"});
     EXPECT_FALSE(si.checksFailed);
 }
 
@@ -155,7 +157,7 @@ TEST_F(ReportTextTest, EveryStepFollowsFromTheValuesItPrints) {
         const UnitSystem unit = rng() % 2 ? UnitSystem::SI : UnitSystem::Kgf;
         const double g = unit == UnitSystem::SI ? 1 : 1 / 9.80665;
         for (const TraceStep& step : CalculationTrace(EvaluateDesign(d, *table), *table, unit)) {
-            const PrintedValues v = Printed(step.values + ",  " + step.result);
+            const PrintedValues v = Printed(step.values.Japanese() + ",  " + step.result.Japanese());
             const double pi = 3.14159;
             const auto expect = [&](const std::string& name, double recomputed, double scale = 0) {
                 const double printed = v.at(name);
@@ -164,7 +166,7 @@ TEST_F(ReportTextTest, EveryStepFollowsFromTheValuesItPrints) {
                     << step.title << ": " << step.values << " → " << step.result;
                 ++checked;
             };
-            const std::string& t = step.title;
+            const std::string t = step.title.Japanese();
             if (t == "ばね定数")
                 expect("k", v.at("E") * std::pow(v.at("d"), 4) /
                                 (3667 * v.at("D") * v.at("N") + 389 * (v.at("a1") + v.at("a2"))) * g);
