@@ -229,13 +229,13 @@ TEST_F(ReportTextTest, LegsAndGapAreListedAndTheirStepsFollowFromTheirValues) {
     EXPECT_EQ(row("コイルのすき間 g"), "0.3");
 
     const TraceStep& rate = Step(t.trace, "ばね定数 (脚の形状)");
-    PrintedValues k = Printed(rate.values);
+    PrintedValues k = Printed(rate.values.Japanese());
     EXPECT_NEAR(k["n1"], 125 / (3 * M_PI * 10 * 100), 1e-6);  // b = l − D/2 = 5
     EXPECT_EQ(k["n2"], 0);
-    EXPECT_NEAR(Printed(rate.result)["k"], 200000 / (3667 * 10 * (5 + k["n1"])), 5e-6);
+    EXPECT_NEAR(Printed(rate.result.Japanese())["k"], 200000 / (3667 * 10 * (5 + k["n1"])), 5e-6);
     const TraceStep& bend = Step(t.trace, "脚1の曲げ部");
-    PrintedValues in = Printed(bend.values), out = Printed(bend.result);
+    PrintedValues in = Printed(bend.values.Japanese()), out = Printed(bend.result.Japanese());
     EXPECT_NEAR(out["q_leg"], 3.47 / 2.65, 5e-6);
     EXPECT_NEAR(out["σb1"], out["q_leg"] * 32 * in["M2"] / M_PI, out["σb1"] * 1e-5);  // 6 digits each
-    EXPECT_NE(Step(t.trace, "最大トルク").formula.find("q_leg"), std::string::npos);
+    EXPECT_NE(Step(t.trace, "最大トルク").formula.Japanese().find("q_leg"), std::string::npos);
 }
