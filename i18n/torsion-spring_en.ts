@@ -266,6 +266,37 @@ Saved to: %2</translation>
     </message>
 </context>
 <context>
+    <name>legs_group</name>
+    <message>
+        <source>脚の形状とコイルのすき間 (mm)</source>
+        <translation>Legs and coil gap (mm)</translation>
+    </message>
+    <message>
+        <source>直線長</source>
+        <translation>Straight</translation>
+    </message>
+    <message>
+        <source>曲げ r</source>
+        <translation>Bend r</translation>
+    </message>
+    <message>
+        <source>脚1</source>
+        <translation>Leg 1</translation>
+    </message>
+    <message>
+        <source>脚2</source>
+        <translation>Leg 2</translation>
+    </message>
+    <message>
+        <source>コイルのすき間</source>
+        <translation>Coil gap</translation>
+    </message>
+    <message>
+        <source>0 は密着巻。平均径まで</source>
+        <translation>0: touching coils; up to the mean diameter</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>ねじりコイルばね設計計算</source>
@@ -1162,6 +1193,10 @@ Double-click to reset</translation>
     <message>
         <source>回</source>
         <translation>cycles</translation>
+    </message>
+    <message>
+        <source>長さ &apos;%1&apos; は 0〜%2 mm で指定してください</source>
+        <translation>Length &apos;%1&apos;: give 0 to %2 mm</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,16 @@ double TemperatureOfText(const std::string& text) {
     return t;
 }
 
+// Outside any function: the catalogue's context is "torsion".
+constexpr const char* kLengthOutOfRange = TS_TEXT("長さ '%1' は 0〜%2 mm で指定してください");
+
+double LegLengthOfText(const std::string& text) {
+    const double length = ParseNumber(text);
+    if (!(length >= 0 && length <= kMaxLegLength))
+        throw CommandError({kLengthOutOfRange, {text, FormatShort(kMaxLegLength)}});
+    return length;
+}
+
 WorkingTemperature WorkingTemperatureOf(const MaterialTable& table, int materialNo, double temperature) {
     WorkingTemperature w;
     if (temperature == kRoomTemperature) return w;

@@ -35,6 +35,9 @@ WorkingTemperature WorkingTemperatureOf(const MaterialTable& table, int material
 // The working temperature of a typed text, °C. Throws CommandError for a text that is no
 // number (the number conversion's message) or a temperature outside the allowed range.
 double TemperatureOfText(const std::string& text);
+// A typed straight length, bend radius or coil gap, mm: a number from 0 to kMaxLegLength;
+// otherwise CommandError (the number conversion's message, or the range).
+double LegLengthOfText(const std::string& text);
 
 // The rate of a practice in N·mm/度 for Young's modulus E (N/mm²), wire diameter d, mean
 // coil diameter D, active turns N and arms a1, a2 (mm). Faults throw CommandError.

@@ -16,6 +16,7 @@
 #include "ui/common/box_style.h"
 #include "ui/common/number_box.h"
 #include "ui/common/window_text.h"
+#include "ui/main_window/legs_group.h"
 
 using namespace torsion;
 
@@ -58,6 +59,9 @@ PracticePage::PracticePage(const MaterialTable& materials, QWidget* parent)
     SetBoxColour(TemperatureBox, kInputColour);
     MakeNumberBox(TemperatureBox);
 
+    Legs = new LegsGroup(this);
+    Legs->setGeometry(8, 80, 234, 114);
+
     ComparisonCaption = new QLabel(this);
     ComparisonCaption->setObjectName(QStringLiteral("ComparisonCaption"));
     ComparisonCaption->setGeometry(kTableLeft, 6, kTableWidth, 16);
@@ -98,6 +102,7 @@ void PracticePage::showOptions(const DesignOptions& options) {
     PracticeBox->setCurrentIndex(static_cast<int>(options.practice));
     TemperatureBox->setText(WindowText(FormatRoundTrip(options.temperature)));
     TemperatureBox->setModified(false);
+    Legs->showOptions(options);
 }
 
 void PracticePage::ShowCase(const DesignCase& c, const DesignOptions& options, UnitSystem unit) {

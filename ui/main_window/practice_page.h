@@ -11,6 +11,7 @@
 #include "core/model/design_case.h"
 #include "core/model/design_options.h"
 
+class LegsGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -39,6 +40,8 @@ class PracticePage : public QWidget {
     QComboBox* practiceBox() const { return PracticeBox; }
     QLineEdit* temperatureBox() const { return TemperatureBox; }
     QTableWidget* table() const { return ComparisonTable; }
+    // The legs and the coil gap, below the design conditions.
+    LegsGroup* legsGroup() const { return Legs; }
 
   signals:
     // The user chose another practice, or finished typing the temperature (Enter or leaving the box).
@@ -60,6 +63,7 @@ class PracticePage : public QWidget {
     QGroupBox* DesignConditions = nullptr;  // "設計条件"
     QComboBox* PracticeBox = nullptr;       // "設計基準"
     QLineEdit* TemperatureBox = nullptr;    // "使用温度 (℃)"
+    LegsGroup* Legs = nullptr;              // "脚の形状とコイルのすき間 (mm)"
     QLabel* ComparisonCaption = nullptr;    // practice and temperature the differences refer to
     QTableWidget* ComparisonTable = nullptr;
 };

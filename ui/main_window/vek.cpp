@@ -52,6 +52,7 @@
 #include "ui/main_window/characteristic_page.h"
 #include "ui/main_window/exports.h"
 #include "ui/main_window/history_grid.h"
+#include "ui/main_window/legs_group.h"
 #include "ui/main_window/message_list.h"
 #include "ui/main_window/practice_page.h"
 #include "ui/main_window/schematic.h"
@@ -230,10 +231,11 @@ void Tf_vek::ReadWindowToCase() {
 }
 
 DesignOptions Tf_vek::ShownOptions() const {
-    // What the page does not show (a read file's leg shapes) stays the current case's.
+    // What the page does not show stays the current case's.
     DesignOptions o = options_[0];
     o.practice = TabSheet5->practice();
     o.temperature = TemperatureOfText(TabSheet5->temperatureText().toStdString());
+    TabSheet5->legsGroup()->readInto(o);
     return o;
 }
 
