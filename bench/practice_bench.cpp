@@ -1,5 +1,5 @@
 // The design practices and the design file: one evaluation by the program's practice at
-// room temperature (what "計算" costs) beside one by another practice warm and the three
+// room temperature (what "計算" costs), one with bent legs, one by another practice warm and the three
 // practices side by side; a 30-slot design file encoded, decoded, written and read.
 #include <benchmark/benchmark.h>
 
@@ -42,6 +42,17 @@ void BM_EvaluateJisAtRoomTemperature(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(EvaluateDesign(c, Materials()));
 }
 BENCHMARK(BM_EvaluateJisAtRoomTemperature);
+
+// "計算" with two legs bent out radially at r = 1.5 and a gap between coils: the legs' rate,
+// the bends' limit on the largest moment and their message lines.
+void BM_EvaluateBentLegs(benchmark::State& state) {
+    const DesignCase c = Inputs();
+    EvaluationOptions o;
+    o.design.legs = {LegEnd{LegShape::Radial, 5, 1.5}, LegEnd{LegShape::Radial, 5, 1.5}};
+    o.design.pitchGap = 0.3;
+    for (auto _ : state) benchmark::DoNotOptimize(EvaluateDesign(c, Materials(), o));
+}
+BENCHMARK(BM_EvaluateBentLegs);
 
 void BM_EvaluateUsAt100Degrees(benchmark::State& state) {
     const DesignCase c = Inputs();

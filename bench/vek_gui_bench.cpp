@@ -8,6 +8,8 @@
 
 #include "bench/offscreen_main.h"
 #include "tests/support/fake_dialogs.h"
+#include "ui/main_window/legs_group.h"
+#include "ui/main_window/practice_page.h"
 #include "ui/main_window/vek.h"
 
 using namespace torsion;
@@ -38,6 +40,24 @@ void BM_CalculateCommand(benchmark::State& state) {
         state.SkipWithError(data.dialogs.errors.first().toStdString().c_str());
 }
 BENCHMARK(BM_CalculateCommand)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+// The same with both legs bent out radially (r = 1.5) and a gap of 0.3 between coils.
+void BM_CalculateCommandWithBentLegs(benchmark::State& state) {
+    WindowData data;
+    Tf_vek window(data.materials, data.kinds, data.coefficients, data.dialogs, QStringLiteral(TS_DATA_DIR));
+    DesignOptions o;
+    o.legs = {LegEnd{LegShape::Radial, 5, 1.5}, LegEnd{LegShape::Radial, 5, 1.5}};
+    o.pitchGap = 0.3;
+    window.practicePage()->legsGroup()->showOptions(o);
+    ShowAndPaint(window);
+    for (auto _ : state) {
+        window.BitBtn2Click();
+        QApplication::processEvents();
+    }
+    if (!data.dialogs.errors.isEmpty())
+        state.SkipWithError(data.dialogs.errors.first().toStdString().c_str());
+}
+BENCHMARK(BM_CalculateCommandWithBentLegs)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 // The command alone: reading, calculating, writing the boxes and both drawings,
 // without the repaint that follows on screen.
