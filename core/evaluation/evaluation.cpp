@@ -68,8 +68,9 @@ Evaluation EvaluationOf(const DesignCase& calculated, const MaterialTable& table
     e.checks = ChecksOf(e.design, options.design, e.practice, e.bends, table);
     e.exists = SpringExists(calculated);
     if (options.grade && *options.grade >= 1 && *options.grade <= kToleranceGrades)
-        e.manufacturing = ManufacturingCheckOf(e.design, table, *options.grade, options.dynamics,
-                                               BuiltInToleranceRows(), BuiltInWireRows(), options.rowTexts);
+        e.manufacturing =
+            ManufacturingCheckOf(e.design, table, *options.grade, options.dynamics, BuiltInToleranceRows(),
+                                 BuiltInWireRows(), options.design, options.rowTexts);
     return e;
 }
 

@@ -217,7 +217,9 @@ CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const Material
                                              std::span<const ToleranceRow> rows) {
     const DesignCase& c = e.design;
     const ManufacturingCheck manufacturing =
-        e.manufacturing ? *e.manufacturing : ManufacturingCheckOf(c, table, kDefaultToleranceGrade, {}, rows);
+        e.manufacturing ? *e.manufacturing
+                        : ManufacturingCheckOf(c, table, kDefaultToleranceGrade, {}, rows, BuiltInWireRows(),
+                                               e.designOptions);
     const int grade = manufacturing.grade;
     CharacteristicSheet sheet;
     const std::string momentUnit = MomentUnitText(unit);

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/base/command_error.h"
 #include "core/base/number_text.h"
 #include "core/base/units.h"
 #include "core/calc/calculation.h"
+#include "core/calc/practice.h"
 
 namespace torsion {
 
@@ -17,12 +19,19 @@ double Finite(double x) {
     return std::isfinite(x) ? x : kNoNumber;
 }
 
-// The rate formula around the case's dimensions: k(d, D, N) over the nominal k, minus 1.
+// The rate formula of the design's practice around the case's dimensions: k(d, D, N) over
+// the nominal k, minus 1.
 class RateModel {
   public:
-    RateModel(const DesignCase& c, double youngModulus)
-        : e_(youngModulus), d_(c.wireDia), D_(c.meanDia), n_(c.calcTurns), a1_(c.arm1), a2_(c.arm2) {
-        nominal_ = SpringRate(e_, d_, D_, n_, a1_, a2_);
+    RateModel(const DesignCase& c, double youngModulus, const DesignOptions& design)
+        : e_(youngModulus),
+          d_(c.wireDia),
+          D_(c.meanDia),
+          n_(c.calcTurns),
+          a1_(c.arm1),
+          a2_(c.arm2),
+          design_(design) {
+        nominal_ = Rate(d_, D_, n_);
     }
     bool valid() const { return nominal_ > 0; }
     double wire() const { return d_; }
@@ -31,11 +40,25 @@ class RateModel {
     // NaN where a dimension is not positive or the formula fails.
     double Change(double d, double D, double n) const {
         if (!(d > 0) || !(D > 0) || !(n > 0)) return kNoNumber;
-        return Finite(SpringRate(e_, d, D, n, a1_, a2_) / nominal_ - 1);
+        return Finite(Rate(d, D, n) / nominal_ - 1);
     }
 
   private:
+    // JIS with straight legs is the program's own formula; the others the practice's, with
+    // the leg shapes (NaN where its arithmetic fails).
+    double Rate(double d, double D, double n) const {
+        const LegShape leg1 = design_.legs[0].shape, leg2 = design_.legs[1].shape;
+        if (design_.practice == Practice::Jis && leg1 == LegShape::Tangential && leg2 == LegShape::Tangential)
+            return SpringRate(e_, d, D, n, a1_, a2_);
+        try {
+            return PracticeRate(design_.practice, e_, d, D, n, a1_, a2_, leg1, leg2);
+        } catch (const CommandError&) {
+            return kNoNumber;
+        }
+    }
+
     double e_, d_, D_, n_, a1_, a2_;
+    DesignOptions design_;
     double nominal_ = kNoNumber;
 };
 
@@ -104,11 +127,12 @@ std::string Percent(double fraction) {
 
 CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* material, int grade,
                                     std::span<const ToleranceRow> toleranceRows,
-                                    std::span<const WireRow> wireRows, RowTexts texts) {
+                                    std::span<const WireRow> wireRows, const DesignOptions& design,
+                                    RowTexts texts) {
     CharacteristicVariation v;
     v.rate = c.springConst;
     if (!material || !std::isfinite(v.rate) || !(v.rate > 0)) return v;
-    const RateModel model(c, material->youngModulus);
+    const RateModel model(c, material->youngModulus, design);
     if (!model.valid()) return v;
     v.valid = true;
     const double d = model.wire(), D = model.coil(), N = model.turns();
@@ -275,12 +299,13 @@ SpringDynamics DynamicsOf(const DesignCase& c, double densityGPerCm3, const Dyna
 ManufacturingCheck ManufacturingCheckOf(const DesignCase& c, const MaterialTable& table, int grade,
                                         const DynamicsInputs& inputs,
                                         std::span<const ToleranceRow> toleranceRows,
-                                        std::span<const WireRow> wireRows, RowTexts texts) {
+                                        std::span<const WireRow> wireRows, const DesignOptions& design,
+                                        RowTexts texts) {
     ManufacturingCheck m;
     m.grade = grade;
     m.inputs = inputs;
     const MaterialRecord* record = RecordOrNull(table, c.materialNo);
-    m.variation = VariationOf(c, record, grade, toleranceRows, wireRows, texts);
+    m.variation = VariationOf(c, record, grade, toleranceRows, wireRows, design, texts);
     m.wire = WireCheckOf(c, record, wireRows, texts);
     DensityResult density{kNoNumber, {}};
     if (record)

@@ -13,6 +13,7 @@
 
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
+#include "core/model/design_options.h"
 #include "core/tolerances/tolerance_table.h"
 #include "core/tolerances/wire_table.h"
 
@@ -69,11 +70,13 @@ struct CharacteristicVariation {
 };
 
 // The variation of a calculated case c of material (nullptr: unknown) for the tolerance
-// grade (1..3).
+// grade (1..3), calculated by design's practice and leg shapes: k moves as that practice's
+// rate formula moves. Young's modulus, and with it the working temperature, cancels in these
+// ratios; the nominal k, M1 and M2 are the case's, calculated at its temperature.
 CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* material, int grade,
                                     std::span<const ToleranceRow> toleranceRows = BuiltInToleranceRows(),
                                     std::span<const WireRow> wireRows = BuiltInWireRows(),
-                                    RowTexts texts = RowTexts::Built);
+                                    const DesignOptions& design = {}, RowTexts texts = RowTexts::Built);
 
 // The verdict as one line of text; tolerance texts use kWireNoValueText where data is missing.
 std::string VariationVerdictText(const CharacteristicVariation& v);
@@ -129,6 +132,6 @@ ManufacturingCheck ManufacturingCheckOf(const DesignCase& c, const MaterialTable
                                         const DynamicsInputs& inputs,
                                         std::span<const ToleranceRow> toleranceRows = BuiltInToleranceRows(),
                                         std::span<const WireRow> wireRows = BuiltInWireRows(),
-                                        RowTexts texts = RowTexts::Built);
+                                        const DesignOptions& design = {}, RowTexts texts = RowTexts::Built);
 
 }  // namespace torsion

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "core/calc/calculation.h"
+#include "core/calc/practice.h"
+#include "core/evaluation/evaluation.h"
 #include "core/report/characteristic_sheet.h"
 
 using namespace torsion;
@@ -473,7 +475,7 @@ TEST(Variation, NumbersWithoutTheRowTexts) {
         for (int grade = 1; grade <= 3; ++grade) {
             const ManufacturingCheck built = ManufacturingCheckOf(c, table, grade, {5, 50});
             const ManufacturingCheck bare = ManufacturingCheckOf(
-                c, table, grade, {5, 50}, BuiltInToleranceRows(), BuiltInWireRows(), RowTexts::Skipped);
+                c, table, grade, {5, 50}, BuiltInToleranceRows(), BuiltInWireRows(), {}, RowTexts::Skipped);
             const std::vector<double> a = NumbersOf(built), b = NumbersOf(bare);
             for (std::size_t i = 0; i < a.size(); ++i)
                 EXPECT_TRUE(a[i] == b[i] || (std::isnan(a[i]) && std::isnan(b[i])))
@@ -481,5 +483,27 @@ TEST(Variation, NumbersWithoutTheRowTexts) {
             EXPECT_NE(TextsOf(built), TextsOf(bare)) << "material " << material << ": the page has its texts";
             for (const std::string& text : TextsOf(bare)) EXPECT_EQ(text, "");
         }
+    }
+}
+
+// The coil term moves k as the chosen practice's formula moves (EN's leg term depends on D);
+// the evaluation hands its practice and leg shapes to the check.
+TEST(Variation, FollowsThePracticeRateFormula) {
+    MaterialTable table{};
+    table[0] = Material("SWP-B", 206000, 1.0, 2260);
+    const DesignCase c = Spring(1.0, 10, 1, 5, 15, 20, 30, 60, 206000);
+    for (const DesignOptions& design :
+         {DesignOptions{Practice::En}, DesignOptions{Practice::Us, 20, {LegEnd{LegShape::Radial, 5, 2}}}}) {
+        const CharacteristicVariation v =
+            VariationOf(c, &table[0], 2, BuiltInToleranceRows(), BuiltInWireRows(), design);
+        ASSERT_TRUE(v.coil.known);
+        const auto rate = [&](double D) {
+            return PracticeRate(design.practice, 206000, 1.0, D, c.calcTurns, 15, 20, design.legs[0].shape,
+                                design.legs[1].shape);
+        };
+        EXPECT_DOUBLE_EQ(v.coil.rateUp, rate(c.meanDia - v.coil.plusMinus) / rate(c.meanDia) - 1);
+        EXPECT_NE(v.coil.rateUp, VariationOf(c, &table[0], 2).coil.rateUp);
+        const Evaluation e = EvaluationOf(c, table, {2, {}, design});
+        EXPECT_DOUBLE_EQ(e.manufacturing->variation.coil.rateUp, v.coil.rateUp);
     }
 }
