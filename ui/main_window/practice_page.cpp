@@ -110,18 +110,30 @@ void PracticePage::ShowCase(const DesignCase& c, const DesignOptions& options, U
     options_ = options;
     unit_ = unit;
     hasCase_ = true;
-    Fill();
+    FillWhenShown();
+}
+
+void PracticePage::FillWhenShown() {
+    stale_ = isHidden();
+    if (!stale_) Fill();
+}
+
+void PracticePage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_ && hasCase_) Fill();
+    stale_ = false;
 }
 
 void PracticePage::Clear() {
     hasCase_ = false;
+    stale_ = false;
     ComparisonCaption->clear();
     ComparisonTable->setRowCount(0);
 }
 
 void PracticePage::setUnitSystem(UnitSystem unit) {
     unit_ = unit;
-    if (hasCase_) Fill();
+    if (hasCase_) FillWhenShown();
 }
 
 void PracticePage::resizeEvent(QResizeEvent* event) {

@@ -29,7 +29,8 @@ class PracticePage : public QWidget {
     // Shows a case's conditions (the temperature as a text that reads back to its number).
     void showOptions(const torsion::DesignOptions& options);
 
-    // Compares the practices for a calculated case with its options, in the given unit.
+    // Compares the practices for a calculated case with its options, in the given unit (the
+    // table is filled when the page is in front).
     void ShowCase(const torsion::DesignCase& c, const torsion::DesignOptions& options,
                   torsion::UnitSystem unit);
     // Shows no case: an empty table.
@@ -50,8 +51,11 @@ class PracticePage : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    // Fills the table now when the page is in front, otherwise when it is next shown.
+    void FillWhenShown();
     void Fill();
 
     const torsion::MaterialTable& materials_;
@@ -59,6 +63,7 @@ class PracticePage : public QWidget {
     torsion::DesignOptions options_{};
     torsion::UnitSystem unit_ = torsion::UnitSystem::Kgf;
     bool hasCase_ = false;
+    bool stale_ = false;  // the table does not show the case yet
 
     QGroupBox* DesignConditions = nullptr;  // "設計条件"
     QComboBox* PracticeBox = nullptr;       // "設計基準"

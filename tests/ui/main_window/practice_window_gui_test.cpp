@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include "core/evaluation/evaluation.h"
@@ -61,12 +62,15 @@ class PracticeWindowTest : public ::testing::Test {
 };
 
 TEST_F(PracticeWindowTest, CalculationFollowsThePracticeAndTemperatureAndEachSlotKeepsThem) {
+    auto* pages = app.find<QTabWidget>("PageControl1");
     app.calculate();
     const QString jisRate = app.text("Edit8");
     choose(Practice::En);
     temperature(QStringLiteral("100"));
     app.calculate();
     const QStringList first = shown();
+    EXPECT_EQ(page().table()->rowCount(), 0) << "filled when the page is in front";
+    pages->setCurrentWidget(&page());
     app.calculate();
     EXPECT_EQ(shown(), first);  // the same answer twice
     const DesignOptions en{Practice::En, 100};
