@@ -72,12 +72,14 @@ PracticePage::PracticePage(const MaterialTable& materials, QWidget* parent)
     ComparisonTable->verticalHeader()->setMinimumSectionSize(kRowHeight);
     ComparisonTable->verticalHeader()->setDefaultSectionSize(kRowHeight);
     ComparisonTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    ComparisonTable->horizontalHeader()->setStretchLastSection(true);
+    // Columns as wide as their texts; the table scrolls sideways rather than cut a verdict.
+    ComparisonTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ComparisonTable->setTextElideMode(Qt::ElideNone);
     ComparisonTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ComparisonTable->setSelectionMode(QAbstractItemView::NoSelection);
     ComparisonTable->setFocusPolicy(Qt::NoFocus);
     ComparisonTable->setWordWrap(false);
+    SetHeadings();
 
     connect(PracticeBox, &QComboBox::activated, this, [this] { emit practiceChosen(); });
     connect(TemperatureBox, &QLineEdit::editingFinished, this, [this] {
@@ -127,6 +129,7 @@ void PracticePage::showEvent(QShowEvent* event) {
 void PracticePage::Clear() {
     hasCase_ = false;
     stale_ = false;
+    SetHeadings();
     ComparisonCaption->clear();
     ComparisonTable->setRowCount(0);
 }
@@ -143,19 +146,24 @@ void PracticePage::resizeEvent(QResizeEvent* event) {
                             std::max(kTableHeight, height() - kTableTop - 8));
 }
 
+void PracticePage::SetHeadings() {
+    QStringList headings{QCoreApplication::translate("practice_page", "項目"),
+                         QCoreApplication::translate("practice_page", "単位")};
+    for (const Practice p : kAllPractices)
+        headings << WindowText(std::string(PracticeName(p))) +
+                        (hasCase_ && p == options_.practice
+                             ? QCoreApplication::translate("practice_page", "（選択）")
+                             : QString());
+    ComparisonTable->setHorizontalHeaderLabels(headings);
+}
+
 void PracticePage::Fill() {
     const ComparisonTexts texts = PracticeComparisonTextsOf(case_, materials_, options_, unit_);
     ComparisonCaption->setText(texts.fault ? WindowText(texts.caption) + QStringLiteral("　") +
                                                  WindowText(*texts.fault)
                                            : WindowText(texts.caption));
     QTableWidget* t = ComparisonTable;
-    QStringList headings{QCoreApplication::translate("practice_page", "項目"),
-                         QCoreApplication::translate("practice_page", "単位")};
-    for (const Practice p : kAllPractices)
-        headings << WindowText(std::string(PracticeName(p))) +
-                        (p == options_.practice ? QCoreApplication::translate("practice_page", "（選択）")
-                                                : QString());
-    t->setHorizontalHeaderLabels(headings);
+    SetHeadings();
     t->setRowCount(static_cast<int>(texts.rows.size()));
     for (int row = 0; row < t->rowCount(); ++row) {
         const ComparisonRow& line = texts.rows[static_cast<std::size_t>(row)];
@@ -168,6 +176,7 @@ void PracticePage::Fill() {
                 t->setItem(row, column, item);
             }
             item->setText(cells[column]);
+            item->setToolTip(cells[column]);
             // The chosen practice's column stands out.
             QFont font = t->font();
             font.setBold(column >= 2 &&

@@ -57,6 +57,8 @@ class PracticePage : public QWidget {
     // Fills the table now when the page is in front, otherwise when it is next shown.
     void FillWhenShown();
     void Fill();
+    // The column headings: item, unit and the practices, the chosen one marked once a case is shown.
+    void SetHeadings();
 
     const torsion::MaterialTable& materials_;
     torsion::DesignCase case_{};
