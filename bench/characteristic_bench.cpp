@@ -68,8 +68,8 @@ void BM_ManufacturingCheck(benchmark::State& state) {
     const DesignCase c = CalculatedCase(*table, 5);
     const RowTexts texts = state.range(0) ? RowTexts::Built : RowTexts::Skipped;
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            ManufacturingCheckOf(c, *table, 2, {5, 50}, BuiltInToleranceRows(), BuiltInWireRows(), texts));
+        benchmark::DoNotOptimize(ManufacturingCheckOf(c, *table, 2, {5, 50}, BuiltInToleranceRows(),
+                                                      BuiltInWireRows(), {}, texts));
 }
 BENCHMARK(BM_ManufacturingCheck)->Arg(1)->Arg(0);
 
