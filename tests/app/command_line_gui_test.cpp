@@ -20,7 +20,7 @@
 #include "core/files/design_file.h"
 #include "tests/support/dxf_reader.h"
 #include "tests/support/pdf_tools.h"
-#include "tests/support/report_check.h"
+#include "tests/support/printed_results.h"
 #include "tests/support/vek_test_app.h"
 #include "ui/main_window/export_table.h"
 
@@ -517,17 +517,17 @@ TEST_F(CommandLineProgram, ReportIsWrittenWithoutADisplay) {
     const QString text = pdf_tools::PdfText(pdf);
     for (const QString t : {"ばね B", "佐藤", "2026-01-02", "エラー:ねじれ角度の順番が不適", "SWP-B", "N･mm"})
         EXPECT_TRUE(text.contains(t)) << t.toStdString();
-    EXPECT_EQ(report_check::ReportDisagreements(pdf), "");
+    EXPECT_EQ(printed::ReportFormulaDisagreements(pdf), "");
     // Every number of the report follows from the inputs it prints, in both units, both
     // load directions and with moments given.
     for (const QString slot : {"4", "5"}) {
         for (const QString units : {"kgf", "si"}) {
             SCOPED_TRACE((slot + " " + units).toStdString());
             EXPECT_EQ(RunProgram({"--report", nbd, "--slot", slot, "-o", pdf, "--units", units}).exitCode, 0);
-            EXPECT_EQ(report_check::ReportDisagreements(pdf), "");
+            EXPECT_EQ(printed::ReportFormulaDisagreements(pdf), "");
         }
     }
-    EXPECT_TRUE(report_check::InTable(report_check::LayoutText(pdf, 1, 1), "内径 Di").Agrees(9.8));
+    EXPECT_TRUE(printed::InTable(pdf_tools::PdfLayoutText(pdf, 1, 1), "内径 Di").Agrees(9.8));
     EXPECT_EQ(RunProgram({"--report", nbd}).exitCode, 2);
 
     // The same case in English: the words change, every number (with its decimal point and

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QTimer>
@@ -18,10 +19,9 @@
 #include "core/design/design_search.h"
 #include "core/evaluation/evaluation.h"
 #include "core/files/case_file.h"
-#include "tests/support/data_sheet_check.h"
 #include "tests/support/dxf_reader.h"
 #include "tests/support/pdf_tools.h"
-#include "tests/support/report_check.h"
+#include "tests/support/printed_results.h"
 #include "tests/support/vek_test_app.h"
 #include "ui/main_window/exports.h"
 #include "ui/print/prin.h"
@@ -63,16 +63,19 @@ class ConsistentExports : public ::testing::Test {
         app.dialogs.saveNames = {app.path("r.pdf")};
         choose("ReportPdf");
         EXPECT_TRUE(app.dialogs.errors.isEmpty()) << what << app.dialogs.errors.join('\n').toStdString();
-        EXPECT_EQ(report_check::ReportDisagreements(app.path("r.pdf")), "") << what;
-        return report_check::LayoutText(app.path("r.pdf"), 1, 1);
+        EXPECT_EQ(printed::ReportFormulaDisagreements(app.path("r.pdf")), "") << what;
+        return pdf_tools::PdfLayoutText(app.path("r.pdf"), 1, 1);
     }
     // The data sheet (要目表印刷) of the inputs shown, read while it is open.
     void ExpectDataSheetAgreesWithItself(const std::string& what) {
         bool read = false;
         QTimer::singleShot(0, &page, [&] {
-            EXPECT_EQ(data_sheet_check::DataSheetDisagreements(page, app.materials,
-                                                               app.find<QCheckBox>("soto")->isChecked()),
-                      "")
+            EXPECT_EQ(
+                printed::DataSheetDisagreeing(page, app.materials, !app.find<QLineEdit>("Edit4")->isEnabled(),
+                                              app.find<QCheckBox>("soto")->isChecked())
+                    .join('\n')
+                    .toStdString(),
+                "")
                 << what;
             read = true;
             page.accept();
@@ -127,14 +130,13 @@ TEST_F(ConsistentExports, EditSequencesThenEveryExport) {
         edit();
         const QString report = ExpectReportAgreesWithItself(what);
         // The typed turns are the printed ones.
-        EXPECT_EQ(report_check::InTable(report, "巻数 N").value, app.text("Edit19").toDouble()) << what;
-        // The sheet prints moments given to 4 digits only: it is recomputed with angles given.
-        if (app.window->cases()[0].inputMode == 1) ExpectDataSheetAgreesWithItself(what);
+        EXPECT_EQ(printed::InTable(report, "巻数 N").value, app.text("Edit19").toDouble()) << what;
+        ExpectDataSheetAgreesWithItself(what);
         // The DXF is the spring of the printed sizes.
         app.dialogs.saveNames = {app.path("s.dxf")};
         choose("DxfExport");
         EXPECT_TRUE(app.dialogs.errors.isEmpty()) << what;
-        const auto size = [&](const char* label) { return report_check::InTable(report, label).value; };
+        const auto size = [&](const char* label) { return printed::InTable(report, label).value; };
         EXPECT_EQ(dxf_reader::SpringDxfDisagreements(app.path("s.dxf").toStdString(), size("線径 d"),
                                                      size("平均径 D"), size("巻数 N"), size("腕長 a1"),
                                                      size("腕長 a2")),

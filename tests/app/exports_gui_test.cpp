@@ -11,8 +11,8 @@
 
 #include "tests/support/dxf_reader.h"
 #include "tests/support/pdf_tools.h"
+#include "tests/support/printed_results.h"
 #include "tests/support/reference_picture.h"
-#include "tests/support/report_check.h"
 #include "tests/support/vek_test_app.h"
 #include "ui/main_window/characteristic_page.h"
 #include "ui/main_window/exports.h"
@@ -120,13 +120,13 @@ TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
                   last + "/" + last, "疲れ強さ線図", "k = E·d⁴ / (3667·D·N + 389·(a1 + a2)) × 1/9.80665",
                   "SWP-A", "予想寿命", "3級", "トルク–角度線図"});
     // Its numbers: the results of the case shown, each following from the printed inputs.
-    EXPECT_EQ(report_check::ReportDisagreements(app.path("report.pdf")), "");
-    const QString page = report_check::LayoutText(app.path("report.pdf"), 1, 1);
+    EXPECT_EQ(printed::ReportFormulaDisagreements(app.path("report.pdf")), "");
+    const QString page = pdf_tools::PdfLayoutText(app.path("report.pdf"), 1, 1);
     const std::pair<const char*, double> shown[] = {
         {"ばね定数 k", c.springConst}, {"モーメント M2", c.moment2}, {"曲げ応力 σ2", c.stress2},
         {"案内棒径", c.guideRodDia},   {"平均径 D", c.meanDia},      {"巻数 N", c.turns}};
     for (const auto& [label, value] : shown)
-        EXPECT_TRUE(report_check::InTable(page, label).Agrees(value)) << label << " " << value;
+        EXPECT_TRUE(printed::InTable(page, label).Agrees(value)) << label << " " << value;
     // The first page as a picture: every box, text and drawing in its place.
     EXPECT_EQ(reference_picture::PictureDisagreement(pdf_tools::RenderFirstPage(app.path("report.pdf"), 96),
                                                      "report_first_page.png"),
@@ -141,7 +141,7 @@ TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
     choose("ReportPrint");
     ExpectReport(app.path("printed.pdf"),
                  {"TS-0042", "合格", "2/" + QString::number(pdf_tools::kReportPages)});
-    EXPECT_EQ(report_check::ReportDisagreements(app.path("printed.pdf")), "");
+    EXPECT_EQ(printed::ReportFormulaDisagreements(app.path("printed.pdf")), "");
     // The verdict is in Japanese; the window's English line is the window's alone.
     EXPECT_FALSE(pdf_tools::PdfText(app.path("report.pdf")).contains("Calculation Success!"));
 }

@@ -14,28 +14,34 @@
 
 namespace pdf_tools {
 
-inline QString PdfInfo(const QString& pdf) {
+// What program prints when run on args; empty when it cannot run or fails.
+inline QString Output(const QString& program, const QStringList& args) {
     QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.start(program, args);
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         return QString();
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+inline QString PdfInfo(const QString& pdf) {
+    return Output(QStringLiteral("pdfinfo"), {pdf});
+}
+
 // The text of the file as pdftotext reads it (empty when it cannot).
 inline QString PdfText(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return Output(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+}
+
+// Pages first..last as pdftotext lays them out, a table's row on one line.
+inline QString PdfLayoutText(const QString& pdf, int first, int last) {
+    return Output(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(first),
+                   QStringLiteral("-l"), QString::number(last), pdf, QStringLiteral("-")});
 }
 
 // The font list of pdffonts (name, type, encoding, emb, sub, uni, object).
 inline QString PdfFonts(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdffonts"), {pdf});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return Output(QStringLiteral("pdffonts"), {pdf});
 }
 
 // A calculation report's pages: the case and its drawings; the calculation step by step;

@@ -1,9 +1,8 @@
-// Checks of what a printout says: every printed result is recomputed from the inputs
-// the same printout gives, through the core's one evaluation (EvaluateDesign), and must
-// agree within the printed rounding: half a unit of its last printed digit, plus what
-// moving each printed input by half a unit of its own last digit moves the result.
-// The numbers are read from the printout's texts (the PDF through pdftotext, the data
-// sheet's table and labels), never from the functions that wrote them.
+// Checks of what a printout says, read from its texts (the PDF through pdftotext, the
+// data sheet's table and labels), never from the functions that wrote them. One reader
+// of printed numbers serves two oracles: every printed result recomputed from the
+// inputs the same printout gives through the core's one evaluation (EvaluateDesign),
+// and the report's results recomputed by the formulas and constants it prints.
 #pragma once
 
 #include <QLabel>
@@ -14,39 +13,104 @@
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/base/command_error.h"
 #include "core/base/units.h"
 #include "core/evaluation/evaluation.h"
 #include "core/report/data_sheet.h"
-#include "tests/support/visible_state.h"
+#include "tests/support/pdf_tools.h"
 #include "ui/common/sjis.h"
 
 namespace printed {
 
-// A number as printed, and half a unit of its last digit.
-struct Number {
-    double value = 0;
-    double half = 0;
-};
+// ---- numbers as printed ----------------------------------------------------------------
 
-// The first number in text ("1.5", "-2", "3.2E-05"), printed to `digits` significant
-// digits (trailing zeros left out), if any.
-inline std::optional<Number> FirstNumber(const QString& text, int digits) {
-    static const QRegularExpression number(QStringLiteral("-?\\d+(?:\\.\\d+)?(?:E[-+]?\\d+)?"));
-    const auto m = number.match(text);
-    if (!m.hasMatch()) return std::nullopt;
-    const double v = m.captured(0).toDouble();
-    if (v == 0) return Number{0, 0};
-    return Number{v, 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(v))) - digits + 1)};
-}
+// A number as printed, and half a unit of its last digit; NaN when nothing was read.
+struct Number {
+    double value = NAN;
+    double half = NAN;
+
+    explicit operator bool() const { return !std::isnan(value); }
+    // True when exact, rounded to the printed digits, gives the printed text, within
+    // `spread` and a relative `slack` for what rounding on the way adds. Numbers at the
+    // bottom of the double range (subnormal products) are not told apart.
+    bool Agrees(double exact, double slack = 1e-9, double spread = 0) const {
+        return std::fabs(value - exact) <=
+               half * (1 + 1e-9) + spread + slack * std::max(std::fabs(value), std::fabs(exact)) + 1e-290;
+    }
+};
 
 // Significant digits of the printouts: inputs in full, results of the report, and the
 // short numbers of the window and the data sheet.
 inline constexpr int kFull = 15;
 inline constexpr int kReport = 6;
 inline constexpr int kShort = 4;
+
+inline constexpr const char* kNumberPattern = "-?(\\d+)(?:\\.(\\d+))?(?:[eE]([-+]?\\d+))?";
+
+// The first number in text ("1.5", "-2", "3.2E-05"). Its half unit is that of its last
+// printed digit; a printout of `digits` significant digits that leaves out trailing
+// zeros ("1.5" for 1.500) has the half unit of its last significant digit.
+inline Number Read(const QString& text, int digits = 0) {
+    static const QRegularExpression number(QString::fromLatin1(kNumberPattern));
+    const auto m = number.match(text);
+    if (!m.hasMatch()) return {};
+    const double v = m.captured(0).toDouble();
+    double half = 0.5 * std::pow(10.0, m.captured(3).toInt() - static_cast<int>(m.captured(2).size()));
+    if (digits > 0)
+        half = v == 0
+                   ? 0
+                   : std::min(half, 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(v))) - digits + 1));
+    return {v, half};
+}
+
+// The "name = value" pairs of text in order: a value is a number (not the factor of a
+// product) or a count "… 回"; a name may end in a parenthesis ("σb(d)").
+inline std::vector<std::pair<QString, QString>> Pairs(const QString& text) {
+    static const QRegularExpression pair(
+        QStringLiteral("([^\\s,=()]+(?:\\([^\\s,=()]+\\))?)\\s=\\s([^\\s,]+\\s回|") +
+        QString::fromLatin1(kNumberPattern) + QStringLiteral("(?![\\d.eE]|\\s*×))"));
+    std::vector<std::pair<QString, QString>> pairs;
+    for (auto it = pair.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        pairs.emplace_back(m.captured(1), m.captured(2));
+    }
+    return pairs;
+}
+
+// The value of the first "name = value" in text; empty when there is none.
+inline std::optional<QString> PairText(const QString& text, const QString& name) {
+    for (const auto& [n, v] : Pairs(text))
+        if (n == name) return v;
+    return std::nullopt;
+}
+inline Number Pair(const QString& text, const QString& name, int digits = 0) {
+    const std::optional<QString> v = PairText(text, name);
+    return v ? Read(*v, digits) : Number{};
+}
+
+// The number printed after a table's item label on the same line of the laid-out
+// text, past its unit.
+inline Number InTable(const QString& layoutText, const QString& label) {
+    const QRegularExpression re(QRegularExpression::escape(label) +
+                                    QStringLiteral("(?:（[^）]*）)? +(?:[^ 0-9-][^ ]* +)?(") +
+                                    QString::fromLatin1(kNumberPattern) + QStringLiteral(")(?: |$)"),
+                                QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = re.match(layoutText);
+    return m.hasMatch() ? Read(m.captured(1)) : Number{};
+}
+
+// The labels of the life classes, written out here.
+inline const QStringList& LifeLabels() {
+    static const QStringList lives = {
+        QStringLiteral("1000万"), QStringLiteral("100万"), QStringLiteral("10万"), QStringLiteral("6万"),
+        QStringLiteral("4万"),    QStringLiteral("3万"),   QStringLiteral("2万"),  QStringLiteral("1万")};
+    return lives;
+}
+
+// ---- recomputed through the core ---------------------------------------------------------
 
 // A printed input: where it goes in the case.
 struct Input {
@@ -65,7 +129,9 @@ struct Result {
 };
 
 // The lines naming each result that does not follow from the inputs, or one line when
-// the inputs give no case at all.
+// the inputs give no case at all. A result agrees within the printed rounding: half a
+// unit of its last printed digit, plus what moving each printed input by half a unit of
+// its own last digit moves the result.
 inline QStringList Disagreeing(torsion::DesignCase base, const std::vector<Input>& inputs,
                                const std::vector<Result>& results, const torsion::MaterialTable& table) {
     using torsion::Evaluation;
@@ -106,13 +172,7 @@ inline QStringList Disagreeing(torsion::DesignCase base, const std::vector<Input
             continue;
         }
         const double v = r.number(*centre);
-        const std::optional<Number> p = FirstNumber(r.text, r.digits);
-        if (!std::isfinite(v) || !p) {
-            if (std::isfinite(v) || p)
-                wrong << r.name + QStringLiteral(" printed '") + r.text + "', the inputs give " +
-                             QString::number(v, 'g', 10);
-            continue;
-        }
+        const Number p = Read(r.text, r.digits);
         // Each input moves the result on its own: their effects add up.
         double spread = 0;
         for (const auto& two : moved) {
@@ -120,29 +180,45 @@ inline QStringList Disagreeing(torsion::DesignCase base, const std::vector<Input
             for (const Evaluation& e : two) most = std::max(most, std::fabs(r.number(e) - v));
             spread += most;
         }
-        if (std::fabs(p->value - v) > p->half * (1 + 1e-9) + spread + 1e-12 * std::fabs(v))
+        if (std::isfinite(v) != static_cast<bool>(p) || (p && !p.Agrees(v, 1e-12, spread)))
             wrong << r.name + QStringLiteral(" printed '") + r.text + "', the inputs give " +
                          QString::number(v, 'g', 10);
     }
     return wrong;
 }
 
-// The records of the table whose symbol reads as text.
-inline std::vector<int> RecordsNamed(const torsion::MaterialTable& table, const QString& symbol) {
+// The records of the table that `keep` keeps.
+inline std::vector<int> Records(const std::function<bool(int)>& keep) {
     std::vector<int> found;
     for (int n = 0; n < torsion::kMaterialRecords; ++n)
-        if (FromSjis(torsion::ShortStringValue(table[static_cast<std::size_t>(n)].symbol)).trimmed() ==
-            symbol.trimmed())
-            found.push_back(n);
+        if (keep(n)) found.push_back(n);
     return found;
 }
+inline bool Named(const torsion::MaterialTable& table, int record, const QString& symbol) {
+    return FromSjis(torsion::ShortStringValue(table[static_cast<std::size_t>(record)].symbol)).trimmed() ==
+           symbol.trimmed();
+}
 
-// ---- the calculation report (its text through pdftotext) ---------------------------
+// Nothing when the printed results follow from the printed inputs with one of the
+// records (made ready by `ready`); otherwise the lines of the first record tried.
+inline QStringList DisagreeingWithEveryRecord(
+    torsion::DesignCase base, const std::vector<int>& records, const std::vector<Input>& inputs,
+    const std::vector<Result>& results, const torsion::MaterialTable& table, const QString& symbol,
+    const std::function<void(torsion::DesignCase&)>& ready = nullptr) {
+    QStringList best = {QStringLiteral("no record of the table has the printed material (") + symbol + u')'};
+    for (const int n : records) {
+        base.materialNo = n;
+        if (ready) ready(base);
+        QStringList wrong = Disagreeing(base, inputs, results, table);
+        if (wrong.isEmpty() || n == records.front()) best = wrong;
+        if (wrong.isEmpty()) break;
+    }
+    return best;
+}
 
-// "name = number" pairs of one step of the trace, in printed order.
+// The steps of the report's trace ("計算の過程"): title and text.
 struct Step {
     QString title;
-    std::vector<std::pair<QString, QString>> pairs;  // a formula's "Dg = 0.9 × Di" is none
     QString text;
 };
 
@@ -150,24 +226,15 @@ inline std::vector<Step> TraceSteps(const QString& pdfText) {
     std::vector<Step> steps;
     const QString trace = pdfText.mid(pdfText.indexOf(QStringLiteral("計算の過程")));
     static const QRegularExpression heading(QStringLiteral("(?:^|\\n)(\\d{1,2})\\. ([^\\n]+)\\n"));
-    static const QRegularExpression pair(QStringLiteral(
-        "([^\\s,=()]+)\\s=\\s([^\\s,]+\\s回|-?\\d+(?:\\.\\d+)?(?:E[-+]?\\d+)?(?![\\d.E]|\\s*×))"));
-    auto it = heading.globalMatch(trace);
     std::vector<std::pair<qsizetype, QString>> starts;
-    while (it.hasNext()) {
+    for (auto it = heading.globalMatch(trace); it.hasNext();) {
         const auto m = it.next();
         if (m.captured(1).toInt() == static_cast<int>(starts.size()) + 1)
             starts.emplace_back(m.capturedEnd(), m.captured(2).trimmed());
     }
     for (std::size_t i = 0; i < starts.size(); ++i) {
         const qsizetype end = i + 1 < starts.size() ? starts[i + 1].first : trace.size();
-        Step s{starts[i].second, {}, trace.mid(starts[i].first, end - starts[i].first)};
-        auto p = pair.globalMatch(s.text);
-        while (p.hasNext()) {
-            const auto m = p.next();
-            s.pairs.emplace_back(m.captured(1), m.captured(2));
-        }
-        steps.push_back(std::move(s));
+        steps.push_back({starts[i].second, trace.mid(starts[i].first, end - starts[i].first)});
     }
     return steps;
 }
@@ -184,11 +251,8 @@ inline QStringList ReportDisagreeing(const QString& pdfText, const torsion::Mate
             if (s.title == title) return &s;
         return nullptr;
     };
-    const auto first = [](const Step* s, const QString& name) -> std::optional<QString> {
-        if (s != nullptr)
-            for (const auto& [n, v] : s->pairs)
-                if (n == name) return v;
-        return std::nullopt;
+    const auto number = [](const Step* s, const QString& name, int digits) {
+        return s != nullptr ? Pair(s->text, name, digits) : Number{};
     };
     const bool si = pdfText.contains(QStringLiteral("モーメント N･mm, 応力"));
     const UnitSystem unit = si ? UnitSystem::SI : UnitSystem::Kgf;
@@ -211,13 +275,9 @@ inline QStringList ReportDisagreeing(const QString& pdfText, const torsion::Mate
     QStringList missing;
     const auto input = [&](const Step* s, const char* name, std::function<void(DesignCase&, double)> set,
                            int digits = kFull) {
-        const std::optional<QString> text = first(s, QString::fromUtf8(name));
-        const std::optional<Number> n = text ? FirstNumber(*text, digits) : std::nullopt;
-        if (!n) {
-            missing << QString::fromUtf8(name);
-            return;
-        }
-        inputs.push_back({QString::fromUtf8(name), *n, std::move(set)});
+        const Number n = number(s, QString::fromUtf8(name), digits);
+        if (!n) missing << QString::fromUtf8(name);
+        inputs.push_back({QString::fromUtf8(name), n, std::move(set)});
     };
     input(rate, "d", [](DesignCase& c, double v) { c.wireDia = v; });
     input(rate, "D", [](DesignCase& c, double v) { c.meanDia = v; });
@@ -264,13 +324,13 @@ inline QStringList ReportDisagreeing(const QString& pdfText, const torsion::Mate
     };
     std::vector<Result> results;
     for (const Step& s : steps) {
-        for (const auto& [name, text] : s.pairs) {
+        for (const auto& [name, text] : Pairs(s.text)) {
             if (&s == rod && name == QStringLiteral("φ2")) continue;  // an input of that step
             for (const auto& [known, get] : of)
                 if (name == known) results.push_back({s.title + u' ' + name, text, kReport, get});
         }
     }
-    if (const std::optional<QString> label = first(life, QStringLiteral("寿命")))
+    if (const std::optional<QString> label = PairText(life->text, QStringLiteral("寿命")))
         results.push_back({QStringLiteral("寿命"), *label, 0, nullptr, [](const Evaluation& e) {
                                return LifeLabels().value(e.design.lifeClass) + QStringLiteral(" 回");
                            }});
@@ -295,80 +355,57 @@ inline QStringList ReportDisagreeing(const QString& pdfText, const torsion::Mate
 
     // The material: a record of the printed symbol (or of the printed E, when the
     // symbol does not survive the PDF's text), with the printed σB at the wire's row.
-    const std::optional<QString> young = first(rate, QStringLiteral("E"));
-    const std::optional<Number> E = young ? FirstNumber(*young, kFull) : std::nullopt;
+    const Number E = number(rate, QStringLiteral("E"), kFull);
+    const Number strength = number(life, QStringLiteral("σB"), kReport);
     const qsizetype at = pdfText.indexOf(QStringLiteral("材質\n"));
     const QString symbol = at < 0 ? QString() : pdfText.mid(at + 3).trimmed().section(u'\n', 0, 0);
-    const std::optional<QString> strengthText = first(life, QStringLiteral("σB"));
-    const std::optional<Number> strength = strengthText ? FirstNumber(*strengthText, kReport) : std::nullopt;
     const bool noStrength = life->text.contains(QStringLiteral("求まりません"));
     // A symbol of control characters or line breaks (a damaged table) reads as another
     // text, which may name other records (the empty ones): then any record of the
     // printed E is tried.
-    const auto ofPrintedE = [&](const std::vector<int>& from) {
-        std::vector<int> found;
-        for (const int n : from)
-            if (E &&
-                std::fabs(table[static_cast<std::size_t>(n)].youngModulus - E->value) <= E->half * (1 + 1e-9))
-                found.push_back(n);
-        return found;
-    };
-    std::vector<int> records = ofPrintedE(RecordsNamed(table, symbol));
-    if (records.empty()) {
-        std::vector<int> all(kMaterialRecords);
-        for (int n = 0; n < kMaterialRecords; ++n) all[static_cast<std::size_t>(n)] = n;
-        records = ofPrintedE(all);
-    }
-    QStringList best = {QStringLiteral("no record of the table has the printed material (") + symbol + u')'};
-    bool tried = false;
-    for (const int n : records) {
-        const MaterialRecord& r = table[static_cast<std::size_t>(n)];
-        base.materialNo = n;
-        base.wireDiaIndex = -1;
-        for (int row = 0; row < kMaterialRows && !noStrength; ++row) {
-            const double sb = r.tensileStrength[static_cast<std::size_t>(row)];
-            if (strength && std::fabs(sb - strength->value) <= strength->half * (1 + 1e-9) &&
-                (base.wireDiaIndex < 0 ||
-                 r.diameter[static_cast<std::size_t>(row)] == inputs[0].printed.value))
-                base.wireDiaIndex = row;
-        }
-        QStringList wrong = Disagreeing(base, inputs, results, table);
-        if (wrong.isEmpty()) return wrong;
-        if (!tried) best = wrong;
-        tried = true;
-    }
-    return best;
+    const auto ofE = [&](int n) { return E.Agrees(table[static_cast<std::size_t>(n)].youngModulus, 0); };
+    std::vector<int> records = Records([&](int n) { return ofE(n) && Named(table, n, symbol); });
+    if (records.empty()) records = Records(ofE);
+    return DisagreeingWithEveryRecord(base, records, inputs, results, table, symbol, [&](DesignCase& c) {
+        const MaterialRecord& r = table[static_cast<std::size_t>(c.materialNo)];
+        c.wireDiaIndex = -1;
+        for (int row = 0; row < kMaterialRows && !noStrength; ++row)
+            if (strength.Agrees(r.tensileStrength[static_cast<std::size_t>(row)], 0) &&
+                (c.wireDiaIndex < 0 || r.diameter[static_cast<std::size_t>(row)] == inputs[0].printed.value))
+                c.wireDiaIndex = row;
+    });
 }
 
-// ---- the data sheet (要目表) ----------------------------------------------------------
-
-// The lines naming each result of the data sheet page that does not follow from the
-// inputs it prints. The sheet does not print whether the angles or the moments were
-// given, nor the load direction: the window shown says (momentsGiven, outward).
+// The lines naming each result of the data sheet page (要目表) that does not follow
+// from the inputs it prints. The sheet does not print whether the angles or the moments
+// were given, nor the load direction: the window shown says (momentsGiven, outward).
 inline QStringList DataSheetDisagreeing(const QWidget& page, const torsion::MaterialTable& table,
                                         bool momentsGiven, bool outward) {
     using namespace torsion;
     const auto* sheet = page.findChild<QTableWidget*>(QStringLiteral("sg1"));
+    if (sheet == nullptr) return {QStringLiteral("no table")};
     const auto cell = [sheet](int row) {
         const QTableWidgetItem* item = sheet->item(row, 3);
         return item != nullptr ? item->text() : QString();
     };
+    // The labels print "name = value": the value follows the equals sign.
     const auto label = [&page](int n) {
         const auto* l = page.findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
-        return l != nullptr ? l->text() : QString();
+        const QString text = l != nullptr ? l->text() : QString();
+        return text.mid(text.indexOf(u'=') + 1);
     };
-    // The labels print "name = value": the value follows the equals sign.
-    const auto after = [](const QString& text) { return text.mid(text.indexOf(u'=') + 1); };
     std::vector<Input> inputs;
     QStringList missing;
+    // Di = D − d and Do = D + d follow every input.
     const auto input = [&](const QString& name, const QString& text,
                            std::function<void(DesignCase&, double)> set, int digits = kShort) {
-        const std::optional<Number> n = FirstNumber(text, digits);
-        if (!n) {
-            missing << name;
-            return;
-        }
-        inputs.push_back({name, *n, std::move(set)});
+        const Number n = Read(text, digits);
+        if (!n) missing << name;
+        inputs.push_back({name, n, [set](DesignCase& c, double v) {
+                              set(c, v);
+                              c.innerDia = c.meanDia - c.wireDia;
+                              c.outerDia = c.meanDia + c.wireDia;
+                          }});
     };
     const double g = kStandardGravity;
     input(
@@ -376,11 +413,9 @@ inline QStringList DataSheetDisagreeing(const QWidget& page, const torsion::Mate
     input(
         QStringLiteral("D"), cell(3), [](DesignCase& c, double v) { c.meanDia = v; }, kFull);
     input(
-        QStringLiteral("Do"), cell(4), [](DesignCase& c, double v) { c.outerDia = v; }, kFull);
-    input(
         QStringLiteral("N"), cell(5), [](DesignCase& c, double v) { c.turns = c.calcTurns = v; }, kFull);
-    input(QStringLiteral("a1"), after(label(6)), [](DesignCase& c, double v) { c.arm1 = v; });
-    input(QStringLiteral("a2"), after(label(7)), [](DesignCase& c, double v) { c.arm2 = v; });
+    input(QStringLiteral("a1"), label(6), [](DesignCase& c, double v) { c.arm1 = v; });
+    input(QStringLiteral("a2"), label(7), [](DesignCase& c, double v) { c.arm2 = v; });
     if (momentsGiven) {
         input(QStringLiteral("M1"), cell(8), [g](DesignCase& c, double v) { c.moment1 = v / g; });
         input(QStringLiteral("M2"), cell(11), [g](DesignCase& c, double v) { c.moment2 = v / g; });
@@ -394,18 +429,10 @@ inline QStringList DataSheetDisagreeing(const QWidget& page, const torsion::Mate
     base.used = 1;
     base.outward = outward ? 1 : 0;
     base.inputMode = momentsGiven ? 0 : 1;
-    // Di = D − d, as Do = D + d.
-    const auto innerFollows = [](DesignCase& c) { c.innerDia = 2 * c.meanDia - c.outerDia; };
-    for (Input& in : inputs) {
-        auto set = in.set;
-        in.set = [set, innerFollows](DesignCase& c, double v) {
-            set(c, v);
-            innerFollows(c);
-        };
-    }
     const double rounded = kDataSheetRoundedGravity;
     using Of = std::function<double(const Evaluation&)>;
     const std::vector<std::tuple<QString, QString, Of>> printedResults = {
+        {QStringLiteral("Do"), cell(4), [](const Evaluation& e) { return e.design.outerDia; }},
         {QStringLiteral("φ1"), cell(7), [](const Evaluation& e) { return e.design.angle1; }},
         {QStringLiteral("M1"), cell(8), [g](const Evaluation& e) { return e.design.moment1 * g; }},
         {QStringLiteral("σ1"), cell(9), [g](const Evaluation& e) { return e.design.stress1 * g; }},
@@ -415,26 +442,104 @@ inline QStringList DataSheetDisagreeing(const QWidget& page, const torsion::Mate
         {QStringLiteral("k"), cell(13),
          [rounded](const Evaluation& e) { return e.design.springConst * rounded; }},
         {QStringLiteral("Dg"), cell(14), [](const Evaluation& e) { return e.design.guideRodDia; }},
-        {QStringLiteral("角度１"), after(label(1)), [](const Evaluation& e) { return e.design.angle1; }},
-        {QStringLiteral("角度２"), after(label(2)), [](const Evaluation& e) { return e.design.angle2; }},
-        {QStringLiteral("トルクM2"), after(label(4)),
+        {QStringLiteral("角度１"), label(1), [](const Evaluation& e) { return e.design.angle1; }},
+        {QStringLiteral("角度２"), label(2), [](const Evaluation& e) { return e.design.angle2; }},
+        {QStringLiteral("平均径"), label(3), [](const Evaluation& e) { return e.design.meanDia; }},
+        {QStringLiteral("トルクM2"), label(4),
          [rounded](const Evaluation& e) { return e.design.moment2 * rounded; }},
-        {QStringLiteral("トルクM1"), after(label(5)),
+        {QStringLiteral("トルクM1"), label(5),
          [rounded](const Evaluation& e) { return e.design.moment1 * rounded; }},
     };
     std::vector<Result> results;
-    for (const auto& [name, text, get] : printedResults) results.push_back({name, text, kShort, get});
+    for (const auto& [name, text, get] : printedResults)
+        results.push_back({name, text, name == QStringLiteral("Do") ? kFull : kShort, get});
+    return DisagreeingWithEveryRecord(base, Records([&](int n) { return Named(table, n, cell(1)); }), inputs,
+                                      results, table, cell(1));
+}
 
-    QStringList best = {QStringLiteral("no record of the table has the printed material (") + cell(1) + u')'};
-    bool tried = false;
-    for (const int n : RecordsNamed(table, cell(1))) {
-        base.materialNo = n;
-        QStringList wrong = Disagreeing(base, inputs, results, table);
-        if (wrong.isEmpty()) return wrong;
-        if (!tried) best = wrong;
-        tried = true;
+// ---- recomputed by the printed formulas ---------------------------------------------------
+
+// What in the report disagrees with itself: every result of the first page recomputed
+// from the inputs it prints (and the material's E, σb(d) the trace prints), with the
+// formulas and constants the trace states; each result of the trace equal to the same
+// result on the first page. Empty when everything agrees.
+inline std::string ReportFormulaDisagreements(const QString& pdf) {
+    const QString page = pdf_tools::PdfLayoutText(pdf, 1, 1);
+    const QString trace = pdf_tools::PdfLayoutText(pdf, 2, 3);
+    if (page.isEmpty() || trace.isEmpty()) return "no text in " + pdf.toStdString();
+    QStringList wrong;
+    const auto table = [&](const char* label) {
+        const Number p = InTable(page, QString::fromUtf8(label));
+        if (!p) wrong << QStringLiteral("not printed: ") + QString::fromUtf8(label);
+        return p;
+    };
+    const auto expect = [&](const char* label, const Number& printed, double recomputed,
+                            double slack = 1e-9) {
+        if (!printed.Agrees(recomputed, slack))
+            wrong << QStringLiteral("%1 = %2 printed, %3 from the printed inputs")
+                         .arg(QString::fromUtf8(label))
+                         .arg(printed.value, 0, 'g', 10)
+                         .arg(recomputed, 0, 'g', 10);
+    };
+    const bool si = !page.contains(QStringLiteral("kgf"));
+    const bool outward = page.contains(QStringLiteral("外方向"));
+    const bool anglesGiven = trace.contains(QStringLiteral("作動点のトルク"));
+    const double g = si ? 1 : 1 / 9.80665, pi = 3.14159;
+    const double d = table("線径 d").value, Di = table("内径 Di").value, Do = table("外径 Do").value;
+    const double D = table("平均径 D").value, N = table("巻数 N").value;
+    const double a1 = table("腕長 a1").value, a2 = table("腕長 a2").value;
+    const double E = Pair(trace, QStringLiteral("E")).value, sb = Pair(trace, QStringLiteral("σb(d)")).value;
+    const Number phi1 = table("ねじれ角度 φ1"), phi2 = table("ねじれ角度 φ2");
+    const Number m1 = table("モーメント M1"), m2 = table("モーメント M2");
+    // The guide rod takes the angle the case held before it was calculated (printed in
+    // its step); with angles given that is φ2.
+    const double rodAngle =
+        Pair(trace.mid(trace.indexOf(QStringLiteral("案内棒径"))), QStringLiteral("φ2")).value;
+    if (!wrong.isEmpty()) return wrong.join('\n').toStdString();
+    expect("Di", table("内径 Di"), D - d);
+    expect("Do", table("外径 Do"), D + d);
+    const double k = E * std::pow(d, 4) / (3667 * D * N + 389 * (a1 + a2)) * g;
+    expect("k", table("ばね定数 k"), k);
+    const double c = D / d;
+    expect("c", table("ばね指数 c"), c);
+    const double kappa = (4 * c * c - c - 1) / (4 * c) / (c - 1);
+    expect("κ", table("応力修正係数 κ"), kappa);
+    // σb(d) is interpolated and printed to 6 digits: what follows from it gets that slack.
+    const double sa = sb * g, slack = 5e-6;
+    expect("σa", table("許容曲げ応力 σa"), sa, slack);
+    // The operating point: the given pair printed in full, the other pair from it.
+    if (anglesGiven) {
+        expect("M1 = φ1·k", m1, phi1.value * k);
+        expect("M2 = φ2·k", m2, phi2.value * k);
+        if (rodAngle != phi2.value) wrong << QStringLiteral("the guide rod's φ2 is not the given φ2");
+    } else {
+        expect("φ1 = M1/k", phi1, m1.value / k);
+        expect("φ2 = M2/k", phi2, m2.value / k);
     }
-    return best;
+    const double M1 = anglesGiven ? phi1.value * k : m1.value, M2 = anglesGiven ? phi2.value * k : m2.value;
+    const double R = std::sqrt(std::pow(std::max(a1, a2), 2) + Do * Do / 4);
+    const double reach = outward ? (D / 2 + R) / R * kappa : 1;
+    expect("σ1", table("曲げ応力 σ1"), 32 * M1 / (pi * d * d * d) * reach);
+    expect("σ2", table("曲げ応力 σ2"), 32 * M2 / (pi * d * d * d) * reach);
+    const double mmax =
+        outward ? R * (pi * sa * d * d * d / 32) / (D / 2 + R) / kappa : pi * sa * d * d * d / 32;
+    expect("最大トルク", table("最大トルク"), mmax, slack);
+    expect("最大角度", table("最大角度"), mmax / k, slack);
+    expect("案内棒径", table("案内棒径"), outward ? 0.9 * Di : (Di - D * rodAngle / 360 / N) * 0.9);
+    // The trace prints the same results as the first page.
+    for (const char* name : {"k", "c", "κ", "σa", "σ1", "σ2", "Mmax", "φmax", "Dg"}) {
+        if (!Pair(trace, QString::fromUtf8(name)))
+            wrong << QStringLiteral("not in the trace: ") + QString::fromUtf8(name);
+    }
+    const std::pair<const char*, const char*> same[] = {{"k", "ばね定数 k"},
+                                                        {"σ1", "曲げ応力 σ1"},
+                                                        {"σ2", "曲げ応力 σ2"},
+                                                        {"Dg", "案内棒径"},
+                                                        {"φmax", "最大角度"}};
+    for (const auto& [name, label] : same)
+        if (Pair(trace, QString::fromUtf8(name)).value != InTable(page, QString::fromUtf8(label)).value)
+            wrong << QStringLiteral("the trace's %1 is not the first page's").arg(QString::fromUtf8(name));
+    return wrong.join('\n').toStdString();
 }
 
 }  // namespace printed

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStringList>
 #include <cmath>
@@ -20,6 +19,7 @@
 #include "core/base/command_error.h"
 #include "core/base/unit_text.h"
 #include "core/evaluation/evaluation.h"
+#include "tests/support/printed_results.h"
 #include "ui/main_window/history_grid.h"
 #include "ui/main_window/vek.h"
 
@@ -101,23 +101,8 @@ inline bool SameInputs(const VisibleState& a, const VisibleState& b) {
 // Whether text shows value: the first number in text is value rounded to the digits
 // it shows (plus `slack`, relative). A value that is not finite shows no number.
 inline bool ShowsNumber(const QString& text, double value, double slack = 1e-12) {
-    static const QRegularExpression number(QStringLiteral("-?(\\d+)(?:\\.(\\d+))?(?:E([-+]?\\d+))?"));
-    const auto m = number.match(text);
-    if (!std::isfinite(value)) return !m.hasMatch();
-    if (!m.hasMatch()) return false;
-    const double shown = m.captured(0).toDouble();
-    const int exponent = m.captured(3).isEmpty() ? 0 : m.captured(3).toInt();
-    const double halfUnit = 0.5 * std::pow(10.0, exponent - static_cast<int>(m.captured(2).size()));
-    // Numbers at the bottom of the double range (subnormal products) are not told apart.
-    return std::fabs(shown - value) <= halfUnit * (1 + 1e-9) + slack * std::fabs(value) + 1e-290;
-}
-
-// The labels of the life classes, written out here.
-inline const QStringList& LifeLabels() {
-    static const QStringList lives = {
-        QStringLiteral("1000万"), QStringLiteral("100万"), QStringLiteral("10万"), QStringLiteral("6万"),
-        QStringLiteral("4万"),    QStringLiteral("3万"),   QStringLiteral("2万"),  QStringLiteral("1万")};
-    return lives;
+    const printed::Number shown = printed::Read(text);
+    return std::isfinite(value) ? shown && shown.Agrees(value, slack) : !shown;
 }
 
 // The shown results that are not what the shown inputs give through EvaluateDesign,
@@ -199,7 +184,7 @@ inline std::optional<QStringList> ResultsDisagreeing(Tf_vek& window, bool captio
         expect("Edit4", c.angle1);
         expect("Edit5", c.angle2);
     }
-    const QString life = LifeLabels().value(c.lifeClass);
+    const QString life = printed::LifeLabels().value(c.lifeClass);
     if (at("Edit10") != life)
         wrong << QStringLiteral("Edit10 shows '") + at("Edit10") + "', not '" + life + u'\'';
     if (captions) {
