@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QString>
+#include <QTranslator>
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -37,7 +38,9 @@
 #include "core/materials/fatigue_life.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
+#include "drawing/report_words.h"
 #include "ui/common/data_files.h"
+#include "ui/common/language.h"
 #include "ui/common/sjis.h"
 #include "ui/main_window/export_table.h"
 
@@ -48,14 +51,16 @@ namespace {
 constexpr const char* kProgram = "torsion-spring";
 
 // The usage: the window, --calc, then the exports of the export table, then the rest.
-const char* const kUsageStart =
+const char* const kUsageStart = QT_TRANSLATE_NOOP(
+    "command_line",
     "使い方:\n"
     "  torsion-spring [CASES.nbd|CASES.nbdx]         ウィンドウで起動 (ケースファイルを開く)\n"
     "  torsion-spring --calc IN.csv [-o OUT.csv] [--grade 1|2|3] [--inertia J] [--frequency Hz]\n"
     "      設計を 1 行ずつ計算 (IN が - なら標準入力)\n"
     "  torsion-spring --compare IN.csv [-o OUT.csv]\n"
-    "      --calc と同じ行を JIS, EN 13906-3, 米国 SMI の 3 つの設計基準で計算して 1 行ずつ並べる\n";
-const char* const kUsageEnd =
+    "      --calc と同じ行を JIS, EN 13906-3, 米国 SMI の 3 つの設計基準で計算して 1 行ずつ並べる\n");
+const char* const kUsageEnd = QT_TRANSLATE_NOOP(
+    "command_line",
     "  torsion-spring --search --moment2 M --angle2 φ [--angle1 φ] [--tolerance %] [--arm1 a] [--arm2 a]\n"
     "                 [--outward 0|1] [--left-hand 0|1] [--turns-min n] [--turns-max n] [--turns-fraction "
     "f]\n"
@@ -82,14 +87,73 @@ const char* const kUsageEnd =
     "  outward, left_hand: 0|1. 結果は mm, 度, kgf·mm, kgf/mm² で、最後の列は失敗した行のエラー。\n"
     "  k_min, k_max, moment2_min, moment2_max: 等級の公差ですべて不利な側のばらつき。natural_freq: 固有\n"
     "  振動数 [Hz]、freq_ratio: 運転周波数との比、standard_wire: JIS 標準線径なら 1。データがなければ空。\n"
-    "終了コード: 0 成功, 1 失敗した行あり, 2 コマンドラインまたはファイルの誤り\n";
+    "終了コード: 0 成功, 1 失敗した行あり, 2 コマンドラインまたはファイルの誤り\n");
+
+// The messages; %1.. are option names and values as typed, numbers and file names.
+const char* const kUnknownOption = QT_TRANSLATE_NOOP("command_line", "不明なオプション: %1");
+const char* const kOneCommandOnly = QT_TRANSLATE_NOOP("command_line", "コマンドは一つだけ指定します: %1");
+const char* const kValueNeeded = QT_TRANSLATE_NOOP("command_line", "%1 には値が必要です");
+const char* const kNoCommand = QT_TRANSLATE_NOOP("command_line", "コマンド (--calc など) がありません");
+const char* const kNoSuchCommand = QT_TRANSLATE_NOOP("command_line", "コマンド %1 はありません");
+const char* const kHelpPointer =
+    QT_TRANSLATE_NOOP("command_line", "使い方は torsion-spring --help で表示します");
+const char* const kWarning = QT_TRANSLATE_NOOP("command_line", "警告: %1");
+const char* const kGradeRange = QT_TRANSLATE_NOOP("command_line", "--grade は 1 から 3 です: %1");
+const char* const kInertiaRange = QT_TRANSLATE_NOOP("command_line", "--inertia は 0 以上の数です: %1");
+const char* const kFrequencyRange = QT_TRANSLATE_NOOP("command_line", "--frequency は正の数です: %1");
+const char* const kRowsFailed = QT_TRANSLATE_NOOP("command_line", "%1 / %2 行の計算に失敗しました");
+const char* const kUnitsChoice = QT_TRANSLATE_NOOP("command_line", "--units は kgf か si です: %1");
+const char* const kSlotRange = QT_TRANSLATE_NOOP("command_line", "--slot は 0 から 30 です: %1");
+const char* const kNotCaseFile = QT_TRANSLATE_NOOP(
+    "command_line", "ファイル %1 はケースファイルではありません（大きさが %2 バイト、正しくは %3 バイト）");
+const char* const kEmptyCase = QT_TRANSLATE_NOOP("command_line", "ケース %1 は空です");
+const char* const kStateChoice =
+    QT_TRANSLATE_NOOP("command_line", "--state は free, 1, 2, max のどれかです: %1");
+const char* const kLangChoice = QT_TRANSLATE_NOOP("command_line", "--lang は ja か en です: %1");
+const char* const kOutputNeeded = QT_TRANSLATE_NOOP("command_line", "%1 には -o で出力ファイルを指定します");
+const char* const kFlagChoice = QT_TRANSLATE_NOOP("command_line", "%1 は 0 か 1 です: %2");
+const char* const kOneOf = QT_TRANSLATE_NOOP("command_line", "%1 は %2 のどれかです: %3");
+const char* const kSearchNeeds =
+    QT_TRANSLATE_NOOP("command_line", "--search には --moment2 と --angle2 が必要です");
+const char* const kLifeChoice = QT_TRANSLATE_NOOP(
+    "command_line", "--life-min は回数 (1000万 以下) か寿命の表示 (1000万 .. 1万) です: %1");
+const char* const kUnknownSymbol = QT_TRANSLATE_NOOP("command_line", "材料記号 '%1' は材料表にありません");
+const char* const kScreenNeeded = QT_TRANSLATE_NOOP(
+    "command_line", "ウィンドウには画面 (ディスプレイ) が必要です。画面なしで使えるのは %1 です (%2 --help)");
+
+// The catalogue of the locale's language (as the window follows the locale when no language
+// was chosen in its menu), read once from beside the program; null for Japanese, whose
+// texts are the ones written here.
+const QTranslator* Catalogue() {
+    static const std::unique_ptr<QTranslator> catalogue = [] {
+        std::error_code error;
+        const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+        return LoadCatalogue(LanguageOfEnvironment(), QString::fromStdString(program.parent_path().string()));
+    }();
+    return catalogue.get();
+}
+
+// A text in the reader's language: the command line's own words, then the core's.
+std::string Said(const ComposedText& text) {
+    const QTranslator* catalogue = Catalogue();
+    if (catalogue == nullptr) return text.Japanese();
+    return FilledText(text,
+                      [catalogue](const char* pattern) {
+                          for (const char* context : {"command_line", "torsion"}) {
+                              const QString found = catalogue->translate(context, pattern);
+                              if (!found.isEmpty()) return found;
+                          }
+                          return QString::fromUtf8(pattern);
+                      })
+        .toStdString();
+}
 
 std::string Usage() {
-    std::string usage = kUsageStart;
+    std::string usage = Said(kUsageStart);
     for (const ExportFormat& format : ExportFormats())
         if (*format.command != '\0')
-            usage += std::string("  torsion-spring ") + format.command + " " + format.usage + "\n";
-    return usage + kUsageEnd;
+            usage += std::string("  torsion-spring ") + format.command + " " + Said(format.usage) + "\n";
+    return usage + Said(kUsageEnd);
 }
 
 // The cycles of each life class, longest first, as its label says.
@@ -122,9 +186,10 @@ const std::vector<std::string> kValueOptions = [] {
     return options;
 }();
 
-class UsageError : public std::runtime_error {
+// A wrong command line: the message is followed by the pointer to --help.
+class UsageError : public CommandError {
   public:
-    using std::runtime_error::runtime_error;
+    using CommandError::CommandError;
 };
 
 struct Options {
@@ -137,8 +202,6 @@ struct Options {
         return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
 };
-
-const char* const kHelpPointer = "使い方は torsion-spring --help で表示します\n";
 
 bool Contains(const std::vector<std::string>& list, const std::string& item) {
     return std::find(list.begin(), list.end(), item) != list.end();
@@ -167,13 +230,13 @@ Options ParseOptions(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = Argument(argv[i]);
         const bool isCommand = Contains(kCommands, arg);
-        if (!isCommand && !Contains(kValueOptions, arg)) throw UsageError("不明なオプション: " + arg);
+        if (!isCommand && !Contains(kValueOptions, arg)) throw UsageError({kUnknownOption, {arg}});
         if (isCommand) {
-            if (!options.command.empty()) throw UsageError("コマンドは一つだけ指定します: " + arg);
+            if (!options.command.empty()) throw UsageError({kOneCommandOnly, {arg}});
             options.command = arg;
         }
         if (Contains(kValueOptions, arg)) {
-            if (i + 1 >= argc) throw UsageError(arg + " には値が必要です");
+            if (i + 1 >= argc) throw UsageError({kValueNeeded, {arg}});
             const std::string value = argv[++i];
             if (isCommand)
                 options.input = value;
@@ -181,7 +244,7 @@ Options ParseOptions(int argc, char** argv) {
                 options.values[arg] = value;
         }
     }
-    if (options.command.empty()) throw UsageError("コマンド (--calc など) がありません");
+    if (options.command.empty()) throw UsageError(kNoCommand);
     return options;
 }
 
@@ -201,8 +264,8 @@ MaterialData LoadMaterials(const Options& options) {
     const std::size_t size = LoadMaterialTable(*data.table, path);
     // A damaged table is named, as the window names it; the command goes on with what
     // was read.
-    const std::string warning = MaterialTableWarning(path, *data.table, size).Japanese();
-    if (!warning.empty()) std::cerr << kProgram << ": 警告: " << warning << "\n";
+    const ComposedText warning = MaterialTableWarning(path, *data.table, size);
+    if (!warning.empty()) std::cerr << kProgram << ": " << Said({kWarning, {warning}}) << "\n";
     data.kinds = BuildKindIndex(*data.table);
     data.symbols = MaterialSymbolsUtf8(*data.table);
     return data;
@@ -246,7 +309,7 @@ int GradeOption(const Options& options) {
         grade = ParseInteger(gradeText);
     } catch (const CommandError&) {
     }
-    if (grade < 1 || grade > kToleranceGrades) throw UsageError("--grade は 1 から 3 です: " + gradeText);
+    if (grade < 1 || grade > kToleranceGrades) throw UsageError({kGradeRange, {gradeText}});
     return grade;
 }
 
@@ -255,11 +318,11 @@ DynamicsInputs DynamicsOption(const Options& options) {
     DynamicsInputs in;
     if (const std::optional<std::string> text = options.value("--inertia")) {
         in.inertia = ParseNumber(*text);
-        if (!(in.inertia >= 0)) throw UsageError("--inertia は 0 以上の数です: " + *text);
+        if (!(in.inertia >= 0)) throw UsageError({kInertiaRange, {*text}});
     }
     if (const std::optional<std::string> text = options.value("--frequency")) {
         in.frequency = ParseNumber(*text);
-        if (!(in.frequency > 0)) throw UsageError("--frequency は正の数です: " + *text);
+        if (!(in.frequency > 0)) throw UsageError({kFrequencyRange, {*text}});
     }
     return in;
 }
@@ -279,8 +342,9 @@ int RunCalc(const Options& options) {
     if (in.bad()) ThrowCannotOpen(options.input);
     out.Commit();
     if (summary.failed > 0) {
-        std::cerr << kProgram << ": " << summary.failed << " / " << summary.rows
-                  << " 行の計算に失敗しました\n";
+        std::cerr << kProgram << ": "
+                  << Said({kRowsFailed, {std::to_string(summary.failed), std::to_string(summary.rows)}})
+                  << "\n";
         return 1;
     }
     return 0;
@@ -290,7 +354,7 @@ UnitSystem UnitOption(const Options& options) {
     const std::string unit = options.value("--units").value_or("kgf");
     if (unit == "kgf") return UnitSystem::Kgf;
     if (unit == "si") return UnitSystem::SI;
-    throw UsageError("--units は kgf か si です: " + unit);
+    throw UsageError({kUnitsChoice, {unit}});
 }
 
 // The slot of --slot (0: the current case, 1..30: the history), used or not.
@@ -301,7 +365,7 @@ int SlotOption(const Options& options) {
         slot = ParseInteger(text);
     } catch (const CommandError&) {
     }
-    if (slot < 0 || slot > kHistorySlots) throw UsageError("--slot は 0 から 30 です: " + text);
+    if (slot < 0 || slot > kHistorySlots) throw UsageError({kSlotRange, {text}});
     return slot;
 }
 
@@ -327,14 +391,12 @@ CaseFileInput ReadCaseFileInput(const Options& options, bool oneCase) {
         DecodeDesignFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
                          options.input, *in.cases, in.options);
     } else if (bytes.size() != kCaseTableSize) {
-        throw CommandError("ファイル " + options.input + " はケースファイルではありません（大きさが " +
-                           std::to_string(bytes.size()) + " バイト、正しくは " +
-                           std::to_string(kCaseTableSize) + " バイト）");
+        throw CommandError(
+            {kNotCaseFile, {options.input, std::to_string(bytes.size()), std::to_string(kCaseTableSize)}});
     } else {
         OverlayCaseTable(*in.cases, bytes);
     }
-    if (oneCase && in.slotCase().used != 1)
-        throw CommandError("ケース " + std::to_string(in.slot) + " は空です");
+    if (oneCase && in.slotCase().used != 1) throw CommandError({kEmptyCase, {std::to_string(in.slot)}});
     return in;
 }
 
@@ -344,7 +406,7 @@ SpringState StateOption(const Options& options) {
     if (text == "1") return SpringState::Angle1;
     if (text == "2") return SpringState::Angle2;
     if (text == "max") return SpringState::MaxAngle;
-    throw UsageError("--state は free, 1, 2, max のどれかです: " + text);
+    throw UsageError({kStateChoice, {text}});
 }
 
 TitleBlock TitleOption(const Options& options) {
@@ -360,15 +422,14 @@ TitleBlock TitleOption(const Options& options) {
 Language LanguageOption(const Options& options) {
     const std::string code = options.value("--lang").value_or("ja");
     if (const auto language = LanguageOfCode(QString::fromStdString(code))) return *language;
-    throw UsageError("--lang は ja か en です: " + code);
+    throw UsageError({kLangChoice, {code}});
 }
 
 // An export of the export table: the history of the case file, or the case of --slot
 // (at --state), written to -o by the row's writer.
 int RunExport(const ExportFormat& format, const Options& options) {
     const std::string out = options.value("-o").value_or("-");
-    if (out == "-" && !format.standardOutput)
-        throw UsageError(options.command + " には -o で出力ファイルを指定します");
+    if (out == "-" && !format.standardOutput) throw UsageError({kOutputNeeded, {options.command}});
     ExportSource source;
     source.unit = UnitOption(options);
     source.state = StateOption(options);
@@ -408,7 +469,7 @@ int IntegerOption(const Options& options, const std::string& name, int fallback)
 }
 bool FlagOption(const Options& options, const std::string& name) {
     const std::string text = options.value(name).value_or("0");
-    if (text != "0" && text != "1") throw UsageError(name + " は 0 か 1 です: " + text);
+    if (text != "0" && text != "1") throw UsageError({kFlagChoice, {name, text}});
     return text == "1";
 }
 template <typename T>
@@ -421,12 +482,11 @@ T ChoiceOption(const Options& options, const std::string& name,
         if (*text == word) return value;
         names += (names.empty() ? "" : ", ") + word;
     }
-    throw UsageError(name + " は " + names + " のどれかです: " + *text);
+    throw UsageError({kOneOf, {name, names, *text}});
 }
 
 int RunSearch(const Options& options) {
-    if (!options.value("--moment2") || !options.value("--angle2"))
-        throw UsageError("--search には --moment2 と --angle2 が必要です");
+    if (!options.value("--moment2") || !options.value("--angle2")) throw UsageError(kSearchNeeds);
     const UnitSystem unit = UnitOption(options);
     const MaterialData materials = LoadMaterials(options);
     SearchInputs in;
@@ -453,7 +513,7 @@ int RunSearch(const Options& options) {
                                               {"life", SearchRanking::Life},
                                               {"outer", SearchRanking::OuterDia}},
                                              SearchRanking::WireVolume);
-    // The shortest life allowed, by its label ("10万") or a number of cycles (100000:
+    // The shortest life allowed, by its label ("10万", in English "100k") or a number of cycles (100000:
     // the classes of at least that many cycles).
     if (const std::optional<std::string> life = options.value("--life-min")) {
         in.lifeClassLimit = -1;
@@ -463,10 +523,11 @@ int RunSearch(const Options& options) {
         } catch (const CommandError&) {
         }
         for (int k = 0; k < kLifeClasses; ++k) {
-            if (*life == LifeLabel(k) || (cycles > 0 && kLifeCycles[k] >= cycles)) in.lifeClassLimit = k;
+            if (*life == LifeLabel(k) || *life == Said(LifeLabelText(k)) ||
+                (cycles > 0 && kLifeCycles[k] >= cycles))
+                in.lifeClassLimit = k;
         }
-        if (in.lifeClassLimit < 0)
-            throw UsageError("--life-min は回数 (1000万 以下) か寿命の表示 (1000万 .. 1万) です: " + *life);
+        if (in.lifeClassLimit < 0) throw UsageError({kLifeChoice, {*life}});
     }
     if (const std::optional<std::string> list = options.value("--symbols")) {
         std::string_view rest = *list;
@@ -476,8 +537,7 @@ int RunSearch(const Options& options) {
             rest.remove_prefix(std::min(comma + 1, rest.size()));
             const auto found = std::find(materials.symbols.begin(), materials.symbols.end(), symbol);
             if (symbol.empty()) continue;
-            if (found == materials.symbols.end())
-                throw CommandError("材料記号 '" + symbol + "' は材料表にありません");
+            if (found == materials.symbols.end()) throw CommandError({kUnknownSymbol, {symbol}});
             in.materials.push_back(static_cast<int>(found - materials.symbols.begin()));
         }
     }
@@ -512,7 +572,7 @@ int RefuseUnknownArguments(int argc, char** argv) {
     int unknown = 1;
     if (argc > 2 && IsCaseFileArgument(argv[1])) unknown = 2;
     const std::string arg = unknown < argc ? argv[unknown] : std::string();
-    std::cerr << kProgram << ": 不明なオプション: " << arg << "\n" << kHelpPointer;
+    std::cerr << kProgram << ": " << Said({kUnknownOption, {arg}}) << "\n" << Said(kHelpPointer) << "\n";
     return 2;
 }
 
@@ -535,8 +595,7 @@ int RefuseWithoutScreen() {
     for (const std::string& command : kCommands)
         if (command != "--help" && command != "--version")
             commands += (commands.empty() ? "" : ", ") + command;
-    std::cerr << kProgram << ": ウィンドウには画面 (ディスプレイ) が必要です。画面なしで使えるのは "
-              << commands << " です (" << kProgram << " --help)\n";
+    std::cerr << kProgram << ": " << Said({kScreenNeeded, {commands, std::string(kProgram)}}) << "\n";
     return 2;
 }
 
@@ -566,12 +625,12 @@ int RunCommandLine(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         if (options.command == "--calc" || options.command == "--compare") return RunCalc(options);
         if (options.command == "--search") return RunSearch(options);
-        throw UsageError("コマンド " + options.command + " はありません");
+        throw UsageError({kNoSuchCommand, {options.command}});
     } catch (const UsageError& e) {
-        std::cerr << kProgram << ": " << e.what() << "\n" << kHelpPointer;
+        std::cerr << kProgram << ": " << Said(e.text()) << "\n" << Said(kHelpPointer) << "\n";
         return 2;
     } catch (const CommandError& e) {
-        std::cerr << kProgram << ": " << e.message() << "\n";
+        std::cerr << kProgram << ": " << Said(e.text()) << "\n";
         return 2;
     }
 }

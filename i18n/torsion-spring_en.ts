@@ -175,6 +175,212 @@ Save anyway? (Save as .nbdx to keep them.)</translation>
     </message>
 </context>
 <context>
+    <name>command_line</name>
+    <message>
+        <source>CASES.nbd [-o OUT.csv] [--units kgf|si]
+      ケースファイルの履歴を CSV に (UTF-8, BOM 付き)</source>
+        <translation>CASES.nbd [-o OUT.csv] [--units kgf|si]
+      the history of the case file as CSV (UTF-8 with BOM)</translation>
+    </message>
+    <message>
+        <source>CASES.nbd [--slot N] -o OUT.dxf
+      ケース N (既定 0: 現在のケース) のばね形状を DXF に (1:1, mm)</source>
+        <translation>CASES.nbd [--slot N] -o OUT.dxf
+      the spring drawing of case N (default 0: the current case) as DXF (1:1, mm)</translation>
+    </message>
+    <message>
+        <source>CASES.nbd [--slot N] [--state free|1|2|max] -o OUT.step
+                 [--product 品名] [--drawing-no 図番] [--designer 設計者]
+      ケース N のばねの 3D モデルを STEP (AP214, mm) に</source>
+        <translation>CASES.nbd [--slot N] [--state free|1|2|max] -o OUT.step
+                 [--product NAME] [--drawing-no NO] [--designer NAME]
+      the 3D model of the spring of case N as STEP (AP214, mm)</translation>
+    </message>
+    <message>
+        <source>CASES.nbd [--slot N] [--state free|1|2|max] -o OUT.stl
+      ケース N のばねの 3D モデルを STL (バイナリ) に</source>
+        <translation>CASES.nbd [--slot N] [--state free|1|2|max] -o OUT.stl
+      the 3D model of the spring of case N as STL (binary)</translation>
+    </message>
+    <message>
+        <source>CASES.nbd [--slot N] -o REPORT.pdf [--units kgf|si] [--lang ja|en]
+                 [--product 品名] [--drawing-no 図番] [--designer 設計者] [--date 日付]
+                 [--grade 1|2|3] [--inertia J] [--frequency Hz]
+      ケース N の計算書を PDF に (A4)</source>
+        <translation>CASES.nbd [--slot N] -o REPORT.pdf [--units kgf|si] [--lang ja|en]
+                 [--product NAME] [--drawing-no NO] [--designer NAME] [--date DATE]
+                 [--grade 1|2|3] [--inertia J] [--frequency Hz]
+      the calculation report of case N as PDF (A4)</translation>
+    </message>
+    <message>
+        <source>使い方:
+  torsion-spring [CASES.nbd|CASES.nbdx]         ウィンドウで起動 (ケースファイルを開く)
+  torsion-spring --calc IN.csv [-o OUT.csv] [--grade 1|2|3] [--inertia J] [--frequency Hz]
+      設計を 1 行ずつ計算 (IN が - なら標準入力)
+  torsion-spring --compare IN.csv [-o OUT.csv]
+      --calc と同じ行を JIS, EN 13906-3, 米国 SMI の 3 つの設計基準で計算して 1 行ずつ並べる
+</source>
+        <translation>Usage:
+  torsion-spring [CASES.nbd|CASES.nbdx]         start the window (opening the case file)
+  torsion-spring --calc IN.csv [-o OUT.csv] [--grade 1|2|3] [--inertia J] [--frequency Hz]
+      calculate designs one row at a time (IN is - for the standard input)
+  torsion-spring --compare IN.csv [-o OUT.csv]
+      the rows of --calc under three design practices, JIS, EN 13906-3 and SMI (US), side by side
+</translation>
+    </message>
+    <message>
+        <source>  torsion-spring --search --moment2 M --angle2 φ [--angle1 φ] [--tolerance %] [--arm1 a] [--arm2 a]
+                 [--outward 0|1] [--left-hand 0|1] [--turns-min n] [--turns-max n] [--turns-fraction f]
+                 [--any-turns 0|1] [--outer-max mm] [--guide-rod-min mm] [--coil-step mm]
+                 [--dia-mode inner|mean|outer] [--symbols SWP-B,...] [--life-min 回数] [--keep n]
+                 [--rank volume|margin|life|outer] [--format csv|json] [--units kgf|si] [-o OUT]
+      設計探索: 条件を満たすばねを順位付きで CSV か JSON に (M は --units の単位)
+  torsion-spring --help | -h | --version
+共通オプション:
+  --materials PATH   材料表 (既定: ユーザーのデータフォルダーの zaidat.dst、
+                     なければプログラムのフォルダーの zaidat.dst)
+  -o PATH            出力ファイル (--calc と --csv では既定または - で標準出力)
+  --grade 1|2|3      公差の等級 (既定 2): ばらつきの見込み
+  --inertia J        腕 2 が動かす部品の慣性モーメント [kg·mm²] (既定: ばね単体)
+  --frequency Hz     運転周波数: 固有振動数との比
+ケースファイル (CASES) は .nbd でも設計ファイル .nbdx でも読みます。
+--calc の入力列:
+  symbol,wire_dia,dia_mode,coil_dia,turns,arm1,arm2,load_mode,value1,value2,outward,left_hand
+  [,standard[,temperature]]  standard: jis|en|us (空なら jis)  temperature: 使用温度 [℃] (空なら 20)
+  [,leg1[,leg2[,bend_r1[,bend_r2[,pitch_gap]]]]]  leg: tangential|radial|axial|clamped (空なら
+  tangential)  bend_r: radial と axial の脚の曲げ内半径 [mm]  pitch_gap: コイルのすき間 [mm] (空なら 0)
+  dia_mode: inner|mean|outer   load_mode: angle (value1,value2 = φ1,φ2 [度]) | moment (M1,M2 [kgf·mm])
+  outward, left_hand: 0|1. 結果は mm, 度, kgf·mm, kgf/mm² で、最後の列は失敗した行のエラー。
+  k_min, k_max, moment2_min, moment2_max: 等級の公差ですべて不利な側のばらつき。natural_freq: 固有
+  振動数 [Hz]、freq_ratio: 運転周波数との比、standard_wire: JIS 標準線径なら 1。データがなければ空。
+終了コード: 0 成功, 1 失敗した行あり, 2 コマンドラインまたはファイルの誤り
+</source>
+        <translation>  torsion-spring --search --moment2 M --angle2 φ [--angle1 φ] [--tolerance %] [--arm1 a] [--arm2 a]
+                 [--outward 0|1] [--left-hand 0|1] [--turns-min n] [--turns-max n] [--turns-fraction f]
+                 [--any-turns 0|1] [--outer-max mm] [--guide-rod-min mm] [--coil-step mm]
+                 [--dia-mode inner|mean|outer] [--symbols SWP-B,...] [--life-min CYCLES] [--keep n]
+                 [--rank volume|margin|life|outer] [--format csv|json] [--units kgf|si] [-o OUT]
+      design search: the springs that meet the conditions, ranked, as CSV or JSON (M in the unit of --units)
+  torsion-spring --help | -h | --version
+Common options:
+  --materials PATH   material table (default: zaidat.dst in the user&apos;s data folder,
+                     otherwise zaidat.dst in the program&apos;s folder)
+  -o PATH            output file (--calc and --csv: the standard output by default or with -)
+  --grade 1|2|3      tolerance grade (default 2): the variation to expect
+  --inertia J        moment of inertia of the part arm 2 drives [kg·mm²] (default: the spring alone)
+  --frequency Hz     operating frequency: its ratio to the natural frequency
+A case file (CASES) may be a case file .nbd or a design file .nbdx.
+Input columns of --calc:
+  symbol,wire_dia,dia_mode,coil_dia,turns,arm1,arm2,load_mode,value1,value2,outward,left_hand
+  [,standard[,temperature]]  standard: jis|en|us (empty: jis)  temperature: working temperature [℃] (empty: 20)
+  [,leg1[,leg2[,bend_r1[,bend_r2[,pitch_gap]]]]]  leg: tangential|radial|axial|clamped (empty:
+  tangential)  bend_r: inner bend radius of radial and axial legs [mm]  pitch_gap: gap between coils [mm] (empty: 0)
+  dia_mode: inner|mean|outer   load_mode: angle (value1,value2 = φ1,φ2 [deg]) | moment (M1,M2 [kgf·mm])
+  outward, left_hand: 0|1. Results in mm, deg, kgf·mm, kgf/mm²; the last column is the error of a failed row.
+  k_min, k_max, moment2_min, moment2_max: the variation with every tolerance of the grade on the unfavourable
+  side. natural_freq: natural frequency [Hz], freq_ratio: natural / operating frequency, standard_wire: 1 for a
+  JIS standard wire diameter. Empty where there is no data.
+Exit status: 0 success, 1 some rows failed, 2 wrong command line or file
+</translation>
+    </message>
+    <message>
+        <source>不明なオプション: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>コマンドは一つだけ指定します: %1</source>
+        <translation>Give one command only: %1</translation>
+    </message>
+    <message>
+        <source>%1 には値が必要です</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>コマンド (--calc など) がありません</source>
+        <translation>No command (--calc or another) given</translation>
+    </message>
+    <message>
+        <source>コマンド %1 はありません</source>
+        <translation>There is no command %1</translation>
+    </message>
+    <message>
+        <source>使い方は torsion-spring --help で表示します</source>
+        <translation>torsion-spring --help shows the usage</translation>
+    </message>
+    <message>
+        <source>警告: %1</source>
+        <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>--grade は 1 から 3 です: %1</source>
+        <translation>--grade is 1 to 3: %1</translation>
+    </message>
+    <message>
+        <source>--inertia は 0 以上の数です: %1</source>
+        <translation>--inertia is a number of 0 or more: %1</translation>
+    </message>
+    <message>
+        <source>--frequency は正の数です: %1</source>
+        <translation>--frequency is a positive number: %1</translation>
+    </message>
+    <message>
+        <source>%1 / %2 行の計算に失敗しました</source>
+        <translation>The calculation failed in %1 / %2 rows</translation>
+    </message>
+    <message>
+        <source>--units は kgf か si です: %1</source>
+        <translation>--units is kgf or si: %1</translation>
+    </message>
+    <message>
+        <source>--slot は 0 から 30 です: %1</source>
+        <translation>--slot is 0 to 30: %1</translation>
+    </message>
+    <message>
+        <source>ファイル %1 はケースファイルではありません（大きさが %2 バイト、正しくは %3 バイト）</source>
+        <translation>File %1 is not a case file (%2 bytes; a case file has %3 bytes)</translation>
+    </message>
+    <message>
+        <source>ケース %1 は空です</source>
+        <translation>Case %1 is empty</translation>
+    </message>
+    <message>
+        <source>--state は free, 1, 2, max のどれかです: %1</source>
+        <translation>--state is one of free, 1, 2, max: %1</translation>
+    </message>
+    <message>
+        <source>--lang は ja か en です: %1</source>
+        <translation>--lang is ja or en: %1</translation>
+    </message>
+    <message>
+        <source>%1 には -o で出力ファイルを指定します</source>
+        <translation>%1 needs its output file given with -o</translation>
+    </message>
+    <message>
+        <source>%1 は 0 か 1 です: %2</source>
+        <translation>%1 is 0 or 1: %2</translation>
+    </message>
+    <message>
+        <source>%1 は %2 のどれかです: %3</source>
+        <translation>%1 is one of %2: %3</translation>
+    </message>
+    <message>
+        <source>--search には --moment2 と --angle2 が必要です</source>
+        <translation>--search needs --moment2 and --angle2</translation>
+    </message>
+    <message>
+        <source>--life-min は回数 (1000万 以下) か寿命の表示 (1000万 .. 1万) です: %1</source>
+        <translation>--life-min is a number of cycles (10000000 or fewer) or a life label (10M .. 10k): %1</translation>
+    </message>
+    <message>
+        <source>材料記号 &apos;%1&apos; は材料表にありません</source>
+        <translation>Material symbol &apos;%1&apos; is not in the material table</translation>
+    </message>
+    <message>
+        <source>ウィンドウには画面 (ディスプレイ) が必要です。画面なしで使えるのは %1 です (%2 --help)</source>
+        <translation>The window needs a screen (display). Without one, these work: %1 (%2 --help)</translation>
+    </message>
+</context>
+<context>
     <name>data_files</name>
     <message>
         <source>ファイル: %1</source>
@@ -238,6 +444,34 @@ Saved to: %2</translation>
     <message>
         <source>計算書の言語の表 %1 を読めません</source>
         <translation>Cannot read the report&apos;s language catalogue %1</translation>
+    </message>
+    <message>
+        <source>要目表印刷</source>
+        <translation>Print data sheet</translation>
+    </message>
+    <message>
+        <source>CSV 出力</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>DXF 出力</source>
+        <translation>Export DXF</translation>
+    </message>
+    <message>
+        <source>3D モデル出力 (STEP)...</source>
+        <translation>Export 3D model (STEP)...</translation>
+    </message>
+    <message>
+        <source>3D モデル出力 (STL)...</source>
+        <translation>Export 3D model (STL)...</translation>
+    </message>
+    <message>
+        <source>計算書 PDF 出力</source>
+        <translation>Export report as PDF</translation>
+    </message>
+    <message>
+        <source>計算書印刷</source>
+        <translation>Print calculation report</translation>
     </message>
 </context>
 <context>

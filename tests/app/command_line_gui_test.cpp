@@ -107,10 +107,14 @@ struct ProgramRun {
     QString out, err;
 };
 // A run that has not ended within the time allowed is killed and has the exit code -2.
-ProgramRun RunProgram(const QStringList& arguments, const QByteArray& input = {}, int timeoutMs = 120000) {
+// The locale is Japanese unless another is given.
+ProgramRun RunProgram(const QStringList& arguments, const QByteArray& input = {}, int timeoutMs = 120000,
+                      const QString& locale = QStringLiteral("ja_JP.UTF-8")) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES"})
+        env.remove(name);
+    env.insert(QStringLiteral("LANG"), locale);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(TS_PROGRAM), arguments);
     p.waitForStarted();
@@ -215,6 +219,38 @@ TEST_F(CommandLineProgram, WrongCommandLinesAndFilesEndWithStatusTwo) {
     const ProgramRun version = RunProgram({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.out.startsWith("torsion-spring ")) << version.out.toStdString();
+}
+
+// The usage and the messages follow the locale; the CSV rows stay as they are.
+TEST_F(CommandLineProgram, HelpAndMessagesSpeakTheLanguageOfTheLocale) {
+    const QString in = write("in.csv", "SWP-B,1,mean,zz,1.3,15,20,angle,30,35,0,0\n");
+    const QString missing = dir.filePath("missing.csv");
+    struct Row {
+        QString locale, usage, unknown, grade, helpPointer, cannotOpen;
+    };
+    const Row rows[] = {
+        {"ja_JP.UTF-8", "使い方:\n", "不明なオプション: --bogus", "--grade は 1 から 3 です: 4",
+         "使い方は torsion-spring --help で表示します", "ファイル " + missing + " は開けません"},
+        {"en_US.UTF-8", "Usage:\n", "Unknown option: --bogus", "--grade is 1 to 3: 4",
+         "torsion-spring --help shows the usage", "Cannot open file " + missing},
+    };
+    const QRegularExpression japanese(QStringLiteral("[\\x{3040}-\\x{30ff}\\x{4e00}-\\x{9fff}]"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.locale.toStdString());
+        const auto err = [&](const QStringList& arguments) {
+            return RunProgram(arguments, {}, 10000, row.locale).err;
+        };
+        const ProgramRun help = RunProgram({"--help"}, {}, 10000, row.locale);
+        EXPECT_TRUE(help.out.startsWith(row.usage)) << help.out.toStdString();
+        // Every line of the English usage is translated, the exports' lines included.
+        EXPECT_EQ(help.out.contains(japanese), row.locale.startsWith("ja")) << help.out.toStdString();
+        EXPECT_EQ(err({"--bogus"}), "torsion-spring: " + row.unknown + "\n" + row.helpPointer + "\n");
+        EXPECT_EQ(err({"--calc", in, "--grade", "4"}),
+                  "torsion-spring: " + row.grade + "\n" + row.helpPointer + "\n");
+        EXPECT_EQ(err({"--calc", missing}), "torsion-spring: " + row.cannotOpen + "\n");
+        const ProgramRun calc = RunProgram({"--calc", in}, {}, 10000, row.locale);
+        EXPECT_TRUE(calc.out.contains(",'zz' は浮動小数点数ではありません")) << calc.out.toStdString();
+    }
 }
 
 // The export table is what the file menu and the command line offer: the menu keeps

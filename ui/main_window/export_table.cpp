@@ -96,31 +96,41 @@ using enum ExportDestination;
 using enum ExportTitle;
 
 constexpr ExportFormat kFormats[] = {
-    {"N5", "要目表印刷", "", "", "", "", false, InputsShown, PrintPage, None, PrepareDataSheet},
-    {"CsvExport", "CSV 出力", "CSV|*.csv", "履歴.csv", "--csv",
-     "CASES.nbd [-o OUT.csv] [--units kgf|si]\n"
-     "      ケースファイルの履歴を CSV に (UTF-8, BOM 付き)",
+    {"N5", QT_TRANSLATE_NOOP("export_table", "要目表印刷"), "", "", "", "", false, InputsShown, PrintPage,
+     None, PrepareDataSheet},
+    {"CsvExport", QT_TRANSLATE_NOOP("export_table", "CSV 出力"), "CSV|*.csv", "履歴.csv", "--csv",
+     QT_TRANSLATE_NOOP("command_line",
+                       "CASES.nbd [-o OUT.csv] [--units kgf|si]\n"
+                       "      ケースファイルの履歴を CSV に (UTF-8, BOM 付き)"),
      true, History, File, None, PrepareCsv},
-    {"DxfExport", "DXF 出力", "DXF|*.dxf", "ばね.dxf", "--dxf",
-     "CASES.nbd [--slot N] -o OUT.dxf\n"
-     "      ケース N (既定 0: 現在のケース) のばね形状を DXF に (1:1, mm)",
+    {"DxfExport", QT_TRANSLATE_NOOP("export_table", "DXF 出力"), "DXF|*.dxf", "ばね.dxf", "--dxf",
+     QT_TRANSLATE_NOOP("command_line",
+                       "CASES.nbd [--slot N] -o OUT.dxf\n"
+                       "      ケース N (既定 0: 現在のケース) のばね形状を DXF に (1:1, mm)"),
      false, InputsShown, File, None, PrepareDxf},
-    {"StepExport", "3D モデル出力 (STEP)...", "STEP|*.step;*.stp", "ばね.step", "--step",
-     "CASES.nbd [--slot N] [--state free|1|2|max] -o OUT.step\n"
-     "                 [--product 品名] [--drawing-no 図番] [--designer 設計者]\n"
-     "      ケース N のばねの 3D モデルを STEP (AP214, mm) に",
+    {"StepExport", QT_TRANSLATE_NOOP("export_table", "3D モデル出力 (STEP)..."), "STEP|*.step;*.stp",
+     "ばね.step", "--step",
+     QT_TRANSLATE_NOOP("command_line",
+                       "CASES.nbd [--slot N] [--state free|1|2|max] -o OUT.step\n"
+                       "                 [--product 品名] [--drawing-no 図番] [--designer 設計者]\n"
+                       "      ケース N のばねの 3D モデルを STEP (AP214, mm) に"),
      false, ModelShown, File, Header, PrepareStep},
-    {"StlExport", "3D モデル出力 (STL)...", "STL|*.stl", "ばね.stl", "--stl",
-     "CASES.nbd [--slot N] [--state free|1|2|max] -o OUT.stl\n"
-     "      ケース N のばねの 3D モデルを STL (バイナリ) に",
+    {"StlExport", QT_TRANSLATE_NOOP("export_table", "3D モデル出力 (STL)..."), "STL|*.stl", "ばね.stl",
+     "--stl",
+     QT_TRANSLATE_NOOP("command_line",
+                       "CASES.nbd [--slot N] [--state free|1|2|max] -o OUT.stl\n"
+                       "      ケース N のばねの 3D モデルを STL (バイナリ) に"),
      false, ModelShown, File, None, PrepareStl},
-    {"ReportPdf", "計算書 PDF 出力", kPdfFilter, "", "--report",
-     "CASES.nbd [--slot N] -o REPORT.pdf [--units kgf|si] [--lang ja|en]\n"
-     "                 [--product 品名] [--drawing-no 図番] [--designer 設計者] [--date 日付]\n"
-     "                 [--grade 1|2|3] [--inertia J] [--frequency Hz]\n"
-     "      ケース N の計算書を PDF に (A4)",
+    {"ReportPdf", QT_TRANSLATE_NOOP("export_table", "計算書 PDF 出力"), kPdfFilter, "", "--report",
+     QT_TRANSLATE_NOOP(
+         "command_line",
+         "CASES.nbd [--slot N] -o REPORT.pdf [--units kgf|si] [--lang ja|en]\n"
+         "                 [--product 品名] [--drawing-no 図番] [--designer 設計者] [--date 日付]\n"
+         "                 [--grade 1|2|3] [--inertia J] [--frequency Hz]\n"
+         "      ケース N の計算書を PDF に (A4)"),
      false, InputsShown, File, Asked, PrepareReportPdf},
-    {"ReportPrint", "計算書印刷", "", "", "", "", false, InputsShown, Printer, Asked, PrepareReportPrint},
+    {"ReportPrint", QT_TRANSLATE_NOOP("export_table", "計算書印刷"), "", "", "", "", false, InputsShown,
+     Printer, Asked, PrepareReportPrint},
 };
 
 }  // namespace

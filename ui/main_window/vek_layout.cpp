@@ -365,7 +365,7 @@ void Tf_vek::BuildMenu() {
 
     // The exports are rows of the export table: its caption and name, run by Exports.
     auto addExport = [this](QMenu* menu, const ExportFormat& format) {
-        QAction* action = menu->addAction(QString::fromUtf8(format.caption));
+        QAction* action = menu->addAction(QCoreApplication::translate("export_table", format.caption));
         action->setObjectName(QString::fromUtf8(format.menuItem));
         connect(action, &QAction::triggered, this, [this, &format] { exports_->Run(format); });
         return action;
