@@ -9,7 +9,8 @@ install(TARGETS torsion-spring RUNTIME DESTINATION ${TS_APPDIR_REL})
 install(TARGETS torsion_step LIBRARY DESTINATION ${TS_APPDIR_REL})
 install(FILES ${CMAKE_BINARY_DIR}/zaidat.dst ${CMAKE_BINARY_DIR}/keisuu.dat DESTINATION ${TS_APPDIR_REL})
 install(FILES ${TS_CATALOGUE_FILES} DESTINATION ${TS_APPDIR_REL})
-install(FILES ${CMAKE_SOURCE_DIR}/help/helphelp.htm DESTINATION ${TS_APPDIR_REL}/help)
+install(FILES ${CMAKE_SOURCE_DIR}/help/helphelp.htm ${CMAKE_SOURCE_DIR}/help/helphelp_en.htm
+        DESTINATION ${TS_APPDIR_REL}/help)
 configure_file(${CMAKE_SOURCE_DIR}/share/torsion-spring.desktop.in ${CMAKE_BINARY_DIR}/torsion-spring.desktop @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/torsion-spring.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/share/torsion-spring.svg

@@ -18,7 +18,7 @@ root="$dest$prefix"
 app=$(find "$root" -type f -name torsion-spring -path '*/torsion-spring/*' | head -n 1)
 [ -n "$app" ] || { echo "program not installed"; exit 1; }
 folder=$(dirname "$app")
-for f in zaidat.dst keisuu.dat help/helphelp.htm libtorsion_step.so torsion-spring_en.qm; do
+for f in zaidat.dst keisuu.dat help/helphelp.htm help/helphelp_en.htm libtorsion_step.so torsion-spring_en.qm; do
   [ -s "$folder/$f" ] || { echo "missing $f beside the program"; exit 1; }
 done
 [ "$(stat -c %s "$folder/zaidat.dst")" = 52080 ] || { echo "zaidat.dst has the wrong size"; exit 1; }

@@ -20,7 +20,7 @@ has() { grep -qxE "$1" <<<"$paths" || { echo "package lacks $1"; exit 1; }; }
 app=$(grep -xE '\./.*/lib/torsion-spring/torsion-spring' <<<"$paths" | head -n 1)
 [ -n "$app" ] || { echo "program not in its folder"; exit 1; }
 folder=${app%/torsion-spring}
-for f in zaidat.dst keisuu.dat help/helphelp.htm libtorsion_step.so; do has "${folder}/${f}"; done
+for f in zaidat.dst keisuu.dat help/helphelp.htm help/helphelp_en.htm libtorsion_step.so torsion-spring_en.qm; do has "${folder}/${f}"; done
 prefix=${folder%/lib/torsion-spring}
 has "${prefix}/share/applications/torsion-spring\.desktop"
 has "${prefix}/share/icons/hicolor/scalable/apps/torsion-spring\.svg"

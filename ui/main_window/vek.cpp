@@ -554,7 +554,11 @@ void Tf_vek::SpeedButton1Click() {
 
 void Tf_vek::help2Click() {
     RunCommand(dialogs_, this, [&] {
-        const QString path = QDir(appDir_).filePath(QStringLiteral("help/helphelp.htm"));
+        // The page in the window's language: the catalogue names the English page; without
+        // it beside the program the Japanese page opens.
+        const QString japanese = QDir(appDir_).filePath(QStringLiteral("help/helphelp.htm"));
+        const QString own = QDir(appDir_).filePath(QCoreApplication::translate("vek", "help/helphelp.htm"));
+        const QString path = QFileInfo(own).isFile() ? own : japanese;
         if (!QFileInfo(path).isFile())
             throw CommandError(QCoreApplication::translate("vek", "ヘルプファイル %1 が見つかりません")
                                    .arg(path)
