@@ -489,6 +489,33 @@ Saved to: %2</translation>
     </message>
 </context>
 <context>
+    <name>history_grid</name>
+    <message>
+        <source>線径</source>
+        <translation>Wire</translation>
+    </message>
+    <message>
+        <source>ｺｲﾙ径</source>
+        <translation>Coil</translation>
+    </message>
+    <message>
+        <source>巻数(N)</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>許容曲げ応力</source>
+        <translation>Allowable</translation>
+    </message>
+    <message>
+        <source>kgf･mm/度</source>
+        <translation>kgf･mm/°</translation>
+    </message>
+    <message>
+        <source>N･mm/度</source>
+        <translation>N･mm/°</translation>
+    </message>
+</context>
+<context>
     <name>history_recovery</name>
     <message>
         <source>%1 の記録</source>
@@ -1544,6 +1571,10 @@ Save anyway?</translation>
     <message>
         <source>ヘルプファイル %1 が見つかりません</source>
         <translation>Help file %1 not found</translation>
+    </message>
+    <message>
+        <source>help/helphelp.htm</source>
+        <translation>help/helphelp_en.htm</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "ui/main_window/history_grid.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -24,6 +25,19 @@ namespace {
 constexpr int kDesignRows = 12;
 constexpr int kRowHeight = 20;
 constexpr int kTextDrop = 2;  // text sits 2 px below the cell's top edge
+
+// Headings and units whose words in the catalogue are wider than their column: the grid's
+// own short forms (the window's other parts and the report keep the long ones).
+constexpr const char* kShortForms[] = {
+    QT_TRANSLATE_NOOP("history_grid", "線径"),      QT_TRANSLATE_NOOP("history_grid", "ｺｲﾙ径"),
+    QT_TRANSLATE_NOOP("history_grid", "巻数(N)"),   QT_TRANSLATE_NOOP("history_grid", "許容曲げ応力"),
+    QT_TRANSLATE_NOOP("history_grid", "kgf･mm/度"), QT_TRANSLATE_NOOP("history_grid", "N･mm/度")};
+
+QString GridText(const std::string& text) {
+    for (const char* shortForm : kShortForms)
+        if (text == shortForm) return QCoreApplication::translate("history_grid", shortForm);
+    return WindowText(text);
+}
 
 // Draws every cell itself: fixed cells with a header look, text centred and top
 // aligned on one line, and no highlight once the grid has been left.
@@ -155,8 +169,8 @@ void HistoryGrid::InitHistoryGrid(const CaseTable& cases, const MaterialTable& m
     const auto& headings = HistoryHeadings();
     const auto& units = HistoryUnits(unit_);
     for (int c = 0; c < kHistoryColumns; ++c) {
-        setCell(0, c, WindowText(headings[static_cast<std::size_t>(c)]));
-        setCell(1, c, WindowText(units[static_cast<std::size_t>(c)]));
+        setCell(0, c, GridText(headings[static_cast<std::size_t>(c)]));
+        setCell(1, c, GridText(units[static_cast<std::size_t>(c)]));
     }
     for (int slot = 1; slot <= kHistorySlots; ++slot) setCell(slot + 1, 0, QString::number(slot));
     for (int slot = 1; slot <= kHistorySlots; ++slot) FillHistoryRow(slot, cases, materials);

@@ -4,11 +4,15 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTranslator>
 
 #include "core/base/number_text.h"
@@ -17,6 +21,8 @@
 #include "ui/common/language.h"
 #include "ui/editors/u_data_make.h"
 #include "ui/editors/u_keisuu_make.h"
+#include "ui/main_window/help_window.h"
+#include "ui/main_window/history_grid.h"
 #include "ui/print/prin.h"
 #include "ui/search/design_search_window.h"
 
@@ -60,6 +66,12 @@ QStringList Overflows(const QWidget& window) {
             report(button, button->text(), widest(button->text()) + 4, button->width());
         } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
             report(group, group->title(), widest(group->title()) + 16, group->width());
+        } else if (const auto* grid = qobject_cast<const HistoryGrid*>(w)) {
+            // Every cell, headings first, in its column (the cells draw on one line, clipped).
+            for (int r = 0; r < grid->rowCount(); ++r)
+                for (int c = 0; c < grid->columnCount(); ++c)
+                    if (const QTableWidgetItem* cell = grid->item(r, c); cell && !cell->text().isEmpty())
+                        report(grid, cell->text(), widest(cell->text()) + 4, grid->columnWidth(c));
         } else if (const auto* tabs = qobject_cast<const QTabWidget*>(w)) {
             const QRect last = tabs->tabBar()->tabRect(tabs->count() - 1);
             report(tabs, tabs->tabText(tabs->count() - 1), last.right(), tabs->width());
@@ -91,6 +103,7 @@ TEST_P(Languages, EveryCaptionFitsItsControl) {
     Tf_vek& main = *app.window;
     main.show();
     app.calculate();
+    app.click("SpeedButton5");  // the result stored in the history grid
     Tdata_make materials(app.materials, app.dialogs);
     Tkeisuu_make coefficients(app.coefficients, app.dialogs, app.folder.path());
     Tprinform dataSheet(app.materials, app.dialogs);
@@ -128,6 +141,33 @@ TEST_P(Languages, TheWindowSpeaksTheLanguageOfTheCatalogue) {
     EXPECT_EQ(app_->dialogs.errors.value(0), english
                                                  ? QStringLiteral("'1O' is not a valid floating-point number")
                                                  : QStringLiteral("'1O' は浮動小数点数ではありません"));
+    // Help opens the page of the language.
+    QDir(app_->folder.path()).mkdir(QStringLiteral("help"));
+    for (const char* page : {"help/helphelp.htm", "help/helphelp_en.htm"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TS_SOURCE_DIR "/") + page, app_->path(page)));
+    app_->window->help2Click();
+    const auto* help = app_->window->findChild<HelpWindow*>(QStringLiteral("HelpWindow"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->browser()->source().toLocalFile(),
+              app_->path(english ? "help/helphelp_en.htm" : "help/helphelp.htm"));
+    EXPECT_TRUE(help->browser()->toPlainText().startsWith(english ? "Torsion Spring Design"
+                                                                  : "ねじりコイルばね設計計算"));
+}
+
+// The English help page has every section of the Japanese one, under the same anchors.
+TEST(HelpPages, TheEnglishPageHasTheSectionsOfTheJapanese) {
+    const auto anchors = [](const char* name) {
+        QFile page(QStringLiteral(TS_SOURCE_DIR "/help/") + name);
+        EXPECT_TRUE(page.open(QIODevice::ReadOnly)) << name;
+        QStringList found;
+        for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("<h2 id=\"([a-z0-9]+)\""))
+                                                    .globalMatch(QString::fromUtf8(page.readAll())))
+            found << m.captured(1);
+        return found;
+    };
+    const QStringList japanese = anchors("helphelp.htm");
+    EXPECT_GT(japanese.size(), 20);
+    EXPECT_EQ(anchors("helphelp_en.htm"), japanese);
 }
 
 INSTANTIATE_TEST_SUITE_P(JapaneseAndEnglish, Languages,
