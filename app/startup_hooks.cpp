@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <iterator>
 
 #include "ui/common/first_paint.h"
 #include "ui/main_window/vek.h"
@@ -29,8 +30,9 @@ void TakeScreenshotsIfAsked(Tf_vek& window) {
                 const QDir folder = QFileInfo(screenshot).absoluteDir();
                 const QString names[] = {
                     QStringLiteral("history-page.png"), QStringLiteral("spring-page.png"),
-                    QStringLiteral("characteristic-page.png"), QStringLiteral("spring-3d-page.png")};
-                for (int i = 0; i < pages->count() && i < 4; ++i) {
+                    QStringLiteral("characteristic-page.png"), QStringLiteral("spring-3d-page.png"),
+                    QStringLiteral("practice-page.png")};
+                for (int i = 0; i < pages->count() && i < static_cast<int>(std::size(names)); ++i) {
                     pages->setCurrentIndex(i);
                     saved = pages->grab().save(folder.filePath(names[i]), "PNG") && saved;
                 }

@@ -6,7 +6,9 @@
 // time from before the spawn to that moment is the measured time; ending the process
 // is not part of it. The calculator also reports the end of each step before it; each
 // is given as a counter, the mean time from the spawn to that step (ms). The peak
-// resident set of the last run is reported as a counter (kB).
+// resident set of the last run is reported as a counter (kB). The calculator starts in the
+// language of the environment, and in Japanese and in English by the locale (LANG, with
+// LC_ALL and LC_MESSAGES unset) to compare the two.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -31,9 +33,16 @@ struct Run {
     long peakKb = -1;
 };
 
-Run RunOnce(const std::string& program, bool withText) {
+// The locale the program starts in: empty for the environment's own, otherwise a LANG.
+Run RunOnce(const std::string& program, bool withText, const std::string& locale) {
     std::vector<std::string> env_strings;
-    for (char** e = environ; *e; ++e) env_strings.emplace_back(*e);
+    for (char** e = environ; *e; ++e) {
+        const std::string entry = *e;
+        const bool localeEntry =
+            entry.starts_with("LANG=") || entry.starts_with("LC_ALL=") || entry.starts_with("LC_MESSAGES=");
+        if (locale.empty() || !localeEntry) env_strings.push_back(entry);
+    }
+    if (!locale.empty()) env_strings.push_back("LANG=" + locale);
     if (getenv("QT_QPA_PLATFORM") == nullptr && getenv("DISPLAY") == nullptr)
         env_strings.emplace_back("QT_QPA_PLATFORM=offscreen");
     env_strings.emplace_back("TS_QUIT_AFTER_START=1");
@@ -84,11 +93,12 @@ Run RunOnce(const std::string& program, bool withText) {
     return run;
 }
 
-void StartUp(benchmark::State& state, const std::string& program, bool withText = false) {
+void StartUp(benchmark::State& state, const std::string& program, bool withText = false,
+             const std::string& locale = {}) {
     long peak_kb = 0;
     std::map<std::string, double> stepSums;
     for (auto _ : state) {
-        const Run run = RunOnce(program, withText);
+        const Run run = RunOnce(program, withText, locale);
         if (run.seconds < 0) {
             state.SkipWithError(("no first painted window from " + program).c_str());
             return;
@@ -109,6 +119,12 @@ void StartUp(benchmark::State& state, const std::string& program, bool withText 
 void BM_StartUpCalculator(benchmark::State& state) {
     StartUp(state, TS_PROGRAM);
 }
+void BM_StartUpCalculatorJapanese(benchmark::State& state) {
+    StartUp(state, TS_PROGRAM, false, "ja_JP.UTF-8");
+}
+void BM_StartUpCalculatorEnglish(benchmark::State& state) {
+    StartUp(state, TS_PROGRAM, false, "en_US.UTF-8");
+}
 void BM_StartUpEmptyWindow(benchmark::State& state) {
     StartUp(state, TS_EMPTY_WINDOW);
 }
@@ -117,6 +133,16 @@ void BM_StartUpEmptyWindowWithText(benchmark::State& state) {
 }
 
 BENCHMARK(BM_StartUpCalculator)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Repetitions(3);
+BENCHMARK(BM_StartUpCalculatorJapanese)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Repetitions(3);
+BENCHMARK(BM_StartUpCalculatorEnglish)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(20)
