@@ -1,6 +1,9 @@
 #include "core/base/composed_text.h"
 
+#include <cstring>
 #include <ostream>
+
+#include "core/base/number_text.h"
 
 namespace torsion {
 
@@ -22,8 +25,17 @@ std::string FillPattern(std::string_view pattern, const std::vector<std::string>
     return out;
 }
 
+std::string ComposedText::verbatim() const {
+    return precision_ > 0 ? FormatGeneral(number_, precision_) : verbatim_;
+}
+
+bool ComposedText::IsText(const char* pattern) const {
+    return pattern_ != nullptr && arguments_.empty() &&
+           (pattern_ == pattern || std::strcmp(pattern_, pattern) == 0);
+}
+
 std::string ComposedText::Japanese() const {
-    if (IsVerbatim()) return verbatim_;
+    if (IsVerbatim()) return verbatim();
     if (arguments_.empty()) return pattern_;
     std::vector<std::string> filled;
     filled.reserve(arguments_.size());

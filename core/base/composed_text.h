@@ -24,10 +24,21 @@ class ComposedText {
         : pattern_(pattern), arguments_(std::move(arguments)) {}
     // A text the same in every language: a number, a unit, a symbol, a name the user typed.
     ComposedText(std::string verbatim) : verbatim_(std::move(verbatim)) {}
+    // A number the same in every language, FormatGeneral(value, precision), written out only
+    // when the text is read: a line nobody reads costs no number formatting.
+    static ComposedText Number(double value, int precision) {
+        ComposedText t;
+        t.number_ = value;
+        t.precision_ = precision;
+        return t;
+    }
 
     bool IsVerbatim() const { return pattern_ == nullptr; }
     const char* pattern() const { return pattern_; }
-    const std::string& verbatim() const { return verbatim_; }
+    // The text of a verbatim part (a number written out now).
+    std::string verbatim() const;
+    // True for the catalogue text pattern without arguments (compared by its characters).
+    bool IsText(const char* pattern) const;
     const std::vector<ComposedText>& arguments() const { return arguments_; }
 
     // The text as the core writes it (the Japanese of the pattern, arguments filled in).
@@ -46,6 +57,8 @@ class ComposedText {
     const char* pattern_ = nullptr;
     std::string verbatim_;
     std::vector<ComposedText> arguments_;
+    double number_ = 0;
+    int precision_ = 0;  // a number when > 0
 };
 
 // The Japanese text (for test messages).

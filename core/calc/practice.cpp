@@ -155,7 +155,9 @@ double PracticeRate(Practice p, double youngModulus, double wireDia, double mean
         return PracticeRate(p, youngModulus, wireDia, meanDia, turns, arm1, arm2);
     const Real d = wireDia, D = meanDia;
     const Real ed4 = Mul(youngModulus, Mul(Mul(Mul(d, d), d), d));
-    const Real n = Add(Add(turns, LegTurns(p, leg1, arm1, meanDia)), LegTurns(p, leg2, arm2, meanDia));
+    const auto legTurns = [&] {
+        return Add(Add(turns, LegTurns(p, leg1, arm1, meanDia)), LegTurns(p, leg2, arm2, meanDia));
+    };
     switch (p) {
         case Practice::Jis: {
             // A tangential (or axial) leg keeps the 389 term of the program's formula.
@@ -167,11 +169,11 @@ double PracticeRate(Practice p, double youngModulus, double wireDia, double mean
             return static_cast<double>(Div(ed4, denominator));
         }
         case Practice::En:
-            return static_cast<double>(Div(ed4, Mul(Mul(kEnCoilTerm, D), n)));
+            return static_cast<double>(Div(ed4, Mul(Mul(kEnCoilTerm, D), legTurns())));
         case Practice::Us:
             break;
     }
-    return static_cast<double>(Div(Div(ed4, Mul(Mul(kUsCoilTerm, D), n)), 360));
+    return static_cast<double>(Div(Div(ed4, Mul(Mul(kUsCoilTerm, D), legTurns())), 360));
 }
 
 double BendFactor(double bendRadius, double wireDia) {
@@ -181,6 +183,8 @@ double BendFactor(double bendRadius, double wireDia) {
 
 std::vector<LegBend> LegBendsOf(const DesignCase& c, const DesignOptions& o) {
     std::vector<LegBend> bends;
+    if (!IsBent(o.legs[0].shape) && !IsBent(o.legs[1].shape)) return bends;
+    bends.reserve(2);
     for (int leg = 1; leg <= 2; ++leg) {
         const LegEnd& end = o.legs[static_cast<std::size_t>(leg - 1)];
         if (!IsBent(end.shape)) continue;
@@ -249,22 +253,25 @@ constexpr const char* kBendTightLines[2] = {TS_TEXT("注意:脚1の曲げ半径 
 constexpr const char* kBendOverLines[2] = {TS_TEXT("エラー:脚1の曲げ部の応力オーバー"),
                                            TS_TEXT("エラー:脚2の曲げ部の応力オーバー")};
 
-std::vector<ComposedText> LegLines(const DesignOptions& o, const std::vector<LegBend>& bends) {
-    std::vector<ComposedText> lines;
+void AppendLegLines(std::vector<ComposedText>& lines, const DesignOptions& o,
+                    const std::vector<LegBend>& bends) {
     for (std::size_t leg = 0; leg < 2; ++leg)
         if (o.legs[leg].shape == LegShape::Axial) lines.emplace_back(kAxialLegLines[leg]);
     for (const LegBend& b : bends) {
         const auto i = static_cast<std::size_t>(b.leg == 2);
-        lines.push_back({TS_TEXT("脚%1の曲げ部: r=%2mm q=%3 σ=%4N/mm²"),
-                         {std::to_string(b.leg), FormatShort(b.radius), FormatGeneral(b.factor, 4),
-                          FormatShort(b.stress * kStandardGravity)}});
+        std::vector<ComposedText> numbers;
+        numbers.reserve(4);
+        numbers.emplace_back(std::to_string(b.leg));
+        numbers.push_back(ComposedText::Number(b.radius, 4));
+        numbers.push_back(ComposedText::Number(b.factor, 4));
+        numbers.push_back(ComposedText::Number(b.stress * kStandardGravity, 4));
+        lines.emplace_back(TS_TEXT("脚%1の曲げ部: r=%2mm q=%3 σ=%4N/mm²"), std::move(numbers));
         if (b.tooTight)
             lines.emplace_back(kBendTooTightLines[i]);
         else if (b.tight)
             lines.emplace_back(kBendTightLines[i]);
         if (b.over) lines.emplace_back(kBendOverLines[i]);
     }
-    return lines;
 }
 
 bool LegError(const std::vector<LegBend>& bends) {

@@ -120,9 +120,11 @@ void ApplyDesignOptions(DesignCase& c, const MaterialTable& table, const DesignO
 // The bends of a calculated case's legs bent out or along the axis, with their stress at M2
 // (nothing is calculated again: a stored case gives the bends it was calculated with).
 std::vector<LegBend> LegBendsOf(const DesignCase& calculated, const DesignOptions& o);
-// The message lines of the legs: a leg bent along the axis (no published term), each bend's
-// stress, r < d (error), r < 1.5·d (warning), a bend above the allowable stress (error).
-std::vector<ComposedText> LegLines(const DesignOptions& o, const std::vector<LegBend>& bends);
+// Appends the message lines of the legs: a leg bent along the axis (no published term), each
+// bend's stress, r < d (error), r < 1.5·d (warning), a bend above the allowable stress (error).
+// The numbers are written out only when a line is read.
+void AppendLegLines(std::vector<ComposedText>& lines, const DesignOptions& o,
+                    const std::vector<LegBend>& bends);
 // True when one of the legs' lines is an error.
 bool LegError(const std::vector<LegBend>& bends);
 

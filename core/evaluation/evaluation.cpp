@@ -1,6 +1,8 @@
 #include "core/evaluation/evaluation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "core/base/catalogue_text.h"
@@ -20,20 +22,18 @@ CheckResult ChecksOf(const DesignCase& c, const DesignOptions& options, const Pr
     CheckResult base = CheckCase(c);
     if (IsDefault(options)) return base;
     CheckResult out;
+    out.lines.reserve(base.lines.size() + 8);
     if (options.practice != Practice::Jis) out.lines.push_back(PracticeLine(options.practice));
-    const WorkingTemperature heat = WorkingTemperatureOf(table, c.materialNo, options.temperature);
-    out.lines.insert(out.lines.end(), heat.lines.begin(), heat.lines.end());
+    WorkingTemperature heat = WorkingTemperatureOf(table, c.materialNo, options.temperature);
+    std::move(heat.lines.begin(), heat.lines.end(), std::back_inserter(out.lines));
     out.error = heat.overServiceLimit;
-    const std::vector<ComposedText> legs = LegLines(options, bends);
-    out.lines.insert(out.lines.end(), legs.begin(), legs.end());
+    AppendLegLines(out.lines, options, bends);
     out.error = out.error || LegError(bends);
-    if (!practice.limitPublished) {
-        std::erase(base.lines, ComposedText(kStressOverError));
-        out.lines.emplace_back(kNoStaticLimitLine);
-    }
-    for (const ComposedText& line : base.lines) {
-        if (line == kCalculationSuccess) continue;
-        out.lines.push_back(line);
+    if (!practice.limitPublished) out.lines.emplace_back(kNoStaticLimitLine);
+    for (ComposedText& line : base.lines) {
+        if (line.IsText(kCalculationSuccess)) continue;
+        if (!practice.limitPublished && line.IsText(kStressOverError)) continue;
+        out.lines.push_back(std::move(line));
         out.error = true;
     }
     if (!out.error) out.lines.emplace_back(kCalculationSuccess);

@@ -13,4 +13,8 @@ TEST(ComposedText, FillsEachPlaceOnceInOrder) {
                             {std::string("150"), ComposedText("%1 の表", {std::string("SUS304")})});
     EXPECT_EQ(text.Japanese(), "使用温度 150℃: SUS304 の表");
     EXPECT_EQ(ComposedText(std::string("%1")).Japanese(), "%1");  // verbatim, never filled
+    // A number is written out when read, in the general format with its digits.
+    EXPECT_EQ(ComposedText("q=%1 σ=%2", {ComposedText::Number(1.309434, 4), ComposedText::Number(1302.06, 4)})
+                  .Japanese(),
+              "q=1.309 σ=1302");
 }

@@ -241,6 +241,7 @@ TEST_F(WorkedExample, BendStressAndRadiusAreCheckedByHand) {
     EXPECT_NEAR(e.bends[0].stress * kG, 1302.06, 0.05);
     EXPECT_FALSE(e.bends[0].tooTight || e.bends[0].over);
     EXPECT_TRUE(has("注意:脚1の曲げ半径 r は線径の1.5倍以上を推奨"));
+    EXPECT_TRUE(has("脚1の曲げ部: r=1.2mm q=1.309 σ=1302N/mm²"));
     EXPECT_TRUE(has("Calculation Success!"));
     // Closing under JIS the coil's factor is 1, so the bend's sets the limit: 1582·π/32/1.30943.
     EXPECT_NEAR(e.design.maxMoment * kG, 118.610, 1e-3);
