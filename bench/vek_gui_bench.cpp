@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 
 #include "bench/offscreen_main.h"
@@ -58,6 +59,31 @@ void BM_CalculateCommandWithBentLegs(benchmark::State& state) {
         state.SkipWithError(data.dialogs.errors.first().toStdString().c_str());
 }
 BENCHMARK(BM_CalculateCommandWithBentLegs)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+// "計算" after each change of arm a2 (20 and 21 mm in turn), so the results and the bend
+// lines' numbers change every time: straight legs (0), both legs bent as above (1).
+void BM_CalculateChangedCase(benchmark::State& state) {
+    WindowData data;
+    Tf_vek window(data.materials, data.kinds, data.coefficients, data.dialogs, QStringLiteral(TS_DATA_DIR));
+    if (state.range(0) == 1) {
+        DesignOptions o;
+        o.legs = {LegEnd{LegShape::Radial, 5, 1.5}, LegEnd{LegShape::Radial, 5, 1.5}};
+        o.pitchGap = 0.3;
+        window.practicePage()->legsGroup()->showOptions(o);
+    }
+    ShowAndPaint(window);
+    auto* arm2 = window.findChild<QLineEdit*>(QStringLiteral("Edit13"));
+    bool longer = false;
+    for (auto _ : state) {
+        longer = !longer;
+        arm2->setText(longer ? QStringLiteral("21") : QStringLiteral("20"));
+        window.BitBtn2Click();
+        QApplication::processEvents();
+    }
+    if (!data.dialogs.errors.isEmpty())
+        state.SkipWithError(data.dialogs.errors.first().toStdString().c_str());
+}
+BENCHMARK(BM_CalculateChangedCase)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 // The command alone: reading, calculating, writing the boxes and both drawings,
 // without the repaint that follows on screen.

@@ -9,6 +9,9 @@ MessageListGrowth::MessageListGrowth(QListWidget* list, QWidget* overParent)
       home_(list->parentWidget()),
       over_(overParent),
       homeGeometry_(list->geometry()) {
+    // Grown, it lies over other controls: painting its own background spares them a repaint
+    // whenever one of its lines changes.
+    list->setAutoFillBackground(true);
     QAbstractItemModel* model = list->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &MessageListGrowth::Update);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &MessageListGrowth::Update);
@@ -23,14 +26,14 @@ int MessageListGrowth::neededHeight() const {
 
 void MessageListGrowth::Update() {
     if (home_ == nullptr || over_ == nullptr) return;
-    const bool grow = neededHeight() > homeGeometry_.height();
-    if (grow) {
+    const int needed = neededHeight();
+    if (needed > homeGeometry_.height()) {
         const QPoint topLeft = home_->mapTo(over_, homeGeometry_.topLeft());
         if (!grown_) {
             list_->setParent(over_);
             grown_ = true;
         }
-        list_->setGeometry(QRect(topLeft, QSize(homeGeometry_.width(), neededHeight())));
+        list_->setGeometry(QRect(topLeft, QSize(homeGeometry_.width(), needed)));
         list_->raise();
         list_->scrollToTop();
         list_->show();
