@@ -98,6 +98,19 @@ TEST_F(LegsWindowTest, BentLegsAndGapAreInputsKeptPerSlotSavedAndReadBack) {
     EXPECT_EQ(app.window->options(), saved);
     EXPECT_EQ(app.window->options()[1], expected);
     EXPECT_EQ(app.dialogs.errors, QStringList());
+
+    // Another bend radius: the message lines change in place and read as the evaluation's.
+    for (const char* radius : {"1.5", "2.5"}) {
+        leg(0, LegShape::Radial, QStringLiteral("5"), QString::fromLatin1(radius));
+        app.calculate();
+        QStringList lines;
+        for (const torsion::ComposedText& line :
+             torsion::EvaluateDesign(app.window->cases()[0], app.materials,
+                                     {std::nullopt, {}, app.window->options()[0]})
+                 .checks.lines)
+            lines << QString::fromStdString(line.Japanese());
+        EXPECT_EQ(app.messages(), lines) << radius;
+    }
 }
 
 TEST_F(LegsWindowTest, ABadLengthOrGapEndsTheCalculationWithItsMessage) {
