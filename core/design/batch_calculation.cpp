@@ -244,21 +244,17 @@ BatchDesign BatchCalculator::DesignOf(const std::vector<std::string_view>& field
     return d;
 }
 
-BatchResult BatchCalculator::Calculate(const BatchDesign& design) const {
-    BatchResult r{design.start, {}, std::nullopt};
-    ReadDiameters(r.c, table_, index_, design.inputs);
-    ReadOperatingInputs(r.c, design.inputs);
-    if (design.options.pitchGap != 0 && !PitchGapAllowed(design.options.pitchGap, r.c.meanDia))
+Evaluation BatchCalculator::Calculate(const BatchDesign& design) const {
+    DesignCase c = design.start;
+    ReadDiameters(c, table_, index_, design.inputs);
+    ReadOperatingInputs(c, design.inputs);
+    if (design.options.pitchGap != 0 && !PitchGapAllowed(design.options.pitchGap, c.meanDia))
         throw ColumnError(line_, "pitch_gap",
-                          {kGapBeyondCoil, {FormatShort(design.options.pitchGap), FormatShort(r.c.meanDia)}});
+                          {kGapBeyondCoil, {FormatShort(design.options.pitchGap), FormatShort(c.meanDia)}});
     // The output has the check's numbers only: its row texts are not made.
     EvaluationOptions evaluation{options_.grade, options_.dynamics, design.options};
     evaluation.rowTexts = RowTexts::Skipped;
-    Evaluation e = EvaluateDesign(r.c, table_, evaluation);
-    r.c = e.design;
-    r.checks = std::move(e.checks);
-    r.manufacturing = std::move(e.manufacturing);
-    return r;
+    return EvaluateDesign(c, table_, evaluation);
 }
 
 std::string BatchCalculator::OutputHeader() {
@@ -281,8 +277,8 @@ bool BatchCalculator::CalculateLine(std::string_view line, std::string& out) {
         out += ',';
     }
     try {
-        const BatchResult r = Calculate(DesignOf(fields_));
-        const DesignCase& c = r.c;
+        const Evaluation r = Calculate(DesignOf(fields_));
+        const DesignCase& c = r.design;
         for (double value : {c.innerDia, c.meanDia, c.outerDia, c.springIndex, c.stressFactor, c.springConst,
                              c.angle1, c.angle2, c.moment1, c.moment2, c.stress1, c.stress2, c.allowStress,
                              c.maxAngle, c.maxMoment, c.guideRodDia}) {
@@ -343,8 +339,8 @@ bool BatchCalculator::CompareLine(std::string_view line, std::string& out) {
     }
     try {
         const BatchDesign design = DesignOf(fields_);
-        const BatchResult r = Calculate(design);
-        const PracticeComparison compared = ComparePractices(r.c, table_, design.options);
+        const Evaluation r = Calculate(design);
+        const PracticeComparison compared = ComparePractices(r.design, table_, design.options);
         const DesignCase& chosen = compared.of(compared.chosen).design;
         const PracticeOutcome& chosenOutcome = compared.of(compared.chosen).practice;
         std::string lines;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/calc/calculation.h"
+#include "core/evaluation/evaluation.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
@@ -43,13 +44,6 @@ struct BatchDesign {
     DesignOptions options;  // practice, working temperature, legs and coil gap
 };
 
-// The calculated case of a row and its check lines.
-struct BatchResult {
-    DesignCase c;
-    CheckResult checks;
-    std::optional<ManufacturingCheck> manufacturing;  // of the options' grade
-};
-
 // What every row is checked for besides the calculation: the tolerance grade of the
 // variation columns (k_min, k_max, the range of M2) and the J and operating frequency of
 // the natural-frequency columns.
@@ -69,8 +63,9 @@ class BatchCalculator {
 
     // The window's inputs for the fields of a row; throws CommandError naming the fault.
     BatchDesign DesignOf(const std::vector<std::string_view>& fields) const;
-    // Reads, calculates and checks a design as the "計算" command does.
-    BatchResult Calculate(const BatchDesign& design) const;
+    // Reads, calculates and checks a design as the "計算" command does: the one evaluation,
+    // its manufacturing check of the options' grade without row texts.
+    Evaluation Calculate(const BatchDesign& design) const;
 
     // The output heading (no line end) and one output line (with its "\n") per input
     // line: the input fields, then the results, the variation of k and M2 (worst case),

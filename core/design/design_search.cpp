@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 
 #include "core/base/command_error.h"
 #include "core/base/number_text.h"
@@ -278,14 +279,13 @@ class Searcher {
     void Evaluate(DesignCase c, double turns, bool usableAllowable) {
         ++out_.calculated;
         c.turns = c.calcTurns = turns;
-        Evaluation e;
-        try {
-            e = EvaluateDesign(c, table_);
-        } catch (const CommandError&) {
+        const std::optional<Evaluation> evaluated = Evaluated(c);
+        if (!evaluated) {
             // A design the calculation cannot compute is no design to offer.
             ++out_.excluded[static_cast<int>(SearchExclusion::Fault)];
             return;
         }
+        const Evaluation& e = *evaluated;
         c = e.design;
         if (!(c.moment2 >= momentLo_ && c.moment2 <= momentHi_)) {
             ++out_.excluded[static_cast<int>(SearchExclusion::Torque)];
@@ -319,6 +319,15 @@ class Searcher {
         candidate.wireLength = std::numbers::pi * c.meanDia * c.turns + c.arm1 + c.arm2;
         candidate.wireVolume = std::numbers::pi / 4 * c.wireDia * c.wireDia * candidate.wireLength;
         Keep(candidate);
+    }
+
+    // The evaluation of c, or nothing where its arithmetic fails.
+    std::optional<Evaluation> Evaluated(const DesignCase& c) const {
+        try {
+            return EvaluateDesign(c, table_);
+        } catch (const CommandError&) {
+            return std::nullopt;
+        }
     }
 
     void Keep(const SearchCandidate& candidate) {

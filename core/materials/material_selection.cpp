@@ -2,7 +2,9 @@
 #include "core/materials/material_selection.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <memory>
 #include <type_traits>
 
 #include "core/base/number_text.h"
@@ -158,18 +160,20 @@ double InterpolateLinear(const double* x, const double* y, int n, double v) {
 }
 
 double AllowableBendingStress(const MaterialTable& table, int recordNo, double d) {
-    // The last record's table is kept (per thread) with a copy of the record it was built
-    // from: a search or a batch asks for one record again and again, and a record edited
-    // since differs from the copy, so it is built afresh.
-    struct Last {
+    // Each record's table is kept (per thread) with a copy of the record it was built from:
+    // a search or a batch asks for a few records again and again, and a record edited since
+    // differs from its copy, so it is built afresh.
+    struct Kept {
         bool valid = false;
         MaterialRecord record{};
         BendingTable bending;
     };
-    thread_local Last last;
+    thread_local std::unique_ptr<std::array<Kept, kMaterialRecords>> kept;
     const MaterialRecord* r = RecordOrNull(table, recordNo);
     if (!r) return 0;  // an unknown record has an empty table
     static_assert(std::is_trivially_copyable_v<MaterialRecord>);
+    if (!kept) kept = std::make_unique<std::array<Kept, kMaterialRecords>>();
+    Kept& last = (*kept)[static_cast<std::size_t>(recordNo)];
     if (!last.valid || std::memcmp(&last.record, r, sizeof(MaterialRecord)) != 0) {
         last.bending = BuildBendingTable(table, recordNo);
         std::memcpy(&last.record, r, sizeof(MaterialRecord));

@@ -250,10 +250,14 @@ MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int gra
 ToleranceResult MomentTolerance(std::span<const ToleranceRow> rows, int grade, double turns, double angleDeg,
                                 double rateNmmPerDeg, RowTexts texts) {
     if (!std::isfinite(angleDeg) || !std::isfinite(rateNmmPerDeg)) return {};
-    MomentFactors factors = MomentToleranceFactors(rows, grade, turns, texts);
+    return MomentToleranceOf(MomentToleranceFactors(rows, grade, turns, texts), angleDeg, rateNmmPerDeg);
+}
+
+ToleranceResult MomentToleranceOf(const MomentFactors& factors, double angleDeg, double rateNmmPerDeg) {
+    if (!std::isfinite(angleDeg) || !std::isfinite(rateNmmPerDeg)) return {};
     ToleranceResult result;
     result.state = factors.state;
-    result.row = std::move(factors.row);
+    result.row = factors.row;
     const double angle = std::fabs(angleDeg);
     const double rate = std::fabs(rateNmmPerDeg);
     const double band = (angle * factors.beta1 + factors.beta2) * rate;  // NaN without β2
@@ -339,24 +343,31 @@ const ToleranceRow* DensityRow(std::span<const ToleranceRow> rows, std::string_v
 
 DensityResult WireDensity(std::span<const ToleranceRow> rows, std::string_view symbolSjis,
                           std::string_view kindNameSjis, RowTexts texts) {
-    // The last wire's row is kept (per thread): a run of designs asks for one wire again and again.
-    struct Last {
-        const ToleranceRow* data = nullptr;
-        std::size_t size = 0;
+    // The rows of the wires asked for are kept (per thread): a run of designs asks for a few
+    // wires again and again.
+    struct Kept {
         std::string symbol, kindName;
         const ToleranceRow* row = nullptr;
     };
-    thread_local Last last;
-    if (last.data != rows.data() || last.size != rows.size() || last.symbol != symbolSjis ||
-        last.kindName != kindNameSjis) {
-        last.data = rows.data();
-        last.size = rows.size();
-        last.symbol.assign(symbolSjis);
-        last.kindName.assign(kindNameSjis);
-        last.row = DensityRow(rows, symbolSjis, kindNameSjis);
+    struct Wires {
+        const ToleranceRow* data = nullptr;
+        std::size_t size = 0;
+        std::vector<Kept> kept;
+    };
+    thread_local Wires wires;
+    if (wires.data != rows.data() || wires.size != rows.size() || wires.kept.size() >= 64) {
+        wires.data = rows.data();
+        wires.size = rows.size();
+        wires.kept.clear();
     }
+    const Kept* last = nullptr;
+    for (const Kept& k : wires.kept)
+        if (k.symbol == symbolSjis && k.kindName == kindNameSjis) last = &k;
+    if (!last)
+        last = &wires.kept.emplace_back(Kept{std::string(symbolSjis), std::string(kindNameSjis),
+                                             DensityRow(rows, symbolSjis, kindNameSjis)});
     DensityResult result;
-    if (const ToleranceRow* row = last.row) {
+    if (const ToleranceRow* row = last->row) {
         result.density = row->value;
         SetRow(result.row, texts,
                [&] { return "密度 " + ValueText(*row) + "（" + row->matchText + "）" + SourcesText(*row); });

@@ -97,6 +97,8 @@ struct MomentFactors {
 };
 MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int grade, double turns,
                                      RowTexts texts = RowTexts::Built);
+// ΔM by factors already looked up (MomentTolerance with the factors of its grade and turns).
+ToleranceResult MomentToleranceOf(const MomentFactors& factors, double angleDeg, double rateNmmPerDeg);
 
 // ± degrees of the free angle between the arms, by turns. The table is published for
 // spring indexes 4 ≤ D/d ≤ 22 only; outside them there is no value.

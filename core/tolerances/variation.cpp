@@ -72,10 +72,10 @@ void SetTerm(VariationTerm& term, double up, double down) {
 // typed the page shows both, and the larger one counts.
 ToleranceResult CoilTolerance(const DesignCase& c, int grade, std::span<const ToleranceRow> rows,
                               RowTexts texts) {
+    if (c.diaMode == 0) return CoilDiameterTolerance(rows, grade, c.springIndex, c.innerDia, texts);
+    if (c.diaMode == 2) return CoilDiameterTolerance(rows, grade, c.springIndex, c.outerDia, texts);
     const ToleranceResult inner = CoilDiameterTolerance(rows, grade, c.springIndex, c.innerDia, texts);
     const ToleranceResult outer = CoilDiameterTolerance(rows, grade, c.springIndex, c.outerDia, texts);
-    if (c.diaMode == 0) return inner;
-    if (c.diaMode == 2) return outer;
     if (inner.state == ToleranceState::Value && outer.state == ToleranceState::Value)
         return inner.plusMinus > outer.plusMinus ? inner : outer;
     return outer.state == ToleranceState::Value ? inner : outer;  // the one without a value
@@ -177,6 +177,7 @@ CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* m
     }
     const double angles[2] = {c.angle1, c.angle2};
     const double moments[2] = {c.moment1, c.moment2};
+    const MomentFactors factors = MomentToleranceFactors(toleranceRows, grade, c.turns, texts);
     for (std::size_t i = 0; i < 2; ++i) {
         MomentVariation& m = v.moments[i];
         if (allKnown) {
@@ -186,8 +187,7 @@ CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* m
             m.angle = angles[i];
             if (v.turns.known) m.zeroShift = Finite(v.rate * v.freeAngle);
         }
-        m.allowed =
-            MomentTolerance(toleranceRows, grade, c.turns, angles[i], v.rate * kStandardGravity, texts);
+        m.allowed = MomentToleranceOf(factors, angles[i], v.rate * kStandardGravity);
     }
 
     if (!allKnown) {
@@ -259,10 +259,11 @@ WireCheck WireCheckOf(const DesignCase& c, const MaterialRecord* material, std::
     }
     const std::string symbol = ShortStringValue(material->symbol);
     const double d = c.wireDia;
-    w.standard = StandardWireDiameter(wireRows, symbol, d, texts);
-    w.tensile = JisTensileStrength(wireRows, symbol, d, texts);
-    w.tolerance = WireDiameterTolerance(wireRows, symbol, d, texts);
-    w.roundness = WireOutOfRoundness(wireRows, symbol, d, texts);
+    WireAnswers answers = WireAnswersAt(wireRows, symbol, d, texts);
+    w.standard = std::move(answers.standard);
+    w.tensile = std::move(answers.tensile);
+    w.tolerance = std::move(answers.tolerance);
+    w.roundness = std::move(answers.roundness);
     if (c.wireDiaIndex >= 0 && c.wireDiaIndex < UsableRowCount(*material)) {
         const double strength = material->tensileStrength[static_cast<std::size_t>(c.wireDiaIndex)];
         if (std::isfinite(strength) && strength > 0) w.tableStrength = strength;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/base/number_text.h"
@@ -97,6 +98,9 @@ struct SymbolRows {
     std::vector<const WireRow*> standard;  // the standard diameters seen, smallest first
     std::vector<const WireRow*> unseen;    // the bands of standard diameters not seen
     const WireRow* list = nullptr;         // the last of them in the data, for the list's names
+    // The answers without texts at the diameters asked for so far: a batch of designs
+    // mostly uses a few standard diameters. Kept per thread with the rows.
+    std::unordered_map<double, WireAnswers> numbers;
     std::span<const WireRow> of(WireTable table) const { return tables[static_cast<std::size_t>(table)]; }
 };
 
@@ -226,7 +230,7 @@ SymbolRows Filter(std::span<const WireRow> rows, std::string_view symbol) {
     return out;
 }
 
-const SymbolRows& RowsOfSymbol(std::span<const WireRow> rows, std::string_view symbol) {
+SymbolRows& RowsOfSymbol(std::span<const WireRow> rows, std::string_view symbol) {
     struct Filtered {
         const WireRow* table;
         std::size_t size;
@@ -297,19 +301,9 @@ bool WireRangeContains(const RangeBound& lower, const RangeBound& upper, double 
     return true;
 }
 
-WireValue WireDiameterTolerance(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
-                                RowTexts texts) {
-    return Lookup(RowsOfSymbol(rows, symbolSjis), WireTable::DiameterTolerance, d, texts);
-}
+namespace {
 
-WireValue WireOutOfRoundness(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
-                             RowTexts texts) {
-    return Lookup(RowsOfSymbol(rows, symbolSjis), WireTable::OutOfRoundness, d, texts);
-}
-
-WireValue JisTensileStrength(std::span<const WireRow> all, std::string_view symbolSjis, double d,
-                             RowTexts texts) {
-    const SymbolRows& rows = RowsOfSymbol(all, symbolSjis);
+WireValue TensileOf(const SymbolRows& rows, double d, RowTexts texts) {
     WireValue v;
     if (!std::isfinite(d) || !(d > 0)) return v;
     if (rows.of(WireTable::TensileStrength).empty()) {
@@ -341,9 +335,7 @@ WireValue JisTensileStrength(std::span<const WireRow> all, std::string_view symb
     return v;
 }
 
-StandardWire StandardWireDiameter(std::span<const WireRow> all, std::string_view symbolSjis, double d,
-                                  RowTexts texts) {
-    const SymbolRows& rows = RowsOfSymbol(all, symbolSjis);
+StandardWire StandardOf(const SymbolRows& rows, double d, RowTexts texts) {
     StandardWire s;
     if (!std::isfinite(d) || !(d > 0)) return s;
     if (rows.of(WireTable::StandardDiameter).empty()) {
@@ -380,6 +372,61 @@ StandardWire StandardWireDiameter(std::span<const WireRow> all, std::string_view
         return row;
     });
     return s;
+}
+
+WireAnswers AnswersOf(const SymbolRows& rows, double d, RowTexts texts) {
+    WireAnswers a;
+    a.tolerance = Lookup(rows, WireTable::DiameterTolerance, d, texts);
+    a.roundness = Lookup(rows, WireTable::OutOfRoundness, d, texts);
+    a.tensile = TensileOf(rows, d, texts);
+    a.standard = StandardOf(rows, d, texts);
+    return a;
+}
+
+// The answers at d without texts, worked out once per diameter (the list starts again
+// when it holds 256 diameters).
+const WireAnswers& NumbersOf(SymbolRows& rows, double d) {
+    if (const auto at = rows.numbers.find(d); at != rows.numbers.end()) return at->second;
+    if (rows.numbers.size() >= 256) rows.numbers.clear();
+    return rows.numbers.emplace(d, AnswersOf(rows, d, RowTexts::Skipped)).first->second;
+}
+
+bool Remembered(double d, RowTexts texts) {
+    return texts == RowTexts::Skipped && std::isfinite(d) && d > 0;
+}
+
+}  // namespace
+
+WireValue WireDiameterTolerance(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                                RowTexts texts) {
+    SymbolRows& of = RowsOfSymbol(rows, symbolSjis);
+    return Remembered(d, texts) ? NumbersOf(of, d).tolerance
+                                : Lookup(of, WireTable::DiameterTolerance, d, texts);
+}
+
+WireValue WireOutOfRoundness(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                             RowTexts texts) {
+    SymbolRows& of = RowsOfSymbol(rows, symbolSjis);
+    return Remembered(d, texts) ? NumbersOf(of, d).roundness
+                                : Lookup(of, WireTable::OutOfRoundness, d, texts);
+}
+
+WireValue JisTensileStrength(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                             RowTexts texts) {
+    SymbolRows& of = RowsOfSymbol(rows, symbolSjis);
+    return Remembered(d, texts) ? NumbersOf(of, d).tensile : TensileOf(of, d, texts);
+}
+
+StandardWire StandardWireDiameter(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                                  RowTexts texts) {
+    SymbolRows& of = RowsOfSymbol(rows, symbolSjis);
+    return Remembered(d, texts) ? NumbersOf(of, d).standard : StandardOf(of, d, texts);
+}
+
+WireAnswers WireAnswersAt(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                          RowTexts texts) {
+    SymbolRows& of = RowsOfSymbol(rows, symbolSjis);
+    return Remembered(d, texts) ? NumbersOf(of, d) : AnswersOf(of, d, texts);
 }
 
 }  // namespace torsion

@@ -73,6 +73,14 @@ struct StandardWire {
 StandardWire StandardWireDiameter(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
                                   RowTexts texts = RowTexts::Built);
 
+// The four answers above at d from one search of the symbol's rows.
+struct WireAnswers {
+    WireValue tolerance, roundness, tensile;
+    StandardWire standard;
+};
+WireAnswers WireAnswersAt(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
+                          RowTexts texts = RowTexts::Built);
+
 // Whether x lies between the bounds, inclusive or exclusive as they say; a diameter
 // within a billionth of a bound counts as on it.
 bool WireRangeContains(const RangeBound& lower, const RangeBound& upper, double x);

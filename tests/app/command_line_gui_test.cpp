@@ -77,14 +77,14 @@ TEST(CommandLineWindow, RowsGiveTheWindowsResultsExactly) {
         ASSERT_TRUE(app.dialogs.errors.isEmpty()) << app.dialogs.errors.join('\n').toStdString();
         std::vector<std::string> owned;
         for (const QString& f : row.fields) owned.push_back(f.toStdString());
-        const BatchResult batch = calculator.Calculate(calculator.DesignOf({owned.begin(), owned.end()}));
+        const Evaluation batch = calculator.Calculate(calculator.DesignOf({owned.begin(), owned.end()}));
         const DesignCase& shown = app.window->cases()[0];
         const double windowValues[] = {
             shown.wireDia,      shown.innerDia,    shown.meanDia, shown.outerDia,    shown.springIndex,
             shown.stressFactor, shown.springConst, shown.angle1,  shown.angle2,      shown.moment1,
             shown.moment2,      shown.stress1,     shown.stress2, shown.allowStress, shown.maxAngle,
             shown.maxMoment,    shown.guideRodDia};
-        const DesignCase& c = batch.c;
+        const DesignCase& c = batch.design;
         const double batchValues[] = {c.wireDia,      c.innerDia,    c.meanDia, c.outerDia,    c.springIndex,
                                       c.stressFactor, c.springConst, c.angle1,  c.angle2,      c.moment1,
                                       c.moment2,      c.stress1,     c.stress2, c.allowStress, c.maxAngle,

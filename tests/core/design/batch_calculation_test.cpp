@@ -106,22 +106,22 @@ TEST_F(BatchTest, RowGivesTheWorkedExample) {
 }
 
 TEST_F(BatchTest, ModesFlagsAndDiameterKindsReachTheCase) {
-    const BatchResult inner = calculator->Calculate(
+    const Evaluation inner = calculator->Calculate(
         calculator->DesignOf({"SWA", "2", "内径", "8", "3", "12", "20", "角度", "10", "20", "1", "1"}));
-    EXPECT_EQ(inner.c.materialNo, 0);
-    EXPECT_DOUBLE_EQ(inner.c.meanDia, 10);
-    EXPECT_DOUBLE_EQ(inner.c.outerDia, 12);
-    EXPECT_EQ(inner.c.outward, 1);
-    EXPECT_EQ(inner.c.leftHand, 1);
-    EXPECT_DOUBLE_EQ(inner.c.guideRodDia, 0.9 * 8);
+    EXPECT_EQ(inner.design.materialNo, 0);
+    EXPECT_DOUBLE_EQ(inner.design.meanDia, 10);
+    EXPECT_DOUBLE_EQ(inner.design.outerDia, 12);
+    EXPECT_EQ(inner.design.outward, 1);
+    EXPECT_EQ(inner.design.leftHand, 1);
+    EXPECT_DOUBLE_EQ(inner.design.guideRodDia, 0.9 * 8);
 
     // Moments given: the guide rod uses the angle of M2.
-    const BatchResult moment = calculator->Calculate(
+    const Evaluation moment = calculator->Calculate(
         calculator->DesignOf({"SWB", "1", "outer", "11", "5", "10", "10", "moment", "2", "4", "0", "0"}));
-    EXPECT_EQ(moment.c.materialNo, 2);
-    EXPECT_DOUBLE_EQ(moment.c.meanDia, 10);
-    EXPECT_DOUBLE_EQ(moment.c.angle2 * moment.c.springConst, 4.0);
-    EXPECT_NEAR(moment.c.guideRodDia, (9 - 10 * moment.c.angle2 / 360 / 5) * 0.9, 1e-12);
+    EXPECT_EQ(moment.design.materialNo, 2);
+    EXPECT_DOUBLE_EQ(moment.design.meanDia, 10);
+    EXPECT_DOUBLE_EQ(moment.design.angle2 * moment.design.springConst, 4.0);
+    EXPECT_NEAR(moment.design.guideRodDia, (9 - 10 * moment.design.angle2 / 360 / 5) * 0.9, 1e-12);
 }
 
 TEST_F(BatchTest, FailedRowsCarryTheirExactMessage) {
