@@ -1,9 +1,12 @@
 // Scratch folders and raw file access shared by the file tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -29,14 +32,36 @@ class ScratchDir {
     std::filesystem::path path_;
 };
 
-inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+// A path as a test holds it: a std::string, or a QString in the window tests.
+template <typename Path>
+std::string PathText(const Path& path) {
+    if constexpr (requires { path.toStdString(); })
+        return path.toStdString();
+    else
+        return std::string(path);
 }
 
-inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+// Writes bytes over the file at path; a file that cannot be written fails the test.
+template <typename Path>
+void WriteBytes(const Path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(PathText(path), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) ADD_FAILURE() << "cannot write " << PathText(path);
+}
+
+// The bytes of the file at path; nothing when it is no file or cannot be read.
+template <typename Path>
+std::optional<std::vector<std::uint8_t>> FileBytes(const Path& path) {
+    std::error_code ignored;
+    std::ifstream in(PathText(path), std::ios::binary);
+    if (!std::filesystem::is_regular_file(PathText(path), ignored) || !in) return std::nullopt;
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The bytes of the file at path, none when it is no file.
+template <typename Path>
+std::vector<std::uint8_t> ReadBytes(const Path& path) {
+    return FileBytes(path).value_or(std::vector<std::uint8_t>{});
 }
 
 inline std::vector<std::uint8_t> RandomBytes(std::size_t count, unsigned seed) {

@@ -21,6 +21,7 @@
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
 #include "tests/support/fake_dialogs.h"
+#include "tests/support/test_files.h"
 #include "ui/common/sjis.h"
 #include "ui/editors/u_data_make.h"
 #include "ui/editors/u_keisuu_make.h"
@@ -31,13 +32,6 @@ using namespace torsion;
 namespace {
 
 constexpr int kFixed = Tdata_make::kFixedRows;
-
-std::vector<std::uint8_t> ReadFileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray data = file.readAll();
-    return std::vector<std::uint8_t>(data.begin(), data.end());
-}
 
 // The value that a 15-digit text of x reads back as: shows and stores unchanged.
 double Exact(double x) {
@@ -190,7 +184,7 @@ TEST_F(DataMakeTest, OutputBoxesAreNeverReadBack) {
 
 TEST_F(DataMakeTest, LoadThenSaveWritesAValidTableBackByteForByte) {
     const QString source = saveTable(ValidTable(), QStringLiteral("source.dst"));
-    const std::vector<std::uint8_t> original = ReadFileBytes(source);
+    const std::vector<std::uint8_t> original = ReadBytes(source);
     ASSERT_EQ(original.size(), kMaterialTableSize);
     Open(MaterialTable{});
 
@@ -198,14 +192,14 @@ TEST_F(DataMakeTest, LoadThenSaveWritesAValidTableBackByteForByte) {
     click("BitBtn1");
     dialogs.saveNames.push_back(path(QStringLiteral("direct.dst")));
     click("BitBtn2");
-    EXPECT_EQ(ReadFileBytes(path(QStringLiteral("direct.dst"))), original);
+    EXPECT_EQ(ReadBytes(path(QStringLiteral("direct.dst"))), original);
 
     // Walking through every record stores each one from the boxes and the grid.
     for (int i = 0; i < kMaterialRecords; ++i) click("BitBtn3");
     EXPECT_EQ(window->editRecordNo(), 29);
     dialogs.saveNames.push_back(path(QStringLiteral("walked.dst")));
     click("BitBtn2");
-    EXPECT_EQ(ReadFileBytes(path(QStringLiteral("walked.dst"))), original);
+    EXPECT_EQ(ReadBytes(path(QStringLiteral("walked.dst"))), original);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
     EXPECT_EQ(dialogs.informations,
               QStringList(2, QStringLiteral("材料特性を変更した場合は、ソフトを一度終了して下さい！")));
@@ -390,7 +384,7 @@ TEST_F(DataMakeTest, EraseAsksFirstAndAnErasedRecordSurvivesSaveAndLoadAsEmpty) 
     const QString file = path(QStringLiteral("erased.dst"));
     dialogs.saveNames.push_back(file);
     click("BitBtn2");
-    const std::vector<std::uint8_t> bytes = ReadFileBytes(file);
+    const std::vector<std::uint8_t> bytes = ReadBytes(file);
     ASSERT_EQ(bytes.size(), kMaterialTableSize);
     const MaterialRecord saved = DecodeMaterialRecord(bytes.data() + 2 * kMaterialRecordSize);
     EXPECT_EQ(saved.kindNo, kEmptyKindNo);
@@ -575,7 +569,7 @@ TEST_F(DataMakeTest, FileDialogsUseTheTableFilterAndRememberTheirLastName) {
     click("BitBtn2");
     EXPECT_EQ(dialogs.saveInitialNames, (QStringList{QString(), saved}));
     EXPECT_EQ(dialogs.saveFilters, QStringList(2, filter));
-    EXPECT_EQ(ReadFileBytes(saved).size(), kMaterialTableSize);
+    EXPECT_EQ(ReadBytes(saved).size(), kMaterialTableSize);
 }
 
 TEST_F(DataMakeTest, TextBeingTypedIntoACellIsTakenOverByTheNextCommand) {

@@ -13,24 +13,12 @@
 
 #include "core/materials/coefficients.h"
 #include "tests/support/fake_dialogs.h"
+#include "tests/support/test_files.h"
 #include "ui/editors/u_keisuu_make.h"
 
 using namespace torsion;
 
 namespace {
-
-std::vector<std::uint8_t> ReadFileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray data = file.readAll();
-    return std::vector<std::uint8_t>(data.begin(), data.end());
-}
-
-void WriteFileBytes(const QString& path, const std::vector<std::uint8_t>& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-}
 
 double DoubleAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
     double v = 0;
@@ -55,7 +43,7 @@ class KeisuuMakeTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         original = SampleFile();
-        WriteFileBytes(filePath(), original);
+        WriteBytes(filePath(), original);
         LoadCoefficients(coefficients, filePath().toStdString());
         window = std::make_unique<Tkeisuu_make>(coefficients, dialogs, dir.path());
     }
@@ -106,14 +94,14 @@ TEST_F(KeisuuMakeTest, SavingUnchangedFieldsWritesTheLoadedFileBackByteForByte) 
     QFile::remove(filePath());
     press();
     EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_EQ(ReadFileBytes(filePath()), original);
+    EXPECT_EQ(ReadBytes(filePath()), original);
 }
 
 TEST_F(KeisuuMakeTest, ATypedValueChangesOnlyItsEightBytes) {
     edit(4)->clear();
     QTest::keyClicks(edit(4), QStringLiteral("25"));
     press();
-    const std::vector<std::uint8_t> saved = ReadFileBytes(filePath());
+    const std::vector<std::uint8_t> saved = ReadBytes(filePath());
     ASSERT_EQ(saved.size(), original.size());
     EXPECT_EQ(DoubleAt(saved, 28), 25.0);
     for (std::size_t i = 0; i < saved.size(); ++i) {
@@ -136,13 +124,13 @@ TEST_F(KeisuuMakeTest, ABadFieldStopsThereWithTheEarlierFieldsTakenOverAndNoFile
     EXPECT_EQ(coefficients.values[0], 90.0);
     EXPECT_EQ(coefficients.values[2], 2.5);
     EXPECT_EQ(coefficients.values[5], 0.001);  // after the bad field: untouched
-    EXPECT_EQ(ReadFileBytes(filePath()), original);
+    EXPECT_EQ(ReadBytes(filePath()), original);
 
     // Correcting the field and pressing again saves everything.
     edit(5)->setText(QStringLiteral("30"));
     press();
     EXPECT_EQ(dialogs.errors.size(), 1);
-    const std::vector<std::uint8_t> saved = ReadFileBytes(filePath());
+    const std::vector<std::uint8_t> saved = ReadBytes(filePath());
     EXPECT_EQ(DoubleAt(saved, 4), 90.0);
     EXPECT_EQ(DoubleAt(saved, 36), 30.0);
     EXPECT_EQ(DoubleAt(saved, 44), 33.0);
@@ -161,13 +149,13 @@ TEST_F(KeisuuMakeTest, AChangedValueOutsideItsHintIsMarkedAndSavedOnlyWhenConfir
               QStringLiteral("「低温焼なまししたピアノ線の減少割合」の 16% は、目安（20～35%）の外です。\n"
                              "このまま保存しますか？"));
     EXPECT_EQ(coefficients.values[4], 27.5);
-    EXPECT_EQ(ReadFileBytes(filePath()), original);
+    EXPECT_EQ(ReadBytes(filePath()), original);
 
     // Yes saves it; values outside that were loaded so (fields 6 and 7) are not asked about.
     dialogs.confirmAnswers = {true};
     press();
     EXPECT_EQ(dialogs.confirmations.size(), 2);
-    EXPECT_EQ(DoubleAt(ReadFileBytes(filePath()), 36), 16.0);
+    EXPECT_EQ(DoubleAt(ReadBytes(filePath()), 36), 16.0);
     edit(5)->setText(QStringLiteral("30"));
     EXPECT_TRUE(guide->styleSheet().isEmpty());
     press();

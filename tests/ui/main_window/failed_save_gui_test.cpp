@@ -28,6 +28,7 @@
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
 #include "tests/support/fake_dialogs.h"
+#include "tests/support/test_files.h"
 #include "ui/editors/u_data_make.h"
 #include "ui/editors/u_keisuu_make.h"
 #include "ui/main_window/vek.h"
@@ -37,13 +38,6 @@ using namespace torsion;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-std::optional<Bytes> FileBytes(const QString& path) {
-    QFile f(path);
-    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray all = f.readAll();
-    return Bytes(all.begin(), all.end());
-}
 
 QString CannotCreate(const QString& path) {
     return QStringLiteral("ファイル %1 を作成できません").arg(path);

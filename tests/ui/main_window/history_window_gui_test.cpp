@@ -26,6 +26,7 @@
 #include "core/model/design_case.h"
 #include "tests/support/fake_dialogs.h"
 #include "tests/support/test_cases.h"
+#include "tests/support/test_files.h"
 #include "tests/support/visible_state.h"
 #include "ui/main_window/history_grid.h"
 #include "ui/main_window/vek.h"
@@ -35,19 +36,6 @@ using namespace torsion;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes FileBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray all = f.readAll();
-    return Bytes(all.begin(), all.end());
-}
-
-void WriteBytes(const QString& path, const Bytes& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-}
 
 // A case that a calculation could have left, marked used, with recognisable numbers.
 DesignCase FileCase(double turns) {
@@ -406,7 +394,7 @@ TEST_F(HistoryWindowTest, SaveRightAfterStartUpWritesCurrentCaseAndEmptySlots) {
     menu("N3");
     EXPECT_EQ(dialogs.saveFilters, QStringList({"ねじりばねデーター|*.nbd|設計ファイル|*.nbdx"}));
     EXPECT_EQ(dialogs.saveInitialNames, QStringList({"nspring.nbd"}));
-    const Bytes bytes = FileBytes(path("nspring.nbd"));
+    const Bytes bytes = ReadBytes(path("nspring.nbd"));
     ASSERT_EQ(bytes.size(), 6944u);
     EXPECT_EQ(bytes[0], 1);
     EXPECT_EQ(bytes[1] | bytes[2] | bytes[3], 0);
@@ -420,7 +408,7 @@ TEST_F(HistoryWindowTest, SaveRightAfterStartUpWritesCurrentCaseAndEmptySlots) {
     EXPECT_EQ(dialogs.saveInitialNames.value(1), path("nspring.nbd"));
     EXPECT_TRUE(QFile::exists(path("case1")));
     EXPECT_FALSE(QFile::exists(path("case1.nbd")));
-    EXPECT_EQ(FileBytes(path("case1")).size(), 6944u);
+    EXPECT_EQ(ReadBytes(path("case1")).size(), 6944u);
     EXPECT_EQ(dialogs.errors, QStringList());
 }
 
@@ -429,7 +417,7 @@ TEST_F(HistoryWindowTest, SaveTakesTheWindowInputsFirstAndStopsAtABadNumber) {
     dialogs.saveNames.push_back(path("typed.nbd"));
     menu("N3");
     CaseTable saved{};
-    OverlayCaseTable(saved, FileBytes(path("typed.nbd")));
+    OverlayCaseTable(saved, ReadBytes(path("typed.nbd")));
     EXPECT_EQ(saved[0].turns, 4.5);
 
     setText("Edit19", "abc");
@@ -460,7 +448,7 @@ TEST_F(HistoryWindowTest, SavedFileReadsBackByteForByte) {
     menu("N3");
     const Bytes saved = tableBytes();
     const QStringList rows = allRows();
-    EXPECT_EQ(FileBytes(path("all.nbd")), saved);
+    EXPECT_EQ(ReadBytes(path("all.nbd")), saved);
 
     setText("Edit19", "6");
     calculate();
@@ -649,7 +637,7 @@ TEST_F(HistoryWindowTest, ClosingWithUnsavedHistoryAsks) {
     dialogs.saveNames.push_back(path("closing.nbd"));
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(FileBytes(path("closing.nbd")), tableBytes());
+    EXPECT_EQ(ReadBytes(path("closing.nbd")), tableBytes());
     EXPECT_FALSE(window->historyUnsaved());
 
     // Saved history closes without a question.

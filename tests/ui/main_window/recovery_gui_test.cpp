@@ -17,6 +17,7 @@
 #include <iostream>
 
 #include "core/files/case_file.h"
+#include "tests/support/test_files.h"
 #include "tests/support/vek_test_app.h"
 #include "tests/support/visible_state.h"
 #include "ui/main_window/history_recovery.h"
@@ -26,11 +27,6 @@ using namespace torsion;
 namespace {
 
 const char* kChildMode = "TS_RECOVERY_CHILD_MODE";
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Starts this program again in a child mode with XDG_DATA_HOME under data.
 QProcess* StartChild(QObject* owner, const char* mode, const QString& data, const QString& argument) {
@@ -117,9 +113,9 @@ TEST(Recovery, AKilledProgramsHistoryIsRestoredByteForByte) {
         << next.dialogs.confirmations[0].toStdString();
     EXPECT_TRUE(next.dialogs.confirmations[0].contains(QStringLiteral("履歴 %1 件").arg(stored)));
     const std::vector<std::uint8_t> restored = EncodeCaseTable(next.window->cases());
-    const QByteArray expected = FileBytes(expectedPath);
-    ASSERT_EQ(expected.size(), 6944);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(restored.data()), 6944), expected);
+    const std::vector<std::uint8_t> expected = ReadBytes(expectedPath);
+    ASSERT_EQ(expected.size(), 6944u);
+    EXPECT_EQ(restored, expected);
     EXPECT_EQ(next.window->cases()[7].used, 1);
     EXPECT_TRUE(next.window->historyUnsaved());
 

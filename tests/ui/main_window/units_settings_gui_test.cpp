@@ -13,17 +13,13 @@
 
 #include "core/base/unit_text.h"
 #include "core/calc/calculation.h"
+#include "tests/support/test_files.h"
 #include "tests/support/vek_test_app.h"
 #include "ui/main_window/history_grid.h"
 
 using namespace torsion;
 
 namespace {
-
-QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 std::vector<std::uint8_t> CaseBytes(const DesignCase& c) {
     std::vector<std::uint8_t> bytes(kDesignCaseSize);
@@ -140,9 +136,9 @@ TEST_F(UnitsAndSettingsTest, CaseFileSavedInSiEqualsTheOneSavedInKgf) {
     menu("N3");
     menu("UnitSI");
     menu("N3");
-    const QByteArray kgf = FileBytes(app.path("kgf.nbd"));
-    EXPECT_EQ(kgf.size(), 6944);
-    EXPECT_EQ(FileBytes(app.path("si.nbd")), kgf);
+    const auto kgf = ReadBytes(app.path("kgf.nbd"));
+    EXPECT_EQ(kgf.size(), 6944u);
+    EXPECT_EQ(ReadBytes(app.path("si.nbd")), kgf);
 }
 
 TEST_F(UnitsAndSettingsTest, TypedMomentsAreConvertedWithTheUnit) {

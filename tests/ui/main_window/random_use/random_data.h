@@ -17,26 +17,11 @@
 #include "core/files/case_file.h"
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
+#include "tests/support/test_files.h"
 
 namespace torsion::random_use {
 
 using Bytes = std::vector<std::uint8_t>;
-
-inline std::optional<Bytes> FileBytes(const QString& path) {
-    QFile f(path);
-    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray all = f.readAll();
-    return Bytes(all.begin(), all.end());
-}
-
-inline void WriteBytes(const QString& path, const Bytes& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        ADD_FAILURE() << "cannot prepare " << path.toStdString();
-        return;
-    }
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-}
 
 inline Bytes CaseBytes(const CaseTable& t) {
     return EncodeCaseTable(t);
