@@ -1459,6 +1459,14 @@ Double-click to reset</translation>
         <source>長さ &apos;%1&apos; は 0〜%2 mm で指定してください</source>
         <translation>Length &apos;%1&apos;: give 0 to %2 mm</translation>
     </message>
+    <message>
+        <source>脚1の曲げ部の応力</source>
+        <translation>Stress at bend of leg 1</translation>
+    </message>
+    <message>
+        <source>脚2の曲げ部の応力</source>
+        <translation>Stress at bend of leg 2</translation>
+    </message>
 </context>
 <context>
     <name>u_data_make</name>

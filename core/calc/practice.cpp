@@ -274,6 +274,12 @@ void AppendLegLines(std::vector<ComposedText>& lines, const DesignOptions& o,
     }
 }
 
+double BendStressAt(const std::vector<LegBend>& bends, int leg) {
+    for (const LegBend& b : bends)
+        if (b.leg == leg) return b.stress;
+    return std::nan("");
+}
+
 bool LegError(const std::vector<LegBend>& bends) {
     for (const LegBend& b : bends)
         if (b.tooTight || b.over) return true;

@@ -127,6 +127,8 @@ void AppendLegLines(std::vector<ComposedText>& lines, const DesignOptions& o,
                     const std::vector<LegBend>& bends);
 // True when one of the legs' lines is an error.
 bool LegError(const std::vector<LegBend>& bends);
+// The stress at the bend of leg 1 or 2; NaN where that leg has no bend.
+double BendStressAt(const std::vector<LegBend>& bends, int leg);
 
 // The outcome of a case calculated by practice p.
 PracticeOutcome PracticeOutcomeOf(const DesignCase& calculated, const MaterialTable& table, Practice p);

@@ -156,6 +156,10 @@ constexpr std::string_view kCompareColumns[] = {"compared_standard",
                                                 "allow_stress_diff[%]",
                                                 "max_angle_diff[%]",
                                                 "max_moment_diff[%]",
+                                                "bend_stress1[kgf/mm2]",
+                                                "bend_stress2[kgf/mm2]",
+                                                "bend_stress1_diff[%]",
+                                                "bend_stress2_diff[%]",
                                                 "checks",
                                                 "error"};
 constexpr std::size_t kCompareCount = std::size(kCompareColumns);
@@ -365,6 +369,12 @@ bool BatchCalculator::CompareLine(std::string_view line, std::string& out) {
             AppendNumberField(lines, PercentDifference(c.stress2, chosen.stress2));
             for (auto field : {&DesignCase::allowStress, &DesignCase::maxAngle, &DesignCase::maxMoment})
                 AppendNumberField(lines, bothLimits ? PercentDifference(c.*field, chosen.*field) : nan);
+            // The stress at each bent leg's bend (empty for a leg without a bend).
+            for (int leg : {1, 2}) AppendNumberField(lines, BendStressAt(e.bends, leg));
+            for (int leg : {1, 2})
+                AppendNumberField(lines,
+                                  PercentDifference(BendStressAt(e.bends, leg),
+                                                    BendStressAt(compared.of(compared.chosen).bends, leg)));
             AppendCsvField(lines, JoinedChecks(e.checks));
             lines += ",\n";
         }

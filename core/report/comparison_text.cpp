@@ -73,6 +73,15 @@ ComparisonTexts PracticeComparisonTexts(const PracticeComparison& compared, Unit
         [](const Evaluation& e) { return e.practice.appliedFactor; }, always, false);
     numbers(
         "σ2", stress, [](const Evaluation& e) { return e.design.stress2; }, always, true);
+    // A bent leg's bend, at M2 of each practice: its own row.
+    static constexpr const char* kBendStressItems[2] = {TS_TEXT("脚1の曲げ部の応力"),
+                                                        TS_TEXT("脚2の曲げ部の応力")};
+    for (int leg = 1; leg <= 2; ++leg) {
+        if (!IsBent(chosen.designOptions.legs[static_cast<std::size_t>(leg - 1)].shape)) continue;
+        numbers(
+            kBendStressItems[leg - 1], stress,
+            [leg](const Evaluation& e) { return BendStressAt(e.bends, leg); }, always, true);
+    }
     numbers(
         TS_TEXT("許容応力"), stress, [](const Evaluation& e) { return e.design.allowStress; }, limit, true);
     numbers(

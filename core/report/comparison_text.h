@@ -1,7 +1,7 @@
 // The texts of the practices side by side: one row per item (rate, moments, stress with its
-// correction factor, allowable stress, largest angle and moment, safety factor, fatigue
-// verdict), one column per practice, each value of a practice other than the chosen one
-// with its difference to the chosen one in %. A value a practice does not publish reads
+// correction factor, the stress at each bent leg's bend, allowable stress, largest angle and
+// moment, safety factor, fatigue verdict), one column per practice, each value of a practice other than the
+// chosen one with its difference to the chosen one in %. A value a practice does not publish reads
 // "規格値なし". The window's page, the report and their tests share these texts.
 #pragma once
 

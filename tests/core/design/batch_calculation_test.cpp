@@ -285,6 +285,22 @@ TEST_F(BatchTest, StandardAndTemperatureColumnsAndTheThreePracticesSideBySide) {
     EXPECT_EQ(at(rows[2], "allow_stress[kgf/mm2]"), "");
     EXPECT_EQ(at(rows[2], "fatigue"), "規格値なし");
     EXPECT_EQ(rows[0].size(), header.size());
+    EXPECT_EQ(at(rows[0], "bend_stress1[kgf/mm2]"), "");
+
+    // A bent leg 1: its bend's stress by each practice and the difference to the chosen one.
+    out.clear();
+    ASSERT_TRUE(compare.CompareLine("SWX,1,mean,10,5,10,10,angle,45,90,0,0,us,,radial,,1.5,,", out));
+    std::istringstream bentLines(out);
+    rows.clear();
+    for (std::string line; std::getline(bentLines, line);) rows.push_back(SplitCsvLine(line));
+    ASSERT_EQ(rows.size(), 3u);
+    const double jisStress = std::stod(at(rows[0], "bend_stress1[kgf/mm2]"));
+    const double usStress = std::stod(at(rows[2], "bend_stress1[kgf/mm2]"));
+    EXPECT_NEAR(std::stod(at(rows[0], "bend_stress1_diff[%]")), (jisStress - usStress) / usStress * 100,
+                1e-9);
+    EXPECT_EQ(at(rows[2], "bend_stress1_diff[%]"), "0");
+    EXPECT_EQ(at(rows[1], "bend_stress2[kgf/mm2]"), "");
+    EXPECT_EQ(rows[1].size(), header.size());
 }
 
 // The leg and gap columns: empty ones are today's row; radial legs stiffen the spring and

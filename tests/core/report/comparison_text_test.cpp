@@ -48,6 +48,17 @@ TEST(ComparisonTexts, ValuesWithTheirDifferenceAndNoPublishedValueAndTheTraceOfT
               (std::array<std::string, 3>{LifeLabel(compared.of(Practice::Jis).design.lifeClass),
                                           "規格値なし", "規格値なし"}));
 
+    // A bent leg adds the stress at its bend beside σ2, by each practice; straight legs none.
+    DesignOptions bent{Practice::En, 20};
+    bent.legs[1] = {LegShape::Radial, 5, 1.5};
+    const PracticeComparison withLeg = ComparePractices(c, *table, bent);
+    const ComparisonTexts b = PracticeComparisonTexts(withLeg, UnitSystem::SI);
+    ASSERT_EQ(b.rows.size(), 11u);
+    EXPECT_EQ(b.rows[5].item, "脚2の曲げ部の応力");
+    EXPECT_EQ(b.rows[5].cells[1], FormatShownShort(withLeg.of(Practice::En).bends[0].stress, UnitSystem::SI));
+    EXPECT_NE(b.rows[5].cells[0].find(" ("), std::string::npos) << b.rows[5].cells[0];
+    EXPECT_EQ(b.rows[6].item, "許容応力");
+
     const std::vector<TraceStep> trace = CalculationTrace(compared.of(Practice::En), *table, UnitSystem::SI);
     EXPECT_EQ(trace[0].title, "ばね定数 (EN 13906-3)");
     EXPECT_EQ(trace.back().title, "判定");
