@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <iterator>
 
+#include "core/base/command_error.h"
+#include "core/base/file_io.h"
+#include "core/model/design_case.h"
 #include "ui/common/first_paint.h"
 #include "ui/main_window/vek.h"
 
@@ -37,6 +40,16 @@ void TakeScreenshotsIfAsked(Tf_vek& window) {
                     saved = pages->grab().save(folder.filePath(names[i]), "PNG") && saved;
                 }
                 pages->setCurrentIndex(0);
+            }
+            // The calculated cases for the pictures of a report, when asked for.
+            const QString cases = qEnvironmentVariable("TS_SCREENSHOT_CASES");
+            if (!cases.isEmpty()) {
+                try {
+                    torsion::WriteFileReplacing(cases.toStdString(),
+                                                torsion::EncodeCaseTable(f_vek->cases()));
+                } catch (const torsion::CommandError&) {
+                    saved = false;
+                }
             }
             QCoreApplication::exit(saved ? 0 : 1);
         });

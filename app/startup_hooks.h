@@ -11,6 +11,7 @@ void EndOfStartup();
 
 // When TS_SCREENSHOT names a PNG file: presses "計算" once, writes the window to that
 // file and its pages beside it (history-page.png, spring-page.png,
-// characteristic-page.png, spring-3d-page.png, practice-page.png), then ends the
-// program with 0, or 1 if a picture could not be written.
+// characteristic-page.png, spring-3d-page.png, practice-page.png), and when
+// TS_SCREENSHOT_CASES names a file the calculated cases as a case file, then ends the
+// program with 0, or 1 if a file could not be written.
 void TakeScreenshotsIfAsked(Tf_vek& window);

@@ -147,7 +147,7 @@ Save anyway? (Save as .nbdx to keep them.)</translation>
     </message>
     <message>
         <source>%1級</source>
-        <translation>Grade %1</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>値の上にマウスを置くと、出典の表の行を表示します</source>
@@ -907,7 +907,7 @@ Double-click to reset</translation>
     </message>
     <message>
         <source>バネ指数=%1</source>
-        <translation>Spring index=%1</translation>
+        <translation>Index=%1</translation>
     </message>
     <message>
         <source>最大角度=%1度</source>

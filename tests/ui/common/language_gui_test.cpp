@@ -48,8 +48,9 @@ QStringList Overflows(const QWidget& window) {
         if (const auto* label = qobject_cast<const QLabel*>(w);
             label && !label->wordWrap() && label->pixmap().isNull() && w->parentWidget()) {
             const QRect used(label->pos(), QSize(widest(label->text()), label->height()));
-            // Room: up to the parent's edge and up to the next control it would run into.
-            int room = label->parentWidget()->width() - label->x();
+            // Room: the label's own width (it paints nothing beyond), up to the parent's edge
+            // and up to the next control it would run into.
+            int room = std::min(label->width(), label->parentWidget()->width() - label->x());
             for (const QWidget* other :
                  label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 if (other == label || qobject_cast<const QLabel*>(other) || !other->isVisibleTo(&window))
