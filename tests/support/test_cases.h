@@ -59,6 +59,22 @@ inline torsion::DesignCase DataSheetCase() {
     return c;
 }
 
+// The spring of d = 1, D = 10 (Di = 9, Do = 11), typed by its mean diameter, with
+// `turns` turns, both arms `arm` long and the angles given, put on c and marked used.
+inline void PutSpring(torsion::DesignCase& c, double turns, double arm, double angle1, double angle2) {
+    c.used = 1;
+    c.wireDia = 1;
+    c.meanDia = 10;
+    c.innerDia = 9;
+    c.outerDia = 11;
+    c.diaMode = 1;
+    c.turns = c.calcTurns = turns;
+    c.arm1 = c.arm2 = arm;
+    c.inputMode = 1;
+    c.angle1 = angle1;
+    c.angle2 = angle2;
+}
+
 // The message of the CommandError that f() throws, or "(no error)".
 template <typename F>
 std::string ErrorOf(F&& f) {

@@ -41,15 +41,7 @@ DesignCase ExampleCase() {
     InitCurrentCase(c);
     c.materialNo = 0;
     c.wireDiaIndex = 1;
-    c.wireDia = 1;
-    c.innerDia = 9;
-    c.meanDia = 10;
-    c.outerDia = 11;
-    c.turns = c.calcTurns = 5;
-    c.arm1 = c.arm2 = 10;
-    c.angle1 = 45;
-    c.angle2 = 90;
-    c.inputMode = 1;
+    PutSpring(c, 5, 10, 45, 90);
     return c;
 }
 

@@ -39,17 +39,7 @@ class WorkedExample : public ::testing::Test {
                                   .diameter = {1.0},
                                   .tensileStrength = {2000},
                                   .allowBending = {0.55 * 2000}});
-        inputs.used = 1;
-        inputs.wireDia = 1;
-        inputs.meanDia = 10;
-        inputs.innerDia = 9;
-        inputs.outerDia = 11;
-        inputs.diaMode = 1;
-        inputs.turns = inputs.calcTurns = 5;
-        inputs.arm1 = inputs.arm2 = 20;
-        inputs.inputMode = 1;
-        inputs.angle1 = 30;
-        inputs.angle2 = 90;
+        PutSpring(inputs, 5, 20, 30, 90);
     }
     Evaluation Evaluate(Practice p, double temperature = kRoomTemperature, bool outward = false) const {
         DesignCase c = inputs;

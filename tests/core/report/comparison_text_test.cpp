@@ -6,6 +6,7 @@
 #include "core/materials/fatigue_life.h"
 #include "core/report/report_text.h"
 #include "tests/support/material_tables.h"
+#include "tests/support/test_cases.h"
 
 using namespace torsion;
 
@@ -21,17 +22,7 @@ TEST(ComparisonTexts, ValuesWithTheirDifferenceAndNoPublishedValueAndTheTraceOfT
                               .tensileStrength = {800},
                               .allowBending = {440}});
     DesignCase c{};
-    c.used = 1;
-    c.wireDia = 1;
-    c.meanDia = 10;
-    c.innerDia = 9;
-    c.outerDia = 11;
-    c.diaMode = 1;
-    c.turns = c.calcTurns = 5;
-    c.arm1 = c.arm2 = 20;
-    c.inputMode = 1;
-    c.angle1 = 10;
-    c.angle2 = 20;
+    PutSpring(c, 5, 20, 10, 20);
     const PracticeComparison compared = ComparePractices(c, *table, {Practice::En, 20});
     const ComparisonTexts t = PracticeComparisonTexts(compared, UnitSystem::SI);
     EXPECT_EQ(t.caption, "設計基準: EN 13906-3　使用温度: 20℃");

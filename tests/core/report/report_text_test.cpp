@@ -10,6 +10,7 @@
 
 #include "core/calc/calculation.h"
 #include "tests/support/material_tables.h"
+#include "tests/support/test_cases.h"
 
 using namespace torsion;
 
@@ -26,14 +27,7 @@ class ReportTextTest : public ::testing::Test {
                                   .allowBending = {1500, 1500, 1500}});
         InitCurrentCase(c);
         c.wireDiaIndex = 1;
-        c.wireDia = 1;
-        c.innerDia = 9;
-        c.meanDia = 10;
-        c.outerDia = 11;
-        c.turns = c.calcTurns = 5;
-        c.arm1 = c.arm2 = 10;
-        c.angle1 = 45;
-        c.angle2 = 90;
+        PutSpring(c, 5, 10, 45, 90);
     }
     const TraceStep& Step(const std::vector<TraceStep>& trace, const std::string& title) {
         for (const TraceStep& s : trace)

@@ -10,6 +10,7 @@
 #include "core/base/number_text.h"
 #include "core/geometry/spring_3d.h"
 #include "core/report/characteristic_sheet.h"
+#include "tests/support/test_cases.h"
 
 using namespace torsion;
 
@@ -19,18 +20,8 @@ namespace {
 // arms 20 and 20, φ2 = 35°, guide rod 0.9·(Di − ΔD(φ2)) as the calculation gives it.
 DesignCase WorkedExample() {
     DesignCase c;
-    c.used = 1;
-    c.wireDia = 1;
-    c.meanDia = 10;
-    c.innerDia = 9;
-    c.outerDia = 11;
-    c.diaMode = 1;
-    c.turns = c.calcTurns = 1.3;
+    PutSpring(c, 1.3, 20, 30, 35);
     c.springIndex = 10;
-    c.arm1 = c.arm2 = 20;
-    c.inputMode = 1;
-    c.angle1 = 30;
-    c.angle2 = 35;
     c.springConst = 3.26 / kStandardGravity;  // 3.26 N·mm/°
     c.moment1 = 30 * c.springConst;
     c.moment2 = 35 * c.springConst;
