@@ -138,9 +138,9 @@ std::string Said(const ComposedText& text) {
     const QTranslator* catalogue = Catalogue();
     if (catalogue == nullptr) return text.Japanese();
     return FilledText(text,
-                      [catalogue](const char* pattern) {
+                      [catalogue](const char* pattern, const char* note) {
                           for (const char* context : {"command_line", "torsion"}) {
-                              const QString found = catalogue->translate(context, pattern);
+                              const QString found = catalogue->translate(context, pattern, note);
                               if (!found.isEmpty()) return found;
                           }
                           return QString::fromUtf8(pattern);

@@ -180,9 +180,9 @@ void SetHeader(STEPControl_Writer& writer, const SpringShape& s, const StepTitle
                               (s.leftHand ? "left" : "right") + " hand, " +
                               (s.pitch > s.wireDia ? "pitch " + Number(s.pitch) + " mm" : "close-wound");
     if (s.stateAngle != 0) description += ", arm 2 turned " + Number(s.stateAngle) + " deg";
-    if (!title.productName.empty()) description += "; 品名 " + title.productName;
-    if (!title.drawingNo.empty()) description += "; 図番 " + title.drawingNo;
-    if (!title.designer.empty()) description += "; 設計者 " + title.designer;
+    if (!title.productName.empty()) description += "; " + title.productLabel + " " + title.productName;
+    if (!title.drawingNo.empty()) description += "; " + title.drawingNoLabel + " " + title.drawingNo;
+    if (!title.designer.empty()) description += "; " + title.designerLabel + " " + title.designer;
     header.SetDescriptionValue(1, Text(description));
 }
 

@@ -10,11 +10,15 @@
 
 namespace torsion {
 
-// The title block the file's header carries; empty fields are left out.
+// The title block the file's header carries; empty fields are left out. The labels name
+// the fields in the header's description, in the language of the printed words.
 struct StepTitle {
     std::string productName;  // 品名
     std::string drawingNo;    // 図番
     std::string designer;     // 設計者
+    std::string productLabel = "品名";
+    std::string drawingNoLabel = "図番";
+    std::string designerLabel = "設計者";
 };
 
 // Writes the solid into the file at path as it stands; the program hands it the

@@ -35,15 +35,16 @@ QString Q(const std::string& utf8) {
 class Words {
   public:
     explicit Words(const QTranslator* catalogue) : catalogue_(catalogue) {}
-    QString Look(const char* context, const char* text) const {
+    QString Look(const char* context, const char* text, const char* note = nullptr) const {
         if (catalogue_ != nullptr) {
-            const QString found = catalogue_->translate(context, text);
+            const QString found = catalogue_->translate(context, text, note);
             if (!found.isEmpty()) return found;
         }
         return QString::fromUtf8(text);
     }
     QString operator()(const ComposedText& text) const {
-        return FilledText(text, [this](const char* pattern) { return Look("torsion", pattern); });
+        return FilledText(
+            text, [this](const char* pattern, const char* note) { return Look("torsion", pattern, note); });
     }
 
   private:
@@ -62,6 +63,10 @@ class Page {
     // A word of the painter's own, and a text of the core, in the report's language.
     QString W(const char* text) const { return words_.Look("calculation_report", text); }
     QString T(const ComposedText& text) const { return words_(text); }
+    // The diagrams' words in the report's language.
+    PainterWords PainterWordsOf() const {
+        return [words = words_](const char* context, const char* text) { return words.Look(context, text); };
+    }
 
     double X(double mm) const { return mm * unit_; }
     QRectF Box(double x, double y, double w, double h) const { return QRectF(X(x), X(y), X(w), X(h)); }
@@ -115,10 +120,22 @@ double Table(Page& page, double x, double y, double w, const QString& heading,
         const double top = y + kRow * static_cast<double>(i);
         page.Rect(x, top, w, kRow);
         page.Line(x + itemW, top, x + itemW, top + kRow);
-        page.Line(x + itemW + unitW, top, x + itemW + unitW, top + kRow);
         page.Text(x + 1.5, top, itemW - 2, kRow, page.T(rows[i].item));
-        page.Text(x + itemW + 1, top, unitW - 2, kRow, page.T(rows[i].unit), Qt::AlignHCenter);
-        page.Text(x + itemW + unitW + 1, top, valueW - 2.5, kRow, page.T(rows[i].value), Qt::AlignRight);
+        const QString value = page.T(rows[i].value);
+        if (page.painter().fontMetrics().horizontalAdvance(value) <= page.X(valueW - 2.5) ||
+            !rows[i].unit.empty()) {
+            page.Line(x + itemW + unitW, top, x + itemW + unitW, top + kRow);
+            page.Text(x + itemW + 1, top, unitW - 2, kRow, page.T(rows[i].unit), Qt::AlignHCenter);
+            page.Text(x + itemW + unitW + 1, top, valueW - 2.5, kRow, value, Qt::AlignRight);
+            continue;
+        }
+        // A long value without a unit (the shape of a leg) takes the unit's cell as well,
+        // in a smaller type where it would still not fit.
+        const double spanW = unitW + valueW - 2.5;
+        const double wide = page.painter().fontMetrics().horizontalAdvance(value) / page.X(1);
+        page.Font(std::max(6.0, 9 * std::min(1.0, spanW / wide)));
+        page.Text(x + itemW + 1, top, spanW, kRow, value, Qt::AlignRight);
+        page.Font(9);
     }
     return 6.5 + kRow * static_cast<double>(rows.size());
 }
@@ -216,8 +233,14 @@ double ChecksArea(Page& page, double x, double y, double w, const ReportData& r)
         y += 5;
     } else {
         for (const ComposedText& line : r.texts.checks) {
-            page.Text(x, y, w, 5, page.T(line));
-            y += 5;
+            // A line too long for the column wraps rather than running off the page.
+            const QString text = page.T(line);
+            if (page.painter().fontMetrics().horizontalAdvance(text) <= page.X(w)) {
+                page.Text(x, y, w, 5, text);
+                y += 5;
+            } else {
+                y += std::max(5.0, page.Paragraph(x, y + 0.6, w, text) + 1.2);
+            }
         }
     }
     page.Pen(kRuleColour);
@@ -226,7 +249,7 @@ double ChecksArea(Page& page, double x, double y, double w, const ReportData& r)
     return y + 6 - top;
 }
 
-void Drawings(Page& page, double y, double width, const ReportData& r) {
+void Drawings(Page& page, double y, double width, double bottom, const ReportData& r) {
     QPainter& painter = page.painter();
     page.Font(10, true);
     page.Pen(kRuleColour);
@@ -235,7 +258,7 @@ void Drawings(Page& page, double y, double width, const ReportData& r) {
     painter.save();
     painter.translate(page.X(0), page.X(y + 7));
     painter.scale(page.X(fatigueW) / kFatigueImageWidth, page.X(fatigueW) / kFatigueImageWidth);
-    DrawFatigueDiagram(painter, r.diagramPoint, r.lower, r.upper);
+    DrawFatigueDiagram(painter, r.diagramPoint, r.lower, r.upper, page.PainterWordsOf());
     painter.restore();
 
     const double springTop = y + 7 + fatigueW * kFatigueImageHeight / kFatigueImageWidth + 4;
@@ -244,16 +267,21 @@ void Drawings(Page& page, double y, double width, const ReportData& r) {
     page.Text(0, springTop, width, 6, page.W(QT_TRANSLATE_NOOP("calculation_report", "ばね形状")));
     // Four drawing pixels to a window pixel, so the geometry is finer than on screen.
     constexpr int kFine = 4;
+    // The drawing keeps its proportions; where longer tables above leave less room than
+    // the page's width asks for, it is made smaller to end above the page number.
+    const double fullH = width * kSpringImageHeight / kSpringImageWidth;
+    const double drawingW = width * std::clamp((bottom - springTop - 7) / fullH, 0.5, 1.0);
     painter.save();
     painter.translate(page.X(0), page.X(springTop + 7));
-    painter.scale(page.X(width) / (kSpringImageWidth * kFine), page.X(width) / (kSpringImageWidth * kFine));
+    painter.scale(page.X(drawingW) / (kSpringImageWidth * kFine),
+                  page.X(drawingW) / (kSpringImageWidth * kFine));
     painter.setClipRect(QRect(0, 0, kSpringImageWidth * kFine, kSpringImageHeight * kFine));
     const DesignCase& c = r.c;
     DrawSpring(painter, kSpringImageWidth * kFine, kSpringImageHeight * kFine, c.wireDia, c.meanDia, c.turns,
                c.arm1, c.arm2, r.options);
     painter.restore();
     page.Pen(kRuleColour, 0.2);
-    page.Rect(0, springTop + 7, width, width * kSpringImageHeight / kSpringImageWidth);
+    page.Rect(0, springTop + 7, drawingW, drawingW * kSpringImageHeight / kSpringImageWidth);
 }
 
 // The trace on new pages; starts more pages as needed.
@@ -302,7 +330,7 @@ void Trace(Page& page, PageFrame& f) {
         page.Font(10, true);
         page.Pen(kRuleColour);
         page.Text(0, y, width, 6,
-                  Q(line.label) +
+                  page.T(line.label) +
                       (continued ? page.W(QT_TRANSLATE_NOOP("calculation_report", "（続き）")) : QString()));
         y += 6.5;
         if (line.value.text.empty() && !line.atMax) return;
@@ -311,10 +339,10 @@ void Trace(Page& page, PageFrame& f) {
         const double h = 5.5;
         page.Rect(0, y, width, h);
         page.Line(labelW, y, labelW, y + h);
-        page.Text(labelW + 1.5, y, valueW - 2, h, Q(line.value.text));
+        page.Text(labelW + 1.5, y, valueW - 2, h, page.T(line.value.text));
         if (line.atMax) {
             page.Line(labelW + valueW, y, labelW + valueW, y + h);
-            page.Text(labelW + valueW + 1.5, y, valueW - 2, h, Q(line.atMax->text));
+            page.Text(labelW + valueW + 1.5, y, valueW - 2, h, page.T(line.atMax->text));
         }
         y += h;
     };
@@ -327,7 +355,7 @@ void Trace(Page& page, PageFrame& f) {
             continue;
         }
         page.Font(9);
-        const QString value = Q(line.value.text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const QString value = page.T(line.value.text).replace(QLatin1Char('\n'), QLatin1Char(' '));
         const double spanW = line.atMax ? valueW : 2 * valueW;
         const QRectF bound =
             page.painter().boundingRect(page.Box(0, 0, spanW - 2, 1000), Qt::TextWordWrap, value);
@@ -340,11 +368,11 @@ void Trace(Page& page, PageFrame& f) {
         page.Pen(kRuleColour, 0.15);
         page.Rect(0, y, width, h);
         page.Line(labelW, y, labelW, y + h);
-        page.Text(1.5, y, labelW - 2, h, Q(line.label));
+        page.Text(1.5, y, labelW - 2, h, page.T(line.label));
         page.Paragraph(labelW + 1.5, y + 0.5, spanW - 2, value);
         if (line.atMax) {
             page.Line(labelW + valueW, y, labelW + valueW, y + h);
-            page.Paragraph(labelW + valueW + 1.5, y + 0.5, valueW - 2, Q(line.atMax->text));
+            page.Paragraph(labelW + valueW + 1.5, y + 0.5, valueW - 2, page.T(line.atMax->text));
         }
         y += h;
     }
@@ -361,7 +389,7 @@ void Trace(Page& page, PageFrame& f) {
     painter.translate(page.X(0), page.X(y + 10));
     painter.scale(page.X(kDiagramW) / kTorqueAngleImageWidth, page.X(kDiagramW) / kTorqueAngleImageWidth);
     DrawTorqueAngleDiagram(painter, QSize(kTorqueAngleImageWidth, kTorqueAngleImageHeight), r.plot,
-                           Q(MomentUnitText(r.unit)));
+                           Q(MomentUnitText(r.unit)), page.PainterWordsOf());
     painter.restore();
     y += 10 + diagramH + 4;
 
@@ -374,24 +402,27 @@ void Trace(Page& page, PageFrame& f) {
     page.Pen(kRuleColour);
     page.Text(0, y, width, 6, page.W(QT_TRANSLATE_NOOP("calculation_report", "設計基準の比較")));
     page.Font(8);
-    page.Text(0, y, width, 6, Q(compared.caption), Qt::AlignRight);
+    page.Text(0, y, width, 6, page.T(compared.caption), Qt::AlignRight);
     y += 7;
-    auto row = [&](const std::string& item, const std::string& unit, const auto& cells, bool bold) {
+    auto row = [&](const QString& item, const QString& unit, const auto& cells, bool bold) {
         page.Font(bold ? 8.5 : 8, bold);
         page.Pen(kRuleColour, 0.15);
         page.Rect(0, y, width, kRow);
-        page.Text(1.5, y, itemW - 2, kRow, Q(item));
+        page.Text(1.5, y, itemW - 2, kRow, item);
         page.Line(itemW, y, itemW, y + kRow);
-        page.Text(itemW + 1, y, unitW - 2, kRow, Q(unit), Qt::AlignHCenter);
+        page.Text(itemW + 1, y, unitW - 2, kRow, unit, Qt::AlignHCenter);
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const double x = itemW + unitW + cellW * static_cast<double>(i);
             page.Line(x, y, x, y + kRow);
-            page.Text(x + 1, y, cellW - 2.5, kRow, Q(cells[i]), bold ? Qt::AlignHCenter : Qt::AlignRight);
+            page.Text(x + 1, y, cellW - 2.5, kRow, page.T(cells[i]),
+                      bold ? Qt::AlignHCenter : Qt::AlignRight);
         }
         y += kRow;
     };
-    row("項目", "単位", compared.practices, true);
-    for (const ComparisonRow& line : compared.rows) row(line.item, line.unit, line.cells, false);
+    row(page.W(QT_TRANSLATE_NOOP("calculation_report", "項目")),
+        page.W(QT_TRANSLATE_NOOP("calculation_report", "単位")), compared.practices, true);
+    for (const ComparisonRow& line : compared.rows)
+        row(page.T(line.item), page.T(line.unit), line.cells, false);
 }
 
 }  // namespace
@@ -439,7 +470,7 @@ int PaintPages(QPagedPaintDevice& device, const ReportData& report, int total) {
               report.texts.results);
     const double below = 28 + std::max(inputsH, resultsH) + 5;
     ChecksArea(page, 88, below, width - 88, report);
-    Drawings(page, below, width, report);
+    Drawings(page, below, width, ContentBottom(frame), report);
 
     Trace(page, frame);
     PageNumber(page, frame);
@@ -469,8 +500,10 @@ void WriteReportPdf(const QString& path, const ReportData& report) {
     {
         QPdfWriter writer(&pdf);
         writer.setResolution(600);
-        writer.setTitle(QStringLiteral("計算書"));
-        writer.setCreator(QString::fromUtf8(kProgramTitle) + QStringLiteral(" " TS_VERSION));
+        // The document's title and creator in the report's language, as its pages.
+        const Words words(report.words.get());
+        writer.setTitle(words.Look("calculation_report", QT_TRANSLATE_NOOP("calculation_report", "計算書")));
+        writer.setCreator(words.Look("calculation_report", kProgramTitle) + QStringLiteral(" " TS_VERSION));
         painted = PaintCalculationReport(writer, report);
     }
     if (!painted) ThrowCannotCreate(path.toStdString());

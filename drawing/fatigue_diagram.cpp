@@ -143,7 +143,8 @@ void DrawFatigueDiagram(QImage& image, bool markPoint, double lower, double uppe
     DrawFatigueDiagram(painter, markPoint, lower, upper);
 }
 
-void DrawFatigueDiagram(QPainter& painter, bool markPoint, double lower, double upper) {
+void DrawFatigueDiagram(QPainter& painter, bool markPoint, double lower, double upper,
+                        const PainterWords& words) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(DiagramFont());
@@ -186,19 +187,34 @@ void DrawFatigueDiagram(QPainter& painter, bool markPoint, double lower, double 
         const char16_t* text;
     };
     static constexpr PlacedText kTexts[] = {
-        {16, 380, u"0"},   {21, 85, u"2"},
-        {21, 100, u"3"},   {21, 120, u"4"},
-        {21, 132, u"6"},   {16, 145, u"10"},
-        {10, 157, u"100"}, {5, 170, u"1000"},
-        {5, 183, u"万回"}, {150, 400, u"下限応力係数 σ1/σB"},
-        {10, 200, u"上"},  {10, 214, u"限"},
-        {10, 228, u"応"},  {10, 242, u"力"},
-        {10, 256, u"係"},  {10, 270, u"数"},
-        {5, 288, u"σ2"},   {10, 298, u"─"},
-        {5, 308, u"σB"},
+        {16, 380, u"0"}, {21, 85, u"2"},   {21, 100, u"3"},   {21, 120, u"4"},
+        {21, 132, u"6"}, {16, 145, u"10"}, {10, 157, u"100"}, {5, 170, u"1000"},
+        {5, 288, u"σ2"}, {10, 298, u"─"},  {5, 308, u"σB"},
     };
     for (const PlacedText& placed : kTexts)
         TextAt(painter, placed.x, placed.y, QString::fromUtf16(placed.text));
+    // The words: the unit of the life marks, and the two axes.
+    const auto word = [&](const char* text) { return PainterWord(words, "fatigue_diagram", text); };
+    TextAt(painter, 5, 183, word(QT_TRANSLATE_NOOP("fatigue_diagram", "万回")));
+    TextAt(painter, 150, 400, word(QT_TRANSLATE_NOOP("fatigue_diagram", "下限応力係数 σ1/σB")));
+    const char* const upperAxis = QT_TRANSLATE_NOOP("fatigue_diagram", "上限応力係数");
+    const QString upperText = word(upperAxis);
+    if (upperText == QString::fromUtf8(upperAxis)) {
+        // Japanese stands upright, one character under the other.
+        for (int i = 0; i < upperText.size(); ++i) TextAt(painter, 10, 200 + 14 * i, upperText.mid(i, 1));
+    } else {
+        // Other languages run upwards over the same span, smaller where they would not fit.
+        constexpr int kSpan = 84;
+        painter.save();
+        QFont font = painter.font();
+        const int width = painter.fontMetrics().horizontalAdvance(upperText);
+        if (width > kSpan) font.setPixelSize(std::max(6, font.pixelSize() * kSpan / width));
+        painter.setFont(font);
+        painter.translate(8, 200 + kSpan);
+        painter.rotate(-90);
+        painter.drawText(QRect(0, 0, kSpan, painter.fontMetrics().height()), Qt::AlignCenter, upperText);
+        painter.restore();
+    }
 
     painter.drawPolyline(QPolygon({QPoint(30, 74), QPoint(338, 74), QPoint(30, 380)}));
 

@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <array>
 
+#include "drawing/report_words.h"
+
 inline constexpr int kFatigueImageWidth = 400;
 inline constexpr int kFatigueImageHeight = 417;
 
@@ -41,5 +43,6 @@ OperatingPointMark OperatingPointMarker(double lower, double upper);
 // Redraws the whole diagram into image (which must be 400 x 417).
 void DrawFatigueDiagram(QImage& image, bool markPoint, double lower, double upper);
 // The same drawing on any painter, in the 400 x 417 coordinates of the image; the
-// report paints it as vectors through a scaled painter.
-void DrawFatigueDiagram(QPainter& painter, bool markPoint, double lower, double upper);
+// report paints it as vectors through a scaled painter, its words in the report's language.
+void DrawFatigueDiagram(QPainter& painter, bool markPoint, double lower, double upper,
+                        const PainterWords& words = {});

@@ -148,7 +148,8 @@ std::vector<QRect> PlaceDiagramLabels(const std::vector<QPoint>& points, const s
 }
 
 void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicPlot& p,
-                            const QString& momentUnit) {
+                            const QString& momentUnit, const PainterWords& words) {
+    const auto word = [&](const char* text) { return PainterWord(words, "torque_angle_diagram", text); };
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     QFont font = JapaneseFont(11);
@@ -184,8 +185,9 @@ void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicP
         painter.drawText(r.left() - 4 - painter.fontMetrics().horizontalAdvance(text), y + ascent, text);
     }
     painter.drawText(r.left() + r.width() / 2 - 40, r.bottom() + 17 + ascent,
-                     QStringLiteral("ねじれ角 φ（度）"));
-    painter.drawText(4, 4 + ascent, QStringLiteral("モーメント M（%1）").arg(momentUnit));
+                     word(QT_TRANSLATE_NOOP("torque_angle_diagram", "ねじれ角 φ（度）")));
+    painter.drawText(4, 4 + ascent,
+                     word(QT_TRANSLATE_NOOP("torque_angle_diagram", "モーメント M（%1）")).arg(momentUnit));
 
     painter.setClipRect(r.adjusted(0, 0, 1, 1));
     const bool hasLine = Finite(p.rate) && Finite(p.maxAngle) && p.maxAngle > 0;
@@ -240,7 +242,7 @@ void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicP
             QPolygon({at + QPoint(0, -4), at + QPoint(4, 0), at + QPoint(0, 4), at + QPoint(-4, 0)}));
         painter.setBrush(Qt::NoBrush);
         anchors.push_back(at);
-        texts.push_back(QStringLiteral("最大"));
+        texts.push_back(word(QT_TRANSLATE_NOOP("torque_angle_diagram", "最大")));
     }
     std::vector<QSize> sizes;
     const QFontMetrics metrics = painter.fontMetrics();
@@ -252,7 +254,7 @@ void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const CharacteristicP
 
     // Legend of the band, top left inside the frame, where the rising line leaves room.
     if (HasBand(p)) {
-        const QString text = QStringLiteral("±ΔM %1級").arg(p.grade);
+        const QString text = word(QT_TRANSLATE_NOOP("torque_angle_diagram", "±ΔM %1級")).arg(p.grade);
         const int x = r.left() + 30;
         painter.setPen(Pen(kBandEdge, 1));
         painter.drawLine(x - 22, r.top() + 9, x - 4, r.top() + 9);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/report/characteristic_sheet.h"
+#include "drawing/report_words.h"
 
 inline constexpr int kTorqueAngleImageWidth = 380;
 inline constexpr int kTorqueAngleImageHeight = 281;
@@ -46,4 +47,4 @@ void DrawTorqueAngleDiagram(QImage& image, const torsion::CharacteristicPlot& pl
 // The same drawing on any painter over a size area from its origin; the calculation
 // report paints it as vectors through a scaled painter.
 void DrawTorqueAngleDiagram(QPainter& painter, QSize size, const torsion::CharacteristicPlot& plot,
-                            const QString& momentUnit);
+                            const QString& momentUnit, const PainterWords& words = {});

@@ -91,6 +91,18 @@
         <source>ねじりコイルばね設計計算</source>
         <translation>Torsion Spring Design</translation>
     </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>単位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>計算書</source>
+        <translation>Calculation report</translation>
+    </message>
 </context>
 <context>
     <name>case_files</name>
@@ -482,6 +494,21 @@ Saved to: %2</translation>
     </message>
 </context>
 <context>
+    <name>fatigue_diagram</name>
+    <message>
+        <source>万回</source>
+        <translation>×10⁴</translation>
+    </message>
+    <message>
+        <source>下限応力係数 σ1/σB</source>
+        <translation>Lower stress ratio σ1/σB</translation>
+    </message>
+    <message>
+        <source>上限応力係数</source>
+        <translation>Upper stress ratio</translation>
+    </message>
+</context>
+<context>
     <name>help_window</name>
     <message>
         <source>ヘルプ</source>
@@ -661,6 +688,25 @@ Double-click to reset</translation>
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>torque_angle_diagram</name>
+    <message>
+        <source>ねじれ角 φ（度）</source>
+        <translation>Angle φ (deg)</translation>
+    </message>
+    <message>
+        <source>モーメント M（%1）</source>
+        <translation>Moment M (%1)</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>±ΔM %1級</source>
+        <translation>±ΔM grade %1</translation>
     </message>
 </context>
 <context>
@@ -976,10 +1022,6 @@ Double-click to reset</translation>
     <message>
         <source>応力修正係数 (σ2 に掛けた値)</source>
         <translation>Stress factor (applied to σ2)</translation>
-    </message>
-    <message>
-        <source>許容応力</source>
-        <translation>Allowable</translation>
     </message>
     <message>
         <source>最大角度</source>
@@ -1466,6 +1508,471 @@ Double-click to reset</translation>
     <message>
         <source>脚2の曲げ部の応力</source>
         <translation>Stress at bend of leg 2</translation>
+    </message>
+    <message>
+        <source>・</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>10^%1回 nf=%2</source>
+        <translation>10^%1: nf=%2</translation>
+    </message>
+    <message>
+        <source>密度データなし</source>
+        <translation>No density data</translation>
+    </message>
+    <message>
+        <source>胴長</source>
+        <translation>Body length</translation>
+    </message>
+    <message>
+        <source>自由時の胴長</source>
+        <translation>Free body length</translation>
+    </message>
+    <message>
+        <source>線長</source>
+        <translation>Wire length</translation>
+    </message>
+    <message>
+        <source>%1（±%2%）</source>
+        <translation>%1 (±%2%)</translation>
+    </message>
+    <message>
+        <source>%1 〜 %2 %3</source>
+        <translation>%1 to %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 〜 %2 %3（%4）</source>
+        <translation>%1 to %2 %3 (%4)</translation>
+    </message>
+    <message>
+        <source>JIS %1 以上 N/mm²</source>
+        <translation>JIS %1 min. N/mm²</translation>
+    </message>
+    <message>
+        <source>JIS %1〜%2 N/mm²</source>
+        <translation>JIS %1 to %2 N/mm²</translation>
+    </message>
+    <message>
+        <source>ばらつきの見込み（%1級）</source>
+        <translation>Expected variation (grade %1)</translation>
+    </message>
+    <message>
+        <source>すべて不利な側</source>
+        <translation>Worst case</translation>
+    </message>
+    <message>
+        <source>二乗和平方根</source>
+        <translation>Root sum square</translation>
+    </message>
+    <message>
+        <source>線径 ±Δd</source>
+        <translation>Wire diameter ±Δd</translation>
+    </message>
+    <message>
+        <source>コイル径 ±ΔD</source>
+        <translation>Coil diameter ±ΔD</translation>
+    </message>
+    <message>
+        <source>±%1（巻数 ±%2）</source>
+        <translation>±%1 (turns ±%2)</translation>
+    </message>
+    <message>
+        <source>%1、零点 ±%2 %3</source>
+        <translation>%1, zero shift ±%2 %3</translation>
+    </message>
+    <message>
+        <source>自由角度 ±Δθ</source>
+        <translation>Free angle ±Δθ</translation>
+    </message>
+    <message>
+        <source>線径</source>
+        <comment>term of the variation</comment>
+        <translation>wire diameter</translation>
+    </message>
+    <message>
+        <source>コイル径</source>
+        <comment>term of the variation</comment>
+        <translation>coil diameter</translation>
+    </message>
+    <message>
+        <source>巻数</source>
+        <comment>term of the variation</comment>
+        <translation>turns</translation>
+    </message>
+    <message>
+        <source>零点</source>
+        <comment>term of the variation</comment>
+        <translation>zero shift</translation>
+    </message>
+    <message>
+        <source>各項の寄与（M2）</source>
+        <translation>Share of each term (M2)</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <comment>verdict of the variation</comment>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>線材（JIS）</source>
+        <translation>Wire (JIS)</translation>
+    </message>
+    <message>
+        <source>JIS 標準線径</source>
+        <translation>JIS standard diameter</translation>
+    </message>
+    <message>
+        <source>標準線径ではありません</source>
+        <translation>Not a standard diameter</translation>
+    </message>
+    <message>
+        <source>標準線径</source>
+        <translation>Standard diameter</translation>
+    </message>
+    <message>
+        <source>%1（材料表 %2 N/mm²、JIS の範囲外）</source>
+        <translation>%1 (material table %2 N/mm², outside JIS)</translation>
+    </message>
+    <message>
+        <source>%1（材料表 %2 N/mm²）</source>
+        <translation>%1 (material table %2 N/mm²)</translation>
+    </message>
+    <message>
+        <source>引張強さ</source>
+        <translation>Tensile strength</translation>
+    </message>
+    <message>
+        <source>線径の許容差</source>
+        <translation>Wire diameter tolerance</translation>
+    </message>
+    <message>
+        <source>%1、偏径差 %2 mm 以下</source>
+        <translation>%1, out-of-roundness max. %2 mm</translation>
+    </message>
+    <message>
+        <source>%1、偏径差 %2</source>
+        <translation>%1, out-of-roundness %2</translation>
+    </message>
+    <message>
+        <source>固有振動数とエネルギー（集中定数の近似）</source>
+        <translation>Natural frequency and energy (lumped approximation)</translation>
+    </message>
+    <message>
+        <source>ばね自身の慣性モーメント</source>
+        <translation>Inertia of the spring</translation>
+    </message>
+    <message>
+        <source>%1 kg･mm²（コイル %2、腕2 %3）</source>
+        <translation>%1 kg･mm² (coil %2, arm 2 %3)</translation>
+    </message>
+    <message>
+        <source>駆動する部品の J</source>
+        <translation>J of the driven part</translation>
+    </message>
+    <message>
+        <source>なし（ばね単体）</source>
+        <translation>None (spring alone)</translation>
+    </message>
+    <message>
+        <source>固有振動数 f</source>
+        <translation>Natural frequency f</translation>
+    </message>
+    <message>
+        <source>運転周波数との比</source>
+        <translation>Ratio to operating frequency</translation>
+    </message>
+    <message>
+        <source>運転周波数の入力なし</source>
+        <translation>No operating frequency given</translation>
+    </message>
+    <message>
+        <source>固有振動数が求まらない</source>
+        <translation>Natural frequency not found</translation>
+    </message>
+    <message>
+        <source>%1（= %2 mJ）</source>
+        <translation>%1 (= %2 mJ)</translation>
+    </message>
+    <message>
+        <source>蓄えるエネルギー φ1→φ2</source>
+        <translation>Stored energy φ1→φ2</translation>
+    </message>
+    <message>
+        <source>公差（JIS B 2704-2）%1級</source>
+        <translation>Tolerances (JIS B 2704-2) grade %1</translation>
+    </message>
+    <message>
+        <source>ばね特性 φ%1=%2</source>
+        <translation>Torque at φ%1=%2</translation>
+    </message>
+    <message>
+        <source>腕の自由角度</source>
+        <translation>Free angle of the arms</translation>
+    </message>
+    <message>
+        <source>コイル内径</source>
+        <translation>Coil inner diameter</translation>
+    </message>
+    <message>
+        <source>コイル外径</source>
+        <translation>Coil outer diameter</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2</source>
+        <translation>%1  %2</translation>
+    </message>
+    <message>
+        <source>コイル長さ</source>
+        <translation>Coil length</translation>
+    </message>
+    <message>
+        <source>腕の長さ a%1</source>
+        <translation>Arm length a%1</translation>
+    </message>
+    <message>
+        <source>負荷時の形状</source>
+        <translation>Geometry under load</translation>
+    </message>
+    <message>
+        <source>最大角度 %1</source>
+        <translation>Max. angle %1</translation>
+    </message>
+    <message>
+        <source>ΔD（JIS の近似）</source>
+        <translation>ΔD (JIS approximation)</translation>
+    </message>
+    <message>
+        <source>ΔD（3D モデル）</source>
+        <translation>ΔD (3D model)</translation>
+    </message>
+    <message>
+        <source>負荷時の内径（JIS の近似）</source>
+        <translation>Loaded Di (JIS approx.)</translation>
+    </message>
+    <message>
+        <source>負荷時の平均径（3D モデル）</source>
+        <translation>Loaded D (3D model)</translation>
+    </message>
+    <message>
+        <source>案内棒とのすきま</source>
+        <translation>Clearance to guide rod</translation>
+    </message>
+    <message>
+        <source>質量</source>
+        <translation>Mass</translation>
+    </message>
+    <message>
+        <source>設計基準: %1&#x3000;使用温度: %2℃</source>
+        <translation>Design practice: %1   Working temperature: %2℃</translation>
+    </message>
+    <message>
+        <source>%1（選択）</source>
+        <translation>%1 (chosen)</translation>
+    </message>
+    <message>
+        <source>ばね定数</source>
+        <comment>report step</comment>
+        <translation>Spring rate</translation>
+    </message>
+    <message>
+        <source>許容応力</source>
+        <comment>comparison item</comment>
+        <translation>Allowable stress</translation>
+    </message>
+    <message>
+        <source>ｍｍ</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Ｎ・ｍｍ</source>
+        <translation>N･mm</translation>
+    </message>
+    <message>
+        <source>Ｎ/ｍｍ＾２</source>
+        <translation>N/mm^2</translation>
+    </message>
+    <message>
+        <source>材料の線径</source>
+        <translation>Wire diameter</translation>
+    </message>
+    <message>
+        <source>コイル平均径</source>
+        <translation>Mean coil diameter</translation>
+    </message>
+    <message>
+        <source>巻数</source>
+        <comment>data sheet item</comment>
+        <translation>Number of turns</translation>
+    </message>
+    <message>
+        <source>巻数</source>
+        <comment>data sheet unit</comment>
+        <translation>turns</translation>
+    </message>
+    <message>
+        <source>ねじれ角度１</source>
+        <translation>Angle 1</translation>
+    </message>
+    <message>
+        <source>モーメント１</source>
+        <translation>Moment 1</translation>
+    </message>
+    <message>
+        <source>曲げ応力１</source>
+        <translation>Bending stress 1</translation>
+    </message>
+    <message>
+        <source>ねじれ角度２</source>
+        <translation>Angle 2</translation>
+    </message>
+    <message>
+        <source>モーメント２</source>
+        <translation>Moment 2</translation>
+    </message>
+    <message>
+        <source>曲げ応力２</source>
+        <translation>Bending stress 2</translation>
+    </message>
+    <message>
+        <source>バネ定数</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Ｎ・ｍｍ/度</source>
+        <translation>N･mm/deg</translation>
+    </message>
+    <message>
+        <source>案内棒直径</source>
+        <translation>Guide rod diameter</translation>
+    </message>
+    <message>
+        <source>角度１&#x3000;= %1度</source>
+        <translation>Angle 1 = %1°</translation>
+    </message>
+    <message>
+        <source>角度２&#x3000;= %1度</source>
+        <translation>Angle 2 = %1°</translation>
+    </message>
+    <message>
+        <source>平均径&#x3000;= %1mm</source>
+        <translation>Mean D = %1mm</translation>
+    </message>
+    <message>
+        <source>トルクM2= %1N･mm</source>
+        <translation>M2= %1N･mm</translation>
+    </message>
+    <message>
+        <source>トルクM1= %1N･mm</source>
+        <translation>M1= %1N･mm</translation>
+    </message>
+    <message>
+        <source>ａ1 = %1mm</source>
+        <translation>a1 = %1mm</translation>
+    </message>
+    <message>
+        <source>ａ2 = %1mm</source>
+        <translation>a2 = %1mm</translation>
+    </message>
+    <message>
+        <source>脚%1</source>
+        <translation>Leg %1</translation>
+    </message>
+    <message>
+        <source>k = %1·d⁴ / (3667·D·N + L1 + L2),  接線・軸方向の脚 Li = 389·ai、ほかの脚 Li = 3667·D·ni</source>
+        <translation>k = %1·d⁴ / (3667·D·N + L1 + L2),  tangential and axial legs Li = 389·ai, other legs Li = 3667·D·ni</translation>
+    </message>
+    <message>
+        <source>&#x3000;(ni: 接線・軸方向 %1、半径方向 b³ / (3π·D·l²), b = l − D/2、固定 0; l = ai)</source>
+        <translation>  (ni: tangential and axial %1, radial b³ / (3π·D·l²), b = l − D/2, clamped 0; l = ai)</translation>
+    </message>
+    <message>
+        <source>ばね定数 (脚の形状)</source>
+        <translation>Spring rate (leg shapes)</translation>
+    </message>
+    <message>
+        <source>ばね定数 (%1、脚の形状)</source>
+        <translation>Spring rate (%1, leg shapes)</translation>
+    </message>
+    <message>
+        <source>&#x3000;(曲げた脚: q_leg が応力修正係数より大きいとき π·σa·d³ / (32·q_leg) との小さいほう)</source>
+        <translation>  (bent legs: where q_leg exceeds the stress correction factor, the smaller of this and π·σa·d³ / (32·q_leg))</translation>
+    </message>
+    <message>
+        <source>脚%1の曲げ部</source>
+        <translation>Bend of leg %1</translation>
+    </message>
+    <message>
+        <source>q_leg = (2r/d + 1.07) / (2r/d + 0.25),  σb%1 = q_leg·32·M2 / (π·d³);  r ≥ d (1.5·d 以上を推奨)</source>
+        <translation>q_leg = (2r/d + 1.07) / (2r/d + 0.25),  σb%1 = q_leg·32·M2 / (π·d³);  r ≥ d (1.5·d or more recommended)</translation>
+    </message>
+    <message>
+        <source>許容曲げ応力</source>
+        <comment>report step</comment>
+        <translation>Allowable bending stress</translation>
+    </message>
+    <message>
+        <source>曲げ応力</source>
+        <comment>report step</comment>
+        <translation>Bending stress</translation>
+    </message>
+    <message>
+        <source>最大角度</source>
+        <comment>report step</comment>
+        <translation>Maximum angle</translation>
+    </message>
+    <message>
+        <source>%1、まっすぐな長さ %2 mm、曲げ半径 r %3 mm</source>
+        <translation>%1, straight %2 mm, bend r %3 mm</translation>
+    </message>
+    <message>
+        <source>コイルのすき間 g</source>
+        <translation>Coil gap g</translation>
+    </message>
+    <message>
+        <source>規格値なし（受渡当事者間の協定）</source>
+        <translation>No published value (by agreement)</translation>
+    </message>
+    <message>
+        <source>対象外（密着巻）</source>
+        <translation>Not applicable (close-wound)</translation>
+    </message>
+    <message>
+        <source>自由角度</source>
+        <comment>term of the variation</comment>
+        <translation>free angle</translation>
+    </message>
+    <message>
+        <source>規格値なし（%1の許容差）</source>
+        <translation>No published value (tolerance of %1)</translation>
+    </message>
+    <message>
+        <source>規格値なし（この巻数のばね特性の許容差）</source>
+        <translation>No published value (torque tolerance for these turns)</translation>
+    </message>
+    <message>
+        <source>公差内の見込み（すべて不利な側でも ±ΔM の内）</source>
+        <translation>Expected within tolerance (within ±ΔM even in the worst case)</translation>
+    </message>
+    <message>
+        <source>二乗和では公差内、すべて不利な側では ±ΔM を超える</source>
+        <translation>Within tolerance by root sum square, beyond ±ΔM in the worst case</translation>
+    </message>
+    <message>
+        <source>線径の許容差だけで ±%1 %: この等級は難しい</source>
+        <translation>Wire tolerance alone gives ±%1 %: this grade is hard to hold</translation>
+    </message>
+    <message>
+        <source>公差を超える見込み</source>
+        <translation>Expected beyond tolerance</translation>
+    </message>
+    <message>
+        <source>公差を超える見込み（M2 +%1 / %2 %、±ΔM は ±%3 %）</source>
+        <translation>Expected beyond tolerance (M2 +%1 / %2 %, ±ΔM is ±%3 %)</translation>
+    </message>
+    <message>
+        <source>公差を超える見込み（M2 +%1 / %2 %、±ΔM は ±%3 %。最大の寄与は%4 %5 %）</source>
+        <translation>Expected beyond tolerance (M2 +%1 / %2 %, ±ΔM is ±%3 %; largest share: %4 %5 %)</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/catalogue_text.h"
+
 namespace torsion {
 
 class ComposedText {
@@ -22,6 +24,10 @@ class ComposedText {
         : pattern_(pattern), arguments_(arguments) {}
     ComposedText(const char* pattern, std::vector<ComposedText> arguments)
         : pattern_(pattern), arguments_(std::move(arguments)) {}
+    // A catalogue text with the note that tells its reading apart (TS_TERM).
+    ComposedText(CatalogueTerm term) : pattern_(term.text), note_(term.note) {}
+    ComposedText(CatalogueTerm term, std::initializer_list<ComposedText> arguments)
+        : pattern_(term.text), note_(term.note), arguments_(arguments) {}
     // A text the same in every language: a number, a unit, a symbol, a name the user typed.
     ComposedText(std::string verbatim) : verbatim_(std::move(verbatim)) {}
     // A number the same in every language, FormatGeneral(value, precision), written out only
@@ -35,6 +41,8 @@ class ComposedText {
 
     bool IsVerbatim() const { return pattern_ == nullptr; }
     const char* pattern() const { return pattern_; }
+    // The disambiguation of the pattern's catalogue entry; null for most texts.
+    const char* note() const { return note_; }
     // The text of a verbatim part (a number written out now).
     std::string verbatim() const;
     // True for the catalogue text pattern without arguments (compared by its characters).
@@ -55,11 +63,15 @@ class ComposedText {
 
   private:
     const char* pattern_ = nullptr;
+    const char* note_ = nullptr;
     std::string verbatim_;
     std::vector<ComposedText> arguments_;
     double number_ = 0;
     int precision_ = 0;  // a number when > 0
 };
+
+// The separator of a list of names ("線径・コイル径"), a word of its own in each language.
+inline constexpr const char* kListSeparator = TS_TEXT("・");
 
 // The Japanese text (for test messages).
 std::ostream& operator<<(std::ostream& out, const ComposedText& text);

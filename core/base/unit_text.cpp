@@ -1,6 +1,7 @@
 // Moments, stresses and rates in the chosen unit.
 #include "core/base/unit_text.h"
 
+#include "core/base/catalogue_text.h"
 #include "core/base/command_error.h"
 #include "core/base/number_text.h"
 
@@ -15,7 +16,11 @@ std::string StressUnitText(UnitSystem unit) {
 }
 
 std::string RateUnitText(UnitSystem unit) {
-    return unit == UnitSystem::SI ? "N･mm/度" : "kgf･mm/度";
+    return RateUnitWord(unit);
+}
+
+const char* RateUnitWord(UnitSystem unit) {
+    return unit == UnitSystem::SI ? TS_TEXT("N･mm/度") : TS_TEXT("kgf･mm/度");
 }
 
 std::string FormatShownShort(double kgfValue, UnitSystem unit) {

@@ -13,6 +13,8 @@ namespace torsion {
 std::string MomentUnitText(UnitSystem unit);  // "kgf･mm" or "N･mm"
 std::string StressUnitText(UnitSystem unit);  // "kgf/mm^2" or "N/mm^2"
 std::string RateUnitText(UnitSystem unit);    // "kgf･mm/度" or "N･mm/度"
+// The rate's unit as a catalogue text ("度" is a word of the reader's language).
+const char* RateUnitWord(UnitSystem unit);
 
 // A moment, stress or rate (held in kgf units) in the shown unit, short format.
 std::string FormatShownShort(double kgfValue, UnitSystem unit);

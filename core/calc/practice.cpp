@@ -36,6 +36,8 @@ std::string SymbolOf(const MaterialTable& table, int materialNo) {
 }
 
 constexpr const char* kUsPracticeName = TS_TEXT("米国 SMI");
+// The safety factor against the fatigue strength at 10^n cycles.
+constexpr const char* kSafetyAtCycles = TS_TEXT("10^%1回 nf=%2");
 
 // The symbol in a message: itself when it is plain ASCII, otherwise "この材料".
 ComposedText SymbolText(const std::string& symbol) {
@@ -348,26 +350,26 @@ FatigueVerdict UsFatigueVerdict(std::string_view symbolSjis, double stress1, dou
     return v;
 }
 
-std::string FatigueVerdictText(const FatigueVerdict& v) {
+ComposedText FatigueVerdictText(const FatigueVerdict& v) {
     switch (v.kind) {
         case FatigueVerdict::Kind::LifeClass:
-            return LifeLabel(v.lifeClass);
+            return LifeLabelText(v.lifeClass);
         case FatigueVerdict::Kind::NotPublished:
-            return std::string(kNoPublishedValue);
+            return kNoPublishedText;
         case FatigueVerdict::Kind::SafetyFactor:
             break;
     }
-    std::string text;
+    std::vector<ComposedText> parts;
     // Longest life first, as the life labels read.
     for (auto it = v.points.rbegin(); it != v.points.rend(); ++it) {
-        if (!text.empty()) text += " / ";
+        if (!parts.empty()) parts.emplace_back(std::string(" / "));
         const int exponent = static_cast<int>(std::lround(std::log10(it->cycles)));
-        text += "10^" + std::to_string(exponent) + "回 nf=";
-        text += std::isinf(it->safety)      ? std::string("∞")
-                : std::isfinite(it->safety) ? FormatGeneral(it->safety, 3)
-                                            : std::string("—");
+        parts.push_back({kSafetyAtCycles,
+                         {std::to_string(exponent), std::isinf(it->safety)      ? std::string("∞")
+                                                    : std::isfinite(it->safety) ? FormatGeneral(it->safety, 3)
+                                                                                : std::string("—")}});
     }
-    return text;
+    return Sequence(std::move(parts));
 }
 
 void ApplyPractice(DesignCase& c, const MaterialTable& table, Practice p, double youngRatio) {

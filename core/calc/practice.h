@@ -94,7 +94,7 @@ struct FatigueVerdict {
 // The US verdict for stresses σ1, σ2 and tensile strength σB, all N/mm².
 FatigueVerdict UsFatigueVerdict(std::string_view symbolSjis, double stress1, double stress2,
                                 double tensileStrength);
-std::string FatigueVerdictText(const FatigueVerdict& v);
+ComposedText FatigueVerdictText(const FatigueVerdict& v);
 
 // What an evaluation says of its practice beyond the case record.
 struct PracticeOutcome {

@@ -362,7 +362,7 @@ bool BatchCalculator::CompareLine(std::string_view line, std::string& out) {
                 AppendNumberField(lines, value);
             for (double value : {c.allowStress, c.maxAngle, c.maxMoment, e.practice.safetyFactor})
                 AppendNumberField(lines, limit ? value : nan);
-            AppendCsvField(lines, FatigueVerdictText(e.practice.fatigue));
+            AppendCsvField(lines, FatigueVerdictText(e.practice.fatigue).Japanese());
             lines += ',';
             AppendNumberField(lines, PercentDifference(c.springConst, chosen.springConst));
             AppendNumberField(lines, PercentDifference(c.moment2, chosen.moment2));

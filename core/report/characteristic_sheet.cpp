@@ -9,6 +9,12 @@ namespace torsion {
 
 namespace {
 
+constexpr const char* kRateLabel = TS_TEXT("ばね定数 k");
+constexpr const char* kNoDensity = TS_TEXT("密度データなし");
+constexpr const char* kBodyLength = TS_TEXT("胴長");
+constexpr const char* kFreeBodyLength = TS_TEXT("自由時の胴長");
+constexpr const char* kWireLength = TS_TEXT("線長");
+
 std::string Num(double x) {
     return FormatShort(x);
 }
@@ -19,20 +25,20 @@ std::string Mm(double x) {
 }
 
 // "nominal ±tol unit（±p%）", or the text of a tolerance without a value.
-std::string ToleranceText(const ToleranceResult& t, double nominal, double scale, const std::string& unit) {
+ComposedText ToleranceText(const ToleranceResult& t, double nominal, double scale, const std::string& unit) {
     switch (t.state) {
         case ToleranceState::Empty:
-            return {};
+            return std::string();
         case ToleranceState::NoPublishedValue:
-            return std::string(kNoPublishedValueText);
+            return kNoPublishedValueText;
         case ToleranceState::NotApplicable:
-            return std::string(kCloseWoundText);
+            return kCloseWoundText;
         case ToleranceState::Value:
             break;
     }
     std::string text = Num(nominal) + " ±" + Num(t.plusMinus * scale) + " " + unit;
-    if (std::isfinite(t.percent)) text += "（±" + FormatGeneral(t.percent, 3) + "%）";
-    return text;
+    if (!std::isfinite(t.percent)) return text;
+    return {TS_TEXT("%1（±%2%）"), {text, FormatGeneral(t.percent, 3)}};
 }
 
 std::string DegreesText(double angle) {
@@ -48,59 +54,61 @@ std::string ChangeText(double up, double down) {
 }
 
 // "low 〜 high unit（−a / +b %）" of a range around nominal, in the shown unit.
-std::string RangeText(const ValueRange& r, double nominal, UnitSystem unit, const std::string& unitText) {
+ComposedText RangeText(const ValueRange& r, double nominal, UnitSystem unit, const ComposedText& unitText) {
     const std::string low = Num(ToShownUnit(r.low, unit)), high = Num(ToShownUnit(r.high, unit));
-    if (low.empty() || high.empty()) return std::string(kWireNoValueText);
-    std::string text = low + " 〜 " + high + " " + unitText;
-    if (nominal != 0 && std::isfinite(nominal))
-        text += "（" +
-                ChangeText((r.high - nominal) / std::fabs(nominal), (r.low - nominal) / std::fabs(nominal)) +
-                "）";
-    return text;
+    if (low.empty() || high.empty()) return kWireNoValueText;
+    if (nominal == 0 || !std::isfinite(nominal)) return {TS_TEXT("%1 〜 %2 %3"), {low, high, unitText}};
+    return {TS_TEXT("%1 〜 %2 %3（%4）"),
+            {low, high, unitText,
+             ChangeText((r.high - nominal) / std::fabs(nominal), (r.low - nominal) / std::fabs(nominal))}};
 }
 
-std::string TermText(const VariationTerm& t, const std::string& tolerance) {
-    if (!t.known) return std::string(kWireNoValueText);
-    return tolerance + " → k " + ChangeText(t.rateUp, t.rateDown);
+ComposedText TermText(const VariationTerm& t, ComposedText tolerance) {
+    if (!t.known) return kWireNoValueText;
+    return {"%1 → k %2", {std::move(tolerance), ChangeText(t.rateUp, t.rateDown)}};
 }
 
-std::string OrNoValue(const std::string& text) {
-    return text.empty() ? std::string(kWireNoValueText) : text;
+ComposedText OrNoValue(ComposedText text) {
+    return text.empty() ? ComposedText(kWireNoValueText) : text;
 }
 
-std::string TensileText(const WireValue& v) {
-    if (!v.found) return std::string(kWireNoValueText);
-    return "JIS " + Num(v.min) + (std::isnan(v.max) ? " 以上" : "〜" + Num(v.max)) + " N/mm²";
+ComposedText TensileText(const WireValue& v) {
+    if (!v.found) return kWireNoValueText;
+    if (std::isnan(v.max)) return {TS_TEXT("JIS %1 以上 N/mm²"), {Num(v.min)}};
+    return {TS_TEXT("JIS %1〜%2 N/mm²"), {Num(v.min), Num(v.max)}};
 }
 
 }  // namespace
 
 void AppendManufacturingLines(std::vector<SheetLine>& lines, const ManufacturingCheck& check,
                               UnitSystem unit) {
-    auto add = [&](std::string label, std::string text, std::string tip) {
+    auto add = [&](ComposedText label, ComposedText text, std::string tip) {
         lines.push_back({std::move(label), {std::move(text), std::move(tip)}, std::nullopt, false});
     };
-    const std::string momentUnit = MomentUnitText(unit), rateUnit = RateUnitText(unit);
+    const std::string momentUnit = MomentUnitText(unit);
+    const ComposedText rateUnit = RateUnitWord(unit);
     const CharacteristicVariation& v = check.variation;
 
     // The variation of the characteristic.
-    lines.push_back({"ばらつきの見込み（" + std::to_string(check.grade) + "級）",
-                     {"すべて不利な側", "各項を不利な端に置き、ばね定数の式で計算"},
-                     SheetCell{"二乗和平方根", "各項の変化の二乗和の平方根"},
+    lines.push_back({{TS_TEXT("ばらつきの見込み（%1級）"), {std::to_string(check.grade)}},
+                     {TS_TEXT("すべて不利な側"), "各項を不利な端に置き、ばね定数の式で計算"},
+                     SheetCell{TS_TEXT("二乗和平方根"), "各項の変化の二乗和の平方根"},
                      true});
     if (v.valid) {
         const std::string rateFormula = "計算と同じばね定数の式 k ∝ E·d⁴ / (D·N の項 + 腕の長さの項) による";
-        add("線径 ±Δd", TermText(v.wire, "±" + Num(v.wire.plusMinus) + " mm"),
+        add(TS_TEXT("線径 ±Δd"), TermText(v.wire, "±" + Num(v.wire.plusMinus) + " mm"),
             v.wire.row + "\nD と N はそのまま、d だけを動かす: " + rateFormula);
-        add("コイル径 ±ΔD", TermText(v.coil, "±" + Num(v.coil.plusMinus) + " mm"),
+        add(TS_TEXT("コイル径 ±ΔD"), TermText(v.coil, "±" + Num(v.coil.plusMinus) + " mm"),
             v.coil.row + "\n図面の径の許容差で平均径 D を動かす（平均径の入力では内径と外径の大きい方）");
-        std::string angleText = TermText(v.turns, "±" + DegreesText(v.freeAngle) + "（巻数 ±" +
-                                                      FormatGeneral(v.turns.plusMinus, 3) + "）");
+        ComposedText angleText = TermText(
+            v.turns,
+            {TS_TEXT("±%1（巻数 ±%2）"), {DegreesText(v.freeAngle), FormatGeneral(v.turns.plusMinus, 3)}});
         const std::string shift = Num(ToShownUnit(v.moments[1].zeroShift, unit));
-        if (v.turns.known && !shift.empty()) angleText += "、零点 ±" + shift + " " + momentUnit;
-        add("自由角度 ±Δθ", angleText,
+        if (v.turns.known && !shift.empty())
+            angleText = {TS_TEXT("%1、零点 ±%2 %3"), {angleText, shift, momentUnit}};
+        add(TS_TEXT("自由角度 ±Δθ"), angleText,
             v.turns.row + "\nΔN = Δθ/360 巻として k に、k·Δθ を M の零点のずれとして加える");
-        lines.push_back({"ばね定数 k",
+        lines.push_back({kRateLabel,
                          {RangeText(v.rateWorst, v.rate, unit, rateUnit), rateFormula},
                          SheetCell{RangeText(v.rateRss, v.rate, unit, rateUnit), {}},
                          false});
@@ -116,95 +124,109 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
                              false});
         }
         const MomentVariation& m2 = v.moments[1];
-        std::string shares;
-        const char* names[4] = {"線径", "コイル径", "巻数", "零点"};
+        std::vector<ComposedText> shares;
+        static constexpr CatalogueTerm kNames[4] = {
+            TS_TERM("線径", "term of the variation"), TS_TERM("コイル径", "term of the variation"),
+            TS_TERM("巻数", "term of the variation"), TS_TERM("零点", "term of the variation")};
         for (std::size_t i = 0; i < 4; ++i) {
             const std::string share = FormatGeneral(m2.share[i], 2);
-            if (!share.empty())
-                shares += (shares.empty() ? "" : "・") + std::string(names[i]) + " " + share + "%";
+            if (share.empty()) continue;
+            if (!shares.empty()) shares.emplace_back(kListSeparator);
+            shares.push_back({"%1 %2%", {kNames[i], share}});
         }
-        add("各項の寄与（M2）", OrNoValue(shares), "M2 のすべて不利な側の幅に各項が占める割合");
-        add("判定", VariationVerdictText(v),
+        add(TS_TEXT("各項の寄与（M2）"), OrNoValue(Sequence(std::move(shares))),
+            "M2 のすべて不利な側の幅に各項が占める割合");
+        add(TS_TERM("判定", "verdict of the variation"), VariationVerdictText(v),
             "±ΔM（ばね特性の許容差）に対して。線径の許容差だけで ±ΔM を超えるときは等級を見直す");
     } else {
-        add("ばね定数 k", {}, "計算されたばね定数がない");
+        add(kRateLabel, std::string(), "計算されたばね定数がない");
     }
 
     // The wire.
     const WireCheck& w = check.wire;
-    lines.push_back({"線材（JIS）", {}, std::nullopt, true});
+    lines.push_back({TS_TEXT("線材（JIS）"), {}, std::nullopt, true});
     {
-        std::string text;
+        ComposedText text;
         switch (w.standard.state) {
             case StandardWireState::Standard:
-                text = "JIS 標準線径";
+                text = TS_TEXT("JIS 標準線径");
                 break;
             case StandardWireState::NotStandard:
-                text = "標準線径ではありません";
+                text = TS_TEXT("標準線径ではありません");
                 break;
             case StandardWireState::Unknown:
-                text = std::string(kWireNoValueText);
+                text = kWireNoValueText;
                 break;
         }
-        add("標準線径", text, w.standard.row);
+        add(TS_TEXT("標準線径"), text, w.standard.row);
     }
     {
-        std::string text = TensileText(w.tensile);
+        ComposedText text = TensileText(w.tensile);
         const std::string table = Num(w.tableStrength);
         std::string tip = w.tensile.row;
         if (!table.empty()) {
             const bool outside =
                 w.tensile.found && (w.tableStrength < w.tensile.min || w.tableStrength > w.tensile.max);
-            text += "（材料表 " + table + " N/mm²" + (outside ? "、JIS の範囲外" : "") + "）";
+            text = {
+                outside ? TS_TEXT("%1（材料表 %2 N/mm²、JIS の範囲外）") : TS_TEXT("%1（材料表 %2 N/mm²）"),
+                {text, table}};
             tip += "\n材料表の引張強さ（許容応力と寿命の元）: " + table + " N/mm²";
         }
-        add("引張強さ", text, tip);
+        add(TS_TEXT("引張強さ"), text, tip);
     }
     {
-        std::string text =
-            w.tolerance.found ? "±" + Num(w.tolerance.max) + " mm" : std::string(kWireNoValueText);
-        text += w.roundness.found ? "、偏径差 " + Num(w.roundness.max) + " mm 以下"
-                                  : "、偏径差 " + std::string(kWireNoValueText);
-        add("線径の許容差", text, w.tolerance.row + "\n" + w.roundness.row);
+        const ComposedText tolerance =
+            w.tolerance.found ? ComposedText("±" + Num(w.tolerance.max) + " mm") : kWireNoValueText;
+        add(TS_TEXT("線径の許容差"),
+            w.roundness.found
+                ? ComposedText(TS_TEXT("%1、偏径差 %2 mm 以下"), {tolerance, Num(w.roundness.max)})
+                : ComposedText(TS_TEXT("%1、偏径差 %2"), {tolerance, kWireNoValueText}),
+            w.tolerance.row + "\n" + w.roundness.row);
     }
 
     // The dynamics.
     const SpringDynamics& s = check.dynamics;
     const std::string lumped =
         "集中定数の近似: ばねを質量のないばね定数とし、ばね自身の慣性モーメントの 1/3 を腕 2 に置く";
-    lines.push_back({"固有振動数とエネルギー（集中定数の近似）", {}, std::nullopt, true});
+    lines.push_back({TS_TEXT("固有振動数とエネルギー（集中定数の近似）"), {}, std::nullopt, true});
     {
         const std::string own = Num(s.springInertia);
-        add("ばね自身の慣性モーメント",
-            own.empty() ? "密度データなし"
-                        : own + " kg･mm²（コイル " + Num(s.coilInertia) + "、腕2 " + Num(s.armInertia) + "）",
+        add(TS_TEXT("ばね自身の慣性モーメント"),
+            own.empty() ? ComposedText(kNoDensity)
+                        : ComposedText(TS_TEXT("%1 kg･mm²（コイル %2、腕2 %3）"),
+                                       {own, Num(s.coilInertia), Num(s.armInertia)}),
             "コイル: 質量を D/2 の輪に置く m·(D/2)²、腕 2: 軸からの棒 m·a2²/3\n" + check.densityRow);
     }
     {
         const std::string j = Num(check.inputs.inertia);
-        add("駆動する部品の J", s.driven && !j.empty() ? j + " kg･mm²" : "なし（ばね単体）",
+        add(TS_TEXT("駆動する部品の J"),
+            s.driven && !j.empty() ? ComposedText(j + " kg･mm²") : ComposedText(TS_TEXT("なし（ばね単体）")),
             "腕 2 が動かす部品の、コイル軸まわりの慣性モーメント");
     }
     {
         const std::string f = Num(s.naturalFrequency);
-        add("固有振動数 f", f.empty() ? (s.valid ? "密度データなし" : "") : f + " Hz",
-            "f = (1/2π)·√(k / J_total)、k = " + OrNoValue(Num(s.rateNmmPerRad)) +
-                " N･mm/rad、J_total = J + ばね自身/3 = " + OrNoValue(Num(s.totalInertia)) + " kg･mm²\n" +
-                lumped);
+        add(TS_TEXT("固有振動数 f"),
+            f.empty() ? (s.valid ? ComposedText(kNoDensity) : ComposedText(std::string()))
+                      : ComposedText(f + " Hz"),
+            "f = (1/2π)·√(k / J_total)、k = " + OrNoValue(Num(s.rateNmmPerRad)).Japanese() +
+                " N･mm/rad、J_total = J + ばね自身/3 = " + OrNoValue(Num(s.totalInertia)).Japanese() +
+                " kg･mm²\n" + lumped);
     }
     {
         const std::string ratio = FormatGeneral(s.frequencyRatio, 3);
         const std::string op = Num(check.inputs.frequency);
-        add("運転周波数との比",
-            ratio.empty() ? (op.empty() ? "運転周波数の入力なし" : "固有振動数が求まらない")
-                          : "f / " + op + " Hz = " + ratio,
+        add(TS_TEXT("運転周波数との比"),
+            ratio.empty() ? ComposedText(op.empty() ? TS_TEXT("運転周波数の入力なし")
+                                                    : TS_TEXT("固有振動数が求まらない"))
+                          : ComposedText("f / " + op + " Hz = " + ratio),
             "固有振動数を運転周波数で割った値");
     }
     {
         const std::string energy = Num(ToShownUnit(s.energy, unit));
-        std::string text = energy.empty() ? std::string() : energy + " " + momentUnit;
-        if (!energy.empty() && unit == UnitSystem::SI) text += "（= " + energy + " mJ）";
-        add("蓄えるエネルギー φ1→φ2", text, "½·k·(φ2² − φ1²)、φ はラジアン、k は N･mm/rad\n" + lumped);
+        ComposedText text = energy.empty() ? std::string() : energy + " " + momentUnit;
+        if (!energy.empty() && unit == UnitSystem::SI) text = {TS_TEXT("%1（= %2 mJ）"), {text, energy}};
+        add(TS_TEXT("蓄えるエネルギー φ1→φ2"), text,
+            "½·k·(φ2² − φ1²)、φ はラジアン、k は N･mm/rad\n" + lumped);
     }
 }
 
@@ -226,11 +248,12 @@ CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const Material
     // The tolerance formula works in N·mm; the window shows kgf·mm or N·mm.
     const double fromNmm = ToShownUnit(1 / kStandardGravity, unit);
     const double rateNmm = c.springConst * kStandardGravity;
-    auto add = [&](std::string label, std::string text, std::string tip) {
+    auto add = [&](ComposedText label, ComposedText text, std::string tip) {
         sheet.lines.push_back({std::move(label), {std::move(text), std::move(tip)}, std::nullopt, false});
     };
 
-    sheet.lines.push_back({"公差（JIS B 2704-2）" + std::to_string(grade) + "級", {}, std::nullopt, true});
+    sheet.lines.push_back(
+        {{TS_TEXT("公差（JIS B 2704-2）%1級"), {std::to_string(grade)}}, {}, std::nullopt, true});
     const MaterialRecord* record = RecordOrNull(table, c.materialNo);
     const DensityResult density =
         record ? WireDensity(rows, ShortStringValue(record->symbol), ShortStringValue(record->kindName))
@@ -243,85 +266,90 @@ CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const Material
                           RateUnitText(unit) + "\n" + t.row;
         if (std::isfinite(t.reference))
             tip += "\n参考（導出値の β2 による）: ±" + Num(t.reference * fromNmm) + " " + momentUnit;
-        add("ばね特性 φ" + std::to_string(i + 1) + "=" + DegreesText(angles[i]),
+        add({TS_TEXT("ばね特性 φ%1=%2"), {std::to_string(i + 1), DegreesText(angles[i])}},
             ToleranceText(t, ToShownUnit(moments[i], unit), fromNmm, momentUnit), tip);
     }
     {
         const ToleranceResult t = FreeAngleTolerance(rows, grade, c.turns, c.springIndex);
-        std::string text =
-            t.state == ToleranceState::Value ? "±" + DegreesText(t.plusMinus) : ToleranceText(t, 0, 1, "");
-        add("腕の自由角度", text, t.row + "\nばね特性を指定するときは参考値");
+        const ComposedText text = t.state == ToleranceState::Value
+                                      ? ComposedText("±" + DegreesText(t.plusMinus))
+                                      : ToleranceText(t, 0, 1, "");
+        add(TS_TEXT("腕の自由角度"), text, t.row + "\nばね特性を指定するときは参考値");
     }
     // The diameter the drawing gives: inner or outer, both when the mean diameter is typed.
     const bool showInner = c.diaMode != 2;
     const bool showOuter = c.diaMode != 0;
     if (showInner) {
         const ToleranceResult t = CoilDiameterTolerance(rows, grade, c.springIndex, c.innerDia);
-        add("コイル内径", ToleranceText(t, c.innerDia, 1, "mm"), t.row);
+        add(TS_TEXT("コイル内径"), ToleranceText(t, c.innerDia, 1, "mm"), t.row);
     }
     if (showOuter) {
         const ToleranceResult t = CoilDiameterTolerance(rows, grade, c.springIndex, c.outerDia);
-        add("コイル外径", ToleranceText(t, c.outerDia, 1, "mm"), t.row);
+        add(TS_TEXT("コイル外径"), ToleranceText(t, c.outerDia, 1, "mm"), t.row);
     }
     const double gap = e.designOptions.pitchGap;
     const SpringGeometry g = LoadedSpringGeometry(c, density.density, gap);
     {
         const ToleranceResult t = CoilLengthTolerance(rows, grade, c.springIndex, g.freeBodyLength, gap == 0);
         const std::string length = Mm(g.freeBodyLength);
-        std::string text = ToleranceText(t, g.freeBodyLength, 1, "mm");
-        if (t.state == ToleranceState::NotApplicable && !length.empty()) text = length + "　" + text;
-        add("コイル長さ", text, t.row);
+        ComposedText text = ToleranceText(t, g.freeBodyLength, 1, "mm");
+        if (t.state == ToleranceState::NotApplicable && !length.empty())
+            text = {TS_TEXT("%1　%2"), {length, text}};
+        add(TS_TEXT("コイル長さ"), text, t.row);
     }
     const double arms[2] = {c.arm1, c.arm2};
     for (int i = 0; i < 2; ++i) {
         const ToleranceResult t = ArmLengthTolerance(rows, grade, c.wireDia, arms[i]);
-        add("腕の長さ a" + std::to_string(i + 1), ToleranceText(t, arms[i], 1, "mm"), t.row);
+        add({TS_TEXT("腕の長さ a%1"), {std::to_string(i + 1)}}, ToleranceText(t, arms[i], 1, "mm"), t.row);
     }
 
     AppendManufacturingLines(sheet.lines, manufacturing, unit);
 
-    sheet.lines.push_back({"負荷時の形状",
+    sheet.lines.push_back({TS_TEXT("負荷時の形状"),
                            {"φ2=" + DegreesText(g.atAngle2.angle), {}},
-                           SheetCell{"最大角度 " + DegreesText(g.atMaxAngle.angle), {}},
+                           SheetCell{{TS_TEXT("最大角度 %1"), {DegreesText(g.atMaxAngle.angle)}}, {}},
                            true});
-    auto addPair = [&](std::string label, double LoadedState::*field, const std::string& tip) {
+    auto addPair = [&](ComposedText label, double LoadedState::*field, const std::string& tip) {
         sheet.lines.push_back(
             {std::move(label), {Mm(g.atAngle2.*field), tip}, SheetCell{Mm(g.atMaxAngle.*field), tip}, false});
     };
     // Two ways to the loaded coil diameter, each named: the standard's approximation, by
     // which the loaded inner diameter and the guide-rod clearance are judged, and the
     // geometry of the 3D model (its page, STEP and STL), which keeps the wire length.
-    addPair("ΔD（JIS の近似）", &LoadedState::diameterReduction,
+    addPair(TS_TEXT("ΔD（JIS の近似）"), &LoadedState::diameterReduction,
             "コイル径の減少 ΔD = φ·D/(360·N)、JIS の近似式。負荷時の内径と案内棒とのすきまはこの値による。"
             "外方向では巻き戻り、径は増す");
-    addPair("ΔD（3D モデル）", &LoadedState::diameterReductionExact,
+    addPair(TS_TEXT("ΔD（3D モデル）"), &LoadedState::diameterReductionExact,
             "コイル径の減少 ΔD = D·φ/(360·N + φ)、線長を一定に巻き込む形状。"
             "3D 形状のページと STEP・STL のばねはこの径");
-    addPair("負荷時の内径（JIS の近似）", &LoadedState::loadedInnerDia, "Di − ΔD、Di = " + Mm(c.innerDia));
-    sheet.lines.push_back({"負荷時の平均径（3D モデル）",
+    addPair(TS_TEXT("負荷時の内径（JIS の近似）"), &LoadedState::loadedInnerDia,
+            "Di − ΔD、Di = " + Mm(c.innerDia));
+    sheet.lines.push_back({TS_TEXT("負荷時の平均径（3D モデル）"),
                            {Mm(c.meanDia - g.atAngle2.diameterReductionExact),
                             "D − ΔD、D = " + Mm(c.meanDia) + "。STEP・STL に書くコイル径"},
                            SheetCell{Mm(c.meanDia - g.atMaxAngle.diameterReductionExact),
                                      "D − ΔD、D = " + Mm(c.meanDia) + "。STEP・STL に書くコイル径"},
                            false});
-    addPair("案内棒とのすきま", &LoadedState::guideRodClearance,
+    addPair(TS_TEXT("案内棒とのすきま"), &LoadedState::guideRodClearance,
             "負荷時の内径（JIS の近似）− 推奨案内棒径 " + Mm(c.guideRodDia));
     if (gap == 0) {
-        addPair("胴長", &LoadedState::bodyLength, "d·(N + 1 + φ/360)、密着巻");
-        add("自由時の胴長", Mm(g.freeBodyLength), "d·(N + 1)、密着巻");
-        add("線長", Mm(g.wireLength),
+        addPair(kBodyLength, &LoadedState::bodyLength, "d·(N + 1 + φ/360)、密着巻");
+        add(kFreeBodyLength, Mm(g.freeBodyLength), "d·(N + 1)、密着巻");
+        add(kWireLength, Mm(g.wireLength),
             "π·D·N + a1 + a2。コイルをつる巻き線として数えると " + Mm(g.helixWireLength));
     } else {
         const std::string g0 = "コイルのすき間 g = " + Mm(gap);
-        addPair("胴長", &LoadedState::bodyLength, "d·(N + 1 + φ/360) + g·(N + φ/360)、" + g0);
-        add("自由時の胴長", Mm(g.freeBodyLength), "d·(N + 1) + g·N、" + g0);
-        add("線長", Mm(g.wireLength),
+        addPair(kBodyLength, &LoadedState::bodyLength, "d·(N + 1 + φ/360) + g·(N + φ/360)、" + g0);
+        add(kFreeBodyLength, Mm(g.freeBodyLength), "d·(N + 1) + g·N、" + g0);
+        add(kWireLength, Mm(g.wireLength),
             "N·√((π·D)² + g²) + a1 + a2、" + g0 + "。コイルをつる巻き線として数えると " +
                 Mm(g.helixWireLength));
     }
     {
         const std::string mass = Num(g.mass);
-        add("質量", std::isfinite(density.density) ? (mass.empty() ? mass : mass + " g") : "密度データなし",
+        add(TS_TEXT("質量"),
+            std::isfinite(density.density) ? ComposedText(mass.empty() ? mass : mass + " g")
+                                           : ComposedText(kNoDensity),
             density.row + "\nm = ρ·(π·d²/4)·線長");
     }
 

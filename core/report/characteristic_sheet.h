@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/composed_text.h"
 #include "core/base/unit_text.h"
 #include "core/base/units.h"
 #include "core/evaluation/evaluation.h"
@@ -20,12 +21,12 @@
 namespace torsion {
 
 struct SheetCell {
-    std::string text;
+    ComposedText text;
     std::string tip;  // the table row or formula behind the value
 };
 
 struct SheetLine {
-    std::string label;
+    ComposedText label;
     SheetCell value;                 // spans both value columns when atMax is empty
     std::optional<SheetCell> atMax;  // the loaded geometry at the maximum angle
     bool heading = false;

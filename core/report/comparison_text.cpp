@@ -23,9 +23,9 @@ std::string Percent(double value) {
 
 }  // namespace
 
-std::string DesignOptionsCaption(const DesignOptions& options) {
-    return "設計基準: " + std::string(PracticeName(options.practice)) +
-           "　使用温度: " + FormatShort(options.temperature) + "℃";
+ComposedText DesignOptionsCaption(const DesignOptions& options) {
+    return {TS_TEXT("設計基準: %1　使用温度: %2℃"),
+            {ComposedText(PracticeName(options.practice).data()), FormatShort(options.temperature)}};
 }
 
 ComparisonTexts PracticeComparisonTexts(const PracticeComparison& compared, UnitSystem unit) {
@@ -34,27 +34,28 @@ ComparisonTexts PracticeComparisonTexts(const PracticeComparison& compared, Unit
     t.caption = DesignOptionsCaption(chosen.designOptions);
     for (const Practice p : kAllPractices)
         t.practices[static_cast<std::size_t>(p)] =
-            std::string(PracticeName(p)) + (p == compared.chosen ? "（選択）" : "");
+            p == compared.chosen ? ComposedText(TS_TEXT("%1（選択）"), {ComposedText(PracticeName(p).data())})
+                                 : ComposedText(PracticeName(p).data());
 
     // A row of numbers: the value of each practice, with its difference to the chosen one.
     // shown: whether the practice publishes the value; converted: in the shown unit.
-    auto numbers = [&](const std::string& item, const std::string& unitText, auto valueOf, auto shown,
-                       bool converted) {
-        ComparisonRow row{item, unitText, {}};
+    auto numbers = [&](ComposedText item, ComposedText unitText, auto valueOf, auto shown, bool converted) {
+        ComparisonRow row{std::move(item), std::move(unitText), {}};
         const double reference = valueOf(chosen);
         for (const Practice p : kAllPractices) {
             const Evaluation& e = compared.of(p);
-            std::string& cell = row.cells[static_cast<std::size_t>(p)];
+            ComposedText& cell = row.cells[static_cast<std::size_t>(p)];
             if (!shown(e)) {
-                cell = kNoPublishedValue;
+                cell = kNoPublishedText;
                 continue;
             }
             const double value = valueOf(e);
-            cell = converted ? FormatShownShort(value, unit) : FormatShort(value);
+            std::string text = converted ? FormatShownShort(value, unit) : FormatShort(value);
             if (p != compared.chosen && shown(chosen)) {
                 const std::string difference = Percent(PercentDifference(value, reference));
-                if (!difference.empty()) cell += " (" + difference + ")";
+                if (!difference.empty()) text += " (" + difference + ")";
             }
+            cell = std::move(text);
         }
         t.rows.push_back(std::move(row));
     };
@@ -62,8 +63,8 @@ ComparisonTexts PracticeComparisonTexts(const PracticeComparison& compared, Unit
     auto limit = [](const Evaluation& e) { return e.practice.limitPublished; };
     const std::string moment = MomentUnitText(unit), stress = StressUnitText(unit);
     numbers(
-        TS_TEXT("ばね定数"), RateUnitText(unit), [](const Evaluation& e) { return e.design.springConst; },
-        always, true);
+        TS_TERM("ばね定数", "report step"), RateUnitWord(unit),
+        [](const Evaluation& e) { return e.design.springConst; }, always, true);
     numbers(
         "M1", moment, [](const Evaluation& e) { return e.design.moment1; }, always, true);
     numbers(
@@ -83,7 +84,8 @@ ComparisonTexts PracticeComparisonTexts(const PracticeComparison& compared, Unit
             [leg](const Evaluation& e) { return BendStressAt(e.bends, leg); }, always, true);
     }
     numbers(
-        TS_TEXT("許容応力"), stress, [](const Evaluation& e) { return e.design.allowStress; }, limit, true);
+        TS_TERM("許容応力", "comparison item"), stress,
+        [](const Evaluation& e) { return e.design.allowStress; }, limit, true);
     numbers(
         TS_TEXT("最大角度"), TS_TEXT("度"), [](const Evaluation& e) { return e.design.maxAngle; }, limit,
         false);
@@ -93,7 +95,7 @@ ComparisonTexts PracticeComparisonTexts(const PracticeComparison& compared, Unit
     numbers(
         TS_TEXT("安全率 (許容応力/σ2)"), "-", [](const Evaluation& e) { return e.practice.safetyFactor; },
         limit, false);
-    ComparisonRow fatigue{TS_TEXT("疲労"), "-", {}};
+    ComparisonRow fatigue{TS_TEXT("疲労"), std::string("-"), {}};
     for (const Practice p : kAllPractices)
         fatigue.cells[static_cast<std::size_t>(p)] = FatigueVerdictText(compared.of(p).practice.fatigue);
     t.rows.push_back(std::move(fatigue));

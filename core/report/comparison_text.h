@@ -17,14 +17,14 @@
 namespace torsion {
 
 struct ComparisonRow {
-    std::string item, unit;
-    std::array<std::string, kPractices> cells;
+    ComposedText item, unit;
+    std::array<ComposedText, kPractices> cells;
 };
 
 struct ComparisonTexts {
     // "設計基準: JIS B 2704　使用温度: 20℃"
-    std::string caption;
-    std::array<std::string, kPractices> practices;  // the column headings, chosen one marked "（選択）"
+    ComposedText caption;
+    std::array<ComposedText, kPractices> practices;  // the column headings, chosen one marked "（選択）"
     std::vector<ComparisonRow> rows;
     // Why there are no rows: the message of a fault of the calculation (the window's page
     // shows it in place of the table).
@@ -42,6 +42,6 @@ ComparisonTexts PracticeComparisonTextsOf(const DesignCase& inputs, const Materi
                                           const DesignOptions& options, UnitSystem unit);
 
 // The caption of the options: practice and working temperature.
-std::string DesignOptionsCaption(const DesignOptions& options);
+ComposedText DesignOptionsCaption(const DesignOptions& options);
 
 }  // namespace torsion

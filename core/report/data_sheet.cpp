@@ -11,30 +11,35 @@ DataSheetTexts DataSheetTextsOf(const DesignCase& c, const MaterialTable& table)
     DataSheetTexts t;
     if (const MaterialRecord* record = RecordOrNull(table, c.materialNo))
         t.symbolSjis = ShortStringValue(record->symbol);
+    const std::string none;
+    const char* const mm = TS_TEXT("ｍｍ");
+    const char* const moment = TS_TEXT("Ｎ・ｍｍ");
+    const char* const stress = TS_TEXT("Ｎ/ｍｍ＾２");
+    const char* const degrees = TS_TEXT("度");
     t.rows = {{
-        {"材質", "", ""},
-        {"材料の線径", "ｍｍ", FormatFull(c.wireDia)},
-        {"コイル平均径", "ｍｍ", FormatFull(c.meanDia)},
-        {"コイル外径", "ｍｍ", FormatFull(c.outerDia)},
-        {"巻数", "巻数", FormatFull(c.turns)},
-        {"巻き方向", "", c.leftHand == 1 ? "左" : "右"},
-        {"ねじれ角度１", "度", FormatShort(c.angle1)},
-        {"モーメント１", "Ｎ・ｍｍ", FormatShort(c.moment1 * g)},
-        {"曲げ応力１", "Ｎ/ｍｍ＾２", FormatShort(c.stress1 * g)},
-        {"ねじれ角度２", "度", FormatShort(c.angle2)},
-        {"モーメント２", "Ｎ・ｍｍ", FormatShort(c.moment2 * g)},
-        {"曲げ応力２", "Ｎ/ｍｍ＾２", FormatShort(c.stress2 * g)},
-        {"バネ定数", "Ｎ・ｍｍ/度", FormatShort(c.springConst * rounded)},
-        {"案内棒直径", "ｍｍ", FormatShort(c.guideRodDia)},
+        {TS_TEXT("材質"), none, none},
+        {TS_TEXT("材料の線径"), mm, FormatFull(c.wireDia)},
+        {TS_TEXT("コイル平均径"), mm, FormatFull(c.meanDia)},
+        {TS_TEXT("コイル外径"), mm, FormatFull(c.outerDia)},
+        {TS_TERM("巻数", "data sheet item"), TS_TERM("巻数", "data sheet unit"), FormatFull(c.turns)},
+        {TS_TEXT("巻き方向"), none, c.leftHand == 1 ? TS_TEXT("左") : TS_TEXT("右")},
+        {TS_TEXT("ねじれ角度１"), degrees, FormatShort(c.angle1)},
+        {TS_TEXT("モーメント１"), moment, FormatShort(c.moment1 * g)},
+        {TS_TEXT("曲げ応力１"), stress, FormatShort(c.stress1 * g)},
+        {TS_TEXT("ねじれ角度２"), degrees, FormatShort(c.angle2)},
+        {TS_TEXT("モーメント２"), moment, FormatShort(c.moment2 * g)},
+        {TS_TEXT("曲げ応力２"), stress, FormatShort(c.stress2 * g)},
+        {TS_TEXT("バネ定数"), TS_TEXT("Ｎ・ｍｍ/度"), FormatShort(c.springConst * rounded)},
+        {TS_TEXT("案内棒直径"), mm, FormatShort(c.guideRodDia)},
     }};
     t.sketchLabels = {
-        "角度１　= " + FormatShort(c.angle1) + "度",
-        "角度２　= " + FormatShort(c.angle2) + "度",
-        "平均径　= " + FormatShort(c.meanDia) + "mm",
-        "トルクM2= " + FormatShort(c.moment2 * rounded) + "N･mm",
-        "トルクM1= " + FormatShort(c.moment1 * rounded) + "N･mm",
-        "ａ1 = " + FormatShort(c.arm1) + "mm",
-        "ａ2 = " + FormatShort(c.arm2) + "mm",
+        ComposedText{TS_TEXT("角度１　= %1度"), {FormatShort(c.angle1)}},
+        ComposedText{TS_TEXT("角度２　= %1度"), {FormatShort(c.angle2)}},
+        ComposedText{TS_TEXT("平均径　= %1mm"), {FormatShort(c.meanDia)}},
+        ComposedText{TS_TEXT("トルクM2= %1N･mm"), {FormatShort(c.moment2 * rounded)}},
+        ComposedText{TS_TEXT("トルクM1= %1N･mm"), {FormatShort(c.moment1 * rounded)}},
+        ComposedText{TS_TEXT("ａ1 = %1mm"), {FormatShort(c.arm1)}},
+        ComposedText{TS_TEXT("ａ2 = %1mm"), {FormatShort(c.arm2)}},
     };
     return t;
 }

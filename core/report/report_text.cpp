@@ -23,9 +23,9 @@ std::string Input(double v) {
 }
 // "name = value unit": the name and the value as they are, the unit a catalogue text ("度")
 // or a symbol ("mm").
-ComposedText Is(const std::string& name, ComposedText value, ComposedText unit = std::string()) {
-    if (unit.empty()) return {"%1 = %2", {name, std::move(value)}};
-    return {"%1 = %2 %3", {name, std::move(value), std::move(unit)}};
+ComposedText Is(ComposedText name, ComposedText value, ComposedText unit = std::string()) {
+    if (unit.empty()) return {"%1 = %2", {std::move(name), std::move(value)}};
+    return {"%1 = %2 %3", {std::move(name), std::move(value), std::move(unit)}};
 }
 // The parts separated by ",  ".
 ComposedText Join(const std::vector<ComposedText>& parts) {
@@ -48,6 +48,7 @@ const char* RateUnitName(UnitSystem unit) {
 }
 constexpr const char* kDegree = TS_TEXT("度");
 constexpr const char* kPassed = TS_TEXT("合格");
+constexpr const char* kLegName = TS_TEXT("脚%1");
 
 // The check lines, two spaces apart.
 ComposedText Lines(const std::vector<ComposedText>& lines) {
@@ -76,11 +77,13 @@ TraceStep LegRateStep(const Evaluation& e, std::vector<ComposedText> values, con
                       const std::string& toUnit, const ComposedText& result) {
     const DesignCase& c = e.design;
     const Practice p = e.designOptions.practice;
-    std::string formula;
+    ComposedText formula;
     switch (p) {
         case Practice::Jis:
-            formula = "k = " + modulus +
-                      "·d⁴ / (3667·D·N + L1 + L2),  接線・軸方向の脚 Li = 389·ai、ほかの脚 Li = 3667·D·ni";
+            formula = {
+                TS_TEXT("k = %1·d⁴ / (3667·D·N + L1 + L2),  接線・軸方向の脚 Li = 389·ai、ほかの脚 Li = "
+                        "3667·D·ni"),
+                {modulus}};
             break;
         case Practice::En:
             formula = "k = " + modulus + "·d⁴ / (3666.93·D·n),  n = N + n1 + n2";
@@ -89,26 +92,28 @@ TraceStep LegRateStep(const Evaluation& e, std::vector<ComposedText> values, con
             formula = "k = " + modulus + "·d⁴ / (10.8·D·Na) / 360,  Na = N + n1 + n2";
             break;
     }
-    formula += toUnit + "　(ni: 接線・軸方向 " +
-               std::string(p == Practice::En ? "(4·(l/D)² − 1) / (12π·l/D)" : "l / (3π·D)") +
-               "、半径方向 b³ / (3π·D·l²), b = l − D/2、固定 0; l = ai)";
+    formula =
+        Sequence({formula,
+                  toUnit,
+                  {TS_TEXT("　(ni: 接線・軸方向 %1、半径方向 b³ / (3π·D·l²), b = l − D/2、固定 0; l = ai)"),
+                   {std::string(p == Practice::En ? "(4·(l/D)² − 1) / (12π·l/D)" : "l / (3π·D)")}}});
     const double arms[2] = {c.arm1, c.arm2};
     for (std::size_t leg = 0; leg < 2; ++leg) {
         const LegShape shape = e.designOptions.legs[leg].shape;
         const std::string n = std::to_string(leg + 1);
-        values.push_back(Is("脚" + n, std::string(LegShapeName(shape))));
+        values.push_back(Is({kLegName, {n}}, ComposedText(LegShapeName(shape).data())));
         values.push_back(Is("n" + n, Value(LegTurns(p, shape, arms[leg], c.meanDia))));
     }
-    return {p == Practice::Jis ? "ばね定数 (脚の形状)"
-                               : "ばね定数 (" + std::string(PracticeName(p)) + "、脚の形状)",
+    return {p == Practice::Jis
+                ? ComposedText(TS_TEXT("ばね定数 (脚の形状)"))
+                : ComposedText(TS_TEXT("ばね定数 (%1、脚の形状)"), {ComposedText(PracticeName(p).data())}),
             formula, Join(values), result};
 }
 
 // The note of the largest moment where a leg is bent.
-std::string BendMomentNote(const Evaluation& e) {
-    return e.bends.empty()
-               ? std::string()
-               : "　(曲げた脚: q_leg が応力修正係数より大きいとき π·σa·d³ / (32·q_leg) との小さいほう)";
+ComposedText BendMomentNote(const Evaluation& e) {
+    if (e.bends.empty()) return std::string();
+    return TS_TEXT("　(曲げた脚: q_leg が応力修正係数より大きいとき π·σa·d³ / (32·q_leg) との小さいほう)");
 }
 
 // The checks of the bends in the verdict's formula.
@@ -123,12 +128,14 @@ void BendSteps(std::vector<TraceStep>& steps, const Evaluation& e, UnitSystem un
     const auto shown = [unit](double kgf) { return Value(ToShownUnit(kgf, unit)); };
     for (const LegBend& b : e.bends) {
         const std::string n = std::to_string(b.leg);
-        steps.push_back({"脚" + n + "の曲げ部",
-                         "q_leg = (2r/d + 1.07) / (2r/d + 0.25),  σb" + n +
-                             " = q_leg·32·M2 / (π·d³);  r ≥ d (1.5·d 以上を推奨)",
-                         Join({Is("r", Input(b.radius), "mm"), Is("d", Input(c.wireDia), "mm"),
-                               Is("M2", shown(c.moment2), moment), Is("σa", shown(c.allowStress), stress)}),
-                         Join({Is("q_leg", Value(b.factor)), Is("σb" + n, shown(b.stress), stress)})});
+        steps.push_back(
+            {{TS_TEXT("脚%1の曲げ部"), {n}},
+             {TS_TEXT("q_leg = (2r/d + 1.07) / (2r/d + 0.25),  σb%1 = q_leg·32·M2 / (π·d³);  r ≥ d "
+                      "(1.5·d 以上を推奨)"),
+              {n}},
+             Join({Is("r", Input(b.radius), "mm"), Is("d", Input(c.wireDia), "mm"),
+                   Is("M2", shown(c.moment2), moment), Is("σa", shown(c.allowStress), stress)}),
+             Join({Is("q_leg", Value(b.factor)), Is("σb" + n, shown(b.stress), stress)})});
     }
 }
 
@@ -150,7 +157,7 @@ void PracticeTrace(std::vector<TraceStep>& steps, const Evaluation& e, const Mat
     const ComposedText applied =
         ComposedText("%1　(%2)", {Is("K'", Value(e.practice.appliedFactor)), PracticeFactorRule(p)});
     if (e.practice.limitPublished && limit) {
-        steps.push_back({TS_TEXT("許容曲げ応力"),
+        steps.push_back({TS_TERM("許容曲げ応力", "report step"),
                          {TS_TEXT("σa = %1·σB　(σB: 線径の引張強さ)"), {Value(*limit)}},
                          Is("σB", Value(strength), "N/mm²"),
                          Is("σa", shown(c.allowStress), stress)});
@@ -161,8 +168,10 @@ void PracticeTrace(std::vector<TraceStep>& steps, const Evaluation& e, const Mat
                    Is("k", shown(c.springConst), rate)}),
              Join({Is("Mmax", shown(c.maxMoment), moment), Is("φmax", Value(c.maxAngle), kDegree)})});
     } else {
-        steps.push_back(
-            {TS_TEXT("許容曲げ応力"), kNoPublishedText, std::string(), {"σa: %1", {kNoPublishedText}}});
+        steps.push_back({TS_TERM("許容曲げ応力", "report step"),
+                         kNoPublishedText,
+                         std::string(),
+                         {"σa: %1", {kNoPublishedText}}});
     }
     if (c.inputMode == 1) {
         steps.push_back({TS_TEXT("作動点のトルク"), "M1 = φ1·k,  M2 = φ2·k",
@@ -176,7 +185,7 @@ void PracticeTrace(std::vector<TraceStep>& steps, const Evaluation& e, const Mat
                                Is("k", shown(c.springConst), rate)}),
                          Join({Is("φ1", Value(c.angle1), kDegree), Is("φ2", Value(c.angle2), kDegree)})});
     }
-    steps.push_back({TS_TEXT("曲げ応力"), "σi = K'·32·Mi / (π·d³)",
+    steps.push_back({TS_TERM("曲げ応力", "report step"), "σi = K'·32·Mi / (π·d³)",
                      Join({Is("M1", shown(c.moment1), moment), Is("M2", shown(c.moment2), moment),
                            Is("d", Input(c.wireDia), "mm"), applied}),
                      Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress)})});
@@ -230,7 +239,7 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
         steps.push_back(LegRateStep(e, rateValues, modulus, toUnit, Is("k", shown(c.springConst), rate)));
     else
         steps.push_back(
-            {jis ? ComposedText(TS_TEXT("ばね定数"))
+            {jis ? ComposedText(TS_TERM("ばね定数", "report step"))
                  : ComposedText(TS_TEXT("ばね定数 (%1)"), {ComposedText(PracticeName(practice).data())}),
              jis ? "k = " + modulus + "·d⁴ / (" + Value(kRateCoilTerm) + "·D·N + " + Value(kRateArmTerm) +
                        "·(a1 + a2))" + toUnit
@@ -248,7 +257,7 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
     }
     const bool known = RecordOrNull(table, c.materialNo) != nullptr;
     const double bending = known ? AllowableBendingStress(table, c.materialNo, c.wireDia) : 0.0;
-    steps.push_back({TS_TEXT("許容曲げ応力"),
+    steps.push_back({TS_TERM("許容曲げ応力", "report step"),
                      {TS_TEXT("%1　(σb(d): 材料表の許容曲げ応力を線径 d で直線補間, N/mm²)"),
                       {std::string(si ? "σa = σb(d)" : "σa = σb(d) × 1/" + Value(kStandardGravity))}},
                      Join({Is("d", Input(c.wireDia), mm), Is("σb(d)", Value(bending), std::string("N/mm²"))}),
@@ -258,21 +267,24 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
     const double arm = std::max(c.arm1, c.arm2);
     const double radius = std::sqrt(arm * arm + c.outerDia * c.outerDia / 4);
     if (!outward) {
-        steps.push_back({TS_TEXT("最大トルク"), "Mmax = π·σa·d³ / 32　(π = 3.14159)" + BendMomentNote(e),
+        steps.push_back({TS_TEXT("最大トルク"),
+                         Sequence({std::string("Mmax = π·σa·d³ / 32　(π = 3.14159)"), BendMomentNote(e)}),
                          Join({Is("σa", shown(c.allowStress), stress), Is("d", Input(c.wireDia), mm)}),
                          Is("Mmax", shown(c.maxMoment), moment)});
     } else {
         steps.push_back(
             {TS_TEXT("最大トルク（外方向）"),
-             "A = max(a1, a2),  R = √(A² + Do²/4),  Mmax = R·(π·σa·d³/32) / (D/2 + R) / κ　(π = 3.14159)" +
-                 BendMomentNote(e),
+             Sequence(
+                 {std::string("A = max(a1, a2),  R = √(A² + Do²/4),  Mmax = R·(π·σa·d³/32) / (D/2 + R) / "
+                              "κ　(π = 3.14159)"),
+                  BendMomentNote(e)}),
              Join({Is("a1", Input(c.arm1), mm), Is("a2", Input(c.arm2), mm), Is("Do", Input(c.outerDia), mm),
                    Is("D", Input(c.meanDia), mm), Is("σa", shown(c.allowStress), stress),
                    Is("d", Input(c.wireDia), mm), Is("κ", Value(c.stressFactor))}),
              Join({Is("A", Value(arm), mm), Is("R", Value(radius), mm),
                    Is("Mmax", shown(c.maxMoment), moment)})});
     }
-    steps.push_back({TS_TEXT("最大角度"), "φmax = Mmax / k",
+    steps.push_back({TS_TERM("最大角度", "report step"), "φmax = Mmax / k",
                      Join({Is("Mmax", shown(c.maxMoment), moment), Is("k", shown(c.springConst), rate)}),
                      Is("φmax", Value(c.maxAngle), deg)});
     const std::string margin = Value(static_cast<double>(kGuideRodMargin));
@@ -305,7 +317,7 @@ std::vector<TraceStep> CalculationTrace(const Evaluation& e, const MaterialTable
     const ComposedText stresses =
         Join({Is("σ1", shown(c.stress1), stress), Is("σ2", shown(c.stress2), stress)});
     if (!outward) {
-        steps.push_back({TS_TEXT("曲げ応力"), "σi = 32·Mi / (π·d³)　(π = 3.14159)",
+        steps.push_back({TS_TERM("曲げ応力", "report step"), "σi = 32·Mi / (π·d³)　(π = 3.14159)",
                          Join({moments, Is("d", Input(c.wireDia), mm)}), stresses});
     } else {
         steps.push_back({TS_TEXT("曲げ応力（外方向）"),
@@ -376,14 +388,14 @@ ReportTexts CalculationReportTexts(const Evaluation& e, const MaterialTable& tab
     for (std::size_t leg = 0; leg < 2; ++leg) {
         const LegEnd& end = e.designOptions.legs[leg];
         if (end == LegEnd{}) continue;
-        std::string text(LegShapeName(end.shape));
+        ComposedText text(LegShapeName(end.shape).data());
         if (IsBent(end.shape))
-            text += "、まっすぐな長さ " + Input(end.straightLength) + " mm、曲げ半径 r " +
-                    Input(end.bendRadius) + " mm";
-        t.inputs.push_back({"脚" + std::to_string(leg + 1), "", text});
+            text = {TS_TEXT("%1、まっすぐな長さ %2 mm、曲げ半径 r %3 mm"),
+                    {text, Input(end.straightLength), Input(end.bendRadius)}};
+        t.inputs.push_back({{kLegName, {std::to_string(leg + 1)}}, std::string(), text});
     }
     if (e.designOptions.pitchGap != 0)
-        t.inputs.push_back({"コイルのすき間 g", "mm", Input(e.designOptions.pitchGap)});
+        t.inputs.push_back({TS_TEXT("コイルのすき間 g"), std::string("mm"), Input(e.designOptions.pitchGap)});
     const std::vector<ReportRow> angles = {
         {TS_TEXT("ねじれ角度 φ1"), kDegree, anglesGiven ? Input(c.angle1) : Value(c.angle1)},
         {TS_TEXT("ねじれ角度 φ2"), kDegree, anglesGiven ? Input(c.angle2) : Value(c.angle2)}};

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/catalogue_text.h"
+
 namespace torsion {
 
 enum class ToleranceTable {
@@ -71,8 +73,8 @@ std::string SourceLegend(std::string_view text);
 // The lines of every source a tolerance or density row of the program may name.
 std::string AllSourcesLegend();
 
-inline constexpr std::string_view kNoPublishedValueText = "規格値なし（受渡当事者間の協定）";
-inline constexpr std::string_view kCloseWoundText = "対象外（密着巻）";
+inline constexpr const char* kNoPublishedValueText = TS_TEXT("規格値なし（受渡当事者間の協定）");
+inline constexpr const char* kCloseWoundText = TS_TEXT("対象外（密着巻）");
 
 struct ToleranceResult {
     ToleranceState state = ToleranceState::Empty;

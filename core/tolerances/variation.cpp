@@ -212,41 +212,46 @@ CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* m
     return v;
 }
 
-std::string VariationVerdictText(const CharacteristicVariation& v) {
+ComposedText VariationVerdictText(const CharacteristicVariation& v) {
+    static constexpr CatalogueTerm kTerms[4] = {
+        TS_TERM("線径", "term of the variation"), TS_TERM("コイル径", "term of the variation"),
+        TS_TERM("巻数", "term of the variation"), TS_TERM("零点", "term of the variation")};
     switch (v.verdict) {
         case VariationVerdict::None:
-            return {};
+            return std::string();
         case VariationVerdict::NoTermData: {
-            std::string missing;
-            if (!v.wire.known) missing += "線径";
-            if (!v.coil.known) missing += std::string(missing.empty() ? "" : "・") + "コイル径";
-            if (!v.turns.known) missing += std::string(missing.empty() ? "" : "・") + "自由角度";
-            return std::string(kWireNoValueText) + "（" + missing + "の許容差）";
+            std::vector<ComposedText> missing;
+            auto name = [&](ComposedText term) {
+                if (!missing.empty()) missing.emplace_back(kListSeparator);
+                missing.emplace_back(term);
+            };
+            if (!v.wire.known) name(kTerms[0]);
+            if (!v.coil.known) name(kTerms[1]);
+            if (!v.turns.known) name(TS_TERM("自由角度", "term of the variation"));
+            return {TS_TEXT("規格値なし（%1の許容差）"), {Sequence(std::move(missing))}};
         }
         case VariationVerdict::NoMomentTolerance:
-            return std::string(kWireNoValueText) + "（この巻数のばね特性の許容差）";
+            return TS_TEXT("規格値なし（この巻数のばね特性の許容差）");
         case VariationVerdict::Within:
-            return "公差内の見込み（すべて不利な側でも ±ΔM の内）";
+            return TS_TEXT("公差内の見込み（すべて不利な側でも ±ΔM の内）");
         case VariationVerdict::WithinRss:
-            return "二乗和では公差内、すべて不利な側では ±ΔM を超える";
+            return TS_TEXT("二乗和では公差内、すべて不利な側では ±ΔM を超える");
         case VariationVerdict::WireAlone:
-            return "線径の許容差だけで ±" + FormatGeneral(v.wirePercent, 2) + " %: この等級は難しい";
+            return {TS_TEXT("線径の許容差だけで ±%1 %: この等級は難しい"), {FormatGeneral(v.wirePercent, 2)}};
         case VariationVerdict::Beyond: {
             const MomentVariation& m = v.moments[1];
-            std::string text = "公差を超える見込み";
-            if (m.nominal == 0) return text;
-            text += "（M2 +" + Percent((m.worst.high - m.nominal) / std::fabs(m.nominal)) + " / " +
-                    Percent((m.worst.low - m.nominal) / std::fabs(m.nominal)) + " %、±ΔM は ±" +
-                    FormatGeneral(m.allowed.percent, 3) + " %";
-            const char* names[4] = {"線径", "コイル径", "巻数", "零点"};
+            if (m.nominal == 0) return TS_TEXT("公差を超える見込み");
+            const std::string up = Percent((m.worst.high - m.nominal) / std::fabs(m.nominal));
+            const std::string down = Percent((m.worst.low - m.nominal) / std::fabs(m.nominal));
+            const std::string allowed = FormatGeneral(m.allowed.percent, 3);
             const auto largest = std::max_element(m.share.begin(), m.share.end());
-            if (std::isfinite(*largest))
-                text += "。最大の寄与は" + std::string(names[largest - m.share.begin()]) + " " +
-                        FormatGeneral(*largest, 2) + " %";
-            return text + "）";
+            if (!std::isfinite(*largest))
+                return {TS_TEXT("公差を超える見込み（M2 +%1 / %2 %、±ΔM は ±%3 %）"), {up, down, allowed}};
+            return {TS_TEXT("公差を超える見込み（M2 +%1 / %2 %、±ΔM は ±%3 %。最大の寄与は%4 %5 %）"),
+                    {up, down, allowed, kTerms[largest - m.share.begin()], FormatGeneral(*largest, 2)}};
         }
     }
-    return {};
+    return std::string();
 }
 
 WireCheck WireCheckOf(const DesignCase& c, const MaterialRecord* material, std::span<const WireRow> wireRows,

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 
+#include "core/base/composed_text.h"
 #include "core/materials/material_table.h"
 #include "core/model/design_case.h"
 #include "core/model/design_options.h"
@@ -79,7 +80,7 @@ CharacteristicVariation VariationOf(const DesignCase& c, const MaterialRecord* m
                                     const DesignOptions& design = {}, RowTexts texts = RowTexts::Built);
 
 // The verdict as one line of text; tolerance texts use kWireNoValueText where data is missing.
-std::string VariationVerdictText(const CharacteristicVariation& v);
+ComposedText VariationVerdictText(const CharacteristicVariation& v);
 
 // The wire of the case: standard diameter or not, the JIS tensile strength and its
 // tolerances.

@@ -39,7 +39,7 @@ struct WireRow {
 // The rows of data/wire_tolerances.csv that the program uses.
 std::span<const WireRow> BuiltInWireRows();
 
-inline constexpr std::string_view kWireNoValueText = "規格値なし";
+inline constexpr const char* kWireNoValueText = TS_TEXT("規格値なし");
 
 struct WireValue {
     bool found = false;      // false: no published value ("規格値なし")

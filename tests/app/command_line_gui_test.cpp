@@ -568,8 +568,16 @@ TEST_F(CommandLineProgram, ReportIsWrittenWithoutADisplay) {
 
     // The same case in English: the words change, every number (with its decimal point and
     // sign) and unit stays (a line may wrap elsewhere, so they are compared sorted); the life
-    // label counts the same cycles.
+    // label counts the same cycles, and the fatigue diagram's "万回" reads "×10⁴". Slot 6, of a
+    // design file, has bent legs, a coil gap and the US practice: the steps of its bends, its
+    // practice and its tolerances and loaded geometry follow on pages of their own.
+    auto options = std::make_unique<DesignOptionsTable>();
+    (*cases)[6] = (*cases)[4];
+    (*options)[6] = {Practice::Us, 20, {{{LegShape::Radial, 5, 0.5}, {LegShape::Axial, 8, 1.5}}}, 0.3};
+    const QString nbdx = dir.filePath("cases.nbdx");
+    WriteDesignFile(nbdx.toStdString(), *cases, *options);
     const auto numbers = [](QString text) {
+        text.remove(QStringLiteral("×10⁴"));
         static const QRegularExpression life(QStringLiteral("(\\d+)(?:(万)|(M|k)\\b)"));
         static const QRegularExpression number(
             QStringLiteral("-?\\d+(\\.\\d+)?(E-?\\d+)?|N･mm|kgf|(?<![A-Za-z])mm²?|℃"));
@@ -583,18 +591,29 @@ TEST_F(CommandLineProgram, ReportIsWrittenWithoutADisplay) {
         found.sort();
         return found;
     };
-    for (const QString slot : {"3", "5"}) {
+    // No Japanese word is left in English: kana, kanji, Japanese punctuation and full-width
+    // forms (the unit's "･" of "N･mm" is a symbol the same in both languages).
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3001}-\\x{303F}\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF01}-\\x{FF60}]+"));
+    for (const QString slot : {"3", "5", "6"}) {
         SCOPED_TRACE(slot.toStdString());
-        const QString en = dir.filePath("en.pdf");
-        ASSERT_EQ(RunProgram({"--report", nbd, "--slot", slot, "-o", pdf, "--date", "2026-01-02"}).exitCode,
+        const QString en = dir.filePath("en.pdf"), file = slot == "6" ? nbdx : nbd;
+        ASSERT_EQ(RunProgram({"--report", file, "--slot", slot, "-o", pdf, "--date", "2026-01-02"}).exitCode,
                   0);
         const ProgramRun english =
-            RunProgram({"--report", nbd, "--slot", slot, "-o", en, "--date", "2026-01-02", "--lang", "en"});
+            RunProgram({"--report", file, "--slot", slot, "-o", en, "--date", "2026-01-02", "--lang", "en"});
         ASSERT_EQ(english.exitCode, 0) << english.err.toStdString();
         const QString japaneseText = pdf_tools::PdfText(pdf), englishText = pdf_tools::PdfText(en);
         for (const char* words :
-             {"Spring rate k", "Bending stress σ2", "Calculation steps", "Stress correction factor"})
+             {"Spring rate k", "Bending stress σ2", "Calculation steps", "Stress correction factor",
+              "Expected variation", "Geometry under load", "Comparison of design practices"})
             EXPECT_TRUE(englishText.contains(QString::fromUtf8(words))) << words;
+        if (slot == "6") {
+            for (const char* words : {"Bend of leg 1", "Spring rate (US SMI, leg shapes)", "Coil gap g"})
+                EXPECT_TRUE(englishText.contains(QString::fromUtf8(words))) << words;
+        }
+        EXPECT_EQ(japanese.match(englishText).captured().toStdString(), "");
+        ASSERT_TRUE(japanese.match(japaneseText).hasMatch());
         EXPECT_EQ(numbers(englishText).join(' ').toStdString(),
                   numbers(japaneseText).join(' ').toStdString());
     }

@@ -11,7 +11,7 @@ bad=0
 for ts in "$src"/i18n/*.ts; do
   name=$(basename "$ts")
   cp "$ts" "$scratch/$name"
-  (cd "$src" && "$lupdate" -silent -locations none -no-obsolete -tr-function-alias QT_TR_NOOP+=TS_TEXT \
+  (cd "$src" && "$lupdate" -silent -locations none -no-obsolete -tr-function-alias QT_TR_NOOP+=TS_TEXT,QT_TR_NOOP+=TS_TERM \
      core cad drawing ui app -ts "$scratch/$name") || { echo "lupdate failed"; exit 1; }
   if ! diff -u "$ts" "$scratch/$name" > "$scratch/diff"; then
     echo "$name is not up to date with the code (build the target update_translations):"

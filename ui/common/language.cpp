@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTranslator>
 
+#include "drawing/report_words.h"
 #include "ui/common/japanese_translation.h"
 
 namespace {
@@ -65,4 +66,14 @@ QString CoreTextIn(const QTranslator* catalogue, const char* utf8) {
         if (!text.isEmpty()) return text;
     }
     return QString::fromUtf8(utf8);
+}
+
+QString CoreTextIn(const QTranslator* catalogue, const torsion::ComposedText& text) {
+    return FilledText(text, [catalogue](const char* pattern, const char* note) {
+        if (catalogue != nullptr) {
+            const QString found = catalogue->translate(kCoreContext, pattern, note);
+            if (!found.isEmpty()) return found;
+        }
+        return QString::fromUtf8(pattern);
+    });
 }

@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+#include "core/base/composed_text.h"
+
 class QCoreApplication;
 class QTranslator;
 
@@ -39,3 +41,5 @@ QString CoreText(const char* utf8);
 // A text of the core in the language of a catalogue of its own (the report's choice):
 // the text itself when the catalogue is null.
 QString CoreTextIn(const QTranslator* catalogue, const char* utf8);
+// A composed text of the core (core/base/composed_text.h) in that language.
+QString CoreTextIn(const QTranslator* catalogue, const torsion::ComposedText& text);

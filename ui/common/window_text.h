@@ -20,8 +20,9 @@ inline QString WindowText(const char* utf8) {
 
 // A composed text in the program's language.
 inline QString WindowText(const torsion::ComposedText& text) {
-    return FilledText(text,
-                      [](const char* pattern) { return QCoreApplication::translate("torsion", pattern); });
+    return FilledText(text, [](const char* pattern, const char* note) {
+        return QCoreApplication::translate("torsion", pattern, note);
+    });
 }
 // A number in the full format (15 digits) or the short format (4 digits).
 inline QString FullNumberText(double value) {

@@ -19,6 +19,7 @@
 #include "drawing/torque_angle_diagram.h"
 #include "ui/common/image_control.h"
 #include "ui/common/number_box.h"
+#include "ui/common/window_text.h"
 
 using namespace torsion;
 
@@ -262,7 +263,7 @@ void CharacteristicPage::Fill() {
             item = new QTableWidgetItem;
             t->setItem(row, column, item);
         }
-        const QString text = Q(value.text);
+        const QString text = WindowText(value.text);
         // Source ids are followed by what they stand for.
         const std::string legend = SourceLegend(value.tip);
         const QString tip = Q(legend.empty() ? value.tip : value.tip + "\n" + legend);

@@ -22,10 +22,22 @@ using namespace torsion;
 
 namespace {
 
+// The catalogue of the report's and data sheet's language; null for Japanese.
+std::shared_ptr<const QTranslator> PrintedWords(Language language) {
+    if (language == Language::Japanese) return nullptr;
+    // The catalogue beside the program: without it there are no words to print.
+    const QString folder = QCoreApplication::applicationDirPath();
+    std::shared_ptr<const QTranslator> words = LoadCatalogue(language, folder);
+    if (!words)
+        throw CommandError(QCoreApplication::translate("export_table", "計算書の言語の表 %1 を読めません")
+                               .arg(QDir(folder).filePath(CatalogueFileName(language)))
+                               .toStdString());
+    return words;
+}
+
 ExportWrite PrepareDataSheet(const ExportSource& source) {
-    return [design = source.design, options = source.options](const ExportTarget& target) {
-        target.page->fillFrom(design, options);
-    };
+    return [design = source.design, options = source.options, words = PrintedWords(source.reportLanguage)](
+               const ExportTarget& target) { target.page->fillFrom(design, options, words.get()); };
 }
 
 ExportWrite PrepareCsv(const ExportSource& source) {
@@ -46,8 +58,18 @@ ExportWrite PrepareDxf(const ExportSource& source) {
 
 ExportWrite PrepareStep(const ExportSource& source) {
     const TitleBlock& t = source.title;
+    // The header names the title block's fields in the language of the printed words.
+    const std::shared_ptr<const QTranslator> words = PrintedWords(source.reportLanguage);
+    const auto label = [&](const char* text) {
+        const QString found = words ? words->translate("calculation_report", text) : QString();
+        return found.isEmpty() ? std::string(text) : found.toStdString();
+    };
+    StepTitle title{t.productName, t.drawingNo, t.designer};
+    title.productLabel = label(QT_TRANSLATE_NOOP("calculation_report", "品名"));
+    title.drawingNoLabel = label(QT_TRANSLATE_NOOP("calculation_report", "図番"));
+    title.designerLabel = label(QT_TRANSLATE_NOOP("calculation_report", "設計者"));
     return [shape = SpringShapeAt(source.design, source.state, source.options),
-            title = StepTitle{t.productName, t.drawingNo, t.designer}](const ExportTarget& target) {
+            title = std::move(title)](const ExportTarget& target) {
         WriteSpringStepFile(QString::fromStdString(target.path), shape, title);
     };
 }
@@ -66,16 +88,7 @@ ReportData Report(const ExportSource& source) {
     ReportData report =
         MakeReportData(e, *source.materials, known ? symbols[static_cast<std::size_t>(n)] : std::string(),
                        source.unit, source.title);
-    if (source.reportLanguage != Language::Japanese) {
-        // The catalogue beside the program: without it there are no words to print.
-        const QString folder = QCoreApplication::applicationDirPath();
-        std::shared_ptr<const QTranslator> words = LoadCatalogue(source.reportLanguage, folder);
-        if (!words)
-            throw CommandError(QCoreApplication::translate("export_table", "計算書の言語の表 %1 を読めません")
-                                   .arg(QDir(folder).filePath(CatalogueFileName(source.reportLanguage)))
-                                   .toStdString());
-        report.words = std::move(words);
-    }
+    report.words = PrintedWords(source.reportLanguage);
     return report;
 }
 

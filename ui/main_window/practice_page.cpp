@@ -168,7 +168,7 @@ void PracticePage::Fill() {
     for (int row = 0; row < t->rowCount(); ++row) {
         const ComparisonRow& line = texts.rows[static_cast<std::size_t>(row)];
         QStringList cells{WindowText(line.item), WindowText(line.unit)};
-        for (const std::string& cell : line.cells) cells << WindowText(cell);
+        for (const ComposedText& cell : line.cells) cells << WindowText(cell);
         for (int column = 0; column < cells.size(); ++column) {
             QTableWidgetItem* item = t->item(row, column);
             if (item == nullptr) {

@@ -12,8 +12,8 @@
 #include "core/report/data_sheet.h"
 #include "drawing/data_sheet_sketch.h"
 #include "drawing/japanese_font.h"
+#include "ui/common/language.h"
 #include "ui/common/sjis.h"
-#include "ui/common/window_text.h"
 #include "ui/print/window_print.h"
 
 using namespace torsion;
@@ -157,26 +157,28 @@ void Tprinform::sg1Exit() {
     sg1->viewport()->update();
 }
 
-void Tprinform::fillFrom(const DesignCase& current, const DesignOptions& options) {
+void Tprinform::fillFrom(const DesignCase& current, const DesignOptions& options, const QTranslator* words) {
     Image1->setPixmap(
         QPixmap::fromImage(DrawDataSheetSketch({options.legs[0].shape, options.legs[1].shape})));
     auto cell = [this](int row, int column, const QString& text) { sg1->item(row, column)->setText(text); };
     const DataSheetTexts texts = DataSheetTextsOf(current, materials_);
 
     for (int r = 1; r <= kDataSheetNumberedRows; ++r) cell(r, 0, QString::number(r));
-    cell(0, 1, WindowText(kDataSheetItemHeading));
-    cell(0, 2, WindowText(kDataSheetUnitHeading));
+    // The sheet's words are in its own language, as the report's.
+    const auto text = [words](const ComposedText& t) { return CoreTextIn(words, t); };
+    cell(0, 1, text(kDataSheetItemHeading));
+    cell(0, 2, text(kDataSheetUnitHeading));
     for (std::size_t i = 0; i < texts.rows.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
-        cell(row, 1, WindowText(texts.rows[i].item));
+        cell(row, 1, text(texts.rows[i].item));
         // A row without a unit leaves its cell as it is.
-        if (!texts.rows[i].unit.empty()) cell(row, 2, WindowText(texts.rows[i].unit));
-        cell(row, 3, WindowText(texts.rows[i].value));
+        if (!texts.rows[i].unit.empty()) cell(row, 2, text(texts.rows[i].unit));
+        cell(row, 3, text(texts.rows[i].value));
     }
     cell(1, 3, FromSjis(texts.symbolSjis));
 
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        labels_[i]->setText(WindowText(texts.sketchLabels[i]));
+        labels_[i]->setText(text(texts.sketchLabels[i]));
         labels_[i]->adjustSize();
     }
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTranslator>
 #include <array>
 
 #include "core/materials/material_table.h"
@@ -21,8 +22,10 @@ class Tprinform : public QDialog {
 
     // Writes the current case into the table and the labels (the page is then shown
     // with exec()). Cells that are never written stay as they are.
-    // The sketch draws the leg shapes of options.
-    void fillFrom(const torsion::DesignCase& current, const torsion::DesignOptions& options = {});
+    // The sketch draws the leg shapes of options. words: the catalogue of the sheet's
+    // language (the report's choice), null for Japanese.
+    void fillFrom(const torsion::DesignCase& current, const torsion::DesignOptions& options = {},
+                  const QTranslator* words = nullptr);
 
     // True once the table has lost the focus: a selected cell then paints like any
     // other, so a printed page shows no highlighted cell.

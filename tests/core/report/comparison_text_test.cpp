@@ -29,15 +29,16 @@ TEST(ComparisonTexts, ValuesWithTheirDifferenceAndNoPublishedValueAndTheTraceOfT
     EXPECT_EQ(t.practices[1], "EN 13906-3（選択）");
     ASSERT_EQ(t.rows.size(), 10u);
     EXPECT_EQ(t.rows[0].item, "ばね定数");
-    EXPECT_EQ(t.rows[0].cells[1].find('('), std::string::npos);  // the chosen one has no difference
-    EXPECT_NE(t.rows[0].cells[2].find("(-"), std::string::npos) << t.rows[0].cells[2];
+    EXPECT_EQ(t.rows[0].cells[1].Japanese().find('('),
+              std::string::npos);  // the chosen one has no difference
+    EXPECT_NE(t.rows[0].cells[2].Japanese().find("(-"), std::string::npos) << t.rows[0].cells[2];
     // A bronze wire: EN's 70 % applies to every wire, US names none for it.
     EXPECT_EQ(t.rows[5].item, "許容応力");
     EXPECT_EQ(t.rows[5].cells[2], "規格値なし");
     EXPECT_EQ(t.rows[5].cells[1], FormatShownShort(0.7 * 800 * kNewtonToKgf, UnitSystem::SI));
     EXPECT_EQ(t.rows[9].cells,
-              (std::array<std::string, 3>{LifeLabel(compared.of(Practice::Jis).design.lifeClass),
-                                          "規格値なし", "規格値なし"}));
+              (std::array<ComposedText, 3>{LifeLabel(compared.of(Practice::Jis).design.lifeClass),
+                                           std::string("規格値なし"), std::string("規格値なし")}));
 
     // A bent leg adds the stress at its bend beside σ2, by each practice; straight legs none.
     DesignOptions bent{Practice::En, 20};

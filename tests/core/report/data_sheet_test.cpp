@@ -22,7 +22,7 @@ class DataSheetTest : public ::testing::Test {
 TEST_F(DataSheetTest, RowsCarryItemUnitAndTheValueInNewtons) {
     const DataSheetTexts t = DataSheetTextsOf(DataSheetCase(), table);
     EXPECT_EQ(t.symbolSjis, kSymbolSjis);
-    const DataSheetRow expected[kDataSheetItems] = {
+    const std::array<std::string, 3> expected[kDataSheetItems] = {
         {"材質", "", ""},
         {"材料の線径", "ｍｍ", "1.25"},
         {"コイル平均径", "ｍｍ", "10"},
@@ -40,9 +40,9 @@ TEST_F(DataSheetTest, RowsCarryItemUnitAndTheValueInNewtons) {
     };
     for (int i = 0; i < kDataSheetItems; ++i) {
         const DataSheetRow& got = t.rows[static_cast<std::size_t>(i)];
-        EXPECT_EQ(got.item, expected[i].item) << "row " << i + 1;
-        EXPECT_EQ(got.unit, expected[i].unit) << "row " << i + 1;
-        EXPECT_EQ(got.value, expected[i].value) << "row " << i + 1;
+        EXPECT_EQ(got.item, expected[i][0]) << "row " << i + 1;
+        EXPECT_EQ(got.unit, expected[i][1]) << "row " << i + 1;
+        EXPECT_EQ(got.value, expected[i][2]) << "row " << i + 1;
     }
 }
 
@@ -69,7 +69,7 @@ TEST_F(DataSheetTest, SketchLabelsUseTheRoundedFactorAndTheirExactTexts) {
         "角度１　= 45度",      "角度２　= 90度", "平均径　= 10mm", "トルクM2= 196.1N･mm",  // 196.14
         "トルクM1= 98.07N･mm", "ａ1 = 15mm",     "ａ2 = 20mm",
     };
-    EXPECT_EQ(t.sketchLabels, expected);
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(t.sketchLabels[i], expected[i]) << i;
 
     // The two factors give different fourth digits for a moment of 51 kgf·mm:
     // 500.139 in the table, 500.157 on the sketch.

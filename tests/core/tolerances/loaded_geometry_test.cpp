@@ -164,7 +164,7 @@ TEST(CharacteristicSheet, AGapBetweenCoilsLengthensBodyWireAndMass) {
         EvaluationOf(WorkedExample(), table, {2, {}, options}), table, UnitSystem::Kgf);
     EXPECT_EQ(FindLine(sheet, "自由時の胴長")->value.text, "2.95 mm");
     EXPECT_EQ(FindLine(sheet, "線長")->value.text, "80.85 mm");
-    EXPECT_EQ(FindLine(sheet, "コイル長さ")->value.text.find(kCloseWoundText), std::string::npos);
+    EXPECT_EQ(FindLine(sheet, "コイル長さ")->value.text.Japanese().find(kCloseWoundText), std::string::npos);
 }
 
 TEST(CharacteristicSheet, UnitsDiameterModeAndMissingDensity) {
@@ -219,8 +219,8 @@ TEST(CharacteristicSheet, RandomCaseRecordsGiveTextsNotACrash) {
         for (const SheetLine& line : sheet.lines) {
             ASSERT_FALSE(line.label.empty());
             // No number that is not one ever reaches a text.
-            for (const std::string& text :
-                 {line.value.text, line.value.tip, line.atMax.value_or(SheetCell{}).text})
+            for (const std::string& text : {line.value.text.Japanese(), line.value.tip,
+                                            line.atMax.value_or(SheetCell{}).text.Japanese()})
                 for (const char* word : {"nan", "NaN", "inf", "Inf"})
                     ASSERT_EQ(text.find(word), std::string::npos) << line.label << ": " << text;
         }

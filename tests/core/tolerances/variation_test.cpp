@@ -368,7 +368,8 @@ TEST(Variation, PageLines) {
     table[1] = Material("SWOSC-V", 206000, 3.0, 1860);
     auto text = [](const CharacteristicSheet& sheet, const std::string& label, bool rss = false) {
         for (const SheetLine& line : sheet.lines)
-            if (line.label == label) return rss ? line.atMax.value_or(SheetCell{}).text : line.value.text;
+            if (line.label == label)
+                return (rss ? line.atMax.value_or(SheetCell{}).text : line.value.text).Japanese();
         return std::string("(no line)");
     };
     const DesignCase piano = Spring(1.0, 10, 1, 5, 15, 20, 30, 60, 206000);

@@ -55,17 +55,17 @@ TEST_F(PrinformTest, TableAndLabelsShowTheDataSheetTexts) {
     for (int c = 1; c < 4; ++c) EXPECT_EQ(cell(15, c), QString()) << c;
     for (int r = 1; r <= 14; ++r) {
         const DataSheetRow& row = texts.rows[static_cast<std::size_t>(r - 1)];
-        EXPECT_EQ(cell(r, 1), QString::fromStdString(row.item)) << r;
-        EXPECT_EQ(cell(r, 2), QString::fromStdString(row.unit)) << r;
+        EXPECT_EQ(cell(r, 1), QString::fromStdString(row.item.Japanese())) << r;
+        EXPECT_EQ(cell(r, 2), QString::fromStdString(row.unit.Japanese())) << r;
         if (r > 1) {
-            EXPECT_EQ(cell(r, 3), QString::fromStdString(row.value)) << r;
+            EXPECT_EQ(cell(r, 3), QString::fromStdString(row.value.Japanese())) << r;
         }
     }
     EXPECT_EQ(cell(1, 3), QStringLiteral("ピアノ線"));  // the Shift-JIS symbol, decoded
     EXPECT_EQ(cell(8, 3), QStringLiteral("98.07"));
     for (int n = 1; n <= 7; ++n)
         EXPECT_EQ(label(n)->text(),
-                  QString::fromStdString(texts.sketchLabels[static_cast<std::size_t>(n - 1)]))
+                  QString::fromStdString(texts.sketchLabels[static_cast<std::size_t>(n - 1)].Japanese()))
             << n;
     EXPECT_EQ(label(5)->text(), QStringLiteral("トルクM1= 98.07N･mm"));
     EXPECT_EQ(dialogs.messageCount(), 0);
