@@ -48,7 +48,7 @@ TEST(ComparisonTexts, ValuesWithTheirDifferenceAndNoPublishedValueAndTheTraceOfT
     ASSERT_EQ(b.rows.size(), 11u);
     EXPECT_EQ(b.rows[5].item, "脚2の曲げ部の応力");
     EXPECT_EQ(b.rows[5].cells[1], FormatShownShort(withLeg.of(Practice::En).bends[0].stress, UnitSystem::SI));
-    EXPECT_NE(b.rows[5].cells[0].find(" ("), std::string::npos) << b.rows[5].cells[0];
+    EXPECT_NE(b.rows[5].cells[0].Japanese().find(" ("), std::string::npos) << b.rows[5].cells[0];
     EXPECT_EQ(b.rows[6].item, "許容応力");
 
     const std::vector<TraceStep> trace = CalculationTrace(compared.of(Practice::En), *table, UnitSystem::SI);
