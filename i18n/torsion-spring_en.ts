@@ -583,6 +583,10 @@ Saved to: %2</translation>
         <source>0 は密着巻。平均径まで</source>
         <translation>0: touching coils; up to the mean diameter</translation>
     </message>
+    <message>
+        <source>接線</source>
+        <translation>Tangent</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -17,6 +17,14 @@ using namespace torsion;
 
 namespace {
 
+// The shape's name as the narrow box shows it: the tangential leg has a shorter form of its
+// own here (the report keeps the long one).
+QString ShapeText(LegShape shape) {
+    const std::string name(LegShapeName(shape));
+    const char* const tangential = QT_TRANSLATE_NOOP("legs_group", "接線");
+    return name == tangential ? QCoreApplication::translate("legs_group", tangential) : WindowText(name);
+}
+
 double LengthOf(const QLineEdit* box) {
     return LegLengthOfText(box->text().toStdString());
 }
@@ -53,7 +61,7 @@ LegsGroup::LegsGroup(QWidget* parent)
         shape_[i] = new QComboBox(this);
         shape_[i]->setObjectName(QStringLiteral("LegShape") + n);
         shape_[i]->setGeometry(40, y, 78, 21);
-        for (const LegShape s : kAllLegShapes) shape_[i]->addItem(WindowText(std::string(LegShapeName(s))));
+        for (const LegShape s : kAllLegShapes) shape_[i]->addItem(ShapeText(s));
         SetBoxColour(shape_[i], kInputColour);
         straight_[i] = LengthBox(this, QStringLiteral("LegStraight") + n, 122, y);
         radius_[i] = LengthBox(this, QStringLiteral("LegRadius") + n, 176, y);

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -65,6 +66,10 @@ QStringList Overflows(const QWidget& window) {
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(w);
                    button && !button->text().isEmpty()) {
             report(button, button->text(), widest(button->text()) + 4, button->width());
+        } else if (const auto* combo = qobject_cast<const QComboBox*>(w); combo && !combo->isEditable()) {
+            // Every item as the closed box shows it, beside its arrow.
+            for (int i = 0; i < combo->count(); ++i)
+                report(combo, combo->itemText(i), widest(combo->itemText(i)) + 24, combo->width());
         } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
             report(group, group->title(), widest(group->title()) + 16, group->width());
         } else if (const auto* grid = qobject_cast<const HistoryGrid*>(w)) {
