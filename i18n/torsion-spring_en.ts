@@ -423,6 +423,166 @@ Saved to: %2</translation>
         <source>順位</source>
         <translation>Rank</translation>
     </message>
+    <message>
+        <source>要求</source>
+        <translation>Requirement</translation>
+    </message>
+    <message>
+        <source>トルク M2</source>
+        <translation>Moment M2</translation>
+    </message>
+    <message>
+        <source>ねじれ角 φ2</source>
+        <translation>Angle φ2</translation>
+    </message>
+    <message>
+        <source>度</source>
+        <translation>deg</translation>
+    </message>
+    <message>
+        <source>M2 の許容差 ±</source>
+        <translation>Tolerance of M2 ±</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>ねじれ角 φ1</source>
+        <translation>Angle φ1</translation>
+    </message>
+    <message>
+        <source>度（M1 はばね定数から）</source>
+        <translation>deg (M1 from the rate)</translation>
+    </message>
+    <message>
+        <source>腕・方向</source>
+        <translation>Legs, direction</translation>
+    </message>
+    <message>
+        <source>腕の長さ a1</source>
+        <translation>Leg length a1</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>腕の長さ a2</source>
+        <translation>Leg length a2</translation>
+    </message>
+    <message>
+        <source>外向き荷重</source>
+        <translation>Outward load</translation>
+    </message>
+    <message>
+        <source>左巻き</source>
+        <translation>Left hand</translation>
+    </message>
+    <message>
+        <source>巻数</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>整数巻＋端数</source>
+        <translation>Whole turns + fraction</translation>
+    </message>
+    <message>
+        <source>任意の巻数（小数2桁）</source>
+        <translation>Any turns (2 decimals)</translation>
+    </message>
+    <message>
+        <source>最小</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>巻</source>
+        <translation>turns</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>端数（腕の間の角度）</source>
+        <translation>Fraction (angle between legs)</translation>
+    </message>
+    <message>
+        <source>コイル径</source>
+        <translation>Coil diameter</translation>
+    </message>
+    <message>
+        <source>外径の上限</source>
+        <translation>Largest outer D</translation>
+    </message>
+    <message>
+        <source>mm（空欄は制限なし）</source>
+        <translation>mm (empty: no limit)</translation>
+    </message>
+    <message>
+        <source>案内棒径</source>
+        <translation>Guide rod dia.</translation>
+    </message>
+    <message>
+        <source>mm 以上</source>
+        <translation>mm or more</translation>
+    </message>
+    <message>
+        <source>コイル径の刻み</source>
+        <translation>Coil D step</translation>
+    </message>
+    <message>
+        <source>材料</source>
+        <translation>Materials</translation>
+    </message>
+    <message>
+        <source>条件・順位</source>
+        <translation>Conditions, ranking</translation>
+    </message>
+    <message>
+        <source>期待寿命</source>
+        <translation>Expected life</translation>
+    </message>
+    <message>
+        <source>線材の体積が小さい順</source>
+        <translation>Smallest wire volume first</translation>
+    </message>
+    <message>
+        <source>応力の余裕 σa/σ2 が大きい順</source>
+        <translation>Largest stress margin σa/σ2 first</translation>
+    </message>
+    <message>
+        <source>期待寿命が長い順</source>
+        <translation>Longest expected life first</translation>
+    </message>
+    <message>
+        <source>外径が小さい順</source>
+        <translation>Smallest outer diameter first</translation>
+    </message>
+    <message>
+        <source>現在の設計から</source>
+        <translation>From the current design</translation>
+    </message>
+    <message>
+        <source>探索</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>適用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>材料が選ばれていません</source>
+        <translation>No material chosen</translation>
+    </message>
 </context>
 <context>
     <name>dialogs</name>

@@ -67,63 +67,91 @@ using enum SearchControl;
 // rectangle of a control in a group gives its cell of the group's grid (column, row,
 // columns and rows it spans).
 constexpr ControlRow<SearchControl> kControls[] = {
-    {Group, "", "requirementGroup", {0, 0, 0, 0}, "要求"},
-    {Caption, "requirementGroup", "", {0, 0, 1, 1}, "トルク M2"},
+    {Group, "", "requirementGroup", {0, 0, 0, 0}, QT_TRANSLATE_NOOP("design_search_window", "要求")},
+    {Caption, "requirementGroup", "", {0, 0, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "トルク M2")},
     {Number, "requirementGroup", "moment2Edit", {1, 0, 1, 1}, ""},
     {Caption, "requirementGroup", "moment2Unit", {2, 0, 1, 1}, ""},
-    {Caption, "requirementGroup", "", {0, 1, 1, 1}, "ねじれ角 φ2"},
+    {Caption, "requirementGroup", "", {0, 1, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "ねじれ角 φ2")},
     {Number, "requirementGroup", "angle2Edit", {1, 1, 1, 1}, ""},
-    {Caption, "requirementGroup", "", {2, 1, 1, 1}, "度"},
-    {Caption, "requirementGroup", "", {0, 2, 1, 1}, "M2 の許容差 ±"},
+    {Caption, "requirementGroup", "", {2, 1, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "度")},
+    {Caption,
+     "requirementGroup",
+     "",
+     {0, 2, 1, 1},
+     QT_TRANSLATE_NOOP("design_search_window", "M2 の許容差 ±")},
     {Number, "requirementGroup", "toleranceEdit", {1, 2, 1, 1}, ""},
-    {Caption, "requirementGroup", "", {2, 2, 1, 1}, "%"},
-    {Caption, "requirementGroup", "", {0, 3, 1, 1}, "ねじれ角 φ1"},
+    {Caption, "requirementGroup", "", {2, 2, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "%")},
+    {Caption, "requirementGroup", "", {0, 3, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "ねじれ角 φ1")},
     {Number, "requirementGroup", "angle1Edit", {1, 3, 1, 1}, ""},
-    {Caption, "requirementGroup", "", {2, 3, 1, 1}, "度（M1 はばね定数から）"},
-    {Group, "", "armGroup", {0, 0, 0, 0}, "腕・方向"},
-    {Caption, "armGroup", "", {0, 0, 1, 1}, "腕の長さ a1"},
+    {Caption,
+     "requirementGroup",
+     "",
+     {2, 3, 1, 1},
+     QT_TRANSLATE_NOOP("design_search_window", "度（M1 はばね定数から）")},
+    {Group, "", "armGroup", {0, 0, 0, 0}, QT_TRANSLATE_NOOP("design_search_window", "腕・方向")},
+    {Caption, "armGroup", "", {0, 0, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "腕の長さ a1")},
     {Number, "armGroup", "arm1Edit", {1, 0, 1, 1}, ""},
-    {Caption, "armGroup", "", {2, 0, 1, 1}, "mm"},
-    {Caption, "armGroup", "", {0, 1, 1, 1}, "腕の長さ a2"},
+    {Caption, "armGroup", "", {2, 0, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "mm")},
+    {Caption, "armGroup", "", {0, 1, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "腕の長さ a2")},
     {Number, "armGroup", "arm2Edit", {1, 1, 1, 1}, ""},
-    {Caption, "armGroup", "", {2, 1, 1, 1}, "mm"},
-    {Check, "armGroup", "outwardCheck", {0, 2, 1, 1}, "外向き荷重"},
-    {Check, "armGroup", "leftHandCheck", {1, 2, 1, 1}, "左巻き"},
-    {Group, "", "turnsGroup", {1, 0, 0, 0}, "巻数"},
-    {Radio, "turnsGroup", "wholeTurnsRadio", {0, 0, 3, 1}, "整数巻＋端数"},
-    {Radio, "turnsGroup", "anyTurnsRadio", {0, 1, 3, 1}, "任意の巻数（小数2桁）"},
-    {Caption, "turnsGroup", "", {0, 2, 1, 1}, "最小"},
+    {Caption, "armGroup", "", {2, 1, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "mm")},
+    {Check,
+     "armGroup",
+     "outwardCheck",
+     {0, 2, 1, 1},
+     QT_TRANSLATE_NOOP("design_search_window", "外向き荷重")},
+    {Check, "armGroup", "leftHandCheck", {1, 2, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "左巻き")},
+    {Group, "", "turnsGroup", {1, 0, 0, 0}, QT_TRANSLATE_NOOP("design_search_window", "巻数")},
+    {Radio,
+     "turnsGroup",
+     "wholeTurnsRadio",
+     {0, 0, 3, 1},
+     QT_TRANSLATE_NOOP("design_search_window", "整数巻＋端数")},
+    {Radio,
+     "turnsGroup",
+     "anyTurnsRadio",
+     {0, 1, 3, 1},
+     QT_TRANSLATE_NOOP("design_search_window", "任意の巻数（小数2桁）")},
+    {Caption, "turnsGroup", "", {0, 2, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "最小")},
     {Spin, "turnsGroup", "turnsMinSpin", {1, 2, 1, 1}, ""},
-    {Caption, "turnsGroup", "", {2, 2, 1, 1}, "巻"},
-    {Caption, "turnsGroup", "", {0, 3, 1, 1}, "最大"},
+    {Caption, "turnsGroup", "", {2, 2, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "巻")},
+    {Caption, "turnsGroup", "", {0, 3, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "最大")},
     {Spin, "turnsGroup", "turnsMaxSpin", {1, 3, 1, 1}, ""},
-    {Caption, "turnsGroup", "", {2, 3, 1, 1}, "巻"},
-    {Caption, "turnsGroup", "", {0, 4, 1, 1}, "端数（腕の間の角度）"},
+    {Caption, "turnsGroup", "", {2, 3, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "巻")},
+    {Caption,
+     "turnsGroup",
+     "",
+     {0, 4, 1, 1},
+     QT_TRANSLATE_NOOP("design_search_window", "端数（腕の間の角度）")},
     {Number, "turnsGroup", "fractionEdit", {1, 4, 1, 1}, ""},
-    {Caption, "turnsGroup", "", {2, 4, 1, 1}, "巻"},
-    {Group, "", "coilGroup", {1, 0, 0, 0}, "コイル径"},
-    {Caption, "coilGroup", "", {0, 0, 1, 1}, "外径の上限"},
+    {Caption, "turnsGroup", "", {2, 4, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "巻")},
+    {Group, "", "coilGroup", {1, 0, 0, 0}, QT_TRANSLATE_NOOP("design_search_window", "コイル径")},
+    {Caption, "coilGroup", "", {0, 0, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "外径の上限")},
     {Number, "coilGroup", "outerDiaMaxEdit", {1, 0, 1, 1}, ""},
-    {Caption, "coilGroup", "", {2, 0, 1, 1}, "mm（空欄は制限なし）"},
-    {Caption, "coilGroup", "", {0, 1, 1, 1}, "案内棒径"},
+    {Caption,
+     "coilGroup",
+     "",
+     {2, 0, 1, 1},
+     QT_TRANSLATE_NOOP("design_search_window", "mm（空欄は制限なし）")},
+    {Caption, "coilGroup", "", {0, 1, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "案内棒径")},
     {Number, "coilGroup", "guideRodEdit", {1, 1, 1, 1}, ""},
-    {Caption, "coilGroup", "", {2, 1, 1, 1}, "mm 以上"},
-    {Caption, "coilGroup", "", {0, 2, 1, 1}, "コイル径の刻み"},
+    {Caption, "coilGroup", "", {2, 1, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "mm 以上")},
+    {Caption, "coilGroup", "", {0, 2, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "コイル径の刻み")},
     {Number, "coilGroup", "stepEdit", {1, 2, 1, 1}, ""},
-    {Caption, "coilGroup", "", {2, 2, 1, 1}, "mm"},
-    {Group, "", "materialGroup", {2, 0, 0, 1}, "材料"},
+    {Caption, "coilGroup", "", {2, 2, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "mm")},
+    {Group, "", "materialGroup", {2, 0, 0, 1}, QT_TRANSLATE_NOOP("design_search_window", "材料")},
     {Tree, "materialGroup", "materialTree", {0, 0, 1, 1}, ""},
-    {Group, "", "choiceGroup", {2, 0, 0, 0}, "条件・順位"},
-    {Caption, "choiceGroup", "", {0, 0, 1, 1}, "期待寿命"},
+    {Group, "", "choiceGroup", {2, 0, 0, 0}, QT_TRANSLATE_NOOP("design_search_window", "条件・順位")},
+    {Caption, "choiceGroup", "", {0, 0, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "期待寿命")},
     {Combo, "choiceGroup", "lifeCombo", {1, 0, 1, 1}, ""},
-    {Caption, "choiceGroup", "", {0, 1, 1, 1}, "順位"},
+    {Caption, "choiceGroup", "", {0, 1, 1, 1}, QT_TRANSLATE_NOOP("design_search_window", "順位")},
     {Combo, "choiceGroup", "rankingCombo", {1, 1, 1, 1}, ""},
 };
 
 // Makes a control of a row: a group in its column of the inputs, anything else in its
 // cell of its group's grid.
 QWidget* MakeControl(const ControlRow<SearchControl>& row, QWidget* parent, QVBoxLayout* const columns[]) {
-    const QString caption = QString::fromUtf8(row.caption);
+    const QString caption = QCoreApplication::translate("design_search_window", row.caption);
     QWidget* control = nullptr;
     switch (row.type) {
         case Group:
@@ -168,7 +196,7 @@ QWidget* MakeControl(const ControlRow<SearchControl>& row, QWidget* parent, QVBo
 
 // A button of the row under the inputs; Enter in a box never presses it.
 QPushButton* AddButton(QWidget* window, QHBoxLayout* row, const char* name, const char* text) {
-    auto* button = new QPushButton(QString::fromUtf8(text), window);
+    auto* button = new QPushButton(QCoreApplication::translate("design_search_window", text), window);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     row->addWidget(button);
@@ -245,18 +273,23 @@ void DesignSearchWindow::BuildControls() {
             WindowText(LifeLabel(lifeClass)) + QCoreApplication::translate("design_search_window", "回以上"),
             lifeClass);
     const std::pair<const char*, SearchRanking> rankings[] = {
-        {"線材の体積が小さい順", SearchRanking::WireVolume},
-        {"応力の余裕 σa/σ2 が大きい順", SearchRanking::StressMargin},
-        {"期待寿命が長い順", SearchRanking::Life},
-        {"外径が小さい順", SearchRanking::OuterDia}};
+        {QT_TRANSLATE_NOOP("design_search_window", "線材の体積が小さい順"), SearchRanking::WireVolume},
+        {QT_TRANSLATE_NOOP("design_search_window", "応力の余裕 σa/σ2 が大きい順"),
+         SearchRanking::StressMargin},
+        {QT_TRANSLATE_NOOP("design_search_window", "期待寿命が長い順"), SearchRanking::Life},
+        {QT_TRANSLATE_NOOP("design_search_window", "外径が小さい順"), SearchRanking::OuterDia}};
     for (const auto& [text, ranking] : rankings)
-        rankingCombo->addItem(QString::fromUtf8(text), static_cast<int>(ranking));
+        rankingCombo->addItem(QCoreApplication::translate("design_search_window", text),
+                              static_cast<int>(ranking));
 
     auto* buttons = new QHBoxLayout;
     top->addLayout(buttons);
-    fromCaseButton = AddButton(this, buttons, "fromCaseButton", "現在の設計から");
-    searchButton = AddButton(this, buttons, "searchButton", "探索");
-    cancelButton = AddButton(this, buttons, "cancelButton", "中止");
+    fromCaseButton = AddButton(this, buttons, "fromCaseButton",
+                               QT_TRANSLATE_NOOP("design_search_window", "現在の設計から"));
+    searchButton =
+        AddButton(this, buttons, "searchButton", QT_TRANSLATE_NOOP("design_search_window", "探索"));
+    cancelButton =
+        AddButton(this, buttons, "cancelButton", QT_TRANSLATE_NOOP("design_search_window", "中止"));
     cancelButton->setEnabled(false);
     progressBar = new QProgressBar(this);
     progressBar->setObjectName(QStringLiteral("progressBar"));
@@ -264,8 +297,9 @@ void DesignSearchWindow::BuildControls() {
     progressBar->setVisible(false);
     buttons->addWidget(progressBar, 1);
     buttons->addStretch();
-    applyButton = AddButton(this, buttons, "applyButton", "適用");
-    closeButton = AddButton(this, buttons, "closeButton", "閉じる");
+    applyButton = AddButton(this, buttons, "applyButton", QT_TRANSLATE_NOOP("design_search_window", "適用"));
+    closeButton =
+        AddButton(this, buttons, "closeButton", QT_TRANSLATE_NOOP("design_search_window", "閉じる"));
     connect(fromCaseButton, &QPushButton::clicked, this, &DesignSearchWindow::FillFromCurrentCase);
     connect(searchButton, &QPushButton::clicked, this, &DesignSearchWindow::searchClick);
     connect(cancelButton, &QPushButton::clicked, this, &DesignSearchWindow::cancelClick);
@@ -370,7 +404,9 @@ SearchInputs DesignSearchWindow::ReadInputs() const {
             if (kind->child(s)->checkState(0) == Qt::Checked)
                 in.materials.push_back(kind->child(s)->data(0, kCandidateRole).toInt());
     }
-    if (in.materials.empty()) throw CommandError("材料が選ばれていません");
+    if (in.materials.empty())
+        throw CommandError(
+            QCoreApplication::translate("design_search_window", "材料が選ばれていません").toStdString());
     in.lifeClassLimit = lifeCombo->currentData().toInt();
     in.ranking = static_cast<SearchRanking>(rankingCombo->currentData().toInt());
     return in;
