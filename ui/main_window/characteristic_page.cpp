@@ -145,13 +145,18 @@ void CharacteristicPage::FitColumns() {
     QTableWidget* t = CharacteristicTable;
     // The delegate's margins around a text, and a pixel to spare.
     const int pad = 2 * (t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1) + 2;
+    if (t->font() != measuredFont_ || textWidths_.size() > 4096) {
+        measuredFont_ = measuredBold_ = t->font();
+        measuredBold_.setBold(true);
+        textWidths_.clear();
+    }
     int widths[3] = {0, 0, 0};
     int twoColumns = 0, threeColumns = 0;
     for (int row = 0; row < t->rowCount(); ++row) {
         for (int column = 0; column < 3; ++column) {
             const QTableWidgetItem* item = t->item(row, column);
             if (item == nullptr || item->text().isEmpty()) continue;
-            const int width = QFontMetrics(item->font()).horizontalAdvance(item->text()) + pad;
+            const int width = TextWidth(*item) + pad;
             switch (t->columnSpan(row, column)) {
                 case 1:
                     widths[column] = std::max(widths[column], width);
@@ -176,6 +181,18 @@ void CharacteristicPage::FitColumns() {
         widths[2] += spare - spare / 2;
     }
     for (int column = 0; column < 3; ++column) t->setColumnWidth(column, widths[column]);
+}
+
+int CharacteristicPage::TextWidth(const QTableWidgetItem& item) {
+    const QFont font = item.font();
+    // The cells have the table's font, the headings its bold form; only they are kept.
+    const bool bold = font != measuredFont_;
+    if (bold && font != measuredBold_) return QFontMetrics(font).horizontalAdvance(item.text());
+    const QString key = (bold ? QLatin1Char('b') : QLatin1Char('n')) + item.text();
+    if (const auto known = textWidths_.constFind(key); known != textWidths_.cend()) return *known;
+    const int width = QFontMetrics(font).horizontalAdvance(item.text());
+    textWidths_.insert(key, width);
+    return width;
 }
 
 DynamicsInputs CharacteristicPage::dynamics() const {

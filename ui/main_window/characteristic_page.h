@@ -5,8 +5,13 @@
 // do not reach it and a change of grade or unit shows the same case again.
 #pragma once
 
+#include <QFont>
+#include <QHash>
+#include <QString>
 #include <QWidget>
 #include <vector>
+
+class QTableWidgetItem;
 
 #include "core/base/units.h"
 #include "core/materials/material_table.h"
@@ -59,6 +64,8 @@ class CharacteristicPage : public QWidget {
     void Fill();
     // Every column as wide as its longest text; a wider table shares its room.
     void FitColumns();
+    // The width of a cell's text in its font, measured once per text (shaping is what costs).
+    int TextWidth(const QTableWidgetItem& item);
     void DynamicsEdited();
 
     const torsion::MaterialTable& materials_;
@@ -71,7 +78,9 @@ class CharacteristicPage : public QWidget {
     ImageControl* Image3 = nullptr;
     QComboBox* GradeBox = nullptr;
     QTableWidget* CharacteristicTable = nullptr;
-    QLineEdit* InertiaBox = nullptr;    // J of the driven part, kg･mm²
-    QLineEdit* FrequencyBox = nullptr;  // the operating frequency, Hz
-    std::vector<QWidget*> belowTable_;  // the boxes and their captions
+    QLineEdit* InertiaBox = nullptr;     // J of the driven part, kg･mm²
+    QLineEdit* FrequencyBox = nullptr;   // the operating frequency, Hz
+    std::vector<QWidget*> belowTable_;   // the boxes and their captions
+    QFont measuredFont_, measuredBold_;  // the table's fonts the widths were measured in
+    QHash<QString, int> textWidths_;     // by font weight and text
 };
