@@ -548,7 +548,7 @@ int RunSearch(const Options& options) {
     Output out(options.value("-o"));
     out.stream() << text;
     out.Commit();
-    std::cerr << kProgram << ": " << SearchSummaryText(outcome) << "\n";
+    std::cerr << kProgram << ": " << Said(SearchSummaryText(outcome)) << "\n";
     return 0;
 }
 

@@ -1999,10 +1999,6 @@ Double-click to reset</translation>
         <translation>Bending stress 2</translation>
     </message>
     <message>
-        <source>バネ定数</source>
-        <translation>Rate</translation>
-    </message>
-    <message>
         <source>Ｎ・ｍｍ/度</source>
         <translation>N･mm/deg</translation>
     </message>
@@ -2137,6 +2133,83 @@ Double-click to reset</translation>
     <message>
         <source>公差を超える見込み（M2 +%1 / %2 %、±ΔM は ±%3 %。最大の寄与は%4 %5 %）</source>
         <translation>Expected beyond tolerance (M2 +%1 / %2 %, ±ΔM is ±%3 %; largest share: %4 %5 %)</translation>
+    </message>
+    <message>
+        <source>巻数の範囲内で M2 が許容差に入らない</source>
+        <translation>M2 not within its tolerance in the range of turns</translation>
+    </message>
+    <message>
+        <source>外径が上限を超える</source>
+        <translation>outer diameter above its limit</translation>
+    </message>
+    <message>
+        <source>バネ指数が４～２２の外</source>
+        <translation>spring index outside 4 to 22</translation>
+    </message>
+    <message>
+        <source>σ2 が許容応力を超える</source>
+        <translation>σ2 above the allowable stress</translation>
+    </message>
+    <message>
+        <source>案内棒径が指定より小さい</source>
+        <translation>guide rod diameter below the one asked for</translation>
+    </message>
+    <message>
+        <source>期待寿命が指定に届かない</source>
+        <translation>expected life short of the one asked for</translation>
+    </message>
+    <message>
+        <source>計算できない（演算エラー）</source>
+        <translation>cannot be calculated (arithmetic error)</translation>
+    </message>
+    <message>
+        <source>調べた設計 %1 件（計算 %2 件、トルク適合 %3 件）、条件を満たす設計 %4 件（中止）</source>
+        <translation>Designs examined %1 (calculated %2, torque met %3), designs meeting the requirements %4 (cancelled)</translation>
+    </message>
+    <message>
+        <source>調べた設計 %1 件（計算 %2 件、トルク適合 %3 件）、条件を満たす設計 %4 件</source>
+        <translation>Designs examined %1 (calculated %2, torque met %3), designs meeting the requirements %4</translation>
+    </message>
+    <message>
+        <source>条件を満たすばねはありません。最も多く除外した条件：%1（%2 / %3 件）</source>
+        <translation>No spring meets the requirements. The requirement that excluded most: %1 (%2 / %3)</translation>
+    </message>
+    <message>
+        <source>記号</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>線径 d (mm)</source>
+        <translation>Wire d (mm)</translation>
+    </message>
+    <message>
+        <source>平均径 D (mm)</source>
+        <translation>Mean D (mm)</translation>
+    </message>
+    <message>
+        <source>内径 (mm)</source>
+        <translation>Inner D (mm)</translation>
+    </message>
+    <message>
+        <source>外径 (mm)</source>
+        <translation>Outer D (mm)</translation>
+    </message>
+    <message>
+        <source>期待寿命 (回)</source>
+        <translation>Expected life (cycles)</translation>
+    </message>
+    <message>
+        <source>案内棒径 (mm)</source>
+        <translation>Guide rod (mm)</translation>
+    </message>
+    <message>
+        <source>線長 (mm)</source>
+        <translation>Wire length (mm)</translation>
+    </message>
+    <message>
+        <source>バネ定数</source>
+        <comment>data sheet item</comment>
+        <translation>Spring rate</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/composed_text.h"
 #include "core/base/units.h"
 #include "core/materials/material_selection.h"
 #include "core/materials/material_table.h"
@@ -89,9 +90,9 @@ std::vector<int> SearchableRecords(const MaterialTable& table, const KindIndex& 
 // The texts of the outcome (search_texts.cpp).
 // What the window shows about the outcome: the counts, and when nothing is feasible the
 // requirement that excluded most designs.
-std::string SearchExclusionText(SearchExclusion reason);
-std::string SearchSummaryText(const SearchOutcome& outcome);
-std::string SearchNoneFeasibleText(const SearchOutcome& outcome);  // empty when some are feasible
+ComposedText SearchExclusionText(SearchExclusion reason);
+ComposedText SearchSummaryText(const SearchOutcome& outcome);
+ComposedText SearchNoneFeasibleText(const SearchOutcome& outcome);  // empty when some are feasible
 
 // The result columns, their titles (with the unit shown), cell texts and sort values.
 enum class SearchColumn {
@@ -113,7 +114,7 @@ enum class SearchColumn {
     Count
 };
 inline constexpr int kSearchColumns = static_cast<int>(SearchColumn::Count);
-std::string SearchColumnTitle(SearchColumn column, UnitSystem unit);
+ComposedText SearchColumnTitle(SearchColumn column, UnitSystem unit);
 // Texts as the main window writes them: diameters and turns in full, the rest in short
 // format; the symbol is the record's Shift-JIS text.
 std::string SearchCellText(const SearchCandidate& c, SearchColumn column, UnitSystem unit,

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/catalogue_text.h"
 #include "core/base/number_text.h"
 #include "core/base/unit_text.h"
 #include "core/design/design_search.h"
@@ -11,22 +12,22 @@
 
 namespace torsion {
 
-std::string SearchExclusionText(SearchExclusion reason) {
+ComposedText SearchExclusionText(SearchExclusion reason) {
     switch (reason) {
         case SearchExclusion::Torque:
-            return "巻数の範囲内で M2 が許容差に入らない";
+            return TS_TEXT("巻数の範囲内で M2 が許容差に入らない");
         case SearchExclusion::OuterDia:
-            return "外径が上限を超える";
+            return TS_TEXT("外径が上限を超える");
         case SearchExclusion::SpringIndex:
-            return "バネ指数が４～２２の外";
+            return TS_TEXT("バネ指数が４～２２の外");
         case SearchExclusion::Stress:
-            return "σ2 が許容応力を超える";
+            return TS_TEXT("σ2 が許容応力を超える");
         case SearchExclusion::GuideRod:
-            return "案内棒径が指定より小さい";
+            return TS_TEXT("案内棒径が指定より小さい");
         case SearchExclusion::Life:
-            return "期待寿命が指定に届かない";
+            return TS_TEXT("期待寿命が指定に届かない");
         case SearchExclusion::Fault:
-            return "計算できない（演算エラー）";
+            return TS_TEXT("計算できない（演算エラー）");
         case SearchExclusion::Count:
             break;
     }
@@ -45,15 +46,14 @@ std::string Grouped(std::int64_t n) {
 
 }  // namespace
 
-std::string SearchSummaryText(const SearchOutcome& o) {
-    std::string text = "調べた設計 " + Grouped(o.examined) + " 件（計算 " + Grouped(o.calculated) +
-                       " 件、トルク適合 " + Grouped(o.torqueMatched) + " 件）、条件を満たす設計 " +
-                       Grouped(o.feasible) + " 件";
-    if (o.cancelled) text += "（中止）";
-    return text;
+ComposedText SearchSummaryText(const SearchOutcome& o) {
+    return {o.cancelled
+                ? TS_TEXT("調べた設計 %1 件（計算 %2 件、トルク適合 %3 件）、条件を満たす設計 %4 件（中止）")
+                : TS_TEXT("調べた設計 %1 件（計算 %2 件、トルク適合 %3 件）、条件を満たす設計 %4 件"),
+            {Grouped(o.examined), Grouped(o.calculated), Grouped(o.torqueMatched), Grouped(o.feasible)}};
 }
 
-std::string SearchNoneFeasibleText(const SearchOutcome& o) {
+ComposedText SearchNoneFeasibleText(const SearchOutcome& o) {
     if (o.feasible > 0) return std::string();
     // The torque decides which designs are looked at; when some give it, the other
     // requirement that refused most of them is the one to relax.
@@ -72,26 +72,26 @@ std::string SearchNoneFeasibleText(const SearchOutcome& o) {
     } else {
         count = o.excluded[static_cast<int>(SearchExclusion::Torque)];
     }
-    return "条件を満たすばねはありません。最も多く除外した条件：" + SearchExclusionText(most) + "（" +
-           Grouped(count) + " / " + Grouped(of) + " 件）";
+    return {TS_TEXT("条件を満たすばねはありません。最も多く除外した条件：%1（%2 / %3 件）"),
+            {SearchExclusionText(most), Grouped(count), Grouped(of)}};
 }
 
-std::string SearchColumnTitle(SearchColumn column, UnitSystem unit) {
+ComposedText SearchColumnTitle(SearchColumn column, UnitSystem unit) {
     switch (column) {
         case SearchColumn::Symbol:
-            return "記号";
+            return TS_TEXT("記号");
         case SearchColumn::WireDia:
-            return "線径 d (mm)";
+            return TS_TEXT("線径 d (mm)");
         case SearchColumn::MeanDia:
-            return "平均径 D (mm)";
+            return TS_TEXT("平均径 D (mm)");
         case SearchColumn::InnerDia:
-            return "内径 (mm)";
+            return TS_TEXT("内径 (mm)");
         case SearchColumn::OuterDia:
-            return "外径 (mm)";
+            return TS_TEXT("外径 (mm)");
         case SearchColumn::Turns:
-            return "巻数 N";
+            return TS_TEXT("巻数 N");
         case SearchColumn::SpringConst:
-            return "ばね定数 (" + RateUnitText(unit) + ")";
+            return {TS_TEXT("ばね定数 (%1)"), {ComposedText(RateUnitWord(unit))}};
         case SearchColumn::Moment1:
             return "M1 (" + MomentUnitText(unit) + ")";
         case SearchColumn::Moment2:
@@ -103,11 +103,11 @@ std::string SearchColumnTitle(SearchColumn column, UnitSystem unit) {
         case SearchColumn::StressRatio:
             return "σ2/σa";
         case SearchColumn::Life:
-            return "期待寿命 (回)";
+            return TS_TEXT("期待寿命 (回)");
         case SearchColumn::GuideRod:
-            return "案内棒径 (mm)";
+            return TS_TEXT("案内棒径 (mm)");
         case SearchColumn::WireLength:
-            return "線長 (mm)";
+            return TS_TEXT("線長 (mm)");
         case SearchColumn::Count:
             break;
     }

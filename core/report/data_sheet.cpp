@@ -29,7 +29,8 @@ DataSheetTexts DataSheetTextsOf(const DesignCase& c, const MaterialTable& table)
         {TS_TEXT("ねじれ角度２"), degrees, FormatShort(c.angle2)},
         {TS_TEXT("モーメント２"), moment, FormatShort(c.moment2 * g)},
         {TS_TEXT("曲げ応力２"), stress, FormatShort(c.stress2 * g)},
-        {TS_TEXT("バネ定数"), TS_TEXT("Ｎ・ｍｍ/度"), FormatShort(c.springConst * rounded)},
+        {TS_TERM("バネ定数", "data sheet item"), TS_TEXT("Ｎ・ｍｍ/度"),
+         FormatShort(c.springConst * rounded)},
         {TS_TEXT("案内棒直径"), mm, FormatShort(c.guideRodDia)},
     }};
     t.sketchLabels = {

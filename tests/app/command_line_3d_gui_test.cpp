@@ -60,6 +60,17 @@ TEST(CommandLine3d, StepAndStlOfASlotAtAState) {
     const QString text = QString::fromUtf8(file.readAll());
     EXPECT_TRUE(text.startsWith("ISO-10303-21;"));
     EXPECT_TRUE(text.contains(QStringLiteral("('山田')")));
+    // The writer breaks long lines, inside a text as well.
+    EXPECT_TRUE(QString(text).remove('\n').contains(QStringLiteral("; 図番 TS-0042; 設計者 山田")));
+    // The header names the title block's fields in the language of the printed words.
+    const QString english = dir.filePath("en.step");
+    ASSERT_EQ(
+        RunProgram({"--step", nbd, "--slot", "3", "-o", english, "--drawing-no", "TS-0042", "--lang", "en"})
+            .exitCode,
+        0);
+    QFile englishFile(english);
+    ASSERT_TRUE(englishFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(englishFile.readAll().replace('\n', "").contains("; Dwg. no. TS-0042'"));
     EXPECT_TRUE(text.contains("arm 2 turned 120 deg")) << "the state is in the description";
     // The loaded coil diameter is named as the characteristic page names it: the mean
     // diameter of the model, the wire length kept.

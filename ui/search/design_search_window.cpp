@@ -500,8 +500,8 @@ void DesignSearchWindow::FillResults() {
 
     summaryLabel->setText(
         outcome_.examined > 0 || outcome_.cancelled ? WindowText(SearchSummaryText(outcome_)) : QString());
-    const std::string none =
-        outcome_.examined > 0 || outcome_.cancelled ? SearchNoneFeasibleText(outcome_) : "";
+    const ComposedText none = outcome_.examined > 0 || outcome_.cancelled ? SearchNoneFeasibleText(outcome_)
+                                                                          : ComposedText(std::string());
     noneFeasibleLabel->setText(WindowText(none));
     noneFeasibleLabel->setVisible(!none.empty());
 }

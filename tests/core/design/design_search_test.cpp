@@ -210,14 +210,14 @@ TEST_F(DesignSearchTest, NoneFeasibleNamesTheRequirementThatExcludedMost) {
     in.outerDiaMax = 2;
     SearchOutcome out = SearchDesigns(in, *table, index);
     EXPECT_EQ(out.feasible, 0);
-    EXPECT_NE(SearchNoneFeasibleText(out).find("外径が上限を超える"), std::string::npos);
+    EXPECT_NE(SearchNoneFeasibleText(out).Japanese().find("外径が上限を超える"), std::string::npos);
 
     in = SmallInputs();
     in.moment2 = 1e6;  // no wire of the table gives it
     out = SearchDesigns(in, *table, index);
     EXPECT_EQ(out.torqueMatched, 0);
     EXPECT_EQ(out.excluded[static_cast<int>(SearchExclusion::Torque)], out.examined);
-    EXPECT_NE(SearchNoneFeasibleText(out).find("M2 が許容差に入らない"), std::string::npos);
+    EXPECT_NE(SearchNoneFeasibleText(out).Japanese().find("M2 が許容差に入らない"), std::string::npos);
 
     in = SmallInputs();
     in.turnsMin = in.turnsMax = 3;  // a zero-width range is a search of one turn count

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 #include <string>
@@ -16,6 +17,7 @@
 #include "tests/support/fake_dialogs.h"
 #include "tests/support/reference_picture.h"
 #include "tests/support/test_cases.h"
+#include "ui/common/language.h"
 #include "ui/print/prin.h"
 
 using namespace torsion;
@@ -40,6 +42,16 @@ class PrinformTest : public ::testing::Test {
     QTableWidget* grid() { return page.findChild<QTableWidget*>(QStringLiteral("sg1")); }
     QString cell(int row, int column) { return grid()->item(row, column)->text(); }
     QLabel* label(int n) { return page.findChild<QLabel*>(QStringLiteral("Label%1").arg(n)); }
+    // The pixels of the sketch's lines a label covers.
+    int InkUnder(int n) {
+        const QImage sketch = DrawDataSheetSketch();
+        const QRect onSketch = label(n)->geometry().translated(-QPoint(168, 8)).intersected(sketch.rect());
+        int inked = 0;
+        for (int y = onSketch.top(); y <= onSketch.bottom(); ++y)
+            for (int x = onSketch.left(); x <= onSketch.right(); ++x)
+                if (sketch.pixel(x, y) != qRgb(255, 255, 255)) ++inked;
+        return inked;
+    }
 };
 
 // The texts themselves are tested in the core (data_sheet_test); here, where they go.
@@ -135,18 +147,8 @@ TEST_F(PrinformTest, LayoutOfThePage) {
 // name, or they would hide its lines.
 TEST_F(PrinformTest, LabelsSitOnBlankPartsOfTheSketchBesideWhatTheyName) {
     page.fillFrom(DataSheetCase());
-    const QImage sketch = DrawDataSheetSketch();
     const QPoint imageOrigin(168, 8);
-    for (int n = 1; n <= 7; ++n) {
-        const QRect onSketch = label(n)->geometry().translated(-imageOrigin).intersected(sketch.rect());
-        int inked = 0;
-        for (int y = onSketch.top(); y <= onSketch.bottom(); ++y) {
-            for (int x = onSketch.left(); x <= onSketch.right(); ++x) {
-                if (sketch.pixel(x, y) != qRgb(255, 255, 255)) ++inked;
-            }
-        }
-        EXPECT_EQ(inked, 0) << "Label" << n << " covers lines of the sketch";
-    }
+    for (int n = 1; n <= 7; ++n) EXPECT_EQ(InkUnder(n), 0) << "Label" << n << " covers lines of the sketch";
 
     const DataSheetSketchGeometry g = DataSheetSketchLayout();
     auto onSketch = [&](int n) { return QRectF(label(n)->geometry().translated(-imageOrigin)); };
@@ -171,6 +173,49 @@ TEST_F(PrinformTest, LabelsSitOnBlankPartsOfTheSketchBesideWhatTheyName) {
     const double dimYAtLabel = dim.y1() + t * (dim.y2() - dim.y1());
     EXPECT_GT(a1.top(), dimYAtLabel);
     EXPECT_LT(a1.top() - dimYAtLabel, 30);
+}
+
+// The sheet in the report's language, English: the same numbers in every cell and label (the
+// Japanese full-width digits read as digits), no Japanese word but the material's own symbol,
+// every cell's text within its column and the labels still on blank parts of the sketch.
+TEST_F(PrinformTest, EnglishSheetKeepsItsNumbersAndFits) {
+    const std::unique_ptr<QTranslator> english =
+        LoadCatalogue(Language::English, QStringLiteral(TS_DATA_DIR));
+    ASSERT_NE(english, nullptr);
+    static const QRegularExpression number(QStringLiteral("-?\\d+(\\.\\d+)?(E-?\\d+)?"));
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3001}-\\x{303F}\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF01}-\\x{FF60}]"));
+    const auto numbers = [](const QString& text) {
+        QStringList found;
+        const QString plain = text.normalized(QString::NormalizationForm_KC);
+        for (auto it = number.globalMatch(plain); it.hasNext();) found << it.next().captured();
+        return found;
+    };
+    const auto texts = [&] {
+        QStringList all;  // row by row, columns 1..3, then the labels
+        for (int r = 0; r < 16; ++r)
+            for (int c = 1; c < 4; ++c) all << cell(r, c);
+        for (int n = 1; n <= 7; ++n) all << label(n)->text();
+        return all;
+    };
+    page.fillFrom(DataSheetCase());
+    const QStringList japaneseTexts = texts();
+    page.fillFrom(DataSheetCase(), {}, english.get());
+    const QStringList englishTexts = texts();
+    ASSERT_TRUE(japanese.match(japaneseTexts.join(' ')).hasMatch());
+    const QFontMetrics metrics(grid()->font());
+    for (int i = 0; i < englishTexts.size(); ++i) {
+        SCOPED_TRACE(englishTexts[i].toStdString());
+        EXPECT_EQ(numbers(englishTexts[i]), numbers(japaneseTexts[i]));
+        if (i != 5) {  // 5: the symbol "ピアノ線"
+            EXPECT_FALSE(japanese.match(englishTexts[i]).hasMatch());
+        }
+        if (i < 48) {
+            EXPECT_LE(metrics.horizontalAdvance(englishTexts[i]) + 4, grid()->columnWidth(i % 3 + 1));
+        }
+    }
+    EXPECT_EQ(cell(5, 1), QStringLiteral("Number of turns"));
+    for (int n = 1; n <= 7; ++n) EXPECT_EQ(InkUnder(n), 0) << "Label" << n << " covers lines of the sketch";
 }
 
 TEST(DataSheetSketch, BlueLineArtOnWhite) {
