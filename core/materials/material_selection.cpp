@@ -159,10 +159,29 @@ double InterpolateLinear(const double* x, const double* y, int n, double v) {
     return LineValue(x, y, nearest, v);
 }
 
+namespace {
+
+// Whether two records give the same bending table: the same bytes of everything
+// BuildBendingTable reads (the rows in use, the ratio, which of the two ways applies).
+bool SameBendingInputs(const MaterialRecord& a, const MaterialRecord& b) {
+    const auto same = [](const auto& x, const auto& y, std::size_t bytes) {
+        return std::memcmp(x.data(), y.data(), bytes) == 0;
+    };
+    if (a.rowCount != b.rowCount || a.bendingRatio != b.bendingRatio) return false;
+    const std::size_t bytes = static_cast<std::size_t>(UsableRowCount(a)) * sizeof(double);
+    if (!same(a.allowBending, b.allowBending, sizeof(double)) || !same(a.diameter, b.diameter, bytes))
+        return false;
+    if (a.allowBending[0] != 0)
+        return same(a.allowTorsion, b.allowTorsion, bytes) && same(a.allowBending, b.allowBending, bytes);
+    return same(a.tensileStrength, b.tensileStrength, bytes);
+}
+
+}  // namespace
+
 double AllowableBendingStress(const MaterialTable& table, int recordNo, double d) {
     // Each record's table is kept (per thread) with a copy of the record it was built from:
-    // a search or a batch asks for a few records again and again, and a record edited since
-    // differs from its copy, so it is built afresh.
+    // a search or a batch asks for a few records again and again, and a record whose
+    // bending inputs were edited since differs from its copy, so it is built afresh.
     struct Kept {
         bool valid = false;
         MaterialRecord record{};
@@ -174,7 +193,7 @@ double AllowableBendingStress(const MaterialTable& table, int recordNo, double d
     static_assert(std::is_trivially_copyable_v<MaterialRecord>);
     if (!kept) kept = std::make_unique<std::array<Kept, kMaterialRecords>>();
     Kept& last = (*kept)[static_cast<std::size_t>(recordNo)];
-    if (!last.valid || std::memcmp(&last.record, r, sizeof(MaterialRecord)) != 0) {
+    if (!last.valid || !SameBendingInputs(last.record, *r)) {
         last.bending = BuildBendingTable(table, recordNo);
         std::memcpy(&last.record, r, sizeof(MaterialRecord));
         last.valid = true;

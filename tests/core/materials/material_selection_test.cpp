@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <initializer_list>
 #include <limits>
 
@@ -268,6 +269,33 @@ TEST(BendingTable, ExplicitStressesLeaveOutRowsWithoutTorsionStress) {
     EXPECT_EQ(b.y[2], 0);
     // Row 1's diameter lies between rows 0 and 2.
     EXPECT_EQ(AllowableBendingStress(table, 0, 2.0), 900);
+}
+
+// The table kept between calls follows every edit of what it is built from.
+TEST(BendingTable, KeptTableFollowsEditsOfTheRecord) {
+    MaterialTable table = EmptyTable();
+    table[3] = Material(3, "k", "s", {1.0, 2.0, 3.0});
+    table[3].tensileStrength = {2000, 1900, 1800};
+    table[3].bendingRatio = 70;
+    const std::function<void(MaterialRecord&)> edits[] = {
+        [](MaterialRecord& r) { r.bendingRatio = 60; },
+        [](MaterialRecord& r) { r.tensileStrength[1] = 1500; },
+        [](MaterialRecord& r) { r.diameter[1] = 2.5; },
+        [](MaterialRecord& r) { r.rowCount = 2; },
+        [](MaterialRecord& r) {
+            r.allowBending = {1000, 900, 800};
+            r.allowTorsion = {1, 1, 1};
+        },
+        [](MaterialRecord& r) { r.allowBending[1] = 700; },
+        [](MaterialRecord& r) { r.allowTorsion[1] = 0; },
+    };
+    for (const auto& edit : edits) {
+        AllowableBendingStress(table, 3, 2.2);
+        edit(table[3]);
+        const BendingTable fresh = BuildBendingTable(table, 3);
+        EXPECT_EQ(AllowableBendingStress(table, 3, 2.2),
+                  InterpolateLinear(fresh.x.data(), fresh.y.data(), fresh.count, 2.2));
+    }
 }
 
 TEST(BendingTable, UnknownRecordOrForeignRowCountStaysInside) {
