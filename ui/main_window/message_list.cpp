@@ -1,7 +1,10 @@
 #include "ui/main_window/message_list.h"
 
 #include <QAbstractItemModel>
+#include <QColor>
 #include <QListWidget>
+#include <QPalette>
+#include <algorithm>
 
 MessageListGrowth::MessageListGrowth(QListWidget* list, QWidget* overParent)
     : QObject(list),
@@ -43,4 +46,22 @@ void MessageListGrowth::Update() {
         list_->show();
         grown_ = false;
     }
+}
+
+void ShowMessageLines(QListWidget& list, const QStringList& lines, const QColor& colour) {
+    QPalette p = list.palette();
+    if (p.color(QPalette::Text) != colour) {
+        p.setColor(QPalette::Text, colour);
+        list.setPalette(p);
+    }
+    const auto count = static_cast<int>(lines.size());
+    const int shown = list.count();
+    for (int row = 0; row < std::min(shown, count); ++row)
+        if (list.item(row)->text() != lines[row]) list.item(row)->setText(lines[row]);
+    if (shown > count)
+        list.model()->removeRows(count, shown - count);
+    else if (count > shown)
+        list.addItems(lines.mid(shown));
+    list.clearSelection();
+    list.scrollToTop();
 }

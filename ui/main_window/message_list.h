@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QStringList>
 
+class QColor;
 class QListWidget;
 class QWidget;
 
@@ -30,3 +32,8 @@ class MessageListGrowth : public QObject {
     QRect homeGeometry_;
     bool grown_ = false;
 };
+
+// Shows lines in colour. The lines change in place and those beyond the shown ones are
+// added or removed in one step: the list grows or shrinks at most once and repaints only
+// the lines that changed.
+void ShowMessageLines(QListWidget& list, const QStringList& lines, const QColor& colour);

@@ -30,7 +30,6 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QUrl>
-#include <algorithm>
 #include <cmath>
 
 #include "core/base/file_io.h"
@@ -385,30 +384,10 @@ void Tf_vek::ClearResults() {
 }
 
 void Tf_vek::CheckCase(const CheckResult& result) {
-    QPalette p = ListBox1->palette();
-    const QColor colour = result.error ? kMessageErrorColour : palette().color(QPalette::WindowText);
-    if (p.color(QPalette::Text) != colour) {
-        p.setColor(QPalette::Text, colour);
-        ListBox1->setPalette(p);
-    }
-    // The lines change in place, those beyond the shown ones are added or removed in one
-    // step: the list grows or shrinks at most once and repaints only the lines that changed.
-    const auto count = static_cast<int>(result.lines.size());
-    const int shown = ListBox1->count();
-    for (int row = 0; row < std::min(shown, count); ++row) {
-        const QString text = WindowText(result.lines[static_cast<std::size_t>(row)]);
-        if (ListBox1->item(row)->text() != text) ListBox1->item(row)->setText(text);
-    }
-    if (shown > count) {
-        ListBox1->model()->removeRows(count, shown - count);
-    } else if (count > shown) {
-        QStringList more;
-        for (int row = shown; row < count; ++row)
-            more.append(WindowText(result.lines[static_cast<std::size_t>(row)]));
-        ListBox1->addItems(more);
-    }
-    ListBox1->clearSelection();
-    ListBox1->scrollToTop();
+    QStringList lines;
+    for (const ComposedText& line : result.lines) lines.append(WindowText(line));
+    ShowMessageLines(*ListBox1, lines,
+                     result.error ? kMessageErrorColour : palette().color(QPalette::WindowText));
 }
 
 void Tf_vek::UpdateRecommended() {
