@@ -195,7 +195,22 @@ void DrawFatigueDiagram(QPainter& painter, bool markPoint, double lower, double 
         TextAt(painter, placed.x, placed.y, QString::fromUtf16(placed.text));
     // The words: the unit of the life marks, and the two axes.
     const auto word = [&](const char* text) { return PainterWord(words, "fatigue_diagram", text); };
-    TextAt(painter, 5, 183, word(QT_TRANSLATE_NOOP("fatigue_diagram", "万回")));
+    {
+        // The unit of the life marks ends before the frame: a word wider than the Japanese
+        // one is drawn smaller.
+        const char* const lifeUnit = QT_TRANSLATE_NOOP("fatigue_diagram", "万回");
+        const QString unitText = word(lifeUnit);
+        constexpr int kRoom = kLeft - 1 - 5;  // from x 5 to the frame's outer edge
+        const int width = painter.fontMetrics().horizontalAdvance(unitText);
+        painter.save();
+        if (width > kRoom && unitText != QString::fromUtf8(lifeUnit)) {
+            QFont font = painter.font();
+            font.setPixelSize(std::max(6, font.pixelSize() * kRoom / width));
+            painter.setFont(font);
+        }
+        TextAt(painter, 5, 183, unitText);
+        painter.restore();
+    }
     TextAt(painter, 150, 400, word(QT_TRANSLATE_NOOP("fatigue_diagram", "下限応力係数 σ1/σB")));
     const char* const upperAxis = QT_TRANSLATE_NOOP("fatigue_diagram", "上限応力係数");
     const QString upperText = word(upperAxis);

@@ -185,6 +185,12 @@ Save anyway? (Save as .nbdx to keep them.)</translation>
         <source>固有振動数と比べる運転の周波数。空欄なら比を示さない</source>
         <translation>Operating frequency compared with the natural frequency. Empty: no ratio shown</translation>
     </message>
+    <message>
+        <source>出典
+%1</source>
+        <translation>Sources
+%1</translation>
+    </message>
 </context>
 <context>
     <name>command_line</name>
@@ -2210,6 +2216,400 @@ Double-click to reset</translation>
         <source>バネ定数</source>
         <comment>data sheet item</comment>
         <translation>Spring rate</translation>
+    </message>
+    <message>
+        <source>各項を不利な端に置き、ばね定数の式で計算</source>
+        <translation>Every term at its unfavourable end, calculated by the spring-rate formula</translation>
+    </message>
+    <message>
+        <source>各項の変化の二乗和の平方根</source>
+        <translation>Square root of the sum of the squares of the terms&apos; changes</translation>
+    </message>
+    <message>
+        <source>計算と同じばね定数の式 k ∝ E·d⁴ / (D·N の項 + 腕の長さの項) による</source>
+        <translation>By the calculation&apos;s own spring-rate formula, k ∝ E·d⁴ / (D·N term + arm-length term)</translation>
+    </message>
+    <message>
+        <source>%1
+D と N はそのまま、d だけを動かす: %2</source>
+        <translation>%1
+D and N kept, only d varied: %2</translation>
+    </message>
+    <message>
+        <source>%1
+図面の径の許容差で平均径 D を動かす（平均径の入力では内径と外径の大きい方）</source>
+        <translation>%1
+The mean diameter D varied by the tolerance of the diameter on the drawing (with the mean diameter typed, the larger of the inner and outer diameter tolerances)</translation>
+    </message>
+    <message>
+        <source>%1
+ΔN = Δθ/360 巻として k に、k·Δθ を M の零点のずれとして加える</source>
+        <translation>%1
+Applied to k as ΔN = Δθ/360 turns, and k·Δθ added as the shift of M&apos;s zero</translation>
+    </message>
+    <message>
+        <source>M = k·(φ ± Δθ)、φ%1 = %2</source>
+        <translation>M = k·(φ ± Δθ), φ%1 = %2</translation>
+    </message>
+    <message>
+        <source>±ΔM = ±%1 %2（±%3%）</source>
+        <translation>±ΔM = ±%1 %2 (±%3%)</translation>
+    </message>
+    <message>
+        <source>M2 のすべて不利な側の幅に各項が占める割合</source>
+        <translation>Each term&apos;s share of the worst-case band of M2</translation>
+    </message>
+    <message>
+        <source>±ΔM（ばね特性の許容差）に対して。線径の許容差だけで ±ΔM を超えるときは等級を見直す</source>
+        <translation>Against ±ΔM (the torque tolerance). When the wire diameter tolerance alone exceeds ±ΔM, review the grade</translation>
+    </message>
+    <message>
+        <source>計算されたばね定数がない</source>
+        <translation>No calculated spring rate</translation>
+    </message>
+    <message>
+        <source>%1
+材料表の引張強さ（許容応力と寿命の元）: %2 N/mm²</source>
+        <translation>%1
+Tensile strength of the material table (the basis of the allowable stress and the life): %2 N/mm²</translation>
+    </message>
+    <message>
+        <source>集中定数の近似: ばねを質量のないばね定数とし、ばね自身の慣性モーメントの 1/3 を腕 2 に置く</source>
+        <translation>Lumped-parameter approximation: the spring as a massless rate, with 1/3 of its own moment of inertia on arm 2</translation>
+    </message>
+    <message>
+        <source>コイル: 質量を D/2 の輪に置く m·(D/2)²、腕 2: 軸からの棒 m·a2²/3
+%1</source>
+        <translation>Coil: its mass as a ring at D/2, m·(D/2)²; arm 2: a rod from the axis, m·a2²/3
+%1</translation>
+    </message>
+    <message>
+        <source>腕 2 が動かす部品の、コイル軸まわりの慣性モーメント</source>
+        <translation>Moment of inertia about the coil axis of the part that arm 2 moves</translation>
+    </message>
+    <message>
+        <source>f = (1/2π)·√(k / J_total)、k = %1 N･mm/rad、J_total = J + ばね自身/3 = %2 kg･mm²
+%3</source>
+        <translation>f = (1/2π)·√(k / J_total), k = %1 N･mm/rad, J_total = J + spring&apos;s own/3 = %2 kg･mm²
+%3</translation>
+    </message>
+    <message>
+        <source>固有振動数を運転周波数で割った値</source>
+        <translation>The natural frequency divided by the operating frequency</translation>
+    </message>
+    <message>
+        <source>½·k·(φ2² − φ1²)、φ はラジアン、k は N･mm/rad
+%1</source>
+        <translation>½·k·(φ2² − φ1²), φ in radians, k in N･mm/rad
+%1</translation>
+    </message>
+    <message>
+        <source>ΔM = ±(φ·β1 + β2)·k、k = %1 %2
+%3</source>
+        <translation>ΔM = ±(φ·β1 + β2)·k, k = %1 %2
+%3</translation>
+    </message>
+    <message>
+        <source>参考（導出値の β2 による）: ±%1 %2</source>
+        <translation>For reference (by the derived β2): ±%1 %2</translation>
+    </message>
+    <message>
+        <source>%1
+ばね特性を指定するときは参考値</source>
+        <translation>%1
+For reference only when the torque is specified</translation>
+    </message>
+    <message>
+        <source>コイル径の減少 ΔD = φ·D/(360·N)、JIS の近似式。負荷時の内径と案内棒とのすきまはこの値による。外方向では巻き戻り、径は増す</source>
+        <translation>Reduction of the coil diameter ΔD = φ·D/(360·N), the JIS approximation. The loaded inner diameter and the clearance to the guide rod follow it. Loaded outward, the coil unwinds and the diameter grows</translation>
+    </message>
+    <message>
+        <source>コイル径の減少 ΔD = D·φ/(360·N + φ)、線長を一定に巻き込む形状。3D 形状のページと STEP・STL のばねはこの径</source>
+        <translation>Reduction of the coil diameter ΔD = D·φ/(360·N + φ), wound up at constant wire length. The spring of the 3D page, STEP and STL has this diameter</translation>
+    </message>
+    <message>
+        <source>Di − ΔD、Di = %1</source>
+        <translation>Di − ΔD, Di = %1</translation>
+    </message>
+    <message>
+        <source>D − ΔD、D = %1。STEP・STL に書くコイル径</source>
+        <translation>D − ΔD, D = %1. The coil diameter written to STEP and STL</translation>
+    </message>
+    <message>
+        <source>負荷時の内径（JIS の近似）− 推奨案内棒径 %1</source>
+        <translation>Loaded inner diameter (JIS approximation) − recommended guide rod diameter %1</translation>
+    </message>
+    <message>
+        <source>d·(N + 1 + φ/360)、密着巻</source>
+        <translation>d·(N + 1 + φ/360), close-wound</translation>
+    </message>
+    <message>
+        <source>d·(N + 1)、密着巻</source>
+        <translation>d·(N + 1), close-wound</translation>
+    </message>
+    <message>
+        <source>π·D·N + a1 + a2。コイルをつる巻き線として数えると %1</source>
+        <translation>π·D·N + a1 + a2. Counting the coil as a helix: %1</translation>
+    </message>
+    <message>
+        <source>コイルのすき間 g = %1</source>
+        <translation>gap between coils g = %1</translation>
+    </message>
+    <message>
+        <source>d·(N + 1 + φ/360) + g·(N + φ/360)、%1</source>
+        <translation>d·(N + 1 + φ/360) + g·(N + φ/360), %1</translation>
+    </message>
+    <message>
+        <source>d·(N + 1) + g·N、%1</source>
+        <translation>d·(N + 1) + g·N, %1</translation>
+    </message>
+    <message>
+        <source>N·√((π·D)² + g²) + a1 + a2、%1。コイルをつる巻き線として数えると %2</source>
+        <translation>N·√((π·D)² + g²) + a1 + a2, %1. Counting the coil as a helix: %2</translation>
+    </message>
+    <message>
+        <source>%1
+m = ρ·(π·d²/4)·線長</source>
+        <translation>%1
+m = ρ·(π·d²/4)·wire length</translation>
+    </message>
+    <message>
+        <source>ばね特性 β1</source>
+        <translation>Torque β1</translation>
+    </message>
+    <message>
+        <source>ばね特性 β2</source>
+        <translation>Torque β2</translation>
+    </message>
+    <message>
+        <source>コイル径</source>
+        <translation>Coil diameter</translation>
+    </message>
+    <message>
+        <source>腕の長さ</source>
+        <translation>Arm length</translation>
+    </message>
+    <message>
+        <source>密度</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>ばね指数 c=D/d</source>
+        <translation>spring index c=D/d</translation>
+    </message>
+    <message>
+        <source>全等級</source>
+        <translation>all grades</translation>
+    </message>
+    <message>
+        <source>%1級</source>
+        <translation>grade %1</translation>
+    </message>
+    <message>
+        <source>%1を超え%2未満</source>
+        <translation>over %1 below %2</translation>
+    </message>
+    <message>
+        <source>%1を超え%2以下</source>
+        <translation>over %1 up to %2</translation>
+    </message>
+    <message>
+        <source>%1以上%2未満</source>
+        <translation>from %1 below %2</translation>
+    </message>
+    <message>
+        <source>%1以上%2以下</source>
+        <translation>from %1 up to %2</translation>
+    </message>
+    <message>
+        <source>%1以上</source>
+        <translation>from %1</translation>
+    </message>
+    <message>
+        <source>%1を超え</source>
+        <translation>over %1</translation>
+    </message>
+    <message>
+        <source>%1以下</source>
+        <translation>up to %1</translation>
+    </message>
+    <message>
+        <source>%1未満</source>
+        <translation>below %1</translation>
+    </message>
+    <message>
+        <source>［出典 %1］</source>
+        <translation> [source %1]</translation>
+    </message>
+    <message>
+        <source>JIS B 2704-2:2018・JSMA SB001-2:2018 の要約（ばねメーカーの技術資料）</source>
+        <translation>Summary of JIS B 2704-2:2018 and JSMA SB001-2:2018 (a spring maker&apos;s technical data)</translation>
+    </message>
+    <message>
+        <source>ばねメーカーのねじりばね許容差の資料（JIS の版の記載なし）</source>
+        <translation>A spring maker&apos;s data on torsion spring tolerances (JIS edition not stated)</translation>
+    </message>
+    <message>
+        <source>ばねメーカーの資料「ねじりコイルバネの寸法・特性の許容範囲」（2010 年）</source>
+        <translation>A spring maker&apos;s data &quot;Tolerances of the dimensions and characteristics of torsion coil springs&quot; (2010)</translation>
+    </message>
+    <message>
+        <source>ばね用線材の表（密度 lb/in³）</source>
+        <translation>Table of spring wires (density in lb/in³)</translation>
+    </message>
+    <message>
+        <source>ばねメーカーの Q&amp;A（鋼の密度 7.85 g/cm³）</source>
+        <translation>A spring maker&apos;s Q&amp;A (density of steel 7.85 g/cm³)</translation>
+    </message>
+    <message>
+        <source>ステンレス鋼の鋼種ごとの密度の表</source>
+        <translation>Table of the densities of stainless steel grades</translation>
+    </message>
+    <message>
+        <source>SUS303・304・316 の比重の資料</source>
+        <translation>Data on the specific gravity of SUS303, 304 and 316</translation>
+    </message>
+    <message>
+        <source>ピアノ線</source>
+        <translation>piano wire</translation>
+    </message>
+    <message>
+        <source>硬鋼線</source>
+        <translation>hard-drawn steel wire</translation>
+    </message>
+    <message>
+        <source>オイルテンパー線</source>
+        <translation>oil-tempered wire</translation>
+    </message>
+    <message>
+        <source>値は公表されていない</source>
+        <translation>no published value</translation>
+    </message>
+    <message>
+        <source>±%1%（最小±%2mm）</source>
+        <translation>±%1% (at least ±%2 mm)</translation>
+    </message>
+    <message>
+        <source>%1°（導出値、参考）</source>
+        <translation>%1° (derived, for reference)</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3=%4 は表の範囲外</source>
+        <translation>%1 %2: %3=%4 is outside the table</translation>
+    </message>
+    <message>
+        <source>%1 %2: 値がない</source>
+        <translation>%1 %2: no value</translation>
+    </message>
+    <message>
+        <source>%1 %2: ばね指数 c=D/d=%3 は表の適用範囲（%4 ≤ D/d ≤ %5）の外</source>
+        <translation>%1 %2: spring index c=D/d=%3 is outside the table&apos;s range (%4 ≤ D/d ≤ %5)</translation>
+    </message>
+    <message>
+        <source>%1: 密着巻きには適用しない</source>
+        <translation>%1: not applied to close-wound springs</translation>
+    </message>
+    <message>
+        <source>密度 %1（%2）</source>
+        <translation>Density %1 (%2)</translation>
+    </message>
+    <message>
+        <source>密度: この材料の値はデータにない</source>
+        <translation>Density: no value for this material in the data</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>data/tolerances.md の出典一覧を参照</source>
+        <translation>see the list of sources in data/tolerances.md</translation>
+    </message>
+    <message>
+        <source>材料が材料表にない</source>
+        <translation>The material is not in the material table</translation>
+    </message>
+    <message>
+        <source>密度: 材料が材料表にない</source>
+        <translation>Density: the material is not in the material table</translation>
+    </message>
+    <message>
+        <source>偏径差</source>
+        <translation>Out-of-roundness</translation>
+    </message>
+    <message>
+        <source>適用線径</source>
+        <translation>Applicable diameters</translation>
+    </message>
+    <message>
+        <source>%1 以上</source>
+        <translation>from %1</translation>
+    </message>
+    <message>
+        <source>%1 を超え</source>
+        <translation>over %1</translation>
+    </message>
+    <message>
+        <source>%1 以下</source>
+        <translation>up to %1</translation>
+    </message>
+    <message>
+        <source>%1 未満</source>
+        <translation>below %1</translation>
+    </message>
+    <message>
+        <source>全線径</source>
+        <translation>all diameters</translation>
+    </message>
+    <message>
+        <source>値は見つかっていない（%1）</source>
+        <translation>no value found (%1)</translation>
+    </message>
+    <message>
+        <source>%1 mm 以下</source>
+        <translation>at most %1 mm</translation>
+    </message>
+    <message>
+        <source>%1〜%2 N/mm²</source>
+        <translation>%1–%2 N/mm²</translation>
+    </message>
+    <message>
+        <source>（上限は見つかっていない）</source>
+        <translation>(upper limit not found)</translation>
+    </message>
+    <message>
+        <source>［出典 %1、表の読み取りによる］</source>
+        <translation> [source %1, read off the table]</translation>
+    </message>
+    <message>
+        <source>%1: この材料の JIS の値はデータにない</source>
+        <translation>%1: no JIS value for this material in the data</translation>
+    </message>
+    <message>
+        <source>線径 %1 mm は%2 の外</source>
+        <translation>Wire diameter %1 mm is outside %2</translation>
+    </message>
+    <message>
+        <source>%1: 線径 %2 mm は表の範囲外</source>
+        <translation>%1: wire diameter %2 mm is outside the table</translation>
+    </message>
+    <message>
+        <source>引張強さ: 線径 %1 mm の次に大きい標準線径がデータから決まらない</source>
+        <translation>Tensile strength: the data do not tell the next standard diameter above %1 mm</translation>
+    </message>
+    <message>
+        <source>%1
+線径 %2 mm は標準線径の間: 次に大きい標準線径 %3 mm の値</source>
+        <translation>%1
+Wire diameter %2 mm lies between standard diameters: the value of the next larger one, %3 mm</translation>
+    </message>
+    <message>
+        <source>標準線径 %1: 線径 %2 mm は一覧にない</source>
+        <translation>Standard diameters %1: wire diameter %2 mm is not in the list</translation>
+    </message>
+    <message>
+        <source>（近い標準線径 %1 mm）</source>
+        <translation> (nearest standard diameters %1 mm)</translation>
     </message>
 </context>
 <context>

@@ -82,7 +82,7 @@ ComposedText TensileText(const WireValue& v) {
 
 void AppendManufacturingLines(std::vector<SheetLine>& lines, const ManufacturingCheck& check,
                               UnitSystem unit) {
-    auto add = [&](ComposedText label, ComposedText text, std::string tip) {
+    auto add = [&](ComposedText label, ComposedText text, ComposedText tip) {
         lines.push_back({std::move(label), {std::move(text), std::move(tip)}, std::nullopt, false});
     };
     const std::string momentUnit = MomentUnitText(unit);
@@ -91,15 +91,17 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
 
     // The variation of the characteristic.
     lines.push_back({{TS_TEXT("ばらつきの見込み（%1級）"), {std::to_string(check.grade)}},
-                     {TS_TEXT("すべて不利な側"), "各項を不利な端に置き、ばね定数の式で計算"},
-                     SheetCell{TS_TEXT("二乗和平方根"), "各項の変化の二乗和の平方根"},
+                     {TS_TEXT("すべて不利な側"), TS_TEXT("各項を不利な端に置き、ばね定数の式で計算")},
+                     SheetCell{TS_TEXT("二乗和平方根"), TS_TEXT("各項の変化の二乗和の平方根")},
                      true});
     if (v.valid) {
-        const std::string rateFormula = "計算と同じばね定数の式 k ∝ E·d⁴ / (D·N の項 + 腕の長さの項) による";
+        const char* rateFormula =
+            TS_TEXT("計算と同じばね定数の式 k ∝ E·d⁴ / (D·N の項 + 腕の長さの項) による");
         add(TS_TEXT("線径 ±Δd"), TermText(v.wire, "±" + Num(v.wire.plusMinus) + " mm"),
-            v.wire.row + "\nD と N はそのまま、d だけを動かす: " + rateFormula);
+            {TS_TEXT("%1\nD と N はそのまま、d だけを動かす: %2"), {v.wire.row, rateFormula}});
         add(TS_TEXT("コイル径 ±ΔD"), TermText(v.coil, "±" + Num(v.coil.plusMinus) + " mm"),
-            v.coil.row + "\n図面の径の許容差で平均径 D を動かす（平均径の入力では内径と外径の大きい方）");
+            {TS_TEXT("%1\n図面の径の許容差で平均径 D を動かす（平均径の入力では内径と外径の大きい方）"),
+             {v.coil.row}});
         ComposedText angleText = TermText(
             v.turns,
             {TS_TEXT("±%1（巻数 ±%2）"), {DegreesText(v.freeAngle), FormatGeneral(v.turns.plusMinus, 3)}});
@@ -107,17 +109,21 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
         if (v.turns.known && !shift.empty())
             angleText = {TS_TEXT("%1、零点 ±%2 %3"), {angleText, shift, momentUnit}};
         add(TS_TEXT("自由角度 ±Δθ"), angleText,
-            v.turns.row + "\nΔN = Δθ/360 巻として k に、k·Δθ を M の零点のずれとして加える");
+            {TS_TEXT("%1\nΔN = Δθ/360 巻として k に、k·Δθ を M の零点のずれとして加える"), {v.turns.row}});
         lines.push_back({kRateLabel,
                          {RangeText(v.rateWorst, v.rate, unit, rateUnit), rateFormula},
                          SheetCell{RangeText(v.rateRss, v.rate, unit, rateUnit), {}},
                          false});
         for (std::size_t i = 0; i < 2; ++i) {
             const MomentVariation& m = v.moments[i];
-            std::string tip = "M = k·(φ ± Δθ)、φ" + std::to_string(i + 1) + " = " + DegreesText(m.angle);
+            ComposedText tip = {TS_TEXT("M = k·(φ ± Δθ)、φ%1 = %2"),
+                                {std::to_string(i + 1), DegreesText(m.angle)}};
             if (m.allowed.state == ToleranceState::Value)
-                tip += "\n±ΔM = ±" + Num(ToShownUnit(m.allowed.plusMinus / kStandardGravity, unit)) + " " +
-                       momentUnit + "（±" + FormatGeneral(m.allowed.percent, 3) + "%）";
+                tip = Sequence({std::move(tip),
+                                std::string("\n"),
+                                {TS_TEXT("±ΔM = ±%1 %2（±%3%）"),
+                                 {Num(ToShownUnit(m.allowed.plusMinus / kStandardGravity, unit)), momentUnit,
+                                  FormatGeneral(m.allowed.percent, 3)}}});
             lines.push_back({"M" + std::to_string(i + 1),
                              {RangeText(m.worst, m.nominal, unit, momentUnit), tip},
                              SheetCell{RangeText(m.rss, m.nominal, unit, momentUnit), tip},
@@ -135,11 +141,11 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
             shares.push_back({"%1 %2%", {kNames[i], share}});
         }
         add(TS_TEXT("各項の寄与（M2）"), OrNoValue(Sequence(std::move(shares))),
-            "M2 のすべて不利な側の幅に各項が占める割合");
+            TS_TEXT("M2 のすべて不利な側の幅に各項が占める割合"));
         add(TS_TERM("判定", "verdict of the variation"), VariationVerdictText(v),
-            "±ΔM（ばね特性の許容差）に対して。線径の許容差だけで ±ΔM を超えるときは等級を見直す");
+            TS_TEXT("±ΔM（ばね特性の許容差）に対して。線径の許容差だけで ±ΔM を超えるときは等級を見直す"));
     } else {
-        add(kRateLabel, std::string(), "計算されたばね定数がない");
+        add(kRateLabel, std::string(), TS_TEXT("計算されたばね定数がない"));
     }
 
     // The wire.
@@ -163,14 +169,14 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
     {
         ComposedText text = TensileText(w.tensile);
         const std::string table = Num(w.tableStrength);
-        std::string tip = w.tensile.row;
+        ComposedText tip = w.tensile.row;
         if (!table.empty()) {
             const bool outside =
                 w.tensile.found && (w.tableStrength < w.tensile.min || w.tableStrength > w.tensile.max);
             text = {
                 outside ? TS_TEXT("%1（材料表 %2 N/mm²、JIS の範囲外）") : TS_TEXT("%1（材料表 %2 N/mm²）"),
                 {text, table}};
-            tip += "\n材料表の引張強さ（許容応力と寿命の元）: " + table + " N/mm²";
+            tip = {TS_TEXT("%1\n材料表の引張強さ（許容応力と寿命の元）: %2 N/mm²"), {std::move(tip), table}};
         }
         add(TS_TEXT("引張強さ"), text, tip);
     }
@@ -181,13 +187,13 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
             w.roundness.found
                 ? ComposedText(TS_TEXT("%1、偏径差 %2 mm 以下"), {tolerance, Num(w.roundness.max)})
                 : ComposedText(TS_TEXT("%1、偏径差 %2"), {tolerance, kWireNoValueText}),
-            w.tolerance.row + "\n" + w.roundness.row);
+            Sequence({w.tolerance.row, std::string("\n"), w.roundness.row}));
     }
 
     // The dynamics.
     const SpringDynamics& s = check.dynamics;
-    const std::string lumped =
-        "集中定数の近似: ばねを質量のないばね定数とし、ばね自身の慣性モーメントの 1/3 を腕 2 に置く";
+    const char* lumped =
+        TS_TEXT("集中定数の近似: ばねを質量のないばね定数とし、ばね自身の慣性モーメントの 1/3 を腕 2 に置く");
     lines.push_back({TS_TEXT("固有振動数とエネルギー（集中定数の近似）"), {}, std::nullopt, true});
     {
         const std::string own = Num(s.springInertia);
@@ -195,22 +201,22 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
             own.empty() ? ComposedText(kNoDensity)
                         : ComposedText(TS_TEXT("%1 kg･mm²（コイル %2、腕2 %3）"),
                                        {own, Num(s.coilInertia), Num(s.armInertia)}),
-            "コイル: 質量を D/2 の輪に置く m·(D/2)²、腕 2: 軸からの棒 m·a2²/3\n" + check.densityRow);
+            {TS_TEXT("コイル: 質量を D/2 の輪に置く m·(D/2)²、腕 2: 軸からの棒 m·a2²/3\n%1"),
+             {check.densityRow}});
     }
     {
         const std::string j = Num(check.inputs.inertia);
         add(TS_TEXT("駆動する部品の J"),
             s.driven && !j.empty() ? ComposedText(j + " kg･mm²") : ComposedText(TS_TEXT("なし（ばね単体）")),
-            "腕 2 が動かす部品の、コイル軸まわりの慣性モーメント");
+            TS_TEXT("腕 2 が動かす部品の、コイル軸まわりの慣性モーメント"));
     }
     {
         const std::string f = Num(s.naturalFrequency);
         add(TS_TEXT("固有振動数 f"),
             f.empty() ? (s.valid ? ComposedText(kNoDensity) : ComposedText(std::string()))
                       : ComposedText(f + " Hz"),
-            "f = (1/2π)·√(k / J_total)、k = " + OrNoValue(Num(s.rateNmmPerRad)).Japanese() +
-                " N･mm/rad、J_total = J + ばね自身/3 = " + OrNoValue(Num(s.totalInertia)).Japanese() +
-                " kg･mm²\n" + lumped);
+            {TS_TEXT("f = (1/2π)·√(k / J_total)、k = %1 N･mm/rad、J_total = J + ばね自身/3 = %2 kg･mm²\n%3"),
+             {OrNoValue(Num(s.rateNmmPerRad)), OrNoValue(Num(s.totalInertia)), lumped}});
     }
     {
         const std::string ratio = FormatGeneral(s.frequencyRatio, 3);
@@ -219,14 +225,14 @@ void AppendManufacturingLines(std::vector<SheetLine>& lines, const Manufacturing
             ratio.empty() ? ComposedText(op.empty() ? TS_TEXT("運転周波数の入力なし")
                                                     : TS_TEXT("固有振動数が求まらない"))
                           : ComposedText("f / " + op + " Hz = " + ratio),
-            "固有振動数を運転周波数で割った値");
+            TS_TEXT("固有振動数を運転周波数で割った値"));
     }
     {
         const std::string energy = Num(ToShownUnit(s.energy, unit));
         ComposedText text = energy.empty() ? std::string() : energy + " " + momentUnit;
         if (!energy.empty() && unit == UnitSystem::SI) text = {TS_TEXT("%1（= %2 mJ）"), {text, energy}};
         add(TS_TEXT("蓄えるエネルギー φ1→φ2"), text,
-            "½·k·(φ2² − φ1²)、φ はラジアン、k は N･mm/rad\n" + lumped);
+            {TS_TEXT("½·k·(φ2² − φ1²)、φ はラジアン、k は N･mm/rad\n%1"), {lumped}});
     }
 }
 
@@ -248,7 +254,7 @@ CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const Material
     // The tolerance formula works in N·mm; the window shows kgf·mm or N·mm.
     const double fromNmm = ToShownUnit(1 / kStandardGravity, unit);
     const double rateNmm = c.springConst * kStandardGravity;
-    auto add = [&](ComposedText label, ComposedText text, std::string tip) {
+    auto add = [&](ComposedText label, ComposedText text, ComposedText tip) {
         sheet.lines.push_back({std::move(label), {std::move(text), std::move(tip)}, std::nullopt, false});
     };
 
@@ -262,10 +268,13 @@ CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const Material
     const double moments[2] = {c.moment1, c.moment2};
     for (int i = 0; i < 2; ++i) {
         const ToleranceResult t = MomentTolerance(rows, grade, c.turns, angles[i], rateNmm);
-        std::string tip = "ΔM = ±(φ·β1 + β2)·k、k = " + Num(ToShownUnit(c.springConst, unit)) + " " +
-                          RateUnitText(unit) + "\n" + t.row;
+        ComposedText tip = {TS_TEXT("ΔM = ±(φ·β1 + β2)·k、k = %1 %2\n%3"),
+                            {Num(ToShownUnit(c.springConst, unit)), RateUnitWord(unit), t.row}};
         if (std::isfinite(t.reference))
-            tip += "\n参考（導出値の β2 による）: ±" + Num(t.reference * fromNmm) + " " + momentUnit;
+            tip = Sequence(
+                {std::move(tip),
+                 std::string("\n"),
+                 {TS_TEXT("参考（導出値の β2 による）: ±%1 %2"), {Num(t.reference * fromNmm), momentUnit}}});
         add({TS_TEXT("ばね特性 φ%1=%2"), {std::to_string(i + 1), DegreesText(angles[i])}},
             ToleranceText(t, ToShownUnit(moments[i], unit), fromNmm, momentUnit), tip);
     }
@@ -274,7 +283,7 @@ CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const Material
         const ComposedText text = t.state == ToleranceState::Value
                                       ? ComposedText("±" + DegreesText(t.plusMinus))
                                       : ToleranceText(t, 0, 1, "");
-        add(TS_TEXT("腕の自由角度"), text, t.row + "\nばね特性を指定するときは参考値");
+        add(TS_TEXT("腕の自由角度"), text, {TS_TEXT("%1\nばね特性を指定するときは参考値"), {t.row}});
     }
     // The diameter the drawing gives: inner or outer, both when the mean diameter is typed.
     const bool showInner = c.diaMode != 2;
@@ -309,48 +318,50 @@ CharacteristicSheet BuildCharacteristicSheet(const Evaluation& e, const Material
                            {"φ2=" + DegreesText(g.atAngle2.angle), {}},
                            SheetCell{{TS_TEXT("最大角度 %1"), {DegreesText(g.atMaxAngle.angle)}}, {}},
                            true});
-    auto addPair = [&](ComposedText label, double LoadedState::*field, const std::string& tip) {
+    auto addPair = [&](ComposedText label, double LoadedState::*field, const ComposedText& tip) {
         sheet.lines.push_back(
             {std::move(label), {Mm(g.atAngle2.*field), tip}, SheetCell{Mm(g.atMaxAngle.*field), tip}, false});
     };
     // Two ways to the loaded coil diameter, each named: the standard's approximation, by
     // which the loaded inner diameter and the guide-rod clearance are judged, and the
     // geometry of the 3D model (its page, STEP and STL), which keeps the wire length.
-    addPair(TS_TEXT("ΔD（JIS の近似）"), &LoadedState::diameterReduction,
+    addPair(
+        TS_TEXT("ΔD（JIS の近似）"), &LoadedState::diameterReduction,
+        TS_TEXT(
             "コイル径の減少 ΔD = φ·D/(360·N)、JIS の近似式。負荷時の内径と案内棒とのすきまはこの値による。"
-            "外方向では巻き戻り、径は増す");
+            "外方向では巻き戻り、径は増す"));
     addPair(TS_TEXT("ΔD（3D モデル）"), &LoadedState::diameterReductionExact,
-            "コイル径の減少 ΔD = D·φ/(360·N + φ)、線長を一定に巻き込む形状。"
-            "3D 形状のページと STEP・STL のばねはこの径");
+            TS_TEXT("コイル径の減少 ΔD = D·φ/(360·N + φ)、線長を一定に巻き込む形状。"
+                    "3D 形状のページと STEP・STL のばねはこの径"));
     addPair(TS_TEXT("負荷時の内径（JIS の近似）"), &LoadedState::loadedInnerDia,
-            "Di − ΔD、Di = " + Mm(c.innerDia));
+            {TS_TEXT("Di − ΔD、Di = %1"), {Mm(c.innerDia)}});
+    const ComposedText meanTip{TS_TEXT("D − ΔD、D = %1。STEP・STL に書くコイル径"), {Mm(c.meanDia)}};
     sheet.lines.push_back({TS_TEXT("負荷時の平均径（3D モデル）"),
-                           {Mm(c.meanDia - g.atAngle2.diameterReductionExact),
-                            "D − ΔD、D = " + Mm(c.meanDia) + "。STEP・STL に書くコイル径"},
-                           SheetCell{Mm(c.meanDia - g.atMaxAngle.diameterReductionExact),
-                                     "D − ΔD、D = " + Mm(c.meanDia) + "。STEP・STL に書くコイル径"},
+                           {Mm(c.meanDia - g.atAngle2.diameterReductionExact), meanTip},
+                           SheetCell{Mm(c.meanDia - g.atMaxAngle.diameterReductionExact), meanTip},
                            false});
     addPair(TS_TEXT("案内棒とのすきま"), &LoadedState::guideRodClearance,
-            "負荷時の内径（JIS の近似）− 推奨案内棒径 " + Mm(c.guideRodDia));
+            {TS_TEXT("負荷時の内径（JIS の近似）− 推奨案内棒径 %1"), {Mm(c.guideRodDia)}});
     if (gap == 0) {
-        addPair(kBodyLength, &LoadedState::bodyLength, "d·(N + 1 + φ/360)、密着巻");
-        add(kFreeBodyLength, Mm(g.freeBodyLength), "d·(N + 1)、密着巻");
+        addPair(kBodyLength, &LoadedState::bodyLength, TS_TEXT("d·(N + 1 + φ/360)、密着巻"));
+        add(kFreeBodyLength, Mm(g.freeBodyLength), TS_TEXT("d·(N + 1)、密着巻"));
         add(kWireLength, Mm(g.wireLength),
-            "π·D·N + a1 + a2。コイルをつる巻き線として数えると " + Mm(g.helixWireLength));
+            {TS_TEXT("π·D·N + a1 + a2。コイルをつる巻き線として数えると %1"), {Mm(g.helixWireLength)}});
     } else {
-        const std::string g0 = "コイルのすき間 g = " + Mm(gap);
-        addPair(kBodyLength, &LoadedState::bodyLength, "d·(N + 1 + φ/360) + g·(N + φ/360)、" + g0);
-        add(kFreeBodyLength, Mm(g.freeBodyLength), "d·(N + 1) + g·N、" + g0);
+        const ComposedText g0{TS_TEXT("コイルのすき間 g = %1"), {Mm(gap)}};
+        addPair(kBodyLength, &LoadedState::bodyLength,
+                {TS_TEXT("d·(N + 1 + φ/360) + g·(N + φ/360)、%1"), {g0}});
+        add(kFreeBodyLength, Mm(g.freeBodyLength), {TS_TEXT("d·(N + 1) + g·N、%1"), {g0}});
         add(kWireLength, Mm(g.wireLength),
-            "N·√((π·D)² + g²) + a1 + a2、" + g0 + "。コイルをつる巻き線として数えると " +
-                Mm(g.helixWireLength));
+            {TS_TEXT("N·√((π·D)² + g²) + a1 + a2、%1。コイルをつる巻き線として数えると %2"),
+             {g0, Mm(g.helixWireLength)}});
     }
     {
         const std::string mass = Num(g.mass);
         add(TS_TEXT("質量"),
             std::isfinite(density.density) ? ComposedText(mass.empty() ? mass : mass + " g")
                                            : ComposedText(kNoDensity),
-            density.row + "\nm = ρ·(π·d²/4)·線長");
+            {TS_TEXT("%1\nm = ρ·(π·d²/4)·線長"), {density.row}});
     }
 
     CharacteristicPlot& p = sheet.plot;

@@ -22,7 +22,7 @@ namespace torsion {
 
 struct SheetCell {
     ComposedText text;
-    std::string tip;  // the table row or formula behind the value
+    ComposedText tip;  // the table row or formula behind the value
 };
 
 struct SheetLine {

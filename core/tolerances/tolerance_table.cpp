@@ -18,39 +18,39 @@ const ToleranceRow kBuiltInRows[] = {
 #include "tolerance_rows.inc"
 };
 
-std::string TableName(ToleranceTable table) {
+const char* TableName(ToleranceTable table) {
     switch (table) {
         case ToleranceTable::MomentBeta1:
-            return "ばね特性 β1";
+            return TS_TEXT("ばね特性 β1");
         case ToleranceTable::MomentBeta2:
-            return "ばね特性 β2";
+            return TS_TEXT("ばね特性 β2");
         case ToleranceTable::FreeAngle:
-            return "腕の自由角度";
+            return TS_TEXT("腕の自由角度");
         case ToleranceTable::CoilDiameter:
-            return "コイル径";
+            return TS_TEXT("コイル径");
         case ToleranceTable::CoilLength:
-            return "コイル長さ";
+            return TS_TEXT("コイル長さ");
         case ToleranceTable::ArmLength:
-            return "腕の長さ";
+            return TS_TEXT("腕の長さ");
         case ToleranceTable::Density:
-            return "密度";
+            return TS_TEXT("密度");
     }
-    return {};
+    return "";
 }
 
 // The quantity a table's ranges are in.
-std::string BasisName(ToleranceTable table) {
+ComposedText BasisName(ToleranceTable table) {
     switch (table) {
         case ToleranceTable::MomentBeta2:
         case ToleranceTable::FreeAngle:
-            return "巻数 N";
+            return TS_TEXT("巻数 N");
         case ToleranceTable::CoilDiameter:
         case ToleranceTable::CoilLength:
-            return "ばね指数 c=D/d";
+            return TS_TEXT("ばね指数 c=D/d");
         case ToleranceTable::ArmLength:
-            return "線径 d";
+            return TS_TEXT("線径 d");
         default:
-            return {};
+            return std::string();
     }
 }
 
@@ -58,52 +58,81 @@ std::string Num(double x) {
     return FormatGeneral(x, 4);
 }
 
-std::string GradeText(int grade) {
-    return grade == 0 ? "全等級" : std::to_string(grade) + "級";
+ComposedText GradeText(int grade) {
+    if (grade == 0) return TS_TEXT("全等級");
+    return {TS_TEXT("%1級"), {std::to_string(grade)}};
 }
 
-std::string RangeText(const ToleranceRow& row) {
-    std::string text;
-    if (row.lower.present) text += Num(row.lower.value) + (row.lower.inclusive ? "以上" : "を超え");
-    if (row.upper.present) text += Num(row.upper.value) + (row.upper.inclusive ? "以下" : "未満");
-    return text;
+// "3を超え10以下": each bound inclusive or not, one pattern for each way they combine.
+ComposedText RangeText(const ToleranceRow& row) {
+    const RangeBound &lo = row.lower, &hi = row.upper;
+    if (lo.present && hi.present) {
+        static constexpr const char* kBoth[2][2] = {{TS_TEXT("%1を超え%2未満"), TS_TEXT("%1を超え%2以下")},
+                                                    {TS_TEXT("%1以上%2未満"), TS_TEXT("%1以上%2以下")}};
+        return {kBoth[lo.inclusive][hi.inclusive], {Num(lo.value), Num(hi.value)}};
+    }
+    if (lo.present) return {lo.inclusive ? TS_TEXT("%1以上") : TS_TEXT("%1を超え"), {Num(lo.value)}};
+    if (hi.present) return {hi.inclusive ? TS_TEXT("%1以下") : TS_TEXT("%1未満"), {Num(hi.value)}};
+    return std::string();
 }
 
-std::string SourcesText(const ToleranceRow& row) {
+ComposedText SourcesText(const ToleranceRow& row) {
     std::string ids = row.sources;
     std::replace(ids.begin(), ids.end(), ';', ',');
-    return ids.empty() ? std::string() : "［出典 " + ids + "］";
+    if (ids.empty()) return std::string();
+    return {TS_TEXT("［出典 %1］"), {ids}};
 }
 
 struct SourceName {
     std::string_view id;
-    std::string_view name;
+    const char* name;
 };
 
 constexpr SourceName kSourceNames[] = {
-    {"TSU", "JIS B 2704-2:2018・JSMA SB001-2:2018 の要約（ばねメーカーの技術資料）"},
-    {"SOT", "ばねメーカーのねじりばね許容差の資料（JIS の版の記載なし）"},
-    {"BMB", "ばねメーカーの資料「ねじりコイルバネの寸法・特性の許容範囲」（2010 年）"},
-    {"SCR", "ばね用線材の表（密度 lb/in³）"},
-    {"TKR", "ばねメーカーの Q&A（鋼の密度 7.85 g/cm³）"},
-    {"SUSJIS", "ステンレス鋼の鋼種ごとの密度の表"},
-    {"HIRO", "SUS303・304・316 の比重の資料"},
+    {"TSU", TS_TEXT("JIS B 2704-2:2018・JSMA SB001-2:2018 の要約（ばねメーカーの技術資料）")},
+    {"SOT", TS_TEXT("ばねメーカーのねじりばね許容差の資料（JIS の版の記載なし）")},
+    {"BMB", TS_TEXT("ばねメーカーの資料「ねじりコイルバネの寸法・特性の許容範囲」（2010 年）")},
+    {"SCR", TS_TEXT("ばね用線材の表（密度 lb/in³）")},
+    {"TKR", TS_TEXT("ばねメーカーの Q&A（鋼の密度 7.85 g/cm³）")},
+    {"SUSJIS", TS_TEXT("ステンレス鋼の鋼種ごとの密度の表")},
+    {"HIRO", TS_TEXT("SUS303・304・316 の比重の資料")},
 };
 
-std::string RowHeading(const ToleranceRow& row) {
-    std::string text = TableName(row.table) + " " + GradeText(row.grade);
-    if (row.lower.present || row.upper.present) text += " " + BasisName(row.table) + " " + RangeText(row);
-    return text;
+// The words of the density rows' match lists that name a kind of wire rather than a symbol.
+constexpr const char* kWireKindWords[] = {TS_TEXT("ピアノ線"), TS_TEXT("硬鋼線"),
+                                          TS_TEXT("オイルテンパー線")};
+
+// A density row's match list ("ピアノ線;SWP"), its kind words in the reader's language.
+ComposedText MatchText(std::string_view list) {
+    std::vector<ComposedText> parts;
+    while (true) {
+        const std::size_t end = std::min(list.find(';'), list.size());
+        const std::string_view word = list.substr(0, end);
+        const auto kind = std::find_if(std::begin(kWireKindWords), std::end(kWireKindWords),
+                                       [&](const char* w) { return word == w; });
+        parts.push_back(kind != std::end(kWireKindWords) ? ComposedText(*kind)
+                                                         : ComposedText(std::string(word)));
+        if (end == list.size()) break;
+        parts.push_back(std::string(";"));
+        list.remove_prefix(end + 1);
+    }
+    return Sequence(std::move(parts));
 }
 
-std::string ValueText(const ToleranceRow& row) {
-    if (row.kind == RowKind::NotPublished) return "値は公表されていない";
-    if (!std::isnan(row.percent)) return "±" + Num(row.percent) + "%（最小±" + Num(row.minAbs) + "mm）";
+ComposedText RowHeading(const ToleranceRow& row) {
+    std::vector<ComposedText> parts{TableName(row.table), std::string(" "), GradeText(row.grade)};
+    if (row.lower.present || row.upper.present)
+        parts.insert(parts.end(), {std::string(" "), BasisName(row.table), std::string(" "), RangeText(row)});
+    return Sequence(std::move(parts));
+}
+
+ComposedText ValueText(const ToleranceRow& row) {
+    if (row.kind == RowKind::NotPublished) return TS_TEXT("値は公表されていない");
+    if (!std::isnan(row.percent)) return {TS_TEXT("±%1%（最小±%2mm）"), {Num(row.percent), Num(row.minAbs)}};
     switch (row.table) {
-        case ToleranceTable::MomentBeta1:
-            return Num(row.value);
         case ToleranceTable::MomentBeta2:
-            return Num(row.value) + "°" + (row.kind == RowKind::Reference ? "（導出値、参考）" : "");
+            if (row.kind == RowKind::Reference) return {TS_TEXT("%1°（導出値、参考）"), {Num(row.value)}};
+            return Num(row.value) + "°";
         case ToleranceTable::FreeAngle:
             return "±" + Num(row.value) + "°";
         case ToleranceTable::Density:
@@ -113,13 +142,13 @@ std::string ValueText(const ToleranceRow& row) {
     }
 }
 
-std::string Describe(const ToleranceRow& row) {
-    return RowHeading(row) + ": " + ValueText(row) + SourcesText(row);
+ComposedText Describe(const ToleranceRow& row) {
+    return Sequence({RowHeading(row), std::string(": "), ValueText(row), SourcesText(row)});
 }
 
-std::string OutOfTable(ToleranceTable table, int grade, double x) {
-    return TableName(table) + " " + GradeText(grade) + ": " + BasisName(table) + "=" + Num(x) +
-           " は表の範囲外";
+ComposedText OutOfTable(ToleranceTable table, int grade, double x) {
+    return {TS_TEXT("%1 %2: %3=%4 は表の範囲外"),
+            {TableName(table), GradeText(grade), BasisName(table), Num(x)}};
 }
 
 bool GradeValid(int grade) {
@@ -171,7 +200,7 @@ Lookup FindValue(std::span<const ToleranceRow> rows, ToleranceTable table, int g
 
 // Sets a row text, made only when texts are built.
 template <class MakeText>
-void SetRow(std::string& row, RowTexts texts, MakeText make) {
+void SetRow(ComposedText& row, RowTexts texts, MakeText make) {
     if (texts == RowTexts::Built) row = make();
 }
 
@@ -222,7 +251,8 @@ MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int gra
     if (!beta1.value) {
         factors.state = ToleranceState::NoPublishedValue;
         SetRow(factors.row, texts, [&] {
-            return TableName(ToleranceTable::MomentBeta1) + " " + GradeText(grade) + ": 値がない";
+            return ComposedText(TS_TEXT("%1 %2: 値がない"),
+                                {TableName(ToleranceTable::MomentBeta1), GradeText(grade)});
         });
         return factors;
     }
@@ -231,7 +261,9 @@ MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int gra
     if (beta2.value) {
         factors.state = ToleranceState::Value;
         factors.beta2 = beta2.value->value;
-        SetRow(factors.row, texts, [&] { return Describe(*beta1.value) + "\n" + Describe(*beta2.value); });
+        SetRow(factors.row, texts, [&] {
+            return Sequence({Describe(*beta1.value), std::string("\n"), Describe(*beta2.value)});
+        });
         return factors;
     }
     factors.state = ToleranceState::NoPublishedValue;
@@ -239,9 +271,9 @@ MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int gra
         FindRow(rows, ToleranceTable::MomentBeta2, grade, turns, RowKind::Reference);
     if (reference) factors.beta2 = reference->value;
     SetRow(factors.row, texts, [&] {
-        std::string row = beta2.published ? Describe(*beta2.published)
-                                          : OutOfTable(ToleranceTable::MomentBeta2, grade, turns);
-        if (reference) row += "\n" + Describe(*reference);
+        ComposedText row = beta2.published ? Describe(*beta2.published)
+                                           : OutOfTable(ToleranceTable::MomentBeta2, grade, turns);
+        if (reference) row = Sequence({std::move(row), std::string("\n"), Describe(*reference)});
         return row;
     });
     return factors;
@@ -277,9 +309,9 @@ ToleranceResult FreeAngleTolerance(std::span<const ToleranceRow> rows, int grade
     if (!GradeValid(grade) || !std::isfinite(turns) || !std::isfinite(springIndex)) return {};
     if (springIndex < kFreeAngleIndexMin || springIndex > kFreeAngleIndexMax)
         return NoValue(texts, [&] {
-            return TableName(ToleranceTable::FreeAngle) + " " + GradeText(grade) +
-                   ": ばね指数 c=D/d=" + Num(springIndex) + " は表の適用範囲（" + Num(kFreeAngleIndexMin) +
-                   " ≤ D/d ≤ " + Num(kFreeAngleIndexMax) + "）の外";
+            return ComposedText(TS_TEXT("%1 %2: ばね指数 c=D/d=%3 は表の適用範囲（%4 ≤ D/d ≤ %5）の外"),
+                                {TableName(ToleranceTable::FreeAngle), GradeText(grade), Num(springIndex),
+                                 Num(kFreeAngleIndexMin), Num(kFreeAngleIndexMax)});
         });
     const Lookup found = FindValue(rows, ToleranceTable::FreeAngle, grade, turns);
     if (!found.value)
@@ -305,7 +337,7 @@ ToleranceResult CoilLengthTolerance(std::span<const ToleranceRow> rows, int grad
         if (!GradeValid(grade) || !std::isfinite(springIndex) || !std::isfinite(length)) return {};
         ToleranceResult result;
         result.state = ToleranceState::NotApplicable;
-        result.row = TableName(ToleranceTable::CoilLength) + ": 密着巻きには適用しない";
+        result.row = {TS_TEXT("%1: 密着巻きには適用しない"), {TableName(ToleranceTable::CoilLength)}};
         return result;
     }
     return PercentRule(rows, ToleranceTable::CoilLength, grade, springIndex, length);
@@ -369,17 +401,21 @@ DensityResult WireDensity(std::span<const ToleranceRow> rows, std::string_view s
     DensityResult result;
     if (const ToleranceRow* row = last->row) {
         result.density = row->value;
-        SetRow(result.row, texts,
-               [&] { return "密度 " + ValueText(*row) + "（" + row->matchText + "）" + SourcesText(*row); });
+        SetRow(result.row, texts, [&] {
+            return Sequence({{TS_TEXT("密度 %1（%2）"), {ValueText(*row), MatchText(row->matchText)}},
+                             SourcesText(*row)});
+        });
     } else {
-        SetRow(result.row, texts, [] { return std::string("密度: この材料の値はデータにない"); });
+        SetRow(result.row, texts, [] { return ComposedText(TS_TEXT("密度: この材料の値はデータにない")); });
     }
     return result;
 }
 
-std::string SourceLegend(std::string_view text) {
+ComposedText SourceLegend(const ComposedText& described) {
     static constexpr std::string_view kOpen = "［出典 ";
     static constexpr std::string_view kClose = "］";
+    const std::string japanese = described.Japanese();
+    const std::string_view text = japanese;
     std::vector<std::string_view> ids;
     for (std::size_t at = text.find(kOpen); at != std::string_view::npos; at = text.find(kOpen, at)) {
         at += kOpen.size();
@@ -394,22 +430,26 @@ std::string SourceLegend(std::string_view text) {
         }
         at = end;
     }
-    std::string legend;
+    std::vector<ComposedText> lines;
     for (const std::string_view id : ids) {
         const auto known = std::find_if(std::begin(kSourceNames), std::end(kSourceNames),
                                         [&](const SourceName& s) { return s.id == id; });
-        legend += (legend.empty() ? "" : "\n") + std::string(id) + "：" +
-                  std::string(known != std::end(kSourceNames) ? known->name
-                                                              : "data/tolerances.md の出典一覧を参照");
+        if (!lines.empty()) lines.push_back(std::string("\n"));
+        lines.push_back({TS_TEXT("%1：%2"),
+                         {std::string(id), known != std::end(kSourceNames)
+                                               ? known->name
+                                               : TS_TEXT("data/tolerances.md の出典一覧を参照")}});
     }
-    return legend;
+    return Sequence(std::move(lines));
 }
 
-std::string AllSourcesLegend() {
-    std::string legend;
-    for (const SourceName& s : kSourceNames)
-        legend += (legend.empty() ? "" : "\n") + std::string(s.id) + "：" + std::string(s.name);
-    return legend;
+ComposedText AllSourcesLegend() {
+    std::vector<ComposedText> lines;
+    for (const SourceName& s : kSourceNames) {
+        if (!lines.empty()) lines.push_back(std::string("\n"));
+        lines.push_back({TS_TEXT("%1：%2"), {std::string(s.id), s.name}});
+    }
+    return Sequence(std::move(lines));
 }
 
 }  // namespace torsion

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/base/catalogue_text.h"
+#include "core/base/composed_text.h"
 
 namespace torsion {
 
@@ -69,9 +70,9 @@ enum class ToleranceState {
 
 // What the source ids in "［出典 TSU,SOT］" of a row description stand for: one line
 // "TSU：…" per id found in text, in order of first appearance; empty when text names none.
-std::string SourceLegend(std::string_view text);
+ComposedText SourceLegend(const ComposedText& text);
 // The lines of every source a tolerance or density row of the program may name.
-std::string AllSourcesLegend();
+ComposedText AllSourcesLegend();
 
 inline constexpr const char* kNoPublishedValueText = TS_TEXT("規格値なし（受渡当事者間の協定）");
 inline constexpr const char* kCloseWoundText = TS_TEXT("対象外（密着巻）");
@@ -81,7 +82,7 @@ struct ToleranceResult {
     double plusMinus = kNoNumber;  // ± in the unit of the table: N·mm, degrees or mm
     double percent = kNoNumber;    // plusMinus as a percentage of the nominal value
     double reference = kNoNumber;  // derived figure for a range without a published value
-    std::string row;               // the table row the value came from (or why there is none)
+    ComposedText row;              // the table row the value came from (or why there is none)
 };
 
 // ΔM = ±(αd·β1 + β2)·RMd, with αd in degrees and the rate RMd in N·mm/degree; ΔM in N·mm.
@@ -95,7 +96,7 @@ struct MomentFactors {
     ToleranceState state = ToleranceState::Empty;
     double beta1 = kNoNumber;
     double beta2 = kNoNumber;  // degrees; the derived figure when state is NoPublishedValue
-    std::string row;
+    ComposedText row;
 };
 MomentFactors MomentToleranceFactors(std::span<const ToleranceRow> rows, int grade, double turns,
                                      RowTexts texts = RowTexts::Built);
@@ -123,7 +124,7 @@ ToleranceResult ArmLengthTolerance(std::span<const ToleranceRow> rows, int grade
 // Shift-JIS as stored in the material table; NaN when no row matches.
 struct DensityResult {
     double density = kNoNumber;
-    std::string row;
+    ComposedText row;
 };
 DensityResult WireDensity(std::span<const ToleranceRow> rows, std::string_view symbolSjis,
                           std::string_view kindNameSjis, RowTexts texts = RowTexts::Built);

@@ -259,7 +259,8 @@ WireCheck WireCheckOf(const DesignCase& c, const MaterialRecord* material, std::
     WireCheck w;
     if (!material) {
         if (texts == RowTexts::Built)
-            w.standard.row = w.tensile.row = w.tolerance.row = w.roundness.row = "材料が材料表にない";
+            w.standard.row = w.tensile.row = w.tolerance.row = w.roundness.row =
+                TS_TEXT("材料が材料表にない");
         return w;
     }
     const std::string symbol = ShortStringValue(material->symbol);
@@ -318,7 +319,7 @@ ManufacturingCheck ManufacturingCheckOf(const DesignCase& c, const MaterialTable
         density = WireDensity(toleranceRows, ShortStringValue(record->symbol),
                               ShortStringValue(record->kindName), texts);
     else if (texts == RowTexts::Built)
-        density.row = "密度: 材料が材料表にない";
+        density.row = TS_TEXT("密度: 材料が材料表にない");
     m.densityRow = std::move(density.row);
     m.dynamics = DynamicsOf(c, density.density, inputs);
     return m;

@@ -27,7 +27,7 @@ struct VariationTerm {
     double plusMinus = kNoNumber;  // ±Δd or ±ΔD in mm; ±ΔN in turns
     double rateUp = kNoNumber;     // k at the end that raises it, over nominal k, minus 1 (≥ 0)
     double rateDown = kNoNumber;   // k at the other end, the same way (≤ 0)
-    std::string row;               // the table row of the tolerance, or why there is none
+    ComposedText row;              // the table row of the tolerance, or why there is none
 };
 
 struct ValueRange {
@@ -127,7 +127,7 @@ struct ManufacturingCheck {
     WireCheck wire;
     DynamicsInputs inputs;
     SpringDynamics dynamics;
-    std::string densityRow;  // the density the spring's mass comes from
+    ComposedText densityRow;  // the density the spring's mass comes from
 };
 ManufacturingCheck ManufacturingCheckOf(const DesignCase& c, const MaterialTable& table, int grade,
                                         const DynamicsInputs& inputs,

@@ -25,15 +25,15 @@ std::string Num(double x) {
 const char* TableName(WireTable table) {
     switch (table) {
         case WireTable::DiameterTolerance:
-            return "線径の許容差";
+            return TS_TEXT("線径の許容差");
         case WireTable::OutOfRoundness:
-            return "偏径差";
+            return TS_TEXT("偏径差");
         case WireTable::TensileStrength:
-            return "引張強さ";
+            return TS_TEXT("引張強さ");
         case WireTable::StandardDiameter:
-            return "標準線径";
+            return TS_TEXT("標準線径");
         case WireTable::ApplicableRange:
-            return "適用線径";
+            return TS_TEXT("適用線径");
     }
     return "";
 }
@@ -52,40 +52,53 @@ bool Near(double x, double bound) {
     return std::fabs(x - bound) <= 1e-9 * std::max(1.0, std::fabs(bound));
 }
 
-std::string RangeText(const WireRow& row) {
+ComposedText RangeText(const WireRow& row) {
     const RangeBound &lo = row.lower, &hi = row.upper;
     if (lo.present && hi.present && lo.value == hi.value) return Num(lo.value) + " mm";
-    std::string text;
-    if (lo.present) text += Num(lo.value) + (lo.inclusive ? " 以上" : " を超え");
-    if (hi.present) text += (text.empty() ? "" : " ") + Num(hi.value) + (hi.inclusive ? " 以下" : " 未満");
-    return text.empty() ? "全線径" : text + " mm";
+    std::vector<ComposedText> parts;
+    if (lo.present)
+        parts.push_back({lo.inclusive ? TS_TEXT("%1 以上") : TS_TEXT("%1 を超え"), {Num(lo.value)}});
+    if (hi.present) {
+        if (!parts.empty()) parts.push_back(std::string(" "));
+        parts.push_back({hi.inclusive ? TS_TEXT("%1 以下") : TS_TEXT("%1 未満"), {Num(hi.value)}});
+    }
+    if (parts.empty()) return TS_TEXT("全線径");
+    parts.push_back(std::string(" mm"));
+    return Sequence(std::move(parts));
 }
 
-std::string ValueText(const WireRow& row) {
-    if (!row.found) return "値は見つかっていない（" + std::string(kWireNoValueText) + "）";
+// The value of a found row; empty for a row without one (the standard and applicable diameters).
+ComposedText ValueText(const WireRow& row) {
+    if (!row.found) return {TS_TEXT("値は見つかっていない（%1）"), {kWireNoValueText}};
     switch (row.table) {
         case WireTable::DiameterTolerance:
             return "±" + Num(row.valueMax) + " mm";
         case WireTable::OutOfRoundness:
-            return Num(row.valueMax) + " mm 以下";
+            return {TS_TEXT("%1 mm 以下"), {Num(row.valueMax)}};
         case WireTable::TensileStrength:
-            return Num(row.valueMin) + "〜" +
-                   (std::isnan(row.valueMax) ? "（上限は見つかっていない）" : Num(row.valueMax)) + " N/mm²";
+            return {TS_TEXT("%1〜%2 N/mm²"),
+                    {Num(row.valueMin), std::isnan(row.valueMax)
+                                            ? ComposedText(TS_TEXT("（上限は見つかっていない）"))
+                                            : ComposedText(Num(row.valueMax))}};
         default:
-            return "";
+            return std::string();
     }
 }
 
-std::string Describe(const WireRow& row) {
-    std::string text = std::string(TableName(row.table)) + " " + row.grades + " " + RangeText(row);
-    const std::string value = ValueText(row);
-    if (!value.empty()) text += ": " + value;
-    std::string sources = row.sources;
+// "［出典 S01,S02］", with the note that the value was read off a merged table.
+ComposedText SourcesText(std::string sources, bool derived) {
     std::replace(sources.begin(), sources.end(), ';', ',');
-    if (!sources.empty())
-        text += "［出典 " + sources +
-                (std::string_view(row.status) == "derived" ? "、表の読み取りによる" : "") + "］";
-    return text;
+    if (sources.empty()) return std::string();
+    return {derived ? TS_TEXT("［出典 %1、表の読み取りによる］") : TS_TEXT("［出典 %1］"), {sources}};
+}
+
+ComposedText Describe(const WireRow& row) {
+    std::vector<ComposedText> parts{TableName(row.table), " " + std::string(row.grades) + " ",
+                                    RangeText(row)};
+    if (ComposedText value = ValueText(row); !value.IsVerbatim() || !value.verbatim().empty())
+        parts.insert(parts.end(), {std::string(": "), std::move(value)});
+    parts.push_back(SourcesText(row.sources, std::string_view(row.status) == "derived"));
+    return Sequence(std::move(parts));
 }
 
 // The rows of one symbol, table by table, in the data's order: what every lookup of the
@@ -150,8 +163,8 @@ const WireRow* FindRow(const SymbolRows& rows, WireTable table, double x) {
     return found ? found : notFound;
 }
 
-std::string NoData(WireTable table) {
-    return std::string(TableName(table)) + ": この材料の JIS の値はデータにない";
+ComposedText NoData(WireTable table) {
+    return {TS_TEXT("%1: この材料の JIS の値はデータにない"), {TableName(table)}};
 }
 
 // The applicable diameters of the grade, when the data gives them and d lies outside.
@@ -161,8 +174,8 @@ const WireRow* OutsideApplicable(const SymbolRows& rows, double d) {
     return nullptr;
 }
 
-std::string OutsideText(const WireRow& row, double d) {
-    return "線径 " + Num(d) + " mm は" + Describe(row) + " の外";
+ComposedText OutsideText(const WireRow& row, double d) {
+    return {TS_TEXT("線径 %1 mm は%2 の外"), {Num(d), Describe(row)}};
 }
 
 // Whether a band of unseen standard diameters reaches into the open interval (a, b).
@@ -252,7 +265,7 @@ SymbolRows& RowsOfSymbol(std::span<const WireRow> rows, std::string_view symbol)
 
 // Sets a row text, made only when texts are built.
 template <class MakeText>
-void SetRow(std::string& row, RowTexts texts, MakeText make) {
+void SetRow(ComposedText& row, RowTexts texts, MakeText make) {
     if (texts == RowTexts::Built) row = make();
 }
 
@@ -263,7 +276,7 @@ WireValue Lookup(const SymbolRows& rows, WireTable table, double d, RowTexts tex
     if (!row) {
         SetRow(v.row, texts, [&] {
             return !rows.of(table).empty()
-                       ? std::string(TableName(table)) + ": 線径 " + Num(d) + " mm は表の範囲外"
+                       ? ComposedText(TS_TEXT("%1: 線径 %2 mm は表の範囲外"), {TableName(table), Num(d)})
                        : NoData(table);
         });
         return v;
@@ -320,7 +333,8 @@ WireValue TensileOf(const SymbolRows& rows, double d, RowTexts texts) {
         const Neighbours n = StandardNeighbours(rows, d);
         if (std::isnan(n.above)) {
             SetRow(v.row, texts, [&] {
-                return "引張強さ: 線径 " + Num(d) + " mm の次に大きい標準線径がデータから決まらない";
+                return ComposedText(
+                    TS_TEXT("引張強さ: 線径 %1 mm の次に大きい標準線径がデータから決まらない"), {Num(d)});
             });
             return v;
         }
@@ -329,8 +343,8 @@ WireValue TensileOf(const SymbolRows& rows, double d, RowTexts texts) {
     v = Lookup(rows, WireTable::TensileStrength, at, texts);
     if (at != d)
         SetRow(v.row, texts, [&] {
-            return v.row + "\n線径 " + Num(d) + " mm は標準線径の間: 次に大きい標準線径 " + Num(at) +
-                   " mm の値";
+            return ComposedText(TS_TEXT("%1\n線径 %2 mm は標準線径の間: 次に大きい標準線径 %3 mm の値"),
+                                {v.row, Num(d), Num(at)});
         });
     return v;
 }
@@ -365,11 +379,11 @@ StandardWire StandardOf(const SymbolRows& rows, double d, RowTexts texts) {
         std::string near;
         if (!std::isnan(n.below)) near = Num(n.below);
         if (!std::isnan(n.above)) near += (near.empty() ? "" : " / ") + Num(n.above);
-        std::string row =
-            "標準線径 " + std::string(n.list ? n.list->grades : "") + ": 線径 " + Num(d) + " mm は一覧にない";
-        if (!near.empty()) row += "（近い標準線径 " + near + " mm）";
-        if (n.list) row += "［出典 " + std::string(n.list->sources) + "］";
-        return row;
+        std::vector<ComposedText> parts{{TS_TEXT("標準線径 %1: 線径 %2 mm は一覧にない"),
+                                         {std::string(n.list ? n.list->grades : ""), Num(d)}}};
+        if (!near.empty()) parts.push_back({TS_TEXT("（近い標準線径 %1 mm）"), {near}});
+        if (n.list) parts.push_back({TS_TEXT("［出典 %1］"), {std::string(n.list->sources)}});
+        return Sequence(std::move(parts));
     });
     return s;
 }

@@ -45,7 +45,7 @@ struct WireValue {
     bool found = false;      // false: no published value ("規格値なし")
     double min = kNoNumber;  // −t; the least tensile strength
     double max = kNoNumber;  // +t; the out-of-roundness limit; the largest tensile strength (NaN: not seen)
-    std::string row;         // the data row the value came from, or why there is none
+    ComposedText row;        // the data row the value came from, or why there is none
 };
 
 // ±t of the wire diameter at d.
@@ -68,7 +68,7 @@ struct StandardWire {
     StandardWireState state = StandardWireState::Unknown;
     double below = kNoNumber;  // the standard diameters next to a non-standard d, where known
     double above = kNoNumber;
-    std::string row;
+    ComposedText row;
 };
 StandardWire StandardWireDiameter(std::span<const WireRow> rows, std::string_view symbolSjis, double d,
                                   RowTexts texts = RowTexts::Built);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QMenuBar>
@@ -147,12 +148,17 @@ TEST_F(Exports, ReportAsPdfAndOnThePrinter) {
 }
 
 TEST_F(Exports, TitleBlockIsAskedOncePerRunAndItsFieldsKept) {
-    // The dialog comes up modally: fill it in and confirm, as a user would.
+    // The dialog comes up modally: fill it in and confirm, as a user would. The report's
+    // language, never chosen, is the window's; the one chosen is kept for the next run.
+    app.settings.setLanguage(Language::English);
     bool asked = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<TitleBlockDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         asked = true;
+        auto* language = dialog->findChild<QComboBox*>("languageBox");
+        EXPECT_EQ(language->currentText(), "English");
+        language->setCurrentIndex(language->findText(QStringLiteral("日本語")));
         dialog->findChild<QLineEdit*>("productEdit")->setText("試作ばね");
         dialog->findChild<QLineEdit*>("drawingNoEdit")->clear();
         EXPECT_EQ(dialog->findChild<QLineEdit*>("dateEdit")->text(),
@@ -177,6 +183,7 @@ TEST_F(Exports, TitleBlockIsAskedOncePerRunAndItsFieldsKept) {
         ASSERT_NE(dialog, nullptr);
         askedAgain = true;
         EXPECT_EQ(dialog->findChild<QLineEdit*>("productEdit")->text(), "試作ばね");
+        EXPECT_EQ(dialog->findChild<QComboBox*>("languageBox")->currentText(), QStringLiteral("日本語"));
         EXPECT_EQ(dialog->findChild<QLineEdit*>("dateEdit")->text(),
                   QDate::currentDate().toString(Qt::ISODate));
         dialog->accept();

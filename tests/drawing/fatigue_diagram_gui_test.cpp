@@ -3,8 +3,10 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 #include "drawing/fatigue_diagram.h"
 
@@ -136,6 +138,19 @@ TEST(FatigueDiagramImage, TextsSitBelowTheirTopLeftPositions) {
     // All texts are black: silver only comes from the rays, so none on the label row.
     for (int x = 0; x < 400; ++x)
         for (int y = 15; y < 27; ++y) ASSERT_NE(image.pixel(x, y), kSilver) << x << "," << y;
+}
+
+// A word of another language wider than "万回" (the unit of the life marks) leaves the
+// frame's left side whole.
+TEST(FatigueDiagramImage, TheLifeUnitOfAnotherLanguageEndsBeforeTheFrame) {
+    QImage image(kFatigueImageWidth, kFatigueImageHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    DrawFatigueDiagram(painter, false, 0, 0, [](const char*, const char* text) {
+        return std::string_view(text) == "万回" ? QStringLiteral("×10⁴") : QString::fromUtf8(text);
+    });
+    painter.end();
+    for (int y = 30; y <= 380; ++y) ASSERT_EQ(image.pixel(29, y), kBlack) << y;
+    EXPECT_TRUE(HasInk(image, QRect(5, 183, 24, 12)));
 }
 
 TEST(FatigueDiagramImage, OperatingPointSquareIsRedAndRedrawLeavesNoTrace) {

@@ -73,7 +73,8 @@ CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* 
                                                         "値の上にマウスを置くと、出典の表の行を表示します"),
                             this);
     hint->setObjectName(QStringLiteral("SourceHint"));
-    hint->setToolTip(Q("出典\n" + AllSourcesLegend()));
+    hint->setToolTip(
+        QCoreApplication::translate("characteristic_page", "出典\n%1").arg(WindowText(AllSourcesLegend())));
     // Two lines beside the grade, above the table.
     hint->setWordWrap(true);
     hint->setGeometry(540, 0, 248, 31);
@@ -282,8 +283,9 @@ void CharacteristicPage::Fill() {
         }
         const QString text = WindowText(value.text);
         // Source ids are followed by what they stand for.
-        const std::string legend = SourceLegend(value.tip);
-        const QString tip = Q(legend.empty() ? value.tip : value.tip + "\n" + legend);
+        const ComposedText legend = SourceLegend(value.tip);
+        const QString tip = legend.empty() ? WindowText(value.tip)
+                                           : WindowText(Sequence({value.tip, std::string("\n"), legend}));
         if (item->text() != text) item->setText(text);
         if (item->toolTip() != tip) item->setToolTip(tip);
         const QFont font = heading ? bold : t->font();

@@ -32,9 +32,11 @@ const QString kTitleKeys[] = {QStringLiteral("Report/product"), QStringLiteral("
 const QString kTitleEnteredKey = QStringLiteral("Report/titleEntered");
 const QString kReportLanguageKey = QStringLiteral("Report/language");
 
+// The language last chosen for the report; until one is, the language of the window.
 Language StoredReportLanguage(const Settings* settings) {
     if (settings == nullptr) return Language::Japanese;
-    return LanguageOfCode(settings->stringValue(kReportLanguageKey)).value_or(Language::Japanese);
+    return LanguageOfCode(settings->stringValue(kReportLanguageKey))
+        .value_or(settings->language().value_or(LanguageOfEnvironment()));
 }
 
 std::optional<TitleBlock> StoredTitle(const Settings* settings) {

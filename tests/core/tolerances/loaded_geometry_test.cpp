@@ -139,7 +139,8 @@ TEST(CharacteristicSheet, WorkedExampleTexts) {
               FormatShort(SpringShapeAt(WorkedExample(), SpringState::MaxAngle).coilDia) + " mm");
     EXPECT_NE(FindLine(sheet, "負荷時の内径（JIS の近似）"), nullptr);
     // The reference figure of grade 2 in kgf·mm stands in the tooltip only.
-    EXPECT_NE(FindLine(sheet, "ばね特性 φ2=35°")->value.tip.find("±3.241 kgf･mm"), std::string::npos);
+    EXPECT_NE(FindLine(sheet, "ばね特性 φ2=35°")->value.tip.Japanese().find("±3.241 kgf･mm"),
+              std::string::npos);
     EXPECT_EQ(sheet.plot.band, ToleranceState::NoPublishedValue);
     EXPECT_DOUBLE_EQ(sheet.plot.beta2, 8);
 }
@@ -219,7 +220,7 @@ TEST(CharacteristicSheet, RandomCaseRecordsGiveTextsNotACrash) {
         for (const SheetLine& line : sheet.lines) {
             ASSERT_FALSE(line.label.empty());
             // No number that is not one ever reaches a text.
-            for (const std::string& text : {line.value.text.Japanese(), line.value.tip,
+            for (const std::string& text : {line.value.text.Japanese(), line.value.tip.Japanese(),
                                             line.atMax.value_or(SheetCell{}).text.Japanese()})
                 for (const char* word : {"nan", "NaN", "inf", "Inf"})
                     ASSERT_EQ(text.find(word), std::string::npos) << line.label << ": " << text;
@@ -237,6 +238,6 @@ TEST(CharacteristicSheet, FreeAngleOnlyWhereTheTableApplies) {
         const SheetLine* line = FindLine(sheet, "腕の自由角度");
         ASSERT_NE(line, nullptr);
         EXPECT_EQ(line->value.text, kNoPublishedValueText) << index;
-        EXPECT_NE(line->value.tip.find("4 ≤ D/d ≤ 22"), std::string::npos) << line->value.tip;
+        EXPECT_NE(line->value.tip.Japanese().find("4 ≤ D/d ≤ 22"), std::string::npos) << line->value.tip;
     }
 }

@@ -41,7 +41,7 @@ TEST(MomentTolerance, WorkedExampleHasOnlyTheReferenceFigure) {
         const ToleranceResult r = MomentTolerance(kRows, grade, 1.3, 35, 3.26);
         ExpectNoValue(r, "grade " + std::to_string(grade));
         EXPECT_NEAR(r.reference, expected[grade - 1], 0.0051) << grade;  // the notes round to 0.01
-        EXPECT_NE(r.row.find("導出値"), std::string::npos) << r.row;
+        EXPECT_NE(r.row.Japanese().find("導出値"), std::string::npos) << r.row;
     }
 }
 
@@ -49,7 +49,7 @@ TEST(MomentTolerance, PublishedBeta2GivesValueAndPercent) {
     const ToleranceResult r = MomentTolerance(kRows, 2, 5, 35, 3.26);
     ExpectValue(r, (35 * 0.05 + 10) * 3.26, "N=5");
     EXPECT_NEAR(r.percent, (35 * 0.05 + 10) / 35 * 100, 1e-9);
-    EXPECT_NE(r.row.find("巻数 N 3を超え10以下"), std::string::npos) << r.row;
+    EXPECT_NE(r.row.Japanese().find("巻数 N 3を超え10以下"), std::string::npos) << r.row;
     // At φ = 0 the band is β2·k and there is no percentage of a zero moment.
     const ToleranceResult atZero = MomentTolerance(kRows, 1, 5, 0, 2);
     ExpectValue(atZero, 20, "phi 0");
@@ -93,7 +93,7 @@ TEST(FreeAngleTolerance, TurnsAndGrades) {
     for (double index : {3.5, 3.999, 22.001, 24.0}) {
         const ToleranceResult r = FreeAngleTolerance(kRows, 2, 5, index);
         ExpectNoValue(r, "c=" + std::to_string(index));
-        EXPECT_NE(r.row.find("4 ≤ D/d ≤ 22"), std::string::npos) << r.row;
+        EXPECT_NE(r.row.Japanese().find("4 ≤ D/d ≤ 22"), std::string::npos) << r.row;
     }
 }
 
@@ -105,9 +105,10 @@ TEST(CoilDiameterTolerance, WorkedExampleMinimumGoverns) {
     }
     const ToleranceResult r = CoilDiameterTolerance(kRows, 2, 10, 9);
     EXPECT_NEAR(r.percent, 0.3 / 9 * 100, 1e-9);
-    EXPECT_NE(r.row.find("コイル径 2級 ばね指数 c=D/d 8を超え15以下: ±2%（最小±0.3mm）"), std::string::npos)
+    EXPECT_NE(r.row.Japanese().find("コイル径 2級 ばね指数 c=D/d 8を超え15以下: ±2%（最小±0.3mm）"),
+              std::string::npos)
         << r.row;
-    EXPECT_NE(r.row.find("SOT,BMB"), std::string::npos) << r.row;
+    EXPECT_NE(r.row.Japanese().find("SOT,BMB"), std::string::npos) << r.row;
 }
 
 TEST(CoilDiameterTolerance, IndexBoundariesAndPercentGoverning) {
@@ -127,7 +128,7 @@ TEST(CoilDiameterTolerance, IndexBoundariesAndPercentGoverning) {
             ExpectValue(r, row.tolerance, "c=" + std::to_string(row.index));
     }
     ExpectValue(CoilDiameterTolerance(kRows, 1, 10, 40), 0.6, "c=10, Do=40: 1.5 % of 40");
-    EXPECT_NE(CoilDiameterTolerance(kRows, 1, 2, 10).row.find("表の範囲外"), std::string::npos);
+    EXPECT_NE(CoilDiameterTolerance(kRows, 1, 2, 10).row.Japanese().find("表の範囲外"), std::string::npos);
 }
 
 TEST(CoilLengthTolerance, CloseWoundIsExcludedPitchWoundLooksUp) {
@@ -148,7 +149,8 @@ TEST(ArmLengthTolerance, PublishedCellsAndUnpublishedRanges) {
     ExpectValue(ArmLengthTolerance(kRows, 1, 0.1, 20), 0.4, "d=0.1: 2 % of 20");
     ExpectValue(ArmLengthTolerance(kRows, 1, 0.5, 20), 0.4, "d=0.5 is in the first row");
     ExpectValue(ArmLengthTolerance(kRows, 3, 0.5, 20), 1.0, "grade 3 minimum 1.0");
-    EXPECT_NE(ArmLengthTolerance(kRows, 3, 1.0, 20).row.find("値は公表されていない"), std::string::npos);
+    EXPECT_NE(ArmLengthTolerance(kRows, 3, 1.0, 20).row.Japanese().find("値は公表されていない"),
+              std::string::npos);
 }
 
 TEST(ToleranceLookup, BadInputGivesEmpty) {
@@ -234,14 +236,14 @@ TEST(WireDensity, SymbolFirstThenKind) {
             EXPECT_DOUBLE_EQ(r.density, row.density) << row.symbol;
         EXPECT_FALSE(r.row.empty());
     }
-    EXPECT_NE(WireDensity(kRows, "SUS316-WPA", "").row.find("SUSJIS"), std::string::npos);
+    EXPECT_NE(WireDensity(kRows, "SUS316-WPA", "").row.Japanese().find("SUSJIS"), std::string::npos);
 }
 
 // Source ids in a description are followed by what they stand for; unknown ids point
 // to the list of sources.
 TEST(SourceLegend, NamesEachIdOnceInOrder) {
     const std::string legend =
-        SourceLegend("巻数 N 3を超え10以下: ±10°［出典 TSU,SOT］\nβ1［出典 TSU］［出典 XYZ］");
+        SourceLegend("巻数 N 3を超え10以下: ±10°［出典 TSU,SOT］\nβ1［出典 TSU］［出典 XYZ］").Japanese();
     const std::size_t tsu = legend.find("TSU：JIS B 2704-2");
     const std::size_t sot = legend.find("\nSOT：");
     const std::size_t xyz = legend.find("\nXYZ：data/tolerances.md");
@@ -250,5 +252,5 @@ TEST(SourceLegend, NamesEachIdOnceInOrder) {
     EXPECT_GT(xyz, sot) << legend;
     EXPECT_EQ(legend.find("TSU", tsu + 1), std::string::npos) << "TSU once";
     EXPECT_EQ(SourceLegend("出典のない行"), "");
-    EXPECT_NE(AllSourcesLegend().find("BMB："), std::string::npos);
+    EXPECT_NE(AllSourcesLegend().Japanese().find("BMB："), std::string::npos);
 }

@@ -45,7 +45,8 @@ TEST(WireTable, DiameterToleranceBandEdges) {
     };
     for (const ToleranceEdge& e : rows) {
         const WireValue v = WireDiameterTolerance(kWire, e.symbol, e.d);
-        const std::string what = std::string(e.symbol) + " d=" + std::to_string(e.d) + ": " + v.row;
+        const std::string what =
+            std::string(e.symbol) + " d=" + std::to_string(e.d) + ": " + v.row.Japanese();
         EXPECT_FALSE(v.row.empty()) << what;
         if (std::isnan(e.plusMinus)) {
             EXPECT_FALSE(v.found) << what;
@@ -60,7 +61,7 @@ TEST(WireTable, DiameterToleranceBandEdges) {
     EXPECT_DOUBLE_EQ(WireOutOfRoundness(kWire, "SWP-B", 1.0).max, 0.010);
     EXPECT_FALSE(WireOutOfRoundness(kWire, "SUS304-WPB", 1.80).found);
     // The row names its source.
-    EXPECT_NE(WireDiameterTolerance(kWire, "SWP-B", 1.0).row.find("S01"), std::string::npos);
+    EXPECT_NE(WireDiameterTolerance(kWire, "SWP-B", 1.0).row.Japanese().find("S01"), std::string::npos);
 }
 
 // Tensile strength is given per standard diameter; a diameter between takes the next
@@ -84,7 +85,8 @@ TEST(WireTable, TensileStrengthOfTheNextLargerStandardDiameter) {
     };
     for (const Row& r : rows) {
         const WireValue v = JisTensileStrength(kWire, r.symbol, r.d);
-        const std::string what = std::string(r.symbol) + " d=" + std::to_string(r.d) + ": " + v.row;
+        const std::string what =
+            std::string(r.symbol) + " d=" + std::to_string(r.d) + ": " + v.row.Japanese();
         EXPECT_FALSE(v.row.empty()) << what;
         if (std::isnan(r.min)) {
             EXPECT_FALSE(v.found) << what;
@@ -97,7 +99,7 @@ TEST(WireTable, TensileStrengthOfTheNextLargerStandardDiameter) {
         else
             EXPECT_DOUBLE_EQ(v.max, r.max) << what;
     }
-    EXPECT_NE(JisTensileStrength(kWire, "SWP-B", 0.95).row.find("次に大きい標準線径 1 mm"),
+    EXPECT_NE(JisTensileStrength(kWire, "SWP-B", 0.95).row.Japanese().find("次に大きい標準線径 1 mm"),
               std::string::npos);
 }
 
@@ -440,16 +442,12 @@ std::vector<double> NumbersOf(const ManufacturingCheck& m) {
 
 std::vector<std::string> TextsOf(const ManufacturingCheck& m) {
     const CharacteristicVariation& v = m.variation;
-    return {v.wire.row,
-            v.coil.row,
-            v.turns.row,
-            v.moments[0].allowed.row,
-            v.moments[1].allowed.row,
-            m.wire.standard.row,
-            m.wire.tensile.row,
-            m.wire.tolerance.row,
-            m.wire.roundness.row,
-            m.densityRow};
+    std::vector<std::string> texts;
+    for (const ComposedText* t : {&v.wire.row, &v.coil.row, &v.turns.row, &v.moments[0].allowed.row,
+                                  &v.moments[1].allowed.row, &m.wire.standard.row, &m.wire.tensile.row,
+                                  &m.wire.tolerance.row, &m.wire.roundness.row, &m.densityRow})
+        texts.push_back(t->Japanese());
+    return texts;
 }
 
 }  // namespace

@@ -3,16 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QTranslator>
 
@@ -86,6 +89,56 @@ QStringList Overflows(const QWidget& window) {
     return found;
 }
 
+// Every word a window shows or tips that is Japanese: texts, titles, tool tips, the items of
+// lists, tables, boxes and menus. Material names (the user's own table) and typed boxes are
+// data, not words of the program; so is the name of each language in its own words.
+QStringList JapaneseWords(const QWidget& window) {
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3001}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF01}-\\x{FF64}]"));
+    QStringList found;
+    const auto check = [&](const QObject* o, const QString& what, const QString& text) {
+        if (text.contains(japanese) && text != QStringLiteral("日本語") &&
+            !text.contains(QStringLiteral("言語 / Language")))
+            found << QStringLiteral("%1 %2: %3").arg(o->objectName(), what, text);
+    };
+    const auto data = [](const QObject* o) {
+        static const QStringList names = {QStringLiteral("ComboBox5"), QStringLiteral("ComboBox7")};
+        return names.contains(o->objectName());
+    };
+    check(&window, QStringLiteral("title"), window.windowTitle());
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window)) continue;
+        check(w, QStringLiteral("tip"), w->toolTip());
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            check(w, QStringLiteral("text"), label->text());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            check(w, QStringLiteral("text"), button->text());
+        if (const auto* group = qobject_cast<const QGroupBox*>(w))
+            check(w, QStringLiteral("title"), group->title());
+        if (const auto* tabs = qobject_cast<const QTabWidget*>(w))
+            for (int i = 0; i < tabs->count(); ++i) check(w, QStringLiteral("tab"), tabs->tabText(i));
+        if (const auto* combo = qobject_cast<const QComboBox*>(w); combo && !data(combo))
+            for (int i = 0; i < combo->count(); ++i) check(w, QStringLiteral("item"), combo->itemText(i));
+        if (const auto* list = qobject_cast<const QListWidget*>(w))
+            for (int i = 0; i < list->count(); ++i) check(w, QStringLiteral("line"), list->item(i)->text());
+        if (const auto* table = qobject_cast<const QTableWidget*>(w))
+            for (int r = 0; r < table->rowCount(); ++r)
+                for (int c = 0; c < table->columnCount(); ++c)
+                    if (const QTableWidgetItem* cell = table->item(r, c)) {
+                        check(w, QStringLiteral("cell tip"), cell->toolTip());
+                        if (!qobject_cast<const HistoryGrid*>(w) || c != 1)
+                            check(w, QStringLiteral("cell"), cell->text());
+                    }
+    }
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        check(action, QStringLiteral("action"), action->text());
+        check(action, QStringLiteral("action tip"), action->toolTip());
+    }
+    for (const QMenu* menu : window.findChildren<QMenu*>())
+        check(menu, QStringLiteral("menu"), menu->title());
+    return found;
+}
+
 class Languages : public ::testing::TestWithParam<Language> {
   protected:
     void SetUp() override {
@@ -128,6 +181,33 @@ TEST_P(Languages, EveryCaptionFitsItsControl) {
             << window->objectName().toStdString();
     }
 }
+
+// In English no Japanese word is left: the main window on every page after a calculation
+// stored in the history (the page of tolerances with the tips of its table rows), the
+// editors, the data sheet and the search.
+using EnglishWindows = Languages;
+TEST_P(EnglishWindows, LeaveNoJapaneseWord) {
+    MainWindowApp& app = *app_;
+    Tf_vek& main = *app.window;
+    main.show();
+    app.calculate();
+    app.click("SpeedButton5");
+    auto* pages = main.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        EXPECT_EQ(JapaneseWords(main).join(QLatin1Char('\n')).toStdString(), "") << "page " << page;
+    }
+    Tdata_make materials(app.materials, app.dialogs);
+    Tkeisuu_make coefficients(app.coefficients, app.dialogs, app.folder.path());
+    Tprinform dataSheet(app.materials, app.dialogs);
+    DesignSearchWindow search(app.materials, app.kinds, SampleCase(), torsion::UnitSystem::Kgf, app.dialogs);
+    for (QWidget* window : std::initializer_list<QWidget*>{&materials, &coefficients, &dataSheet, &search}) {
+        window->show();
+        EXPECT_EQ(JapaneseWords(*window).join(QLatin1Char('\n')).toStdString(), "")
+            << window->objectName().toStdString();
+    }
+}
+INSTANTIATE_TEST_SUITE_P(English, EnglishWindows, ::testing::Values(Language::English));
 
 TEST_P(Languages, TheWindowSpeaksTheLanguageOfTheCatalogue) {
     const bool english = GetParam() == Language::English;
