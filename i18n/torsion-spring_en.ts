@@ -2664,6 +2664,62 @@ Wire diameter %2 mm lies between standard diameters: the value of the next large
         <source> は８以上登録できません！</source>
         <translation> cannot hold more than 8 records!</translation>
     </message>
+    <message>
+        <source>データーNo</source>
+        <translation>Data No.</translation>
+    </message>
+    <message>
+        <source>消去</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>材料の種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>種類番号</source>
+        <translation>Kind No.</translation>
+    </message>
+    <message>
+        <source>材料の記号</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>種類別登録数</source>
+        <translation>Kind count</translation>
+    </message>
+    <message>
+        <source>横弾性係数</source>
+        <translation>G modulus</translation>
+    </message>
+    <message>
+        <source>ねじり応力比</source>
+        <translation>Torsion ratio</translation>
+    </message>
+    <message>
+        <source>縦弾性係数</source>
+        <translation>E modulus</translation>
+    </message>
+    <message>
+        <source>曲げ応力比</source>
+        <translation>Bending ratio</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <source>データーの数</source>
+        <translation>Data rows</translation>
+    </message>
+    <message>
+        <source>行挿入</source>
+        <translation>Insert row</translation>
+    </message>
+    <message>
+        <source>行削除</source>
+        <translation>Delete row</translation>
+    </message>
 </context>
 <context>
     <name>u_keisuu_make</name>
@@ -2700,6 +2756,54 @@ Wire diameter %2 mm lies between standard diameters: the value of the next large
 このまま保存しますか？</source>
         <translation>
 Save anyway?</translation>
+    </message>
+    <message>
+        <source>圧縮ばねと材料の許容ねじり応力の割合</source>
+        <translation>Compression spring allow. stress ratio</translation>
+    </message>
+    <message>
+        <source>（&#x3000;80%&#x3000;）</source>
+        <translation>( 80% )</translation>
+    </message>
+    <message>
+        <source>冷間引張りばねと圧縮ばねの許容ねじり応力割合</source>
+        <translation>Extension / compression allow. stress ratio</translation>
+    </message>
+    <message>
+        <source>引っ張りばねのフック部応力集中係数</source>
+        <translation>Hook stress concentration (extension)</translation>
+    </message>
+    <message>
+        <source>（ 1..25 ）</source>
+        <translation>( 1..25 )</translation>
+    </message>
+    <message>
+        <source>ステンレス鋼線の減少割合</source>
+        <translation>Reduction for stainless steel wire</translation>
+    </message>
+    <message>
+        <source>(15%)</source>
+        <translation>(15%)</translation>
+    </message>
+    <message>
+        <source>低温焼なまししたピアノ線の減少割合</source>
+        <translation>Reduction, stress-relieved piano wire</translation>
+    </message>
+    <message>
+        <source>(20%～35%)</source>
+        <translation>(20% to 35%)</translation>
+    </message>
+    <message>
+        <source>低温焼なましした硬鋼線の減少割合</source>
+        <translation>Reduction, stress-relieved hard-drawn wire</translation>
+    </message>
+    <message>
+        <source>低温焼なまししたステンレス鋼線の減少割合</source>
+        <translation>Reduction, stress-relieved stainless wire</translation>
+    </message>
+    <message>
+        <source>(15%～25%)</source>
+        <translation>(15% to 25%)</translation>
     </message>
 </context>
 <context>
@@ -2876,7 +2980,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>適正=4～22</source>
-        <translation>Good=4～22</translation>
+        <translation>Good=4–22</translation>
     </message>
     <message>
         <source>長さ(a2)</source>

@@ -83,45 +83,45 @@ using enum EditorControl;
 
 // The controls in the order they are made, with their places and sizes.
 constexpr ControlRow<EditorControl> kControls[] = {
-    {Caption, "", "Label7", {8, 12, 64, 16}, "データーNo"},
+    {Caption, "", "Label7", {8, 12, 64, 16}, QT_TRANSLATE_NOOP("u_data_make", "データーNo")},
     {ShownBox, "", "Edit7", {74, 8, 40, 22}, ""},
     {Button, "", "BitBtn3", {120, 7, 32, 25}, "▲"},
     {Button, "", "BitBtn4", {154, 7, 32, 25}, "▼"},
-    {Button, "", "BitBtn8", {196, 7, 56, 25}, "消去"},
+    {Button, "", "BitBtn8", {196, 7, 56, 25}, QT_TRANSLATE_NOOP("u_data_make", "消去")},
     {Button, "", "BitBtn1", {284, 7, 62, 25}, "load"},
     {Button, "", "BitBtn2", {350, 7, 62, 25}, "save"},
-    {Caption, "", "Label1", {8, 44, 70, 16}, "材料の種類"},
+    {Caption, "", "Label1", {8, 44, 70, 16}, QT_TRANSLATE_NOOP("u_data_make", "材料の種類")},
     {Box, "", "Edit1", {80, 40, 176, 22}, ""},
-    {Caption, "", "Label2", {264, 44, 76, 16}, "種類番号"},
+    {Caption, "", "Label2", {264, 44, 76, 16}, QT_TRANSLATE_NOOP("u_data_make", "種類番号")},
     {Spin, "", "SE1", {342, 40, 70, 22}, ""},
-    {Caption, "", "Label3", {8, 72, 70, 16}, "材料の記号"},
+    {Caption, "", "Label3", {8, 72, 70, 16}, QT_TRANSLATE_NOOP("u_data_make", "材料の記号")},
     {Box, "", "Edit2", {80, 68, 176, 22}, ""},
-    {Caption, "", "Label9", {264, 72, 76, 16}, "種類別登録数"},
+    {Caption, "", "Label9", {264, 72, 76, 16}, QT_TRANSLATE_NOOP("u_data_make", "種類別登録数")},
     {ShownBox, "", "Edit9", {342, 68, 30, 22}, ""},
     {Caption, "", "Label10", {376, 72, 40, 16}, "max=8"},
-    {Caption, "", "Label4", {8, 100, 70, 16}, "横弾性係数"},
+    {Caption, "", "Label4", {8, 100, 70, 16}, QT_TRANSLATE_NOOP("u_data_make", "横弾性係数")},
     {NumberBox, "", "Edit3", {80, 96, 120, 22}, ""},
     {Caption, "", "Label5", {204, 100, 52, 16}, "N/mm^2"},
-    {Caption, "", "Label11", {264, 100, 76, 16}, "ねじり応力比"},
+    {Caption, "", "Label11", {264, 100, 76, 16}, QT_TRANSLATE_NOOP("u_data_make", "ねじり応力比")},
     {NumberBox, "", "Edit10", {342, 96, 52, 22}, ""},
     {Caption, "", "Label12", {398, 100, 16, 16}, "%"},
-    {Caption, "", "Label6", {8, 128, 70, 16}, "縦弾性係数"},
+    {Caption, "", "Label6", {8, 128, 70, 16}, QT_TRANSLATE_NOOP("u_data_make", "縦弾性係数")},
     {NumberBox, "", "Edit5", {80, 124, 120, 22}, ""},
     {Caption, "", "Label8", {204, 128, 52, 16}, "N/mm^2"},
-    {Caption, "", "Label13", {264, 128, 76, 16}, "曲げ応力比"},
+    {Caption, "", "Label13", {264, 128, 76, 16}, QT_TRANSLATE_NOOP("u_data_make", "曲げ応力比")},
     {NumberBox, "", "Edit11", {342, 124, 52, 22}, ""},
     {Caption, "", "Label14", {398, 128, 16, 16}, "%"},
-    {Caption, "", "Label15", {8, 156, 70, 16}, "コメント"},
+    {Caption, "", "Label15", {8, 156, 70, 16}, QT_TRANSLATE_NOOP("u_data_make", "コメント")},
     {List, "", "ListBox1", {80, 152, 332, 50}, ""},
-    {Caption, "", "Label16", {8, 214, 70, 16}, "データーの数"},
+    {Caption, "", "Label16", {8, 214, 70, 16}, QT_TRANSLATE_NOOP("u_data_make", "データーの数")},
     {ShownBox, "", "Edit4", {80, 210, 40, 22}, ""},
-    {Button, "", "BitBtn6", {264, 209, 72, 25}, "行挿入"},
-    {Button, "", "BitBtn7", {340, 209, 72, 25}, "行削除"},
+    {Button, "", "BitBtn6", {264, 209, 72, 25}, QT_TRANSLATE_NOOP("u_data_make", "行挿入")},
+    {Button, "", "BitBtn7", {340, 209, 72, 25}, QT_TRANSLATE_NOOP("u_data_make", "行削除")},
     {Caption, "", "LabelFile", {8, 590, 408, 40}, ""},
 };
 
 QWidget* MakeControl(const ControlRow<EditorControl>& row, QWidget* parent) {
-    const QString caption = QString::fromUtf8(row.caption);
+    const QString caption = QCoreApplication::translate("u_data_make", row.caption);
     QWidget* control = nullptr;
     switch (row.type) {
         case Caption:

@@ -31,13 +31,20 @@ struct CoefficientField {
 // Edit1..Edit3 lie in the allowable-stress group, Edit4..Edit7 in the initial-tension group.
 constexpr int kFirstGroupSize = 3;
 const CoefficientField kFields[kCoefficientCount] = {
-    {"圧縮ばねと材料の許容ねじり応力の割合", "（　80%　）"},
-    {"冷間引張りばねと圧縮ばねの許容ねじり応力割合", "（　80%　）"},
-    {"引っ張りばねのフック部応力集中係数", "（ 1..25 ）"},
-    {"ステンレス鋼線の減少割合", "(15%)"},
-    {"低温焼なまししたピアノ線の減少割合", "(20%～35%)"},
-    {"低温焼なましした硬鋼線の減少割合", "(20%～35%)"},
-    {"低温焼なまししたステンレス鋼線の減少割合", "(15%～25%)"},
+    {QT_TRANSLATE_NOOP("u_keisuu_make", "圧縮ばねと材料の許容ねじり応力の割合"),
+     QT_TRANSLATE_NOOP("u_keisuu_make", "（　80%　）")},
+    {QT_TRANSLATE_NOOP("u_keisuu_make", "冷間引張りばねと圧縮ばねの許容ねじり応力割合"),
+     QT_TRANSLATE_NOOP("u_keisuu_make", "（　80%　）")},
+    {QT_TRANSLATE_NOOP("u_keisuu_make", "引っ張りばねのフック部応力集中係数"),
+     QT_TRANSLATE_NOOP("u_keisuu_make", "（ 1..25 ）")},
+    {QT_TRANSLATE_NOOP("u_keisuu_make", "ステンレス鋼線の減少割合"),
+     QT_TRANSLATE_NOOP("u_keisuu_make", "(15%)")},
+    {QT_TRANSLATE_NOOP("u_keisuu_make", "低温焼なまししたピアノ線の減少割合"),
+     QT_TRANSLATE_NOOP("u_keisuu_make", "(20%～35%)")},
+    {QT_TRANSLATE_NOOP("u_keisuu_make", "低温焼なましした硬鋼線の減少割合"),
+     QT_TRANSLATE_NOOP("u_keisuu_make", "(20%～35%)")},
+    {QT_TRANSLATE_NOOP("u_keisuu_make", "低温焼なまししたステンレス鋼線の減少割合"),
+     QT_TRANSLATE_NOOP("u_keisuu_make", "(15%～25%)")},
 };
 
 constexpr int kRowPitch = 28;
@@ -74,7 +81,7 @@ void Tkeisuu_make::BuildControls() {
         const int y = kGroupTop + (i < kFirstGroupSize ? i : i - kFirstGroupSize) * kRowPitch;
         const QString number = QString::number(i + 1);
 
-        auto* caption = new QLabel(QString::fromUtf8(kFields[i].caption), group);
+        auto* caption = new QLabel(QCoreApplication::translate("u_keisuu_make", kFields[i].caption), group);
         caption->setObjectName(QStringLiteral("CaptionEdit") + number);
         caption->setGeometry(12, y + 3, 280, 16);
 
@@ -87,7 +94,7 @@ void Tkeisuu_make::BuildControls() {
         edit->setPalette(palette);
         edits_[static_cast<std::size_t>(i)] = edit;
 
-        auto* guide = new QLabel(QString::fromUtf8(kFields[i].guide), group);
+        auto* guide = new QLabel(QCoreApplication::translate("u_keisuu_make", kFields[i].guide), group);
         guide->setObjectName(QStringLiteral("GuideEdit") + number);
         guide->setGeometry(406, y + 3, 92, 16);
         guides_[static_cast<std::size_t>(i)] = guide;

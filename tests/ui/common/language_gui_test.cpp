@@ -27,6 +27,7 @@
 #include "ui/editors/u_keisuu_make.h"
 #include "ui/main_window/help_window.h"
 #include "ui/main_window/history_grid.h"
+#include "ui/main_window/title_block_dialog.h"
 #include "ui/print/prin.h"
 #include "ui/search/design_search_window.h"
 
@@ -201,7 +202,9 @@ TEST_P(EnglishWindows, LeaveNoJapaneseWord) {
     Tkeisuu_make coefficients(app.coefficients, app.dialogs, app.folder.path());
     Tprinform dataSheet(app.materials, app.dialogs);
     DesignSearchWindow search(app.materials, app.kinds, SampleCase(), torsion::UnitSystem::Kgf, app.dialogs);
-    for (QWidget* window : std::initializer_list<QWidget*>{&materials, &coefficients, &dataSheet, &search}) {
+    TitleBlockDialog title({}, Language::English);
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&materials, &coefficients, &dataSheet, &search, &title}) {
         window->show();
         EXPECT_EQ(JapaneseWords(*window).join(QLatin1Char('\n')).toStdString(), "")
             << window->objectName().toStdString();
