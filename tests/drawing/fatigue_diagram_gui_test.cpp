@@ -140,8 +140,8 @@ TEST(FatigueDiagramImage, TextsSitBelowTheirTopLeftPositions) {
         for (int y = 15; y < 27; ++y) ASSERT_NE(image.pixel(x, y), kSilver) << x << "," << y;
 }
 
-// A word of another language wider than "万回" (the unit of the life marks) leaves the
-// frame's left side whole beside it.
+// A word of another language wider than "万回" (the unit of the life marks) stays left of
+// the frame: the frame and the chart beside it are painted as with the Japanese word.
 TEST(FatigueDiagramImage, TheLifeUnitOfAnotherLanguageEndsBeforeTheFrame) {
     QImage image(kFatigueImageWidth, kFatigueImageHeight, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -149,7 +149,9 @@ TEST(FatigueDiagramImage, TheLifeUnitOfAnotherLanguageEndsBeforeTheFrame) {
         return std::string_view(text) == "万回" ? QStringLiteral("×10⁴") : QString::fromUtf8(text);
     });
     painter.end();
-    for (int y = 183; y < 183 + 14; ++y) ASSERT_EQ(image.pixel(29, y), kBlack) << y;
+    const QImage japanese = Diagram(false, 0, 0);
+    for (int y = 183; y < 183 + 14; ++y)
+        for (int x = 29; x < 45; ++x) ASSERT_EQ(image.pixel(x, y), japanese.pixel(x, y)) << x << "," << y;
     EXPECT_TRUE(HasInk(image, QRect(5, 183, 24, 12)));
 }
 
