@@ -50,7 +50,7 @@ namespace torsion {
 
 namespace {
 
-constexpr const char* kCannotModel = "このばねは 3D モデルにできません";
+constexpr const char* kCannotModel = kCannotModelMessage;
 
 // Points a coil edge interpolates, per turn; the cubic through them and their exact
 // tangents stays within about 1e-4·D of the coil, and the file stays small.

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/base/catalogue_text.h"
 #include "core/geometry/spring_3d.h"
 
 namespace torsion {
@@ -27,6 +28,8 @@ struct StepTitle {
 // when the kernel cannot build a valid solid, and the usual message when the file
 // cannot be written.
 void WriteSpringStep(const std::string& path, const SpringShape& shape, const StepTitle& title);
+
+inline constexpr const char* kCannotModelMessage = TS_TEXT("このばねは 3D モデルにできません");
 
 // The entry the program looks up in the loaded library: WriteSpringStep with the
 // message of a failure in `message` and false returned instead of an exception.

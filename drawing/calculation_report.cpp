@@ -2,6 +2,7 @@
 #include "drawing/calculation_report.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -515,7 +516,9 @@ void WriteReportPdf(const QString& path, const ReportData& report) {
 
 QString ReportFileName(const TitleBlock& title) {
     const std::string& base = !title.drawingNo.empty() ? title.drawingNo : title.productName;
-    QString name = base.empty() ? QStringLiteral("計算書") : Q(base);
+    QString name = base.empty() ? QCoreApplication::translate(
+                                      "calculation_report", QT_TRANSLATE_NOOP("calculation_report", "計算書"))
+                                : Q(base);
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
     return name + QStringLiteral(".pdf");
 }

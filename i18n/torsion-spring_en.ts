@@ -651,12 +651,36 @@ Saved to: %2</translation>
         <source>計算書印刷</source>
         <translation>Print calculation report</translation>
     </message>
+    <message>
+        <source>履歴.csv</source>
+        <translation>history.csv</translation>
+    </message>
+    <message>
+        <source>ばね.dxf</source>
+        <translation>spring.dxf</translation>
+    </message>
+    <message>
+        <source>ばね.step</source>
+        <translation>spring.step</translation>
+    </message>
+    <message>
+        <source>ばね.stl</source>
+        <translation>spring.stl</translation>
+    </message>
+    <message>
+        <source>計算書を印刷できません</source>
+        <translation>Cannot print the calculation report</translation>
+    </message>
 </context>
 <context>
     <name>exports</name>
     <message>
         <source>計算書の印刷</source>
         <translation>Print calculation report</translation>
+    </message>
+    <message>
+        <source>入力欄の値は、画面の計算結果を出したときの値と異なります。出力するのは入力欄の値で計算し直した結果です。</source>
+        <translation>The values in the input boxes differ from those that gave the results shown. The output is the result calculated again from the input boxes.</translation>
     </message>
 </context>
 <context>
@@ -2611,6 +2635,10 @@ Wire diameter %2 mm lies between standard diameters: the value of the next large
         <source>（近い標準線径 %1 mm）</source>
         <translation> (nearest standard diameters %1 mm)</translation>
     </message>
+    <message>
+        <source>このばねは 3D モデルにできません</source>
+        <translation>This spring cannot be made into a 3D model</translation>
+    </message>
 </context>
 <context>
     <name>u_data_make</name>
@@ -2831,6 +2859,10 @@ Save anyway?</translation>
     <message>
         <source>help/helphelp.htm</source>
         <translation>help/helphelp_en.htm</translation>
+    </message>
+    <message>
+        <source>3D モデルは「計算」の後に出力できます</source>
+        <translation>The 3D model can be exported after &quot;Calculate&quot;</translation>
     </message>
 </context>
 <context>
@@ -3096,6 +3128,10 @@ Save anyway?</translation>
     <message>
         <source>プリンター %1 の印刷を完了できません</source>
         <translation>Cannot finish printing on printer %1</translation>
+    </message>
+    <message>
+        <source>プリンターが設定されていません。PDF ファイルに保存しますか？</source>
+        <translation>No printer is set up. Save to a PDF file?</translation>
     </message>
 </context>
 </TS>

@@ -49,6 +49,8 @@ void WriteSpringStepFile(const QString& path, const SpringShape& shape, const St
         // The temporary name means nothing to the user: the file asked for is named.
         if (message == ComposedText(kCannotCreateMessage, {file.temporaryPath()}).Japanese())
             ThrowCannotCreate(path.toStdString());
+        // The kernel's own message comes back as its Japanese words: the catalogue's text.
+        if (message == kCannotModelMessage) throw CommandError(kCannotModelMessage);
         throw CommandError(message);
     }
     file.Commit();

@@ -100,7 +100,9 @@ ExportWrite PrepareReportPdf(const ExportSource& source) {
 
 ExportWrite PrepareReportPrint(const ExportSource& source) {
     return [report = Report(source)](const ExportTarget& target) {
-        if (!PaintCalculationReport(*target.printer, report)) throw CommandError("計算書を印刷できません");
+        if (!PaintCalculationReport(*target.printer, report))
+            throw CommandError(
+                QCoreApplication::translate("export_table", "計算書を印刷できません").toStdString());
     };
 }
 
@@ -111,25 +113,27 @@ using enum ExportTitle;
 constexpr ExportFormat kFormats[] = {
     {"N5", QT_TRANSLATE_NOOP("export_table", "要目表印刷"), "", "", "", "", false, InputsShown, PrintPage,
      None, PrepareDataSheet},
-    {"CsvExport", QT_TRANSLATE_NOOP("export_table", "CSV 出力"), "CSV|*.csv", "履歴.csv", "--csv",
+    {"CsvExport", QT_TRANSLATE_NOOP("export_table", "CSV 出力"), "CSV|*.csv",
+     QT_TRANSLATE_NOOP("export_table", "履歴.csv"), "--csv",
      QT_TRANSLATE_NOOP("command_line",
                        "CASES.nbd [-o OUT.csv] [--units kgf|si]\n"
                        "      ケースファイルの履歴を CSV に (UTF-8, BOM 付き)"),
      true, History, File, None, PrepareCsv},
-    {"DxfExport", QT_TRANSLATE_NOOP("export_table", "DXF 出力"), "DXF|*.dxf", "ばね.dxf", "--dxf",
+    {"DxfExport", QT_TRANSLATE_NOOP("export_table", "DXF 出力"), "DXF|*.dxf",
+     QT_TRANSLATE_NOOP("export_table", "ばね.dxf"), "--dxf",
      QT_TRANSLATE_NOOP("command_line",
                        "CASES.nbd [--slot N] -o OUT.dxf\n"
                        "      ケース N (既定 0: 現在のケース) のばね形状を DXF に (1:1, mm)"),
      false, InputsShown, File, None, PrepareDxf},
     {"StepExport", QT_TRANSLATE_NOOP("export_table", "3D モデル出力 (STEP)..."), "STEP|*.step;*.stp",
-     "ばね.step", "--step",
+     QT_TRANSLATE_NOOP("export_table", "ばね.step"), "--step",
      QT_TRANSLATE_NOOP("command_line",
                        "CASES.nbd [--slot N] [--state free|1|2|max] -o OUT.step\n"
                        "                 [--product 品名] [--drawing-no 図番] [--designer 設計者]\n"
                        "      ケース N のばねの 3D モデルを STEP (AP214, mm) に"),
      false, ModelShown, File, Header, PrepareStep},
-    {"StlExport", QT_TRANSLATE_NOOP("export_table", "3D モデル出力 (STL)..."), "STL|*.stl", "ばね.stl",
-     "--stl",
+    {"StlExport", QT_TRANSLATE_NOOP("export_table", "3D モデル出力 (STL)..."), "STL|*.stl",
+     QT_TRANSLATE_NOOP("export_table", "ばね.stl"), "--stl",
      QT_TRANSLATE_NOOP("command_line",
                        "CASES.nbd [--slot N] [--state free|1|2|max] -o OUT.stl\n"
                        "      ケース N のばねの 3D モデルを STL (バイナリ) に"),

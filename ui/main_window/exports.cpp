@@ -74,7 +74,7 @@ Evaluation Exports::Evaluate() {
     const EvaluationOptions options = hooks_.options();
     Evaluation e = EvaluateDesign(shown, materials_, options);
     if (!calculated_ || !SameInputs(*calculated_, shown) || options.design != hooks_.calculatedOptions())
-        dialogs_.showInformation(window_, QString::fromUtf8(kExportRecalculatedNote));
+        dialogs_.showInformation(window_, QCoreApplication::translate("exports", kExportRecalculatedNote));
     return e;
 }
 
@@ -119,7 +119,7 @@ void Exports::Run(const ExportFormat& format) {
                 const auto last = lastNames_.find(&format);
                 const QString proposed = last != lastNames_.end() ? last->second
                                          : *format.fileName != '\0'
-                                             ? QString::fromUtf8(format.fileName)
+                                             ? QCoreApplication::translate("export_table", format.fileName)
                                              : ReportFileName(title_.value_or(TitleBlock{}));
                 const QString name =
                     dialogs_.saveFileName(window_, QString::fromUtf8(format.filter), proposed);

@@ -29,8 +29,9 @@ class Tprinform;
 
 // Told before a print or export when the inputs shown are not those of the results shown.
 inline constexpr const char* kExportRecalculatedNote =
-    "入力欄の値は、画面の計算結果を出したときの値と異なります。"
-    "出力するのは入力欄の値で計算し直した結果です。";
+    QT_TRANSLATE_NOOP("exports",
+                      "入力欄の値は、画面の計算結果を出したときの値と異なります。"
+                      "出力するのは入力欄の値で計算し直した結果です。");
 
 class Exports {
   public:

@@ -102,7 +102,9 @@ Tf_vek::Tf_vek(MaterialTable& materials, KindIndex& kinds, CoefficientRecord& co
                              [this] { return calculatedOptions_; }, [this] { return unitSystem_; },
                              [this] {
                                  if (!TabSheet4->hasCase())
-                                     throw CommandError("3D モデルは「計算」の後に出力できます");
+                                     throw CommandError(QCoreApplication::translate(
+                                                            "vek", "3D モデルは「計算」の後に出力できます")
+                                                            .toStdString());
                                  return std::tuple(TabSheet4->shownCase(), TabSheet4->state(),
                                                    TabSheet4->shownOptions());
                              },

@@ -102,7 +102,8 @@ bool UsePrinterOrPdf(QPrinter& printer, const QPrinterInfo& defaultPrinter, Dial
         printer.setPrinterName(defaultPrinter.printerName());
         return true;
     }
-    if (!dialogs.confirm(parent, QString::fromUtf8(kNoPrinterQuestion))) return false;
+    if (!dialogs.confirm(parent, QCoreApplication::translate("window_print", kNoPrinterQuestion)))
+        return false;
     const QString path = dialogs.saveFileName(parent, QString::fromUtf8(kPdfFilter), QString());
     if (path.isEmpty()) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);

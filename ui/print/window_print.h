@@ -35,5 +35,6 @@ bool UsePrinterOrPdf(QPrinter& printer, const QPrinterInfo& defaultPrinter, Dial
 // user names), errors shown through the standard error dialog.
 void PrintWindowOnDefaultPrinter(QWidget& window, ScaleMode mode, Dialogs& dialogs);
 
-inline const char* const kNoPrinterQuestion = "プリンターが設定されていません。PDF ファイルに保存しますか？";
+inline const char* const kNoPrinterQuestion =
+    QT_TRANSLATE_NOOP("window_print", "プリンターが設定されていません。PDF ファイルに保存しますか？");
 inline constexpr const char* kPdfFilter = "PDF|*.pdf";
