@@ -49,6 +49,24 @@ double BoxNumber(const QLineEdit* box, double min, bool minAllowed) {
     }
 }
 
+// A cell of the table. Its tip (the table row or formula behind the value, and what the
+// source ids stand for) is written out in the reader's language only when it is shown:
+// a "計算" composes none of the page's tips.
+class SheetItem : public QTableWidgetItem {
+  public:
+    void setTip(ComposedText tip) { tip_ = std::move(tip); }
+    QVariant data(int role) const override {
+        if (role != Qt::ToolTipRole) return QTableWidgetItem::data(role);
+        QString text = WindowText(tip_);
+        if (const ComposedText legend = SourceLegend(tip_); !legend.arguments().empty())
+            text += QLatin1Char('\n') + WindowText(legend);
+        return text;
+    }
+
+  private:
+    ComposedText tip_;
+};
+
 }  // namespace
 
 CharacteristicPage::CharacteristicPage(const MaterialTable& materials, QWidget* parent)
@@ -261,7 +279,7 @@ void CharacteristicPage::setGrade(int grade) {
 }
 
 void CharacteristicPage::Fill() {
-    const CharacteristicSheet sheet = BuildCharacteristicSheet(
+    CharacteristicSheet sheet = BuildCharacteristicSheet(
         EvaluationOf(case_, materials_, {grade_, dynamics(), options_}), materials_, unit_);
     DrawTorqueAngleDiagram(Image3->image(), sheet.plot, Q(MomentUnitText(unit_)));
     Image3->update();
@@ -275,19 +293,15 @@ void CharacteristicPage::Fill() {
     }
     QFont bold = t->font();
     bold.setBold(true);
-    auto cell = [&](int row, int column, const SheetCell& value, bool heading) {
-        QTableWidgetItem* item = t->item(row, column);
+    auto cell = [&](int row, int column, SheetCell value, bool heading) {
+        auto* item = dynamic_cast<SheetItem*>(t->item(row, column));
         if (!item) {
-            item = new QTableWidgetItem;
+            item = new SheetItem;
             t->setItem(row, column, item);
         }
         const QString text = WindowText(value.text);
-        // Source ids are followed by what they stand for.
-        const ComposedText legend = SourceLegend(value.tip);
-        const QString tip = legend.empty() ? WindowText(value.tip)
-                                           : WindowText(Sequence({value.tip, std::string("\n"), legend}));
         if (item->text() != text) item->setText(text);
-        if (item->toolTip() != tip) item->setToolTip(tip);
+        item->setTip(std::move(value.tip));
         const QFont font = heading ? bold : t->font();
         if (item->font() != font) item->setFont(font);
         const QBrush background = heading ? QBrush(kHeadingColour) : QBrush();
@@ -300,8 +314,8 @@ void CharacteristicPage::Fill() {
         if (t->item(row, column)) delete t->takeItem(row, column);
     };
     for (int row = 0; row < rows; ++row) {
-        const SheetLine& line = sheet.lines[static_cast<std::size_t>(row)];
-        cell(row, 0, {line.label, line.value.tip}, line.heading);
+        SheetLine& line = sheet.lines[static_cast<std::size_t>(row)];
+        cell(row, 0, {std::move(line.label), line.value.tip}, line.heading);
         if (line.heading && line.value.text.empty() && !line.atMax) {
             // A heading on its own takes the whole width.
             clear(row, 1);
@@ -310,10 +324,10 @@ void CharacteristicPage::Fill() {
             continue;
         }
         span(row, 0, 1);
-        cell(row, 1, line.value, line.heading);
+        cell(row, 1, std::move(line.value), line.heading);
         if (line.atMax) {
             span(row, 1, 1);
-            cell(row, 2, *line.atMax, line.heading);
+            cell(row, 2, std::move(*line.atMax), line.heading);
         } else {
             clear(row, 2);
             span(row, 1, 2);
