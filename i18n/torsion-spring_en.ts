@@ -2418,10 +2418,6 @@ m = ρ·(π·d²/4)·wire length</translation>
         <translation>Density</translation>
     </message>
     <message>
-        <source>ばね指数 c=D/d</source>
-        <translation>spring index c=D/d</translation>
-    </message>
-    <message>
         <source>全等級</source>
         <translation>all grades</translation>
     </message>
@@ -2638,6 +2634,31 @@ Wire diameter %2 mm lies between standard diameters: the value of the next large
     <message>
         <source>このばねは 3D モデルにできません</source>
         <translation>This spring cannot be made into a 3D model</translation>
+    </message>
+    <message>
+        <source>巻数 N</source>
+        <comment>quantity of the ranges of a tolerance table</comment>
+        <translation>active turns N</translation>
+    </message>
+    <message>
+        <source>ばね指数 c=D/d</source>
+        <comment>quantity of the ranges of a tolerance table</comment>
+        <translation>spring index c=D/d</translation>
+    </message>
+    <message>
+        <source>線径 d</source>
+        <comment>quantity of the ranges of a tolerance table</comment>
+        <translation>wire diameter d</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>table and grade of a tolerance row</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4</source>
+        <comment>table, grade and range of a tolerance row</comment>
+        <translation>%1, %2, %3 %4</translation>
     </message>
 </context>
 <context>

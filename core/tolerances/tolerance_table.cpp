@@ -43,12 +43,12 @@ ComposedText BasisName(ToleranceTable table) {
     switch (table) {
         case ToleranceTable::MomentBeta2:
         case ToleranceTable::FreeAngle:
-            return TS_TEXT("巻数 N");
+            return TS_TERM("巻数 N", "quantity of the ranges of a tolerance table");
         case ToleranceTable::CoilDiameter:
         case ToleranceTable::CoilLength:
-            return TS_TEXT("ばね指数 c=D/d");
+            return TS_TERM("ばね指数 c=D/d", "quantity of the ranges of a tolerance table");
         case ToleranceTable::ArmLength:
-            return TS_TEXT("線径 d");
+            return TS_TERM("線径 d", "quantity of the ranges of a tolerance table");
         default:
             return std::string();
     }
@@ -119,11 +119,13 @@ ComposedText MatchText(std::string_view list) {
     return Sequence(std::move(parts));
 }
 
+// "ばね特性 β2 全等級 巻数 N 3を超え10以下": the table, its grade, and the range of the row.
 ComposedText RowHeading(const ToleranceRow& row) {
-    std::vector<ComposedText> parts{TableName(row.table), std::string(" "), GradeText(row.grade)};
-    if (row.lower.present || row.upper.present)
-        parts.insert(parts.end(), {std::string(" "), BasisName(row.table), std::string(" "), RangeText(row)});
-    return Sequence(std::move(parts));
+    if (!row.lower.present && !row.upper.present)
+        return {TS_TERM("%1 %2", "table and grade of a tolerance row"),
+                {TableName(row.table), GradeText(row.grade)}};
+    return {TS_TERM("%1 %2 %3 %4", "table, grade and range of a tolerance row"),
+            {TableName(row.table), GradeText(row.grade), BasisName(row.table), RangeText(row)}};
 }
 
 ComposedText ValueText(const ToleranceRow& row) {
