@@ -93,14 +93,17 @@ QStringList Overflows(const QWidget& window) {
 // Every word a window shows or tips that is Japanese: texts, titles, tool tips, the items of
 // lists, tables, boxes and menus. Material names (the user's own table) and typed boxes are
 // data, not words of the program; so is the name of each language in its own words.
-QStringList JapaneseWords(const QWidget& window) {
+bool HasJapanese(const QString& text) {
     static const QRegularExpression japanese(
         QStringLiteral("[\\x{3001}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF01}-\\x{FF64}]"));
+    return text.contains(japanese) && text != QStringLiteral("日本語") &&
+           !text.contains(QStringLiteral("言語 / Language"));
+}
+
+QStringList JapaneseWords(const QWidget& window) {
     QStringList found;
     const auto check = [&](const QObject* o, const QString& what, const QString& text) {
-        if (text.contains(japanese) && text != QStringLiteral("日本語") &&
-            !text.contains(QStringLiteral("言語 / Language")))
-            found << QStringLiteral("%1 %2: %3").arg(o->objectName(), what, text);
+        if (HasJapanese(text)) found << QStringLiteral("%1 %2: %3").arg(o->objectName(), what, text);
     };
     const auto data = [](const QObject* o) {
         static const QStringList names = {QStringLiteral("ComboBox5"), QStringLiteral("ComboBox7")};
@@ -209,6 +212,21 @@ TEST_P(EnglishWindows, LeaveNoJapaneseWord) {
         EXPECT_EQ(JapaneseWords(*window).join(QLatin1Char('\n')).toStdString(), "")
             << window->objectName().toStdString();
     }
+    // The messages: an overwritten history slot, a text that is no number, an export of
+    // inputs changed since the results, and the file name the save dialog proposes.
+    main.activateWindow();
+    app.click("SpeedButton5");
+    app.type("Edit19", QStringLiteral("12"));
+    main.findChild<QAction*>(QStringLiteral("DxfExport"))->trigger();
+    app.type("Edit19", QStringLiteral("1O"));
+    app.calculate();
+    const FakeDialogs& d = app.dialogs;
+    EXPECT_EQ(d.confirmations.size() + d.questions.size(), 1);
+    EXPECT_EQ(d.informations.size(), 1);
+    EXPECT_EQ(d.errors.size(), 1) << d.errors.join(QLatin1Char('\n')).toStdString();
+    for (const QStringList* said : {&d.errors, &d.warnings, &d.informations, &d.confirmations, &d.questions,
+                                    &d.saveInitialNames, &d.saveFilters})
+        for (const QString& text : *said) EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
 }
 INSTANTIATE_TEST_SUITE_P(English, EnglishWindows, ::testing::Values(Language::English));
 
