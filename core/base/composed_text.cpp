@@ -30,16 +30,16 @@ std::string ComposedText::verbatim() const {
 }
 
 bool ComposedText::IsText(const char* pattern) const {
-    return pattern_ != nullptr && arguments_.empty() &&
+    return pattern_ != nullptr && !arguments_ &&
            (pattern_ == pattern || std::strcmp(pattern_, pattern) == 0);
 }
 
 std::string ComposedText::Japanese() const {
     if (IsVerbatim()) return verbatim();
-    if (arguments_.empty()) return pattern_;
+    if (!arguments_) return pattern_;
     std::vector<std::string> filled;
-    filled.reserve(arguments_.size());
-    for (const ComposedText& a : arguments_) filled.push_back(a.Japanese());
+    filled.reserve(arguments_->size());
+    for (const ComposedText& a : *arguments_) filled.push_back(a.Japanese());
     return FillPattern(pattern_, filled);
 }
 

@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,13 +22,13 @@ class ComposedText {
     // A catalogue text (marked TS_TEXT where it stands), possibly with %1..%9.
     ComposedText(const char* pattern) : pattern_(pattern) {}
     ComposedText(const char* pattern, std::initializer_list<ComposedText> arguments)
-        : pattern_(pattern), arguments_(arguments) {}
+        : pattern_(pattern), arguments_(Share(arguments)) {}
     ComposedText(const char* pattern, std::vector<ComposedText> arguments)
-        : pattern_(pattern), arguments_(std::move(arguments)) {}
+        : pattern_(pattern), arguments_(Share(std::move(arguments))) {}
     // A catalogue text with the note that tells its reading apart (TS_TERM).
     ComposedText(CatalogueTerm term) : pattern_(term.text), note_(term.note) {}
     ComposedText(CatalogueTerm term, std::initializer_list<ComposedText> arguments)
-        : pattern_(term.text), note_(term.note), arguments_(arguments) {}
+        : pattern_(term.text), note_(term.note), arguments_(Share(arguments)) {}
     // A text the same in every language: a number, a unit, a symbol, a name the user typed.
     ComposedText(std::string verbatim) : verbatim_(std::move(verbatim)) {}
     // A number the same in every language, FormatGeneral(value, precision), written out only
@@ -47,7 +48,10 @@ class ComposedText {
     std::string verbatim() const;
     // True for the catalogue text pattern without arguments (compared by its characters).
     bool IsText(const char* pattern) const;
-    const std::vector<ComposedText>& arguments() const { return arguments_; }
+    const std::vector<ComposedText>& arguments() const {
+        static const std::vector<ComposedText> kNone;
+        return arguments_ ? *arguments_ : kNone;
+    }
 
     // The text as the core writes it (the Japanese of the pattern, arguments filled in).
     std::string Japanese() const;
@@ -64,8 +68,15 @@ class ComposedText {
   private:
     const char* pattern_ = nullptr;
     const char* note_ = nullptr;
+    using Arguments = std::vector<ComposedText>;
+    static std::shared_ptr<const Arguments> Share(Arguments arguments) {
+        if (arguments.empty()) return nullptr;
+        return std::make_shared<const Arguments>(std::move(arguments));
+    }
+
     std::string verbatim_;
-    std::vector<ComposedText> arguments_;
+    // A text never changes once made: a copy shares the arguments instead of copying the tree.
+    std::shared_ptr<const Arguments> arguments_;
     double number_ = 0;
     int precision_ = 0;  // a number when > 0
 };
