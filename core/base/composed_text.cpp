@@ -30,8 +30,7 @@ std::string ComposedText::verbatim() const {
 }
 
 bool ComposedText::IsText(const char* pattern) const {
-    return pattern_ != nullptr && !arguments_ &&
-           (pattern_ == pattern || std::strcmp(pattern_, pattern) == 0);
+    return pattern_ != nullptr && !arguments_ && (pattern_ == pattern || std::strcmp(pattern_, pattern) == 0);
 }
 
 std::string ComposedText::Japanese() const {
